@@ -1,0 +1,57 @@
+#include "bench.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <cstdio>
+#include <vector>
+
+namespace zt::bench {
+
+namespace {
+struct Entry {
+    const char* name;
+    BenchFn fn;
+};
+std::vector<Entry>& entries()
+{
+    static std::vector<Entry> all;
+    return all;
+}
+} // namespace
+
+int registerBench(const char* name, BenchFn fn)
+{
+    entries().push_back({name, fn});
+    return 0;
+}
+
+void report(const QString& figure, double value, const QString& unit)
+{
+    std::printf("%-60s %14.3f %s\n", qPrintable(figure), value, qPrintable(unit));
+    std::fflush(stdout);
+}
+
+} // namespace zt::bench
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    QTemporaryDir dir;
+    QDir::setCurrent(dir.path());
+    for (const auto& e : zt::bench::entries()) {
+        bool wanted = argc < 2;
+        for (int i = 1; i < argc && !wanted; ++i)
+            wanted = QString::fromLatin1(e.name).contains(QString::fromLocal8Bit(argv[i]));
+        if (!wanted)
+            continue;
+        std::printf("== %s\n", e.name);
+        QDir::setCurrent(dir.path());
+        e.fn();
+    }
+    return 0;
+}

@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and then starts the program or runs the tests.
+#   ./build.sh run     build and start Zentrima 13 in the current directory
+#   ./build.sh test    build and run every test through CTest
+#   ./build.sh asan    build and run every test under AddressSanitizer/UBSan
+#   ./build.sh bench   build and print the benchmark figures
+set -euo pipefail
+
+repo="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+action="${1:-run}"
+
+packages=(cmake ninja-build g++ qt6-base-dev libqt6sql6-sqlite qt6-qpa-plugins)
+missing=()
+for p in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+        missing+=("$p")
+    fi
+done
+if ((${#missing[@]})); then
+    echo "Installing: ${missing[*]}"
+    if [ "$(id -u)" -ne 0 ]; then
+        echo "These Debian packages are missing; run this script as root to install them." >&2
+        exit 1
+    fi
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update
+    apt-get install -y --no-install-recommends "${missing[@]}"
+fi
+
+build() { (cd "$repo" && cmake --preset "$1" && cmake --build --preset "$1"); }
+
+case "$action" in
+run)
+    build default
+    if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
+        echo "Built $repo/build/default/zentrima13, but there is no display to show it on." >&2
+        echo "Start it under a virtual display instead:" >&2
+        echo "    apt-get install -y xvfb xauth && xvfb-run -a $repo/build.sh run" >&2
+        exit 2
+    fi
+    exec "$repo/build/default/zentrima13"
+    ;;
+test)
+    (cd "$repo" && cmake --workflow --preset default)
+    ;;
+asan)
+    (cd "$repo" && cmake --workflow --preset asan)
+    ;;
+bench)
+    build default
+    exec "$repo/build/default/bench/zentrima_bench" "${@:2}"
+    ;;
+*)
+    echo "usage: $0 run|test|asan|bench" >&2
+    exit 64
+    ;;
+esac

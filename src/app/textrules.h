@@ -1,0 +1,31 @@
+#pragma once
+// Conversions between numbers and the texts the windows hold.
+
+#include <QString>
+#include <QStringView>
+
+namespace zt {
+
+// The leading decimal number of a text, after leading blanks: an optional sign,
+// digits, and an optional fraction after a point ("17.5" is 17.5, "2,5" is 2,
+// " 7x" is 7).  A text with none reads as 0.  Never reads past the text.
+double leadingNumber(QStringView text);
+
+// True when the whole text, blanks around it aside, is exactly one decimal
+// number as leadingNumber reads it ("5" and " 5 " yes; "5x", "", "2,5" no).
+bool isWholeNumberText(QStringView text);
+
+// Rounds to the nearest whole number, a half going to the even neighbour.
+double roundHalfEven(double value);
+
+// Clamps a value into [lo, hi] after rounding it half to even; NaN gives lo.
+int roundClamped(double value, int lo, int hi);
+
+// The sign-position text of a whole number: one blank before a number that is
+// not negative (" 7", " 0"), the minus sign otherwise ("-3").
+QString signText(long long value);
+
+// Shortest plain decimal form of a double ("5", "2.5", "-3").
+QString plainNumberText(double value);
+
+} // namespace zt

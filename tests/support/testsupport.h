@@ -1,0 +1,39 @@
+#pragma once
+// Helpers shared by the tests: every test program runs in a fresh temporary
+// working directory (the program keeps its files there), and FreshDir gives a
+// single test function a directory of its own.
+
+#include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace zt::test {
+
+class FreshDir {
+public:
+    FreshDir() : old_(QDir::currentPath()) { QDir::setCurrent(dir_.path()); }
+    ~FreshDir() { QDir::setCurrent(old_); }
+    FreshDir(const FreshDir&) = delete;
+    FreshDir& operator=(const FreshDir&) = delete;
+    QString path() const { return dir_.path(); }
+    QString file(const QString& name) const { return dir_.filePath(name); }
+
+private:
+    QTemporaryDir dir_;
+    QString old_;
+};
+
+} // namespace zt::test
+
+#define ZT_TEST_MAIN(TestObject)                                                                   \
+    int main(int argc, char** argv)                                                                \
+    {                                                                                              \
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))                                        \
+            qputenv("QT_QPA_PLATFORM", "offscreen");                                               \
+        QApplication app(argc, argv);                                                              \
+        QApplication::setQuitOnLastWindowClosed(false);                                            \
+        zt::test::FreshDir dir;                                                                    \
+        TestObject tc;                                                                             \
+        return QTest::qExec(&tc, argc, argv);                                                      \
+    }
