@@ -3,6 +3,7 @@
 #include "app/textrules.h"
 #include "board/numberlist.h"
 
+#include <array>
 #include <bitset>
 
 namespace zt {
@@ -78,6 +79,33 @@ const QString& dueRow(int n)
 constexpr int lowestItem = -9;
 constexpr int highestItem = 99;
 
+// An item read as a whole number: rounded half to even, kept within lo..hi.
+int wholeItem(double v, int lo, int hi)
+{
+    if (v >= lo && v <= hi && v == static_cast<int>(v))
+        return static_cast<int>(v);
+    return roundClamped(v, lo, hi);
+}
+
+void appendItem(QString& text, int n)
+{
+    if (n < 0) {
+        text += u'-';
+        n = -n;
+    }
+    if (n >= 10)
+        text += QChar(u'0' + n / 10);
+    text += QChar(u'0' + n % 10);
+    text += QLatin1String(", ");
+}
+
+NumberSet rowNumbers(const QString& row)
+{
+    NumberSet set;
+    forEachListItem(row, [&](double v) { set.add(wholeItem(v, 0, 63)); });
+    return set;
+}
+
 } // namespace
 
 void AssociatiTre(QString& out, int number)
@@ -97,7 +125,7 @@ void UnisciNumeri(QString& text, int& count)
     std::bitset<highestItem - lowestItem + 1> seen;
     bool aboveZero = false;
     forEachListItem(text, [&](double v) {
-        const int n = roundClamped(v, lowestItem, highestItem);
+        const int n = wholeItem(v, lowestItem, highestItem);
         seen.set(n - lowestItem);
         aboveZero = aboveZero || n > 0;
     });
@@ -109,17 +137,51 @@ void UnisciNumeri(QString& text, int& count)
     for (int n = lowestItem; n <= highestItem; ++n) {
         if (!seen.test(n - lowestItem))
             continue;
-        text += QString::number(n);
-        text += QLatin1String(", ");
+        appendItem(text, n);
         ++count;
     }
+}
+
+NumberSet treNumbers(int number)
+{
+    static const auto sets = [] {
+        std::array<NumberSet, 37> all;
+        for (int n = 0; n <= 36; ++n)
+            all[n] = rowNumbers(treRow(n));
+        return all;
+    }();
+    return number >= 0 && number <= 36 ? sets[number] : NumberSet();
+}
+
+NumberSet dueNumbers(int number)
+{
+    static const auto sets = [] {
+        std::array<NumberSet, 37> all;
+        for (int n = 0; n <= 36; ++n)
+            all[n] = rowNumbers(dueRow(n));
+        return all;
+    }();
+    return number >= 0 && number <= 36 ? sets[number] : NumberSet();
+}
+
+QString numberListText(NumberSet set)
+{
+    QString text;
+    if ((set.bits >> 1) == 0)
+        return text;
+    text.reserve(set.size() * 4);
+    for (int n = 0; n < 64; ++n) {
+        if (set.contains(n))
+            appendItem(text, n);
+    }
+    return text;
 }
 
 NumberSet highlightedNumbers(QStringView note)
 {
     NumberSet set;
     forEachListItem(note, [&](double v) {
-        const int n = roundClamped(v, 0, 37);
+        const int n = wholeItem(v, 0, 37);
         if (n >= 1 && n <= 36)
             set.add(n);
     });

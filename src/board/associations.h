@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringView>
 
+#include <bit>
 #include <cstdint>
 
 namespace zt {
@@ -24,7 +25,7 @@ void AssociatiDue(QString& out, int number);
 // safely; items outside the list form read as whatever their positions hold.
 void UnisciNumeri(QString& text, int& count);
 
-// A set of the numbers 0..63.
+// A set of the numbers 0..63.  bits: bit n set = n in the set.
 struct NumberSet {
     std::uint64_t bits = 0;
 
@@ -41,8 +42,18 @@ struct NumberSet {
         return n == value && contains(n);
     }
     bool isEmpty() const { return bits == 0; }
+    int size() const { return std::popcount(bits); }
     friend bool operator==(NumberSet, NumberSet) = default;
 };
+
+// The numbers of a row of AssociatiTre / AssociatiDue (empty for a number
+// without a row).
+NumberSet treNumbers(int number);
+NumberSet dueNumbers(int number);
+
+// The text UnisciNumeri makes of a list holding exactly these numbers: each,
+// ascending, written "n, "; empty when no number above zero is in the set.
+QString numberListText(NumberSet set);
 
 // The numbers 1..36 that a proposal paints on the keypad: its items, each
 // rounded to a whole number.  Zero is never painted; the keypad button of a

@@ -14,6 +14,12 @@ void appendSigned(QChar*& out, int n)
 {
     *out++ = n < 0 ? u'-' : u' ';
     unsigned v = n < 0 ? 0u - unsigned(n) : unsigned(n);
+    if (v < 100) { // positions up to 99 and every number of the wheel
+        if (v >= 10)
+            *out++ = char16_t(u'0' + v / 10);
+        *out++ = char16_t(u'0' + v % 10);
+        return;
+    }
     char16_t digits[10];
     int k = 0;
     do {
@@ -84,16 +90,20 @@ QString History::text() const
 int History::hotNumber(int length) const
 {
     const int start = count_ >= 36 ? std::max(0, count_ - length) : 0;
-    int seen[37] = {};
+    // The leader is kept while counting: the highest count, the lowest number
+    // among equals.
+    std::uint16_t seen[37] = {};
+    int hot = 0;
+    int best = 0;
     for (int i = start; i < count_; ++i) {
         const int n = entries_[i];
-        if (n >= 0 && n <= 36)
-            ++seen[n];
-    }
-    int hot = 0;
-    for (int n = 1; n <= 36; ++n) {
-        if (seen[n] > seen[hot])
+        if (n < 0 || n > 36)
+            continue;
+        const int c = ++seen[n];
+        if (c > best || (c == best && n < hot)) {
+            best = c;
             hot = n;
+        }
     }
     return hot;
 }

@@ -1,5 +1,7 @@
 #include "board/plainboard.h"
 
+#include <algorithm>
+
 namespace zt {
 
 namespace {
@@ -20,34 +22,37 @@ int turnedCaption(int index)
     return 36 - 3 * c + r;
 }
 
+// The captions 0..36 over static storage: copying them touches no reference
+// count.
+QString captionText(int number)
+{
+    static const auto texts = [] {
+        static char16_t storage[37][2];
+        std::array<QString, 37> all;
+        for (int n = 0; n <= 36; ++n) {
+            const QString t = QString::number(n);
+            std::copy(t.utf16(), t.utf16() + t.size(), storage[n]);
+            all[n] = QString::fromRawData(reinterpret_cast<const QChar*>(storage[n]), t.size());
+        }
+        return all;
+    }();
+    return texts[number];
+}
+
 } // namespace
 
 PlainBoard::PlainBoard()
 {
-    captions[0] = QStringLiteral("0");
-    for (int i = 1; i <= 36; ++i) {
-        captionValues[i] = designCaption(i);
-        captions[i] = QString::number(captionValues[i]);
-    }
+    captions[0] = captionText(0);
+    for (int i = 1; i <= 36; ++i)
+        captions[i] = captionText(designCaption(i));
 }
 
 void PlainBoard::invertKeypad()
 {
     const bool design = captions[1] == u"3";
-    for (int i = 1; i <= 36; ++i) {
-        captionValues[i] = design ? turnedCaption(i) : designCaption(i);
-        captions[i] = QString::number(captionValues[i]);
-    }
-}
-
-void PlainBoard::highlightKeypad(NumberSet numbers)
-{
-    yellow = {};
-    for (int i = 1; i <= 36; ++i) {
-        const int n = captionValues[i];
-        if (numbers.contains(n))
-            yellow.add(n);
-    }
+    for (int i = 1; i <= 36; ++i)
+        captions[i] = captionText(design ? turnedCaption(i) : designCaption(i));
 }
 
 } // namespace zt

@@ -42,7 +42,6 @@ public:
 
     Row row;
     std::array<QString, 37> captions;
-    std::array<int, 37> captionValues{}; // the captions' values, kept beside them
     // The numbers whose keypad buttons are yellow.
     NumberSet yellow;
     int resets = 0;
@@ -87,7 +86,12 @@ public:
     QString keypadCaption(int index) override { return captions[index]; }
     // Zero is never yellow, so restoring from 0 or from 1 is the same here.
     void restoreKeypad(int) override { yellow = {}; }
-    void highlightKeypad(NumberSet numbers) override;
+    // The captions of buttons 1..36 are always the numbers 1..36 in some
+    // order, so the buttons painted are those of the numbers 1..36 given.
+    void highlightKeypad(NumberSet numbers) override
+    {
+        yellow.bits = numbers.bits & ((std::uint64_t(1) << 37) - 2);
+    }
     void requestReset() override
     {
         ++resets;

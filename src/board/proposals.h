@@ -13,15 +13,22 @@ class History;
 // the number filter reads "Tutti" or its leading number equals the number.
 QString defaultProposal(int drawn, QStringView filterText);
 
-// "Modo Quorix": from the 25th spin on, the rows of the hot numbers of the
-// last 24 and the last 8 spins and the two hot numbers, merged; proposed only
-// when they make eight distinct numbers.  count receives the merged count
-// (written by the caller into the proposal's count label) when a proposal is
-// made.
+// "Modo Quorix": from the 25th spin on, the proposal of the hot numbers of the
+// last 24 and the last 8 spins (below).  count receives the number of its
+// numbers (for the proposal's count label) when a proposal is made.
 QString quorixProposal(const History& history, int& count);
 
+// The "Modo Quorix" proposal of two hot numbers: the AssociatiTre rows of h24
+// and of h8 (looked up into one variable, so h8 without a row repeats the row
+// of h24) and the two numbers themselves, merged by UnisciNumeri; a proposal
+// only when that makes more than seven numbers.
+QString quorixProposalFor(int h24, int h8, int& count);
+
 // "Modo Zentrima13": from the 6th spin on, s = newest + 2 x third-newest +
-// fifth-newest reduced modulo 37; the AssociatiDue row of s and s, merged.
+// fifth-newest reduced modulo 37, and the proposal of s (below).
 QString zentrimaProposal(const History& history);
+
+// The "Modo Zentrima13" proposal of s: the AssociatiDue row of s and s, merged.
+QString zentrimaProposalFor(int s);
 
 } // namespace zt

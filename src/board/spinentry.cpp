@@ -15,7 +15,10 @@ namespace {
 // Applies the engine's outcomes for one row to the board, in order.
 class RowApplier : public StringOutcomeSink {
 public:
-    RowApplier(BoardIO& io, int row) : io_(io), row_(row) {}
+    RowApplier(BoardIO& io, int row, bool& firstRowEmptied)
+        : io_(io), row_(row), firstRowEmptied_(firstRowEmptied)
+    {
+    }
 
     void apply(const StringOutcome& o) override
     {
@@ -32,6 +35,7 @@ public:
             io_.setNoteRed(row_, false);
             reportStringOutcome(o);
             io_.setNoteText(row_, QString());
+            firstRowEmptied_ = firstRowEmptied_ || row_ == 0;
             setDelaysToZero();
             break;
         case K::CancelBeforeHit:
@@ -39,10 +43,12 @@ public:
             reportStringOutcome(o);
             setDelaysToZero();
             io_.setNoteText(row_, QString());
+            firstRowEmptied_ = firstRowEmptied_ || row_ == 0;
             io_.setNoteRed(row_, false);
             break;
         case K::ResetRequest:
             io_.requestReset();
+            firstRowEmptied_ = true;
             break;
         case K::RaiseFirstDelay:
             io_.setFirstDelayText(row_, delayText(o.a));
@@ -65,6 +71,7 @@ private:
 
     BoardIO& io_;
     int row_;
+    bool& firstRowEmptied_;
 };
 
 // The rows the engine and the reset walk: those the board has, up to the
@@ -72,6 +79,27 @@ private:
 bool rowInUse(BoardIO& io, const StringsSettings& settings, int row)
 {
     return row < io.stringRowCount() && row <= settings.rows - 1;
+}
+
+// The engine over the rows, row 0's text given as already read.  Returns true
+// when row 0 was emptied (closed, cancelled or reset).
+bool followRows(BoardIO& io, double drawn, const StringsSettings& settings,
+                const QString& firstRowText)
+{
+    bool firstRowEmptied = false;
+    if (!settings.checkFirst)
+        return firstRowEmptied;
+    for (int row = 0; rowInUse(io, settings, row); ++row) {
+        // Copies taken once: the outcomes change the controls, not these.
+        const QString text = row == 0 ? firstRowText : io.noteText(row);
+        const QString first = io.firstDelayText(row);
+        const QString second = io.secondDelayText(row);
+        const StringRowState state{text, io.noteRed(row), first, second};
+        RowApplier applier(io, row, firstRowEmptied);
+        if (followStringRow(state, row == 0, drawn, settings, applier))
+            break;
+    }
+    return firstRowEmptied;
 }
 
 } // namespace
@@ -97,25 +125,19 @@ SpinRecord spinRecord(QStringView caption, QStringView gameType, int countBefore
 
 void CalcolaStringhe(BoardIO& io, double drawn, const StringsSettings& settings)
 {
-    if (!settings.checkFirst)
-        return;
-    for (int row = 0; rowInUse(io, settings, row); ++row) {
-        // Copies taken once: the outcomes change the controls, not these.
-        const QString text = io.noteText(row);
-        const QString first = io.firstDelayText(row);
-        const QString second = io.secondDelayText(row);
-        const StringRowState state{text, io.noteRed(row), first, second};
-        RowApplier applier(io, row);
-        if (followStringRow(state, row == 0, drawn, settings, applier))
-            return;
-    }
+    if (settings.checkFirst)
+        followRows(io, drawn, settings, io.noteText(0));
 }
 
 void enterSpin(BoardIO& io, History& history, const QString& caption)
 {
+    // The drawn number as the engine compares it, and as a 16-bit whole
+    // number for the history and the tables.
     const double drawn = leadingNumber(caption);
-    const int number = roundClamped(drawn, std::numeric_limits<std::int16_t>::min(),
-                                    std::numeric_limits<std::int16_t>::max());
+    const int number = drawn >= 0 && drawn <= 36 && drawn == static_cast<int>(drawn)
+                           ? static_cast<int>(drawn)
+                           : roundClamped(drawn, std::numeric_limits<std::int16_t>::min(),
+                                          std::numeric_limits<std::int16_t>::max());
 
     if (io.recording())
         io.recordSpin(spinRecord(caption, io.gameTypeText(), history.count()));
@@ -135,40 +157,40 @@ void enterSpin(BoardIO& io, History& history, const QString& caption)
         return settings;
     };
 
+    // The strings engine follows the proposal; a locked proposal keeps its
+    // text.  What the board writes into note(0) during the spin is tracked
+    // here, so the box is read once.
     const bool locked = io.locked();
-    const QString kept = io.noteText(0);
-    if (!kept.isEmpty())
-        CalcolaStringhe(io, drawn, readSettings());
-    if (locked && io.noteText(0) != kept)
-        io.setNoteText(0, kept);
+    QString note = io.noteText(0);
+    if (!note.isEmpty() && followRows(io, drawn, readSettings(), note)) {
+        if (locked)
+            io.setNoteText(0, note);
+        else
+            note.clear();
+    }
 
     // A new proposal, only when none is being followed.
     const bool quorix = io.quorixMode();
     const bool zentrima = io.zentrimaMode();
-    if (io.noteText(0).isEmpty()) {
-        if (!quorix && !zentrima) {
-            const QString proposal = defaultProposal(number, io.filterText());
-            if (!proposal.isEmpty())
-                io.setNoteText(0, proposal);
-        } else if (quorix) {
-            int count = 0;
-            const QString proposal = quorixProposal(history, count);
-            if (!proposal.isEmpty()) {
-                io.setNoteText(0, proposal);
+    if (note.isEmpty()) {
+        int count = 0;
+        if (!quorix && !zentrima)
+            note = defaultProposal(number, io.filterText());
+        else if (quorix)
+            note = quorixProposal(history, count);
+        else
+            note = zentrimaProposal(history);
+        if (!note.isEmpty()) {
+            io.setNoteText(0, note);
+            if (quorix)
                 io.setCountText(0, QString::number(count));
-            }
-        } else {
-            const QString proposal = zentrimaProposal(history);
-            if (!proposal.isEmpty())
-                io.setNoteText(0, proposal);
         }
     }
 
-    const QString shown = io.noteText(0);
-    if (shown.isEmpty())
+    if (note.isEmpty())
         io.restoreKeypad(0);
     else if (readSettings().highlight)
-        io.highlightKeypad(highlightedNumbers(shown));
+        io.highlightKeypad(highlightedNumbers(note));
 }
 
 void EvidenziaTastiera(BoardIO& io)

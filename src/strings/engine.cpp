@@ -4,6 +4,7 @@
 #include "board/numberlist.h"
 #include "strings/reportseam.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -71,14 +72,19 @@ bool followStringRow(const StringRowState& row, bool isFirstRow, double drawn,
 
 QString delayText(double value)
 {
+    // The usual delays are texts over static storage, which copy for free.
+    constexpr int cachedCount = 128;
+    static char16_t storage[cachedCount][4];
     static const auto cached = [] {
-        std::array<QString, 128> texts;
-        texts[0] = QStringLiteral("0");
-        for (int i = 1; i < int(texts.size()); ++i)
-            texts[i] = signText(i);
+        std::array<QString, cachedCount> texts;
+        for (int i = 0; i < cachedCount; ++i) {
+            const QString t = i == 0 ? QStringLiteral("0") : signText(i);
+            std::copy(t.utf16(), t.utf16() + t.size(), storage[i]);
+            texts[i] = QString::fromRawData(reinterpret_cast<const QChar*>(storage[i]), t.size());
+        }
         return texts;
     }();
-    if (value >= 0 && value < double(cached.size()) && value == std::floor(value))
+    if (value >= 0 && value < cachedCount && value == std::floor(value))
         return cached[static_cast<int>(value)];
     return value < 0 ? plainNumberText(value) : QLatin1Char(' ') + plainNumberText(value);
 }
