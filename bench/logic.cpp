@@ -44,12 +44,13 @@ double spinsPerSecond(Mode mode, bool historyText, const std::vector<int>& butto
     board.quorix = mode == Mode::Quorix;
     board.zentrima = mode == Mode::Zentrima;
     board.keepHistoryText = historyText;
+    const QString zero = QStringLiteral("0");
     int made = 0;
     const double start = threadSeconds();
     for (int b : buttons) {
         board.click(b);
         // A string that starts on this spin shows the delay "0".
-        made += !board.row.note.isEmpty() && board.row.firstDelay == u"0";
+        made += !board.row.note.isEmpty() && board.row.firstDelay == zero;
     }
     const double took = threadSeconds() - start;
     *proposals = made;

@@ -87,17 +87,31 @@ int wholeItem(double v, int lo, int hi)
     return roundClamped(v, lo, hi);
 }
 
-void appendItem(QString& text, int n)
-{
-    if (n < 0) {
-        text += u'-';
-        n = -n;
+// The merged list is written into a buffer first: at most 109 items of at
+// most four characters ("-9, ", "99, ").
+class ListWriter {
+public:
+    void add(int n)
+    {
+        if (n < 0) {
+            *out_++ = u'-';
+            n = -n;
+        }
+        if (n >= 10)
+            *out_++ = char16_t(u'0' + n / 10);
+        *out_++ = char16_t(u'0' + n % 10);
+        *out_++ = u',';
+        *out_++ = u' ';
     }
-    if (n >= 10)
-        text += QChar(u'0' + n / 10);
-    text += QChar(u'0' + n % 10);
-    text += QLatin1String(", ");
-}
+    QString text() const
+    {
+        return QString(reinterpret_cast<const QChar*>(buffer_), out_ - buffer_);
+    }
+
+private:
+    char16_t buffer_[(highestItem - lowestItem + 1) * 4];
+    char16_t* out_ = buffer_;
+};
 
 NumberSet rowNumbers(const QString& row)
 {
@@ -129,17 +143,19 @@ void UnisciNumeri(QString& text, int& count)
         seen.set(n - lowestItem);
         aboveZero = aboveZero || n > 0;
     });
-    text.clear();
     count = 0;
-    if (!aboveZero)
+    if (!aboveZero) {
+        text.clear();
         return;
-    text.reserve(int(seen.count()) * 4);
-    for (int n = lowestItem; n <= highestItem; ++n) {
-        if (!seen.test(n - lowestItem))
-            continue;
-        appendItem(text, n);
-        ++count;
     }
+    ListWriter list;
+    for (int n = lowestItem; n <= highestItem; ++n) {
+        if (seen.test(n - lowestItem)) {
+            list.add(n);
+            ++count;
+        }
+    }
+    text = list.text();
 }
 
 NumberSet treNumbers(int number)
@@ -166,15 +182,12 @@ NumberSet dueNumbers(int number)
 
 QString numberListText(NumberSet set)
 {
-    QString text;
     if ((set.bits >> 1) == 0)
-        return text;
-    text.reserve(set.size() * 4);
-    for (int n = 0; n < 64; ++n) {
-        if (set.contains(n))
-            appendItem(text, n);
-    }
-    return text;
+        return QString();
+    ListWriter list;
+    for (std::uint64_t bits = set.bits; bits; bits &= bits - 1)
+        list.add(std::countr_zero(bits));
+    return list.text();
 }
 
 NumberSet highlightedNumbers(QStringView note)

@@ -90,22 +90,17 @@ QString History::text() const
 int History::hotNumber(int length) const
 {
     const int start = count_ >= 36 ? std::max(0, count_ - length) : 0;
-    // The leader is kept while counting: the highest count, the lowest number
-    // among equals.
+    // The leader is kept while counting, as the key count * 64 + (63 - n):
+    // the highest count wins, and among equal counts the lowest number.
     std::uint16_t seen[37] = {};
-    int hot = 0;
-    int best = 0;
+    int leader = 0;
     for (int i = start; i < count_; ++i) {
         const int n = entries_[i];
         if (n < 0 || n > 36)
             continue;
-        const int c = ++seen[n];
-        if (c > best || (c == best && n < hot)) {
-            best = c;
-            hot = n;
-        }
+        leader = std::max(leader, (++seen[n] << 6) | (63 - n));
     }
-    return hot;
+    return leader ? 63 - (leader & 63) : 0;
 }
 
 } // namespace zt

@@ -1,5 +1,6 @@
 #include "app/textrules.h"
 #include "board/plainboard.h"
+#include "board/proposals.h"
 #include "reportrecorder.h"
 #include "testsupport.h"
 
@@ -95,6 +96,33 @@ private Q_SLOTS:
         for (int i = 0; i < 40; ++i)
             same.spin(i % 2 ? 9 : 9 + i % 7);
         QCOMPARE(same.row.note, QString());
+    }
+
+    void proposalsAreTheMergeOfTheirJoinedRows()
+    {
+        for (int h24 = 0; h24 <= 36; ++h24) {
+            for (int h8 = 0; h8 <= 36; ++h8) {
+                QString row;
+                zt::AssociatiTre(row, h24);
+                const QString t1 = row;
+                zt::AssociatiTre(row, h8);
+                QString joined = t1 + u' ' + row + u' ' + QString::number(h24) +
+                                 QLatin1String(", ") + QString::number(h8) + u',';
+                int expectedCount = 0;
+                zt::UnisciNumeri(joined, expectedCount);
+                int count = -1;
+                const QString proposal = zt::quorixProposalFor(h24, h8, count);
+                QCOMPARE(proposal, expectedCount > 7 ? joined : QString());
+                if (!proposal.isEmpty())
+                    QCOMPARE(count, expectedCount);
+            }
+            QString due;
+            zt::AssociatiDue(due, h24);
+            due += u' ' + QString::number(h24) + u',';
+            int count = 0;
+            zt::UnisciNumeri(due, count);
+            QCOMPARE(zt::zentrimaProposalFor(h24), due);
+        }
     }
 
     void fullHistoryAndRecording()
