@@ -1,39 +1,35 @@
+#include "app/textrules.h"
 #include "board/plainboard.h"
 #include "reportrecorder.h"
 #include "strings/engine.h"
 #include "testsupport.h"
 
-using K = zt::StringOutcome::Kind;
-
 namespace {
 
-struct Recorded : zt::StringOutcomeSink {
-    QList<zt::StringOutcome> all;
-    void apply(const zt::StringOutcome& o) override { all << o; }
-    QList<K> kinds() const
+// Outcomes as letters: R restore keypad, T turn red, C close (first hit),
+// S close (second hit), F cancel before a hit, A cancel after it, Z reset
+// request, 1 / 2 raise the first / second delay, E end of the call; a close or
+// cancel is followed by its attempts in brackets.
+struct Letters : zt::StringOutcomeSink {
+    QString text;
+    void apply(const zt::StringOutcome& o) override
     {
-        QList<K> k;
-        for (const auto& o : all)
-            k << o.kind;
-        return k;
+        text += QStringLiteral("RTCSFAZ12E")[int(o.kind)];
+        using K = zt::StringOutcome::Kind;
+        if (o.kind == K::CloseFirstHit || o.kind == K::CancelAfterHit)
+            text += QStringLiteral("(%1)").arg(o.a);
+        if (o.kind == K::CloseSecondHit)
+            text += QStringLiteral("(%1-%2)").arg(o.a).arg(o.b);
     }
 };
 
-Recorded step(const QString& text, double drawn, zt::StringsSettings settings = {},
-              bool red = false, const QString& first = QStringLiteral(" 0"),
-              const QString& second = QStringLiteral(" 0"))
-{
-    Recorded r;
-    zt::followStringRow({text, red, first, second}, true, drawn, settings, r);
-    return r;
-}
-
 // A board that never proposes on its own: the filter names 1, which has no row.
 struct Board : zt::PlainBoard {
-    explicit Board(const QString& note)
+    explicit Board(const QString& note, bool second = false)
     {
         filter = QStringLiteral("1");
         row.note = note;
+        strings.checkSecond = second;
     }
 };
 
@@ -42,56 +38,56 @@ struct Board : zt::PlainBoard {
 class EngineTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void hitsAreWholeItemsOfTheList()
+    void outcomes_data()
     {
-        QCOMPARE(step("17, 25, 34,", 25).kinds(),
-                 (QList<K>{K::RestoreKeypad, K::CloseFirstHit, K::RestoreKeypad}));
-        for (double miss : {2.0, 5.0, 0.0, 25.5})
-            QCOMPARE(step("17, 25, 34,", miss).kinds(), QList<K>{K::RaiseFirstDelay});
-        QCOMPARE(step("26, 0, 3,", 0).all.at(1).kind, K::CloseFirstHit);
-        QCOMPARE(step("00, 26, 32,", 0).all.at(1).kind, K::CloseFirstHit);
-        QCOMPARE(step(" 5, 16, ", 5).all.at(1).kind, K::CloseFirstHit);
-        QCOMPARE(step("5, 16,", 16).all.at(1).kind, K::CloseFirstHit);
-        // A number listed twice is handled twice.
-        const Recorded twice = step("7, 7,", 7, {}, false, " 4");
-        QCOMPARE(twice.kinds(), (QList<K>{K::RestoreKeypad, K::CloseFirstHit, K::RestoreKeypad,
-                                          K::CloseFirstHit, K::RestoreKeypad}));
-        QCOMPARE(twice.all[1].a, 5.0);
-        QCOMPARE(twice.all[3].a, 1.0);
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<double>("drawn");
+        QTest::addColumn<QString>("setup"); // s second-hit mode, z "Azzera", digit: maximum
+        QTest::addColumn<bool>("red");
+        QTest::addColumn<QString>("delays");
+        QTest::addColumn<QString>("expected");
+        auto row = [](const char* name, const char* text, double drawn, const char* setup, bool red,
+                      const char* delays, const char* expected) {
+            QTest::newRow(name) << QString::fromLatin1(text) << drawn << QString::fromLatin1(setup)
+                                << red << QString::fromLatin1(delays)
+                                << QString::fromLatin1(expected);
+        };
+        row("hit", "17, 25, 34,", 25, "", false, " 0| 0", "RC(1)R");
+        row("2 is no item", "17, 25, 34,", 2, "", false, " 4| 0", "1");
+        row("5 is no item", "17, 25, 34,", 5, "", false, " 0| 0", "1");
+        row("fraction", "17, 25, 34,", 25.5, "", false, " 0| 0", "1");
+        row("zero", "26, 0, 3,", 0, "", false, " 2| 0", "RC(3)R");
+        row("double zero", "00, 26, 32,", 0, "", false, " 0| 0", "RC(1)R");
+        row("one digit first", " 5, 16, ", 16, "", false, " 0| 0", "RC(1)R");
+        row("listed twice", "7, 7,", 7, "", false, " 4| 0", "RC(5)RC(1)R");
+        row("tenth miss", "17,", 3, "", false, " 9| 0", "FE");
+        row("tenth miss, reset", "17,", 3, "z", false, " 9| 0", "FZE");
+        row("hit, reset", "17,", 17, "z", false, " 0| 0", "RC(1)ZR");
+        row("no maximum", "17,", 3, "0", false, "0|0", "FE");
+        row("hit is never also cancelled", "17,", 17, "1", false, "0|0", "RC(1)R");
+        row("first of two hits", "17,", 17, "s", false, " 3| 0", "RT2");
+        row("second hit", "17,", 17, "s", true, " 3| 1", "RS(4-2)R");
+        row("cancel after hit", "17,", 3, "s", true, " 2| 9", "A(3)E");
+        row("red miss", "17,", 3, "s", true, " 2| 4", "2");
     }
-
-    void delaysAndCancellationOrder()
+    void outcomes()
     {
-        const Recorded miss = step("17, 25, 34,", 3, {}, false, " 4");
-        QCOMPARE(miss.kinds(), QList<K>{K::RaiseFirstDelay});
-        QCOMPARE(miss.all.first().a, 5.0);
-        zt::StringsSettings azzera;
-        azzera.resetAfter = true;
-        QCOMPARE(step("17, 25, 34,", 3, azzera, false, " 9").kinds(),
-                 (QList<K>{K::CancelBeforeHit, K::ResetRequest, K::EndCall}));
-        QCOMPARE(step("17, 25, 34,", 25, azzera).kinds(),
-                 (QList<K>{K::RestoreKeypad, K::CloseFirstHit, K::ResetRequest, K::RestoreKeypad}));
-        // Non-numeric maximum: the first miss cancels.
-        zt::StringsSettings zero;
-        zero.maxDelay = 0;
-        QCOMPARE(step("17,", 3, zero).all.first().kind, K::CancelBeforeHit);
-        // A string closed by a hit is never reported cancelled as well.
-        zt::StringsSettings one;
-        one.maxDelay = 1;
-        QCOMPARE(step("17,", 17, one).kinds(),
-                 (QList<K>{K::RestoreKeypad, K::CloseFirstHit, K::RestoreKeypad}));
-        // Second-hit mode: the first hit turns the row red and starts the second delay.
-        zt::StringsSettings second;
-        second.checkSecond = true;
-        QCOMPARE(step("17,", 17, second, false, " 3").kinds(),
-                 (QList<K>{K::RestoreKeypad, K::TurnRed, K::RaiseSecondDelay}));
-        const Recorded closing = step("17,", 17, second, true, " 3", " 1");
-        QCOMPARE(closing.all.at(1).kind, K::CloseSecondHit);
-        QCOMPARE(closing.all.at(1).a, 4.0);
-        QCOMPARE(closing.all.at(1).b, 2.0);
-        const Recorded late = step("17,", 3, second, true, " 2", " 9");
-        QCOMPARE(late.kinds(), (QList<K>{K::CancelAfterHit, K::EndCall}));
-        QCOMPARE(late.all.first().a, 3.0);
+        QFETCH(QString, text);
+        QFETCH(double, drawn);
+        QFETCH(QString, setup);
+        QFETCH(bool, red);
+        QFETCH(QString, delays);
+        QFETCH(QString, expected);
+        zt::StringsSettings s;
+        s.checkSecond = setup.contains(u's');
+        s.resetAfter = setup.contains(u'z');
+        if (zt::isWholeNumberText(setup))
+            s.maxDelay = setup.toDouble();
+        const QStringList d = delays.split(u'|');
+        Letters out;
+        const bool ends = zt::followStringRow({text, red, d[0], d[1]}, true, drawn, s, out);
+        QCOMPARE(out.text, expected);
+        QCOMPARE(ends, expected.endsWith(u'E'));
     }
 
     void tenthMissCancelsAndReports()
@@ -100,45 +96,34 @@ private Q_SLOTS:
         Board b(QStringLiteral("17, 25, 34,"));
         for (int i = 1; i <= 9; ++i) {
             b.spin(3);
-            QCOMPARE(b.row.firstDelay, QLatin1Char(' ') + QString::number(i));
+            QCOMPARE(b.row.firstDelay, zt::delayText(i));
         }
         QVERIFY(report.calls.isEmpty());
         b.spin(3);
-        QCOMPARE(b.row.note, QString());
-        QCOMPARE(b.row.firstDelay, QStringLiteral("0"));
+        QCOMPARE(b.row.note + b.row.firstDelay, QStringLiteral("0"));
         QCOMPARE(report.calls, (QStringList{"Text15", "detail: F,", "post:F"}));
     }
 
     void secondHitReportsBothAttempts()
     {
         zt::test::ReportRecorder report;
-        Board b(QStringLiteral("17, 25, 34,"));
-        b.strings.checkSecond = true;
-        b.row.firstDelay = b.row.secondDelay = QStringLiteral("0");
-        b.spin(3);
-        b.spin(3);
-        b.spin(3);
-        b.spin(25);
+        Board b(QStringLiteral("17, 25, 34,"), true);
+        for (int n : {3, 3, 3, 25})
+            b.spin(n);
         QVERIFY(b.row.red);
-        QCOMPARE(b.row.firstDelay, QStringLiteral(" 3"));
-        QCOMPARE(b.row.secondDelay, QStringLiteral(" 1"));
+        QCOMPARE(b.row.firstDelay + b.row.secondDelay, QStringLiteral(" 3 1"));
         b.spin(3);
-        QCOMPARE(b.row.secondDelay, QStringLiteral(" 2"));
+        QCOMPARE(b.row.firstDelay + b.row.secondDelay, QStringLiteral(" 3 2"));
         b.spin(34);
-        QCOMPARE(report.detail, QStringLiteral(" 4- 3, "));
-        QCOMPARE(report.posts, (QStringList{" 4", " 3"}));
-        QCOMPARE(report.calls.last(), QStringLiteral("Text16"));
+        QCOMPARE(report.calls, (QStringList{"detail: 4- 3, ", "post: 4", "post: 3", "Text16"}));
         QVERIFY(!b.row.red);
-        QCOMPARE(b.row.note, QString());
-        QCOMPARE(b.row.firstDelay, QStringLiteral("0"));
-        QCOMPARE(b.row.secondDelay, QStringLiteral("0"));
+        QCOMPARE(b.row.note + b.row.firstDelay + b.row.secondDelay, QStringLiteral("00"));
     }
 
     void cancelAfterFirstHit()
     {
         zt::test::ReportRecorder report;
-        Board b(QStringLiteral("17, 25, 34,"));
-        b.strings.checkSecond = true;
+        Board b(QStringLiteral("17, 25, 34,"), true);
         b.spin(17);
         for (int i = 0; i < 8; ++i)
             b.spin(3);
@@ -158,10 +143,7 @@ private Q_SLOTS:
         b.row.firstDelay = QStringLiteral(" 4");
         b.spin(25);
         b.spin(3);
-        QCOMPARE(b.row.note, QStringLiteral("17, 25, 34,"));
-        QCOMPARE(b.row.firstDelay, QStringLiteral(" 4"));
-        QVERIFY(!b.row.red);
-
+        QCOMPARE(b.row.note + b.row.firstDelay, QStringLiteral("17, 25, 34, 4"));
         // No target, then a target with its reports off: the engine still works.
         Board quiet(QStringLiteral("17,"));
         quiet.spin(17);
@@ -171,14 +153,8 @@ private Q_SLOTS:
         quiet.spin(17);
         QCOMPARE(quiet.row.note, QString());
         QVERIFY(off.calls.isEmpty());
-    }
-
-    void delayCaptions()
-    {
-        QCOMPARE(zt::delayText(0), QStringLiteral("0"));
-        QCOMPARE(zt::delayText(3), QStringLiteral(" 3"));
-        QCOMPARE(zt::delayText(250), QStringLiteral(" 250"));
-        QCOMPARE(zt::delayText(2.5), QStringLiteral(" 2.5"));
+        QCOMPARE(zt::delayText(0) + zt::delayText(250) + zt::delayText(2.5),
+                 QStringLiteral("0 250 2.5"));
     }
 };
 
