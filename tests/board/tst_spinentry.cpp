@@ -182,7 +182,7 @@ private Q_SLOTS:
         b.row.note = QStringLiteral("17, 25, 34,");
         b.spin(25);
         QCOMPARE(b.resets, 1);
-        QCOMPARE(report.detail, QStringLiteral(" 1, "));
+        QCOMPARE(report.calls, (QStringList{"detail: 1, ", "post: 1", "Text16"}));
         QCOMPARE(b.history.count(), 0);
         QCOMPARE(b.historyText, QString());
         // The default mode then proposes the row of 25 into the emptied board.
