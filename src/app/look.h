@@ -5,8 +5,7 @@
 #include <QFont>
 #include <QRect>
 #include <QString>
-
-class QWidget;
+#include <QWidget>
 
 namespace zt {
 
@@ -22,6 +21,18 @@ constexpr QRect twipsRect(int left, int top, int width, int height)
 constexpr QRect twipsRect(const QRect& twips)
 {
     return twipsRect(twips.x(), twips.y(), twips.width(), twips.height());
+}
+
+// A new control of kind W named name inside parent, at a rectangle given in
+// twips (none: left where Qt puts it, for hidden controls).
+template <class W> W* addControl(QWidget* parent, const QString& name, const QRect& twips = {})
+{
+    auto* w = new W;
+    w->setParent(parent);
+    w->setObjectName(name);
+    if (!twips.isNull())
+        w->setGeometry(twipsRect(twips));
+    return w;
 }
 
 // A font asked for by family; the hint picks a like font when the family is missing.

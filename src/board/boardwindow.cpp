@@ -27,20 +27,9 @@ namespace {
 
 const QString msSansSerif = QStringLiteral("MS Sans Serif");
 
-// A control of kind W named name, placed at the twips rectangle in parent.
-template <class W> W* add(QWidget* parent, const QString& name, const QRect& twips = {})
-{
-    auto* w = new W;
-    w->setParent(parent);
-    w->setObjectName(name);
-    if (!twips.isNull())
-        w->setGeometry(twipsRect(twips));
-    return w;
-}
-
 QFrame* addFrame(QWidget* parent, const QString& name, const QRect& twips, const QColor& back)
 {
-    auto* f = add<QFrame>(parent, name, twips);
+    auto* f = addControl<QFrame>(parent, name, twips);
     f->setFrameShape(QFrame::NoFrame);
     setBackColor(f, back);
     return f;
@@ -50,7 +39,7 @@ QFrame* addFrame(QWidget* parent, const QString& name, const QRect& twips, const
 QLabel* addLabel(QWidget* parent, const QString& name, const QRect& twips, const QString& text,
                  Qt::Alignment align = Qt::AlignLeft)
 {
-    auto* l = add<QLabel>(parent, name, twips);
+    auto* l = addControl<QLabel>(parent, name, twips);
     l->setText(text);
     l->setAlignment(align | Qt::AlignTop);
     return l;
@@ -65,7 +54,7 @@ void setLook(QWidget* w, const QColor& fore, const QFont& font)
 ColorButton* addColorButton(QWidget* parent, const QString& name, const QRect& twips,
                             const QString& caption, const QColor& back)
 {
-    auto* b = add<ColorButton>(parent, name, twips);
+    auto* b = addControl<ColorButton>(parent, name, twips);
     b->setText(caption);
     b->setBackColor(back);
     return b;
@@ -74,7 +63,7 @@ ColorButton* addColorButton(QWidget* parent, const QString& name, const QRect& t
 QCheckBox* addCheck(QWidget* parent, const QString& name, const QRect& twips,
                     const QString& caption, const QColor& back)
 {
-    auto* c = add<QCheckBox>(parent, name, twips);
+    auto* c = addControl<QCheckBox>(parent, name, twips);
     c->setText(caption);
     if (back.isValid())
         setBackColor(c, back);
@@ -84,7 +73,7 @@ QCheckBox* addCheck(QWidget* parent, const QString& name, const QRect& twips,
 
 QLineEdit* addHidden(QWidget* parent, const QString& name, const QString& text = {})
 {
-    auto* e = add<QLineEdit>(parent, name);
+    auto* e = addControl<QLineEdit>(parent, name);
     e->setText(text);
     e->hide();
     return e;
@@ -129,7 +118,7 @@ void BoardWindow::buildUpperPanel()
     Frame23 =
         addFrame(Frame21, QStringLiteral("Frame23"), {480, 0, 6375, 705}, QColor(128, 255, 128));
 
-    note_0 = add<QPlainTextEdit>(Frame23, arrayName("note", 0), {0, 0, 6375, 735});
+    note_0 = addControl<QPlainTextEdit>(Frame23, arrayName("note", 0), {0, 0, 6375, 735});
     note_0->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     note_0->setReadOnly(true);
     setBackColor(note_0, QColor(154, 186, 235));
@@ -146,7 +135,7 @@ void BoardWindow::buildUpperPanel()
     Label1 = addLabel(Frame21, QStringLiteral("Label1"), {4920, 840, 1455, 495},
                       QStringLiteral("Numero:"));
     setLook(Label1, QColor(255, 255, 128), designFont(msSansSerif, 9.75, true));
-    Combo1 = add<QComboBox>(Frame21, QStringLiteral("Combo1"), {6000, 840, 1095, 315});
+    Combo1 = addControl<QComboBox>(Frame21, QStringLiteral("Combo1"), {6000, 840, 1095, 315});
     Combo1->addItem(QStringLiteral("Tutti"));
     for (int n = 1; n <= 36; ++n)
         Combo1->addItem(QString::number(n));
@@ -155,7 +144,7 @@ void BoardWindow::buildUpperPanel()
     Check1->setToolTip(QStringLiteral("Lock"));
     connect(Check1, &QCheckBox::toggled, this, &BoardWindow::lockToggled);
 
-    Command21_0 = add<QPushButton>(Frame21, arrayName("Command21", 0), {120, 360, 255, 320});
+    Command21_0 = addControl<QPushButton>(Frame21, arrayName("Command21", 0), {120, 360, 255, 320});
     Command21_0->setText(QStringLiteral("X"));
     Command21_0->setToolTip(QStringLiteral("Visualizza rettangolo per note"));
     connect(Command21_0, &QPushButton::clicked, this, [this] { clearStringRow(0); });
@@ -175,7 +164,8 @@ void BoardWindow::buildUpperPanel()
                          QStringLiteral(" 0"), Qt::AlignRight);
     setLook(Label44_0, QColor(192, 0, 0), big);
 
-    auto* viewerButton = add<QPushButton>(Frame21, QStringLiteral("Command10"), {120, 0, 255, 255});
+    auto* viewerButton =
+        addControl<QPushButton>(Frame21, QStringLiteral("Command10"), {120, 0, 255, 255});
     viewerButton->hide();
     connect(viewerButton, &QPushButton::clicked, this, &BoardWindow::showViewer);
 }
@@ -184,11 +174,12 @@ void BoardWindow::buildLowerPanel()
 {
     Frame2 = addFrame(Frame22, QStringLiteral("Frame2"), {120, 1680, 9135, 2295}, brown);
 
-    auto* ev = add<QPushButton>(Frame2, QStringLiteral("Command16"), {120, 0, 375, 255});
+    auto* ev = addControl<QPushButton>(Frame2, QStringLiteral("Command16"), {120, 0, 375, 255});
     ev->setText(QStringLiteral("EV"));
     ev->setToolTip(QStringLiteral("Inverti Tastiera"));
     connect(ev, &QPushButton::clicked, this, &BoardWindow::repaintHighlight);
-    auto* invert = add<QPushButton>(Frame2, QStringLiteral("Command14"), {120, 240, 375, 255});
+    auto* invert =
+        addControl<QPushButton>(Frame2, QStringLiteral("Command14"), {120, 240, 375, 255});
     invert->setText(QStringLiteral("<>"));
     invert->setToolTip(QStringLiteral("Inverti Tastiera"));
     connect(invert, &QPushButton::clicked, this, &BoardWindow::invertKeypad);
@@ -213,7 +204,7 @@ void BoardWindow::buildLowerPanel()
     auto* gameType = addLabel(Frame2, QStringLiteral("Label30"), {7920, 1755, 1095, 255},
                               QStringLiteral("   Tipo gioco"));
     setForeColor(gameType, QColor(128, 0, 0));
-    Combo7 = add<QComboBox>(Frame2, QStringLiteral("Combo7"), {8110, 1995, 855, 315});
+    Combo7 = addControl<QComboBox>(Frame2, QStringLiteral("Combo7"), {8110, 1995, 855, 315});
     Combo7->addItems({QStringLiteral("."), QStringLiteral("Live"), QStringLiteral("Spin")});
     Check8 = addCheck(Frame2, QStringLiteral("Check8"), {7900, 2115, 200, 195}, {}, {});
     Check8->setToolTip(QStringLiteral("Registra Uscite"));
@@ -236,9 +227,9 @@ void BoardWindow::buildKeypad()
 {
     Frame20 =
         addFrame(Frame2, QStringLiteral("Frame20"), {480, 0, 7335, 1935}, QColor(255, 128, 0));
-    auto* line = addFrame(Frame20, QStringLiteral("Line1"), {120, 0, 7440, 0},
-                          QColor(keypad::hiddenZeroColor));
-    line->setGeometry(line->x(), line->y(), line->width(), 2);
+    // Line1: two pixels along the panel's top edge.
+    addFrame(Frame20, QStringLiteral("Line1"), {120, 0, 7440, 2 * twipsPerPixel},
+             QColor(keypad::hiddenZeroColor));
 
     const QFont keyFont = designFont(msSansSerif, 13.5, true);
     for (int i = 0; i < keypad::buttonCount; ++i) {
@@ -272,7 +263,7 @@ void BoardWindow::buildTitleAndHistory()
                       QStringLiteral("Ultimo:"));
     setLook(Label6, Qt::white, designFont(msSansSerif, 13.5, true));
 
-    Text1 = add<QPlainTextEdit>(Frame22, QStringLiteral("Text1"), {7920, 480, 1095, 1095});
+    Text1 = addControl<QPlainTextEdit>(Frame22, QStringLiteral("Text1"), {7920, 480, 1095, 1095});
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text1->setReadOnly(true);
     setBackColor(Text1, QColor(192, 192, 192));

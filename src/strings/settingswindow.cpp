@@ -29,7 +29,7 @@ const QString sameTip = QStringLiteral("Controlla uscite e azzera");
 QCheckBox* addCheck(QWidget* parent, const QString& name, const QRect& twips,
                     const QString& caption, bool ticked)
 {
-    auto* c = add<QCheckBox>(parent, name, twips);
+    auto* c = addControl<QCheckBox>(parent, name, twips);
     c->setText(caption);
     c->setChecked(ticked);
     setBackColor(c, rust);
@@ -39,7 +39,7 @@ QCheckBox* addCheck(QWidget* parent, const QString& name, const QRect& twips,
 QLineEdit* addNumberBox(QWidget* parent, const QString& name, const QRect& twips,
                         const QString& text)
 {
-    auto* e = add<QLineEdit>(parent, name, twips);
+    auto* e = addControl<QLineEdit>(parent, name, twips);
     e->setText(text);
     e->setAlignment(Qt::AlignCenter);
     return e;
@@ -55,17 +55,17 @@ SettingsWindow::SettingsWindow()
     setBackColor(this, Qt::black);
     setFixedSize(6375 / twipsPerPixel, 2880 / twipsPerPixel);
 
-    auto* heading = add<QLabel>(this, QStringLiteral("Label1"), {1440, 0, 3495, 375});
+    auto* heading = addControl<QLabel>(this, QStringLiteral("Label1"), {1440, 0, 3495, 375});
     heading->setText(QStringLiteral("Impostazioni"));
     heading->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     setForeColor(heading, Qt::white);
     heading->setFont(designFont(QStringLiteral("MS Sans Serif"), 13.5));
 
-    auto* shape = add<QFrame>(this, QStringLiteral("Shape2"), {120, 360, 6135, 1575});
+    auto* shape = addControl<QFrame>(this, QStringLiteral("Shape2"), {120, 360, 6135, 1575});
     setBackColor(shape, rust);
 
     // A frame with its caption on the border.
-    auto* frame = add<QFrame>(this, QStringLiteral("Frame24"), {240, 480, 5895, 1335});
+    auto* frame = addControl<QFrame>(this, QStringLiteral("Frame24"), {240, 480, 5895, 1335});
     setBackColor(frame, rust);
     auto* border = new QFrame(frame);
     border->setFrameStyle(QFrame::Box | QFrame::Sunken);
@@ -78,7 +78,7 @@ SettingsWindow::SettingsWindow()
     auto* highlight = addCheck(frame, QStringLiteral("Check20"), {120, 360, 1860, 195},
                                QStringLiteral("Evidenzia su Tastiera"), true);
     highlight->setToolTip(sameTip);
-    auto* rowsLabel = add<QLabel>(frame, QStringLiteral("Label78"), {4320, 360, 855, 255});
+    auto* rowsLabel = addControl<QLabel>(frame, QStringLiteral("Label78"), {4320, 360, 855, 255});
     rowsLabel->setText(QStringLiteral("Stringhe"));
     rowsLabel->hide();
     auto* rows = addNumberBox(frame, QStringLiteral("Numerostringhe"), {5040, 360, 735, 285},
@@ -90,7 +90,7 @@ SettingsWindow::SettingsWindow()
     first->setToolTip(sameTip);
     auto* second = addCheck(frame, QStringLiteral("Check16"), {2160, 720, 1635, 195},
                             QStringLiteral("Controlla 2° colpo"), false);
-    auto* maxLabel = add<QLabel>(frame, QStringLiteral("Label25"), {3840, 720, 1215, 255});
+    auto* maxLabel = addControl<QLabel>(frame, QStringLiteral("Label25"), {3840, 720, 1215, 255});
     maxLabel->setText(QStringLiteral("Contr. Massimo"));
     maxLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     maxLabel->setToolTip(
@@ -101,7 +101,7 @@ SettingsWindow::SettingsWindow()
                            QStringLiteral("Azzera"), false);
     reset->setToolTip(sameTip);
 
-    auto* ok = add<QPushButton>(this, QStringLiteral("Command1"), {120, 2040, 6135, 495});
+    auto* ok = addControl<QPushButton>(this, QStringLiteral("Command1"), {120, 2040, 6135, 495});
     ok->setText(QStringLiteral("OK"));
     connect(ok, &QPushButton::clicked, this, &QWidget::hide);
 

@@ -156,10 +156,8 @@ private Q_SLOTS:
         QTest::newRow("zero") << "0" << 1;
         QTest::newRow("too big") << "9999" << 500;
         QTest::newRow("half to even") << "36.5" << 36;
-        QTest::newRow("half up to even") << "37.5" << 38;
-        QTest::newRow("negative") << "-5" << 1;
         QTest::newRow("no number") << "abc" << 1;
-        QTest::newRow("leading blanks") << "  120 spins" << 120;
+        QTest::newRow("leading number") << "  120 spins" << 120;
     }
     void historySizeIsClamped()
     {
