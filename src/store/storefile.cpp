@@ -27,10 +27,11 @@ enum : int {
 // The columns every data source needs, in table order.
 const char* const kColumns[] = {"id", "Numero", "Memoria", "Tipo", "Cima", "Memcima", "Note"};
 
+// Writable for us, and not marked read-only for everybody (an administrator
+// could still write it, but the mark means "keep this file as it is").
 bool writable(const QFileInfo& info)
 {
-    const auto anyWrite = QFile::WriteOwner | QFile::WriteUser | QFile::WriteGroup |
-                          QFile::WriteOther;
+    const auto anyWrite = QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
     return info.isWritable() && (info.permissions() & anyWrite);
 }
 
