@@ -144,7 +144,8 @@ ZT_BENCH(store_million_rows)
     t.start();
     double sum = 0;
     for (int i = 0; i < 100000; ++i) {
-        sum += zt::leadingNumber(viewer.text(u"Numero")) + zt::leadingNumber(viewer.text(u"Memoria"));
+        sum +=
+            zt::leadingNumber(viewer.text(u"Numero")) + zt::leadingNumber(viewer.text(u"Memoria"));
         viewer.moveNext();
     }
     const double stepMs = ms(t);

@@ -11,9 +11,9 @@ namespace zt {
 
 namespace {
 
-constexpr int kPageRows = 256;       // rows read together when a row is first used
-constexpr int kWholeRows = 16384;    // results up to this size are read at requery
-constexpr int kCachedRows = 65536;   // values kept of a larger result
+constexpr int kPageRows = 256;     // rows read together when a row is first used
+constexpr int kWholeRows = 16384;  // results up to this size are read at requery
+constexpr int kCachedRows = 65536; // values kept of a larger result
 
 QString noRow()
 {
@@ -274,8 +274,7 @@ bool RecordSource::updateCurrent(const QVariantMap& values)
         return true;
     }
     if (conn_.isReadOnly())
-        return failProblem(QStringLiteral("Il file %1 è in sola lettura").arg(kStoreFileName),
-                           StoreAction::Update);
+        return failProblem(readOnlyProblem(), StoreAction::Update);
     const qint64 id = ids_[size_t(pos_)];
     {
         QSqlQuery q(conn_.database());
@@ -315,8 +314,7 @@ bool RecordSource::deleteCurrent()
     if (!hasCurrent())
         return fail(noRow());
     if (conn_.isReadOnly())
-        return failProblem(QStringLiteral("Il file %1 è in sola lettura").arg(kStoreFileName),
-                           StoreAction::Delete);
+        return failProblem(readOnlyProblem(), StoreAction::Delete);
     const int row = pos_;
     const qint64 id = ids_[size_t(row)];
     {

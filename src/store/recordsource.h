@@ -20,8 +20,12 @@
 // requery() puts the position on the first row.
 //
 // Errors.  Operations return false and set lastError() to an Italian
-// message; nothing throws.  With no current row, value(), updateCurrent()
-// and deleteCurrent() fail with "Nessuna riga selezionata.".
+// message; nothing throws.  An operation that succeeds clears lastError(),
+// except the reads (value(), text(), data()), which only set it on failure.
+// With no current row, value(), updateCurrent() and deleteCurrent() fail
+// with "Nessuna riga selezionata.".  Messages name the file and the
+// consequence, e.g. "Il file dati.mdb è in sola lettura: la riga non è stata
+// cancellata." (see storefile.h).
 
 #include "store/storefile.h"
 

@@ -36,8 +36,7 @@ bool SpinRecorder::connect(QString* problem)
     if (!conn_.open(problem))
         return false;
     insert_.emplace(conn_.database());
-    insert_->prepare(
-        QStringLiteral("INSERT INTO Uscite (Numero, Memoria, Tipo) VALUES (?, ?, ?)"));
+    insert_->prepare(QStringLiteral("INSERT INTO Uscite (Numero, Memoria, Tipo) VALUES (?, ?, ?)"));
     return true;
 }
 
@@ -58,8 +57,7 @@ bool SpinRecorder::record(const QString& numero, const QString& tipo, const QStr
             return fail(problem, StoreAction::Record);
     }
     if (conn_.isReadOnly())
-        return fail(QStringLiteral("Il file %1 è in sola lettura").arg(kStoreFileName),
-                    StoreAction::Record);
+        return fail(readOnlyProblem(), StoreAction::Record);
 
     bool whole = false;
     const qlonglong type = tipo.trimmed().toLongLong(&whole);

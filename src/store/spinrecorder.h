@@ -28,8 +28,8 @@ public:
 
     // Adds one row to Uscite and stores it at once; the engine assigns its
     // id (lastId()).  Numero and Memoria are stored as the texts given
-    // (" 17", " 37"); Tipo "1" or "2" is stored as a number; an empty text
-    // is stored as NULL in any of them.  Opens first when not open.  When
+    // (" 17", " 37"); Tipo "1" or "2" is stored as a number; an empty or
+    // blank text is stored as NULL in any of them.  Opens first when not open.  When
     // this returns true the row is on disk; on false nothing was stored and
     // lastError() holds the message, e.g. "Il file dati.mdb è in sola
     // lettura: l'uscita non è stata registrata."

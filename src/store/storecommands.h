@@ -31,7 +31,8 @@ inline QString notesCommand()
 // lists the rows of type 1, "Spin" those of type 2, any other text every row.
 inline QString viewerTypeCommand(QStringView typeText)
 {
-    QString sql = QStringLiteral("SELECT id, Numero, Memoria, Tipo, Cima, Memcima, Note FROM Uscite");
+    QString sql =
+        QStringLiteral("SELECT id, Numero, Memoria, Tipo, Cima, Memcima, Note FROM Uscite");
     if (typeText == u"Live")
         sql += QStringLiteral(" WHERE Tipo = 1");
     else if (typeText == u"Spin")

@@ -54,6 +54,11 @@ QString storeMessage(const QString& problem, StoreAction action)
     return problem + u'.';
 }
 
+QString readOnlyProblem()
+{
+    return QStringLiteral("Il file %1 è in sola lettura").arg(kFile);
+}
+
 QString storeProblem(const QSqlError& error)
 {
     switch (error.nativeErrorCode().toInt() & 0xff) {
@@ -61,7 +66,7 @@ QString storeProblem(const QSqlError& error)
     case kLocked:
         return QStringLiteral("Il file %1 è bloccato da un altro programma").arg(kFile);
     case kReadOnlyCode:
-        return QStringLiteral("Il file %1 è in sola lettura").arg(kFile);
+        return readOnlyProblem();
     case kNotADatabase:
         return QStringLiteral("Il file %1 non è un database valido").arg(kFile);
     case kCorrupt:

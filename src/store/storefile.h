@@ -32,6 +32,9 @@ QString storeMessage(const QString& problem, StoreAction action);
 // The problem sentence for an error reported by the database driver.
 QString storeProblem(const QSqlError& error);
 
+// "Il file dati.mdb è in sola lettura"
+QString readOnlyProblem();
+
 // One connection of its own (unique name) to dati.mdb in the working
 // directory at the time of open().  Queries made on database() must be gone
 // before close() or the destructor.

@@ -217,7 +217,8 @@ private Q_SLOTS:
     void notesRoundTripAsTyped()
     {
         recordSpins(3);
-        const QString note = u"Ω «già» 日本 \"x\" '); DROP TABLE Uscite; -- SELECT * FROM Uscite;"_qs;
+        const QString note =
+            u"Ω «già» 日本 \"x\" '); DROP TABLE Uscite; -- SELECT * FROM Uscite;"_qs;
         {
             RecordSource viewer(zt::viewerCommand());
             QVERIFY(viewer.open());

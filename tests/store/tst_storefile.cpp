@@ -108,8 +108,8 @@ private Q_SLOTS:
                                 << "Il file dati.mdb non è un database valido";
         QTest::newRow("text") << QByteArray("Numero;Memoria\n 17; 1\n").repeated(40)
                               << QStringList() << "Il file dati.mdb non è un database valido";
-        QTest::newRow("empty file") << QByteArray() << QStringList()
-                                    << "Nel file dati.mdb manca la tabella Uscite";
+        QTest::newRow("empty file")
+            << QByteArray() << QStringList() << "Nel file dati.mdb manca la tabella Uscite";
         QTest::newRow("other table")
             << QByteArray() << QStringList{u"CREATE TABLE Spins (id INTEGER PRIMARY KEY)"_qs}
             << "Nel file dati.mdb manca la tabella Uscite";
