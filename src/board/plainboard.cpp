@@ -1,26 +1,12 @@
 #include "board/plainboard.h"
 
+#include "board/keypadlayout.h"
+
 #include <algorithm>
 
 namespace zt {
 
 namespace {
-
-// Design keypad: the button of row r, column c (index 12 (r - 1) + c) shows
-// 3c - (r - 1); the turned keypad shows 36 - 3c + r.
-int designCaption(int index)
-{
-    const int r = (index - 1) / 12 + 1;
-    const int c = (index - 1) % 12 + 1;
-    return 3 * c - (r - 1);
-}
-
-int turnedCaption(int index)
-{
-    const int r = (index - 1) / 12 + 1;
-    const int c = (index - 1) % 12 + 1;
-    return 36 - 3 * c + r;
-}
 
 // The captions 0..36 over static storage: copying them touches no reference
 // count.
@@ -45,14 +31,14 @@ PlainBoard::PlainBoard()
 {
     captions[0] = captionText(0);
     for (int i = 1; i <= 36; ++i)
-        captions[i] = captionText(designCaption(i));
+        captions[i] = captionText(keypad::numberAt(keypad::Layout::Design, i));
 }
 
 void PlainBoard::invertKeypad()
 {
-    const bool design = captions[1] == u"3";
+    const auto layout = captions[1] == u"3" ? keypad::Layout::Inverted : keypad::Layout::Design;
     for (int i = 1; i <= 36; ++i)
-        captions[i] = captionText(design ? turnedCaption(i) : designCaption(i));
+        captions[i] = captionText(keypad::numberAt(layout, i));
 }
 
 } // namespace zt
