@@ -49,7 +49,10 @@ public:
 
     // String rows (the board has one, row 0).
     virtual int stringRowCount() = 0;
-    virtual QString noteText(int row) = 0; // note(row) text
+    // note(row) text.  enterSpin reads note(0) once per spin and takes what it
+    // writes there during the spin as written, so the box must give back the
+    // text written into it.
+    virtual QString noteText(int row) = 0;
     virtual void setNoteText(int row, const QString& text) = 0;
     virtual bool noteRed(int row) = 0; // note(row) foreground is not black
     // note(row) foreground: red (255, 0, 0) or black (0, 0, 0).
@@ -69,7 +72,8 @@ public:
     virtual void highlightKeypad(NumberSet numbers) = 0;
 
     // Writes "1" into CM_Azzera; its change handler runs resetBoard() on the
-    // board's history and writes "ok" back, all before this returns.
+    // board's history (the History given to enterSpin) and writes "ok" back,
+    // all before this returns.
     virtual void requestReset() = 0;
 };
 
