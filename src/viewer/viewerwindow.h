@@ -1,14 +1,66 @@
 #pragma once
 
 #include "app/sharedwindow.h"
+#include "strings/reportseam.h"
+
+class QLineEdit;
 
 namespace zt {
 
-// The outcome viewer "Visualizza Uscite".
-class ViewerWindow : public SharedWindow {
+// The outcome viewer "Visualizza Uscite": browser of the recorded spins, replay
+// console, verification panel and report.  While it exists it is the target of
+// the composite strings engine's reports.
+class ViewerWindow : public SharedWindow, public StringsReportTarget {
     Q_OBJECT
 public:
     ViewerWindow();
+    ~ViewerWindow() override;
+
+    // StringsReportTarget
+    bool reportsEnabled() const override;
+    void appendDetail(const QString& text) override;
+    void post(const QString& text) override;
+    void addVerified() override;
+    void addCancelledBeforeHit() override;
+    void addCancelledAfterHit() override;
+
+private:
+    void buildTopStrip();
+    void buildSendingPanel(QWidget* frame);
+    void buildOptionsPanel(QWidget* frame);
+    void buildResultsPanel(QWidget* frame);
+    void setInitialTexts();
+
+    // Handlers of the controls.
+    void azzera();
+    void salva();
+    void impostazioni();
+    void esci();
+    void apriNote();
+    void genera();
+    void invia();
+    void spin();
+    void go();
+    void posizioneDaNote(const QString& text);
+    void gridClicked();
+    void filtra();
+    void trova();
+    void cancella();
+    void conferma();
+
+    // Steps shared by the handlers.
+    QLineEdit* box(const char* name) const;
+    bool addToCounter(const char* name, double amount);
+    void controllaProposta(double sent);
+    void inviaAlTabellone(const QString& number);
+    void azzeraTabellone();
+    void sospendiRegistrazione();
+
+    // Steps on the data source.
+    bool hasCurrentRow() const;
+    bool isPastLastRow() const;
+    void moveNextRow();
+    void stepBackRows(int count);
 };
 
 } // namespace zt
