@@ -1,5 +1,7 @@
 #include "viewer/formparts.h"
 
+#include <QAbstractScrollArea>
+#include <QLineEdit>
 #include <QMessageBox>
 
 namespace zt::form {
@@ -15,11 +17,11 @@ QFont font(double points, bool bold, const QString& family)
 void setBack(QWidget* w, const QColor& color)
 {
     QPalette p = w->palette();
-    p.setColor(QPalette::Window, color);
-    p.setColor(QPalette::Base, color);
-    p.setColor(QPalette::Button, color);
+    p.setColor(w->backgroundRole(), color);
     w->setPalette(p);
-    w->setAutoFillBackground(true);
+    // Text boxes paint their field themselves; the rest fill their background.
+    if (!qobject_cast<QLineEdit*>(w) && !qobject_cast<QAbstractScrollArea*>(w))
+        w->setAutoFillBackground(true);
 }
 
 void setFore(QWidget* w, const QColor& color)

@@ -23,7 +23,8 @@ W* place(QWidget* parent, const char* name, int left, int top, int width, int he
 QFont font(double points = 8.25, bool bold = false,
            const QString& family = QStringLiteral("MS Sans Serif"));
 
-// Back colour (painted by the widget itself) and text colour of a control.
+// Back colour (of a window, panel or check box, or the field of a text box)
+// and text colour of a control.
 void setBack(QWidget* w, const QColor& color);
 void setFore(QWidget* w, const QColor& color);
 
