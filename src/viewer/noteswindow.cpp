@@ -20,7 +20,7 @@ NotesWindow::NotesWindow()
     setObjectName(QStringLiteral("Cerca"));
     setWindowTitle(QStringLiteral("Cerca"));
     setFont(form::font());
-    form::setBack(this, Qt::black);
+    setBackColor(this, Qt::black);
     resize(8010 / 15, 5625 / 15);
 
     auto* grid = place<QTableView>(this, "DataGrid1", 240, 240, 7575, 4695);

@@ -12,12 +12,12 @@ inline constexpr const char* reportFileName = "Statistica.txt";
 
 // What the report shows, read from the viewer, the settings and the tally.
 struct ReportInputs {
-    QString runRows;        // "Colpi:" (Text6): the "Boules:" line only when above 0
-    QString replayedRows;   // Text13, copied after "Boules:"
+    QString runRows;           // "Colpi:" (Text6): the "Boules:" line only when above 0
+    QString replayedRows;      // Text13, copied after "Boules:"
     bool attemptLines = false; // "Stringa comp. Progressione" (Check6)
-    QString maxAttempts;    // "Contr. Massimo" (ST_ContrMax0)
-    QString verified;       // Text16, copied after "Totale:"
-    QString detail;         // Text19, the last line
+    QString maxAttempts;       // "Contr. Massimo" (ST_ContrMax0)
+    QString verified;          // Text16, copied after "Totale:"
+    QString detail;            // Text19, the last line
 };
 
 // The report in the Windows-1252 code page with CR LF line ends.  The attempt

@@ -3,17 +3,13 @@
 #include "app/controls.h"
 #include "app/textrules.h"
 #include "board/boardwindow.h"
+#include "strings/settingswindow.h"
 #include "viewer/formparts.h"
 #include "viewer/navigationbar.h"
 #include "viewer/noteswindow.h"
 #include "viewer/replay.h"
 #include "viewer/report.h"
 #include "viewer/tally.h"
-
-#if __has_include("strings/settingswindow.h")
-#include "strings/settingswindow.h"
-#define ZT_HAVE_SETTINGS_WINDOW 1
-#endif
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -40,20 +36,9 @@ using form::place;
 
 namespace {
 
-// The settings window of the composite strings, when the program has one.
-QWidget* settingsWindow()
-{
-#ifdef ZT_HAVE_SETTINGS_WINDOW
-    return shared<SettingsWindow>();
-#else
-    return nullptr;
-#endif
-}
-
 QCheckBox* settingsCheck(const char* name)
 {
-    QWidget* s = settingsWindow();
-    return s ? control<QCheckBox>(s, QLatin1String(name)) : nullptr;
+    return control<QCheckBox>(shared<SettingsWindow>(), QLatin1String(name));
 }
 
 QWidget* board()
@@ -109,14 +94,14 @@ void line(QWidget* parent, const char* name, int x1, int y, int x2, int width)
     auto* c = new QFrame(parent);
     c->setObjectName(QLatin1String(name));
     c->setGeometry(x1 / 15, y / 15 - width / 2, (x2 - x1) / 15, width);
-    form::setBack(c, Qt::black);
+    setBackColor(c, Qt::black);
 }
 
 QFrame* panel(QWidget* parent, const char* name, int l, int t, int w, int h)
 {
     auto* c = place<QFrame>(parent, name, l, t, w, h);
     c->setFrameShape(QFrame::NoFrame);
-    form::setBack(c, QColor(192, 64, 0));
+    setBackColor(c, QColor(192, 64, 0));
     return c;
 }
 
@@ -127,7 +112,7 @@ ViewerWindow::ViewerWindow()
     setObjectName(QStringLiteral("visualizzaUsc"));
     setWindowTitle(QStringLiteral("Visualizza Uscite"));
     setFont(form::font());
-    form::setBack(this, QColor(128, 64, 0));
+    setBackColor(this, QColor(128, 64, 0));
     resize(11655 / 15, 6480 / 15);
 
     buildTopStrip();
@@ -195,11 +180,11 @@ void ViewerWindow::buildSendingPanel(QWidget* f)
             &QPushButton::clicked, this, &ViewerWindow::trova);
     place<NavigationBar>(f, "Adodc1", 1800, 240, 1575, 330);
 
-    form::setFore(label(f, "Label1", 120, 840, 1575, 255, QStringLiteral("Prossimo num.:"), true),
-                  QColor(217, 187, 17));
+    setForeColor(label(f, "Label1", 120, 840, 1575, 255, QStringLiteral("Prossimo num.:"), true),
+                 QColor(217, 187, 17));
     auto* text1 = lineEdit(f, "Text1", 120, 1080, 975, 495, Qt::AlignHCenter);
     text1->setFont(form::font(13.5, true));
-    form::setFore(text1, QColor(192, 0, 0));
+    setForeColor(text1, QColor(192, 0, 0));
     auto* spinButton = button(f, "Command4", 1440, 840, 1935, 735, QStringLiteral("SPIN"));
     spinButton->setFont(form::font(9.75, true));
     connect(spinButton, &QPushButton::clicked, this, &ViewerWindow::spin);
@@ -230,17 +215,17 @@ void ViewerWindow::buildOptionsPanel(QWidget* f)
     label(f, "Label14", 0, 840, 1095, 255, QStringLiteral("Controlli:"), true, Qt::AlignHCenter);
     const QColor blue(154, 186, 235);
     const QColor grey(192, 192, 192);
-    form::setBack(checkBox(f, "Check4", 120, 1080, 2295, 315,
-                           QStringLiteral("Stringa comp. a colpo"), false),
-                  blue);
-    form::setBack(checkBox(f, "Check6", 120, 1320, 2295, 240,
-                           QStringLiteral("Stringa comp. Progressione"), false),
-                  blue);
-    form::setBack(checkBox(f, "Check8", 120, 1680, 2295, 255,
-                           QStringLiteral("Azzera Auto con memoria 1"), true),
-                  grey);
+    setBackColor(
+        checkBox(f, "Check4", 120, 1080, 2295, 315, QStringLiteral("Stringa comp. a colpo"), false),
+        blue);
+    setBackColor(checkBox(f, "Check6", 120, 1320, 2295, 240,
+                          QStringLiteral("Stringa comp. Progressione"), false),
+                 blue);
+    setBackColor(checkBox(f, "Check8", 120, 1680, 2295, 255,
+                          QStringLiteral("Azzera Auto con memoria 1"), true),
+                 grey);
     auto* back = checkBox(f, "Check1", 120, 2040, 1335, 225, QStringLiteral("Ritorno Aut."), true);
-    form::setBack(back, grey);
+    setBackColor(back, grey);
     back->setFont(form::font(9.75, false, QStringLiteral("Times New Roman")));
     back->setToolTip(QStringLiteral("Ritorna dopo l'elaborazione"));
 
@@ -263,23 +248,23 @@ void ViewerWindow::buildResultsPanel(QWidget* f)
           centre);
     label(f, "Label19", 0, 240, 1095, 255, QStringLiteral("Verificate"), true, centre);
     lineEdit(f, "Text16", 1440, 240, 735, 285, centre);
-    form::setFore(label(f, "Label18", 5040, 240, 1095, 255, QStringLiteral("Fuori Lim."), true,
-                        centre),
-                  QColor(128, 0, 0));
+    setForeColor(
+        label(f, "Label18", 5040, 240, 1095, 255, QStringLiteral("Fuori Lim."), true, centre),
+        QColor(128, 0, 0));
     label(f, "Label2", 120, 720, 1215, 255, QStringLiteral("Conta Usc."), true);
     lineEdit(f, "Text8", 1440, 600, 735, 300, centre)->setFont(form::font(9.75, true));
     lineEdit(f, "Text13", 2400, 600, 975, 285, centre);
     label(f, "Label4", 3960, 600, 1095, 255, QStringLiteral("1° Uscita"), true, centre);
     auto* text15 = lineEdit(f, "Text15", 5040, 600, 975, 285, centre);
     text15->setFont(form::font(8.25, true));
-    form::setBack(text15, yellow);
-    form::setFore(label(f, "Label6", 3960, 960, 1095, 255, QStringLiteral("2° Uscita"), true,
-                        centre),
-                  QColor(255, 0, 0));
+    setBackColor(text15, yellow);
+    setForeColor(
+        label(f, "Label6", 3960, 960, 1095, 255, QStringLiteral("2° Uscita"), true, centre),
+        QColor(255, 0, 0));
     auto* text3 = lineEdit(f, "Text3", 5040, 960, 975, 285, centre);
     text3->setFont(form::font(8.25, true));
-    form::setBack(text3, yellow);
-    form::setFore(text3, QColor(255, 0, 0));
+    setBackColor(text3, yellow);
+    setForeColor(text3, QColor(255, 0, 0));
     label(f, "Label5", 120, 1080, 1335, 255, QStringLiteral("Numeri Giocati"), true);
     lineEdit(f, "Text9", 1440, 960, 735, 315, centre)->setFont(form::font(9.75, true));
 
@@ -398,8 +383,7 @@ void ViewerWindow::controllaProposta(double sent)
     const ProposalCheck check = checkProposal(text, sent);
     addToCounter("Text8", check.hits);
     addToCounter("Text9", check.numbers);
-    QCheckBox* clearAfter = settingsCheck("Check12");
-    if (!clearAfter || clearAfter->isChecked())
+    if (settingsCheck("Check12")->isChecked())
         proposal->clear();
 }
 
@@ -443,10 +427,9 @@ void ViewerWindow::go()
         timer->stop();
     sospendiRegistrazione();
     QPointer<QCheckBox> highlight = settingsCheck("Check20");
-    const bool highlighted = highlight && highlight->isChecked();
+    const bool highlighted = highlight->isChecked();
     QFile::remove(QStringLiteral("numero.txt"));
-    if (highlight)
-        highlight->setChecked(false);
+    highlight->setChecked(false);
 
     const auto count = goRunCount(box("Text6")->text());
     if (!count)
@@ -499,10 +482,8 @@ void ViewerWindow::salva()
     in.runRows = box("Text6")->text();
     in.replayedRows = box("Text13")->text();
     in.attemptLines = reportsEnabled();
-    QWidget* settings = settingsWindow();
-    in.maxAttempts = settings
-                         ? control<QLineEdit>(settings, QStringLiteral("ST_ContrMax0"))->text()
-                         : QStringLiteral("10");
+    in.maxAttempts =
+        control<QLineEdit>(shared<SettingsWindow>(), QStringLiteral("ST_ContrMax0"))->text();
     in.verified = box("Text16")->text();
     in.detail = control<QPlainTextEdit>(this, QStringLiteral("Text19"))->toPlainText();
 
@@ -522,9 +503,7 @@ void ViewerWindow::salva()
 
 void ViewerWindow::impostazioni()
 {
-    QWidget* settings = settingsWindow();
-    if (!settings)
-        return;
+    QWidget* settings = shared<SettingsWindow>();
     if (settings->isVisible()) {
         settings->hide();
     } else {
