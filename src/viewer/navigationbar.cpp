@@ -1,5 +1,7 @@
 #include "viewer/navigationbar.h"
 
+#include "store/recordsource.h"
+
 #include <QHBoxLayout>
 #include <QToolButton>
 
@@ -27,6 +29,20 @@ NavigationBar::NavigationBar(QWidget* parent) : QWidget(parent)
     row->addStretch(1);
     add("next", QStringLiteral(">"), QStringLiteral("Successivo"), &NavigationBar::nextClicked);
     add("last", QStringLiteral(">|"), QStringLiteral("Ultimo"), &NavigationBar::lastClicked);
+}
+
+void NavigationBar::drive(RecordSource* source)
+{
+    connect(this, &NavigationBar::firstClicked, source, &RecordSource::moveFirst);
+    connect(this, &NavigationBar::lastClicked, source, &RecordSource::moveLast);
+    connect(this, &NavigationBar::previousClicked, source, [source] {
+        if (!source->movePrevious())
+            source->moveFirst();
+    });
+    connect(this, &NavigationBar::nextClicked, source, [source] {
+        if (!source->moveNext())
+            source->moveLast();
+    });
 }
 
 } // namespace zt

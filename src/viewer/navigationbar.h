@@ -3,14 +3,18 @@
 
 #include <QWidget>
 
-class QToolButton;
-
 namespace zt {
+
+class RecordSource;
 
 class NavigationBar : public QWidget {
     Q_OBJECT
 public:
     explicit NavigationBar(QWidget* parent = nullptr);
+
+    // Moves the source with the buttons; stepping past the first or the last
+    // row leaves it on that row.
+    void drive(RecordSource* source);
 
 Q_SIGNALS:
     void firstClicked();

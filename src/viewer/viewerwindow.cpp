@@ -3,6 +3,8 @@
 #include "app/controls.h"
 #include "app/textrules.h"
 #include "board/boardwindow.h"
+#include "store/recordsource.h"
+#include "store/storecommands.h"
 #include "strings/settingswindow.h"
 #include "viewer/formparts.h"
 #include "viewer/navigationbar.h"
@@ -29,6 +31,8 @@
 #include <QTextCursor>
 #include <QTimer>
 #include <QUrl>
+
+#include <cmath>
 
 namespace zt {
 
@@ -107,7 +111,7 @@ QFrame* panel(QWidget* parent, const char* name, int l, int t, int w, int h)
 
 } // namespace
 
-ViewerWindow::ViewerWindow()
+ViewerWindow::ViewerWindow() : source_(new RecordSource(viewerCommand(), this))
 {
     setObjectName(QStringLiteral("visualizzaUsc"));
     setWindowTitle(QStringLiteral("Visualizza Uscite"));
@@ -120,6 +124,10 @@ ViewerWindow::ViewerWindow()
     buildSendingPanel(panel(this, "Frame2", 7800, 360, 3615, 2775));
     buildResultsPanel(panel(this, "Frame1", 5160, 3240, 6255, 2415));
     setInitialTexts();
+    connect(source_, &RecordSource::currentChanged, this, &ViewerWindow::showRow);
+    if (!source_->open())
+        reportSourceError();
+    showRow();
 
     if (QScreen* s = screen())
         move(s->availableGeometry().center() - rect().center());
@@ -138,6 +146,7 @@ void ViewerWindow::buildTopStrip()
     label(this, "Label9", 120, 120, 1215, 255, QStringLiteral("Tipo:"), true);
     auto* combo = place<QComboBox>(this, "Combo7", 600, 0, 975, 315);
     combo->setEditable(true);
+    combo->setInsertPolicy(QComboBox::NoInsert);
     combo->addItems({QStringLiteral("."), QStringLiteral("Live"), QStringLiteral("Spin")});
     combo->setCurrentIndex(-1);
     combo->setEditText(QStringLiteral("Scegli"));
@@ -153,6 +162,11 @@ void ViewerWindow::buildTopStrip()
     grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     grid->setSelectionMode(QAbstractItemView::SingleSelection);
     grid->verticalHeader()->setDefaultSectionSize(18);
+    grid->setModel(source_);
+    source_->setGridColumns({QStringLiteral("id"), QStringLiteral("Numero"),
+                             QStringLiteral("Memoria"), QStringLiteral("Tipo"),
+                             QStringLiteral("Cima"), QStringLiteral("Memcima")});
+    source_->trackSelection(grid->selectionModel());
     connect(grid, &QTableView::clicked, this, &ViewerWindow::gridClicked);
 
     hiddenBox(this, "Text7", 600, 1080, 615, 285);
@@ -178,7 +192,7 @@ void ViewerWindow::buildSendingPanel(QWidget* f)
     lineEdit(f, "Text21", 120, 240, 735, 285);
     connect(button(f, "Command10", 960, 240, 735, 375, QStringLiteral("Cerca")),
             &QPushButton::clicked, this, &ViewerWindow::trova);
-    place<NavigationBar>(f, "Adodc1", 1800, 240, 1575, 330);
+    place<NavigationBar>(f, "Adodc1", 1800, 240, 1575, 330)->drive(source_);
 
     setForeColor(label(f, "Label1", 120, 840, 1575, 255, QStringLiteral("Prossimo num.:"), true),
                  QColor(217, 187, 17));
@@ -412,8 +426,8 @@ void ViewerWindow::spin()
     const QString number = box("Text1")->text();
     if (!number.isEmpty())
         inviaAlTabellone(number);
-    if (!isPastLastRow()) {
-        moveNextRow();
+    if (!source_->isEof()) {
+        source_->moveNext();
         addToCounter("Text13", 1);
     }
     if (eventPacing().step())
@@ -446,7 +460,8 @@ void ViewerWindow::go()
         }
     }
     if (control<QCheckBox>(this, QStringLiteral("Check1"))->isChecked())
-        stepBackRows(*count);
+        for (int i = 0; i < *count && !source_->isBof(); ++i)
+            source_->movePrevious();
     if (highlight)
         highlight->setChecked(highlighted);
 }
@@ -534,44 +549,56 @@ void ViewerWindow::gridClicked()
 
 // --- Data source ------------------------------------------------------------
 
-void ViewerWindow::filtra() {}
+void ViewerWindow::showRow()
+{
+    const bool row = source_->hasCurrent();
+    const auto show = [&](const char* name, const char* column) {
+        box(name)->setText(row ? source_->text(QString::fromLatin1(column)) : QString());
+    };
+    show("Text1", "Numero");
+    show("Text12", "Memoria");
+    show("Text7", "id");
+    show("Text20", "Note");
+}
+
+void ViewerWindow::reportSourceError()
+{
+    form::showMessage(this, source_->lastError());
+}
+
+void ViewerWindow::filtra(int item)
+{
+    auto* combo = control<QComboBox>(this, QStringLiteral("Combo7"));
+    source_->setCommand(viewerTypeCommand(combo->itemText(item)));
+    if (!source_->requery())
+        reportSourceError();
+}
 
 void ViewerWindow::trova()
 {
-    if (box("Text21")->text().isEmpty())
+    const QString text = box("Text21")->text();
+    if (text.isEmpty())
         return;
+    source_->moveFirst();
+    const double id = leadingNumber(text);
+    // Only a whole number can equal an id; anything else finds no row.
+    if (id == std::floor(id) && std::fabs(id) < 1e15) {
+        source_->findId(static_cast<qint64>(id));
+    } else if (source_->moveLast()) {
+        source_->moveNext();
+    }
 }
 
 void ViewerWindow::cancella()
 {
-    if (!hasCurrentRow()) {
-        form::showMessage(this, QStringLiteral("Nessuna uscita selezionata: non c'è nulla da "
-                                               "cancellare."));
-        return;
-    }
+    if (!source_->deleteCurrent())
+        reportSourceError();
 }
 
 void ViewerWindow::conferma()
 {
-    if (!hasCurrentRow()) {
-        form::showMessage(this, QStringLiteral("Nessuna uscita selezionata: non c'è nulla da "
-                                               "confermare."));
-        return;
-    }
+    if (!source_->updateCurrent({{QStringLiteral("Note"), box("Text20")->text()}}))
+        reportSourceError();
 }
-
-bool ViewerWindow::hasCurrentRow() const
-{
-    return false;
-}
-
-bool ViewerWindow::isPastLastRow() const
-{
-    return true;
-}
-
-void ViewerWindow::moveNextRow() {}
-
-void ViewerWindow::stepBackRows(int) {}
 
 } // namespace zt

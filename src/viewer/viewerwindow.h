@@ -7,6 +7,8 @@ class QLineEdit;
 
 namespace zt {
 
+class RecordSource;
+
 // The outcome viewer "Visualizza Uscite": browser of the recorded spins, replay
 // console, verification panel and report.  While it exists it is the target of
 // the composite strings engine's reports.
@@ -43,7 +45,7 @@ private:
     void go();
     void posizioneDaNote(const QString& text);
     void gridClicked();
-    void filtra();
+    void filtra(int item);
     void trova();
     void cancella();
     void conferma();
@@ -56,11 +58,12 @@ private:
     void azzeraTabellone();
     void sospendiRegistrazione();
 
-    // Steps on the data source.
-    bool hasCurrentRow() const;
-    bool isPastLastRow() const;
-    void moveNextRow();
-    void stepBackRows(int count);
+    // The current row of the data source into the bound fields.
+    void showRow();
+    // A failed operation of the data source: its message to the player.
+    void reportSourceError();
+
+    RecordSource* source_;
 };
 
 } // namespace zt

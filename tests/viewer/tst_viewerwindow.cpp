@@ -1,5 +1,6 @@
 #include "app/controls.h"
 #include "board/boardwindow.h"
+#include "store/spinrecorder.h"
 #include "strings/reportseam.h"
 #include "strings/settingswindow.h"
 #include "testsupport.h"
@@ -34,6 +35,14 @@ template <class T> T* boardControl(const char* name)
         c->setObjectName(QLatin1String(name));
     }
     return c;
+}
+
+// Rows with ids 1, 2, ...: number, game type and position in the game.
+void recordRows(const QList<std::tuple<const char*, const char*, const char*>>& rows)
+{
+    zt::SpinRecorder recorder;
+    for (const auto& [numero, tipo, memoria] : rows)
+        QVERIFY(recorder.record(numero, tipo, memoria));
 }
 
 void unloadAll()
@@ -202,7 +211,7 @@ private Q_SLOTS:
         click("Command13");
         QVERIFY(opened.isEmpty());
         QVERIFY(messageOf(viewer()).startsWith("Impossibile scrivere il rapporto"));
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"dati.mdb"});
     }
 
     void proposalCheckOnSending()
@@ -271,9 +280,9 @@ private Q_SLOTS:
     {
         box("Text13")->setText("0");
         click("Command2");
-        QVERIFY(messageOf(viewer()).contains("Nessuna uscita selezionata"));
+        QVERIFY(messageOf(viewer()).contains("Nessuna riga selezionata"));
         click("Command3");
-        QVERIFY(messageOf(viewer()).contains("Nessuna uscita selezionata"));
+        QVERIFY(messageOf(viewer()).contains("Nessuna riga selezionata"));
         QCOMPARE(box("Text13")->text(), QString("0"));
     }
 
@@ -311,6 +320,98 @@ private Q_SLOTS:
         control<QLineEdit>(notes, "Text7")->setText("3");
         control<QPushButton>(notes, "Command3")->click();
         QVERIFY(!zt::loaded<zt::ViewerWindow>());
+    }
+
+    void browsingTheRows()
+    {
+        zt::test::FreshDir dir;
+        recordRows(
+            {{" 10", "1", " 1"}, {" 11", "2", " 2"}, {" 12", "1", " 3"}, {" 13", "2", " 4"}});
+        QCOMPARE(box("Text7")->text(), QString("1"));
+        QCOMPARE(box("Text1")->text(), QString(" 10"));
+        auto* grid = control<QTableView>(viewer(), "DataGrid1");
+        QCOMPARE(grid->model()->rowCount(), 4);
+        QCOMPARE(grid->model()->columnCount(), 6);
+
+        auto* type = control<QComboBox>(viewer(), "Combo7");
+        const auto choose = [type](int item) {
+            type->setCurrentIndex(item);
+            Q_EMIT type->activated(item);
+        };
+        choose(2); // "Spin"
+        QCOMPARE(grid->model()->rowCount(), 2);
+        QCOMPARE(box("Text7")->text(), QString("2"));
+        choose(0); // "."
+        QCOMPARE(grid->model()->rowCount(), 4);
+        QCOMPARE(box("Text7")->text(), QString("1"));
+
+        // Find by number, from the notes window's mailbox too.
+        box("Text21")->setText("3");
+        click("Command10");
+        QCOMPARE(box("Text1")->text(), QString(" 12"));
+        box("Text21")->setText("2.5");
+        click("Command10");
+        QVERIFY(box("Text7")->text().isEmpty());
+        box("Text5")->setText("4");
+        QCOMPARE(box("Text21")->text(), QString("4"));
+        QCOMPARE(box("Text7")->text(), QString("4"));
+        QCOMPARE(box("Text5")->text(), QString("ok"));
+
+        // A confirmed note is stored; the notes window made afterwards lists it.
+        box("Text20")->setText("serata buona");
+        click("Command3");
+        click("Command11");
+        auto* notes = zt::loaded<zt::NotesWindow>();
+        QCOMPARE(control<QLineEdit>(notes, "Text7")->text(), QString("4"));
+        box("Text21")->setText("1");
+        click("Command10");
+        control<QPushButton>(notes, "Command3")->click();
+        QCOMPARE(box("Text7")->text(), QString("4"));
+        QCOMPARE(box("Text20")->text(), QString("serata buona"));
+
+        click("Command2");
+        QCOMPARE(grid->model()->rowCount(), 3);
+        QVERIFY(box("Text7")->text() != "4");
+        closeAndUnload(viewer());
+        QCOMPARE(control<QTableView>(viewer(), "DataGrid1")->model()->rowCount(), 3);
+    }
+
+    void replayingTheRows()
+    {
+        zt::test::FreshDir dir;
+        recordRows({{" 10", "", " 1"}, {" 11", "", " 2"}, {" 12", "", " 1"}, {" 13", "", " 2"}});
+        auto* highlight = control<QCheckBox>(zt::shared<zt::SettingsWindow>(), "Check20");
+        highlight->setChecked(true);
+
+        // A game's first row resets the board before its number goes out.
+        box("Text6")->setText("3");
+        click("Command6");
+        QCOMPARE(sent, (QStringList{" 10", " 11", " 12"}));
+        QCOMPARE(resets, 2);
+        QCOMPARE(box("Text13")->text(), QString("3"));
+        QCOMPARE(box("Text7")->text(), QString("1")); // back where the run began
+        QVERIFY(highlight->isChecked());
+
+        check("Check1")->setChecked(false);
+        check("Check8")->setChecked(false);
+        click("Command6");
+        QCOMPARE(resets, 2);
+        QCOMPARE(box("Text7")->text(), QString("4"));
+
+        // "STOP" ends the next run after its first row, highlighting left off.
+        click("Command14");
+        click("Command6");
+        QCOMPARE(sent.size(), 7);
+        QVERIFY(!check("Check5")->isChecked());
+        QVERIFY(!highlight->isChecked());
+        highlight->setChecked(true);
+
+        // Past the last row "SPIN" sends nothing and counts nothing.
+        click("Command4");
+        QVERIFY(box("Text1")->text().isEmpty());
+        click("Command4");
+        QCOMPARE(sent.size(), 7);
+        QCOMPARE(box("Text13")->text(), QString("7"));
     }
 
     void settingsToggle()
