@@ -436,6 +436,18 @@ void ViewerWindow::spin()
 
 void ViewerWindow::go()
 {
+    // A click on "GO" while a run processes events does not start another.
+    if (goRunning_)
+        return;
+    QPointer<ViewerWindow> self(this);
+    goRunning_ = true;
+    eseguiGo();
+    if (self)
+        goRunning_ = false;
+}
+
+void ViewerWindow::eseguiGo()
+{
     QPointer<ViewerWindow> self(this);
     if (auto* timer = board()->findChild<QTimer*>(QStringLiteral("Timer2")))
         timer->stop();

@@ -43,6 +43,7 @@ private:
     void invia();
     void spin();
     void go();
+    void eseguiGo();
     void posizioneDaNote(const QString& text);
     void gridClicked();
     void filtra(int item);
@@ -64,6 +65,7 @@ private:
     void reportSourceError();
 
     RecordSource* source_;
+    bool goRunning_ = false;
 };
 
 } // namespace zt
