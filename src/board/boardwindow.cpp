@@ -4,7 +4,6 @@
 #include "app/controls.h"
 #include "app/look.h"
 #include "app/startup.h"
-#include "app/textrules.h"
 #include "board/keypadlayout.h"
 #include "strings/settingswindow.h"
 #include "viewer/viewerwindow.h"
@@ -307,8 +306,7 @@ void BoardWindow::setNoteColor(const QColor& color)
 
 void BoardWindow::readHistorySize()
 {
-    // A size outside 1..500 would take the history past its end.
-    DimensioneStoria = roundClamped(leadingNumber(Text3->text()), 1, maxHistorySize);
+    StoriaUscite.setSize(History::sizeFromText(Text3->text()));
 }
 
 void BoardWindow::lockToggled(bool locked)
