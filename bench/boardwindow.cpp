@@ -3,7 +3,8 @@
 // exchange file send them, with the keypad highlighting on and off.  The
 // window is measured hidden, and shown with the pending paints done every
 // eleventh spin (as the automatic replay lets the window system run).
-// Rates are per second of this thread's CPU time.
+// Rates are per second of this thread's CPU time, the best of three runs of
+// 20,000 spins.
 
 #include "bench.h"
 
@@ -16,6 +17,7 @@
 #include <QCheckBox>
 #include <QLineEdit>
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <ctime>
@@ -80,7 +82,10 @@ ZT_BENCH(boardWindowSpins)
     const std::vector<int> numbers = randomNumbers();
     for (bool shown : {false, true}) {
         for (bool highlight : {true, false}) {
-            const double rate = spinsPerSecond(shown, highlight, numbers);
+            // The best of three runs: other programs on the machine only slow runs down.
+            double rate = 0;
+            for (int run = 0; run < 3; ++run)
+                rate = std::max(rate, spinsPerSecond(shown, highlight, numbers));
             zt::bench::report(QStringLiteral("window %1, highlighting %2")
                                   .arg(shown ? QLatin1String("shown (painted every 11 spins)")
                                              : QLatin1String("hidden"))
