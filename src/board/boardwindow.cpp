@@ -306,7 +306,11 @@ void BoardWindow::setNoteColor(const QColor& color)
 
 void BoardWindow::readHistorySize()
 {
+    // A smaller size drops the oldest spins at once: the box shows what is held.
+    const int held = StoriaUscite.count();
     StoriaUscite.setSize(History::sizeFromText(Text3->text()));
+    if (StoriaUscite.count() != held)
+        showHistory(StoriaUscite);
 }
 
 void BoardWindow::lockToggled(bool locked)

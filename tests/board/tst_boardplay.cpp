@@ -187,6 +187,16 @@ private Q_SLOTS:
         QCOMPARE(lit(), QStringLiteral("1, 14, 20, "));
         QCOMPARE(board->historyCount(), 2);
 
+        // A smaller history size drops the oldest spins at once.
+        auto* size = c<QLineEdit>("Text3");
+        size->setText(QStringLiteral("1"));
+        Q_EMIT size->editingFinished();
+        QCOMPARE(historyBox(), QStringLiteral(" 1:  32\n"));
+        play({17});
+        QCOMPARE(historyBox(), QStringLiteral(" 1:  17\n"));
+        size->setText(QStringLiteral("36"));
+        Q_EMIT size->editingFinished();
+
         play({9});
         click("Command6"); // "C. TUTTO"
         QCOMPARE(c<QLineEdit>("CM_Azzera")->text(), QStringLiteral("ok"));
