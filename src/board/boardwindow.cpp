@@ -207,6 +207,11 @@ void BoardWindow::buildLowerPanel()
     Combo7->addItems({QStringLiteral("."), QStringLiteral("Live"), QStringLiteral("Spin")});
     Check8 = addCheck(Frame2, QStringLiteral("Check8"), {7900, 2115, 200, 195}, {}, {});
     Check8->setToolTip(QStringLiteral("Registra Uscite"));
+    // Recording switched on again: a failure that persists is shown again.
+    connect(Check8, &QCheckBox::toggled, this, [this](bool on) {
+        if (on)
+            shownRecordingFailure.clear();
+    });
 
     addLabel(Frame2, QStringLiteral("Label7"), {600, 2040, 7095, 255},
              QStringLiteral("Zentrima 13 - assistente da tavolo per la roulette a zero singolo"));

@@ -55,6 +55,13 @@ class BoardPlayTest : public QObject {
         }
     }
 
+    int shownMessages()
+    {
+        const QList<QMessageBox*> boxes = board->findChildren<QMessageBox*>();
+        return int(
+            std::count_if(boxes.begin(), boxes.end(), [](QWidget* w) { return w->isVisible(); }));
+    }
+
     QString historyBox() { return c<QPlainTextEdit>("Text1")->toPlainText(); }
     QString note() { return noteBox()->toPlainText(); }
     QString delays()
@@ -384,8 +391,13 @@ private Q_SLOTS:
         boxes[0]->accept();
         play({8});
         QCOMPARE(board->historyCount(), 4);
-        QCOMPARE(board->findChildren<QMessageBox*>().size(), 1);
+        QCOMPARE(shownMessages(), 0);
         QCOMPARE(zt::test::fileBytes(), garbage);
+        click("Check8"); // switched off and on again: the player is told again
+        click("Check8");
+        play({9});
+        QCOMPARE(shownMessages(), 1);
+        QCOMPARE(board->historyCount(), 5);
     }
 
     void randomPlayKeepsTheBoardConsistent()
