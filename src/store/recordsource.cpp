@@ -217,6 +217,14 @@ bool RecordSource::movePrevious()
     return hasCurrent();
 }
 
+bool RecordSource::movePrevious(int times)
+{
+    if (isBof() || times <= 0)
+        return hasCurrent();
+    setPosition(pos_ - std::min(times, pos_ + 1));
+    return hasCurrent();
+}
+
 bool RecordSource::setCurrentRow(int row)
 {
     if (row < 0 || row >= size())
@@ -377,9 +385,16 @@ void RecordSource::trackSelection(QItemSelectionModel* selection)
     syncSelection();
 }
 
+void RecordSource::holdSelection(bool hold)
+{
+    selectionHeld_ = hold;
+    if (!hold)
+        syncSelection();
+}
+
 void RecordSource::syncSelection()
 {
-    if (!selection_ || syncing_ || selection_->model() != this)
+    if (!selection_ || syncing_ || selectionHeld_ || selection_->model() != this)
         return;
     syncing_ = true;
     if (hasCurrent() && !grid_.isEmpty()) {

@@ -72,6 +72,9 @@ public:
     bool moveLast();
     bool moveNext();
     bool movePrevious();
+    // movePrevious() `times` times, as one move: the current row changes (and
+    // currentChanged() is emitted) once, not at every row passed.
+    bool movePrevious(int times);
     // Makes a row current (0 … size()-1); false for any other number.
     bool setCurrentRow(int row);
 
@@ -111,6 +114,10 @@ public:
     // it in the view (and clears the selection at BOF/EOF).  Pass the view's
     // selectionModel() after setting this source as its model.
     void trackSelection(QItemSelectionModel* selection);
+    // While held, moves leave the view's selection as it is (a long run of
+    // moves that nobody sees between two paints costs no view updates);
+    // letting go selects the current row.
+    void holdSelection(bool hold);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -146,6 +153,7 @@ private:
     QList<int> grid_;
     QPointer<QItemSelectionModel> selection_;
     bool syncing_ = false;
+    bool selectionHeld_ = false;
     mutable QString error_;
 };
 

@@ -147,12 +147,15 @@ private Q_SLOTS:
         QVERIFY(viewer.isEof() && !viewer.isBof());
         QCOMPARE(moved.count(), 4);
 
-        // Stepping back three times from there ends on the second row.
-        for (int i = 0; i < 3; ++i) {
-            if (!viewer.isBof())
-                viewer.movePrevious();
-        }
+        // Stepping back three rows from there, as one move, ends on the second row;
+        // stepping back further than the first row ends before it.
+        QVERIFY(viewer.movePrevious(3));
+        QCOMPARE(moved.count(), 5);
         QCOMPARE(viewer.value(u"id").toLongLong(), 2);
+        QVERIFY(!viewer.movePrevious(9));
+        QVERIFY(viewer.isBof());
+        QVERIFY(!viewer.movePrevious(1));
+        QVERIFY(viewer.moveNext() && viewer.moveNext());
         QVERIFY(viewer.movePrevious());
         QVERIFY(!viewer.movePrevious());
         QVERIFY(viewer.isBof() && !viewer.isEof());
@@ -318,6 +321,12 @@ private Q_SLOTS:
         QVERIFY(selection.isRowSelected(4, {}));
         QVERIFY(!viewer.moveNext());
         QVERIFY(!selection.currentIndex().isValid());
+        // Held, the selection stays where it was until it is let go.
+        viewer.holdSelection(true);
+        QVERIFY(viewer.movePrevious(2));
+        QVERIFY(!selection.currentIndex().isValid());
+        viewer.holdSelection(false);
+        QCOMPARE(selection.currentIndex().row(), 3);
         QVERIFY(viewer.moveFirst() && viewer.findId(2) && viewer.deleteCurrent());
         QCOMPARE(selection.currentIndex().row(), 1);
         QCOMPARE(viewer.value(u"id").toLongLong(), 3);
