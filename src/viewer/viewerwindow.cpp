@@ -13,11 +13,12 @@
 #include "viewer/report.h"
 #include "viewer/tally.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFrame>
 #include <QHeaderView>
@@ -39,6 +40,16 @@ namespace zt {
 using form::place;
 
 namespace {
+
+// A control of another shared window, looked up again only when that window
+// was created anew since it was found.
+template <class W, class T> T* sharedControl(QPointer<T>& found, const char* name)
+{
+    W* window = shared<W>();
+    if (!found || found->window() != window)
+        found = control<T>(window, QLatin1String(name));
+    return found;
+}
 
 QCheckBox* settingsCheck(const char* name)
 {
@@ -110,6 +121,66 @@ QFrame* panel(QWidget* parent, const char* name, int l, int t, int w, int h)
 }
 
 } // namespace
+
+// While "GO" runs, the pending events are processed as often as the replay
+// asks, but the windows shown are redrawn at most every 40 ms (a screen shows
+// no more frames than that), and the grid's selection follows the current row
+// only when they are.  Without this, drawing the grid and the board after
+// every eleventh row costs more than the replay itself.
+class FramePacing {
+public:
+    explicit FramePacing(RecordSource* source) : source_(source)
+    {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (w->isVisible() && w->updatesEnabled())
+                windows_.append(w);
+        }
+        pause();
+        clock_.start();
+    }
+    ~FramePacing() { resume(); }
+    FramePacing(const FramePacing&) = delete;
+    FramePacing& operator=(const FramePacing&) = delete;
+
+    // beforeFrame runs first when the windows are to be drawn now.
+    template <class F> void processEvents(F beforeFrame)
+    {
+        const bool frame = clock_.hasExpired(40);
+        if (frame) {
+            beforeFrame();
+            resume();
+        }
+        QCoreApplication::processEvents();
+        if (frame) {
+            pause();
+            clock_.restart();
+        }
+    }
+
+private:
+    void pause()
+    {
+        if (source_)
+            source_->holdSelection(true);
+        for (const auto& w : windows_) {
+            if (w)
+                w->setUpdatesEnabled(false);
+        }
+    }
+    void resume()
+    {
+        if (source_)
+            source_->holdSelection(false);
+        for (const auto& w : windows_) {
+            if (w)
+                w->setUpdatesEnabled(true);
+        }
+    }
+
+    QPointer<RecordSource> source_;
+    QList<QPointer<QWidget>> windows_;
+    QElapsedTimer clock_;
+};
 
 ViewerWindow::ViewerWindow() : source_(new RecordSource(viewerCommand(), this))
 {
@@ -318,33 +389,59 @@ void ViewerWindow::setInitialTexts()
     control<QPlainTextEdit>(this, QStringLiteral("Text19"))->clear();
 }
 
-QLineEdit* ViewerWindow::box(const char* name) const
+template <class T> T* ViewerWindow::own(const char* name) const
 {
-    return control<QLineEdit>(this, QLatin1String(name));
+    QWidget*& found = own_[QLatin1StringView(name)];
+    if (!found)
+        found = control<T>(this, QLatin1String(name));
+    return static_cast<T*>(found);
 }
 
 bool ViewerWindow::addToCounter(const char* name, double amount)
 {
     QLineEdit* counter = box(name);
-    const auto sum = addToCounterText(counter->text(), amount);
-    if (sum)
+    const auto held = countersPending_.constFind(counter);
+    const auto sum =
+        addToCounterText(held != countersPending_.cend() ? *held : counter->text(), amount);
+    if (!sum)
+        return false;
+    // While "GO" runs the read-only counters are written when the windows are
+    // drawn or read (flushPending), as the detail is.
+    if (frames_)
+        countersPending_.insert(counter, *sum);
+    else if (counter->text() != *sum)
         counter->setText(*sum);
-    return sum.has_value();
+    return true;
 }
 
 // --- Reports of the composite strings engine -------------------------------
 
 bool ViewerWindow::reportsEnabled() const
 {
-    return control<QCheckBox>(this, QStringLiteral("Check6"))->isChecked();
+    return own<QCheckBox>("Check6")->isChecked();
 }
 
 void ViewerWindow::appendDetail(const QString& text)
 {
-    auto* detail = control<QPlainTextEdit>(this, QStringLiteral("Text19"));
-    QTextCursor end(detail->document());
+    // Each insertion lays the whole detail out again.
+    detailPending_ += text;
+    if (!frames_)
+        flushPending();
+}
+
+void ViewerWindow::flushPending()
+{
+    for (auto it = countersPending_.cbegin(); it != countersPending_.cend(); ++it) {
+        if (it.key()->text() != it.value())
+            it.key()->setText(it.value());
+    }
+    countersPending_.clear();
+    if (detailPending_.isEmpty())
+        return;
+    QTextCursor end(own<QPlainTextEdit>("Text19")->document());
     end.movePosition(QTextCursor::End);
-    end.insertText(text);
+    end.insertText(detailPending_);
+    detailPending_.clear();
 }
 
 void ViewerWindow::post(const QString& text)
@@ -371,7 +468,7 @@ void ViewerWindow::addCancelledAfterHit()
 
 void ViewerWindow::inviaAlTabellone(const QString& number)
 {
-    control<QLineEdit>(board(), QStringLiteral("CM_pulsante"))->setText(number);
+    sharedControl<BoardWindow>(spinBridge_, "CM_pulsante")->setText(number);
 }
 
 void ViewerWindow::azzeraTabellone()
@@ -387,9 +484,9 @@ void ViewerWindow::sospendiRegistrazione()
 
 void ViewerWindow::controllaProposta(double sent)
 {
-    if (!control<QCheckBox>(this, QStringLiteral("Check4"))->isChecked())
+    if (!own<QCheckBox>("Check4")->isChecked())
         return;
-    auto* proposal = control<QPlainTextEdit>(board(), QStringLiteral("note_0"));
+    auto* proposal = sharedControl<BoardWindow>(proposal_, "note_0");
     const QString text = proposal->toPlainText();
     if (text.isEmpty())
         return;
@@ -397,7 +494,7 @@ void ViewerWindow::controllaProposta(double sent)
     const ProposalCheck check = checkProposal(text, sent);
     addToCounter("Text8", check.hits);
     addToCounter("Text9", check.numbers);
-    if (settingsCheck("Check12")->isChecked())
+    if (sharedControl<SettingsWindow>(dropChecked_, "Check12")->isChecked())
         proposal->clear();
 }
 
@@ -419,8 +516,7 @@ void ViewerWindow::invia()
 
 void ViewerWindow::spin()
 {
-    if (control<QCheckBox>(this, QStringLiteral("Check8"))->isChecked() &&
-        leadingNumber(box("Text12")->text()) == 1)
+    if (own<QCheckBox>("Check8")->isChecked() && leadingNumber(box("Text12")->text()) == 1)
         azzeraTabellone();
     controllaProposta(leadingNumber(box("Text1")->text()));
     const QString number = box("Text1")->text();
@@ -430,8 +526,12 @@ void ViewerWindow::spin()
         source_->moveNext();
         addToCounter("Text13", 1);
     }
-    if (eventPacing().step())
-        QCoreApplication::processEvents();
+    if (eventPacing().step()) {
+        if (frames_)
+            frames_->processEvents([this] { flushPending(); });
+        else
+            QCoreApplication::processEvents();
+    }
 }
 
 void ViewerWindow::go()
@@ -461,19 +561,33 @@ void ViewerWindow::eseguiGo()
     if (!count)
         return;
     auto* stop = control<QCheckBox>(this, QStringLiteral("Check5"));
-    for (int i = 0; i < *count; ++i) {
-        spin();
-        // Pending events may have closed the viewer meanwhile.
-        if (!self || loaded<ViewerWindow>() != this)
-            return;
-        if (stop->isChecked()) {
-            stop->setChecked(false);
-            return;
+    const auto runSpins = [&] {
+        for (int i = 0; i < *count; ++i) {
+            spin();
+            // Pending events may have closed the viewer meanwhile.
+            if (!self || loaded<ViewerWindow>() != this)
+                return false;
+            if (stop->isChecked()) {
+                stop->setChecked(false);
+                return false;
+            }
         }
+        return true;
+    };
+    bool complete;
+    {
+        FramePacing frames(source_);
+        frames_ = &frames;
+        complete = runSpins();
+        if (!self)
+            return;
+        frames_ = nullptr;
+        flushPending();
     }
+    if (!complete)
+        return;
     if (control<QCheckBox>(this, QStringLiteral("Check1"))->isChecked())
-        for (int i = 0; i < *count && !source_->isBof(); ++i)
-            source_->movePrevious();
+        source_->movePrevious(*count);
     if (highlight)
         highlight->setChecked(highlighted);
 }
@@ -491,6 +605,8 @@ void ViewerWindow::posizioneDaNote(const QString& text)
 
 void ViewerWindow::azzera()
 {
+    detailPending_.clear();
+    countersPending_.clear();
     box("Text13")->setText(QStringLiteral("0"));
     box("Text8")->setText(QStringLiteral("0"));
     box("Text9")->setText(QStringLiteral("0"));
@@ -505,6 +621,7 @@ void ViewerWindow::azzera()
 
 void ViewerWindow::salva()
 {
+    flushPending(); // "SALVA" clicked while "GO" runs
     ReportInputs in;
     in.runRows = box("Text6")->text();
     in.replayedRows = box("Text13")->text();
@@ -565,7 +682,10 @@ void ViewerWindow::showRow()
 {
     const bool row = source_->hasCurrent();
     const auto show = [&](const char* name, const char* column) {
-        box(name)->setText(row ? source_->text(QString::fromLatin1(column)) : QString());
+        const QString text = row ? source_->text(QString::fromLatin1(column)) : QString();
+        // Writing the text a box holds changes nothing but costs a new layout.
+        if (QLineEdit* b = box(name); b->text() != text)
+            b->setText(text);
     };
     show("Text1", "Numero");
     show("Text12", "Memoria");

@@ -3,11 +3,18 @@
 #include "app/sharedwindow.h"
 #include "strings/reportseam.h"
 
+#include <QHash>
+#include <QLatin1StringView>
+#include <QPointer>
+
+class QCheckBox;
 class QLineEdit;
+class QPlainTextEdit;
 
 namespace zt {
 
 class RecordSource;
+class FramePacing;
 
 // The outcome viewer "Visualizza Uscite": browser of the recorded spins, replay
 // console, verification panel and report.  While it exists it is the target of
@@ -52,7 +59,11 @@ private:
     void conferma();
 
     // Steps shared by the handlers.
-    QLineEdit* box(const char* name) const;
+    QLineEdit* box(const char* name) const { return own<QLineEdit>(name); }
+    // A control of this window by name, found once.
+    template <class T> T* own(const char* name) const;
+    // The counters and the detail held back while "GO" runs into their boxes.
+    void flushPending();
     bool addToCounter(const char* name, double amount);
     void controllaProposta(double sent);
     void inviaAlTabellone(const QString& number);
@@ -66,6 +77,16 @@ private:
 
     RecordSource* source_;
     bool goRunning_ = false;
+    // The redrawing of the windows while "GO" runs.
+    FramePacing* frames_ = nullptr;
+    // Counter texts and detail of a "GO" run not yet in their boxes.
+    QHash<QLineEdit*, QString> countersPending_;
+    QString detailPending_;
+    // Controls found by name.
+    mutable QHash<QLatin1StringView, QWidget*> own_;
+    QPointer<QLineEdit> spinBridge_;
+    QPointer<QPlainTextEdit> proposal_;
+    QPointer<QCheckBox> dropChecked_;
 };
 
 } // namespace zt

@@ -10,6 +10,7 @@
 #include "board/boardwindow.h"
 #include "board/plainboard.h"
 #include "reportrecorder.h"
+#include "store/spinrecorder.h"
 #include "strings/settingswindow.h"
 #include "testsupport.h"
 #include "viewer/report.h"
@@ -26,6 +27,7 @@
 #include <QPushButton>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QTimer>
 
 #include <array>
 #include <cstdint>
@@ -102,14 +104,15 @@ QByteArray reportFor(const Expected& e, int maxAttempts)
     return r;
 }
 
-// The two replays of the test (the strings followed with their reports on,
-// then the proposal check of every replayed row added), on a board without a
-// window.  Each replay starts a game afresh at every row with Memoria 1.
-Expected replayWithoutWindows(const QList<Spin>& rows, bool zentrima, bool secondHit)
+// Replays of the test (by default two: the strings followed with their
+// reports on, then the proposal check of every replayed row added), on a board
+// without a window.  Each replay starts a game afresh at every row with Memoria 1.
+Expected replayWithoutWindows(const QList<Spin>& rows, bool zentrima, bool secondHit,
+                              const QList<bool>& runs = {false, true})
 {
     Expected e;
     zt::test::ReportRecorder reports;
-    for (bool proposalCheck : {false, true}) {
+    for (bool proposalCheck : runs) {
         zt::PlainBoard board;
         board.zentrima = zentrima;
         board.strings.checkSecond = secondHit;
@@ -337,6 +340,51 @@ private Q_SLOTS:
         QVERIFY(viewer);
         replayTwice(viewer, 68);
         checkPanel(viewer, e, 10);
+    }
+
+    // "SALVA" clicked while "GO" runs (handled when the run lets events in)
+    // reports the rows replayed so far, all of what they did.
+    void reportWhileReplaying()
+    {
+        zt::test::FreshDir dir;
+        QList<Spin> rows;
+        {
+            zt::SpinRecorder recorder;
+            std::uint32_t x = 123456789u;
+            for (int i = 0; i < 300; ++i) {
+                x ^= x << 13;
+                x ^= x >> 17;
+                x ^= x << 5;
+                rows.append({int(x % 37), i % 37 + 1});
+                QVERIFY(recorder.record(QLatin1Char(' ') + QString::number(rows.last().number),
+                                        QStringLiteral("1"),
+                                        QLatin1Char(' ') + QString::number(i % 37 + 1)));
+            }
+        }
+        auto* viewer = zt::shared<zt::ViewerWindow>();
+        viewer->show();
+        QTest::mouseClick(control<QCheckBox>(viewer, "Check6"), Qt::LeftButton);
+        control<QLineEdit>(viewer, "Text6")->setText(QStringLiteral("300"));
+        // Clicked the fifth time the run lets events in, some 50 rows on.
+        QTimer later;
+        int ticks = 0;
+        connect(&later, &QTimer::timeout, viewer, [&] {
+            if (++ticks == 5)
+                control<QPushButton>(viewer, "Command13")->click();
+        });
+        later.start(0);
+        QTest::mouseClick(control<QPushButton>(viewer, "Command6"), Qt::LeftButton);
+        QCOMPARE(control<QLineEdit>(viewer, "Text13")->text(), QStringLiteral("300"));
+
+        QFile report(QString::fromLatin1(zt::reportFileName));
+        QVERIFY(report.open(QIODevice::ReadOnly));
+        const QByteArray bytes = report.readAll();
+        const qsizetype from = bytes.indexOf("Boules:") + 7;
+        const int replayed = bytes.mid(from, bytes.indexOf('\r', from) - from).toInt();
+        QVERIFY(replayed > 0 && replayed < 300);
+        Expected e = replayWithoutWindows(rows.first(replayed), false, false, {false});
+        QVERIFY(!e.detail.isEmpty());
+        QCOMPARE(bytes, reportFor(e, 10));
     }
 };
 

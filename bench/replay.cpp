@@ -1,0 +1,121 @@
+// Rows per second of the viewer's automatic replay ("GO") over 100,000
+// recorded spins, with the board and the viewer shown (offscreen) and the
+// verification on: both checks ticked, and the strings reported alone.  Every
+// 37th row starts a game (Memoria 1), so the board is reset as often as in a
+// long evening.  Rates are per second of this thread's CPU time (the machine's
+// other programs only add waiting), the best of three runs; the wall-clock
+// rate of the best run is printed beside it.
+
+#include "bench.h"
+
+#include "app/controls.h"
+#include "app/sharedwindow.h"
+#include "board/boardwindow.h"
+#include "store/storefile.h"
+#include "viewer/viewerwindow.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+
+#include <algorithm>
+#include <cstdint>
+#include <ctime>
+
+namespace {
+
+double threadSeconds()
+{
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return double(t.tv_sec) + double(t.tv_nsec) * 1e-9;
+}
+
+struct Rate {
+    double cpu = 0;
+    double wall = 0;
+};
+
+constexpr int rowCount = 100'000;
+
+// dati.mdb with rowCount "Live" spins of games of 37, in one transaction.
+void makeEvenings()
+{
+    QFile::remove(QStringLiteral("dati.mdb"));
+    zt::StoreConnection conn;
+    QString problem;
+    if (!conn.open(&problem))
+        qFatal("%s", qPrintable(problem));
+    QSqlDatabase db = conn.database();
+    db.transaction();
+    {
+        QSqlQuery q(db);
+        q.prepare(QStringLiteral("INSERT INTO Uscite (Numero, Memoria, Tipo) VALUES (?, ?, 1)"));
+        std::uint32_t x = 88172645u;
+        for (int i = 0; i < rowCount; ++i) {
+            x ^= x << 13;
+            x ^= x >> 17;
+            x ^= x << 5;
+            q.addBindValue(QLatin1Char(' ') + QString::number(x % 37));
+            q.addBindValue(QLatin1Char(' ') + QString::number(i % 37 + 1));
+            q.exec();
+        }
+    }
+    db.commit();
+}
+
+Rate goRowsPerSecond(bool proposalCheck, double* openMs)
+{
+    zt::destroySharedWindows();
+    auto* board = zt::shared<zt::BoardWindow>();
+    board->show();
+    QElapsedTimer open;
+    open.start();
+    auto* viewer = zt::shared<zt::ViewerWindow>();
+    viewer->show();
+    QApplication::processEvents();
+    *openMs = std::min(*openMs, double(open.nsecsElapsed()) / 1e6);
+
+    zt::control<QCheckBox>(viewer, "Check6")->setChecked(true);
+    zt::control<QCheckBox>(viewer, "Check4")->setChecked(proposalCheck);
+    zt::control<QLineEdit>(viewer, "Text6")->setText(QString::number(rowCount));
+    QElapsedTimer run;
+    run.start();
+    const double start = threadSeconds();
+    zt::control<QPushButton>(viewer, "Command6")->click();
+    const double cpu = threadSeconds() - start;
+    const double wall = double(run.nsecsElapsed()) / 1e9;
+    if (zt::control<QLineEdit>(viewer, "Text13")->text() != QString::number(rowCount))
+        qFatal("the run did not replay every row");
+    zt::destroySharedWindows();
+    return {rowCount / cpu, rowCount / wall};
+}
+
+} // namespace
+
+ZT_BENCH(replayGo)
+{
+    makeEvenings();
+    double openMs = 1e300;
+    for (bool proposalCheck : {true, false}) {
+        Rate best;
+        for (int run = 0; run < 3; ++run) {
+            const Rate r = goRowsPerSecond(proposalCheck, &openMs);
+            if (r.cpu > best.cpu)
+                best = r;
+        }
+        const QString what = proposalCheck ? QStringLiteral("both checks ticked")
+                                           : QStringLiteral("strings reported");
+        zt::bench::report(QStringLiteral("GO over 100,000 rows, %1").arg(what), best.cpu,
+                          QStringLiteral("rows/s"));
+        zt::bench::report(QStringLiteral("  the same run, by the wall clock"), best.wall,
+                          QStringLiteral("rows/s"));
+    }
+    zt::bench::report(QStringLiteral("viewer opened and shown over 100,000 rows"), openMs,
+                      QStringLiteral("ms"));
+}
