@@ -197,9 +197,7 @@ private Q_SLOTS:
     void exchangeFile()
     {
         const auto write = [](const QByteArray& bytes) {
-            QFile f(QStringLiteral("numero.txt"));
-            QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-            f.write(bytes);
+            zt::test::writeFile("numero.txt", bytes);
         };
         write("0000000001\r\n17\r\n");
         QTRY_COMPARE(board->historyCount(), 1); // the timer's own tick
@@ -303,11 +301,7 @@ private Q_SLOTS:
     void unusableDatabaseIsReportedOnceAndPlayGoesOn()
     {
         const QByteArray garbage = QByteArray("no database here\n").repeated(300);
-        {
-            QFile f(QStringLiteral("dati.mdb"));
-            QVERIFY(f.open(QIODevice::WriteOnly));
-            f.write(garbage);
-        }
+        zt::test::writeFile("dati.mdb", garbage);
         click("Check8");
         play({17, 3, 5});
         const QList<QMessageBox*> boxes = board->findChildren<QMessageBox*>();

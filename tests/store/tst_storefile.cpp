@@ -22,16 +22,6 @@ namespace {
 const char* const kHelperVar = "ZT_STORE_HELPER";
 const char* const kHelperDir = "ZT_STORE_HELPER_DIR";
 
-const QString kTable = u"CREATE TABLE Uscite (id INTEGER PRIMARY KEY AUTOINCREMENT, Numero TEXT, "
-                       "Memoria TEXT, Tipo INTEGER, Cima TEXT, Memcima TEXT, Note TEXT)"_qs;
-
-void writeFile(const QByteArray& bytes)
-{
-    QFile f(u"dati.mdb"_qs);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(bytes);
-}
-
 QStringList sideFiles()
 {
     QStringList out;
@@ -121,7 +111,7 @@ private Q_SLOTS:
         QFETCH(QByteArray, bytes);
         QFETCH(QStringList, schema);
         QFETCH(QString, problem);
-        writeFile(bytes);
+        zt::test::writeFile(u"dati.mdb"_qs, bytes);
         if (!schema.isEmpty())
             sql(schema);
         const QByteArray before = fileBytes();
@@ -144,7 +134,8 @@ private Q_SLOTS:
 
     void readOnlyFileRefusesWrites()
     {
-        sql({kTable, u"INSERT INTO Uscite (Numero, Memoria) VALUES (' 4', ' 1'), (' 8', ' 2')"_qs});
+        sql({zt::test::usciteTable,
+             u"INSERT INTO Uscite (Numero, Memoria) VALUES (' 4', ' 1'), (' 8', ' 2')"_qs});
         QFile::setPermissions(u"dati.mdb"_qs, QFile::ReadOwner | QFile::ReadGroup);
         const QByteArray before = fileBytes();
 
@@ -171,7 +162,8 @@ private Q_SLOTS:
 
     void fileLockedByAnotherProgram()
     {
-        sql({kTable, u"INSERT INTO Uscite (Numero, Memoria) VALUES (' 4', ' 1')"_qs});
+        sql({zt::test::usciteTable,
+             u"INSERT INTO Uscite (Numero, Memoria) VALUES (' 4', ' 1')"_qs});
         SpinRecorder rec;
         QVERIFY(rec.open());
         const QByteArray before = fileBytes();

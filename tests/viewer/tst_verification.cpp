@@ -3,8 +3,6 @@
 #include "viewer/report.h"
 #include "viewer/tally.h"
 
-#include <QFile>
-
 using zt::ConteggioColpi;
 
 namespace {
@@ -12,12 +10,6 @@ namespace {
 QByteArray crlf(const char* lines)
 {
     return QByteArray(lines).replace("\n", "\r\n");
-}
-
-QString readAll(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? QString::fromLatin1(f.readAll()) : QString();
 }
 
 } // namespace
@@ -141,7 +133,7 @@ private Q_SLOTS:
         QString error;
         QVERIFY(zt::saveReport(path, "primo", &error));
         QVERIFY(zt::saveReport(path, "secondo", &error));
-        QCOMPARE(readAll(path), QString("secondo"));
+        QCOMPARE(zt::test::fileBytes(path), QByteArray("secondo"));
         QVERIFY(error.isEmpty());
 
         QVERIFY(!zt::saveReport(dir.file("manca/Statistica.txt"), "terzo", &error));

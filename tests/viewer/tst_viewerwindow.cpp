@@ -12,7 +12,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDesktopServices>
-#include <QFile>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -75,11 +74,7 @@ private:
             out << box(name)->text();
         return out.join(u'|');
     }
-    QByteArray report()
-    {
-        QFile f(zt::reportFileName);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
+    QByteArray report() { return zt::test::fileBytes(zt::reportFileName); }
     void unloadAll()
     {
         delete zt::loaded<zt::ViewerWindow>();
@@ -214,9 +209,7 @@ private Q_SLOTS:
 
     void goAndStop()
     {
-        QFile exchange("numero.txt");
-        QVERIFY(exchange.open(QIODevice::WriteOnly));
-        exchange.close();
+        zt::test::writeFile("numero.txt", {});
         auto* timer = boardControl<QTimer>("Timer2");
         boardControl<QCheckBox>("Check8")->setChecked(true);
         for (const char* count : {"0", "5x"}) {
