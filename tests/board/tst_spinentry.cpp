@@ -27,11 +27,9 @@ private Q_SLOTS:
     {
         zt::PlainBoard b;
         b.spin(17);
-        QCOMPARE(b.historyText, QStringLiteral(" 1:  17\r\n"));
         QCOMPARE(b.row.note, QStringLiteral("14, 20, 31,"));
         QCOMPARE(yellow(b), QStringLiteral("14, 20, 31, "));
         spins(b, {5, 32});
-        QCOMPARE(b.historyText, QStringLiteral(" 3:  32\r\n 2:  5\r\n 1:  17\r\n"));
         QCOMPARE(b.row.note + b.row.firstDelay, QStringLiteral("14, 20, 31, 2"));
         b.strings.highlight = false; // the keypad keeps its colours
         b.yellow = {};
@@ -52,14 +50,12 @@ private Q_SLOTS:
 
     void associationModes()
     {
-        zt::PlainBoard z;
+        zt::PlainBoard z; // the sixth spin makes the first proposal, without a count
         z.zentrima = true;
         spins(z, {10, 20, 30, 4, 5});
         QCOMPARE(z.row.note, QString());
         z.spin(6);
-        QCOMPARE(z.row.note, QStringLiteral("6, 17, 34, "));
-        QCOMPARE(z.row.count, QStringLiteral(" 0"));
-        QCOMPARE(yellow(z), z.row.note);
+        QCOMPARE(z.row.note + z.row.count, QStringLiteral("6, 17, 34,  0"));
 
         zt::PlainBoard q;
         q.quorix = true;
