@@ -262,6 +262,7 @@ private Q_SLOTS:
         click("Check8");
         for (int i = 0; i < 38; ++i)
             send(QString::number(i % 37));
+        QCOMPARE(board->historyCount(), 36);
         QStringList rows; // the count before the spin + 1: from the 37th spin on, 37
         for (int i = 0; i < 38; ++i)
             rows << QString::number(i % 37) + zt::signText(std::min(i + 1, 37));
