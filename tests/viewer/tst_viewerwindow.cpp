@@ -1,3 +1,4 @@
+#include "../store/storetesting.h"
 #include "app/controls.h"
 #include "board/boardwindow.h"
 #include "store/spinrecorder.h"
@@ -228,17 +229,15 @@ private Q_SLOTS:
         timer->stop();
     }
 
-    void deleteAndConfirmWithoutRow()
+    // The windows the viewer opens: the notes window, and the settings it shows or hides.
+    void notesAndSettingsWindows()
     {
-        click("Command2");
-        QVERIFY(messageOf(viewer()).contains("Nessuna riga selezionata"));
-        click("Command3");
-        QVERIFY(messageOf(viewer()).contains("Nessuna riga selezionata"));
-        QCOMPARE(box("Text13")->text(), QString("0"));
-    }
+        QWidget* settings = zt::shared<zt::SettingsWindow>();
+        click("Command12");
+        QVERIFY(settings->isVisible());
+        click("Command12");
+        QVERIFY(!settings->isVisible());
 
-    void notesWindowLifetime()
-    {
         viewer()->show();
         click("Command11");
         QPointer<zt::NotesWindow> notes = zt::loaded<zt::NotesWindow>();
@@ -340,22 +339,18 @@ private Q_SLOTS:
         QVERIFY(!highlight->isChecked());
         highlight->setChecked(true);
 
-        // Past the last row "SPIN" sends nothing and counts nothing.
+        // Past the last row "SPIN" sends nothing and counts nothing, and
+        // "Cancella" and "Conferma" have no row to act on.
         click("Command4");
         QVERIFY(box("Text1")->text().isEmpty());
         click("Command4");
         QCOMPARE(sent.size(), 7);
         QCOMPARE(box("Text13")->text(), QString("7"));
-    }
-
-    void settingsToggle()
-    {
-        QWidget* settings = zt::shared<zt::SettingsWindow>();
-        settings->hide();
-        click("Command12");
-        QVERIFY(settings->isVisible());
-        click("Command12");
-        QVERIFY(!settings->isVisible());
+        for (const char* button : {"Command2", "Command3"}) {
+            click(button);
+            QVERIFY(messageOf(viewer()).contains("Nessuna riga selezionata"));
+        }
+        QCOMPARE(zt::test::sql("SELECT count(*) FROM Uscite"), QVariantList{4});
     }
 };
 
