@@ -211,24 +211,18 @@ private Q_SLOTS:
         QVERIFY(!QTest::currentTestFailed());
         RecordSource& v = viewer();
         QCOMPARE(v.size(), 20000);
-        QVERIFY(v.findId(17001));
-        QCOMPARE(v.text(u"Memoria"), u" 17001"_qs);
-        QVERIFY(v.deleteCurrent());
+        QVERIFY(v.findId(17001) && v.deleteCurrent());
         QCOMPARE(v.text(u"Memoria"), u" 17002"_qs);
         QVERIFY(v.movePrevious());
         QCOMPARE(v.text(u"Memoria"), u" 17000"_qs);
-
-        // Live rows only: every second id, all of type 1.
-        v.setCommand(zt::viewerTypeCommand(u"Live"));
-        QVERIFY(v.requery());
+        // Every row, page after page, carries its own values.
         int rows = 0;
         for (bool on = v.moveFirst(); on; on = v.moveNext(), ++rows) {
-            if (v.text(u"Tipo") != u"1"_qs || v.text(u"Numero").isEmpty())
+            if (v.text(u"Memoria") != u' ' + v.text(u"id"))
                 QFAIL(qPrintable(u"row %1"_qs.arg(v.currentRow())));
         }
-        QCOMPARE(rows, 10000);
+        QCOMPARE(rows, 19999);
         // A row deleted elsewhere and not read yet keeps its id, without values.
-        v.setCommand(zt::viewerCommand());
         QVERIFY(v.requery());
         sql(u"DELETE FROM Uscite WHERE id = 19999"_qs);
         QVERIFY(v.findId(19999) && v.value(u"Numero").isNull() && v.moveNext());
