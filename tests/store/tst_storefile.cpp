@@ -19,7 +19,7 @@ using zt::test::sql;
 
 namespace {
 
-const char* const kHelperVar = "ZT_STORE_HELPER";
+// Set in the environment of a helper: the folder it records in.
 const char* const kHelperDir = "ZT_STORE_HELPER_DIR";
 
 QStringList sideFiles()
@@ -33,12 +33,11 @@ QStringList sideFiles()
 }
 
 // This test program started again as a helper: it runs only helperProcess(),
-// which acts as the variable kHelperVar says, in the folder kHelperDir.
-QProcess* startHelper(const char* role, const QString& dir, QObject* parent)
+// which records spins in the folder dir until it is killed.
+QProcess* startHelper(const QString& dir, QObject* parent)
 {
     auto* p = new QProcess(parent);
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QString::fromLatin1(kHelperVar), QString::fromLatin1(role));
     env.insert(QString::fromLatin1(kHelperDir), dir);
     p->setProcessEnvironment(env);
     p->start(QCoreApplication::applicationFilePath(), {u"helperProcess"_qs});
@@ -152,7 +151,7 @@ private Q_SLOTS:
         QFile::setPermissions(u"dati.mdb"_qs, QFile::ReadOwner | QFile::WriteOwner);
     }
 
-    void fileLockedByAnotherProgram()
+    void fileLockedByAnotherConnection()
     {
         sql({zt::test::usciteTable,
              u"INSERT INTO Uscite (Numero, Memoria) VALUES (' 4', ' 1')"_qs});
@@ -160,9 +159,10 @@ private Q_SLOTS:
         QVERIFY(rec.open());
         const QByteArray before = fileBytes();
 
-        QProcess* locker = startHelper("lock", dir_->path(), this);
-        QVERIFY2(readUntil(locker, "locked"), "the helper did not lock the file");
-
+        // Another connection holds the file, as another program would.
+        QSqlDatabase::addDatabase(u"QSQLITE"_qs, u"locker"_qs).setDatabaseName(u"dati.mdb"_qs);
+        auto locker = std::make_unique<QSqlQuery>(QSqlDatabase::database(u"locker"_qs));
+        QVERIFY(locker->exec(u"BEGIN EXCLUSIVE"_qs));
         QVERIFY(!rec.record(u" 5"_qs, u"1"_qs, u" 2"_qs));
         QCOMPARE(rec.lastError(), u"Il file dati.mdb è bloccato da un altro programma: "
                                   "l'uscita non è stata registrata."_qs);
@@ -170,8 +170,9 @@ private Q_SLOTS:
         QVERIFY(!viewer.open());
         QCOMPARE(viewer.lastError(), u"Il file dati.mdb è bloccato da un altro programma."_qs);
 
-        locker->closeWriteChannel(); // the helper gives the lock up and ends
-        QVERIFY(locker->waitForFinished(20000));
+        QVERIFY(locker->exec(u"ROLLBACK"_qs));
+        locker.reset();
+        QSqlDatabase::removeDatabase(u"locker"_qs);
         QCOMPARE(fileBytes(), before);
 
         // Once the lock is gone both work again.
@@ -184,7 +185,7 @@ private Q_SLOTS:
     {
         QList<qint64> printed;
         for (int round = 0; round < 3; ++round) {
-            QProcess* child = startHelper("record", dir_->path(), this);
+            QProcess* child = startHelper(dir_->path(), this);
             QVERIFY2(readUntil(child, "id ", &printed, 25 + 10 * round), "no spins recorded");
             child->kill(); // SIGKILL, wherever the helper is
             QVERIFY(child->waitForFinished(20000));
@@ -203,37 +204,19 @@ private Q_SLOTS:
     // Not a test of its own: the body of the helper processes started above.
     void helperProcess()
     {
-        const QByteArray role = qgetenv(kHelperVar);
-        if (role.isEmpty())
+        if (qEnvironmentVariableIsEmpty(kHelperDir))
             return;
-        QDir::setCurrent(QString::fromLocal8Bit(qgetenv(kHelperDir)));
-        if (role == "record") {
-            SpinRecorder rec;
-            QElapsedTimer clock; // a helper left alone stops by itself
-            clock.start();
-            for (int i = 0; clock.elapsed() < 60000; ++i) {
-                if (!rec.record(zt::signText(i % 37), u"2"_qs, zt::signText(i % 37 + 1))) {
-                    std::printf("error %s\n", qPrintable(rec.lastError()));
-                    break;
-                }
-                std::printf("id %lld\n", rec.lastId());
-                std::fflush(stdout);
+        QDir::setCurrent(qEnvironmentVariable(kHelperDir));
+        SpinRecorder rec;
+        QElapsedTimer clock; // a helper left alone stops by itself
+        clock.start();
+        for (int i = 0; clock.elapsed() < 60000; ++i) {
+            if (!rec.record(zt::signText(i % 37), u"2"_qs, zt::signText(i % 37 + 1))) {
+                std::printf("error %s\n", qPrintable(rec.lastError()));
+                break;
             }
-        } else if (role == "lock") {
-            {
-                QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_qs, u"locker"_qs);
-                db.setDatabaseName(u"dati.mdb"_qs);
-                QSqlQuery q(db);
-                if (db.open() && q.exec(u"BEGIN EXCLUSIVE"_qs)) {
-                    std::printf("locked\n");
-                    std::fflush(stdout);
-                    QFile in;
-                    in.open(stdin, QIODevice::ReadOnly);
-                    in.readAll(); // until the test closes our input
-                }
-                q.exec(u"ROLLBACK"_qs);
-            }
-            QSqlDatabase::removeDatabase(u"locker"_qs);
+            std::printf("id %lld\n", rec.lastId());
+            std::fflush(stdout);
         }
     }
 };
