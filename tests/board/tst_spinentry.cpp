@@ -31,10 +31,6 @@ private Q_SLOTS:
         QCOMPARE(yellow(b), QStringLiteral("14, 20, 31, "));
         spins(b, {5, 32});
         QCOMPARE(b.row.note + b.row.firstDelay, QStringLiteral("14, 20, 31, 2"));
-        b.strings.highlight = false; // the keypad keeps its colours
-        b.yellow = {};
-        b.spin(3);
-        QVERIFY(b.yellow.isEmpty());
 
         zt::PlainBoard f;
         spins(f, {0, 1}); // no row
@@ -90,7 +86,7 @@ private Q_SLOTS:
         }
     }
 
-    void correctionsAndResets()
+    void correctionsAndRowClear()
     {
         zt::PlainBoard b;
         zt::dropNewestSpin(b, b.history); // nothing on an empty history
@@ -116,11 +112,6 @@ private Q_SLOTS:
         QCOMPARE(b.row.note + b.row.firstDelay + b.row.secondDelay + b.row.count,
                  QStringLiteral("000"));
         QCOMPARE(b.history.count(), 3);
-        b.spin(2);
-        zt::resetBoard(b, b.history);
-        QCOMPARE(b.history.count(), 0);
-        QCOMPARE(b.historyText + b.row.note + b.lastNumber, QStringLiteral("2"));
-        QVERIFY(b.yellow.isEmpty());
     }
 
     void lockKeepsTheNumbers()
