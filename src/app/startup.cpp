@@ -7,6 +7,21 @@
 
 namespace zt {
 
+namespace {
+bool ending = false;
+}
+
+void endProgram()
+{
+    ending = true;
+    QCoreApplication::exit(0);
+}
+
+bool programEnding()
+{
+    return ending;
+}
+
 int runProgram(int argc, char** argv)
 {
     QApplication app(argc, argv);

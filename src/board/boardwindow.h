@@ -1,17 +1,126 @@
 #pragma once
-// Placeholder main board; the real window replaces this file.
+// The main board "Roulette": keypad, history, proposal row, mode switches and
+// the hidden boxes through which other windows and the exchange file talk to it.
+// Closing it ends the program.
 
 #include "app/sharedwindow.h"
 
+#include <QColor>
+#include <QRgb>
+
+#include <array>
+
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QTimer;
+
 namespace zt {
+
+class ColorButton;
 
 class BoardWindow : public SharedWindow {
     Q_OBJECT
 public:
     BoardWindow();
 
+    // Greatest history size that a size read from Text3 is clamped to.
+    static constexpr int maxHistorySize = 500;
+
+    // Greatest number of spins the history holds (from Text3, 1..500).
+    int historySize() const { return DimensioneStoria; }
+    // Spins now in the history.
+    int historyCount() const { return ConteggioStoria; }
+    // Plain back colour of keypad button 0..36, used to take highlighting off.
+    QRgb savedKeypadColor(int index) const { return ColoriTastiera.at(index); }
+
+    // Text colour of the proposal box note_0: black while the string waits for
+    // its first hit, red while it waits for the second.
+    QColor noteColor() const;
+    void setNoteColor(const QColor& color);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
+
+private Q_SLOTS:
+    // Handlers of this file.
+    void readHistorySize();        // start-up, Text3 left after an edit
+    void lockToggled(bool locked); // Check1: a ticked lock lets the player type a proposal
+    void quorixToggled(bool on);   // Check2 "Modo Quorix"
+    void zentrimaToggled(bool on); // Check3 "Modo Zentrima13"
+    void showSettings();           // Command7 "SETUP"
+    void showWheel();              // Command11 "ROUTA"
+    void showViewer();             // Command10 (hidden), Ctrl+U
+
+    // Handlers of boardhandlers.cpp: spin entry, corrections, bridges, inversion.
+    void enterSpin(int index);                    // Command9_<index> clicked
+    void spinBridgeChanged(const QString& text);  // CM_pulsante written
+    void resetBridgeChanged(const QString& text); // CM_Azzera written
+    void cancelNewest();                          // Command4 "C. ULTIMO"
+    void cancelOldest();                          // Command3 "C. PRIMO"
+    void cancelAll();                             // Command6 "C. TUTTO"
+    void clearStringRow(int row);                 // Command21_<row> "X"
+    void repaintHighlight();                      // Command16 "EV"
+    void invertKeypad();                          // Command14 "<>"
+    void pollExchangeFile();                      // Timer2 tick
+
+private:
+    void buildUpperPanel();
+    void buildLowerPanel();
+    void buildKeypad();
+    void buildTitleAndHistory();
+    void startUp();
+    // Stores the back colours of keypad buttons 0..36 into ColoriTastiera.
+    void saveKeypadColors();
+
+    // Board state.
+    int DimensioneStoria = 0;
+    int ConteggioStoria = 0;
+    std::array<QRgb, 37> ColoriTastiera{};
+
+    // Containers.
+    QFrame* Frame22 = nullptr;
+    QFrame* Frame2 = nullptr;
+    QFrame* Frame20 = nullptr;
+    QFrame* Frame21 = nullptr;
+    QFrame* Frame23 = nullptr;
+
+    // Keypad: 0 zero, 1..36 numbers, 37 the hidden second zero.
+    std::array<ColorButton*, 38> Command9{};
+
+    // History and last number.
+    QPlainTextEdit* Text1 = nullptr;
+    QLabel* Label6 = nullptr;
+
+    // Proposal row 0.
+    QPlainTextEdit* note_0 = nullptr;
+    QLabel* Label26_0 = nullptr;
+    QLabel* Label38_0 = nullptr;
+    QLabel* Label44_0 = nullptr;
+    QPushButton* Command21_0 = nullptr;
+
+    // Switches and selectors.
+    QCheckBox* Check1 = nullptr;
+    QCheckBox* Check2 = nullptr;
+    QCheckBox* Check3 = nullptr;
+    QCheckBox* Check8 = nullptr;
+    QComboBox* Combo1 = nullptr;
+    QComboBox* Combo7 = nullptr;
+    QLabel* Label1 = nullptr;
+
+    // Hidden boxes.
+    QLineEdit* Text3 = nullptr;
+    QLineEdit* CM_pulsante = nullptr;
+    QLineEdit* CM_Azzera = nullptr;
+    QLineEdit* CM_tempo = nullptr;
+    QLineEdit* DB2_nu = nullptr;
+    QLineEdit* DB2_gi = nullptr;
+    QLineEdit* DB2_me = nullptr;
+    QTimer* Timer2 = nullptr;
 };
 
 } // namespace zt

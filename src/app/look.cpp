@@ -1,0 +1,53 @@
+#include "app/look.h"
+
+#include <QAbstractScrollArea>
+#include <QFontInfo>
+#include <QLineEdit>
+#include <QWidget>
+
+namespace zt {
+
+QFont designFont(const QString& family, double points, bool bold, QFont::StyleHint hint)
+{
+    QFont font(family);
+    font.setStyleHint(hint);
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    // The windows are drawn for narrow fonts; the wide DejaVu faces that stand in
+    // for a missing family are taken in their condensed cut so captions fit.
+    if (QFontInfo(font).family().startsWith(QLatin1String("DejaVu")) &&
+        !family.startsWith(QLatin1String("DejaVu")))
+        font.setStretch(family.contains(QLatin1String("Condensed")) ? QFont::ExtraCondensed
+                                                                    : QFont::Condensed);
+    return font;
+}
+
+QFont controlFont()
+{
+    return designFont(QStringLiteral("MS Sans Serif"), 8.25);
+}
+
+void setBackColor(QWidget* widget, const QColor& color)
+{
+    QPalette p = widget->palette();
+    // Text boxes paint their Base; every other widget its background role.  Only that role
+    // is set, so that controls inside a coloured frame keep their own looks.
+    if (qobject_cast<QAbstractScrollArea*>(widget) || qobject_cast<QLineEdit*>(widget)) {
+        p.setColor(QPalette::Base, color);
+    } else {
+        p.setColor(widget->backgroundRole(), color);
+        widget->setAutoFillBackground(true);
+    }
+    widget->setPalette(p);
+}
+
+void setForeColor(QWidget* widget, const QColor& color)
+{
+    QPalette p = widget->palette();
+    p.setColor(QPalette::WindowText, color);
+    p.setColor(QPalette::Text, color);
+    p.setColor(QPalette::ButtonText, color);
+    widget->setPalette(p);
+}
+
+} // namespace zt

@@ -1,0 +1,52 @@
+#pragma once
+// Helpers for laying out windows designed in twips with fixed colours and fonts.
+
+#include <QColor>
+#include <QFont>
+#include <QRect>
+#include <QString>
+#include <QWidget>
+
+namespace zt {
+
+inline constexpr int twipsPerPixel = 15;
+
+// A rectangle given in twips, in pixels.
+constexpr QRect twipsRect(int left, int top, int width, int height)
+{
+    return QRect(left / twipsPerPixel, top / twipsPerPixel, width / twipsPerPixel,
+                 height / twipsPerPixel);
+}
+
+constexpr QRect twipsRect(const QRect& twips)
+{
+    return twipsRect(twips.x(), twips.y(), twips.width(), twips.height());
+}
+
+// A new control of kind W named name inside parent, at a rectangle given in
+// twips (none: left where Qt puts it, for hidden controls).
+template <class W> W* addControl(QWidget* parent, const QString& name, const QRect& twips = {})
+{
+    auto* w = new W;
+    w->setParent(parent);
+    w->setObjectName(name);
+    if (!twips.isNull())
+        w->setGeometry(twipsRect(twips));
+    return w;
+}
+
+// A font asked for by family; the hint picks a like font when the family is missing.
+QFont designFont(const QString& family, double points, bool bold = false,
+                 QFont::StyleHint hint = QFont::SansSerif);
+
+// The default font of controls without a font of their own.
+QFont controlFont();
+
+// Paints the widget's background in the colour: the text area of a text box,
+// otherwise the whole widget (background filling is turned on).
+void setBackColor(QWidget* widget, const QColor& color);
+
+// The colour of the widget's text, for labels, check boxes and text boxes alike.
+void setForeColor(QWidget* widget, const QColor& color);
+
+} // namespace zt

@@ -1,0 +1,152 @@
+#pragma once
+// A data source of the outcome viewer or of the notes window: the result of
+// a command over dati.mdb with a current row, and the model of its grid.
+//
+// Snapshot.  requery() runs the command and keeps its rows as they were at
+// that moment: rows added, changed or deleted through another connection
+// (the main board's recorder, the other window) appear only after the next
+// requery().  A result of up to 16384 rows is read whole at requery(); a
+// larger one keeps the list of its ids and reads the other values of a row
+// the first time the row is used (in pages of 256 rows), so opening, moving
+// and finding stay fast over a million rows.
+//
+// Position.  The position is on a row (0 … size()-1), before the first row
+// (BOF) or past the last row (EOF); an empty result is at BOF and EOF at once.
+//   moveNext():     BOF → first row; row i → row i+1; last row → EOF; EOF stays.
+//   movePrevious(): EOF → last row; row i → row i-1; first row → BOF; BOF stays.
+//   moveFirst()/moveLast(): the first/last row (BOF and EOF when empty).
+// Each returns hasCurrent() afterwards.  A navigation bar that stays on the
+// first or last row does: `if (!src.moveNext()) src.moveLast();`.
+// requery() puts the position on the first row.
+//
+// Errors.  Operations return false and set lastError() to an Italian
+// message; nothing throws.  An operation that succeeds clears lastError(),
+// except the reads (value(), text(), data()), which only set it on failure.
+// With no current row, value(), updateCurrent() and deleteCurrent() fail
+// with "Nessuna riga selezionata.".  Messages name the file and the
+// consequence, e.g. "Il file dati.mdb è in sola lettura: la riga non è stata
+// cancellata." (see storefile.h).
+
+#include "store/storefile.h"
+
+#include <QAbstractTableModel>
+#include <QHash>
+#include <QPointer>
+#include <QStringList>
+#include <QVariant>
+
+#include <vector>
+
+class QItemSelectionModel;
+
+namespace zt {
+
+class RecordSource : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    explicit RecordSource(const QString& command, QObject* parent = nullptr);
+    ~RecordSource() override;
+
+    // Opens its own connection on dati.mdb (created when missing, see
+    // StoreConnection::open) and runs the command.  On failure the result
+    // is empty and lastError() says why; the file is untouched.
+    bool open();
+    bool isOpen() const { return conn_.isOpen(); }
+    const QString& lastError() const { return error_; }
+
+    const QString& command() const { return command_; }
+    // Replaces the command; it takes effect at the next requery().
+    void setCommand(const QString& command) { command_ = command; }
+    // Runs the command again (opening first when not open); the grid is
+    // reset and the first row becomes current.  Emits currentChanged().
+    bool requery();
+
+    int size() const { return int(ids_.size()); }
+    // The current row, or -1 at BOF or EOF.
+    int currentRow() const { return hasCurrent() ? pos_ : -1; }
+    bool hasCurrent() const { return pos_ >= 0 && pos_ < size(); }
+    bool isBof() const { return pos_ < 0 || ids_.empty(); }
+    bool isEof() const { return pos_ >= size() || ids_.empty(); }
+
+    bool moveFirst();
+    bool moveLast();
+    bool moveNext();
+    bool movePrevious();
+    // Makes a row current (0 … size()-1); false for any other number.
+    bool setCurrentRow(int row);
+
+    // Searches forward from the current row, the current row included (from
+    // the first row at BOF), for the row whose id equals id.  A match becomes
+    // current; without one the position goes past the last row (EOF) and the
+    // result is false, which is no error.
+    bool findId(qint64 id);
+
+    // The value in the named column of the current row (names are compared
+    // without regard to case: "note", "Note", "NOTE").  A NULL gives a null
+    // QVariant.  Without a current row or with an unknown name: an invalid
+    // QVariant and lastError().
+    QVariant value(QStringView column) const;
+    // value() as the text a bound text box shows ("" for NULL).
+    QString text(QStringView column) const;
+
+    // Stores new values into columns of the current row (e.g. {"Note", text});
+    // an empty text is stored as NULL.  The row stays current and
+    // currentChanged() is emitted.  The id column cannot be changed.
+    bool updateCurrent(const QVariantMap& values);
+
+    // Deletes the current row, and only it, from the table and from the
+    // result.  The next row becomes current (the new last row when the last
+    // one was deleted, BOF/EOF when none is left).  Ids are never reused.
+    bool deleteCurrent();
+
+    // The columns shown in the grid, in this order (names without regard to
+    // case, unknown names skipped); empty means every column of the command.
+    // Headers are the column names as the command spells them.
+    void setGridColumns(const QStringList& names);
+    // The result's column names, as the command spells them.
+    const QStringList& columnNames() const { return columns_; }
+
+    // Keeps a view's selection and the current row together: selecting a
+    // row in the view makes it current, and moving the current row selects
+    // it in the view (and clears the selection at BOF/EOF).  Pass the view's
+    // selectionModel() after setting this source as its model.
+    void trackSelection(QItemSelectionModel* selection);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+
+Q_SIGNALS:
+    // The current row moved, or its values changed: bound fields re-read value().
+    void currentChanged();
+
+private:
+    int columnIndex(QStringView name) const;
+    QVariant cell(int row, int column) const;
+    QVariantList rowValues(int row) const;
+    bool fetchRange(qint64 lo, qint64 hi, QString* problem = nullptr) const;
+    void resolveGrid();
+    void setPosition(int pos, bool always = false);
+    void syncSelection();
+    bool fail(const QString& message) const;
+    bool failProblem(const QString& problem, StoreAction action) const;
+
+    StoreConnection conn_;
+    QString command_;
+    QStringList columns_;
+    int idColumn_ = -1;
+    std::vector<qint64> ids_;
+    // Values of rows by id; an empty list marks a row no longer in the table.
+    mutable QHash<qint64, QVariantList> rows_;
+    mutable int failedPage_ = -1;
+    int pos_ = -1;
+    QStringList gridNames_;
+    QList<int> grid_;
+    QPointer<QItemSelectionModel> selection_;
+    bool syncing_ = false;
+    mutable QString error_;
+};
+
+} // namespace zt
