@@ -27,9 +27,20 @@ inline QStringView trimmedBlanks(QStringView text)
     return text.sliced(b, e - b);
 }
 
+// The value of one item (one or two characters): plain digits directly, any
+// other text by its leading number.
+inline double listItemValue(QStringView item)
+{
+    const auto digit = [](QChar c) { return c >= u'0' && c <= u'9'; };
+    if (item.size() == 1 && digit(item[0]))
+        return item[0].unicode() - u'0';
+    if (item.size() == 2 && digit(item[0]) && digit(item[1]))
+        return (item[0].unicode() - u'0') * 10 + (item[1].unicode() - u'0');
+    return leadingNumber(item);
+}
+
 // Calls f(double value) for every item of the list, in order.
-template <class F>
-void forEachListItem(QStringView list, F&& f)
+template <class F> void forEachListItem(QStringView list, F&& f)
 {
     const QStringView s = trimmedBlanks(list);
     const qsizetype n = s.size();
@@ -37,11 +48,11 @@ void forEachListItem(QStringView list, F&& f)
     while (p < n) {
         const qsizetype w = n - p < 3 ? n - p : 3;
         if (w == 3 && s[p + 2] == u',') {
-            f(leadingNumber(s.sliced(p, 2)));
+            f(listItemValue(s.sliced(p, 2)));
             p += 4;
         } else {
             // A one-digit item, or the tail of the text.
-            f(leadingNumber(s.sliced(p, 1)));
+            f(listItemValue(s.sliced(p, 1)));
             p += 3;
         }
     }

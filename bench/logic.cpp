@@ -1,0 +1,84 @@
+// Spins per second through the board logic without a window: the whole spin
+// entry (history, strings engine, proposal, keypad colours) over PlainBoard.
+// Rates are per second of this thread's CPU time, so that other programs on
+// the machine do not count against them.
+
+#include "bench.h"
+
+#include "board/plainboard.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <ctime>
+#include <vector>
+
+namespace {
+
+constexpr int spinCount = 1'000'000;
+
+std::vector<int> randomButtons()
+{
+    std::vector<int> buttons(spinCount);
+    std::uint64_t x = 0x9e3779b97f4a7c15ull;
+    for (int& b : buttons) {
+        x ^= x << 13;
+        x ^= x >> 7;
+        x ^= x << 17;
+        b = int(x % 37);
+    }
+    return buttons;
+}
+
+enum class Mode { Default, Quorix, Zentrima };
+
+double threadSeconds()
+{
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return double(t.tv_sec) + double(t.tv_nsec) * 1e-9;
+}
+
+double spinsPerSecond(Mode mode, bool historyText, const std::vector<int>& buttons, int* proposals)
+{
+    zt::PlainBoard board;
+    board.quorix = mode == Mode::Quorix;
+    board.zentrima = mode == Mode::Zentrima;
+    board.keepHistoryText = historyText;
+    const QString zero = QStringLiteral("0");
+    int made = 0;
+    const double start = threadSeconds();
+    for (int b : buttons) {
+        board.click(b);
+        // A string that starts on this spin shows the delay "0".
+        made += !board.row.note.isEmpty() && board.row.firstDelay == zero;
+    }
+    const double took = threadSeconds() - start;
+    *proposals = made;
+    return double(buttons.size()) / took;
+}
+
+} // namespace
+
+ZT_BENCH(boardLogicSpins)
+{
+    const std::vector<int> buttons = randomButtons();
+    const std::pair<Mode, const char*> modes[] = {
+        {Mode::Default, "default"}, {Mode::Quorix, "Quorix"}, {Mode::Zentrima, "Zentrima13"}};
+    for (bool historyText : {false, true}) {
+        for (auto [mode, name] : modes) {
+            // The best of three runs of the million spins.
+            int proposals = 0;
+            double rate = 0;
+            for (int run = 0; run < 3; ++run)
+                rate = std::max(rate, spinsPerSecond(mode, historyText, buttons, &proposals));
+            const QString what = QStringLiteral("%1 spins, %2")
+                                     .arg(QLatin1String(name))
+                                     .arg(historyText ? QLatin1String("history box text built")
+                                                      : QLatin1String("history box text skipped"));
+            zt::bench::report(what, rate / 1e6, QStringLiteral("million spins/s"));
+            zt::bench::report(
+                QStringLiteral("%1 strings started per 1e6 spins").arg(QLatin1String(name)),
+                proposals, QString());
+        }
+    }
+}

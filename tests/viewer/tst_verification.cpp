@@ -1,0 +1,173 @@
+#include "testsupport.h"
+#include "viewer/replay.h"
+#include "viewer/report.h"
+#include "viewer/tally.h"
+
+#include <QFile>
+
+using zt::ConteggioColpi;
+
+namespace {
+
+QByteArray crlf(const char* lines)
+{
+    return QByteArray(lines).replace("\n", "\r\n");
+}
+
+QString readAll(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? QString::fromLatin1(f.readAll()) : QString();
+}
+
+} // namespace
+
+class VerificationTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void mailboxPosts_data()
+    {
+        QTest::addColumn<QString>("post");
+        QTest::addColumn<int>("entry"); // -1: nothing counted
+        QTest::newRow("blank 7") << " 7" << 7;
+        QTest::newRow("F") << "F" << 0;
+        QTest::newRow("f") << "f" << 0;
+        QTest::newRow("Fxx") << "Fxx" << -1;
+        QTest::newRow("x") << "x" << -1;
+        QTest::newRow("5abc") << "5abc" << 5;
+        QTest::newRow("0") << "0" << -1;
+        QTest::newRow("-3") << "-3" << -1;
+        QTest::newRow("101") << "101" << -1;
+        QTest::newRow("250") << "250" << -1;
+        QTest::newRow("100") << "100" << 100;
+        QTest::newRow("2.5") << "2.5" << 2;
+        QTest::newRow("3.5") << "3.5" << 4;
+        QTest::newRow("0.4") << "0.4" << 0;
+        QTest::newRow("ok") << "ok" << -1;
+        QTest::newRow("empty") << "" << -1;
+    }
+    void mailboxPosts()
+    {
+        QFETCH(QString, post);
+        QFETCH(int, entry);
+        ConteggioColpi tally;
+        QCOMPARE(tally.post(post), entry >= 0);
+        QCOMPARE(tally.post(post), entry >= 0); // the same post twice counts twice
+        for (int i = 0; i <= ConteggioColpi::Last; ++i)
+            QCOMPARE(tally.entry(i), i == entry ? 2 : 0);
+        tally.clear();
+        QCOMPARE(tally.entry(entry >= 0 ? entry : 0), 0);
+    }
+
+    void proposalCheck()
+    {
+        const auto check = [](const char* proposal, double sent) {
+            const zt::ProposalCheck c = zt::checkProposal(QString::fromLatin1(proposal), sent);
+            return std::pair(c.hits, c.numbers);
+        };
+        QCOMPARE(check("32, 0, 15,", 0), std::pair(1, 3));
+        QCOMPARE(check("32, 0, 15,", 7), std::pair(0, 3));
+        QCOMPARE(check("08, 23, 30,", 8), std::pair(1, 3));
+        QCOMPARE(check("5, 12, 5,", 5), std::pair(2, 3));
+        QCOMPARE(check("5, 12, 5,", 7), std::pair(0, 3));
+        QCOMPARE(check("", 0), std::pair(0, 0));
+    }
+
+    void counterIncrement()
+    {
+        QCOMPARE(zt::addToCounterText(u"0", 1), QString("1"));
+        QCOMPARE(zt::addToCounterText(u"17", 3), QString("20"));
+        QCOMPARE(zt::addToCounterText(u" 4 ", 0), QString("4"));
+        QCOMPARE(zt::addToCounterText(u"2.5", 1), QString("3.5"));
+        for (const char* bad : {"", "abc", "5x", "2,5", " "})
+            QVERIFY2(!zt::addToCounterText(QString::fromLatin1(bad), 1), bad);
+    }
+
+    void replayRules()
+    {
+        QCOMPARE(zt::goRunCount(u""), 0);
+        QCOMPARE(zt::goRunCount(u"3"), 3);
+        QCOMPARE(zt::goRunCount(u" 12 "), 12);
+        QCOMPARE(zt::goRunCount(u"2.5"), 2);
+        QCOMPARE(zt::goRunCount(u"-4"), 0);
+        QVERIFY(!zt::goRunCount(u"5x"));
+        QVERIFY(!zt::goRunCount(u"2,5"));
+        QVERIFY(!zt::goRunCount(u"cinque"));
+
+        for (int i = 0; i < 2000; ++i) {
+            const int n = zt::drawRandomNumber();
+            QVERIFY(n >= 1 && n <= 36);
+        }
+
+        // Events are due on the 1st, 12th, 23rd ... step.
+        zt::EventPacing pacing;
+        QString due;
+        for (int i = 1; i <= 23; ++i)
+            due += pacing.step() ? QChar('x') : QChar('.');
+        QCOMPARE(due, QString("x..........x..........x"));
+    }
+
+    void reportLayout()
+    {
+        ConteggioColpi tally;
+        zt::ReportInputs in;
+        in.runRows = "0";
+        in.replayedRows = "0";
+        in.maxAttempts = "10";
+        in.verified = "0";
+        const QByteArray plain = crlf("Orba\n\n\n\n\n\nFallite: 0\n\n\nTotale:0\n\n\n"
+                                      "dettaglio colpi:\n\n");
+        QCOMPARE(zt::reportBytes(in, tally), plain);
+
+        // A run length above 0 adds the "Boules:" line; the attempt lines come
+        // with the progression option, one per attempt up to the maximum.
+        in.runRows = "25";
+        in.replayedRows = "25";
+        in.attemptLines = true;
+        in.maxAttempts = "3";
+        in.verified = "12";
+        in.detail = " 4,  F, 2- 3, ";
+        tally.post(u" 4");
+        tally.post(u" 4");
+        tally.post(u"F");
+        tally.post(u" 2");
+        QCOMPARE(zt::reportBytes(in, tally),
+                 crlf("Orba\n\nBoules:25\n\n\n\n"
+                      "Uscite al: 1\xB0 colpo n\xB0: 0\n"
+                      "Uscite al: 2\xB0 colpo n\xB0: 1\n"
+                      "Uscite al: 3\xB0 colpo n\xB0: 0\n"
+                      "\nFallite: 1\n\n\nTotale:12\n\n\ndettaglio colpi:\n 4,  F, 2- 3, \n"));
+
+        const auto attemptLines = [&](const char* max) {
+            in.maxAttempts = max;
+            return zt::reportBytes(in, tally).count("Uscite al:");
+        };
+        QCOMPARE(attemptLines("10"), 10);
+        QCOMPARE(attemptLines("250"), 100); // the tally ends at entry 100
+        QCOMPARE(attemptLines("dieci"), 0);
+        QCOMPARE(attemptLines("2.5"), 2);
+        in.attemptLines = false;
+        QCOMPARE(attemptLines("10"), 0);
+
+        // Lines typed into the detail end in CR LF like every other line.
+        in.detail = "uno\ndue";
+        QVERIFY(zt::reportBytes(in, tally).endsWith("dettaglio colpi:\r\nuno\r\ndue\r\n"));
+    }
+
+    void reportWriting()
+    {
+        zt::test::FreshDir dir;
+        const QString path = dir.file(zt::reportFileName);
+        QString error;
+        QVERIFY(zt::saveReport(path, "primo", &error));
+        QVERIFY(zt::saveReport(path, "secondo", &error));
+        QCOMPARE(readAll(path), QString("secondo"));
+        QVERIFY(error.isEmpty());
+
+        QVERIFY(!zt::saveReport(dir.file("manca/Statistica.txt"), "terzo", &error));
+        QVERIFY(error.startsWith("Impossibile scrivere il rapporto"));
+    }
+};
+
+ZT_TEST_MAIN(VerificationTest)
+#include "tst_verification.moc"
