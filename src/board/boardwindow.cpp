@@ -4,7 +4,6 @@
 #include "app/controls.h"
 #include "app/look.h"
 #include "app/startup.h"
-#include "app/textrules.h"
 #include "board/keypadlayout.h"
 #include "strings/settingswindow.h"
 #include "viewer/viewerwindow.h"
@@ -208,6 +207,11 @@ void BoardWindow::buildLowerPanel()
     Combo7->addItems({QStringLiteral("."), QStringLiteral("Live"), QStringLiteral("Spin")});
     Check8 = addCheck(Frame2, QStringLiteral("Check8"), {7900, 2115, 200, 195}, {}, {});
     Check8->setToolTip(QStringLiteral("Registra Uscite"));
+    // Recording switched on again: a failure that persists is shown again.
+    connect(Check8, &QCheckBox::toggled, this, [this](bool on) {
+        if (on)
+            shownRecordingFailure.clear();
+    });
 
     addLabel(Frame2, QStringLiteral("Label7"), {600, 2040, 7095, 255},
              QStringLiteral("Zentrima 13 - assistente da tavolo per la roulette a zero singolo"));
@@ -307,8 +311,11 @@ void BoardWindow::setNoteColor(const QColor& color)
 
 void BoardWindow::readHistorySize()
 {
-    // A size outside 1..500 would take the history past its end.
-    DimensioneStoria = roundClamped(leadingNumber(Text3->text()), 1, maxHistorySize);
+    // A smaller size drops the oldest spins at once: the box shows what is held.
+    const int held = StoriaUscite.count();
+    StoriaUscite.setSize(History::sizeFromText(Text3->text()));
+    if (StoriaUscite.count() != held)
+        showHistory(StoriaUscite);
 }
 
 void BoardWindow::lockToggled(bool locked)

@@ -4,6 +4,9 @@
 // Closing it ends the program.
 
 #include "app/sharedwindow.h"
+#include "board/history.h"
+#include "board/spinentry.h"
+#include "store/spinrecorder.h"
 
 #include <QColor>
 #include <QRgb>
@@ -23,18 +26,19 @@ namespace zt {
 
 class ColorButton;
 
-class BoardWindow : public SharedWindow {
+// The board's handlers run the game logic of spinentry.h over the board's own
+// controls: the window is the BoardIO that the logic reads and writes.
+class BoardWindow : public SharedWindow, private BoardIO {
     Q_OBJECT
 public:
     BoardWindow();
 
-    // Greatest history size that a size read from Text3 is clamped to.
-    static constexpr int maxHistorySize = 500;
-
+    // The history of the current game.
+    const History& history() const { return StoriaUscite; }
     // Greatest number of spins the history holds (from Text3, 1..500).
-    int historySize() const { return DimensioneStoria; }
+    int historySize() const { return StoriaUscite.size(); }
     // Spins now in the history.
-    int historyCount() const { return ConteggioStoria; }
+    int historyCount() const { return StoriaUscite.count(); }
     // Plain back colour of keypad button 0..36, used to take highlighting off.
     QRgb savedKeypadColor(int index) const { return ColoriTastiera.at(index); }
 
@@ -77,10 +81,45 @@ private:
     // Stores the back colours of keypad buttons 0..36 into ColoriTastiera.
     void saveKeypadColors();
 
+    // BoardIO over the controls (boardhandlers.cpp).
+    StringsSettings settings() override;
+    bool recording() override;
+    QString gameTypeText() override;
+    void recordSpin(const SpinRecord& record) override;
+    bool locked() override;
+    bool quorixMode() override;
+    bool zentrimaMode() override;
+    QString filterText() override;
+    void setLastNumber(const QString& numberText) override;
+    void showHistory(const History& history) override;
+    int stringRowCount() override { return 1; }
+    QString noteText(int row) override;
+    void setNoteText(int row, const QString& text) override;
+    bool noteRed(int row) override;
+    void setNoteRed(int row, bool red) override;
+    QString firstDelayText(int row) override;
+    QString secondDelayText(int row) override;
+    void setFirstDelayText(int row, const QString& text) override;
+    void setSecondDelayText(int row, const QString& text) override;
+    void setCountText(int row, const QString& text) override;
+    QString keypadCaption(int index) override;
+    void restoreKeypad(int first) override;
+    void highlightKeypad(NumberSet numbers) override;
+    void requestReset() override;
+
+    // Shows a recording failure to the player without blocking the board,
+    // once for each failure that differs from the one shown last.
+    void reportRecordingFailure(const QString& message);
+
     // Board state.
-    int DimensioneStoria = 0;
-    int ConteggioStoria = 0;
+    History StoriaUscite;
     std::array<QRgb, 37> ColoriTastiera{};
+
+    // The data source Adodc2: records spins into dati.mdb (opened on the
+    // first spin recorded).
+    SpinRecorder Adodc2;
+    // The recording failure last shown; empty once recording works again.
+    QString shownRecordingFailure;
 
     // Containers.
     QFrame* Frame22 = nullptr;

@@ -1,0 +1,96 @@
+// Spins per second through the main board window: each spin is a number
+// written into the spin bridge CM_pulsante, as the replay console and the
+// exchange file send them, with the keypad highlighting on and off.  The
+// window is measured hidden, and shown with the pending paints done every
+// eleventh spin (as the automatic replay lets the window system run).
+// Rates are per second of this thread's CPU time, the best of three runs of
+// 20,000 spins.
+
+#include "bench.h"
+
+#include "app/controls.h"
+#include "app/sharedwindow.h"
+#include "board/boardwindow.h"
+#include "strings/settingswindow.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <ctime>
+#include <vector>
+
+namespace {
+
+constexpr int spinCount = 20'000;
+
+double threadSeconds()
+{
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return double(t.tv_sec) + double(t.tv_nsec) * 1e-9;
+}
+
+std::vector<int> randomNumbers()
+{
+    std::vector<int> numbers(spinCount);
+    std::uint64_t x = 0x2545f4914f6cdd1dull;
+    for (int& n : numbers) {
+        x ^= x << 13;
+        x ^= x >> 7;
+        x ^= x << 17;
+        n = int(x % 37);
+    }
+    return numbers;
+}
+
+double spinsPerSecond(bool shown, bool highlight, const std::vector<int>& numbers)
+{
+    zt::destroySharedWindows();
+    auto* board = zt::shared<zt::BoardWindow>();
+    zt::control<QCheckBox>(zt::shared<zt::SettingsWindow>(), "Check20")->setChecked(highlight);
+    if (shown) {
+        board->show();
+        QApplication::processEvents();
+    }
+    auto* bridge = zt::control<QLineEdit>(board, "CM_pulsante");
+    std::array<QString, 37> texts;
+    for (int n = 0; n <= 36; ++n)
+        texts[n] = QString::number(n);
+
+    const double start = threadSeconds();
+    int sent = 0;
+    for (int n : numbers) {
+        bridge->setText(texts[n]);
+        if (shown && ++sent % 11 == 0)
+            QApplication::processEvents();
+    }
+    if (shown)
+        QApplication::processEvents();
+    const double took = threadSeconds() - start;
+    zt::destroySharedWindows();
+    return double(numbers.size()) / took;
+}
+
+} // namespace
+
+ZT_BENCH(boardWindowSpins)
+{
+    const std::vector<int> numbers = randomNumbers();
+    for (bool shown : {false, true}) {
+        for (bool highlight : {true, false}) {
+            // The best of three runs: other programs on the machine only slow runs down.
+            double rate = 0;
+            for (int run = 0; run < 3; ++run)
+                rate = std::max(rate, spinsPerSecond(shown, highlight, numbers));
+            zt::bench::report(QStringLiteral("window %1, highlighting %2")
+                                  .arg(shown ? QLatin1String("shown (painted every 11 spins)")
+                                             : QLatin1String("hidden"))
+                                  .arg(highlight ? QLatin1String("on") : QLatin1String("off")),
+                              rate, QStringLiteral("spins/s"));
+        }
+    }
+}
