@@ -41,7 +41,8 @@ private Q_SLOTS:
         QCOMPARE(zt::roundClamped(0, 1, 500), 1);
         QCOMPARE(zt::roundClamped(1e300, 1, 500), 500);
         QCOMPARE(zt::signText(7) + zt::signText(0) + zt::signText(-3), QStringLiteral(" 7 0-3"));
-        QCOMPARE(zt::plainNumberText(5) + u'|' + zt::plainNumberText(2.5), QStringLiteral("5|2.5"));
+        QCOMPARE(zt::plainNumberText(5) + u'|' + zt::plainNumberText(2.5) + u'|' + zt::plainNumberText(1e15),
+                 QStringLiteral("5|2.5|1000000000000000"));
     }
 };
 
