@@ -4,19 +4,23 @@
 #   ./build.sh test    build and run every test through CTest
 #   ./build.sh asan    build and run every test under AddressSanitizer/UBSan
 #   ./build.sh bench   build and print the benchmark figures
+#   ./build.sh fuzz [seconds]
+#                      build the fuzz targets with clang and run each one in turn
+#                      for the given time (default 60 s) from its seed corpus
 set -euo pipefail
 
 repo="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 action="${1:-run}"
 
-packages=(cmake ninja-build g++ qt6-base-dev libqt6sql6-sqlite qt6-qpa-plugins)
-missing=()
-for p in "${packages[@]}"; do
-    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
-        missing+=("$p")
-    fi
-done
-if ((${#missing[@]})); then
+# Installs the named Debian packages that are not installed yet.
+ensure_packages() {
+    local missing=() p
+    for p in "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+            missing+=("$p")
+        fi
+    done
+    ((${#missing[@]})) || return 0
     echo "Installing: ${missing[*]}"
     if [ "$(id -u)" -ne 0 ]; then
         echo "These Debian packages are missing; run this script as root to install them." >&2
@@ -25,7 +29,9 @@ if ((${#missing[@]})); then
     export DEBIAN_FRONTEND=noninteractive
     apt-get update
     apt-get install -y --no-install-recommends "${missing[@]}"
-fi
+}
+
+ensure_packages cmake ninja-build g++ qt6-base-dev libqt6sql6-sqlite qt6-qpa-plugins
 
 build() { (cd "$repo" && cmake --preset "$1" && cmake --build --preset "$1"); }
 
@@ -50,8 +56,30 @@ bench)
     build default
     exec "$repo/build/default/bench/zentrima_bench" "${@:2}"
     ;;
+fuzz)
+    seconds="${2:-60}"
+    ensure_packages clang-14 libclang-rt-14-dev
+    build fuzz
+    # New inputs found go to build/fuzz/corpus, crashes to build/fuzz/findings;
+    # the seeds in fuzz/corpus are only read.
+    status=0
+    for target in "$repo"/build/fuzz/fuzz/fuzz_*; do
+        [ -f "$target" ] && [ -x "$target" ] || continue
+        name="$(basename "$target")"
+        name="${name#fuzz_}"
+        mkdir -p "$repo/build/fuzz/corpus/$name" "$repo/build/fuzz/findings"
+        echo "== $name: ${seconds} s"
+        if ! "$target" -max_total_time="$seconds" -print_final_stats=1 \
+            -artifact_prefix="$repo/build/fuzz/findings/$name-" \
+            "$repo/build/fuzz/corpus/$name" "$repo/fuzz/corpus/$name"; then
+            echo "== $name: FOUND A FAULT (input saved in build/fuzz/findings)" >&2
+            status=1
+        fi
+    done
+    exit "$status"
+    ;;
 *)
-    echo "usage: $0 run|test|asan|bench" >&2
+    echo "usage: $0 run|test|asan|bench|fuzz [seconds]" >&2
     exit 64
     ;;
 esac

@@ -100,6 +100,9 @@ QString signText(long long value)
 
 QString plainNumberText(double value)
 {
+    // Whole numbers in full digits, never with an exponent ("1000000000000000").
+    if (std::isfinite(value) && value == std::trunc(value))
+        return QString::number(value, 'f', 0);
     return QString::number(value, 'g', std::numeric_limits<double>::max_digits10 - 2);
 }
 

@@ -26,6 +26,10 @@ bool followStringRow(const StringRowState& row, bool isFirstRow, double drawn,
         if (isFirstRow)
             sink.apply({K::RestoreKeypad});
         if (settings.checkSecond && !red) {
+            // A row closed earlier in this scan is empty: it must not turn
+            // red, or the next string made in it would start at its second hit.
+            if (!holdsString)
+                return;
             red = true;
             sink.apply({K::TurnRed});
             return;

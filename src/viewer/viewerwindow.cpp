@@ -1,5 +1,7 @@
 #include "viewer/viewerwindow.h"
 
+#include "app/startup.h"
+
 #include "app/controls.h"
 #include "app/textrules.h"
 #include "board/boardwindow.h"
@@ -564,8 +566,9 @@ void ViewerWindow::eseguiGo()
     const auto runSpins = [&] {
         for (int i = 0; i < *count; ++i) {
             spin();
-            // Pending events may have closed the viewer meanwhile.
-            if (!self || loaded<ViewerWindow>() != this)
+            // Pending events may have closed the viewer, or the main board
+            // (which ends the program), meanwhile.
+            if (!self || loaded<ViewerWindow>() != this || programEnding())
                 return false;
             if (stop->isChecked()) {
                 stop->setChecked(false);

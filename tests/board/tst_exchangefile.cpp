@@ -5,10 +5,7 @@ namespace {
 std::optional<zt::ExchangeSpin> readAfterWriting(const QByteArray& bytes,
                                                  QStringView lastStamp = u"CM_Tempo")
 {
-    QFile f(QStringLiteral("numero.txt"));
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(bytes) != bytes.size())
-        qFatal("cannot write numero.txt");
-    f.close();
+    zt::test::writeFile(QStringLiteral("numero.txt"), bytes);
     return zt::readExchangeFile(lastStamp);
 }
 } // namespace

@@ -2,7 +2,8 @@
 // Direct access to dati.mdb for the store tests, through a connection that
 // is closed again before the call returns.
 
-#include <QFile>
+#include "testsupport.h"
+
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -42,11 +43,15 @@ inline QVariantList sql(const QString& statement)
     return sql(QStringList{statement});
 }
 
-inline QByteArray fileBytes(const QString& name = QStringLiteral("dati.mdb"))
+inline QByteArray fileBytes()
 {
-    QFile f(name);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    return fileBytes(QStringLiteral("dati.mdb"));
 }
+
+// The table as the program creates it.
+inline const QString usciteTable =
+    QStringLiteral("CREATE TABLE Uscite (id INTEGER PRIMARY KEY AUTOINCREMENT, Numero TEXT, "
+                   "Memoria TEXT, Tipo INTEGER, Cima TEXT, Memcima TEXT, Note TEXT)");
 
 inline QList<qint64> ids(const QVariantList& values)
 {

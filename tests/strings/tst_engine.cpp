@@ -60,6 +60,7 @@ private Q_SLOTS:
         row("double zero", "00, 26, 32,", 0, "", false, " 0| 0", "RC(1)R");
         row("one digit first", " 5, 16, ", 16, "", false, " 0| 0", "RC(1)R");
         row("listed twice", "7, 7,", 7, "", false, " 4| 0", "RC(5)RC(1)R");
+        row("closed row stays black", "7, 7, 7,", 7, "s", false, " 4| 0", "RTRS(5-1)RR");
         row("tenth miss", "17,", 3, "", false, " 9| 0", "FE");
         row("tenth miss, reset", "17,", 3, "z", false, " 9| 0", "FZE");
         row("hit, reset", "17,", 17, "z", false, " 0| 0", "RC(1)ZR");

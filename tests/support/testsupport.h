@@ -1,10 +1,12 @@
 #pragma once
 // Helpers shared by the tests: every test program runs in a fresh temporary
-// working directory (the program keeps its files there), and FreshDir gives a
-// single test function a directory of its own.
+// working directory (the program keeps its files there), FreshDir gives a
+// single test function a directory of its own, and the files in it are
+// written and read whole.
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -23,6 +25,21 @@ private:
     QTemporaryDir dir_;
     QString old_;
 };
+
+// Writes a whole file of the working directory (a failure fails the test).
+inline void writeFile(const QString& name, const QByteArray& bytes)
+{
+    QFile f(name);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(bytes) != bytes.size())
+        QTest::qFail(qPrintable(QLatin1String("cannot write ") + name), __FILE__, __LINE__);
+}
+
+// The bytes of a file, or nothing when it cannot be read.
+inline QByteArray fileBytes(const QString& name)
+{
+    QFile f(name);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
 
 } // namespace zt::test
 

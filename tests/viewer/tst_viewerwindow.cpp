@@ -1,3 +1,4 @@
+#include "../store/storetesting.h"
 #include "app/controls.h"
 #include "board/boardwindow.h"
 #include "store/spinrecorder.h"
@@ -12,8 +13,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDesktopServices>
-#include <QFile>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -25,16 +24,9 @@ using zt::control;
 
 namespace {
 
-// A control of the main board; made here when the board does not have it yet.
 template <class T> T* boardControl(const char* name)
 {
-    QWidget* board = zt::shared<zt::BoardWindow>();
-    T* c = board->findChild<T*>(QLatin1String(name));
-    if (!c) {
-        c = new T(board);
-        c->setObjectName(QLatin1String(name));
-    }
-    return c;
+    return control<T>(zt::shared<zt::BoardWindow>(), QLatin1String(name));
 }
 
 // Rows with ids 1, 2, ...: number, game type and position in the game.
@@ -43,12 +35,6 @@ void recordRows(const QList<std::tuple<const char*, const char*, const char*>>& 
     zt::SpinRecorder recorder;
     for (const auto& [numero, tipo, memoria] : rows)
         QVERIFY(recorder.record(numero, tipo, memoria));
-}
-
-void unloadAll()
-{
-    delete zt::loaded<zt::ViewerWindow>();
-    delete zt::loaded<zt::NotesWindow>();
 }
 
 void closeAndUnload(QWidget* window)
@@ -81,35 +67,33 @@ private:
     QLineEdit* box(const char* name) { return control<QLineEdit>(viewer(), QLatin1String(name)); }
     QCheckBox* check(const char* name) { return control<QCheckBox>(viewer(), QLatin1String(name)); }
     void click(const char* name) { control<QPushButton>(viewer(), QLatin1String(name))->click(); }
-    QByteArray report()
+    // The texts of the viewer's boxes, joined by '|'.
+    QString texts(std::initializer_list<const char*> names)
     {
-        QFile f(zt::reportFileName);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        QStringList out;
+        for (const char* name : names)
+            out << box(name)->text();
+        return out.join(u'|');
+    }
+    QByteArray report() { return zt::test::fileBytes(zt::reportFileName); }
+    void unloadAll()
+    {
+        delete zt::loaded<zt::ViewerWindow>();
+        delete zt::loaded<zt::NotesWindow>();
     }
 
 private Q_SLOTS:
     void initTestCase()
     {
         QDesktopServices::setUrlHandler("file", this, "openUrl");
-        // The bridges answer "ok" inside the write (when the board has not already).
-        auto* spinBridge = boardControl<QLineEdit>("CM_pulsante");
-        connect(spinBridge, &QLineEdit::textChanged, this, [this, spinBridge](const QString& text) {
-            if (text != u"ok") {
-                sent << text;
-                spinBridge->setText("ok");
-            }
-        });
-        auto* resetBridge = boardControl<QLineEdit>("CM_Azzera");
-        connect(resetBridge, &QLineEdit::textChanged, this,
-                [this, resetBridge](const QString& text) {
-                    if (text != u"ok") {
-                        resets += text == u"1";
-                        resetBridge->setText("ok");
-                    }
+        // The board's own handlers answer "ok"; the test writes down what came.
+        connect(boardControl<QLineEdit>("CM_pulsante"), &QLineEdit::textChanged, this,
+                [this](const QString& text) {
+                    if (text != u"ok")
+                        sent << text;
                 });
-        boardControl<QPlainTextEdit>("note_0");
-        boardControl<QCheckBox>("Check8");
-        boardControl<QTimer>("Timer2");
+        connect(boardControl<QLineEdit>("CM_Azzera"), &QLineEdit::textChanged, this,
+                [this](const QString& text) { resets += text == u"1"; });
     }
     void init()
     {
@@ -126,21 +110,10 @@ private Q_SLOTS:
 
     void layoutAndInitialTexts()
     {
-        zt::ViewerWindow* v = viewer();
-        QCOMPARE(v->size(), QSize(777, 432));
-        QCOMPARE(v->palette().color(QPalette::Window), QColor(128, 64, 0));
-        QCOMPARE(control<QWidget>(v, "Frame2")->geometry(), QRect(520, 24, 241, 185));
-        QCOMPARE(control<QTableView>(v, "DataGrid1")->geometry(), QRect(8, 24, 329, 401));
-        QCOMPARE(box("Text1")->palette().color(QPalette::Text), QColor(192, 0, 0));
-        QCOMPARE(box("Text3")->palette().color(QPalette::Base), QColor(255, 255, 192));
-        QCOMPARE(control<QComboBox>(v, "Combo7")->currentText(), QString("Scegli"));
-
-        QVERIFY(check("Check8")->isChecked() && check("Check1")->isChecked());
-        QVERIFY(!check("Check4")->isChecked() && !check("Check6")->isChecked());
-        for (const char* name : {"Text13", "Text6", "Text8", "Text9", "Text3", "Text15", "Text16"})
-            QCOMPARE(box(name)->text(), QString("0"));
-        QVERIFY(box("Text21")->text().isEmpty() && box("Text10")->text().isEmpty());
-        QVERIFY(box("Text16")->isReadOnly() && !box("Text6")->isReadOnly());
+        QCOMPARE(viewer()->size(), QSize(777, 432));
+        QCOMPARE(control<QTableView>(viewer(), "DataGrid1")->geometry(), QRect(8, 24, 329, 401));
+        QCOMPARE(texts({"Text13", "Text6", "Text8", "Text9", "Text3", "Text15", "Text16"}),
+                 QString("0|0|0|0|0|0|0"));
     }
 
     // The engine's reports reach the panel and the tally while the viewer is
@@ -154,19 +127,16 @@ private Q_SLOTS:
         check("Check6")->setChecked(true);
         QVERIFY(target->reportsEnabled());
         target->appendDetail(" 4, ");
-        target->post(" 4");
-        target->post(" 4");
-        target->post("F");
+        for (const char* post : {" 4", " 4", "F"})
+            target->post(post);
         target->addVerified();
         target->addCancelledBeforeHit();
         target->addCancelledAfterHit();
         QCOMPARE(zt::conteggioColpi().entry(4), 2);
         QCOMPARE(zt::conteggioColpi().entry(0), 1);
-        QCOMPARE(box("Text16")->text(), QString("1"));
-        QCOMPARE(box("Text3")->text(), QString("1"));
+        QCOMPARE(texts({"Text16", "Text15", "Text3"}), QString("1|1|1"));
 
         closeAndUnload(viewer());
-        QVERIFY(!zt::loaded<zt::ViewerWindow>());
         QVERIFY(!zt::stringsReportTarget());
 
         // Reopened: fresh panel, the earlier tally.
@@ -186,13 +156,12 @@ private Q_SLOTS:
         box("Text13")->setText("7");
         click("Command5");
         QCOMPARE(resets, 2);
-        QCOMPARE(box("Text13")->text(), QString("0"));
-        QCOMPARE(box("Text6")->text(), QString("3"));
+        QCOMPARE(texts({"Text13", "Text6"}), QString("0|3"));
         click("Command13");
         bytes = report();
         QVERIFY(!bytes.contains("n\xB0: 2"));
-        QVERIFY(bytes.contains("Fallite: 0\r\n"));
-        QVERIFY(bytes.endsWith("Totale:0\r\n\r\n\r\ndettaglio colpi:\r\n\r\n"));
+        QVERIFY(
+            bytes.endsWith("Fallite: 0\r\n\r\n\r\nTotale:0\r\n\r\n\r\ndettaglio colpi:\r\n\r\n"));
     }
 
     void reportThatCannotBeWritten()
@@ -217,38 +186,31 @@ private Q_SLOTS:
         click("Command8");
         QVERIFY(!recording->isChecked());
         QVERIFY(sent.isEmpty());
-        QCOMPARE(box("Text16")->text(), QString("1"));
-        QCOMPARE(box("Text8")->text(), QString("1"));
-        QCOMPARE(box("Text9")->text(), QString("3"));
+        QCOMPARE(texts({"Text16", "Text8", "Text9"}), QString("1|1|3"));
         QVERIFY(note->toPlainText().isEmpty()); // "Controlla 1° colpo" is ticked
 
         note->setPlainText("5, 12, 5,");
         box("Text10")->setText("5");
         click("Command8");
         QCOMPARE(sent, QStringList{"5"});
-        QCOMPARE(box("Text16")->text(), QString("2"));
-        QCOMPARE(box("Text8")->text(), QString("3"));
-        QCOMPARE(box("Text9")->text(), QString("6"));
+        QCOMPARE(texts({"Text16", "Text8", "Text9"}), QString("2|3|6"));
 
-        // Without a proposal there is no check.
+        // "G+I" draws and sends; without a proposal there is no check.
         note->clear();
         click("Command9");
-        QCOMPARE(sent.size(), 2);
         const int drawn = box("Text10")->text().toInt();
         QVERIFY(drawn >= 1 && drawn <= 36);
-        QCOMPARE(sent[1], box("Text10")->text());
+        QCOMPARE(sent, (QStringList{"5", box("Text10")->text()}));
         QCOMPARE(box("Text16")->text(), QString("2"));
     }
 
     void goAndStop()
     {
-        QFile exchange("numero.txt");
-        QVERIFY(exchange.open(QIODevice::WriteOnly));
-        exchange.close();
+        zt::test::writeFile("numero.txt", {});
         auto* timer = boardControl<QTimer>("Timer2");
-        timer->start(200);
         boardControl<QCheckBox>("Check8")->setChecked(true);
         for (const char* count : {"0", "5x"}) {
+            timer->start(200);
             box("Text6")->setText(count);
             click("Command6");
             QVERIFY(!timer->isActive());
@@ -267,46 +229,35 @@ private Q_SLOTS:
         timer->stop();
     }
 
-    void deleteAndConfirmWithoutRow()
+    // The windows the viewer opens: the notes window, and the settings it shows or hides.
+    void notesAndSettingsWindows()
     {
-        box("Text13")->setText("0");
-        click("Command2");
-        QVERIFY(messageOf(viewer()).contains("Nessuna riga selezionata"));
-        click("Command3");
-        QVERIFY(messageOf(viewer()).contains("Nessuna riga selezionata"));
-        QCOMPARE(box("Text13")->text(), QString("0"));
-    }
+        QWidget* settings = zt::shared<zt::SettingsWindow>();
+        click("Command12");
+        QVERIFY(settings->isVisible());
+        click("Command12");
+        QVERIFY(!settings->isVisible());
 
-    void notesWindowLifetime()
-    {
         viewer()->show();
         click("Command11");
         QPointer<zt::NotesWindow> notes = zt::loaded<zt::NotesWindow>();
         QVERIFY(notes && notes->isVisible());
-        QCOMPARE(notes->size(), QSize(534, 375));
 
         // "Conferma" hands the chosen row to the viewer and hides itself.
         control<QLineEdit>(notes, "Text7")->setText("12");
         control<QPushButton>(notes, "Command3")->click();
         QVERIFY(!notes->isVisible());
-        QCOMPARE(box("Text21")->text(), QString("12"));
-        QCOMPARE(box("Text5")->text(), QString("ok"));
+        QCOMPARE(texts({"Text21", "Text5"}), QString("12|ok"));
 
-        // Hidden by its buttons, the same window comes back ...
+        // Hidden by "Esci", the same window comes back.
         click("Command11");
         control<QPushButton>(notes, "Command1")->click();
         QVERIFY(!notes->isVisible());
         click("Command11");
         QCOMPARE(zt::loaded<zt::NotesWindow>(), notes.data());
-        // ... closed by its close box, a new one is made.
-        closeAndUnload(notes);
-        QVERIFY(!notes);
-        click("Command11");
-        QVERIFY(zt::loaded<zt::NotesWindow>());
 
         // With no viewer loaded "Conferma" does nothing.
         closeAndUnload(viewer());
-        notes = zt::loaded<zt::NotesWindow>();
         control<QLineEdit>(notes, "Text7")->setText("3");
         control<QPushButton>(notes, "Command3")->click();
         QVERIFY(!zt::loaded<zt::ViewerWindow>());
@@ -317,23 +268,18 @@ private Q_SLOTS:
         zt::test::FreshDir dir;
         recordRows(
             {{" 10", "1", " 1"}, {" 11", "2", " 2"}, {" 12", "1", " 3"}, {" 13", "2", " 4"}});
-        QCOMPARE(box("Text7")->text(), QString("1"));
-        QCOMPARE(box("Text1")->text(), QString(" 10"));
+        QCOMPARE(texts({"Text7", "Text1"}), QString("1| 10"));
         auto* grid = control<QTableView>(viewer(), "DataGrid1");
         QCOMPARE(grid->model()->rowCount(), 4);
         QCOMPARE(grid->model()->columnCount(), 6);
 
         auto* type = control<QComboBox>(viewer(), "Combo7");
-        const auto choose = [type](int item) {
-            type->setCurrentIndex(item);
+        for (auto [item, rows, first] : {std::tuple(2, 2, "2"), std::tuple(0, 4, "1")}) {
+            type->setCurrentIndex(item); // "Spin", then "."
             Q_EMIT type->activated(item);
-        };
-        choose(2); // "Spin"
-        QCOMPARE(grid->model()->rowCount(), 2);
-        QCOMPARE(box("Text7")->text(), QString("2"));
-        choose(0); // "."
-        QCOMPARE(grid->model()->rowCount(), 4);
-        QCOMPARE(box("Text7")->text(), QString("1"));
+            QCOMPARE(grid->model()->rowCount(), rows);
+            QCOMPARE(box("Text7")->text(), QString(first));
+        }
 
         // Find by number, from the notes window's mailbox too.
         box("Text21")->setText("3");
@@ -343,9 +289,7 @@ private Q_SLOTS:
         click("Command10");
         QVERIFY(box("Text7")->text().isEmpty());
         box("Text5")->setText("4");
-        QCOMPARE(box("Text21")->text(), QString("4"));
-        QCOMPARE(box("Text7")->text(), QString("4"));
-        QCOMPARE(box("Text5")->text(), QString("ok"));
+        QCOMPARE(texts({"Text21", "Text7", "Text5"}), QString("4|4|ok"));
 
         // A confirmed note is stored; the notes window made afterwards lists it.
         box("Text20")->setText("serata buona");
@@ -356,8 +300,7 @@ private Q_SLOTS:
         box("Text21")->setText("1");
         click("Command10");
         control<QPushButton>(notes, "Command3")->click();
-        QCOMPARE(box("Text7")->text(), QString("4"));
-        QCOMPARE(box("Text20")->text(), QString("serata buona"));
+        QCOMPARE(texts({"Text7", "Text20"}), QString("4|serata buona"));
 
         click("Command2");
         QCOMPARE(grid->model()->rowCount(), 3);
@@ -373,13 +316,13 @@ private Q_SLOTS:
         auto* highlight = control<QCheckBox>(zt::shared<zt::SettingsWindow>(), "Check20");
         highlight->setChecked(true);
 
-        // A game's first row resets the board before its number goes out.
+        // A game's first row resets the board before its number goes out;
+        // "Ritorno Aut." steps back to where the run began.
         box("Text6")->setText("3");
         click("Command6");
         QCOMPARE(sent, (QStringList{" 10", " 11", " 12"}));
         QCOMPARE(resets, 2);
-        QCOMPARE(box("Text13")->text(), QString("3"));
-        QCOMPARE(box("Text7")->text(), QString("1")); // back where the run began
+        QCOMPARE(texts({"Text13", "Text7"}), QString("3|1"));
         QVERIFY(highlight->isChecked());
 
         check("Check1")->setChecked(false);
@@ -396,22 +339,18 @@ private Q_SLOTS:
         QVERIFY(!highlight->isChecked());
         highlight->setChecked(true);
 
-        // Past the last row "SPIN" sends nothing and counts nothing.
+        // Past the last row "SPIN" sends nothing and counts nothing, and
+        // "Cancella" and "Conferma" have no row to act on.
         click("Command4");
         QVERIFY(box("Text1")->text().isEmpty());
         click("Command4");
         QCOMPARE(sent.size(), 7);
         QCOMPARE(box("Text13")->text(), QString("7"));
-    }
-
-    void settingsToggle()
-    {
-        QWidget* settings = zt::shared<zt::SettingsWindow>();
-        settings->hide();
-        click("Command12");
-        QVERIFY(settings->isVisible());
-        click("Command12");
-        QVERIFY(!settings->isVisible());
+        for (const char* button : {"Command2", "Command3"}) {
+            click(button);
+            QVERIFY(messageOf(viewer()).contains("Nessuna riga selezionata"));
+        }
+        QCOMPARE(zt::test::sql("SELECT count(*) FROM Uscite"), QVariantList{4});
     }
 };
 
