@@ -684,16 +684,16 @@ void ViewerWindow::gridClicked()
 void ViewerWindow::showRow()
 {
     const bool row = source_->hasCurrent();
-    const auto show = [&](const char* name, const char* column) {
-        const QString text = row ? source_->text(QString::fromLatin1(column)) : QString();
+    const auto show = [&](const char* name, QStringView column) {
+        const QString text = row ? source_->text(column) : QString();
         // Writing the text a box holds changes nothing but costs a new layout.
         if (QLineEdit* b = box(name); b->text() != text)
             b->setText(text);
     };
-    show("Text1", "Numero");
-    show("Text12", "Memoria");
-    show("Text7", "id");
-    show("Text20", "Note");
+    show("Text1", u"Numero");
+    show("Text12", u"Memoria");
+    show("Text7", u"id");
+    show("Text20", u"Note");
 }
 
 void ViewerWindow::reportSourceError()
