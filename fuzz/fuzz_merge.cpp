@@ -11,17 +11,6 @@
 #include <set>
 #include <vector>
 
-namespace {
-
-std::vector<double> read(QStringView text)
-{
-    std::vector<double> items;
-    zt::forEachListItem(text, [&](double v) { items.push_back(v); });
-    return items;
-}
-
-} // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const QString text = zt::fuzz::decode(data, size);
@@ -30,7 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     int count = -1;
     zt::UnisciNumeri(merged, count);
 
-    const std::vector<double> items = read(merged);
+    const std::vector<double> items = zt::fuzz::listItems(merged);
     ZT_FUZZ_CHECK(count >= 0 && size_t(count) == items.size());
     ZT_FUZZ_CHECK(merged.isEmpty() == (count == 0));
     for (size_t i = 0; i < items.size(); ++i) {
@@ -43,7 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     // Every item of the input is in the merged list (rounded to a whole
     // number), and nothing else is, unless no item is above zero.
     std::set<double> expected;
-    for (double v : read(zt::fuzz::ExactText(text).view()))
+    for (double v : zt::fuzz::listItems(zt::fuzz::ExactText(text).view()))
         expected.insert(zt::roundHalfEven(v));
     if (count > 0)
         ZT_FUZZ_CHECK(std::set<double>(items.begin(), items.end()) == expected);

@@ -8,22 +8,11 @@
 
 #include <vector>
 
-namespace {
-
-std::vector<double> read(QStringView text)
-{
-    std::vector<double> items;
-    zt::forEachListItem(text, [&](double v) { items.push_back(v); });
-    return items;
-}
-
-} // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const QString text = zt::fuzz::decode(data, size);
     const zt::fuzz::ExactText exact(text);
-    const std::vector<double> items = read(exact.view());
+    const std::vector<double> items = zt::fuzz::listItems(exact.view());
 
     // Each step moves on three or four characters.
     const size_t length = size_t(zt::trimmedBlanks(text).size());
@@ -47,6 +36,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }
     if (size % 2 == 0)
         list += QLatin1Char(' ');
-    ZT_FUZZ_CHECK(read(zt::fuzz::ExactText(list).view()) == numbers);
+    ZT_FUZZ_CHECK(zt::fuzz::listItems(zt::fuzz::ExactText(list).view()) == numbers);
     return 0;
 }

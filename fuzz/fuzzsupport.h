@@ -10,6 +10,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <vector>
+
+#include "board/numberlist.h"
 
 namespace zt::fuzz {
 
@@ -47,6 +50,14 @@ inline bool nearlyEqual(double a, double b)
 {
     std::fprintf(stderr, "invariant broken: %s (%s:%d)\n", what, file, line);
     std::abort();
+}
+
+// The items of a number list, in order.
+inline std::vector<double> listItems(QStringView text)
+{
+    std::vector<double> items;
+    forEachListItem(text, [&](double v) { items.push_back(v); });
+    return items;
 }
 
 } // namespace zt::fuzz
