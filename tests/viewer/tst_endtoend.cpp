@@ -5,6 +5,7 @@
 // the windows: by hand for a short evening, and by a window-less board for a
 // longer one.
 
+#include "../store/storetesting.h"
 #include "app/controls.h"
 #include "app/sharedwindow.h"
 #include "board/boardwindow.h"
@@ -20,13 +21,10 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDesktopServices>
-#include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QTimer>
 
 #include <array>
@@ -36,48 +34,31 @@ using zt::control;
 
 namespace {
 
-struct Spin {
-    int number;
-    int memoria; // position in its game, from 1
-};
+using Games = QList<QList<int>>; // the spins of each game of an evening
 
-// The rows of Uscite, in order: Numero, Memoria and Tipo as read back.
-QList<Spin> recordedSpins(QStringList* problems)
+// Games of pseudo-random spins from a fixed seed.
+Games randomGames(std::uint32_t x, int games, int length)
 {
-    QList<Spin> spins;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "endtoend");
-        db.setDatabaseName(QStringLiteral("dati.mdb"));
-        QSqlQuery q(db);
-        if (!db.open() || !q.exec("SELECT Numero, Memoria, Tipo FROM Uscite ORDER BY id"))
-            *problems << QStringLiteral("dati.mdb cannot be read");
-        while (q.next()) {
-            const QString numero = q.value(0).toString();
-            const QString memoria = q.value(1).toString();
-            if (!numero.startsWith(u' ') || !memoria.startsWith(u' ') || q.value(2).toInt() != 1)
-                *problems << numero + u'|' + memoria + u'|' + q.value(2).toString();
-            spins.append({numero.toInt(), memoria.toInt()});
+    Games out(games);
+    for (auto& game : out) {
+        for (int i = 0; i < length; ++i) {
+            x ^= x << 13;
+            x ^= x >> 17;
+            x ^= x << 5;
+            game.append(int(x % 37));
         }
     }
-    QSqlDatabase::removeDatabase(QStringLiteral("endtoend"));
-    return spins;
+    return out;
 }
 
-// One evening played on the keypad: the games, "C. TUTTO" between them.
-void playOnKeypad(zt::BoardWindow* board, const QList<QList<int>>& games)
+// The rows of Uscite for a "Live" evening: Numero, Memoria and Tipo.
+QVariantList rowsOf(const Games& games)
 {
-    for (qsizetype g = 0; g < games.size(); ++g) {
-        if (g > 0)
-            QTest::mouseClick(control<QPushButton>(board, "Command6"), Qt::LeftButton);
-        for (int n : games[g]) {
-            // The button of the number, wherever the layout puts it.
-            int index = 0;
-            while (index < 36 &&
-                   control<QPushButton>(board, "Command9", index)->text() != QString::number(n))
-                ++index;
-            QTest::mouseClick(control<QPushButton>(board, "Command9", index), Qt::LeftButton);
-        }
-    }
+    QVariantList rows;
+    for (const auto& game : games)
+        for (qsizetype i = 0; i < game.size(); ++i)
+            rows << QString(" %1| %2|1").arg(game[i]).arg(i + 1);
+    return rows;
 }
 
 // What the results panel and the report should show.
@@ -92,10 +73,10 @@ struct Expected {
     std::array<int, 101> tally{};
 };
 
-QByteArray reportFor(const Expected& e, int maxAttempts)
+QByteArray reportFor(const Expected& e)
 {
     QByteArray r = "Orba\r\n\r\nBoules:" + QByteArray::number(e.replayed) + "\r\n\r\n\r\n\r\n";
-    for (int i = 1; i <= maxAttempts; ++i)
+    for (int i = 1; i <= 10; ++i)
         r += "Uscite al: " + QByteArray::number(i) +
              "\xB0 colpo n\xB0: " + QByteArray::number(e.tally[i]) + "\r\n";
     r += "\r\nFallite: " + QByteArray::number(e.tally[0]) +
@@ -104,10 +85,10 @@ QByteArray reportFor(const Expected& e, int maxAttempts)
     return r;
 }
 
-// Replays of the test (by default two: the strings followed with their
+// Replays of the evening (by default two: the strings followed with their
 // reports on, then the proposal check of every replayed row added), on a board
-// without a window.  Each replay starts a game afresh at every row with Memoria 1.
-Expected replayWithoutWindows(const QList<Spin>& rows, bool zentrima, bool secondHit,
+// without a window.  Each game starts afresh.
+Expected replayWithoutWindows(const Games& games, bool zentrima, bool secondHit,
                               const QList<bool>& runs = {false, true})
 {
     Expected e;
@@ -116,21 +97,24 @@ Expected replayWithoutWindows(const QList<Spin>& rows, bool zentrima, bool secon
         zt::PlainBoard board;
         board.zentrima = zentrima;
         board.strings.checkSecond = secondHit;
-        for (const Spin& row : rows) {
-            if (row.memoria == 1)
-                board.requestReset();
-            if (proposalCheck && !board.row.note.isEmpty()) {
-                ++e.verified;
-                for (const QString& item : board.row.note.split(u',', Qt::SkipEmptyParts)) {
-                    if (item.trimmed().isEmpty())
-                        continue;
-                    ++e.numbers;
-                    e.hits += item.trimmed().toInt() == row.number;
+        for (const auto& game : games) {
+            if (game.isEmpty())
+                continue;
+            board.requestReset();
+            for (int n : game) {
+                if (proposalCheck && !board.row.note.isEmpty()) {
+                    ++e.verified;
+                    for (const QString& item : board.row.note.split(u',', Qt::SkipEmptyParts)) {
+                        if (item.trimmed().isEmpty())
+                            continue;
+                        ++e.numbers;
+                        e.hits += item.trimmed().toInt() == n;
+                    }
+                    board.row.note.clear(); // "Controlla 1° colpo" drops the checked proposal
                 }
-                board.row.note.clear(); // "Controlla 1° colpo" drops the checked proposal
+                board.spin(n);
+                ++e.replayed;
             }
-            board.spin(row.number);
-            ++e.replayed;
         }
     }
     for (const QString& call : reports.calls) {
@@ -160,71 +144,77 @@ public Q_SLOTS:
 private:
     QList<QUrl> opened;
 
-    zt::BoardWindow* showBoard()
+    // The evening played on the keypad of the shown board with recording on
+    // and "Live" games, "C. TUTTO" between the games; the rows recorded.
+    void recordOnKeypad(const Games& games)
     {
         auto* board = zt::shared<zt::BoardWindow>();
         board->show();
         board->activateWindow();
         if (!QTest::qWaitForWindowActive(board))
             qWarning("the board is not the active window");
-        return board;
-    }
-
-    // Recording on, "Live" games.
-    void startRecording(zt::BoardWindow* board)
-    {
         auto* type = control<QComboBox>(board, "Combo7");
         type->setCurrentIndex(type->findText(QStringLiteral("Live")));
         QTest::mouseClick(control<QCheckBox>(board, "Check8"), Qt::LeftButton);
         QVERIFY(control<QCheckBox>(board, "Check8")->isChecked());
+        for (qsizetype g = 0; g < games.size(); ++g) {
+            if (g > 0)
+                QTest::mouseClick(control<QPushButton>(board, "Command6"), Qt::LeftButton);
+            for (int n : games[g]) {
+                int index = 0; // the button of the number, wherever the layout puts it
+                while (index < 36 &&
+                       control<QPushButton>(board, "Command9", index)->text() != QString::number(n))
+                    ++index;
+                QTest::mouseClick(control<QPushButton>(board, "Command9", index), Qt::LeftButton);
+            }
+        }
+        QCOMPARE(recorded(), rowsOf(games));
     }
 
-    zt::ViewerWindow* openViewer(zt::BoardWindow* board)
+    QVariantList recorded()
     {
-        QTest::keyClick(board, Qt::Key_U, Qt::ControlModifier);
+        return zt::test::sql("SELECT Numero || '|' || Memoria || '|' || Tipo FROM Uscite "
+                             "ORDER BY id");
+    }
+
+    // Ctrl+U on the board, then "GO" over every row, first with the strings
+    // reported, then with the proposal check on as well (the viewer goes back
+    // to the first row after each run); the panel and "SALVA" show `e`.
+    void replayAndCheck(int rows, const Expected& e)
+    {
+        QTest::keyClick(zt::shared<zt::BoardWindow>(), Qt::Key_U, Qt::ControlModifier);
         zt::ViewerWindow* viewer = zt::loaded<zt::ViewerWindow>();
-        if (!viewer || !viewer->isVisible())
-            return nullptr;
-        return viewer;
-    }
-
-    // "GO" over `rows` rows, first with the strings reported, then with the
-    // proposal check on as well; the viewer goes back to the first row after
-    // each run ("Ritorno Aut.").
-    void replayTwice(zt::ViewerWindow* viewer, int rows)
-    {
+        QVERIFY(viewer && viewer->isVisible());
+        const auto text = [viewer](const char* name) {
+            return control<QLineEdit>(viewer, QLatin1String(name))->text();
+        };
         QTest::mouseClick(control<QCheckBox>(viewer, "Check6"), Qt::LeftButton);
         auto* count = control<QLineEdit>(viewer, "Text6");
         count->selectAll();
         QTest::keyClicks(count, QString::number(rows));
-        QCOMPARE(count->text(), QString::number(rows));
         auto* go = control<QPushButton>(viewer, "Command6");
         QTest::mouseClick(go, Qt::LeftButton);
-        QCOMPARE(control<QLineEdit>(viewer, "Text13")->text(), QString::number(rows));
-        QCOMPARE(control<QLineEdit>(viewer, "Text7")->text(), QStringLiteral("1"));
+        QCOMPARE(text("Text13") + u'|' + text("Text7"), QString("%1|1").arg(rows));
         QTest::mouseClick(control<QCheckBox>(viewer, "Check4"), Qt::LeftButton);
         QTest::mouseClick(go, Qt::LeftButton);
-    }
 
-    void checkPanel(zt::ViewerWindow* viewer, const Expected& e, int maxAttempts)
-    {
-        const auto text = [viewer](const char* name) {
-            return control<QLineEdit>(viewer, QLatin1String(name))->text();
-        };
-        QCOMPARE(text("Text16"), QString::number(e.verified));
-        QCOMPARE(text("Text8"), QString::number(e.hits));
-        QCOMPARE(text("Text9"), QString::number(e.numbers));
-        QCOMPARE(text("Text13"), QString::number(e.replayed));
-        QCOMPARE(text("Text15"), QString::number(e.cancelledBefore));
-        QCOMPARE(text("Text3"), QString::number(e.cancelledAfter));
+        QCOMPARE(QStringList({text("Text16"), text("Text8"), text("Text9"), text("Text13"),
+                              text("Text15"), text("Text3")})
+                     .join(u'|'),
+                 QString("%1|%2|%3|%4|%5|%6")
+                     .arg(e.verified)
+                     .arg(e.hits)
+                     .arg(e.numbers)
+                     .arg(e.replayed)
+                     .arg(e.cancelledBefore)
+                     .arg(e.cancelledAfter));
         QCOMPARE(control<QPlainTextEdit>(viewer, "Text19")->toPlainText(), e.detail);
 
         opened.clear();
         QTest::mouseClick(control<QPushButton>(viewer, "Command13"), Qt::LeftButton);
-        QFile report(QString::fromLatin1(zt::reportFileName));
-        QVERIFY(report.open(QIODevice::ReadOnly));
-        QCOMPARE(report.readAll(), reportFor(e, maxAttempts));
-        QCOMPARE(opened, QList<QUrl>{QUrl::fromLocalFile(QFileInfo(report).absoluteFilePath())});
+        QCOMPARE(zt::test::fileBytes(zt::reportFileName), reportFor(e));
+        QCOMPARE(opened, QList<QUrl>{QUrl::fromLocalFile(
+                             QFileInfo(zt::reportFileName).absoluteFilePath())});
     }
 
 private Q_SLOTS:
@@ -243,8 +233,6 @@ private Q_SLOTS:
     void firstHitEvening()
     {
         zt::test::FreshDir dir;
-        zt::BoardWindow* board = showBoard();
-        startRecording(board);
         // Default mode, first-hit check, maximum delay 10.  Each spin with no
         // string followed proposes the three numbers associated with it.
         //   3   proposes 32 0 15
@@ -259,26 +247,11 @@ private Q_SLOTS:
         //   1   miss; 34 hit at attempt 2
         // Reported: 1, 2, F, 1, 1, 1, 1, 2: seven strings hit (five at the
         // first attempt, two at the second) and one cancelled.
-        const QList<QList<int>> games = {{3, 15, 5, 8, 2, 4, 6, 7, 9, 11, 12, 13, 16, 17},
-                                         {22, 36, 27, 0, 10, 18, 1, 34}};
-        playOnKeypad(board, games);
-
-        QStringList problems;
-        const QList<Spin> rows = recordedSpins(&problems);
-        QCOMPARE(problems, QStringList());
-        QCOMPARE(rows.size(), 22);
-        for (qsizetype i = 0; i < rows.size(); ++i) {
-            const qsizetype g = i < 14 ? 0 : 1;
-            QCOMPARE(rows[i].number, games[g][i - 14 * g]);
-            QCOMPARE(rows[i].memoria, i - 14 * g + 1);
-        }
-
-        zt::ViewerWindow* viewer = openViewer(board);
-        QVERIFY(viewer);
-        replayTwice(viewer, 22);
+        recordOnKeypad(
+            {{3, 15, 5, 8, 2, 4, 6, 7, 9, 11, 12, 13, 16, 17}, {22, 36, 27, 0, 10, 18, 1, 34}});
 
         // The proposal check of the second run compares each row with the
-        // proposal of the row before; a row with Memoria 1 starts from an
+        // proposal of the row before; a game's first row starts from an
         // empty board and 0 proposes nothing, so rows 1, 15, 19 and 22 have
         // no check.  Game 1: 13 checks of three numbers, one hit (15 in
         // 32 0 15).  Game 2: 5 checks, hits 36, 27, 0 and 18, 1 misses.
@@ -292,54 +265,27 @@ private Q_SLOTS:
         e.tally[0] = 1;
         e.tally[1] = 5;
         e.tally[2] = 2;
-        checkPanel(viewer, e, 10);
-        // Nothing replayed was recorded again.
-        QCOMPARE(recordedSpins(&problems).size(), 22);
+        replayAndCheck(22, e);
+        QCOMPARE(recorded().size(), 22); // nothing replayed was recorded again
     }
 
     void secondHitEvening()
     {
         zt::test::FreshDir dir;
-        zt::BoardWindow* board = showBoard();
         QTest::mouseClick(control<QCheckBox>(zt::shared<zt::SettingsWindow>(), "Check16"),
                           Qt::LeftButton);
-        QTest::mouseClick(control<QCheckBox>(board, "Check3"), Qt::LeftButton);
-        startRecording(board);
-        // Two games of 34 spins in "Modo Zentrima13", from a fixed generator.
-        QList<QList<int>> games(2);
-        std::uint32_t x = 2463534242u;
-        for (auto& game : games) {
-            for (int i = 0; i < 34; ++i) {
-                x ^= x << 13;
-                x ^= x >> 17;
-                x ^= x << 5;
-                game.append(int(x % 37));
-            }
-        }
-        playOnKeypad(board, games);
-
-        QStringList problems;
-        const QList<Spin> rows = recordedSpins(&problems);
-        QCOMPARE(problems, QStringList());
-        QCOMPARE(rows.size(), 68);
-        for (qsizetype i = 0; i < rows.size(); ++i) {
-            QCOMPARE(rows[i].number, games[i / 34][i % 34]);
-            QCOMPARE(rows[i].memoria, i % 34 + 1);
-        }
+        QTest::mouseClick(control<QCheckBox>(zt::shared<zt::BoardWindow>(), "Check3"),
+                          Qt::LeftButton); // "Modo Zentrima13"
+        const Games games = randomGames(2463534242u, 2, 34);
+        recordOnKeypad(games);
 
         // Worked out before the viewer exists: while it is loaded it is the
-        // only receiver of the strings' reports.
-        const Expected e = replayWithoutWindows(rows, true, true);
-        // The evening exercises every outcome.
-        QVERIFY(e.detail.contains(u'-'));
-        QVERIFY(e.cancelledBefore > 0);
-        QVERIFY(e.cancelledAfter > 0);
-        QVERIFY(e.hits > 0);
-
-        zt::ViewerWindow* viewer = openViewer(board);
-        QVERIFY(viewer);
-        replayTwice(viewer, 68);
-        checkPanel(viewer, e, 10);
+        // only receiver of the strings' reports.  The evening exercises
+        // every outcome.
+        const Expected e = replayWithoutWindows(games, true, true);
+        QVERIFY(e.detail.contains(u'-') && e.cancelledBefore > 0 && e.cancelledAfter > 0 &&
+                e.hits > 0);
+        replayAndCheck(68, e);
     }
 
     // "SALVA" clicked while "GO" runs (handled when the run lets events in)
@@ -347,24 +293,18 @@ private Q_SLOTS:
     void reportWhileReplaying()
     {
         zt::test::FreshDir dir;
-        QList<Spin> rows;
+        const Games games = randomGames(123456789u, 8, 37);
         {
             zt::SpinRecorder recorder;
-            std::uint32_t x = 123456789u;
-            for (int i = 0; i < 300; ++i) {
-                x ^= x << 13;
-                x ^= x >> 17;
-                x ^= x << 5;
-                rows.append({int(x % 37), i % 37 + 1});
-                QVERIFY(recorder.record(QLatin1Char(' ') + QString::number(rows.last().number),
-                                        QStringLiteral("1"),
-                                        QLatin1Char(' ') + QString::number(i % 37 + 1)));
-            }
+            for (const auto& game : games)
+                for (qsizetype i = 0; i < game.size(); ++i)
+                    QVERIFY(recorder.record(QString(" %1").arg(game[i]), QStringLiteral("1"),
+                                            QString(" %1").arg(i + 1)));
         }
         auto* viewer = zt::shared<zt::ViewerWindow>();
         viewer->show();
         QTest::mouseClick(control<QCheckBox>(viewer, "Check6"), Qt::LeftButton);
-        control<QLineEdit>(viewer, "Text6")->setText(QStringLiteral("300"));
+        control<QLineEdit>(viewer, "Text6")->setText(QStringLiteral("296"));
         // Clicked the fifth time the run lets events in, some 50 rows on.
         QTimer later;
         int ticks = 0;
@@ -374,17 +314,17 @@ private Q_SLOTS:
         });
         later.start(0);
         QTest::mouseClick(control<QPushButton>(viewer, "Command6"), Qt::LeftButton);
-        QCOMPARE(control<QLineEdit>(viewer, "Text13")->text(), QStringLiteral("300"));
+        QCOMPARE(control<QLineEdit>(viewer, "Text13")->text(), QStringLiteral("296"));
 
-        QFile report(QString::fromLatin1(zt::reportFileName));
-        QVERIFY(report.open(QIODevice::ReadOnly));
-        const QByteArray bytes = report.readAll();
+        const QByteArray bytes = zt::test::fileBytes(zt::reportFileName);
         const qsizetype from = bytes.indexOf("Boules:") + 7;
         const int replayed = bytes.mid(from, bytes.indexOf('\r', from) - from).toInt();
-        QVERIFY(replayed > 0 && replayed < 300);
-        Expected e = replayWithoutWindows(rows.first(replayed), false, false, {false});
+        QVERIFY(replayed > 0 && replayed < 296);
+        Games done = games.first(replayed / 37 + 1);
+        done.last().resize(replayed % 37);
+        const Expected e = replayWithoutWindows(done, false, false, {false});
         QVERIFY(!e.detail.isEmpty());
-        QCOMPARE(bytes, reportFor(e, 10));
+        QCOMPARE(bytes, reportFor(e));
     }
 };
 
