@@ -201,13 +201,8 @@ private:
         QCOMPARE(QStringList({text("Text16"), text("Text8"), text("Text9"), text("Text13"),
                               text("Text15"), text("Text3")})
                      .join(u'|'),
-                 QString("%1|%2|%3|%4|%5|%6")
-                     .arg(e.verified)
-                     .arg(e.hits)
-                     .arg(e.numbers)
-                     .arg(e.replayed)
-                     .arg(e.cancelledBefore)
-                     .arg(e.cancelledAfter));
+                 QString::asprintf("%d|%d|%d|%d|%d|%d", e.verified, e.hits, e.numbers, e.replayed,
+                                   e.cancelledBefore, e.cancelledAfter));
         QCOMPARE(control<QPlainTextEdit>(viewer, "Text19")->toPlainText(), e.detail);
 
         opened.clear();
@@ -255,16 +250,13 @@ private Q_SLOTS:
         // empty board and 0 proposes nothing, so rows 1, 15, 19 and 22 have
         // no check.  Game 1: 13 checks of three numbers, one hit (15 in
         // 32 0 15).  Game 2: 5 checks, hits 36, 27, 0 and 18, 1 misses.
-        Expected e;
-        e.verified = 7 + 18;
-        e.hits = 5;
-        e.numbers = 3 * 18;
-        e.cancelledBefore = 1;
-        e.replayed = 2 * 22;
-        e.detail = QStringLiteral(" 1,  2,  F, 1,  1,  1,  1,  2, ");
-        e.tally[0] = 1;
-        e.tally[1] = 5;
-        e.tally[2] = 2;
+        const Expected e{.verified = 7 + 18,
+                         .hits = 5,
+                         .numbers = 3 * 18,
+                         .cancelledBefore = 1,
+                         .replayed = 2 * 22,
+                         .detail = QStringLiteral(" 1,  2,  F, 1,  1,  1,  1,  2, "),
+                         .tally = {1, 5, 2}}; // failed, hit at attempts 1 and 2
         replayAndCheck(22, e);
         QCOMPARE(recorded().size(), 22); // nothing replayed was recorded again
     }
