@@ -242,16 +242,14 @@ private Q_SLOTS:
                      "FROM (SELECT * FROM Uscite ORDER BY id)"),
                  QVariantList{rows.join(u'|')});
 
-        click("Command6");
-        c<QComboBox>("Combo7")->setCurrentText(QStringLiteral("Live"));
-        send(QStringLiteral("5"));
+        click("Command6"); // a new game, of type "Spin"
         c<QComboBox>("Combo7")->setCurrentText(QStringLiteral("Spin"));
         send(QStringLiteral("6"));
         QCOMPARE(sql(QStringLiteral("SELECT Memoria || '/' || Tipo FROM Uscite WHERE id > 38")),
-                 (QVariantList{QStringLiteral(" 1/1"), QStringLiteral(" 2/2")}));
+                 QVariantList{QStringLiteral(" 1/2")});
         QCOMPARE(c<QLineEdit>("DB2_nu")->text() + c<QLineEdit>("DB2_gi")->text() +
                      c<QLineEdit>("DB2_me")->text(),
-                 QStringLiteral(" 62 2"));
+                 QStringLiteral(" 62 1"));
         QVERIFY(board->findChildren<QMessageBox*>().isEmpty());
     }
 
