@@ -5,11 +5,20 @@
 
 #include <QString>
 
+#include <cstdint>
+#include <vector>
+
 namespace zt::bench {
 
 using BenchFn = void (*)();
 int registerBench(const char* name, BenchFn fn);
 void report(const QString& figure, double value, const QString& unit);
+
+// CPU time of the calling thread, in seconds.
+double threadSeconds();
+
+// `count` pseudo-random numbers 0..36 (xorshift64 from `seed`), the same every run.
+std::vector<int> randomNumbers(int count, std::uint64_t seed);
 
 } // namespace zt::bench
 

@@ -27,26 +27,6 @@ namespace {
 
 constexpr int spinCount = 20'000;
 
-double threadSeconds()
-{
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return double(t.tv_sec) + double(t.tv_nsec) * 1e-9;
-}
-
-std::vector<int> randomNumbers()
-{
-    std::vector<int> numbers(spinCount);
-    std::uint64_t x = 0x2545f4914f6cdd1dull;
-    for (int& n : numbers) {
-        x ^= x << 13;
-        x ^= x >> 7;
-        x ^= x << 17;
-        n = int(x % 37);
-    }
-    return numbers;
-}
-
 double spinsPerSecond(bool shown, bool highlight, const std::vector<int>& numbers)
 {
     zt::destroySharedWindows();
@@ -61,7 +41,7 @@ double spinsPerSecond(bool shown, bool highlight, const std::vector<int>& number
     for (int n = 0; n <= 36; ++n)
         texts[n] = QString::number(n);
 
-    const double start = threadSeconds();
+    const double start = zt::bench::threadSeconds();
     int sent = 0;
     for (int n : numbers) {
         bridge->setText(texts[n]);
@@ -70,7 +50,7 @@ double spinsPerSecond(bool shown, bool highlight, const std::vector<int>& number
     }
     if (shown)
         QApplication::processEvents();
-    const double took = threadSeconds() - start;
+    const double took = zt::bench::threadSeconds() - start;
     zt::destroySharedWindows();
     return double(numbers.size()) / took;
 }
@@ -79,7 +59,7 @@ double spinsPerSecond(bool shown, bool highlight, const std::vector<int>& number
 
 ZT_BENCH(boardWindowSpins)
 {
-    const std::vector<int> numbers = randomNumbers();
+    const std::vector<int> numbers = zt::bench::randomNumbers(spinCount, 0x2545f4914f6cdd1dull);
     for (bool shown : {false, true}) {
         for (bool highlight : {true, false}) {
             // The best of three runs: other programs on the machine only slow runs down.

@@ -16,27 +16,7 @@ namespace {
 
 constexpr int spinCount = 1'000'000;
 
-std::vector<int> randomButtons()
-{
-    std::vector<int> buttons(spinCount);
-    std::uint64_t x = 0x9e3779b97f4a7c15ull;
-    for (int& b : buttons) {
-        x ^= x << 13;
-        x ^= x >> 7;
-        x ^= x << 17;
-        b = int(x % 37);
-    }
-    return buttons;
-}
-
 enum class Mode { Default, Quorix, Zentrima };
-
-double threadSeconds()
-{
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return double(t.tv_sec) + double(t.tv_nsec) * 1e-9;
-}
 
 double spinsPerSecond(Mode mode, bool historyText, const std::vector<int>& buttons, int* proposals)
 {
@@ -46,13 +26,13 @@ double spinsPerSecond(Mode mode, bool historyText, const std::vector<int>& butto
     board.keepHistoryText = historyText;
     const QString zero = QStringLiteral("0");
     int made = 0;
-    const double start = threadSeconds();
+    const double start = zt::bench::threadSeconds();
     for (int b : buttons) {
         board.click(b);
         // A string that starts on this spin shows the delay "0".
         made += !board.row.note.isEmpty() && board.row.firstDelay == zero;
     }
-    const double took = threadSeconds() - start;
+    const double took = zt::bench::threadSeconds() - start;
     *proposals = made;
     return double(buttons.size()) / took;
 }
@@ -61,7 +41,7 @@ double spinsPerSecond(Mode mode, bool historyText, const std::vector<int>& butto
 
 ZT_BENCH(boardLogicSpins)
 {
-    const std::vector<int> buttons = randomButtons();
+    const std::vector<int> buttons = zt::bench::randomNumbers(spinCount, 0x9e3779b97f4a7c15ull);
     const std::pair<Mode, const char*> modes[] = {
         {Mode::Default, "default"}, {Mode::Quorix, "Quorix"}, {Mode::Zentrima, "Zentrima13"}};
     for (bool historyText : {false, true}) {

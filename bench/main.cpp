@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 
 #include <cstdio>
+#include <ctime>
 #include <vector>
 
 namespace zt::bench {
@@ -31,6 +32,26 @@ void report(const QString& figure, double value, const QString& unit)
 {
     std::printf("%-60s %14.3f %s\n", qPrintable(figure), value, qPrintable(unit));
     std::fflush(stdout);
+}
+
+double threadSeconds()
+{
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return double(t.tv_sec) + double(t.tv_nsec) * 1e-9;
+}
+
+std::vector<int> randomNumbers(int count, std::uint64_t seed)
+{
+    std::vector<int> numbers(count);
+    std::uint64_t x = seed;
+    for (int& n : numbers) {
+        x ^= x << 13;
+        x ^= x >> 7;
+        x ^= x << 17;
+        n = int(x % 37);
+    }
+    return numbers;
 }
 
 } // namespace zt::bench

@@ -29,13 +29,6 @@
 
 namespace {
 
-double threadSeconds()
-{
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return double(t.tv_sec) + double(t.tv_nsec) * 1e-9;
-}
-
 struct Rate {
     double cpu = 0;
     double wall = 0;
@@ -86,9 +79,9 @@ Rate goRowsPerSecond(bool proposalCheck, double* openMs)
     zt::control<QLineEdit>(viewer, "Text6")->setText(QString::number(rowCount));
     QElapsedTimer run;
     run.start();
-    const double start = threadSeconds();
+    const double start = zt::bench::threadSeconds();
     zt::control<QPushButton>(viewer, "Command6")->click();
-    const double cpu = threadSeconds() - start;
+    const double cpu = zt::bench::threadSeconds() - start;
     const double wall = double(run.nsecsElapsed()) / 1e9;
     if (zt::control<QLineEdit>(viewer, "Text13")->text() != QString::number(rowCount))
         qFatal("the run did not replay every row");
