@@ -1,5 +1,7 @@
 #include "app/look.h"
 
+#include <QMessageBox>
+
 #include <QAbstractScrollArea>
 #include <QFontInfo>
 #include <QLineEdit>
@@ -48,6 +50,18 @@ void setForeColor(QWidget* widget, const QColor& color)
     p.setColor(QPalette::Text, color);
     p.setColor(QPalette::ButtonText, color);
     widget->setPalette(p);
+}
+
+void showWarning(QWidget* parent, const QString& title, const QString& text, bool windowModal)
+{
+    auto* box = new QMessageBox(QMessageBox::Warning, title, text, QMessageBox::Ok, parent);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    if (windowModal) {
+        box->open();
+    } else {
+        box->setModal(false);
+        box->show();
+    }
 }
 
 } // namespace zt

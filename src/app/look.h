@@ -49,4 +49,9 @@ void setBackColor(QWidget* widget, const QColor& color);
 // The colour of the widget's text, for labels, check boxes and text boxes alike.
 void setForeColor(QWidget* widget, const QColor& color);
 
+// Shows a warning to the player without waiting for it: the box deletes
+// itself when dismissed.  A window-modal box blocks only `parent`'s window.
+void showWarning(QWidget* parent, const QString& title, const QString& text,
+                 bool windowModal = false);
+
 } // namespace zt

@@ -158,26 +158,29 @@ void UnisciNumeri(QString& text, int& count)
     text = list.text();
 }
 
-NumberSet treNumbers(int number)
+namespace {
+// The numbers of every row of a table, read once.
+template <class Row>
+NumberSet rowSet(Row row, int number)
 {
-    static const auto sets = [] {
+    static const auto sets = [row] {
         std::array<NumberSet, 37> all;
         for (int n = 0; n <= 36; ++n)
-            all[n] = rowNumbers(treRow(n));
+            all[n] = rowNumbers(row(n));
         return all;
     }();
     return number >= 0 && number <= 36 ? sets[number] : NumberSet();
 }
+} // namespace
+
+NumberSet treNumbers(int number)
+{
+    return rowSet([](int n) { return treRow(n); }, number);
+}
 
 NumberSet dueNumbers(int number)
 {
-    static const auto sets = [] {
-        std::array<NumberSet, 37> all;
-        for (int n = 0; n <= 36; ++n)
-            all[n] = rowNumbers(dueRow(n));
-        return all;
-    }();
-    return number >= 0 && number <= 36 ? sets[number] : NumberSet();
+    return rowSet([](int n) { return dueRow(n); }, number);
 }
 
 QString numberListText(NumberSet set)

@@ -6,6 +6,7 @@
 #include "board/boardwindow.h"
 
 #include "app/colorbutton.h"
+#include "app/look.h"
 #include "app/textrules.h"
 #include "board/exchangefile.h"
 #include "board/keypadlayout.h"
@@ -191,11 +192,7 @@ void BoardWindow::reportRecordingFailure(const QString& message)
     if (message == shownRecordingFailure)
         return;
     shownRecordingFailure = message;
-    auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Registra Uscite"), message,
-                                QMessageBox::Ok, this);
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->setModal(false);
-    box->show();
+    showWarning(this, QStringLiteral("Registra Uscite"), message);
 }
 
 // --- The controls as the game logic sees them --------------------------------

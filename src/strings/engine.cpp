@@ -47,25 +47,22 @@ bool followStringRow(const StringRowState& row, bool isFirstRow, double drawn,
 
     // A row that no longer holds a string (closed just now) has no delay to
     // check: a string already reported as hit is never also reported cancelled.
+    const auto cancel = [&](StringOutcome outcome) {
+        sink.apply(outcome);
+        if (settings.resetAfter)
+            sink.apply({K::ResetRequest});
+        sink.apply({K::EndCall});
+        return true;
+    };
     if (holdsString && !red) {
-        if (first >= last) {
-            sink.apply({K::CancelBeforeHit});
-            if (settings.resetAfter)
-                sink.apply({K::ResetRequest});
-            sink.apply({K::EndCall});
-            return true;
-        }
+        if (first >= last)
+            return cancel({K::CancelBeforeHit});
         first += 1;
         sink.apply({K::RaiseFirstDelay, first});
     }
     if (holdsString && red) {
-        if (second >= last) {
-            sink.apply({K::CancelAfterHit, first + 1});
-            if (settings.resetAfter)
-                sink.apply({K::ResetRequest});
-            sink.apply({K::EndCall});
-            return true;
-        }
+        if (second >= last)
+            return cancel({K::CancelAfterHit, first + 1});
         second += 1;
         sink.apply({K::RaiseSecondDelay, second});
     }

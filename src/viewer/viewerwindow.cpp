@@ -160,22 +160,15 @@ public:
     }
 
 private:
-    void pause()
+    void pause() { hold(true); }
+    void resume() { hold(false); }
+    void hold(bool held)
     {
         if (source_)
-            source_->holdSelection(true);
+            source_->holdSelection(held);
         for (const auto& w : windows_) {
             if (w)
-                w->setUpdatesEnabled(false);
-        }
-    }
-    void resume()
-    {
-        if (source_)
-            source_->holdSelection(false);
-        for (const auto& w : windows_) {
-            if (w)
-                w->setUpdatesEnabled(true);
+                w->setUpdatesEnabled(!held);
         }
     }
 
