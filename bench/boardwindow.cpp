@@ -8,10 +8,9 @@
 
 #include "bench.h"
 
-#include "app/controls.h"
-#include "app/sharedwindow.h"
-#include "board/boardwindow.h"
-#include "strings/settingswindow.h"
+#include "windowsupport.h"
+#include "windows/boardwindow.h"
+#include "windows/settingswindow.h"
 
 #include <QApplication>
 #include <QCheckBox>

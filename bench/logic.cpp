@@ -5,7 +5,7 @@
 
 #include "bench.h"
 
-#include "board/plainboard.h"
+#include "core/plainboard.h"
 
 #include <algorithm>
 #include <cstdint>

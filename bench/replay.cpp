@@ -8,11 +8,10 @@
 
 #include "bench.h"
 
-#include "app/controls.h"
-#include "app/sharedwindow.h"
-#include "board/boardwindow.h"
+#include "windowsupport.h"
+#include "windows/boardwindow.h"
 #include "store/storefile.h"
-#include "viewer/viewerwindow.h"
+#include "windows/viewerwindow.h"
 
 #include <QApplication>
 #include <QCheckBox>

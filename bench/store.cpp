@@ -1,7 +1,7 @@
 #include "bench.h"
 
-#include "app/textrules.h"
-#include "store/recordsource.h"
+#include "core/textrules.h"
+#include "store/recordcursor.h"
 #include "store/spinrecorder.h"
 #include "store/storecommands.h"
 
@@ -125,7 +125,7 @@ ZT_BENCH(store_million_rows)
     }
 
     t.start();
-    zt::RecordSource viewer(zt::viewerCommand());
+    zt::RecordCursor viewer(zt::viewerCommand());
     viewer.open();
     zt::bench::report("open the viewer source on 1,000,000 rows", ms(t), "ms");
 
@@ -158,7 +158,7 @@ ZT_BENCH(store_million_rows)
     zt::bench::report("filter \"Live\" on 1,000,000 rows", ms(t), "ms");
 
     t.start();
-    zt::RecordSource notes(zt::notesCommand());
+    zt::RecordCursor notes(zt::notesCommand());
     notes.open();
     zt::bench::report("open the notes source on 1,000,000 rows (1,000 notes)", ms(t), "ms");
     if (sum < 0)

@@ -3,8 +3,8 @@
 // parts it returns are the parts of the file, and the same content is never
 // taken twice.
 
-#include "app/textrules.h"
-#include "board/exchangefile.h"
+#include "core/textrules.h"
+#include "core/exchangefile.h"
 #include "fuzzsupport.h"
 
 #include <QFile>

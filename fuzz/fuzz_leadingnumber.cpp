@@ -2,7 +2,7 @@
 // checked against a plain reading of the same grammar by strtod, and the
 // number-to-text rules read back.
 
-#include "app/textrules.h"
+#include "core/textrules.h"
 #include "fuzzsupport.h"
 
 #include <QRegularExpression>

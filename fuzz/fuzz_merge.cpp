@@ -3,8 +3,8 @@
 // distinct, reads back as itself with the count it reported, merges again to
 // itself, and paints the same keypad numbers as the text it came from.
 
-#include "board/associations.h"
-#include "board/numberlist.h"
+#include "core/associations.h"
+#include "core/numberlist.h"
 #include "fuzzsupport.h"
 
 #include <cmath>

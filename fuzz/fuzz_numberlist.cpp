@@ -3,7 +3,7 @@
 // length; and a list written in the proper form from the input's bytes reads
 // back as exactly its numbers.
 
-#include "board/numberlist.h"
+#include "core/numberlist.h"
 #include "fuzzsupport.h"
 
 #include <vector>

@@ -3,8 +3,8 @@
 // it is a whole number from 1 to 36 and of 0 otherwise, on the design keypad
 // and on the turned one alike.
 
-#include "app/textrules.h"
-#include "board/plainboard.h"
+#include "core/textrules.h"
+#include "core/plainboard.h"
 #include "fuzzsupport.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)

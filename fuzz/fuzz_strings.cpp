@@ -9,19 +9,16 @@
 // Input: flags, maximum delay, rows setting, spin count, the spins (keypad
 // indexes), then the proposal text.
 
-#include "app/textrules.h"
-#include "board/associations.h"
-#include "board/plainboard.h"
+#include "core/textrules.h"
+#include "core/associations.h"
+#include "core/plainboard.h"
 #include "fuzzsupport.h"
-#include "strings/reportseam.h"
 
 #include <algorithm>
 
 namespace {
 
 struct Reports : zt::StringsReportTarget {
-    Reports() { zt::setStringsReportTarget(this); }
-    ~Reports() override { zt::setStringsReportTarget(nullptr); }
     bool reportsEnabled() const override { return true; }
     void appendDetail(const QString& text) override
     {
@@ -66,6 +63,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     board.row.note = zt::fuzz::decode(spin + spins, size - 4 - spins);
 
     Reports reports;
+    board.reportTarget = &reports;
     const double longest = std::max(0.0, board.strings.maxDelay - 1);
     for (size_t i = 0; i < spins; ++i) {
         const int countBefore = board.history.count();

@@ -3,10 +3,10 @@
 // counter that takes an increment reads back as its value plus the amount and
 // can take the next one; a proposal check counts every number of the list.
 
-#include "app/textrules.h"
-#include "board/numberlist.h"
+#include "core/textrules.h"
+#include "core/numberlist.h"
 #include "fuzzsupport.h"
-#include "viewer/tally.h"
+#include "core/tally.h"
 
 #include <cstring>
 

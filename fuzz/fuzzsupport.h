@@ -12,7 +12,7 @@
 #include <memory>
 #include <vector>
 
-#include "board/numberlist.h"
+#include "core/numberlist.h"
 
 namespace zt::fuzz {
 

@@ -1,9 +1,10 @@
-#include "app/sharedwindow.h"
+
 #include "app/startup.h"
-#include "board/boardwindow.h"
-#include "strings/settingswindow.h"
+#include "windows/boardwindow.h"
+#include "windows/settingswindow.h"
 #include "testsupport.h"
-#include "wheel/wheelwindow.h"
+#include "windowsupport.h"
+#include "windows/wheelwindow.h"
 
 #include <QTimer>
 
@@ -42,7 +43,7 @@ private Q_SLOTS:
         QVERIFY2(!guardFired, "the event loop went on after the board was closed");
         QVERIFY(boardClosed);
         QCOMPARE(code, 0);
-        QVERIFY(zt::programEnding());
+        QVERIFY(zt::test::links().session().ending);
         QVERIFY(!zt::loaded<zt::SettingsWindow>()); // unloaded by its own close box
         zt::destroySharedWindows();
     }

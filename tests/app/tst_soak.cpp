@@ -4,10 +4,10 @@
 // order, the file is sound, and the memory of the program has not grown.
 
 #include "../store/storetesting.h"
-#include "app/controls.h"
-#include "app/sharedwindow.h"
-#include "board/boardwindow.h"
-#include "strings/settingswindow.h"
+#include "windowsupport.h"
+
+#include "windows/boardwindow.h"
+#include "windows/settingswindow.h"
 #include "testsupport.h"
 
 #include <QCheckBox>

@@ -1,5 +1,5 @@
-#include "board/associations.h"
-#include "board/numberlist.h"
+#include "core/associations.h"
+#include "core/numberlist.h"
 #include "testsupport.h"
 
 #include <random>

@@ -3,14 +3,14 @@
 // rules themselves are worked through in tst_spinentry over a plain board.
 
 #include "../store/storetesting.h"
-#include "app/colorbutton.h"
-#include "app/controls.h"
-#include "app/sharedwindow.h"
-#include "app/textrules.h"
-#include "board/associations.h"
-#include "board/boardwindow.h"
-#include "board/keypadlayout.h"
-#include "strings/settingswindow.h"
+#include "ui/colorbutton.h"
+#include "windowsupport.h"
+
+#include "core/textrules.h"
+#include "core/associations.h"
+#include "windows/boardwindow.h"
+#include "core/keypadlayout.h"
+#include "windows/settingswindow.h"
 #include "testsupport.h"
 
 #include <QCheckBox>

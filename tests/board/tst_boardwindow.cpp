@@ -1,11 +1,11 @@
-#include "app/colorbutton.h"
-#include "app/controls.h"
-#include "app/sharedwindow.h"
-#include "board/boardwindow.h"
-#include "strings/settingswindow.h"
+#include "ui/colorbutton.h"
+#include "windowsupport.h"
+
+#include "windows/boardwindow.h"
+#include "windows/settingswindow.h"
 #include "testsupport.h"
-#include "viewer/viewerwindow.h"
-#include "wheel/wheelwindow.h"
+#include "windows/viewerwindow.h"
+#include "windows/wheelwindow.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,4 +1,4 @@
-#include "board/exchangefile.h"
+#include "core/exchangefile.h"
 #include "testsupport.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "board/history.h"
+#include "core/history.h"
 #include "testsupport.h"
 
 namespace {

@@ -1,6 +1,6 @@
-#include "board/keypadlayout.h"
+#include "core/keypadlayout.h"
 #include "testsupport.h"
-#include "wheel/wheellayout.h"
+#include "core/wheellayout.h"
 
 #include <set>
 

@@ -1,4 +1,4 @@
-#include "board/numberlist.h"
+#include "core/numberlist.h"
 #include "testsupport.h"
 
 #include <vector>

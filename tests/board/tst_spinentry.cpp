@@ -1,6 +1,6 @@
-#include "app/textrules.h"
-#include "board/plainboard.h"
-#include "board/proposals.h"
+#include "core/textrules.h"
+#include "core/plainboard.h"
+#include "core/proposals.h"
 #include "reportrecorder.h"
 #include "testsupport.h"
 
@@ -136,6 +136,7 @@ private Q_SLOTS:
     {
         zt::test::ReportRecorder report;
         zt::PlainBoard b;
+        b.reportTarget = &report;
         b.strings.resetAfter = true;
         b.filter = QStringLiteral("1");
         spins(b, {3, 4});
@@ -182,6 +183,7 @@ private Q_SLOTS:
         zt::test::ReportRecorder report;
         std::mt19937 rng(2024);
         zt::PlainBoard b;
+        b.reportTarget = &report;
         for (int i = 0; i < 20000; ++i) {
             if (rng() % 50 == 0) {
                 const int mode = int(rng() % 3);

@@ -1,5 +1,6 @@
-#include "app/textrules.h"
-#include "store/recordsource.h"
+#include "core/textrules.h"
+#include "store/recordcursor.h"
+#include "ui/recordgrid.h"
 #include "store/spinrecorder.h"
 #include "store/storecommands.h"
 #include "storetesting.h"
@@ -10,7 +11,7 @@
 
 #include <memory>
 
-using zt::RecordSource;
+using zt::RecordCursor;
 using zt::SpinRecorder;
 using zt::test::ids;
 using zt::test::sql;
@@ -26,7 +27,7 @@ void recordSpins(int n, const QString& tipo = QString())
                  qPrintable(rec.lastError()));
 }
 
-QList<qint64> sourceIds(RecordSource& src)
+QList<qint64> sourceIds(RecordCursor& src)
 {
     QList<qint64> out;
     for (bool on = src.moveFirst(); on; on = src.moveNext())
@@ -44,12 +45,12 @@ QList<qint64> storedIds()
 class StoreTest : public QObject {
     Q_OBJECT
     std::unique_ptr<zt::test::FreshDir> dir_;
-    std::unique_ptr<RecordSource> viewer_;
+    std::unique_ptr<RecordCursor> viewer_;
 
     // The viewer's data source, opened on dati.mdb.
-    RecordSource& viewer()
+    RecordCursor& viewer()
     {
-        viewer_ = std::make_unique<RecordSource>(zt::viewerCommand());
+        viewer_ = std::make_unique<RecordCursor>(zt::viewerCommand());
         if (!viewer_->open())
             QTest::qFail(qPrintable(viewer_->lastError()), __FILE__, __LINE__);
         return *viewer_;
@@ -75,7 +76,7 @@ private Q_SLOTS:
                  (QVariantList{u" 17| 1|1|-"_qs, u" 0| 37|2|-"_qs, u" 5| 2|-|-"_qs}));
 
         // Column names are read without regard to case.
-        RecordSource& v = viewer();
+        RecordCursor& v = viewer();
         QCOMPARE(v.text(u"numero") + v.text(u"TIPO") + v.text(u"Cima"), u" 171"_qs);
         QVERIFY(v.value(u"note").isNull());
     }
@@ -85,7 +86,7 @@ private Q_SLOTS:
         SpinRecorder rec;
         for (const char* tipo : {"1", "2", "1", ""})
             QVERIFY(rec.record(u" 9"_qs, QString::fromLatin1(tipo), u" 1"_qs));
-        RecordSource& v = viewer();
+        RecordCursor& v = viewer();
         // Any other text than "Live" or "Spin" (case matters) lists every row.
         const std::pair<const char*, QList<qint64>> choices[] = {
             {"Live", {1, 3}}, {"Spin", {2}}, {"Scegli", {1, 2, 3, 4}}, {"live", {1, 2, 3, 4}}};
@@ -101,7 +102,7 @@ private Q_SLOTS:
     void findGoesToTheRowWithThatId()
     {
         recordSpins(60);
-        RecordSource& v = viewer();
+        RecordCursor& v = viewer();
         QVERIFY(v.moveLast() && v.moveFirst());
         QVERIFY(v.findId(5) && v.findId(5)); // not 15 or 50; the current row counts
         QCOMPARE(v.text(u"ID") + v.text(u"Numero"), u"5 4"_qs);
@@ -121,8 +122,8 @@ private Q_SLOTS:
     void positionStopsBeforeFirstAndPastLast()
     {
         recordSpins(4);
-        RecordSource& v = viewer();
-        QSignalSpy moved(&v, &RecordSource::currentChanged);
+        RecordCursor& v = viewer();
+        QSignalSpy moved(&v, &RecordCursor::currentChanged);
         // A replay of every row: send the current row, then step unless past the last.
         QStringList sent;
         for (; !v.isEof(); v.moveNext())
@@ -151,7 +152,7 @@ private Q_SLOTS:
     void deleteRemovesOneRowAndIdsAreNeverReused()
     {
         recordSpins(5);
-        RecordSource& v = viewer();
+        RecordCursor& v = viewer();
         QVERIFY(v.findId(3));
         QVERIFY2(v.deleteCurrent(), qPrintable(v.lastError()));
         QCOMPARE(v.value(u"id").toLongLong(), 4); // the next row is current
@@ -169,7 +170,7 @@ private Q_SLOTS:
         QCOMPARE(sourceIds(v), (QList<qint64>{1, 2, 4, 6}));
 
         // A row deleted through another connection cannot be deleted again.
-        RecordSource other(zt::viewerCommand());
+        RecordCursor other(zt::viewerCommand());
         QVERIFY(other.open());
         QVERIFY(v.moveFirst() && v.findId(4) && v.deleteCurrent());
         QVERIFY(other.findId(4) && !other.deleteCurrent());
@@ -182,16 +183,16 @@ private Q_SLOTS:
         recordSpins(3);
         const QString note =
             u"Ω «già» 日本 \"x\" '); DROP TABLE Uscite; -- SELECT * FROM Uscite;"_qs;
-        RecordSource& v = viewer();
+        RecordCursor& v = viewer();
         QVERIFY(v.findId(2));
-        QSignalSpy changed(&v, &RecordSource::currentChanged);
+        QSignalSpy changed(&v, &RecordCursor::currentChanged);
         QVERIFY2(v.updateCurrent({{u"Note"_qs, note}}), qPrintable(v.lastError()));
         QVERIFY(changed.count() == 1 && v.currentRow() == 1);
         QCOMPARE(v.text(u"note"), note);
         QVERIFY(!v.updateCurrent({{u"id"_qs, 9}}) && !v.updateCurrent({{u"Nota"_qs, u"x"_qs}}));
         QCOMPARE(sql("SELECT count(*) FROM Uscite"), QVariantList{3});
 
-        RecordSource notes(zt::notesCommand());
+        RecordCursor notes(zt::notesCommand());
         QVERIFY(notes.open());
         QVERIFY(notes.size() == 1 && notes.value(u"ID") == 2);
         QCOMPARE(notes.text(u"NOTE"), note);
@@ -212,7 +213,7 @@ private Q_SLOTS:
              "INSERT INTO Uscite (Numero, Memoria, Tipo) SELECT ' ' || (i % 37), ' ' || i, "
              "i % 2 + 1 FROM n"_qs});
         QVERIFY(!QTest::currentTestFailed());
-        RecordSource& v = viewer();
+        RecordCursor& v = viewer();
         QCOMPARE(v.size(), 20000);
         QVERIFY(v.findId(17001) && v.deleteCurrent());
         QCOMPARE(v.text(u"Memoria"), u" 17002"_qs);
@@ -236,22 +237,22 @@ private Q_SLOTS:
     {
         recordSpins(5, u"2"_qs);
         sql(u"UPDATE Uscite SET Note = 'n' WHERE id IN (2, 4)"_qs);
-        RecordSource v(zt::viewerCommand());
-        v.setGridColumns({u"ID"_qs, u"Numero"_qs, u"Memoria"_qs, u"tipo"_qs, u"Cima"_qs,
-                          u"Memcima"_qs, u"missing"_qs});
+        RecordCursor v(zt::viewerCommand());
+        zt::RecordGrid g(&v, {u"ID"_qs, u"Numero"_qs, u"Memoria"_qs, u"tipo"_qs, u"Cima"_qs,
+                              u"Memcima"_qs, u"missing"_qs});
         QVERIFY(v.open());
         QStringList headers;
-        for (int c = 0; c < v.columnCount(); ++c)
-            headers << v.headerData(c, Qt::Horizontal).toString();
+        for (int c = 0; c < g.columnCount(); ++c)
+            headers << g.headerData(c, Qt::Horizontal).toString();
         QCOMPARE(headers.join(u' '), u"id Numero Memoria Tipo Cima Memcima"_qs);
-        QCOMPARE(v.rowCount(), 5);
-        QCOMPARE(v.data(v.index(2, 1)).toString(), u" 2"_qs);
+        QCOMPARE(g.rowCount(), 5);
+        QCOMPARE(g.data(g.index(2, 1)).toString(), u" 2"_qs);
 
-        QItemSelectionModel selection(&v);
-        v.trackSelection(&selection);
+        QItemSelectionModel selection(&g);
+        g.trackSelection(&selection);
         QCOMPARE(selection.currentIndex().row(), 0);
-        QSignalSpy moved(&v, &RecordSource::currentChanged);
-        selection.setCurrentIndex(v.index(3, 2), QItemSelectionModel::ClearAndSelect);
+        QSignalSpy moved(&v, &RecordCursor::currentChanged);
+        selection.setCurrentIndex(g.index(3, 2), QItemSelectionModel::ClearAndSelect);
         QCOMPARE(v.currentRow(), 3);
         QCOMPARE(moved.count(), 1);
         QVERIFY(v.moveNext());
@@ -259,18 +260,19 @@ private Q_SLOTS:
         QVERIFY(!v.moveNext());
         QVERIFY(!selection.currentIndex().isValid());
         // Held, the selection stays where it was until it is let go.
-        v.holdSelection(true);
+        g.holdSelection(true);
         QVERIFY(v.movePrevious(2));
         QVERIFY(!selection.currentIndex().isValid());
-        v.holdSelection(false);
+        g.holdSelection(false);
         QCOMPARE(selection.currentIndex().row(), 3);
         QVERIFY(v.moveFirst() && v.findId(2) && v.deleteCurrent());
         QCOMPARE(selection.currentIndex().row(), 1);
 
-        RecordSource notes(zt::notesCommand());
+        RecordCursor notes(zt::notesCommand());
+        zt::RecordGrid n(&notes, {u"ID"_qs, u"NOTE"_qs});
         QVERIFY(notes.open());
-        QCOMPARE(notes.headerData(1, Qt::Horizontal).toString(), u"NOTE"_qs);
-        QCOMPARE(notes.data(notes.index(0, 0)).toLongLong(), 4);
+        QCOMPARE(n.headerData(1, Qt::Horizontal).toString(), u"NOTE"_qs);
+        QCOMPARE(n.data(n.index(0, 0)).toLongLong(), 4);
     }
 };
 

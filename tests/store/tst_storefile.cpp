@@ -1,5 +1,5 @@
-#include "app/textrules.h"
-#include "store/recordsource.h"
+#include "core/textrules.h"
+#include "store/recordcursor.h"
 #include "store/spinrecorder.h"
 #include "store/storecommands.h"
 #include "storetesting.h"
@@ -12,7 +12,7 @@
 #include <cstdio>
 #include <memory>
 
-using zt::RecordSource;
+using zt::RecordCursor;
 using zt::SpinRecorder;
 using zt::test::fileBytes;
 using zt::test::sql;
@@ -73,7 +73,7 @@ private Q_SLOTS:
 
     void newFileHoldsTheTable()
     {
-        RecordSource viewer(zt::viewerCommand());
+        RecordCursor viewer(zt::viewerCommand());
         QVERIFY2(viewer.open(), qPrintable(viewer.lastError()));
         QVERIFY(viewer.isBof() && viewer.isEof());
         QCOMPARE(sql("SELECT group_concat(lower(name), ' ') FROM pragma_table_info('Uscite')"),
@@ -116,7 +116,7 @@ private Q_SLOTS:
         QVERIFY(!rec.record(u" 5"_qs, u"1"_qs, u" 1"_qs));
         QCOMPARE(rec.lastError(), problem + u": l'uscita non è stata registrata."_qs);
 
-        RecordSource viewer(zt::viewerCommand());
+        RecordCursor viewer(zt::viewerCommand());
         QVERIFY(!viewer.open());
         QCOMPARE(viewer.lastError(), problem + u'.');
         QVERIFY(viewer.size() == 0 && viewer.isEof());
@@ -138,7 +138,7 @@ private Q_SLOTS:
         QVERIFY(!rec.record(u" 5"_qs, u"1"_qs, u" 3"_qs));
         QCOMPARE(rec.lastError(), readOnly + u"l'uscita non è stata registrata."_qs);
 
-        RecordSource viewer(zt::viewerCommand());
+        RecordCursor viewer(zt::viewerCommand());
         QVERIFY2(viewer.open(), qPrintable(viewer.lastError())); // reading works
         QVERIFY(!viewer.deleteCurrent());
         QCOMPARE(viewer.lastError(), readOnly + u"la riga non è stata cancellata."_qs);
@@ -166,7 +166,7 @@ private Q_SLOTS:
         QVERIFY(!rec.record(u" 5"_qs, u"1"_qs, u" 2"_qs));
         QCOMPARE(rec.lastError(), u"Il file dati.mdb è bloccato da un altro programma: "
                                   "l'uscita non è stata registrata."_qs);
-        RecordSource viewer(zt::viewerCommand());
+        RecordCursor viewer(zt::viewerCommand());
         QVERIFY(!viewer.open());
         QCOMPARE(viewer.lastError(), u"Il file dati.mdb è bloccato da un altro programma."_qs);
 

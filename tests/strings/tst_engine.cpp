@@ -1,7 +1,7 @@
-#include "app/textrules.h"
-#include "board/plainboard.h"
+#include "core/textrules.h"
+#include "core/plainboard.h"
 #include "reportrecorder.h"
-#include "strings/engine.h"
+#include "core/engine.h"
 #include "testsupport.h"
 
 namespace {
@@ -95,6 +95,7 @@ private Q_SLOTS:
     {
         zt::test::ReportRecorder report;
         Board b(QStringLiteral("17, 25, 34,"));
+        b.reportTarget = &report;
         for (int i = 1; i <= 9; ++i) {
             b.spin(3);
             QCOMPARE(b.row.firstDelay, zt::delayText(i));
@@ -109,6 +110,7 @@ private Q_SLOTS:
     {
         zt::test::ReportRecorder report;
         Board b(QStringLiteral("17, 25, 34,"), true);
+        b.reportTarget = &report;
         for (int n : {3, 3, 3, 25})
             b.spin(n);
         QVERIFY(b.row.red);
@@ -125,6 +127,7 @@ private Q_SLOTS:
     {
         zt::test::ReportRecorder report;
         Board b(QStringLiteral("17, 25, 34,"), true);
+        b.reportTarget = &report;
         b.spin(17);
         for (int i = 0; i < 8; ++i)
             b.spin(3);
@@ -150,6 +153,7 @@ private Q_SLOTS:
         quiet.spin(17);
         QCOMPARE(quiet.row.note, QString());
         zt::test::ReportRecorder off(false);
+        quiet.reportTarget = &off;
         quiet.row.note = QStringLiteral("17,");
         quiet.spin(17);
         QCOMPARE(quiet.row.note, QString());

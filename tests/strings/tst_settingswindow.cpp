@@ -1,6 +1,6 @@
-#include "app/controls.h"
-#include "app/sharedwindow.h"
-#include "strings/settingswindow.h"
+#include "windowsupport.h"
+
+#include "windows/settingswindow.h"
 #include "testsupport.h"
 
 #include <QCheckBox>
@@ -31,7 +31,7 @@ private Q_SLOTS:
     void readingBeforeShowingGivesTheDefaults()
     {
         QVERIFY(!zt::loaded<SettingsWindow>());
-        QCOMPARE(brief(zt::currentStringsSettings()), QStringLiteral("HF-- 1/10"));
+        QCOMPARE(brief(zt::test::links().settings().settings()), QStringLiteral("HF-- 1/10"));
         SettingsWindow* w = zt::loaded<SettingsWindow>();
         QVERIFY(w && !w->isVisible());
         QCOMPARE(w->size(), QSize(425, 192));
@@ -45,9 +45,9 @@ private Q_SLOTS:
         for (const char* name : {"Check20", "Check12", "Check16", "Check1"})
             control<QCheckBox>(w, name)->toggle();
         control<QLineEdit>(w, "ST_ContrMax0")->setText(QStringLiteral(" 7 colpi"));
-        QCOMPARE(brief(zt::currentStringsSettings()), QStringLiteral("--SZ 1/7"));
+        QCOMPARE(brief(zt::test::links().settings().settings()), QStringLiteral("--SZ 1/7"));
         control<QLineEdit>(w, "ST_ContrMax0")->setText(QStringLiteral("dieci"));
-        QCOMPARE(zt::currentStringsSettings().maxDelay, 0.0);
+        QCOMPARE(zt::test::links().settings().settings().maxDelay, 0.0);
 
         // OK only hides: the values stay for the next showing.
         control<QPushButton>(w, "Command1")->click();
@@ -64,7 +64,7 @@ private Q_SLOTS:
         QPointer<SettingsWindow> old = w;
         w->close();
         QVERIFY(!zt::loaded<SettingsWindow>());
-        QCOMPARE(brief(zt::currentStringsSettings()), QStringLiteral("HF-- 1/10"));
+        QCOMPARE(brief(zt::test::links().settings().settings()), QStringLiteral("HF-- 1/10"));
         QVERIFY(zt::loaded<SettingsWindow>() != old.data());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(old.isNull());

@@ -1,15 +1,14 @@
 #pragma once
-// A report target that writes down every report, in order, while registered.
+// A report target that writes down every report, in order.
 
-#include "strings/reportseam.h"
+#include "core/engine.h"
 
 #include <QStringList>
 
 namespace zt::test {
 
 struct ReportRecorder : StringsReportTarget {
-    explicit ReportRecorder(bool on = true) : enabled(on) { setStringsReportTarget(this); }
-    ~ReportRecorder() override { setStringsReportTarget(nullptr); }
+    explicit ReportRecorder(bool on = true) : enabled(on) {}
 
     bool reportsEnabled() const override { return enabled; }
     void appendDetail(const QString& text) override { calls << QLatin1String("detail:") + text; }

@@ -41,6 +41,10 @@ inline QByteArray fileBytes(const QString& name)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
+// Deletes the windows of the test program, if it made any (before the
+// application ends).
+void endWindows();
+
 } // namespace zt::test
 
 #define ZT_TEST_MAIN(TestObject)                                                                   \
@@ -51,6 +55,11 @@ inline QByteArray fileBytes(const QString& name)
         QApplication app(argc, argv);                                                              \
         QApplication::setQuitOnLastWindowClosed(false);                                            \
         zt::test::FreshDir dir;                                                                    \
-        TestObject tc;                                                                             \
-        return QTest::qExec(&tc, argc, argv);                                                      \
+        int code = 0;                                                                              \
+        {                                                                                          \
+            TestObject tc;                                                                         \
+            code = QTest::qExec(&tc, argc, argv);                                                  \
+        }                                                                                          \
+        zt::test::endWindows();                                                                    \
+        return code;                                                                               \
     }

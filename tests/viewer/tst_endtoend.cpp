@@ -6,17 +6,17 @@
 // longer one.
 
 #include "../store/storetesting.h"
-#include "app/controls.h"
-#include "app/sharedwindow.h"
-#include "board/boardwindow.h"
-#include "board/plainboard.h"
+#include "windowsupport.h"
+
+#include "windows/boardwindow.h"
+#include "core/plainboard.h"
 #include "reportrecorder.h"
 #include "store/spinrecorder.h"
-#include "strings/settingswindow.h"
+#include "windows/settingswindow.h"
 #include "testsupport.h"
-#include "viewer/report.h"
-#include "viewer/tally.h"
-#include "viewer/viewerwindow.h"
+#include "core/report.h"
+#include "core/tally.h"
+#include "windows/viewerwindow.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -95,6 +95,7 @@ Expected replayWithoutWindows(const Games& games, bool zentrima, bool secondHit,
     zt::test::ReportRecorder reports;
     for (bool proposalCheck : runs) {
         zt::PlainBoard board;
+        board.reportTarget = &reports;
         board.zentrima = zentrima;
         board.strings.checkSecond = secondHit;
         for (const auto& game : games) {
@@ -221,7 +222,7 @@ private Q_SLOTS:
     void init()
     {
         zt::destroySharedWindows();
-        zt::conteggioColpi().clear();
+        zt::test::links().session().tally.clear();
     }
     void cleanup() { zt::destroySharedWindows(); }
 

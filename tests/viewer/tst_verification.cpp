@@ -1,7 +1,7 @@
 #include "testsupport.h"
-#include "viewer/replay.h"
-#include "viewer/report.h"
-#include "viewer/tally.h"
+#include "core/replay.h"
+#include "core/report.h"
+#include "core/tally.h"
 
 using zt::ConteggioColpi;
 

@@ -1,14 +1,13 @@
 #include "../store/storetesting.h"
-#include "app/controls.h"
-#include "board/boardwindow.h"
+#include "windowsupport.h"
+#include "windows/boardwindow.h"
 #include "store/spinrecorder.h"
-#include "strings/reportseam.h"
-#include "strings/settingswindow.h"
+#include "windows/settingswindow.h"
 #include "testsupport.h"
-#include "viewer/noteswindow.h"
-#include "viewer/report.h"
-#include "viewer/tally.h"
-#include "viewer/viewerwindow.h"
+#include "windows/noteswindow.h"
+#include "core/report.h"
+#include "core/tally.h"
+#include "windows/viewerwindow.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -121,8 +120,8 @@ private Q_SLOTS:
     void reportsTallyAndReport()
     {
         click("Command5");
-        QCOMPARE(zt::stringsReportTarget(), viewer());
-        zt::StringsReportTarget* target = zt::stringsReportTarget();
+        QVERIFY(zt::test::links().loadedViewer());
+        zt::StringsReportTarget* target = &zt::test::links().loadedViewer()->reportTarget();
         QVERIFY(!target->reportsEnabled());
         check("Check6")->setChecked(true);
         QVERIFY(target->reportsEnabled());
@@ -132,12 +131,12 @@ private Q_SLOTS:
         target->addVerified();
         target->addCancelledBeforeHit();
         target->addCancelledAfterHit();
-        QCOMPARE(zt::conteggioColpi().entry(4), 2);
-        QCOMPARE(zt::conteggioColpi().entry(0), 1);
+        QCOMPARE(zt::test::links().session().tally.entry(4), 2);
+        QCOMPARE(zt::test::links().session().tally.entry(0), 1);
         QCOMPARE(texts({"Text16", "Text15", "Text3"}), QString("1|1|1"));
 
         closeAndUnload(viewer());
-        QVERIFY(!zt::stringsReportTarget());
+        QVERIFY(!zt::test::links().loadedViewer());
 
         // Reopened: fresh panel, the earlier tally.
         QCOMPARE(box("Text16")->text(), QString("0"));

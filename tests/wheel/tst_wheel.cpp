@@ -1,7 +1,7 @@
-#include "app/controls.h"
+#include "windowsupport.h"
 #include "testsupport.h"
-#include "wheel/wheellayout.h"
-#include "wheel/wheelwindow.h"
+#include "core/wheellayout.h"
+#include "windows/wheelwindow.h"
 
 #include <QFile>
 #include <QImageReader>
@@ -91,8 +91,8 @@ private Q_SLOTS:
         QVERIFY(!image->hasScaledContents());
         QCOMPARE(image->pixmap().toImage().pixel(200, 200) | 0xff000000, kHubColor);
 
-        zt::showWheelWindow();
-        zt::showWheelWindow();
+        zt::test::links().show(zt::Links::Window::Wheel);
+        zt::test::links().show(zt::Links::Window::Wheel);
         QCOMPARE(zt::loaded<zt::WheelWindow>(), first.data());
         QVERIFY(first->isVisible());
         QVERIFY(first->close());

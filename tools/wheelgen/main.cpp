@@ -18,7 +18,7 @@
 // the error is largest; every pixel takes its nearest entry.
 
 #include "gifwriter.h"
-#include "wheel/wheellayout.h"
+#include "core/wheellayout.h"
 
 #include <QFont>
 #include <QFontMetricsF>

@@ -1,0 +1,86 @@
+#include "app/wiring.h"
+
+#include "windows/boardwindow.h"
+#include "windows/noteswindow.h"
+#include "windows/settingswindow.h"
+#include "windows/viewerwindow.h"
+#include "windows/wheelwindow.h"
+
+namespace zt {
+
+AppLinks::AppLinks() = default;
+
+AppLinks::~AppLinks()
+{
+    destroyWindows();
+}
+
+BoardLink& AppLinks::board()
+{
+    return *windows_.shared<BoardWindow>([this] { return new BoardWindow(*this); });
+}
+
+SettingsLink& AppLinks::settings()
+{
+    return *windows_.shared<SettingsWindow>([] { return new SettingsWindow; });
+}
+
+ViewerLink* AppLinks::loadedViewer()
+{
+    return windows_.loaded<ViewerWindow>();
+}
+
+QWidget* AppLinks::window(Window window)
+{
+    switch (window) {
+    case Window::Board:
+        return windows_.shared<BoardWindow>([this] { return new BoardWindow(*this); });
+    case Window::Settings:
+        return windows_.shared<SettingsWindow>([] { return new SettingsWindow; });
+    case Window::Wheel:
+        return windows_.shared<WheelWindow>([] { return new WheelWindow; });
+    case Window::Viewer:
+        return windows_.shared<ViewerWindow>([this] { return new ViewerWindow(*this); });
+    case Window::Notes:
+        return windows_.shared<NotesWindow>([this] { return new NotesWindow(*this); });
+    }
+    return nullptr;
+}
+
+QWidget* AppLinks::loadedWindow(Window window)
+{
+    switch (window) {
+    case Window::Board:
+        return windows_.loaded<BoardWindow>();
+    case Window::Settings:
+        return windows_.loaded<SettingsWindow>();
+    case Window::Wheel:
+        return windows_.loaded<WheelWindow>();
+    case Window::Viewer:
+        return windows_.loaded<ViewerWindow>();
+    case Window::Notes:
+        return windows_.loaded<NotesWindow>();
+    }
+    return nullptr;
+}
+
+void AppLinks::show(Window which)
+{
+    QWidget* w = window(which);
+    w->show();
+    w->raise();
+    w->activateWindow();
+}
+
+void AppLinks::toggle(Window which)
+{
+    QWidget* w = window(which);
+    if (w->isVisible()) {
+        w->hide();
+    } else {
+        w->show();
+        w->raise();
+    }
+}
+
+} // namespace zt

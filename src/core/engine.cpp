@@ -1,0 +1,154 @@
+#include "core/engine.h"
+
+#include "core/textrules.h"
+#include "core/numberlist.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace zt {
+
+bool followStringRow(const StringRowState& row, bool isFirstRow, double drawn,
+                     const StringsSettings& settings, StringOutcomeSink& sink)
+{
+    using K = StringOutcome::Kind;
+    const double last = settings.maxDelay - 1;
+    bool red = row.red;
+    bool holdsString = !row.text.isEmpty();
+    double first = leadingNumber(row.firstDelay);
+    double second = leadingNumber(row.secondDelay);
+
+    forEachListItem(row.text, [&](double item) {
+        if (item != drawn)
+            return;
+        if (isFirstRow)
+            sink.apply({K::RestoreKeypad});
+        if (settings.checkSecond && !red) {
+            // A row closed earlier in this scan is empty: it must not turn
+            // red, or the next string made in it would start at its second hit.
+            if (!holdsString)
+                return;
+            red = true;
+            sink.apply({K::TurnRed});
+            return;
+        }
+        // a and b are read before the delays go back to 0.
+        sink.apply(
+            {settings.checkSecond ? K::CloseSecondHit : K::CloseFirstHit, first + 1, second + 1});
+        red = false;
+        holdsString = false;
+        first = 0;
+        second = 0;
+        if (settings.resetAfter)
+            sink.apply({K::ResetRequest});
+    });
+
+    // A row that no longer holds a string (closed just now) has no delay to
+    // check: a string already reported as hit is never also reported cancelled.
+    const auto cancel = [&](StringOutcome outcome) {
+        sink.apply(outcome);
+        if (settings.resetAfter)
+            sink.apply({K::ResetRequest});
+        sink.apply({K::EndCall});
+        return true;
+    };
+    if (holdsString && !red) {
+        if (first >= last)
+            return cancel({K::CancelBeforeHit});
+        first += 1;
+        sink.apply({K::RaiseFirstDelay, first});
+    }
+    if (holdsString && red) {
+        if (second >= last)
+            return cancel({K::CancelAfterHit, first + 1});
+        second += 1;
+        sink.apply({K::RaiseSecondDelay, second});
+    }
+    if (!holdsString)
+        sink.apply({K::RestoreKeypad});
+    return false;
+}
+
+QString delayText(double value)
+{
+    // The usual delays are texts over static storage, which copy for free.
+    constexpr int cachedCount = 128;
+    static char16_t storage[cachedCount][4];
+    static const auto cached = [] {
+        std::array<QString, cachedCount> texts;
+        for (int i = 0; i < cachedCount; ++i) {
+            const QString t = i == 0 ? QStringLiteral("0") : signText(i);
+            std::copy(t.utf16(), t.utf16() + t.size(), storage[i]);
+            texts[i] = QString::fromRawData(reinterpret_cast<const QChar*>(storage[i]), t.size());
+        }
+        return texts;
+    }();
+    if (value >= 0 && value < cachedCount && value == std::floor(value))
+        return cached[static_cast<int>(value)];
+    return value < 0 ? plainNumberText(value) : QLatin1Char(' ') + plainNumberText(value);
+}
+
+namespace {
+
+QString attemptText(double attempt)
+{
+    return signText(static_cast<long long>(roundHalfEven(attempt)));
+}
+
+} // namespace
+
+void reportStringOutcome(StringsReportTarget* target, const StringOutcome& outcome)
+{
+    using K = StringOutcome::Kind;
+    if (!target)
+        return;
+    switch (outcome.kind) {
+    case K::CloseFirstHit:
+    case K::CloseSecondHit:
+    case K::CancelBeforeHit:
+    case K::CancelAfterHit:
+        break;
+    default:
+        return;
+    }
+    if (!target->reportsEnabled())
+        return;
+    const QString failure = QStringLiteral(" F,");
+    switch (outcome.kind) {
+    case K::CloseFirstHit: {
+        const QString a = attemptText(outcome.a);
+        target->appendDetail(a + QLatin1String(", "));
+        target->post(a);
+        target->addVerified();
+        break;
+    }
+    case K::CloseSecondHit: {
+        const QString a = attemptText(outcome.a);
+        const QString b = attemptText(outcome.b);
+        target->appendDetail(a + u'-' + b + QLatin1String(", "));
+        target->post(a);
+        target->post(b);
+        target->addVerified();
+        break;
+    }
+    case K::CancelBeforeHit:
+        target->addCancelledBeforeHit();
+        target->appendDetail(failure);
+        target->post(QStringLiteral("F"));
+        break;
+    case K::CancelAfterHit: {
+        const QString a = attemptText(outcome.a);
+        target->addCancelledAfterHit();
+        target->appendDetail(a + QLatin1String(", "));
+        target->post(a);
+        target->appendDetail(failure);
+        target->post(QStringLiteral("F"));
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+} // namespace zt

@@ -1,0 +1,90 @@
+#pragma once
+// Following one composite string row against a drawn number.
+//
+// The row is given as it stands in its controls (text, phase colour, the two
+// delay captions); the step tells what happens to it as a sequence of
+// outcomes, in the order in which they must be applied.  The step keeps its
+// own picture of the row as the outcomes change it, so the caller applies each
+// outcome to the controls and never has to feed anything back.
+
+#include "core/stringssettings.h"
+
+#include <QString>
+#include <QStringView>
+
+namespace zt {
+
+struct StringRowState {
+    QStringView text;        // the row's string text, as held (scanned once)
+    bool red = false;        // phase: false = black (first hit awaited), true = red
+    QStringView firstDelay;  // delay caption before the first hit (read by leading number)
+    QStringView secondDelay; // delay caption after the first hit (read by leading number)
+};
+
+struct StringOutcome {
+    enum class Kind {
+        // Keypad buttons 1..36 back to their saved colours (the zero keeps its own).
+        RestoreKeypad,
+        // The row turns red: first hit in the second-hit mode.
+        TurnRed,
+        // The string is closed by a hit: row black, text empty, both delays "0".
+        // CloseFirstHit carries the attempt a, CloseSecondHit a and b.
+        CloseFirstHit,
+        CloseSecondHit,
+        // The string reached the maximum delay: row black, text empty, both
+        // delays "0".  CancelAfterHit carries a, the attempt of its first hit.
+        CancelBeforeHit,
+        CancelAfterHit,
+        // The full board reset ("Azzera" setting), to run before going on.
+        ResetRequest,
+        // A delay caption raised to `a`: write delayText(a).
+        RaiseFirstDelay,
+        RaiseSecondDelay,
+        // The whole call ends: no further row is examined.
+        EndCall,
+    };
+    Kind kind;
+    double a = 0;
+    double b = 0;
+};
+
+class StringOutcomeSink {
+public:
+    virtual ~StringOutcomeSink() = default;
+    virtual void apply(const StringOutcome& outcome) = 0;
+};
+
+// One row of the engine for the drawn number (the value of the clicked
+// button's caption).  isFirstRow: the row whose hits restore the keypad (row 0).
+// The first-hit check setting (checkFirst) is the caller's: when it is off the
+// engine is not run at all.  Returns true when the whole call ends.
+bool followStringRow(const StringRowState& row, bool isFirstRow, double drawn,
+                     const StringsSettings& settings, StringOutcomeSink& sink);
+
+// The caption of a delay: "0" for 0, otherwise the number after one blank (" 3").
+QString delayText(double value);
+
+// Where the engine reports what happened to a string: the results panel of
+// the outcome viewer while it is loaded.
+class StringsReportTarget {
+public:
+    virtual ~StringsReportTarget() = default;
+    // "Stringa comp. Progressione" ticked.
+    virtual bool reportsEnabled() const = 0;
+    // Appends to the attempt detail (Text19).
+    virtual void appendDetail(const QString& text) = 0;
+    // Writes into the tally mailbox (Text19B); each call is one post.
+    virtual void post(const QString& text) = 0;
+    // Adds 1 to "Verificate" (Text16).
+    virtual void addVerified() = 0;
+    // Adds 1 to "Fuori Lim." at the first hit (Text15).
+    virtual void addCancelledBeforeHit() = 0;
+    // Adds 1 to "Fuori Lim." at the second hit (Text3).
+    virtual void addCancelledAfterHit() = 0;
+};
+
+// Reports a close or a cancellation to the target when there is one and its
+// reports are enabled; other outcomes report nothing.
+void reportStringOutcome(StringsReportTarget* target, const StringOutcome& outcome);
+
+} // namespace zt

@@ -1,0 +1,253 @@
+#include "core/spinentry.h"
+
+#include "core/textrules.h"
+#include "core/history.h"
+#include "core/proposals.h"
+
+#include <cstdint>
+#include <limits>
+
+namespace zt {
+
+namespace {
+
+// Applies the engine's outcomes for one row to the board, in order.
+class RowApplier : public StringOutcomeSink {
+public:
+    RowApplier(BoardIO& io, int row, bool& firstRowEmptied)
+        : io_(io), row_(row), firstRowEmptied_(firstRowEmptied)
+    {
+    }
+
+    void apply(const StringOutcome& o) override
+    {
+        using K = StringOutcome::Kind;
+        switch (o.kind) {
+        case K::RestoreKeypad:
+            io_.restoreKeypad(1);
+            break;
+        case K::TurnRed:
+            io_.setNoteRed(row_, true);
+            break;
+        case K::CloseFirstHit:
+        case K::CloseSecondHit:
+            io_.setNoteRed(row_, false);
+            reportStringOutcome(io_.reports(), o);
+            io_.setNoteText(row_, QString());
+            firstRowEmptied_ = firstRowEmptied_ || row_ == 0;
+            setDelaysToZero();
+            break;
+        case K::CancelBeforeHit:
+        case K::CancelAfterHit:
+            reportStringOutcome(io_.reports(), o);
+            setDelaysToZero();
+            io_.setNoteText(row_, QString());
+            firstRowEmptied_ = firstRowEmptied_ || row_ == 0;
+            io_.setNoteRed(row_, false);
+            break;
+        case K::ResetRequest:
+            io_.requestReset();
+            firstRowEmptied_ = true;
+            break;
+        case K::RaiseFirstDelay:
+            io_.setFirstDelayText(row_, delayText(o.a));
+            break;
+        case K::RaiseSecondDelay:
+            io_.setSecondDelayText(row_, delayText(o.a));
+            break;
+        case K::EndCall:
+            break;
+        }
+    }
+
+private:
+    void setDelaysToZero()
+    {
+        const QString zero = delayText(0);
+        io_.setFirstDelayText(row_, zero);
+        io_.setSecondDelayText(row_, zero);
+    }
+
+    BoardIO& io_;
+    int row_;
+    bool& firstRowEmptied_;
+};
+
+// The rows the engine and the reset walk: those the board has, up to the
+// "Numerostringhe" setting.
+bool rowInUse(BoardIO& io, const StringsSettings& settings, int row)
+{
+    return row < io.stringRowCount() && row <= settings.rows - 1;
+}
+
+// The strings engine over the board's rows for the drawn number, row 0's text
+// given as already read.  Nothing happens when the first-hit check is off.
+// Returns true when row 0 was emptied (closed, cancelled or reset).
+bool CalcolaStringhe(BoardIO& io, double drawn, const StringsSettings& settings,
+                const QString& firstRowText)
+{
+    bool firstRowEmptied = false;
+    if (!settings.checkFirst)
+        return firstRowEmptied;
+    for (int row = 0; rowInUse(io, settings, row); ++row) {
+        // Copies taken once: the outcomes change the controls, not these.
+        const QString text = row == 0 ? firstRowText : io.noteText(row);
+        const QString first = io.firstDelayText(row);
+        const QString second = io.secondDelayText(row);
+        const StringRowState state{text, io.noteRed(row), first, second};
+        RowApplier applier(io, row, firstRowEmptied);
+        if (followStringRow(state, row == 0, drawn, settings, applier))
+            break;
+    }
+    return firstRowEmptied;
+}
+
+} // namespace
+
+QString lastNumberCaption(QStringView numberText)
+{
+    QString caption = QStringLiteral("Ultimo: ");
+    caption.append(numberText);
+    return caption;
+}
+
+SpinRecord spinRecord(QStringView caption, QStringView gameType, int countBefore)
+{
+    SpinRecord r;
+    r.number = signText(static_cast<long long>(roundHalfEven(leadingNumber(caption))));
+    if (gameType == u"Live")
+        r.type = QStringLiteral("1");
+    else if (gameType == u"Spin")
+        r.type = QStringLiteral("2");
+    r.memory = signText(countBefore + 1);
+    return r;
+}
+
+void enterSpin(BoardIO& io, History& history, const QString& caption)
+{
+    // The drawn number as the engine compares it, and as a 16-bit whole
+    // number for the history and the tables.
+    const double drawn = leadingNumber(caption);
+    const int number = drawn >= 0 && drawn <= 36 && drawn == static_cast<int>(drawn)
+                           ? static_cast<int>(drawn)
+                           : roundClamped(drawn, std::numeric_limits<std::int16_t>::min(),
+                                          std::numeric_limits<std::int16_t>::max());
+
+    if (io.recording())
+        io.recordSpin(spinRecord(caption, io.gameTypeText(), history.count()));
+
+    history.push(number);
+    io.setLastNumber(caption);
+    io.showHistory(history);
+
+    // The settings are read once, when first needed.
+    StringsSettings settings;
+    bool settingsRead = false;
+    auto readSettings = [&]() -> const StringsSettings& {
+        if (!settingsRead) {
+            settings = io.settings();
+            settingsRead = true;
+        }
+        return settings;
+    };
+
+    // The strings engine follows the proposal; a locked proposal keeps its
+    // text.  What the board writes into note(0) during the spin is tracked
+    // here, so the box is read once.
+    const bool locked = io.locked();
+    QString note = io.noteText(0);
+    if (!note.isEmpty() && CalcolaStringhe(io, drawn, readSettings(), note)) {
+        if (locked)
+            io.setNoteText(0, note);
+        else
+            note.clear();
+    }
+
+    // A new proposal, only when none is being followed.
+    const bool quorix = io.quorixMode();
+    const bool zentrima = io.zentrimaMode();
+    if (note.isEmpty()) {
+        int count = 0;
+        if (!quorix && !zentrima)
+            note = defaultProposal(number, io.filterText());
+        else if (quorix)
+            note = quorixProposal(history, count);
+        else
+            note = zentrimaProposal(history);
+        if (!note.isEmpty()) {
+            io.setNoteText(0, note);
+            if (quorix)
+                io.setCountText(0, QString::number(count));
+        }
+    }
+
+    if (note.isEmpty())
+        io.restoreKeypad(0);
+    else if (readSettings().highlight)
+        io.highlightKeypad(highlightedNumbers(note));
+}
+
+void EvidenziaTastiera(BoardIO& io)
+{
+    const QString note = io.noteText(0);
+    if (!note.isEmpty())
+        io.highlightKeypad(highlightedNumbers(note));
+}
+
+void clearStringRow(BoardIO& io, int row)
+{
+    const QString zero = delayText(0);
+    io.setNoteText(row, QString());
+    io.setFirstDelayText(row, zero);
+    io.setSecondDelayText(row, zero);
+    io.setCountText(row, zero);
+    io.setNoteRed(row, false);
+}
+
+void resetBoard(BoardIO& io, History& history)
+{
+    io.restoreKeypad(1);
+    history.clear();
+    io.showHistory(history);
+    const StringsSettings settings = io.settings();
+    for (int row = 0; rowInUse(io, settings, row); ++row)
+        clearStringRow(io, row);
+}
+
+void dropNewestSpin(BoardIO& io, History& history)
+{
+    if (history.isEmpty())
+        return;
+    history.dropNewest();
+    io.showHistory(history);
+    if (!history.isEmpty())
+        io.setLastNumber(QString::number(history.newest()));
+}
+
+void dropOldestSpin(BoardIO& io, History& history)
+{
+    history.dropOldest();
+    io.showHistory(history);
+}
+
+int bridgeButton(BoardIO& io, QStringView text)
+{
+    if (text.isEmpty())
+        return 0;
+    const double number = leadingNumber(text);
+    for (int i = 1; i <= 36; ++i) {
+        if (leadingNumber(io.keypadCaption(i)) == number)
+            return i;
+    }
+    return 0;
+}
+
+bool enterBridgeSpin(BoardIO& io, History& history, QStringView text)
+{
+    if (text == u"ok")
+        return false;
+    enterSpin(io, history, io.keypadCaption(bridgeButton(io, text)));
+    return true;
+}
+
+} // namespace zt

@@ -1,0 +1,357 @@
+// Handlers of the main board that act on the game: the keypad click, the
+// corrections of the history, the bridges, the keypad inversion and the
+// exchange-file poll.  Each reads the board's controls, calls the game logic and
+// writes the controls back; the board's controls are the BoardIO of that logic.
+
+#include "windows/boardwindow.h"
+
+#include "core/exchangefile.h"
+#include "core/keypadlayout.h"
+#include "core/textrules.h"
+#include "ui/colorbutton.h"
+#include "ui/look.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTimer>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QVarLengthArray>
+
+namespace zt {
+
+namespace {
+
+const QString ok = QStringLiteral("ok");
+
+// Makes the box hold `text`, lines each ended by CR LF, as setPlainText would
+// (every line a paragraph, the view at the top), but edits only what differs
+// from what the box holds: new lines are inserted at the top, dropped lines
+// removed from the top, and in the other lines only the characters after the
+// part they share with the new line are replaced.  A history box that slides
+// by one spin keeps its paragraphs and has only its numbers rewritten, which
+// costs a fraction of rebuilding the document.
+void rewriteLines(QPlainTextEdit* box, const QString& text)
+{
+    QVarLengthArray<QStringView, 64> lines;
+    for (qsizetype from = 0; from < text.size();) {
+        const qsizetype end = text.indexOf(QLatin1String("\r\n"), from);
+        if (end < 0) { // not lines ended by CR LF: written whole
+            box->setPlainText(text);
+            return;
+        }
+        lines.append(QStringView(text).sliced(from, end - from));
+        from = end + 2;
+    }
+    QTextDocument* doc = box->document();
+    // What the box holds must be lines ended by line breaks (the last
+    // paragraph empty), as this function and setPlainText leave it.
+    if (doc->lastBlock().length() != 1) {
+        box->setPlainText(text);
+        return;
+    }
+    if (doc->isUndoRedoEnabled())
+        doc->setUndoRedoEnabled(false);
+
+    const qsizetype want = lines.size();
+    const qsizetype have = doc->blockCount() - 1;
+    QTextCursor edit(doc);
+    edit.beginEditBlock();
+    if (want > have) {
+        QString top;
+        for (qsizetype k = 0; k < want - have; ++k) {
+            top += lines[k];
+            top += u'\n';
+        }
+        edit.insertText(top);
+    } else if (want < have) {
+        edit.setPosition(doc->findBlockByNumber(int(have - want)).position(),
+                         QTextCursor::KeepAnchor);
+        edit.removeSelectedText();
+    }
+    QTextBlock block = doc->firstBlock();
+    for (qsizetype k = 0; k < want; ++k, block = block.next()) {
+        const QString held = block.text();
+        const QStringView line = lines[k];
+        qsizetype same = 0;
+        while (same < held.size() && same < line.size() && held[same] == line[same])
+            ++same;
+        if (same == held.size() && same == line.size())
+            continue;
+        edit.setPosition(block.position() + int(same));
+        edit.setPosition(block.position() + int(held.size()), QTextCursor::KeepAnchor);
+        edit.insertText(line.sliced(same).toString());
+    }
+    edit.endEditBlock();
+
+    // As after setPlainText: the cursor at the start, the first line in view.
+    const QTextCursor cursor = box->textCursor();
+    if (cursor.position() != 0 || cursor.hasSelection())
+        box->moveCursor(QTextCursor::Start);
+    box->verticalScrollBar()->setValue(0);
+}
+
+} // namespace
+
+// --- Handlers ----------------------------------------------------------------
+
+void BoardWindow::enterSpin(int index)
+{
+    zt::enterSpin(*this, StoriaUscite, Command9[index]->text());
+}
+
+void BoardWindow::spinBridgeChanged(const QString& text)
+{
+    if (enterBridgeSpin(*this, StoriaUscite, text))
+        CM_pulsante->setText(ok);
+}
+
+void BoardWindow::resetBridgeChanged(const QString& text)
+{
+    if (text == ok)
+        return;
+    resetBoard(*this, StoriaUscite);
+    CM_Azzera->setText(ok);
+}
+
+void BoardWindow::cancelNewest()
+{
+    dropNewestSpin(*this, StoriaUscite);
+}
+
+void BoardWindow::cancelOldest()
+{
+    dropOldestSpin(*this, StoriaUscite);
+}
+
+void BoardWindow::cancelAll()
+{
+    requestReset();
+}
+
+void BoardWindow::clearStringRow(int row)
+{
+    zt::clearStringRow(*this, row);
+}
+
+void BoardWindow::repaintHighlight()
+{
+    EvidenziaTastiera(*this);
+}
+
+void BoardWindow::invertKeypad()
+{
+    const QString first = Command9[1]->text();
+    keypad::Layout layout;
+    if (first == u"3")
+        layout = keypad::Layout::Inverted;
+    else if (first == u"34")
+        layout = keypad::Layout::Design;
+    else
+        return;
+    for (int i = 1; i <= keypad::numberButtons; ++i) {
+        Command9[i]->setText(keypad::captionAt(layout, i));
+        Command9[i]->setBackColor(QColor(keypad::colorAt(layout, i)));
+    }
+    for (int i = 1; i <= keypad::numberButtons; ++i)
+        ColoriTastiera[i] = Command9[i]->backColor().rgb();
+    EvidenziaTastiera(*this);
+}
+
+void BoardWindow::pollExchangeFile()
+{
+    const std::optional<ExchangeSpin> spin = readExchangeFile(CM_tempo->text());
+    if (!spin)
+        return;
+    CM_pulsante->setText(spin->numberText);
+    CM_tempo->setText(spin->stamp);
+}
+
+// --- Recording ---------------------------------------------------------------
+
+void BoardWindow::recordSpin(const SpinRecord& record)
+{
+    // The bound fields show the new row's values, stored or not.
+    DB2_nu->setText(record.number);
+    DB2_gi->setText(record.type);
+    DB2_me->setText(record.memory);
+    if (Adodc2.record(DB2_nu->text(), DB2_gi->text(), DB2_me->text()))
+        shownRecordingFailure.clear();
+    else
+        reportRecordingFailure(Adodc2.lastError());
+}
+
+void BoardWindow::reportRecordingFailure(const QString& message)
+{
+    if (message == shownRecordingFailure)
+        return;
+    shownRecordingFailure = message;
+    showWarning(this, QStringLiteral("Registra Uscite"), message);
+}
+
+// --- The controls as the game logic sees them --------------------------------
+
+StringsSettings BoardWindow::settings()
+{
+    return links_.settings().settings();
+}
+
+bool BoardWindow::recording()
+{
+    return Check8->isChecked();
+}
+
+QString BoardWindow::gameTypeText()
+{
+    return Combo7->currentText();
+}
+
+bool BoardWindow::locked()
+{
+    return Check1->isChecked();
+}
+
+bool BoardWindow::quorixMode()
+{
+    return Check2->isChecked();
+}
+
+bool BoardWindow::zentrimaMode()
+{
+    return Check3->isChecked();
+}
+
+QString BoardWindow::filterText()
+{
+    return Combo1->currentText();
+}
+
+void BoardWindow::setLastNumber(const QString& numberText)
+{
+    Label6->setText(lastNumberCaption(numberText));
+}
+
+void BoardWindow::showHistory(const History& history)
+{
+    rewriteLines(Text1, history.text());
+}
+
+QString BoardWindow::noteText(int)
+{
+    return note_0->toPlainText();
+}
+
+void BoardWindow::setNoteText(int, const QString& text)
+{
+    // Writing the text the box holds would only move the player's cursor.
+    if (note_0->toPlainText() != text)
+        note_0->setPlainText(text);
+}
+
+bool BoardWindow::noteRed(int)
+{
+    return noteColor() != QColor(Qt::black);
+}
+
+void BoardWindow::setNoteRed(int, bool red)
+{
+    const QColor color = red ? QColor(255, 0, 0) : QColor(Qt::black);
+    if (noteColor() != color)
+        setNoteColor(color);
+}
+
+QString BoardWindow::firstDelayText(int)
+{
+    return Label38_0->text();
+}
+
+QString BoardWindow::secondDelayText(int)
+{
+    return Label44_0->text();
+}
+
+void BoardWindow::setFirstDelayText(int, const QString& text)
+{
+    Label38_0->setText(text);
+}
+
+void BoardWindow::setSecondDelayText(int, const QString& text)
+{
+    Label44_0->setText(text);
+}
+
+void BoardWindow::setCountText(int, const QString& text)
+{
+    Label26_0->setText(text);
+}
+
+QString BoardWindow::keypadCaption(int index)
+{
+    return Command9[index]->text();
+}
+
+void BoardWindow::restoreKeypad(int first)
+{
+    for (int i = first; i <= keypad::numberButtons; ++i)
+        Command9[i]->setBackColor(QColor(ColoriTastiera[i]));
+}
+
+void BoardWindow::highlightKeypad(NumberSet numbers)
+{
+    // Each button gets its final colour at once: saved, or yellow when its
+    // caption is one of the numbers (never the zero button).
+    Command9[0]->setBackColor(QColor(ColoriTastiera[0]));
+    for (int i = 1; i <= keypad::numberButtons; ++i) {
+        const bool lit = numbers.containsValue(leadingNumber(Command9[i]->text()));
+        Command9[i]->setBackColor(QColor(lit ? keypad::highlight : ColoriTastiera[i]));
+    }
+}
+
+StringsReportTarget* BoardWindow::reports()
+{
+    ViewerLink* viewer = links_.loadedViewer();
+    return viewer ? &viewer->reportTarget() : nullptr;
+}
+
+// --- What the other windows ask of the board ---------------------------------
+
+void BoardWindow::requestReset()
+{
+    CM_Azzera->setText(QStringLiteral("1"));
+}
+
+void BoardWindow::sendSpin(const QString& number)
+{
+    CM_pulsante->setText(number);
+}
+
+void BoardWindow::setRecording(bool on)
+{
+    Check8->setChecked(on);
+}
+
+QString BoardWindow::proposal()
+{
+    return note_0->toPlainText();
+}
+
+void BoardWindow::clearProposal()
+{
+    note_0->clear();
+}
+
+void BoardWindow::setExchangePolling(bool on)
+{
+    if (on)
+        Timer2->start();
+    else
+        Timer2->stop();
+}
+
+} // namespace zt

@@ -1,0 +1,174 @@
+#pragma once
+// The main board "Roulette": keypad, history, proposal row, mode switches and
+// the hidden boxes through which other windows and the exchange file talk to it.
+// Closing it ends the program.
+
+#include "core/history.h"
+#include "core/spinentry.h"
+#include "store/spinrecorder.h"
+#include "ui/sharedwindow.h"
+#include "windows/links.h"
+
+#include <QColor>
+#include <QRgb>
+
+#include <array>
+
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QTimer;
+
+namespace zt {
+
+class ColorButton;
+
+// The board's handlers run the game logic of spinentry.h over the board's own
+// controls: the window is the BoardIO that the logic reads and writes, and the
+// BoardLink through which the other windows reach it.
+class BoardWindow : public SharedWindow, public BoardLink, private BoardIO {
+    Q_OBJECT
+public:
+    explicit BoardWindow(Links& links);
+
+    // BoardLink, over CM_pulsante, CM_Azzera, Check8, note_0 and Timer2.
+    void sendSpin(const QString& number) override;
+    void requestReset() override;
+    void setRecording(bool on) override;
+    QString proposal() override;
+    void clearProposal() override;
+    void setExchangePolling(bool on) override;
+
+    // The history of the current game.
+    const History& history() const { return StoriaUscite; }
+    // Greatest number of spins the history holds (from Text3, 1..500).
+    int historySize() const { return StoriaUscite.size(); }
+    // Spins now in the history.
+    int historyCount() const { return StoriaUscite.count(); }
+    // Plain back colour of keypad button 0..36, used to take highlighting off.
+    QRgb savedKeypadColor(int index) const { return ColoriTastiera.at(index); }
+
+    // Text colour of the proposal box note_0: black while the string waits for
+    // its first hit, red while it waits for the second.
+    QColor noteColor() const;
+    void setNoteColor(const QColor& color);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private Q_SLOTS:
+    // Handlers of this file.
+    void readHistorySize();        // start-up, Text3 left after an edit
+    void lockToggled(bool locked); // Check1: a ticked lock lets the player type a proposal
+    void quorixToggled(bool on);   // Check2 "Modo Quorix"
+    void zentrimaToggled(bool on); // Check3 "Modo Zentrima13"
+
+    // Handlers of boardhandlers.cpp: spin entry, corrections, bridges, inversion.
+    void enterSpin(int index);                    // Command9_<index> clicked
+    void spinBridgeChanged(const QString& text);  // CM_pulsante written
+    void resetBridgeChanged(const QString& text); // CM_Azzera written
+    void cancelNewest();                          // Command4 "C. ULTIMO"
+    void cancelOldest();                          // Command3 "C. PRIMO"
+    void cancelAll();                             // Command6 "C. TUTTO"
+    void clearStringRow(int row);                 // Command21_<row> "X"
+    void repaintHighlight();                      // Command16 "EV"
+    void invertKeypad();                          // Command14 "<>"
+    void pollExchangeFile();                      // Timer2 tick
+
+private:
+    void buildUpperPanel();
+    void buildLowerPanel();
+    void buildKeypad();
+    void buildTitleAndHistory();
+    void startUp();
+    // Stores the back colours of keypad buttons 0..36 into ColoriTastiera.
+    void saveKeypadColors();
+
+    // BoardIO over the controls (boardhandlers.cpp).
+    StringsSettings settings() override;
+    bool recording() override;
+    QString gameTypeText() override;
+    void recordSpin(const SpinRecord& record) override;
+    bool locked() override;
+    bool quorixMode() override;
+    bool zentrimaMode() override;
+    QString filterText() override;
+    void setLastNumber(const QString& numberText) override;
+    void showHistory(const History& history) override;
+    int stringRowCount() override { return 1; }
+    QString noteText(int row) override;
+    void setNoteText(int row, const QString& text) override;
+    bool noteRed(int row) override;
+    void setNoteRed(int row, bool red) override;
+    QString firstDelayText(int row) override;
+    QString secondDelayText(int row) override;
+    void setFirstDelayText(int row, const QString& text) override;
+    void setSecondDelayText(int row, const QString& text) override;
+    void setCountText(int row, const QString& text) override;
+    QString keypadCaption(int index) override;
+    void restoreKeypad(int first) override;
+    void highlightKeypad(NumberSet numbers) override;
+    StringsReportTarget* reports() override;
+
+    // Shows a recording failure to the player without blocking the board,
+    // once for each failure that differs from the one shown last.
+    void reportRecordingFailure(const QString& message);
+
+    Links& links_;
+
+    // Board state.
+    History StoriaUscite;
+    std::array<QRgb, 37> ColoriTastiera{};
+
+    // The data source Adodc2: records spins into dati.mdb (opened on the
+    // first spin recorded).
+    SpinRecorder Adodc2;
+    // The recording failure last shown; empty once recording works again.
+    QString shownRecordingFailure;
+
+    // Containers.
+    QFrame* Frame22 = nullptr;
+    QFrame* Frame2 = nullptr;
+    QFrame* Frame20 = nullptr;
+    QFrame* Frame21 = nullptr;
+    QFrame* Frame23 = nullptr;
+
+    // Keypad: 0 zero, 1..36 numbers, 37 the hidden second zero.
+    std::array<ColorButton*, 38> Command9{};
+
+    // History and last number.
+    QPlainTextEdit* Text1 = nullptr;
+    QLabel* Label6 = nullptr;
+
+    // Proposal row 0.
+    QPlainTextEdit* note_0 = nullptr;
+    QLabel* Label26_0 = nullptr;
+    QLabel* Label38_0 = nullptr;
+    QLabel* Label44_0 = nullptr;
+    QPushButton* Command21_0 = nullptr;
+
+    // Switches and selectors.
+    QCheckBox* Check1 = nullptr;
+    QCheckBox* Check2 = nullptr;
+    QCheckBox* Check3 = nullptr;
+    QCheckBox* Check8 = nullptr;
+    QComboBox* Combo1 = nullptr;
+    QComboBox* Combo7 = nullptr;
+    QLabel* Label1 = nullptr;
+
+    // Hidden boxes.
+    QLineEdit* Text3 = nullptr;
+    QLineEdit* CM_pulsante = nullptr;
+    QLineEdit* CM_Azzera = nullptr;
+    QLineEdit* CM_tempo = nullptr;
+    QLineEdit* DB2_nu = nullptr;
+    QLineEdit* DB2_gi = nullptr;
+    QLineEdit* DB2_me = nullptr;
+    QTimer* Timer2 = nullptr;
+};
+
+} // namespace zt

@@ -1,0 +1,272 @@
+// The outcome viewer's handlers: each reads the viewer's controls, calls the
+// rules of the core and writes the controls back.  Other windows are reached
+// only through the links.
+
+#include "windows/viewerwindow.h"
+
+#include "core/replay.h"
+#include "core/report.h"
+#include "core/session.h"
+#include "core/tally.h"
+#include "core/textrules.h"
+#include "store/recordcursor.h"
+#include "store/storecommands.h"
+#include "ui/look.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QDir>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTextCursor>
+#include <QUrl>
+
+#include <cmath>
+
+namespace zt {
+
+bool ViewerWindow::addToCounter(QLineEdit* counter, double amount)
+{
+    const auto held = countersPending_.constFind(counter);
+    const auto sum =
+        addToCounterText(held != countersPending_.cend() ? *held : counter->text(), amount);
+    if (!sum)
+        return false;
+    // While "GO" runs the read-only counters are written when the windows are
+    // drawn or read (flushPending), as the detail is.
+    if (frames_)
+        countersPending_.insert(counter, *sum);
+    else if (counter->text() != *sum)
+        counter->setText(*sum);
+    return true;
+}
+
+void ViewerWindow::flushPending()
+{
+    for (auto it = countersPending_.cbegin(); it != countersPending_.cend(); ++it) {
+        if (it.key()->text() != it.value())
+            it.key()->setText(it.value());
+    }
+    countersPending_.clear();
+    if (detailPending_.isEmpty())
+        return;
+    QTextCursor end(Text19->document());
+    end.movePosition(QTextCursor::End);
+    end.insertText(detailPending_);
+    detailPending_.clear();
+}
+
+// --- Reports of the composite strings engine -------------------------------
+
+bool ViewerWindow::reportsEnabled() const
+{
+    return Check6->isChecked();
+}
+
+void ViewerWindow::appendDetail(const QString& text)
+{
+    // Each insertion lays the whole detail out again.
+    detailPending_ += text;
+    if (!frames_)
+        flushPending();
+}
+
+void ViewerWindow::post(const QString& text)
+{
+    Text19B->setText(text);
+}
+
+void ViewerWindow::tallyPosted(const QString& text)
+{
+    if (text == u"ok")
+        return;
+    links_.session().tally.post(text);
+    Text19B->setText(QStringLiteral("ok"));
+}
+
+void ViewerWindow::addVerified()
+{
+    addToCounter(Text16, 1);
+}
+
+void ViewerWindow::addCancelledBeforeHit()
+{
+    addToCounter(Text15, 1);
+}
+
+void ViewerWindow::addCancelledAfterHit()
+{
+    addToCounter(Text3, 1);
+}
+
+// --- Replay console ---------------------------------------------------------
+
+void ViewerWindow::controllaProposta(double sent)
+{
+    if (!Check4->isChecked())
+        return;
+    BoardLink& board = links_.board();
+    const QString text = board.proposal();
+    if (text.isEmpty())
+        return;
+    addToCounter(Text16, 1);
+    const ProposalCheck check = checkProposal(text, sent);
+    addToCounter(Text8, check.hits);
+    addToCounter(Text9, check.numbers);
+    if (links_.settings().checksFirstHit())
+        board.clearProposal();
+}
+
+void ViewerWindow::genera()
+{
+    Text10->setText(QString::number(drawRandomNumber()));
+}
+
+void ViewerWindow::invia()
+{
+    links_.board().setRecording(false);
+    const QString number = Text10->text();
+    controllaProposta(leadingNumber(number));
+    if (!number.isEmpty())
+        links_.board().sendSpin(number);
+}
+
+void ViewerWindow::spin()
+{
+    if (Check8->isChecked() && leadingNumber(Text12->text()) == 1)
+        links_.board().requestReset(); // done, and "ok" back, when this returns
+    controllaProposta(leadingNumber(Text1->text()));
+    const QString number = Text1->text();
+    if (!number.isEmpty())
+        links_.board().sendSpin(number);
+    if (!source_->isEof()) {
+        source_->moveNext();
+        addToCounter(Text13, 1);
+    }
+    paceEvents();
+}
+
+void ViewerWindow::posizioneDaNote(const QString& text)
+{
+    if (text == u"ok")
+        return;
+    Text21->setText(text);
+    trova();
+    Text5->setText(QStringLiteral("ok"));
+}
+
+void ViewerWindow::goToRow(const QString& id)
+{
+    Text5->setText(id);
+}
+
+// --- Verification panel -----------------------------------------------------
+
+void ViewerWindow::azzera()
+{
+    detailPending_.clear();
+    countersPending_.clear();
+    Text13->setText(QStringLiteral("0"));
+    Text8->setText(QStringLiteral("0"));
+    Text9->setText(QStringLiteral("0"));
+    links_.session().tally.clear();
+    Text10->clear();
+    Text15->setText(QStringLiteral("0"));
+    Text16->setText(QStringLiteral("0"));
+    Text19->clear();
+    Text3->setText(QStringLiteral("0"));
+    links_.board().requestReset();
+}
+
+void ViewerWindow::salva()
+{
+    flushPending(); // "SALVA" clicked while "GO" runs
+    ReportInputs in;
+    in.runRows = Text6->text();
+    in.replayedRows = Text13->text();
+    in.attemptLines = reportsEnabled();
+    in.maxAttempts = links_.settings().maxDelayText();
+    in.verified = Text16->text();
+    in.detail = Text19->toPlainText();
+
+    const QString path = QDir::current().absoluteFilePath(QLatin1String(reportFileName));
+    QString error;
+    if (!saveReport(path, reportBytes(in, links_.session().tally), &error)) {
+        showMessage(this, error);
+        return;
+    }
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
+        showMessage(this, QStringLiteral("Il rapporto %1 è stato scritto, ma non è stato "
+                                         "possibile aprirlo con l'editor di testo.")
+                              .arg(path));
+}
+
+// --- Window and browsing ----------------------------------------------------
+
+void ViewerWindow::esci()
+{
+    links_.board().setExchangePolling(true);
+    close();
+}
+
+void ViewerWindow::gridClicked()
+{
+    Text21->setText(Text7->text());
+}
+
+void ViewerWindow::showRow()
+{
+    const bool row = source_->hasCurrent();
+    const auto show = [&](QLineEdit* box, QStringView column) {
+        const QString text = row ? source_->text(column) : QString();
+        // Writing the text a box holds changes nothing but costs a new layout.
+        if (box->text() != text)
+            box->setText(text);
+    };
+    show(Text1, u"Numero");
+    show(Text12, u"Memoria");
+    show(Text7, u"id");
+    show(Text20, u"Note");
+}
+
+void ViewerWindow::reportSourceError()
+{
+    showMessage(this, source_->lastError());
+}
+
+void ViewerWindow::filtra(int item)
+{
+    source_->setCommand(viewerTypeCommand(Combo7->itemText(item)));
+    if (!source_->requery())
+        reportSourceError();
+}
+
+void ViewerWindow::trova()
+{
+    const QString text = Text21->text();
+    if (text.isEmpty())
+        return;
+    source_->moveFirst();
+    const double id = leadingNumber(text);
+    // Only a whole number can equal an id; anything else finds no row.
+    if (id == std::floor(id) && std::fabs(id) < 1e15) {
+        source_->findId(static_cast<qint64>(id));
+    } else if (source_->moveLast()) {
+        source_->moveNext();
+    }
+}
+
+void ViewerWindow::cancella()
+{
+    if (!source_->deleteCurrent())
+        reportSourceError();
+}
+
+void ViewerWindow::conferma()
+{
+    if (!source_->updateCurrent({{QStringLiteral("Note"), Text20->text()}}))
+        reportSourceError();
+}
+
+} // namespace zt

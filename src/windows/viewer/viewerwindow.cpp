@@ -1,0 +1,290 @@
+// The outcome viewer's layout: its controls, where they sit and what their
+// signals start.  The handlers are in viewerhandlers.cpp, the automatic run
+// in gorun.cpp.
+
+#include "windows/viewerwindow.h"
+
+#include "store/recordcursor.h"
+#include "store/storecommands.h"
+#include "ui/look.h"
+#include "ui/navigationbar.h"
+#include "ui/recordgrid.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QTableView>
+
+namespace zt {
+
+namespace {
+
+QLabel* label(QWidget* parent, const char* name, const QRect& twips, const QString& text,
+              bool bold, Qt::Alignment align = Qt::AlignLeft)
+{
+    auto* c = place<QLabel>(parent, QLatin1String(name), twips);
+    c->setText(text);
+    c->setFont(msSansSerif(8.25, bold));
+    c->setAlignment(align | Qt::AlignTop);
+    return c;
+}
+
+QLineEdit* lineEdit(QWidget* parent, const char* name, const QRect& twips,
+                    Qt::Alignment align = Qt::AlignLeft)
+{
+    auto* c = place<QLineEdit>(parent, QLatin1String(name), twips);
+    c->setAlignment(align | Qt::AlignVCenter);
+    return c;
+}
+
+QLineEdit* hiddenBox(QWidget* parent, const char* name, const QRect& twips)
+{
+    auto* c = place<QLineEdit>(parent, QLatin1String(name), twips);
+    c->hide();
+    return c;
+}
+
+QPushButton* button(QWidget* parent, const char* name, const QRect& twips, const QString& caption)
+{
+    auto* c = place<QPushButton>(parent, QLatin1String(name), twips);
+    c->setText(caption);
+    return c;
+}
+
+QCheckBox* checkBox(QWidget* parent, const char* name, const QRect& twips, const QString& caption,
+                    bool ticked, const QColor& back)
+{
+    auto* c = place<QCheckBox>(parent, QLatin1String(name), twips);
+    c->setText(caption);
+    c->setChecked(ticked);
+    setBackColor(c, back);
+    return c;
+}
+
+// A drawn horizontal line from x1 to x2 at height y (twips), `width` pixels thick.
+void line(QWidget* parent, const char* name, int x1, int y, int x2, int width)
+{
+    auto* c = place<QFrame>(parent, QLatin1String(name));
+    const QRect r = twipsRect(x1, y, x2 - x1, 0);
+    c->setGeometry(r.x(), r.y() - width / 2, r.width(), width);
+    setBackColor(c, Qt::black);
+}
+
+QFrame* panel(QWidget* parent, const char* name, const QRect& twips)
+{
+    auto* c = place<QFrame>(parent, QLatin1String(name), twips);
+    c->setFrameShape(QFrame::NoFrame);
+    setBackColor(c, QColor(192, 64, 0));
+    return c;
+}
+
+} // namespace
+
+ViewerWindow::ViewerWindow(Links& links)
+    : links_(links), source_(new RecordCursor(viewerCommand(), this))
+{
+    setObjectName(QStringLiteral("visualizzaUsc"));
+    setWindowTitle(QStringLiteral("Visualizza Uscite"));
+    setFont(controlFont());
+    setBackColor(this, QColor(128, 64, 0));
+    resize(twipsSize(11655, 6480));
+
+    buildTopStrip();
+    buildOptionsPanel(panel(this, "Frame3", {5160, 360, 2535, 2775}));
+    buildSendingPanel(panel(this, "Frame2", {7800, 360, 3615, 2775}));
+    buildResultsPanel(panel(this, "Frame1", {5160, 3240, 6255, 2415}));
+    setInitialTexts();
+    connect(source_, &RecordCursor::currentChanged, this, &ViewerWindow::showRow);
+    if (!source_->open())
+        reportSourceError();
+    showRow();
+
+    if (QScreen* s = screen())
+        move(s->availableGeometry().center() - rect().center());
+}
+
+ViewerWindow::~ViewerWindow() = default;
+
+void ViewerWindow::buildTopStrip()
+{
+    label(this, "Label9", {120, 120, 1215, 255}, QStringLiteral("Tipo:"), true);
+    Combo7 = place<QComboBox>(this, QStringLiteral("Combo7"), {600, 0, 975, 315});
+    Combo7->setEditable(true);
+    Combo7->setInsertPolicy(QComboBox::NoInsert);
+    Combo7->addItems({QStringLiteral("."), QStringLiteral("Live"), QStringLiteral("Spin")});
+    Combo7->setCurrentIndex(-1);
+    Combo7->setEditText(QStringLiteral("Scegli"));
+    connect(Combo7, &QComboBox::activated, this, &ViewerWindow::filtra);
+
+    connect(button(this, "Command11", {1800, 70, 735, 255}, QStringLiteral("Cerca")),
+            &QPushButton::clicked, this, [this] { links_.show(Links::Window::Notes); });
+
+    Text20 = lineEdit(this, "Text20", {2760, 0, 8655, 285});
+    Text20->setFont(msSansSerif(8.25, true));
+
+    DataGrid1 = place<QTableView>(this, QStringLiteral("DataGrid1"), {120, 360, 4935, 6015});
+    DataGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    DataGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
+    DataGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
+    DataGrid1->verticalHeader()->setDefaultSectionSize(18);
+    grid_ = new RecordGrid(source_,
+                           {QStringLiteral("id"), QStringLiteral("Numero"),
+                            QStringLiteral("Memoria"), QStringLiteral("Tipo"),
+                            QStringLiteral("Cima"), QStringLiteral("Memcima")},
+                           this);
+    DataGrid1->setModel(grid_);
+    grid_->trackSelection(DataGrid1->selectionModel());
+    connect(DataGrid1, &QTableView::clicked, this, &ViewerWindow::gridClicked);
+
+    Text7 = hiddenBox(this, "Text7", {600, 1080, 615, 285});
+    Text12 = hiddenBox(this, "Text12", {1560, 1080, 615, 285});
+    Text5 = hiddenBox(this, "Text5", {9600, 0, 615, 285});
+    Text5->setText(QStringLiteral("ok"));
+    connect(Text5, &QLineEdit::textChanged, this, &ViewerWindow::posizioneDaNote);
+
+    connect(button(this, "Command2", {5280, 5880, 1215, 495}, QStringLiteral("Cancella")),
+            &QPushButton::clicked, this, &ViewerWindow::cancella);
+    connect(button(this, "Command3", {7800, 5880, 1095, 495}, QStringLiteral("Conferma")),
+            &QPushButton::clicked, this, &ViewerWindow::conferma);
+    connect(button(this, "Command1", {10200, 5880, 1095, 495}, QStringLiteral("Esci")),
+            &QPushButton::clicked, this, &ViewerWindow::esci);
+}
+
+void ViewerWindow::buildSendingPanel(QWidget* f)
+{
+    line(f, "Line1", -120, 720, 3360, 3);
+    line(f, "Line4", 0, 1680, 3480, 3);
+
+    label(f, "Label21", {120, 0, 975, 255}, QStringLiteral("Posizione:"), true);
+    Text21 = lineEdit(f, "Text21", {120, 240, 735, 285});
+    connect(button(f, "Command10", {960, 240, 735, 375}, QStringLiteral("Cerca")),
+            &QPushButton::clicked, this, &ViewerWindow::trova);
+    place<NavigationBar>(f, QStringLiteral("Adodc1"), {1800, 240, 1575, 330})->drive(source_);
+
+    setForeColor(label(f, "Label1", {120, 840, 1575, 255}, QStringLiteral("Prossimo num.:"), true),
+                 QColor(217, 187, 17));
+    Text1 = lineEdit(f, "Text1", {120, 1080, 975, 495}, Qt::AlignHCenter);
+    Text1->setFont(msSansSerif(13.5, true));
+    setForeColor(Text1, QColor(192, 0, 0));
+    auto* spinButton = button(f, "Command4", {1440, 840, 1935, 735}, QStringLiteral("SPIN"));
+    spinButton->setFont(msSansSerif(9.75, true));
+    connect(spinButton, &QPushButton::clicked, this, &ViewerWindow::spin);
+
+    label(f, "Label12", {0, 1800, 1575, 255}, QStringLiteral("Numero Rand.:"), true);
+    Text10 = lineEdit(f, "Text10", {360, 2040, 975, 495}, Qt::AlignHCenter);
+    Text10->setFont(msSansSerif(13.5, true));
+    connect(button(f, "Command7", {1440, 2040, 735, 495}, QStringLiteral("Genera")),
+            &QPushButton::clicked, this, &ViewerWindow::genera);
+    connect(button(f, "Command8", {2280, 2040, 495, 495}, QStringLiteral("Invia")),
+            &QPushButton::clicked, this, &ViewerWindow::invia);
+    auto* both = button(f, "Command9", {2880, 2040, 495, 495}, QStringLiteral("G+I"));
+    both->setToolTip(QStringLiteral("Genera e Invia"));
+    connect(both, &QPushButton::clicked, this, [this] {
+        genera();
+        invia();
+    });
+}
+
+void ViewerWindow::buildOptionsPanel(QWidget* f)
+{
+    auto* settings = button(f, "Command12", {120, 80, 2295, 375}, QStringLiteral("Impostazioni"));
+    settings->setToolTip(QStringLiteral("Azzera"));
+    connect(settings, &QPushButton::clicked, this,
+            [this] { links_.toggle(Links::Window::Settings); });
+    auto* reset = button(f, "Command5", {120, 480, 2295, 375}, QStringLiteral("Azzera"));
+    reset->setToolTip(QStringLiteral("Azzera"));
+    connect(reset, &QPushButton::clicked, this, &ViewerWindow::azzera);
+
+    label(f, "Label14", {0, 840, 1095, 255}, QStringLiteral("Controlli:"), true, Qt::AlignHCenter);
+    const QColor blue(154, 186, 235);
+    const QColor grey(192, 192, 192);
+    Check4 = checkBox(f, "Check4", {120, 1080, 2295, 315}, QStringLiteral("Stringa comp. a colpo"),
+                      false, blue);
+    Check6 = checkBox(f, "Check6", {120, 1320, 2295, 240},
+                      QStringLiteral("Stringa comp. Progressione"), false, blue);
+    Check8 = checkBox(f, "Check8", {120, 1680, 2295, 255},
+                      QStringLiteral("Azzera Auto con memoria 1"), true, grey);
+    Check1 = checkBox(f, "Check1", {120, 2040, 1335, 225}, QStringLiteral("Ritorno Aut."), true,
+                      grey);
+    Check1->setFont(designFont(QStringLiteral("Times New Roman"), 9.75, false, QFont::Serif));
+    Check1->setToolTip(QStringLiteral("Ritorna dopo l'elaborazione"));
+
+    connect(button(f, "Command6", {1560, 2040, 855, 255}, QStringLiteral("GO")),
+            &QPushButton::clicked, this, &ViewerWindow::go);
+    label(f, "Label8", {120, 2400, 495, 255}, QStringLiteral("Colpi:"), true);
+    Text6 = lineEdit(f, "Text6", {720, 2280, 615, 285}, Qt::AlignRight);
+    connect(button(f, "Command14", {1560, 2400, 855, 255}, QStringLiteral("STOP")),
+            &QPushButton::clicked, this, [this] { Check5->setChecked(true); });
+}
+
+void ViewerWindow::buildResultsPanel(QWidget* f)
+{
+    line(f, "Line5", 2400, 600, 5040, 1);
+
+    const auto centre = Qt::AlignHCenter;
+    const QColor yellow(255, 255, 192);
+    label(f, "Label13", {1200, 0, 3615, 255}, QStringLiteral("Risultati della verifica"), true,
+          centre);
+    label(f, "Label19", {0, 240, 1095, 255}, QStringLiteral("Verificate"), true, centre);
+    Text16 = lineEdit(f, "Text16", {1440, 240, 735, 285}, centre);
+    setForeColor(
+        label(f, "Label18", {5040, 240, 1095, 255}, QStringLiteral("Fuori Lim."), true, centre),
+        QColor(128, 0, 0));
+    label(f, "Label2", {120, 720, 1215, 255}, QStringLiteral("Conta Usc."), true);
+    Text8 = lineEdit(f, "Text8", {1440, 600, 735, 300}, centre);
+    Text8->setFont(msSansSerif(9.75, true));
+    Text13 = lineEdit(f, "Text13", {2400, 600, 975, 285}, centre);
+    label(f, "Label4", {3960, 600, 1095, 255}, QStringLiteral("1° Uscita"), true, centre);
+    Text15 = lineEdit(f, "Text15", {5040, 600, 975, 285}, centre);
+    Text15->setFont(msSansSerif(8.25, true));
+    setBackColor(Text15, yellow);
+    setForeColor(
+        label(f, "Label6", {3960, 960, 1095, 255}, QStringLiteral("2° Uscita"), true, centre),
+        QColor(255, 0, 0));
+    Text3 = lineEdit(f, "Text3", {5040, 960, 975, 285}, centre);
+    Text3->setFont(msSansSerif(8.25, true));
+    setBackColor(Text3, yellow);
+    setForeColor(Text3, QColor(255, 0, 0));
+    label(f, "Label5", {120, 1080, 1335, 255}, QStringLiteral("Numeri Giocati"), true);
+    Text9 = lineEdit(f, "Text9", {1440, 960, 735, 315}, centre);
+    Text9->setFont(msSansSerif(9.75, true));
+
+    // The counters are written only by the replay and the engine.
+    for (QLineEdit* counter : {Text16, Text8, Text13, Text15, Text3, Text9})
+        counter->setReadOnly(true);
+
+    Text19B = hiddenBox(f, "Text19B", {4200, 1440, 735, 285});
+    Text19B->setText(QStringLiteral("ok"));
+    connect(Text19B, &QLineEdit::textChanged, this, &ViewerWindow::tallyPosted);
+
+    label(f, "Label20", {120, 1440, 1455, 495}, QStringLiteral("Dettaglio Colpi:"), true);
+    Text19 = place<QPlainTextEdit>(f, QStringLiteral("Text19"), {1440, 1320, 4695, 645});
+    Text19->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+
+    Check5 = place<QCheckBox>(f, QStringLiteral("Check5"), {120, 2040, 975, 195});
+    Check5->setText(QStringLiteral("Stop"));
+    connect(button(f, "Command13", {5040, 2040, 975, 315}, QStringLiteral("SALVA")),
+            &QPushButton::clicked, this, &ViewerWindow::salva);
+}
+
+void ViewerWindow::setInitialTexts()
+{
+    Text21->clear();
+    Text13->setText(QStringLiteral("0"));
+    Text6->setText(QStringLiteral("0"));
+    Text8->setText(QStringLiteral("0"));
+    Text9->setText(QStringLiteral("0"));
+    Text10->clear();
+    Text3->setText(QStringLiteral("0"));
+    Text15->setText(QStringLiteral("0"));
+    Text16->setText(QStringLiteral("0"));
+    Text19->clear();
+}
+
+} // namespace zt

@@ -1,0 +1,21 @@
+#include "windows/wheelwindow.h"
+
+#include "ui/look.h"
+
+#include <QLabel>
+#include <QPixmap>
+
+namespace zt {
+
+WheelWindow::WheelWindow()
+{
+    setObjectName(QStringLiteral("Ruota"));
+    setWindowTitle(QStringLiteral("Routa"));
+    setFixedSize(twipsSize(6210, 6195));
+
+    auto* image = place<QLabel>(this, QStringLiteral("Image1"), {120, 120, 6000, 6000});
+    image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    image->setPixmap(QPixmap(QStringLiteral(":/wheel.gif")));
+}
+
+} // namespace zt

@@ -1,0 +1,13 @@
+#include "testsupport.h"
+
+#include "windowsupport.h"
+
+namespace zt::test {
+
+void endWindows()
+{
+    delete linksSlot();
+    linksSlot() = nullptr;
+}
+
+} // namespace zt::test
