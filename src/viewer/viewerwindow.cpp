@@ -36,6 +36,7 @@
 #include <QUrl>
 
 #include <cmath>
+#include <limits>
 
 namespace zt {
 
@@ -221,7 +222,11 @@ void ViewerWindow::buildTopStrip()
     connect(button(this, "Command11", 1800, 70, 735, 255, QStringLiteral("Cerca")),
             &QPushButton::clicked, this, &ViewerWindow::apriNote);
 
-    lineEdit(this, "Text20", 2760, 0, 8655, 285)->setFont(form::font(8.25, true));
+    // The note comes back from "Conferma" as stored or typed, whatever its
+    // length; line breaks and tabs stay in the text (shown as blanks).
+    QLineEdit* note = lineEdit(this, "Text20", 2760, 0, 8655, 285);
+    note->setFont(form::font(8.25, true));
+    note->setMaxLength(std::numeric_limits<int>::max());
 
     auto* grid = place<QTableView>(this, "DataGrid1", 120, 360, 4935, 6015);
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);

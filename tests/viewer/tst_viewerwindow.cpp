@@ -305,6 +305,25 @@ private Q_SLOTS:
         QCOMPARE(control<QTableView>(viewer(), "DataGrid1")->model()->rowCount(), 3);
     }
 
+    // "Conferma" stores a note whole: a long one, and one with line breaks and
+    // tabs written by another tool, left as it is or typed anew.
+    void confirmedNotesStayWhole()
+    {
+        zt::test::FreshDir dir;
+        recordRows({{" 10", "1", " 1"}});
+        const QString stored("'a' || char(13, 10, 9) || hex(zeroblob(20000)) || char(13)");
+        zt::test::sql("UPDATE Uscite SET Note = " + stored);
+        const QString typed = QString(40000, u'n') + "\tfine";
+        for (const QString& note : {QString(), typed}) {
+            if (!note.isEmpty())
+                box("Text20")->setText(note);
+            click("Command3");
+            const QString expected =
+                note.isEmpty() ? zt::test::sql("SELECT " + stored)[0].toString() : note;
+            QCOMPARE(zt::test::sql("SELECT Note FROM Uscite")[0].toString(), expected);
+        }
+    }
+
     void replayingTheRows()
     {
         zt::test::FreshDir dir;
