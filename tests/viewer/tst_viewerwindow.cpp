@@ -160,13 +160,25 @@ private Q_SLOTS:
             bytes.endsWith("Fallite: 0\r\n\r\n\r\nTotale:0\r\n\r\n\r\ndettaglio colpi:\r\n\r\n"));
     }
 
-    void reportThatCannotBeWritten()
+    // After "SALVA": how many characters went into the report as "?", with the
+    // editor opened; or, with nothing written, why not.
+    void reportMessages()
     {
         zt::test::FreshDir dir;
-        QVERIFY(QDir(dir.path()).mkdir("Statistica.txt"));
+        control<QPlainTextEdit>(viewer(), "Text19")->setPlainText(QStringLiteral("Ω 日本 ü€°"));
+        click("Command13");
+        QCOMPARE(opened.size(), 1);
+        QVERIFY(messageOf(viewer()).endsWith("; 3 caratteri che la codifica Windows-1252 non può "
+                                             "contenere sono stati scritti come \"?\"."));
+
+        opened.clear();
+        QVERIFY(QFile::remove("Statistica.txt") && QDir(dir.path()).mkdir("Statistica.txt"));
         click("Command13");
         QVERIFY(opened.isEmpty());
-        QVERIFY(messageOf(viewer()).startsWith("Impossibile scrivere il rapporto"));
+        const QString message = messageOf(viewer());
+        QVERIFY2(message.startsWith("Impossibile scrivere il rapporto ") &&
+                     message.endsWith("Statistica.txt: esiste già una cartella con questo nome."),
+                 qPrintable(message));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"dati.mdb"});
     }
 
