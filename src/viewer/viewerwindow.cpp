@@ -36,6 +36,7 @@
 #include <QUrl>
 
 #include <cmath>
+#include <limits>
 
 namespace zt {
 
@@ -221,7 +222,11 @@ void ViewerWindow::buildTopStrip()
     connect(button(this, "Command11", 1800, 70, 735, 255, QStringLiteral("Cerca")),
             &QPushButton::clicked, this, &ViewerWindow::apriNote);
 
-    lineEdit(this, "Text20", 2760, 0, 8655, 285)->setFont(form::font(8.25, true));
+    // The note comes back from "Conferma" as stored or typed, whatever its
+    // length; line breaks and tabs stay in the text (shown as blanks).
+    QLineEdit* note = lineEdit(this, "Text20", 2760, 0, 8655, 285);
+    note->setFont(form::font(8.25, true));
+    note->setMaxLength(std::numeric_limits<int>::max());
 
     auto* grid = place<QTableView>(this, "DataGrid1", 120, 360, 4935, 6015);
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -629,14 +634,29 @@ void ViewerWindow::salva()
 
     const QString path = QDir::current().absoluteFilePath(QLatin1String(reportFileName));
     QString error;
-    if (!saveReport(path, reportBytes(in, conteggioColpi()), &error)) {
+    int replaced = 0;
+    if (!saveReport(path, reportBytes(in, conteggioColpi(), &replaced), &error)) {
         form::showMessage(this, error);
         return;
     }
+    QString message;
+    if (replaced > 0)
+        message = QStringLiteral("Il rapporto %1 è stato scritto; %2 che la codifica Windows-1252 "
+                                 "non può contenere %3 come \"?\".")
+                      .arg(path,
+                           replaced == 1 ? QStringLiteral("1 carattere")
+                                         : QStringLiteral("%1 caratteri").arg(replaced),
+                           replaced == 1 ? QStringLiteral("è stato scritto")
+                                         : QStringLiteral("sono stati scritti"));
     if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
-        form::showMessage(this, QStringLiteral("Il rapporto %1 è stato scritto, ma non è stato "
-                                               "possibile aprirlo con l'editor di testo.")
-                                    .arg(path));
+        message = message.isEmpty()
+                      ? QStringLiteral("Il rapporto %1 è stato scritto, ma non è stato possibile "
+                                       "aprirlo con l'editor di testo.")
+                            .arg(path)
+                      : message + QStringLiteral(" Non è stato possibile aprirlo con l'editor di "
+                                                 "testo.");
+    if (!message.isEmpty())
+        form::showMessage(this, message);
 }
 
 // --- Window and browsing ----------------------------------------------------
