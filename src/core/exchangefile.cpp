@@ -20,6 +20,16 @@ QString decodeSingleByte(const QByteArray& bytes)
     return decoder.decode(bytes);
 }
 
+// The text without the blanks (U+0020 only) before and after it.
+QString withoutBlanks(QStringView text)
+{
+    while (text.startsWith(u' '))
+        text = text.sliced(1);
+    while (text.endsWith(u' '))
+        text.chop(1);
+    return text.toString();
+}
+
 } // namespace
 
 std::optional<ExchangeSpin> readExchangeFile(QStringView lastStamp, const QString& path)
@@ -37,9 +47,9 @@ std::optional<ExchangeSpin> readExchangeFile(QStringView lastStamp, const QStrin
     const QString text = decodeSingleByte(bytes);
     if (text.size() < 13)
         return std::nullopt;
-    ExchangeSpin spin{text.mid(12), text.left(10).trimmed()};
+    ExchangeSpin spin{text.mid(12), withoutBlanks(QStringView(text).left(10))};
     const double number = leadingNumber(spin.numberText);
-    if (!(number >= 1 && number <= 36) || spin.stamp == lastStamp.trimmed())
+    if (!(number >= 1 && number <= 36) || spin.stamp == withoutBlanks(lastStamp))
         return std::nullopt;
     return spin;
 }

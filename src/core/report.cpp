@@ -3,14 +3,60 @@
 #include "core/textrules.h"
 #include "core/tally.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QSaveFile>
-#include <QStringEncoder>
 
+#include <algorithm>
+#include <cerrno>
 #include <cmath>
+#include <iterator>
 
 namespace zt {
 
-QByteArray reportBytes(const ReportInputs& in, const ConteggioColpi& tally)
+namespace {
+
+// The characters of the Windows-1252 bytes 0x80 to 0x9F.  The five bytes the
+// code page leaves unassigned stand for the control characters of the same
+// number, as on Windows.
+constexpr char16_t windows1252High[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+// The text in Windows-1252; a character the code page cannot hold becomes "?"
+// (a surrogate pair is one character) and is counted in *replaced.
+QByteArray windows1252(QStringView text, int* replaced)
+{
+    QByteArray out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        const auto* high = std::find(std::begin(windows1252High), std::end(windows1252High), c);
+        if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
+            out += char(c);
+        } else if (high != std::end(windows1252High)) {
+            out += char(0x80 + (high - std::begin(windows1252High)));
+        } else {
+            out += '?';
+            ++*replaced;
+            if (QChar::isHighSurrogate(c) && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+                ++i;
+        }
+    }
+    return out;
+}
+
+// A file that nobody may write: it is kept as it is, even by an administrator.
+bool readOnlyFile(const QFileInfo& info)
+{
+    const auto anyWrite = QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
+    return info.isFile() && !(info.permissions() & anyWrite);
+}
+
+} // namespace
+
+QByteArray reportBytes(const ReportInputs& in, const ConteggioColpi& tally, int* replaced)
 {
     QString text;
     const auto line = [&text](const QString& s = {}) { text += s + QLatin1String("\r\n"); };
@@ -41,19 +87,61 @@ QByteArray reportBytes(const ReportInputs& in, const ConteggioColpi& tally)
     detail.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
     line(detail);
 
-    QStringEncoder encoder("windows-1252");
-    return encoder.encode(text);
+    int count = 0;
+    QByteArray bytes = windows1252(text, &count);
+    if (replaced)
+        *replaced = count;
+    return bytes;
+}
+
+QString reportWriteProblem(const QString& path, int systemError, const QString& systemText)
+{
+    const QFileInfo info(path);
+    const QString folder = QDir::toNativeSeparators(info.absolutePath());
+    if (info.isDir())
+        return QStringLiteral("esiste già una cartella con questo nome");
+    if (readOnlyFile(info))
+        return QStringLiteral("il file è in sola lettura e non è stato modificato");
+    if (info.isFile() && !info.isWritable())
+        return QStringLiteral("non si ha il permesso di modificare il file");
+    switch (systemError) {
+    case EACCES:
+    case EPERM:
+        return QStringLiteral("non si ha il permesso di scrivere nella cartella %1").arg(folder);
+    case ENOSPC:
+#ifdef EDQUOT
+    case EDQUOT:
+#endif
+        return QStringLiteral("il disco è pieno");
+    default:
+        break;
+    }
+    if (systemText.isEmpty())
+        return QStringLiteral("errore imprevisto del sistema");
+    return QStringLiteral("errore imprevisto del sistema (%1)").arg(systemText);
 }
 
 bool saveReport(const QString& path, const QByteArray& bytes, QString* error)
 {
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
-        return true;
-    const QString reason = file.errorString();
-    file.cancelWriting();
+    int systemError = 0;
+    QString systemText;
+    // A report marked read-only is left alone, also by an administrator.
+    if (!readOnlyFile(QFileInfo(path))) {
+        QSaveFile file(path);
+        errno = 0;
+        // commit() does not see a failure of the last buffered write (a full
+        // disk): flush first.
+        if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() &&
+            file.flush() && file.commit())
+            return true;
+        systemError = errno;
+        systemText = file.errorString();
+        file.cancelWriting();
+    }
     if (error)
-        *error = QStringLiteral("Impossibile scrivere il rapporto %1: %2").arg(path, reason);
+        *error = QStringLiteral("Impossibile scrivere il rapporto %1: %2.")
+                     .arg(QDir::toNativeSeparators(path),
+                          reportWriteProblem(path, systemError, systemText));
     return false;
 }
 

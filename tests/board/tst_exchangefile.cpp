@@ -29,6 +29,17 @@ private Q_SLOTS:
         QVERIFY(!zt::readExchangeFile(u" 0000000042 "));
         QVERIFY(!readAfterWriting("   42     \r\n17", u"42"));
         QCOMPARE(readAfterWriting("   42     \r\n17", u"41")->stamp, QStringLiteral("42"));
+        // Only blanks go: a tab, CR, LF or no-break space is part of the stamp.
+        const std::tuple<const char*, const char16_t*, const char16_t*> stamps[] = {
+            {"12345678 \t", u"12345678  ", u"12345678 \t"},
+            {"12345678\r\n", u" 12345678", u"12345678\r\n"},
+            {"\24012345678 ", u"12345678", u"\u00A012345678"},
+            {"12345678\t ", u" 12345678\t", nullptr}};
+        for (auto [file, last, stamp] : stamps) {
+            const auto read = readAfterWriting(QByteArray(file) + "\r\n17", last);
+            QCOMPARE(read ? read->stamp : QString("none"),
+                     stamp ? QString::fromUtf16(stamp) : QString("none"));
+        }
         // A fraction passes the range test (the bridge then enters a 0).
         QCOMPARE(readAfterWriting("0000000043\r\n17.5")->numberText, QStringLiteral("17.5"));
         // Single-byte text.

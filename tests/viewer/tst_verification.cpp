@@ -122,6 +122,12 @@ private Q_SLOTS:
         // Lines typed into the detail end in CR LF like every other line.
         in.detail = "uno\ndue";
         QVERIFY(zt::reportBytes(in, tally).endsWith("dettaglio colpi:\r\nuno\r\ndue\r\n"));
+
+        // What Windows-1252 cannot hold becomes "?", one for each character.
+        in.detail = QStringLiteral("Ω日本 😀 ü€°\x1a ");
+        int replaced = -1;
+        QVERIFY(zt::reportBytes(in, tally, &replaced).endsWith(":\r\n??? ? \xFC\x80\xB0\x1A \r\n"));
+        QCOMPARE(replaced, 4);
     }
 
     void reportWriting()
@@ -134,8 +140,24 @@ private Q_SLOTS:
         QCOMPARE(zt::test::fileBytes(path), QByteArray("secondo"));
         QVERIFY(error.isEmpty());
 
-        QVERIFY(!zt::saveReport(dir.file("manca/Statistica.txt"), "terzo", &error));
-        QVERIFY(error.startsWith("Impossibile scrivere il rapporto"));
+        // A report nobody may write stays as it is, also for an administrator.
+        const auto anyWrite = QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
+        QVERIFY(
+            QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+        QVERIFY(!zt::saveReport(path, "terzo", &error));
+        QCOMPARE(zt::test::fileBytes(path), QByteArray("secondo"));
+        QVERIFY(!(QFile::permissions(path) & anyWrite));
+        QCOMPARE(error, "Impossibile scrivere il rapporto " + path +
+                            ": il file è in sola lettura e non è stato modificato.");
+
+        // The cause in Italian; the system's own words only beside a generic one.
+        QVERIFY(!zt::saveReport(dir.file("manca/Statistica.txt"), "quarto", &error));
+        QVERIFY2(error.contains(": errore imprevisto del sistema ("), qPrintable(error));
+        const QString fresh = dir.file("nuovo.txt");
+        QCOMPARE(zt::reportWriteProblem(fresh, ENOSPC, "No space left"), "il disco è pieno");
+        QCOMPARE(zt::reportWriteProblem(fresh, EACCES, "Permission denied"),
+                 "non si ha il permesso di scrivere nella cartella " + dir.path());
+        QCOMPARE(zt::reportWriteProblem(fresh, EIO, {}), "errore imprevisto del sistema");
     }
 };
 

@@ -159,13 +159,25 @@ private Q_SLOTS:
             bytes.endsWith("Fallite: 0\r\n\r\n\r\nTotale:0\r\n\r\n\r\ndettaglio colpi:\r\n\r\n"));
     }
 
-    void reportThatCannotBeWritten()
+    // After "SALVA": how many characters went into the report as "?", with the
+    // editor opened; or, with nothing written, why not.
+    void reportMessages()
     {
         zt::test::FreshDir dir;
-        QVERIFY(QDir(dir.path()).mkdir("Statistica.txt"));
+        control<QPlainTextEdit>(viewer(), "Text19")->setPlainText(QStringLiteral("Ω 日本 ü€°"));
+        click("Command13");
+        QCOMPARE(opened.size(), 1);
+        QVERIFY(messageOf(viewer()).endsWith("; 3 caratteri che la codifica Windows-1252 non può "
+                                             "contenere sono stati scritti come \"?\"."));
+
+        opened.clear();
+        QVERIFY(QFile::remove("Statistica.txt") && QDir(dir.path()).mkdir("Statistica.txt"));
         click("Command13");
         QVERIFY(opened.isEmpty());
-        QVERIFY(messageOf(viewer()).startsWith("Impossibile scrivere il rapporto"));
+        const QString message = messageOf(viewer());
+        QVERIFY2(message.startsWith("Impossibile scrivere il rapporto ") &&
+                     message.endsWith("Statistica.txt: esiste già una cartella con questo nome."),
+                 qPrintable(message));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"dati.mdb"});
     }
 
@@ -302,6 +314,25 @@ private Q_SLOTS:
         QVERIFY(box("Text7")->text() != "4");
         closeAndUnload(viewer());
         QCOMPARE(control<QTableView>(viewer(), "DataGrid1")->model()->rowCount(), 3);
+    }
+
+    // "Conferma" stores a note whole: a long one, and one with line breaks and
+    // tabs written by another tool, left as it is or typed anew.
+    void confirmedNotesStayWhole()
+    {
+        zt::test::FreshDir dir;
+        recordRows({{" 10", "1", " 1"}});
+        const QString stored("'a' || char(13, 10, 9) || hex(zeroblob(20000)) || char(13)");
+        zt::test::sql("UPDATE Uscite SET Note = " + stored);
+        const QString typed = QString(40000, u'n') + "\tfine";
+        for (const QString& note : {QString(), typed}) {
+            if (!note.isEmpty())
+                box("Text20")->setText(note);
+            click("Command3");
+            const QString expected =
+                note.isEmpty() ? zt::test::sql("SELECT " + stored)[0].toString() : note;
+            QCOMPARE(zt::test::sql("SELECT Note FROM Uscite")[0].toString(), expected);
+        }
     }
 
     void replayingTheRows()

@@ -192,14 +192,29 @@ void ViewerWindow::salva()
 
     const QString path = QDir::current().absoluteFilePath(QLatin1String(reportFileName));
     QString error;
-    if (!saveReport(path, reportBytes(in, links_.session().tally), &error)) {
+    int replaced = 0;
+    if (!saveReport(path, reportBytes(in, links_.session().tally, &replaced), &error)) {
         showMessage(this, error);
         return;
     }
+    QString message;
+    if (replaced > 0)
+        message = QStringLiteral("Il rapporto %1 è stato scritto; %2 che la codifica Windows-1252 "
+                                 "non può contenere %3 come \"?\".")
+                      .arg(path,
+                           replaced == 1 ? QStringLiteral("1 carattere")
+                                         : QStringLiteral("%1 caratteri").arg(replaced),
+                           replaced == 1 ? QStringLiteral("è stato scritto")
+                                         : QStringLiteral("sono stati scritti"));
     if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
-        showMessage(this, QStringLiteral("Il rapporto %1 è stato scritto, ma non è stato "
-                                         "possibile aprirlo con l'editor di testo.")
-                              .arg(path));
+        message = message.isEmpty()
+                      ? QStringLiteral("Il rapporto %1 è stato scritto, ma non è stato possibile "
+                                       "aprirlo con l'editor di testo.")
+                            .arg(path)
+                      : message + QStringLiteral(" Non è stato possibile aprirlo con l'editor di "
+                                                 "testo.");
+    if (!message.isEmpty())
+        showMessage(this, message);
 }
 
 // --- Window and browsing ----------------------------------------------------

@@ -21,6 +21,8 @@
 #include <QScreen>
 #include <QTableView>
 
+#include <limits>
+
 namespace zt {
 
 namespace {
@@ -125,8 +127,11 @@ void ViewerWindow::buildTopStrip()
     connect(button(this, "Command11", {1800, 70, 735, 255}, QStringLiteral("Cerca")),
             &QPushButton::clicked, this, [this] { links_.show(Links::Window::Notes); });
 
+    // The note comes back from "Conferma" as stored or typed, whatever its
+    // length; line breaks and tabs stay in the text (shown as blanks).
     Text20 = lineEdit(this, "Text20", {2760, 0, 8655, 285});
     Text20->setFont(msSansSerif(8.25, true));
+    Text20->setMaxLength(std::numeric_limits<int>::max());
 
     DataGrid1 = place<QTableView>(this, QStringLiteral("DataGrid1"), {120, 360, 4935, 6015});
     DataGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);

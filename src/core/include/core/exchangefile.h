@@ -12,14 +12,15 @@ namespace zt {
 
 struct ExchangeSpin {
     QString numberText; // character 13 to the end, as read (for CM_pulsante)
-    QString stamp;      // characters 1 to 10 without surrounding blanks (for CM_tempo)
+    QString stamp;      // characters 1 to 10 without blanks around them (for CM_tempo)
 };
 
 // Reads the exchange file (at most its first 4 KiB, as single-byte Windows-1252
 // text).  Returns the spin when the number text's leading number is 1..36 and
-// the stamp differs from lastStamp (both without surrounding blanks); nothing
-// when the file is missing, unreadable, not a plain file, shorter than 13
-// characters, or holds no new spin.
+// the stamp differs from lastStamp (both without the blanks, U+0020, around
+// them; other white space counts); nothing when the file is missing,
+// unreadable, not a plain file, shorter than 13 characters, or holds no new
+// spin.
 std::optional<ExchangeSpin> readExchangeFile(QStringView lastStamp,
                                              const QString& path = QStringLiteral("numero.txt"));
 

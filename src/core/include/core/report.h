@@ -22,12 +22,20 @@ struct ReportInputs {
 
 // The report in the Windows-1252 code page with CR LF line ends.  The attempt
 // lines run from 1 to the number in maxAttempts, at most to the last tally
-// entry (100); a text that is not a number gives none.
-QByteArray reportBytes(const ReportInputs& in, const ConteggioColpi& tally);
+// entry (100); a text that is not a number gives none.  A character the code
+// page cannot hold is written as "?" (a surrogate pair as one); *replaced
+// tells how many were.
+QByteArray reportBytes(const ReportInputs& in, const ConteggioColpi& tally,
+                       int* replaced = nullptr);
 
 // Writes the bytes to the file in one piece: either the whole new report is
-// there afterwards or the file is as it was.  On failure returns false and sets
-// *error to a message for the player.
+// there afterwards or the file is as it was.  A file that nobody may write is
+// not replaced.  On failure returns false and sets *error to a message for the
+// player: "Impossibile scrivere il rapporto <path>: <cause>."
 bool saveReport(const QString& path, const QByteArray& bytes, QString* error);
+
+// The cause, for the player, of a failed write of the report at path: what
+// the path is, else the system's error number (errno), else its own text.
+QString reportWriteProblem(const QString& path, int systemError, const QString& systemText);
 
 } // namespace zt
