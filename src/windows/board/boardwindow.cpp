@@ -3,7 +3,9 @@
 #include "core/keypadlayout.h"
 #include "core/session.h"
 #include "ui/colorbutton.h"
+#include "ui/form.h"
 #include "ui/look.h"
+#include "ui/form.h"
 #include "ui/look.h"
 
 #include <QCheckBox>
@@ -22,57 +24,19 @@ namespace zt {
 
 namespace {
 
-
-QFrame* addFrame(QWidget* parent, const QString& name, const QRect& twips, const QColor& back)
-{
-    auto* f = place<QFrame>(parent, name, twips);
-    f->setFrameShape(QFrame::NoFrame);
-    setBackColor(f, back);
-    return f;
-}
-
-// Labels are drawn over their container (top-aligned, as designed).
-QLabel* addLabel(QWidget* parent, const QString& name, const QRect& twips, const QString& text,
-                 Qt::Alignment align = Qt::AlignLeft)
-{
-    auto* l = place<QLabel>(parent, name, twips);
-    l->setText(text);
-    l->setAlignment(align | Qt::AlignTop);
-    return l;
-}
-
 void setLook(QWidget* w, const QColor& fore, const QFont& font)
 {
     setForeColor(w, fore);
     w->setFont(font);
 }
 
-ColorButton* addColorButton(QWidget* parent, const QString& name, const QRect& twips,
-                            const QString& caption, const QColor& back)
-{
-    auto* b = place<ColorButton>(parent, name, twips);
-    b->setText(caption);
-    b->setBackColor(back);
-    return b;
-}
-
+// The board's check boxes have black captions on their container's colour.
 QCheckBox* addCheck(QWidget* parent, const QString& name, const QRect& twips,
                     const QString& caption, const QColor& back)
 {
-    auto* c = place<QCheckBox>(parent, name, twips);
-    c->setText(caption);
-    if (back.isValid())
-        setBackColor(c, back);
+    auto* c = placeCheck(parent, name, twips, caption, false, back);
     setForeColor(c, Qt::black);
     return c;
-}
-
-QLineEdit* addHidden(QWidget* parent, const QString& name, const QString& text = {})
-{
-    auto* e = place<QLineEdit>(parent, name);
-    e->setText(text);
-    e->hide();
-    return e;
 }
 
 const QColor brown(128, 64, 0);
@@ -86,7 +50,7 @@ BoardWindow::BoardWindow(Links& links) : links_(links)
     setFont(controlFont());
     setFixedSize(twipsSize(9240, 4080));
 
-    Frame22 = addFrame(this, QStringLiteral("Frame22"), {0, 0, 9255, 4095}, brown);
+    Frame22 = placeFrame(this, QStringLiteral("Frame22"), {0, 0, 9255, 4095}, brown);
     buildUpperPanel();
     buildLowerPanel();
     buildKeypad();
@@ -103,16 +67,16 @@ BoardWindow::BoardWindow(Links& links) : links_(links)
 
 void BoardWindow::buildUpperPanel()
 {
-    Frame21 = addFrame(Frame22, QStringLiteral("Frame21"), {120, 480, 7750, 3255}, brown);
+    Frame21 = placeFrame(Frame22, QStringLiteral("Frame21"), {120, 480, 7750, 3255}, brown);
     Frame23 =
-        addFrame(Frame21, QStringLiteral("Frame23"), {480, 0, 6375, 705}, QColor(128, 255, 128));
+        placeFrame(Frame21, QStringLiteral("Frame23"), {480, 0, 6375, 705}, QColor(128, 255, 128));
 
     note_0 = place<QPlainTextEdit>(Frame23, arrayName("note", 0), {0, 0, 6375, 735});
     note_0->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     note_0->setReadOnly(true);
     setBackColor(note_0, QColor(154, 186, 235));
     note_0->setFont(designFont(QStringLiteral("Arial"), 12, true));
-    CM_tempo = addHidden(Frame23, QStringLiteral("CM_tempo"), QStringLiteral("CM_Tempo"));
+    CM_tempo = placeHidden(Frame23, QStringLiteral("CM_tempo"), QStringLiteral("CM_Tempo"));
 
     Check2 = addCheck(Frame21, QStringLiteral("Check2"), {480, 840, 1575, 195},
                       QStringLiteral("Modo Quorix"), brown);
@@ -121,7 +85,7 @@ void BoardWindow::buildUpperPanel()
     connect(Check2, &QCheckBox::toggled, this, &BoardWindow::quorixToggled);
     connect(Check3, &QCheckBox::toggled, this, &BoardWindow::zentrimaToggled);
 
-    Label1 = addLabel(Frame21, QStringLiteral("Label1"), {4920, 840, 1455, 495},
+    Label1 = placeLabel(Frame21, QStringLiteral("Label1"), {4920, 840, 1455, 495},
                       QStringLiteral("Numero:"));
     setLook(Label1, QColor(255, 255, 128), msSansSerif(9.75, true));
     Combo1 = place<QComboBox>(Frame21, QStringLiteral("Combo1"), {6000, 840, 1095, 315});
@@ -139,17 +103,17 @@ void BoardWindow::buildUpperPanel()
     connect(Command21_0, &QPushButton::clicked, this, [this] { clearStringRow(0); });
 
     const QFont big = msSansSerif(13.5, true);
-    Label26_0 = addLabel(Frame21, arrayName("Label26", 0), {7080, 0, 615, 375},
+    Label26_0 = placeLabel(Frame21, arrayName("Label26", 0), {7080, 0, 615, 375},
                          QStringLiteral(" 0"), Qt::AlignRight);
     setLook(Label26_0, QColor(255, 255, 0), big);
-    auto* ritardi = addLabel(Frame21, arrayName("Label43", 1), {7080, 240, 495, 255},
+    auto* ritardi = placeLabel(Frame21, arrayName("Label43", 1), {7080, 240, 495, 255},
                              QStringLiteral("Ritardi"), Qt::AlignHCenter);
     setLook(ritardi, Qt::white,
             designFont(QStringLiteral("Bodoni MT Condensed"), 8.25, true, QFont::Serif));
-    Label38_0 = addLabel(Frame21, arrayName("Label38", 0), {6840, 360, 495, 375},
+    Label38_0 = placeLabel(Frame21, arrayName("Label38", 0), {6840, 360, 495, 375},
                          QStringLiteral(" 0"), Qt::AlignHCenter);
     setLook(Label38_0, QColor(0, 192, 0), big);
-    Label44_0 = addLabel(Frame21, arrayName("Label44", 0), {7200, 360, 495, 375},
+    Label44_0 = placeLabel(Frame21, arrayName("Label44", 0), {7200, 360, 495, 375},
                          QStringLiteral(" 0"), Qt::AlignRight);
     setLook(Label44_0, QColor(192, 0, 0), big);
 
@@ -162,7 +126,7 @@ void BoardWindow::buildUpperPanel()
 
 void BoardWindow::buildLowerPanel()
 {
-    Frame2 = addFrame(Frame22, QStringLiteral("Frame2"), {120, 1680, 9135, 2295}, brown);
+    Frame2 = placeFrame(Frame22, QStringLiteral("Frame2"), {120, 1680, 9135, 2295}, brown);
 
     auto* ev = place<QPushButton>(Frame2, QStringLiteral("Command16"), {120, 0, 375, 255});
     ev->setText(QStringLiteral("EV"));
@@ -175,23 +139,23 @@ void BoardWindow::buildLowerPanel()
     connect(invert, &QPushButton::clicked, this, &BoardWindow::invertKeypad);
 
     const QColor light(224, 224, 224);
-    auto* setup = addColorButton(Frame2, QStringLiteral("Command7"), {7920, 70, 975, 255},
+    auto* setup = placeColorButton(Frame2, QStringLiteral("Command7"), {7920, 70, 975, 255},
                                  QStringLiteral("SETUP"), light);
     connect(setup, &QPushButton::clicked, this, [this] { links_.show(Links::Window::Settings); });
-    auto* wheel = addColorButton(Frame2, QStringLiteral("Command11"), {7920, 390, 975, 255},
+    auto* wheel = placeColorButton(Frame2, QStringLiteral("Command11"), {7920, 390, 975, 255},
                                  QStringLiteral("ROUTA"), QColor(0, 255, 0));
     connect(wheel, &QPushButton::clicked, this, [this] { links_.show(Links::Window::Wheel); });
-    auto* all = addColorButton(Frame2, QStringLiteral("Command6"), {7920, 720, 975, 360},
+    auto* all = placeColorButton(Frame2, QStringLiteral("Command6"), {7920, 720, 975, 360},
                                QStringLiteral("C. TUTTO"), QColor(255, 192, 192));
     connect(all, &QPushButton::clicked, this, &BoardWindow::cancelAll);
-    auto* first = addColorButton(Frame2, QStringLiteral("Command3"), {7920, 1200, 975, 255},
+    auto* first = placeColorButton(Frame2, QStringLiteral("Command3"), {7920, 1200, 975, 255},
                                  QStringLiteral("C. PRIMO"), light);
     connect(first, &QPushButton::clicked, this, &BoardWindow::cancelOldest);
-    auto* last = addColorButton(Frame2, QStringLiteral("Command4"), {7920, 1440, 975, 255},
+    auto* last = placeColorButton(Frame2, QStringLiteral("Command4"), {7920, 1440, 975, 255},
                                 QStringLiteral("C. ULTIMO"), light);
     connect(last, &QPushButton::clicked, this, &BoardWindow::cancelNewest);
 
-    auto* gameType = addLabel(Frame2, QStringLiteral("Label30"), {7920, 1755, 1095, 255},
+    auto* gameType = placeLabel(Frame2, QStringLiteral("Label30"), {7920, 1755, 1095, 255},
                               QStringLiteral("   Tipo gioco"));
     setForeColor(gameType, QColor(128, 0, 0));
     Combo7 = place<QComboBox>(Frame2, QStringLiteral("Combo7"), {8110, 1995, 855, 315});
@@ -204,12 +168,12 @@ void BoardWindow::buildLowerPanel()
             shownRecordingFailure.clear();
     });
 
-    addLabel(Frame2, QStringLiteral("Label7"), {600, 2040, 7095, 255},
+    placeLabel(Frame2, QStringLiteral("Label7"), {600, 2040, 7095, 255},
              QStringLiteral("Zentrima 13 - assistente da tavolo per la roulette a zero singolo"));
 
-    DB2_nu = addHidden(Frame2, QStringLiteral("DB2_nu"));
-    DB2_gi = addHidden(Frame2, QStringLiteral("DB2_gi"));
-    DB2_me = addHidden(Frame2, QStringLiteral("DB2_me"));
+    DB2_nu = placeHidden(Frame2, QStringLiteral("DB2_nu"));
+    DB2_gi = placeHidden(Frame2, QStringLiteral("DB2_gi"));
+    DB2_me = placeHidden(Frame2, QStringLiteral("DB2_me"));
 
     Timer2 = new QTimer(this);
     Timer2->setObjectName(QStringLiteral("Timer2"));
@@ -221,9 +185,9 @@ void BoardWindow::buildLowerPanel()
 void BoardWindow::buildKeypad()
 {
     Frame20 =
-        addFrame(Frame2, QStringLiteral("Frame20"), {480, 0, 7335, 1935}, QColor(255, 128, 0));
+        placeFrame(Frame2, QStringLiteral("Frame20"), {480, 0, 7335, 1935}, QColor(255, 128, 0));
     // Line1: two pixels along the panel's top edge.
-    addFrame(Frame20, QStringLiteral("Line1"), {120, 0, 7440, 2 * twipsPerPixel},
+    placeFrame(Frame20, QStringLiteral("Line1"), {120, 0, 7440, 2 * twipsPerPixel},
              QColor(keypad::hiddenZeroColor));
 
     const QFont keyFont = msSansSerif(13.5, true);
@@ -237,7 +201,7 @@ void BoardWindow::buildKeypad()
         } else if (i == keypad::hiddenZero) {
             color = keypad::hiddenZeroColor;
         }
-        Command9[i] = addColorButton(panel, arrayName("Command9", i), keypad::buttonTwips(i),
+        Command9[i] = placeColorButton(panel, arrayName("Command9", i), keypad::buttonTwips(i),
                                      caption, QColor(color));
         Command9[i]->setFont(keyFont);
         connect(Command9[i], &QPushButton::clicked, this, [this, i] { enterSpin(i); });
@@ -250,11 +214,11 @@ void BoardWindow::buildKeypad()
 
 void BoardWindow::buildTitleAndHistory()
 {
-    auto* title = addLabel(Frame22, QStringLiteral("Label3"), {600, 0, 3855, 735},
+    auto* title = placeLabel(Frame22, QStringLiteral("Label3"), {600, 0, 3855, 735},
                            QStringLiteral("Roulette Zentrima 13"));
     setLook(title, QColor(255, 255, 128),
             designFont(QStringLiteral("Times New Roman"), 20.25, false, QFont::Serif));
-    Label6 = addLabel(Frame22, QStringLiteral("Label6"), {7200, 120, 1455, 495},
+    Label6 = placeLabel(Frame22, QStringLiteral("Label6"), {7200, 120, 1455, 495},
                       QStringLiteral("Ultimo:"));
     setLook(Label6, Qt::white, msSansSerif(13.5, true));
 
@@ -264,11 +228,11 @@ void BoardWindow::buildTitleAndHistory()
     setBackColor(Text1, QColor(192, 192, 192));
     Text1->setFont(msSansSerif(9.75, true));
 
-    Text3 = addHidden(Frame22, QStringLiteral("Text3"), QStringLiteral("36"));
+    Text3 = placeHidden(Frame22, QStringLiteral("Text3"), QStringLiteral("36"));
     connect(Text3, &QLineEdit::editingFinished, this, &BoardWindow::readHistorySize);
-    CM_pulsante = addHidden(Frame22, QStringLiteral("CM_pulsante"), QStringLiteral("CM_pulsante"));
+    CM_pulsante = placeHidden(Frame22, QStringLiteral("CM_pulsante"), QStringLiteral("CM_pulsante"));
     connect(CM_pulsante, &QLineEdit::textChanged, this, &BoardWindow::spinBridgeChanged);
-    CM_Azzera = addHidden(Frame22, QStringLiteral("CM_Azzera"), QStringLiteral("CM_Azzera"));
+    CM_Azzera = placeHidden(Frame22, QStringLiteral("CM_Azzera"), QStringLiteral("CM_Azzera"));
     connect(CM_Azzera, &QLineEdit::textChanged, this, &BoardWindow::resetBridgeChanged);
 }
 

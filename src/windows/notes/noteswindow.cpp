@@ -2,6 +2,7 @@
 
 #include "store/recordcursor.h"
 #include "store/storecommands.h"
+#include "ui/form.h"
 #include "ui/look.h"
 #include "ui/navigationbar.h"
 #include "ui/recordgrid.h"
@@ -34,19 +35,18 @@ NotesWindow::NotesWindow(Links& links) : links_(links)
     grid->horizontalHeader()->setStretchLastSection(true);
     connect(grid, &QTableView::clicked, this, &NotesWindow::conferma);
 
-    Text7 = place<QLineEdit>(this, QStringLiteral("Text7"), {720, 1200, 615, 285});
-    Text7->hide();
+    Text7 = placeHidden(this, QStringLiteral("Text7"), {}, {720, 1200, 615, 285});
     const auto showRow = [this, source] {
         Text7->setText(source->hasCurrent() ? source->text(u"ID") : QString());
     };
     connect(source, &RecordCursor::currentChanged, this, showRow);
 
-    auto* confirm = place<QPushButton>(this, QStringLiteral("Command3"), {360, 5040, 975, 495});
-    confirm->setText(QStringLiteral("Conferma"));
+    auto* confirm =
+        placeButton(this, QStringLiteral("Command3"), {360, 5040, 975, 495}, QStringLiteral("Conferma"));
     connect(confirm, &QPushButton::clicked, this, &NotesWindow::conferma);
     place<NavigationBar>(this, QStringLiteral("Adodc1"), {3480, 5160, 1575, 330})->drive(source);
-    auto* leave = place<QPushButton>(this, QStringLiteral("Command1"), {6720, 5040, 975, 495});
-    leave->setText(QStringLiteral("Esci"));
+    auto* leave =
+        placeButton(this, QStringLiteral("Command1"), {6720, 5040, 975, 495}, QStringLiteral("Esci"));
     connect(leave, &QPushButton::clicked, this, &QWidget::hide);
 
     if (!source->open())

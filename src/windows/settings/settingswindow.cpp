@@ -1,6 +1,7 @@
 #include "windows/settingswindow.h"
 
 #include "core/textrules.h"
+#include "ui/form.h"
 #include "ui/look.h"
 
 #include <QCheckBox>
@@ -16,22 +17,11 @@ namespace {
 const QColor rust(192, 64, 0);
 const QString sameTip = QStringLiteral("Controlla uscite e azzera");
 
-QCheckBox* addCheck(QWidget* parent, const QString& name, const QRect& twips,
-                    const QString& caption, bool ticked)
-{
-    auto* c = place<QCheckBox>(parent, name, twips);
-    c->setText(caption);
-    c->setChecked(ticked);
-    setBackColor(c, rust);
-    return c;
-}
-
 QLineEdit* addNumberBox(QWidget* parent, const QString& name, const QRect& twips,
                         const QString& text)
 {
-    auto* e = place<QLineEdit>(parent, name, twips);
+    auto* e = placeBox(parent, name, twips, Qt::AlignHCenter);
     e->setText(text);
-    e->setAlignment(Qt::AlignCenter);
     return e;
 }
 
@@ -65,8 +55,8 @@ SettingsWindow::SettingsWindow()
     caption->adjustSize();
     caption->move(6, 0);
 
-    Check20 = addCheck(frame, QStringLiteral("Check20"), {120, 360, 1860, 195},
-                               QStringLiteral("Evidenzia su Tastiera"), true);
+    Check20 = placeCheck(frame, QStringLiteral("Check20"), {120, 360, 1860, 195},
+                               QStringLiteral("Evidenzia su Tastiera"), true, rust);
     Check20->setToolTip(sameTip);
     auto* rowsLabel = place<QLabel>(frame, QStringLiteral("Label78"), {4320, 360, 855, 255});
     rowsLabel->setText(QStringLiteral("Stringhe"));
@@ -75,11 +65,11 @@ SettingsWindow::SettingsWindow()
                               QStringLiteral("1"));
     Numerostringhe->hide();
 
-    Check12 = addCheck(frame, QStringLiteral("Check12"), {120, 720, 1545, 195},
-                           QStringLiteral("Controlla 1° colpo"), true);
+    Check12 = placeCheck(frame, QStringLiteral("Check12"), {120, 720, 1545, 195},
+                           QStringLiteral("Controlla 1° colpo"), true, rust);
     Check12->setToolTip(sameTip);
-    Check16 = addCheck(frame, QStringLiteral("Check16"), {2160, 720, 1635, 195},
-                            QStringLiteral("Controlla 2° colpo"), false);
+    Check16 = placeCheck(frame, QStringLiteral("Check16"), {2160, 720, 1635, 195},
+                            QStringLiteral("Controlla 2° colpo"), false, rust);
     auto* maxLabel = place<QLabel>(frame, QStringLiteral("Label25"), {3840, 720, 1215, 255});
     maxLabel->setText(QStringLiteral("Contr. Massimo"));
     maxLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -87,8 +77,8 @@ SettingsWindow::SettingsWindow()
         QStringLiteral("Ritardo massimo ammesso dopo il quale cancella ca stringa"));
     ST_ContrMax0 = addNumberBox(frame, QStringLiteral("ST_ContrMax0"), {5040, 720, 735, 285},
                                   QStringLiteral("10"));
-    Check1 = addCheck(frame, QStringLiteral("Check1"), {120, 1080, 1545, 195},
-                           QStringLiteral("Azzera"), false);
+    Check1 = placeCheck(frame, QStringLiteral("Check1"), {120, 1080, 1545, 195},
+                           QStringLiteral("Azzera"), false, rust);
     Check1->setToolTip(sameTip);
 
     auto* ok = place<QPushButton>(this, QStringLiteral("Command1"), {120, 2040, 6135, 495});

@@ -6,6 +6,7 @@
 
 #include "store/recordcursor.h"
 #include "store/storecommands.h"
+#include "ui/form.h"
 #include "ui/look.h"
 #include "ui/navigationbar.h"
 #include "ui/recordgrid.h"
@@ -30,60 +31,14 @@ namespace {
 QLabel* label(QWidget* parent, const char* name, const QRect& twips, const QString& text,
               bool bold, Qt::Alignment align = Qt::AlignLeft)
 {
-    auto* c = place<QLabel>(parent, QLatin1String(name), twips);
-    c->setText(text);
+    auto* c = placeLabel(parent, QLatin1String(name), twips, text, align);
     c->setFont(msSansSerif(8.25, bold));
-    c->setAlignment(align | Qt::AlignTop);
     return c;
-}
-
-QLineEdit* lineEdit(QWidget* parent, const char* name, const QRect& twips,
-                    Qt::Alignment align = Qt::AlignLeft)
-{
-    auto* c = place<QLineEdit>(parent, QLatin1String(name), twips);
-    c->setAlignment(align | Qt::AlignVCenter);
-    return c;
-}
-
-QLineEdit* hiddenBox(QWidget* parent, const char* name, const QRect& twips)
-{
-    auto* c = place<QLineEdit>(parent, QLatin1String(name), twips);
-    c->hide();
-    return c;
-}
-
-QPushButton* button(QWidget* parent, const char* name, const QRect& twips, const QString& caption)
-{
-    auto* c = place<QPushButton>(parent, QLatin1String(name), twips);
-    c->setText(caption);
-    return c;
-}
-
-QCheckBox* checkBox(QWidget* parent, const char* name, const QRect& twips, const QString& caption,
-                    bool ticked, const QColor& back)
-{
-    auto* c = place<QCheckBox>(parent, QLatin1String(name), twips);
-    c->setText(caption);
-    c->setChecked(ticked);
-    setBackColor(c, back);
-    return c;
-}
-
-// A drawn horizontal line from x1 to x2 at height y (twips), `width` pixels thick.
-void line(QWidget* parent, const char* name, int x1, int y, int x2, int width)
-{
-    auto* c = place<QFrame>(parent, QLatin1String(name));
-    const QRect r = twipsRect(x1, y, x2 - x1, 0);
-    c->setGeometry(r.x(), r.y() - width / 2, r.width(), width);
-    setBackColor(c, Qt::black);
 }
 
 QFrame* panel(QWidget* parent, const char* name, const QRect& twips)
 {
-    auto* c = place<QFrame>(parent, QLatin1String(name), twips);
-    c->setFrameShape(QFrame::NoFrame);
-    setBackColor(c, QColor(192, 64, 0));
-    return c;
+    return placeFrame(parent, QLatin1String(name), twips, QColor(192, 64, 0));
 }
 
 } // namespace
@@ -124,12 +79,12 @@ void ViewerWindow::buildTopStrip()
     Combo7->setEditText(QStringLiteral("Scegli"));
     connect(Combo7, &QComboBox::activated, this, &ViewerWindow::filtra);
 
-    connect(button(this, "Command11", {1800, 70, 735, 255}, QStringLiteral("Cerca")),
+    connect(placeButton(this, QStringLiteral("Command11"), {1800, 70, 735, 255}, QStringLiteral("Cerca")),
             &QPushButton::clicked, this, [this] { links_.show(Links::Window::Notes); });
 
     // The note comes back from "Conferma" as stored or typed, whatever its
     // length; line breaks and tabs stay in the text (shown as blanks).
-    Text20 = lineEdit(this, "Text20", {2760, 0, 8655, 285});
+    Text20 = placeBox(this, QStringLiteral("Text20"), {2760, 0, 8655, 285});
     Text20->setFont(msSansSerif(8.25, true));
     Text20->setMaxLength(std::numeric_limits<int>::max());
 
@@ -147,48 +102,48 @@ void ViewerWindow::buildTopStrip()
     grid_->trackSelection(DataGrid1->selectionModel());
     connect(DataGrid1, &QTableView::clicked, this, &ViewerWindow::gridClicked);
 
-    Text7 = hiddenBox(this, "Text7", {600, 1080, 615, 285});
-    Text12 = hiddenBox(this, "Text12", {1560, 1080, 615, 285});
-    Text5 = hiddenBox(this, "Text5", {9600, 0, 615, 285});
+    Text7 = placeHidden(this, QStringLiteral("Text7"), {}, {600, 1080, 615, 285});
+    Text12 = placeHidden(this, QStringLiteral("Text12"), {}, {1560, 1080, 615, 285});
+    Text5 = placeHidden(this, QStringLiteral("Text5"), {}, {9600, 0, 615, 285});
     Text5->setText(QStringLiteral("ok"));
     connect(Text5, &QLineEdit::textChanged, this, &ViewerWindow::posizioneDaNote);
 
-    connect(button(this, "Command2", {5280, 5880, 1215, 495}, QStringLiteral("Cancella")),
+    connect(placeButton(this, QStringLiteral("Command2"), {5280, 5880, 1215, 495}, QStringLiteral("Cancella")),
             &QPushButton::clicked, this, &ViewerWindow::cancella);
-    connect(button(this, "Command3", {7800, 5880, 1095, 495}, QStringLiteral("Conferma")),
+    connect(placeButton(this, QStringLiteral("Command3"), {7800, 5880, 1095, 495}, QStringLiteral("Conferma")),
             &QPushButton::clicked, this, &ViewerWindow::conferma);
-    connect(button(this, "Command1", {10200, 5880, 1095, 495}, QStringLiteral("Esci")),
+    connect(placeButton(this, QStringLiteral("Command1"), {10200, 5880, 1095, 495}, QStringLiteral("Esci")),
             &QPushButton::clicked, this, &ViewerWindow::esci);
 }
 
 void ViewerWindow::buildSendingPanel(QWidget* f)
 {
-    line(f, "Line1", -120, 720, 3360, 3);
-    line(f, "Line4", 0, 1680, 3480, 3);
+    placeLine(f, QStringLiteral("Line1"), -120, 720, 3360, 3);
+    placeLine(f, QStringLiteral("Line4"), 0, 1680, 3480, 3);
 
     label(f, "Label21", {120, 0, 975, 255}, QStringLiteral("Posizione:"), true);
-    Text21 = lineEdit(f, "Text21", {120, 240, 735, 285});
-    connect(button(f, "Command10", {960, 240, 735, 375}, QStringLiteral("Cerca")),
+    Text21 = placeBox(f, QStringLiteral("Text21"), {120, 240, 735, 285});
+    connect(placeButton(f, QStringLiteral("Command10"), {960, 240, 735, 375}, QStringLiteral("Cerca")),
             &QPushButton::clicked, this, &ViewerWindow::trova);
     place<NavigationBar>(f, QStringLiteral("Adodc1"), {1800, 240, 1575, 330})->drive(source_);
 
     setForeColor(label(f, "Label1", {120, 840, 1575, 255}, QStringLiteral("Prossimo num.:"), true),
                  QColor(217, 187, 17));
-    Text1 = lineEdit(f, "Text1", {120, 1080, 975, 495}, Qt::AlignHCenter);
+    Text1 = placeBox(f, QStringLiteral("Text1"), {120, 1080, 975, 495}, Qt::AlignHCenter);
     Text1->setFont(msSansSerif(13.5, true));
     setForeColor(Text1, QColor(192, 0, 0));
-    auto* spinButton = button(f, "Command4", {1440, 840, 1935, 735}, QStringLiteral("SPIN"));
+    auto* spinButton = placeButton(f, QStringLiteral("Command4"), {1440, 840, 1935, 735}, QStringLiteral("SPIN"));
     spinButton->setFont(msSansSerif(9.75, true));
     connect(spinButton, &QPushButton::clicked, this, &ViewerWindow::spin);
 
     label(f, "Label12", {0, 1800, 1575, 255}, QStringLiteral("Numero Rand.:"), true);
-    Text10 = lineEdit(f, "Text10", {360, 2040, 975, 495}, Qt::AlignHCenter);
+    Text10 = placeBox(f, QStringLiteral("Text10"), {360, 2040, 975, 495}, Qt::AlignHCenter);
     Text10->setFont(msSansSerif(13.5, true));
-    connect(button(f, "Command7", {1440, 2040, 735, 495}, QStringLiteral("Genera")),
+    connect(placeButton(f, QStringLiteral("Command7"), {1440, 2040, 735, 495}, QStringLiteral("Genera")),
             &QPushButton::clicked, this, &ViewerWindow::genera);
-    connect(button(f, "Command8", {2280, 2040, 495, 495}, QStringLiteral("Invia")),
+    connect(placeButton(f, QStringLiteral("Command8"), {2280, 2040, 495, 495}, QStringLiteral("Invia")),
             &QPushButton::clicked, this, &ViewerWindow::invia);
-    auto* both = button(f, "Command9", {2880, 2040, 495, 495}, QStringLiteral("G+I"));
+    auto* both = placeButton(f, QStringLiteral("Command9"), {2880, 2040, 495, 495}, QStringLiteral("G+I"));
     both->setToolTip(QStringLiteral("Genera e Invia"));
     connect(both, &QPushButton::clicked, this, [this] {
         genera();
@@ -198,73 +153,73 @@ void ViewerWindow::buildSendingPanel(QWidget* f)
 
 void ViewerWindow::buildOptionsPanel(QWidget* f)
 {
-    auto* settings = button(f, "Command12", {120, 80, 2295, 375}, QStringLiteral("Impostazioni"));
+    auto* settings = placeButton(f, QStringLiteral("Command12"), {120, 80, 2295, 375}, QStringLiteral("Impostazioni"));
     settings->setToolTip(QStringLiteral("Azzera"));
     connect(settings, &QPushButton::clicked, this,
             [this] { links_.toggle(Links::Window::Settings); });
-    auto* reset = button(f, "Command5", {120, 480, 2295, 375}, QStringLiteral("Azzera"));
+    auto* reset = placeButton(f, QStringLiteral("Command5"), {120, 480, 2295, 375}, QStringLiteral("Azzera"));
     reset->setToolTip(QStringLiteral("Azzera"));
     connect(reset, &QPushButton::clicked, this, &ViewerWindow::azzera);
 
     label(f, "Label14", {0, 840, 1095, 255}, QStringLiteral("Controlli:"), true, Qt::AlignHCenter);
     const QColor blue(154, 186, 235);
     const QColor grey(192, 192, 192);
-    Check4 = checkBox(f, "Check4", {120, 1080, 2295, 315}, QStringLiteral("Stringa comp. a colpo"),
+    Check4 = placeCheck(f, QStringLiteral("Check4"), {120, 1080, 2295, 315}, QStringLiteral("Stringa comp. a colpo"),
                       false, blue);
-    Check6 = checkBox(f, "Check6", {120, 1320, 2295, 240},
+    Check6 = placeCheck(f, QStringLiteral("Check6"), {120, 1320, 2295, 240},
                       QStringLiteral("Stringa comp. Progressione"), false, blue);
-    Check8 = checkBox(f, "Check8", {120, 1680, 2295, 255},
+    Check8 = placeCheck(f, QStringLiteral("Check8"), {120, 1680, 2295, 255},
                       QStringLiteral("Azzera Auto con memoria 1"), true, grey);
-    Check1 = checkBox(f, "Check1", {120, 2040, 1335, 225}, QStringLiteral("Ritorno Aut."), true,
+    Check1 = placeCheck(f, QStringLiteral("Check1"), {120, 2040, 1335, 225}, QStringLiteral("Ritorno Aut."), true,
                       grey);
     Check1->setFont(designFont(QStringLiteral("Times New Roman"), 9.75, false, QFont::Serif));
     Check1->setToolTip(QStringLiteral("Ritorna dopo l'elaborazione"));
 
-    connect(button(f, "Command6", {1560, 2040, 855, 255}, QStringLiteral("GO")),
+    connect(placeButton(f, QStringLiteral("Command6"), {1560, 2040, 855, 255}, QStringLiteral("GO")),
             &QPushButton::clicked, this, &ViewerWindow::go);
     label(f, "Label8", {120, 2400, 495, 255}, QStringLiteral("Colpi:"), true);
-    Text6 = lineEdit(f, "Text6", {720, 2280, 615, 285}, Qt::AlignRight);
-    connect(button(f, "Command14", {1560, 2400, 855, 255}, QStringLiteral("STOP")),
+    Text6 = placeBox(f, QStringLiteral("Text6"), {720, 2280, 615, 285}, Qt::AlignRight);
+    connect(placeButton(f, QStringLiteral("Command14"), {1560, 2400, 855, 255}, QStringLiteral("STOP")),
             &QPushButton::clicked, this, [this] { Check5->setChecked(true); });
 }
 
 void ViewerWindow::buildResultsPanel(QWidget* f)
 {
-    line(f, "Line5", 2400, 600, 5040, 1);
+    placeLine(f, QStringLiteral("Line5"), 2400, 600, 5040, 1);
 
     const auto centre = Qt::AlignHCenter;
     const QColor yellow(255, 255, 192);
     label(f, "Label13", {1200, 0, 3615, 255}, QStringLiteral("Risultati della verifica"), true,
           centre);
     label(f, "Label19", {0, 240, 1095, 255}, QStringLiteral("Verificate"), true, centre);
-    Text16 = lineEdit(f, "Text16", {1440, 240, 735, 285}, centre);
+    Text16 = placeBox(f, QStringLiteral("Text16"), {1440, 240, 735, 285}, centre);
     setForeColor(
         label(f, "Label18", {5040, 240, 1095, 255}, QStringLiteral("Fuori Lim."), true, centre),
         QColor(128, 0, 0));
     label(f, "Label2", {120, 720, 1215, 255}, QStringLiteral("Conta Usc."), true);
-    Text8 = lineEdit(f, "Text8", {1440, 600, 735, 300}, centre);
+    Text8 = placeBox(f, QStringLiteral("Text8"), {1440, 600, 735, 300}, centre);
     Text8->setFont(msSansSerif(9.75, true));
-    Text13 = lineEdit(f, "Text13", {2400, 600, 975, 285}, centre);
+    Text13 = placeBox(f, QStringLiteral("Text13"), {2400, 600, 975, 285}, centre);
     label(f, "Label4", {3960, 600, 1095, 255}, QStringLiteral("1° Uscita"), true, centre);
-    Text15 = lineEdit(f, "Text15", {5040, 600, 975, 285}, centre);
+    Text15 = placeBox(f, QStringLiteral("Text15"), {5040, 600, 975, 285}, centre);
     Text15->setFont(msSansSerif(8.25, true));
     setBackColor(Text15, yellow);
     setForeColor(
         label(f, "Label6", {3960, 960, 1095, 255}, QStringLiteral("2° Uscita"), true, centre),
         QColor(255, 0, 0));
-    Text3 = lineEdit(f, "Text3", {5040, 960, 975, 285}, centre);
+    Text3 = placeBox(f, QStringLiteral("Text3"), {5040, 960, 975, 285}, centre);
     Text3->setFont(msSansSerif(8.25, true));
     setBackColor(Text3, yellow);
     setForeColor(Text3, QColor(255, 0, 0));
     label(f, "Label5", {120, 1080, 1335, 255}, QStringLiteral("Numeri Giocati"), true);
-    Text9 = lineEdit(f, "Text9", {1440, 960, 735, 315}, centre);
+    Text9 = placeBox(f, QStringLiteral("Text9"), {1440, 960, 735, 315}, centre);
     Text9->setFont(msSansSerif(9.75, true));
 
     // The counters are written only by the replay and the engine.
     for (QLineEdit* counter : {Text16, Text8, Text13, Text15, Text3, Text9})
         counter->setReadOnly(true);
 
-    Text19B = hiddenBox(f, "Text19B", {4200, 1440, 735, 285});
+    Text19B = placeHidden(f, QStringLiteral("Text19B"), {}, {4200, 1440, 735, 285});
     Text19B->setText(QStringLiteral("ok"));
     connect(Text19B, &QLineEdit::textChanged, this, &ViewerWindow::tallyPosted);
 
@@ -274,7 +229,7 @@ void ViewerWindow::buildResultsPanel(QWidget* f)
 
     Check5 = place<QCheckBox>(f, QStringLiteral("Check5"), {120, 2040, 975, 195});
     Check5->setText(QStringLiteral("Stop"));
-    connect(button(f, "Command13", {5040, 2040, 975, 315}, QStringLiteral("SALVA")),
+    connect(placeButton(f, QStringLiteral("Command13"), {5040, 2040, 975, 315}, QStringLiteral("SALVA")),
             &QPushButton::clicked, this, &ViewerWindow::salva);
 }
 

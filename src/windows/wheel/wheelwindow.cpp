@@ -1,6 +1,6 @@
 #include "windows/wheelwindow.h"
 
-#include "ui/look.h"
+#include "ui/form.h"
 
 #include <QLabel>
 #include <QPixmap>

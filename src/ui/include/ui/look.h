@@ -37,19 +37,6 @@ constexpr QSize twipsSize(int width, int height)
     return QSize(width / twipsPerPixel, height / twipsPerPixel);
 }
 
-// The one way the windows build a control: a new control of kind W named
-// `name` inside parent, at a rectangle given in twips (left, top, width,
-// height; none: left where Qt puts it, for hidden controls).
-template <class W> W* place(QWidget* parent, const QString& name, const QRect& twips = {})
-{
-    auto* w = new W;
-    w->setParent(parent);
-    w->setObjectName(name);
-    if (!twips.isNull())
-        w->setGeometry(twipsRect(twips));
-    return w;
-}
-
 // A font asked for by family; the hint picks a like font when the family is missing.
 QFont designFont(const QString& family, double points, bool bold = false,
                  QFont::StyleHint hint = QFont::SansSerif);
