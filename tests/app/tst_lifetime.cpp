@@ -13,8 +13,7 @@
 namespace {
 
 // Waits up to ten seconds, in short steps, for the condition to hold.
-template <class Condition>
-bool eventually(Condition condition)
+template <class Condition> bool eventually(Condition condition)
 {
     const QDeadlineTimer deadline(10000);
     while (!condition() && !deadline.hasExpired())
@@ -82,7 +81,8 @@ private Q_SLOTS:
         auto files = [&] {
             QStringList out;
             for (const QString& name : QDir(folder).entryList(QDir::Files | QDir::Hidden))
-                out << name + u'=' + QString::fromLatin1(zt::test::fileBytes(dir.file(name)).toHex());
+                out << name + u'=' +
+                           QString::fromLatin1(zt::test::fileBytes(dir.file(name)).toHex());
             return out;
         };
 
