@@ -32,6 +32,10 @@ QString storeMessage(const QString& problem, StoreAction action);
 // The problem sentence for an error reported by the database driver.
 QString storeProblem(const QSqlError& error);
 
+// storeProblem() for a failure to add a row to Uscite through db: tells a
+// table whose ids are used up, which the engine reports as a full disk.
+QString insertProblem(const QSqlError& error, const QSqlDatabase& db);
+
 // "Il file dati.mdb è in sola lettura"
 QString readOnlyProblem();
 
