@@ -38,6 +38,7 @@
 #include <vector>
 
 class QItemSelectionModel;
+class QSqlQuery;
 
 namespace zt {
 
@@ -134,6 +135,9 @@ private:
     QVariant cell(int row, int column) const;
     QVariantList rowValues(int row) const;
     bool fetchRange(qint64 lo, qint64 hi, QString* problem = nullptr) const;
+    // Runs q, an update or delete of the row with that id, in a transaction
+    // that is kept only when exactly one row changed.
+    bool changeOneRow(QSqlQuery& q, qint64 id, StoreAction action) const;
     void resolveGrid();
     void setPosition(int pos, bool always = false);
     void syncSelection();
