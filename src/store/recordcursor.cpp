@@ -51,6 +51,27 @@ bool RecordCursor::failProblem(const QString& problem, StoreAction action) const
     return fail(storeMessage(problem, action));
 }
 
+bool RecordCursor::changeOneRow(QSqlQuery& q, qint64 id, StoreAction action) const
+{
+    QSqlDatabase db = conn_.database();
+    if (!db.transaction())
+        return failProblem(storeProblem(db.lastError()), action);
+    QString problem;
+    if (!q.exec())
+        problem = storeProblem(q.lastError());
+    else if (q.numRowsAffected() < 1)
+        problem = QStringLiteral("La riga %1 non è più nel file %2").arg(id).arg(kStoreFileName);
+    else if (q.numRowsAffected() > 1)
+        problem = QStringLiteral("Nel file %2 più righe hanno l'id %1").arg(id).arg(kStoreFileName);
+    q.finish();
+    if (problem.isEmpty() && db.commit())
+        return true;
+    if (problem.isEmpty())
+        problem = storeProblem(db.lastError());
+    db.rollback();
+    return failProblem(problem, action);
+}
+
 bool RecordCursor::open()
 {
     conn_.close();
@@ -289,12 +310,8 @@ bool RecordCursor::updateCurrent(const QVariantMap& values)
         for (const QVariant& v : values)
             q.addBindValue(storedValue(v));
         q.addBindValue(id);
-        if (!q.exec())
-            return failProblem(storeProblem(q.lastError()), StoreAction::Update);
-        if (q.numRowsAffected() < 1)
-            return failProblem(
-                QStringLiteral("La riga %1 non è più nel file %2").arg(id).arg(kStoreFileName),
-                StoreAction::Update);
+        if (!changeOneRow(q, id, StoreAction::Update))
+            return false;
     }
     // Read the row back as stored; a row that no longer matches the command
     // stays in the result with the values written.
@@ -328,12 +345,8 @@ bool RecordCursor::deleteCurrent()
         QSqlQuery q(conn_.database());
         q.prepare(QStringLiteral("DELETE FROM Uscite WHERE id = ?"));
         q.addBindValue(id);
-        if (!q.exec())
-            return failProblem(storeProblem(q.lastError()), StoreAction::Delete);
-        if (q.numRowsAffected() < 1)
-            return failProblem(
-                QStringLiteral("La riga %1 non è più nel file %2").arg(id).arg(kStoreFileName),
-                StoreAction::Delete);
+        if (!changeOneRow(q, id, StoreAction::Delete))
+            return false;
     }
     Q_EMIT aboutToRemoveRow(row);
     ids_.erase(ids_.begin() + row);

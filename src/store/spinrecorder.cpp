@@ -65,7 +65,7 @@ bool SpinRecorder::record(const QString& numero, const QString& tipo, const QStr
     insert_->bindValue(1, textOrNull(memoria));
     insert_->bindValue(2, whole ? QVariant(type) : textOrNull(tipo));
     if (!insert_->exec()) {
-        const QString problem = storeProblem(insert_->lastError());
+        const QString problem = insertProblem(insert_->lastError(), conn_.database());
         insert_->finish();
         return fail(problem, StoreAction::Record);
     }

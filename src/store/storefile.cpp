@@ -6,6 +6,8 @@
 #include <QSqlError>
 #include <QSqlQuery>
 
+#include <limits>
+
 namespace zt {
 
 namespace {
@@ -22,6 +24,8 @@ enum : int {
     kFull = 13,
     kCantOpen = 14,
     kNotADatabase = 26,
+    // Extended code: the journal cannot be created in the file's folder.
+    kReadOnlyDirectory = kReadOnlyCode | (6 << 8),
 };
 
 // The columns every data source needs, in table order.
@@ -61,7 +65,11 @@ QString readOnlyProblem()
 
 QString storeProblem(const QSqlError& error)
 {
-    switch (error.nativeErrorCode().toInt() & 0xff) {
+    const int code = error.nativeErrorCode().toInt();
+    if (code == kReadOnlyDirectory) // the file itself may be writable
+        return QStringLiteral("Nella cartella %1 del file %2 non si possono creare file")
+            .arg(QDir::toNativeSeparators(QDir::currentPath()), kFile);
+    switch (code & 0xff) {
     case kBusy:
     case kLocked:
         return QStringLiteral("Il file %1 è bloccato da un altro programma").arg(kFile);
@@ -80,6 +88,25 @@ QString storeProblem(const QSqlError& error)
     default:
         return QStringLiteral("Errore nel file %1 (%2)").arg(kFile, error.text().trimmed());
     }
+}
+
+QString insertProblem(const QSqlError& error, const QSqlDatabase& db)
+{
+    if ((error.nativeErrorCode().toInt() & 0xff) == kFull) {
+        // Past the largest id (a row holds it, or the AUTOINCREMENT sequence
+        // reached it) the engine has no id for a new row.
+        QSqlQuery q(db);
+        for (const char* sql : {"SELECT max(id) FROM Uscite",
+                                "SELECT max(seq) FROM sqlite_sequence WHERE name = 'Uscite' "
+                                "COLLATE NOCASE"}) {
+            if (q.exec(QString::fromLatin1(sql)) && q.next() &&
+                q.value(0).toLongLong() == std::numeric_limits<qint64>::max())
+                return QStringLiteral("La tabella Uscite del file %1 ha esaurito i numeri di "
+                                      "riga (id)")
+                    .arg(kFile);
+        }
+    }
+    return storeProblem(error);
 }
 
 StoreConnection::StoreConnection()
@@ -164,20 +191,43 @@ bool StoreConnection::open(QString* problem)
             return fail(text, problem);
         }
         QStringList names;
-        while (q.next())
+        bool integerKey = false; // id declared INTEGER and the only primary key column
+        while (q.next()) {
             names << q.value(1).toString().toLower();
-        QString missing;
-        if (names.isEmpty())
-            missing = QStringLiteral("Nel file %1 manca la tabella Uscite").arg(kFile);
-        for (const char* column : kColumns) {
-            if (missing.isEmpty() && !names.contains(QString::fromLatin1(column).toLower()))
-                missing = QStringLiteral("Nel file %1 manca la colonna %2 della tabella Uscite")
-                              .arg(kFile, QString::fromLatin1(column));
+            if (names.last() == u"id")
+                integerKey = q.value(2).toString().compare(u"INTEGER", Qt::CaseInsensitive) == 0 &&
+                             q.value(5).toInt() == 1;
         }
-        if (!missing.isEmpty()) {
+        QString fault;
+        if (names.isEmpty())
+            fault = QStringLiteral("Nel file %1 manca la tabella Uscite").arg(kFile);
+        for (const char* column : kColumns) {
+            if (fault.isEmpty() && !names.contains(QString::fromLatin1(column).toLower()))
+                fault = QStringLiteral("Nel file %1 manca la colonna %2 della tabella Uscite")
+                            .arg(kFile, QString::fromLatin1(column));
+        }
+        // id must be the engine's own row number (the rowid): only then does
+        // the engine assign it and it names one row.  A view, a table WITHOUT
+        // ROWID and any other key (which all carry a key index of their own)
+        // can hold repeated, empty or text ids.
+        if (fault.isEmpty()) {
+            if (!q.exec(QStringLiteral(
+                    "SELECT (SELECT type FROM sqlite_master WHERE name = 'Uscite' COLLATE NOCASE "
+                    "AND type IN ('table', 'view')), (SELECT count(*) FROM "
+                    "pragma_index_list('Uscite') WHERE origin = 'pk')")) ||
+                !q.next())
+                fault = storeProblem(q.lastError());
+            else if (q.value(0).toString() != u"table")
+                fault = QStringLiteral("Nel file %1 Uscite non è una tabella").arg(kFile);
+            else if (!integerKey || q.value(1).toInt() != 0)
+                fault = QStringLiteral("Nel file %1 la colonna id della tabella Uscite non è "
+                                       "una chiave intera assegnata dal database")
+                            .arg(kFile);
+        }
+        if (!fault.isEmpty()) {
             q = QSqlQuery();
             db = {};
-            return fail(missing, problem);
+            return fail(fault, problem);
         }
     }
     // A setting of this connection only; nothing is written to the file.

@@ -6,7 +6,23 @@
 #include "windowsupport.h"
 #include "windows/wheelwindow.h"
 
+#include <QDeadlineTimer>
+#include <QProcess>
+#include <QThread>
 #include <QTimer>
+
+namespace {
+
+// Waits up to ten seconds, in short steps, for the condition to hold.
+template <class Condition> bool eventually(Condition condition)
+{
+    const QDeadlineTimer deadline(10000);
+    while (!condition() && !deadline.hasExpired())
+        QThread::msleep(20);
+    return condition();
+}
+
+} // namespace
 
 class LifetimeTest : public QObject {
     Q_OBJECT
@@ -46,6 +62,53 @@ private Q_SLOTS:
         QVERIFY(zt::test::links().session().ending);
         QVERIFY(!zt::loaded<zt::SettingsWindow>()); // unloaded by its own close box
         zt::destroySharedWindows();
+    }
+
+    // One copy of the program per folder: a second one says so and ends
+    // without touching a file; the lock of a killed copy stops nobody.
+    void secondCopyInTheSameFolderEnds()
+    {
+        zt::test::FreshDir dir;
+        const QString folder = QDir(dir.path()).canonicalPath();
+        auto start = [&](QProcess& p) {
+            p.setWorkingDirectory(folder);
+            p.start(QStringLiteral(ZT_PROGRAM_PATH), QStringList());
+            QVERIFY(p.waitForStarted(10000));
+        };
+        auto lockedBy = [&](const QProcess& p) {
+            const QByteArray lock = zt::test::fileBytes(dir.file(u"zentrima13.lock"_qs));
+            return lock.split('\n').value(0).toLongLong() == p.processId();
+        };
+        auto files = [&] {
+            QStringList out;
+            for (const QString& name : QDir(folder).entryList(QDir::Files | QDir::Hidden))
+                out << name + u'=' +
+                           QString::fromLatin1(zt::test::fileBytes(dir.file(name)).toHex());
+            return out;
+        };
+
+        QProcess first;
+        start(first);
+        QVERIFY(eventually([&] { return lockedBy(first); }));
+        const QStringList before = files();
+
+        QProcess second;
+        start(second);
+        QVERIFY(second.waitForFinished(10000));
+        QVERIFY(second.exitStatus() == QProcess::NormalExit && second.exitCode() != 0);
+        QVERIFY(QString::fromLocal8Bit(second.readAllStandardError())
+                    .contains(u"Zentrima 13 è già aperto nella cartella %1."_qs.arg(
+                        QDir::toNativeSeparators(folder))));
+        QCOMPARE(files(), before);
+        QCOMPARE(first.state(), QProcess::Running);
+
+        first.kill(); // SIGKILL: the lock file stays behind
+        QVERIFY(first.waitForFinished(10000));
+        QProcess third;
+        start(third);
+        QVERIFY(eventually([&] { return lockedBy(third); }));
+        third.kill();
+        third.waitForFinished(10000);
     }
 };
 

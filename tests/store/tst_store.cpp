@@ -176,6 +176,15 @@ private Q_SLOTS:
         QVERIFY(other.findId(4) && !other.deleteCurrent());
         QVERIFY(other.lastError().contains(u"non è stata cancellata"));
         QCOMPARE(storedIds(), (QList<qint64>{1, 2, 6}));
+
+        // The table replaced meanwhile by one whose ids repeat: a change that
+        // would touch two rows changes none.
+        sql({u"DROP TABLE Uscite"_qs, u"CREATE TABLE Uscite (id, Numero, Note)"_qs,
+             u"INSERT INTO Uscite VALUES (1, ' 1', NULL), (1, ' 2', NULL)"_qs});
+        QVERIFY(v.moveFirst() && !v.deleteCurrent() && !v.updateCurrent({{u"Note"_qs, u"x"_qs}}));
+        QCOMPARE(v.lastError(),
+                 u"Nel file dati.mdb più righe hanno l'id 1: la modifica non è stata salvata."_qs);
+        QCOMPARE(sql("SELECT count(*) FROM Uscite WHERE Note IS NULL"), QVariantList{2});
     }
 
     void notesRoundTripAsTyped()

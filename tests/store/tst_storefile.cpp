@@ -7,10 +7,12 @@
 
 #include <QElapsedTimer>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QSet>
 
 #include <cstdio>
 #include <memory>
+#include <unistd.h>
 
 using zt::RecordCursor;
 using zt::SpinRecorder;
@@ -99,6 +101,29 @@ private Q_SLOTS:
                            "TEXT, TIPO INTEGER, CIMA TEXT, MEMCIMA TEXT)"_qs,
                            u"INSERT INTO Uscite (Numero) VALUES (' 3')"_qs}
             << "Nel file dati.mdb manca la colonna Note della tabella Uscite";
+        QTest::newRow("view")
+            << QByteArray()
+            << QStringList{QString(zt::test::usciteTable).replace(u"Uscite"_qs, u"T"_qs),
+                           u"CREATE VIEW Uscite AS SELECT * FROM T"_qs}
+            << "Nel file dati.mdb Uscite non è una tabella";
+        // Each of these can hold ids that are repeated, empty or not numbers.
+        const QString key = u"Nel file dati.mdb la colonna id della tabella Uscite non è una "
+                            "chiave intera assegnata dal database"_qs;
+        const QString columns = u"Numero TEXT, Memoria TEXT, Tipo INTEGER, Cima, Memcima, Note"_qs;
+        QTest::newRow("id no key")
+            << QByteArray()
+            << QStringList{u"CREATE TABLE Uscite (id INTEGER, %1)"_qs.arg(columns),
+                           u"INSERT INTO Uscite (id) VALUES (1), (1), (NULL), ('x')"_qs}
+            << key;
+        QTest::newRow("id INT key") << QByteArray()
+                                    << QStringList{u"CREATE TABLE Uscite (id INT PRIMARY KEY, "
+                                                   "%1)"_qs.arg(columns)}
+                                    << key;
+        QTest::newRow("without rowid")
+            << QByteArray()
+            << QStringList{u"CREATE TABLE Uscite (id INTEGER PRIMARY KEY, %1) WITHOUT ROWID"_qs.arg(
+                   columns)}
+            << key;
     }
     void unusableFileIsReportedAndKept()
     {
@@ -179,6 +204,57 @@ private Q_SLOTS:
         QVERIFY2(rec.record(u" 5"_qs, u"1"_qs, u" 2"_qs), qPrintable(rec.lastError()));
         QVERIFY(viewer.requery());
         QCOMPARE(viewer.size(), 2);
+    }
+
+    // Failures that the engine reports under another name.  Where this user
+    // cannot bring one about (a folder's permissions do not stop root; a
+    // full disk), the engine's code for it is checked instead.
+    void writeFailureNamesItsCause_data()
+    {
+        QTest::addColumn<QStringList>("schema");
+        QTest::addColumn<bool>("lockFolder");
+        QTest::addColumn<int>("code"); // the engine's, when the failure is not brought about
+        QTest::addColumn<QString>("problem");
+        const QString table = zt::test::usciteTable;
+        const QString last = u"INSERT INTO Uscite (id) VALUES (9223372036854775807)"_qs;
+        const QString usedUp = u"La tabella Uscite del file dati.mdb ha esaurito i numeri di "
+                               "riga (id)"_qs;
+        QTest::newRow("ids used up") << QStringList{table, last} << false << 0 << usedUp;
+        QTest::newRow("ids used up, last row deleted")
+            << QStringList{table, last, u"DELETE FROM Uscite"_qs} << false << 0 << usedUp;
+        QTest::newRow("disk full") << QStringList{table, u"INSERT INTO Uscite (id) VALUES (7)"_qs}
+                                   << false << 13 << u"Il disco del file dati.mdb è pieno"_qs;
+        QTest::newRow("folder not writable")
+            << QStringList{table} << true << (::geteuid() == 0 ? 1544 : 0)
+            << u"Nella cartella %1 del file dati.mdb non si possono creare file"_qs;
+    }
+    void writeFailureNamesItsCause()
+    {
+        QFETCH(QStringList, schema);
+        QFETCH(bool, lockFolder);
+        QFETCH(int, code);
+        QFETCH(QString, problem);
+        sql(schema);
+        const QString folder = QDir::toNativeSeparators(QDir::currentPath());
+        const QByteArray before = fileBytes();
+        const auto unlock = qScopeGuard([&] {
+            QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        });
+        if (lockFolder) {
+            problem = problem.arg(folder);
+            QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
+        }
+        SpinRecorder rec;
+        zt::StoreConnection conn;
+        const QSqlError error({}, {}, QSqlError::StatementError, QString::number(code));
+        if (code != 0) {
+            QVERIFY(conn.open(nullptr));
+            QCOMPARE(zt::insertProblem(error, conn.database()), problem);
+        } else {
+            QVERIFY(!rec.record(u" 5"_qs, u"1"_qs, u" 1"_qs));
+            QCOMPARE(rec.lastError(), problem + u": l'uscita non è stata registrata."_qs);
+        }
+        QCOMPARE(fileBytes(), before);
     }
 
     void killedRecorderLosesNoSpin()

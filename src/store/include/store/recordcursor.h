@@ -38,6 +38,8 @@
 
 #include <vector>
 
+class QSqlQuery;
+
 namespace zt {
 
 class RecordCursor : public QObject {
@@ -124,6 +126,9 @@ Q_SIGNALS:
 private:
     QVariantList rowValues(int row) const;
     bool fetchRange(qint64 lo, qint64 hi, QString* problem = nullptr) const;
+    // Runs q, an update or delete of the row with that id, in a transaction
+    // that is kept only when exactly one row changed.
+    bool changeOneRow(QSqlQuery& q, qint64 id, StoreAction action) const;
     void setPosition(int pos, bool always = false);
     bool fail(const QString& message) const;
     bool failProblem(const QString& problem, StoreAction action) const;

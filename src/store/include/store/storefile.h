@@ -32,6 +32,10 @@ QString storeMessage(const QString& problem, StoreAction action);
 // The problem sentence for an error reported by the database driver.
 QString storeProblem(const QSqlError& error);
 
+// storeProblem() for a failure to add a row to Uscite through db: tells a
+// table whose ids are used up, which the engine reports as a full disk.
+QString insertProblem(const QSqlError& error, const QSqlDatabase& db);
+
 // "Il file dati.mdb è in sola lettura"
 QString readOnlyProblem();
 
@@ -46,7 +50,8 @@ public:
     StoreConnection& operator=(const StoreConnection&) = delete;
 
     // Creates the file with its table when it does not exist; otherwise
-    // checks that it is a database holding Uscite with its seven columns,
+    // checks that it is a database holding the table Uscite with its seven
+    // columns and id as its INTEGER PRIMARY KEY (the engine's row number),
     // waiting up to two seconds for a lock held by another program.  On
     // failure returns false, closes, and puts the problem sentence in *problem.
     // A file without any write permission is opened read-only, even by an
