@@ -1,5 +1,6 @@
 #include "app/startup.h"
 
+#include "app/commands.h"
 #include "app/wiring.h"
 
 #include <QApplication>
@@ -33,6 +34,8 @@ void reportAlreadyOpen()
 
 int runProgram(int argc, char** argv)
 {
+    if (isCommandLine(argc, argv))
+        return runCommandLine(argc, argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zentrima13"));
     // The main board decides when the program ends (closing it ends the run).

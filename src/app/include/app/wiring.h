@@ -14,7 +14,7 @@ class BoardWindow;
 class AppLinks : public Links {
 public:
     AppLinks();
-    ~AppLinks();
+    ~AppLinks() override;
     AppLinks(const AppLinks&) = delete;
     AppLinks& operator=(const AppLinks&) = delete;
 

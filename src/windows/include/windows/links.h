@@ -86,7 +86,7 @@ public:
     virtual void toggle(Window window) = 0;
 
 protected:
-    ~Links() = default;
+    virtual ~Links() = default;
 };
 
 } // namespace zt
