@@ -4,7 +4,7 @@
 // single test function a directory of its own, and the files in it are
 // written and read whole.
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -41,25 +41,15 @@ inline QByteArray fileBytes(const QString& name)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-// Deletes the windows of the test program, if it made any (before the
-// application ends).
-void endWindows();
-
 } // namespace zt::test
 
+// The main of a test program without windows: a core application, and a fresh
+// working directory for the whole program.
 #define ZT_TEST_MAIN(TestObject)                                                                   \
     int main(int argc, char** argv)                                                                \
     {                                                                                              \
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))                                        \
-            qputenv("QT_QPA_PLATFORM", "offscreen");                                               \
-        QApplication app(argc, argv);                                                              \
-        QApplication::setQuitOnLastWindowClosed(false);                                            \
+        QCoreApplication app(argc, argv);                                                          \
         zt::test::FreshDir dir;                                                                    \
-        int code = 0;                                                                              \
-        {                                                                                          \
-            TestObject tc;                                                                         \
-            code = QTest::qExec(&tc, argc, argv);                                                  \
-        }                                                                                          \
-        zt::test::endWindows();                                                                    \
-        return code;                                                                               \
+        TestObject tc;                                                                             \
+        return QTest::qExec(&tc, argc, argv);                                                      \
     }

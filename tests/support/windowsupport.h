@@ -3,12 +3,15 @@
 // the application, and the shared instances found through it.
 
 #include "app/wiring.h"
+#include "testsupport.h"
 #include "controls.h"
 #include "windows/boardwindow.h"
 #include "windows/noteswindow.h"
 #include "windows/settingswindow.h"
 #include "windows/viewerwindow.h"
 #include "windows/wheelwindow.h"
+
+#include <QApplication>
 
 #include <type_traits>
 
@@ -26,6 +29,10 @@ inline AppLinks& links()
         linksSlot() = new AppLinks;
     return *linksSlot();
 }
+
+// Deletes the windows of the test program, if it made any (before the
+// application ends).
+void endWindows();
 
 template <class W> constexpr Links::Window windowOf()
 {
@@ -61,3 +68,23 @@ inline void destroySharedWindows()
 }
 
 } // namespace zt
+
+// The main of a test program with windows (offscreen unless told otherwise):
+// the application, a fresh working directory, and the windows deleted before
+// the application ends.
+#define ZT_WINDOWS_TEST_MAIN(TestObject)                                                           \
+    int main(int argc, char** argv)                                                                \
+    {                                                                                              \
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))                                        \
+            qputenv("QT_QPA_PLATFORM", "offscreen");                                               \
+        QApplication app(argc, argv);                                                              \
+        QApplication::setQuitOnLastWindowClosed(false);                                            \
+        zt::test::FreshDir dir;                                                                    \
+        int code = 0;                                                                              \
+        {                                                                                          \
+            TestObject tc;                                                                         \
+            code = QTest::qExec(&tc, argc, argv);                                                  \
+        }                                                                                          \
+        zt::test::endWindows();                                                                    \
+        return code;                                                                               \
+    }

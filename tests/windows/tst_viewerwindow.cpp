@@ -1,4 +1,4 @@
-#include "../store/storetesting.h"
+#include "storetesting.h"
 #include "windowsupport.h"
 #include "windows/boardwindow.h"
 #include "store/spinrecorder.h"
@@ -380,5 +380,5 @@ private Q_SLOTS:
     }
 };
 
-ZT_TEST_MAIN(ViewerWindowTest)
+ZT_WINDOWS_TEST_MAIN(ViewerWindowTest)
 #include "tst_viewerwindow.moc"

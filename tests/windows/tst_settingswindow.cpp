@@ -83,5 +83,5 @@ private Q_SLOTS:
     }
 };
 
-ZT_TEST_MAIN(SettingsWindowTest)
+ZT_WINDOWS_TEST_MAIN(SettingsWindowTest)
 #include "tst_settingswindow.moc"

@@ -3,7 +3,7 @@
 // on and off along the way.  Afterwards every spin is in dati.mdb once and in
 // order, the file is sound, and the memory of the program has not grown.
 
-#include "../store/storetesting.h"
+#include "storetesting.h"
 #include "windowsupport.h"
 
 #include "windows/boardwindow.h"
@@ -127,5 +127,5 @@ private Q_SLOTS:
     }
 };
 
-ZT_TEST_MAIN(SoakTest)
+ZT_WINDOWS_TEST_MAIN(SoakTest)
 #include "tst_soak.moc"

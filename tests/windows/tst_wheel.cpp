@@ -104,5 +104,5 @@ private Q_SLOTS:
     }
 };
 
-ZT_TEST_MAIN(WheelTest)
+ZT_WINDOWS_TEST_MAIN(WheelTest)
 #include "tst_wheel.moc"

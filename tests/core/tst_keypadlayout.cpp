@@ -35,9 +35,9 @@ private Q_SLOTS:
         // The wheel alternates red and black from 32 on: the keypad's reds must match.
         for (int n = 1; n <= 36; ++n)
             QCOMPARE(isRed(n), zt::wheel::pocketColor(zt::wheel::positionOf(n)) == zt::wheel::kRed);
-        QCOMPARE(numberColor(0), qRgb(0, 192, 0));
-        QCOMPARE(numberColor(3), qRgb(255, 0, 0));
-        QCOMPARE(numberColor(10), qRgb(95, 95, 95));
+        QCOMPARE(numberColor(0), zt::rgb(0, 192, 0));
+        QCOMPARE(numberColor(3), zt::rgb(255, 0, 0));
+        QCOMPARE(numberColor(10), zt::rgb(95, 95, 95));
         QCOMPARE(colorAt(Layout::Inverted, 2), black); // 31
     }
 

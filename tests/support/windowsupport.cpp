@@ -1,5 +1,3 @@
-#include "testsupport.h"
-
 #include "windowsupport.h"
 
 namespace zt::test {

@@ -112,5 +112,5 @@ private Q_SLOTS:
     }
 };
 
-ZT_TEST_MAIN(LifetimeTest)
+ZT_WINDOWS_TEST_MAIN(LifetimeTest)
 #include "tst_lifetime.moc"

@@ -2,7 +2,7 @@
 // right controls, and what the player types into them must count.  The game
 // rules themselves are worked through in tst_spinentry over a plain board.
 
-#include "../store/storetesting.h"
+#include "storetesting.h"
 #include "ui/colorbutton.h"
 #include "windowsupport.h"
 
@@ -315,5 +315,5 @@ private Q_SLOTS:
     }
 };
 
-ZT_TEST_MAIN(BoardPlayTest)
+ZT_WINDOWS_TEST_MAIN(BoardPlayTest)
 #include "tst_boardplay.moc"

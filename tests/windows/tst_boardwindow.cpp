@@ -106,5 +106,5 @@ private Q_SLOTS:
     }
 };
 
-ZT_TEST_MAIN(BoardWindowTest)
+ZT_WINDOWS_TEST_MAIN(BoardWindowTest)
 #include "tst_boardwindow.moc"

@@ -5,7 +5,7 @@
 // the windows: by hand for a short evening, and by a window-less board for a
 // longer one.
 
-#include "../store/storetesting.h"
+#include "storetesting.h"
 #include "windowsupport.h"
 
 #include "windows/boardwindow.h"
@@ -321,5 +321,5 @@ private Q_SLOTS:
     }
 };
 
-ZT_TEST_MAIN(EndToEndTest)
+ZT_WINDOWS_TEST_MAIN(EndToEndTest)
 #include "tst_endtoend.moc"
