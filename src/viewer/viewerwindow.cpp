@@ -128,14 +128,22 @@ QFrame* panel(QWidget* parent, const char* name, int l, int t, int w, int h)
 // asks, but the windows shown are redrawn at most every 40 ms (a screen shows
 // no more frames than that), and the grid's selection follows the current row
 // only when they are.  Without this, drawing the grid and the board after
-// every eleventh row costs more than the replay itself.
+// every eleventh row costs more than the replay itself.  The drawing is held
+// on the controls inside each window, never on the window itself: a window
+// whose own drawing is held when it is due to be drawn can stay stale after
+// it is released, until something covers and uncovers it.
 class FramePacing {
 public:
     explicit FramePacing(RecordSource* source) : source_(source)
     {
         for (QWidget* w : QApplication::topLevelWidgets()) {
-            if (w->isVisible() && w->updatesEnabled())
-                windows_.append(w);
+            if (!w->isVisible())
+                continue;
+            for (QObject* child : w->children()) {
+                auto* c = qobject_cast<QWidget*>(child);
+                if (c && !c->isWindow() && c->updatesEnabled())
+                    controls_.append(c);
+            }
         }
         pause();
         clock_.start();
@@ -166,16 +174,33 @@ private:
     {
         if (source_)
             source_->holdSelection(held);
-        for (const auto& w : windows_) {
-            if (w)
-                w->setUpdatesEnabled(!held);
+        for (const auto& c : controls_) {
+            if (c)
+                c->setUpdatesEnabled(!held);
         }
     }
 
     QPointer<RecordSource> source_;
-    QList<QPointer<QWidget>> windows_;
+    QList<QPointer<QWidget>> controls_;
     QElapsedTimer clock_;
 };
+
+namespace {
+
+// Every window shown is drawn whole again, with its controls as they are now
+// (a window's own update leaves out the controls that cover it).
+void redrawShownWindows()
+{
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (!w->isVisible())
+            continue;
+        w->update();
+        for (QWidget* c : w->findChildren<QWidget*>())
+            c->update();
+    }
+}
+
+} // namespace
 
 ViewerWindow::ViewerWindow() : source_(new RecordSource(viewerCommand(), this))
 {
@@ -539,6 +564,9 @@ void ViewerWindow::go()
     eseguiGo();
     if (self)
         goRunning_ = false;
+    // However the run ended (all rows, "STOP", a count that ends it, the
+    // viewer closed), the windows show the state it left at once.
+    redrawShownWindows();
 }
 
 void ViewerWindow::eseguiGo()

@@ -348,6 +348,57 @@ private Q_SLOTS:
         }
         QCOMPARE(zt::test::sql("SELECT count(*) FROM Uscite"), QVariantList{4});
     }
+
+    // However a "GO" run ends, every window shown draws the state it left at
+    // once (on the board: the last number, the history, the recording switch
+    // cleared), and none is left with its drawing held.
+    void goEndsWithTheShownWindowsDrawn_data()
+    {
+        QTest::addColumn<QString>("ending");
+        for (const char* ending : {"all rows", "STOP", "count 5x", "viewer closed"})
+            QTest::newRow(ending) << QString(ending);
+    }
+    void goEndsWithTheShownWindowsDrawn()
+    {
+        QFETCH(QString, ending);
+        zt::test::FreshDir dir;
+        recordRows(QList<std::tuple<const char*, const char*, const char*>>(30, {" 7", "", " 2"}));
+        QWidget* board = zt::shared<zt::BoardWindow>();
+        board->show();
+        viewer()->show();
+        QVERIFY(QTest::qWaitForWindowExposed(board) && QTest::qWaitForWindowExposed(viewer()));
+        box("Text6")->setText(ending == "count 5x" ? "5x" : "30");
+        if (ending == "STOP")
+            click("Command14");
+        if (ending == "viewer closed")
+            QTimer::singleShot(0, viewer(), &QWidget::close);
+        click("Command6");
+
+        struct Painted : QObject {
+            QSet<QObject*> controls;
+            bool eventFilter(QObject* o, QEvent* e) override
+            {
+                if (e->type() == QEvent::Paint)
+                    controls.insert(o);
+                return false;
+            }
+        } painted;
+        QWidgetList due; // the controls shown directly in a window shown
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (!w->isVisible())
+                continue;
+            QVERIFY(w->updatesEnabled());
+            for (QWidget* c : w->findChildren<QWidget*>()) {
+                QVERIFY2(c->updatesEnabled(), qPrintable(c->objectName()));
+                c->installEventFilter(&painted);
+                if (c->parentWidget() == w && c->isVisible())
+                    due << c;
+            }
+        }
+        QVERIFY(due.contains(control<QWidget>(board, "Frame22")));
+        QTRY_VERIFY(std::all_of(due.cbegin(), due.cend(),
+                                [&](QWidget* c) { return painted.controls.contains(c); }));
+    }
 };
 
 ZT_TEST_MAIN(ViewerWindowTest)
