@@ -241,6 +241,11 @@ void ViewerWindow::buildTopStrip()
     combo->addItems({QStringLiteral("."), QStringLiteral("Live"), QStringLiteral("Spin")});
     combo->setCurrentIndex(-1);
     combo->setEditText(QStringLiteral("Scegli"));
+    // Only a pick from the list filters (the list, or the arrow keys on the
+    // closed box): text typed into the box and confirmed with Enter, or left
+    // by moving away, does not pick the item it spells.
+    QObject::disconnect(combo->lineEdit(), SIGNAL(returnPressed()), combo, nullptr);
+    QObject::disconnect(combo->lineEdit(), SIGNAL(editingFinished()), combo, nullptr);
     connect(combo, &QComboBox::activated, this, &ViewerWindow::filtra);
 
     connect(button(this, "Command11", 1800, 70, 735, 255, QStringLiteral("Cerca")),
@@ -259,6 +264,9 @@ void ViewerWindow::buildTopStrip()
                              QStringLiteral("Cima"), QStringLiteral("Memcima")});
     source_->trackSelection(grid->selectionModel());
     connect(grid, &QTableView::clicked, this, &ViewerWindow::gridClicked);
+    // The window opens with the keyboard on the list, where keys edit nothing
+    // (the repeat of the Ctrl+U that opened it included).
+    grid->setFocus();
 
     hiddenBox(this, "Text7", 600, 1080, 615, 285);
     hiddenBox(this, "Text12", 1560, 1080, 615, 285);

@@ -10,6 +10,7 @@
 #include "viewer/tally.h"
 #include "viewer/viewerwindow.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDesktopServices>
@@ -114,6 +115,12 @@ private Q_SLOTS:
         QCOMPARE(control<QTableView>(viewer(), "DataGrid1")->geometry(), QRect(8, 24, 329, 401));
         QCOMPARE(texts({"Text13", "Text6", "Text8", "Text9", "Text3", "Text15", "Text16"}),
                  QString("0|0|0|0|0|0|0"));
+        // Opened, the keyboard is on the list, where it edits nothing.
+        viewer()->show();
+        viewer()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(viewer()));
+        QCOMPARE(QApplication::focusWidget(), control<QTableView>(viewer(), "DataGrid1"));
+        QCOMPARE(control<QComboBox>(viewer(), "Combo7")->currentText(), QString("Scegli"));
     }
 
     // The engine's reports reach the panel and the tally while the viewer is
@@ -269,13 +276,26 @@ private Q_SLOTS:
         QCOMPARE(grid->model()->rowCount(), 4);
         QCOMPARE(grid->model()->columnCount(), 6);
 
+        // The type filter takes picks from its list only: the arrow keys on
+        // the closed box and a click in the drop-down list, not typed text.
         auto* type = control<QComboBox>(viewer(), "Combo7");
-        for (auto [item, rows, first] : {std::tuple(2, 2, "2"), std::tuple(0, 4, "1")}) {
-            type->setCurrentIndex(item); // "Spin", then "."
-            Q_EMIT type->activated(item);
-            QCOMPARE(grid->model()->rowCount(), rows);
-            QCOMPARE(box("Text7")->text(), QString(first));
+        const auto listed = [&] {
+            return QString::number(grid->model()->rowCount()) + box("Text7")->text();
+        };
+        type->lineEdit()->selectAll();
+        QTest::keyClicks(type, "Spin");
+        QTest::keyClick(type, Qt::Key_Return);
+        QCOMPARE(type->currentText() + listed(), QString("Spin41"));
+        for (const char* shown : {"41", "21", "22"}) { // ".", "Live", "Spin"
+            QTest::keyClick(type, Qt::Key_Down);
+            QCOMPARE(listed(), QString(shown));
         }
+        viewer()->show();
+        type->showPopup();
+        QAbstractItemView* list = type->view();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualRect(list->model()->index(0, 0)).center());
+        QCOMPARE(type->currentText() + listed(), QString(".41"));
 
         // Find by number, from the notes window's mailbox too.
         box("Text21")->setText("3");
