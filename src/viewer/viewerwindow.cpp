@@ -208,7 +208,7 @@ ViewerWindow::ViewerWindow() : source_(new RecordSource(viewerCommand(), this))
     setWindowTitle(QStringLiteral("Visualizza Uscite"));
     setFont(form::font());
     setBackColor(this, QColor(128, 64, 0));
-    resize(11655 / 15, 6480 / 15);
+    setFixedSize(11655 / 15, 6480 / 15);
 
     buildTopStrip();
     buildOptionsPanel(panel(this, "Frame3", 5160, 360, 2535, 2775));

@@ -115,6 +115,13 @@ private Q_SLOTS:
         QCOMPARE(control<QTableView>(viewer(), "DataGrid1")->geometry(), QRect(8, 24, 329, 401));
         QCOMPARE(texts({"Text13", "Text6", "Text8", "Text9", "Text3", "Text15", "Text16"}),
                  QString("0|0|0|0|0|0|0"));
+        // The layouts are fixed, and so are the windows' sizes.
+        for (QWidget* w : {static_cast<QWidget*>(viewer()),
+                           static_cast<QWidget*>(zt::shared<zt::NotesWindow>())}) {
+            const QSize designed = w->size();
+            w->resize(designed / 2);
+            QCOMPARE(w->size(), designed);
+        }
         // Opened, the keyboard is on the list, where it edits nothing.
         viewer()->show();
         viewer()->activateWindow();
