@@ -23,7 +23,7 @@ NotesWindow::NotesWindow()
     setWindowTitle(QStringLiteral("Cerca"));
     setFont(form::font());
     setBackColor(this, Qt::black);
-    resize(8010 / 15, 5625 / 15);
+    setFixedSize(8010 / 15, 5625 / 15);
 
     auto* grid = place<QTableView>(this, "DataGrid1", 240, 240, 7575, 4695);
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);

@@ -129,14 +129,22 @@ QFrame* panel(QWidget* parent, const char* name, int l, int t, int w, int h)
 // asks, but the windows shown are redrawn at most every 40 ms (a screen shows
 // no more frames than that), and the grid's selection follows the current row
 // only when they are.  Without this, drawing the grid and the board after
-// every eleventh row costs more than the replay itself.
+// every eleventh row costs more than the replay itself.  The drawing is held
+// on the controls inside each window, never on the window itself: a window
+// whose own drawing is held when it is due to be drawn can stay stale after
+// it is released, until something covers and uncovers it.
 class FramePacing {
 public:
     explicit FramePacing(RecordSource* source) : source_(source)
     {
         for (QWidget* w : QApplication::topLevelWidgets()) {
-            if (w->isVisible() && w->updatesEnabled())
-                windows_.append(w);
+            if (!w->isVisible())
+                continue;
+            for (QObject* child : w->children()) {
+                auto* c = qobject_cast<QWidget*>(child);
+                if (c && !c->isWindow() && c->updatesEnabled())
+                    controls_.append(c);
+            }
         }
         pause();
         clock_.start();
@@ -167,16 +175,33 @@ private:
     {
         if (source_)
             source_->holdSelection(held);
-        for (const auto& w : windows_) {
-            if (w)
-                w->setUpdatesEnabled(!held);
+        for (const auto& c : controls_) {
+            if (c)
+                c->setUpdatesEnabled(!held);
         }
     }
 
     QPointer<RecordSource> source_;
-    QList<QPointer<QWidget>> windows_;
+    QList<QPointer<QWidget>> controls_;
     QElapsedTimer clock_;
 };
+
+namespace {
+
+// Every window shown is drawn whole again, with its controls as they are now
+// (a window's own update leaves out the controls that cover it).
+void redrawShownWindows()
+{
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (!w->isVisible())
+            continue;
+        w->update();
+        for (QWidget* c : w->findChildren<QWidget*>())
+            c->update();
+    }
+}
+
+} // namespace
 
 ViewerWindow::ViewerWindow() : source_(new RecordSource(viewerCommand(), this))
 {
@@ -184,7 +209,7 @@ ViewerWindow::ViewerWindow() : source_(new RecordSource(viewerCommand(), this))
     setWindowTitle(QStringLiteral("Visualizza Uscite"));
     setFont(form::font());
     setBackColor(this, QColor(128, 64, 0));
-    resize(11655 / 15, 6480 / 15);
+    setFixedSize(11655 / 15, 6480 / 15);
 
     buildTopStrip();
     buildOptionsPanel(panel(this, "Frame3", 5160, 360, 2535, 2775));
@@ -217,6 +242,11 @@ void ViewerWindow::buildTopStrip()
     combo->addItems({QStringLiteral("."), QStringLiteral("Live"), QStringLiteral("Spin")});
     combo->setCurrentIndex(-1);
     combo->setEditText(QStringLiteral("Scegli"));
+    // Only a pick from the list filters (the list, or the arrow keys on the
+    // closed box): text typed into the box and confirmed with Enter, or left
+    // by moving away, does not pick the item it spells.
+    QObject::disconnect(combo->lineEdit(), SIGNAL(returnPressed()), combo, nullptr);
+    QObject::disconnect(combo->lineEdit(), SIGNAL(editingFinished()), combo, nullptr);
     connect(combo, &QComboBox::activated, this, &ViewerWindow::filtra);
 
     connect(button(this, "Command11", 1800, 70, 735, 255, QStringLiteral("Cerca")),
@@ -239,6 +269,9 @@ void ViewerWindow::buildTopStrip()
                              QStringLiteral("Cima"), QStringLiteral("Memcima")});
     source_->trackSelection(grid->selectionModel());
     connect(grid, &QTableView::clicked, this, &ViewerWindow::gridClicked);
+    // The window opens with the keyboard on the list, where keys edit nothing
+    // (the repeat of the Ctrl+U that opened it included).
+    grid->setFocus();
 
     hiddenBox(this, "Text7", 600, 1080, 615, 285);
     hiddenBox(this, "Text12", 1560, 1080, 615, 285);
@@ -544,6 +577,9 @@ void ViewerWindow::go()
     eseguiGo();
     if (self)
         goRunning_ = false;
+    // However the run ended (all rows, "STOP", a count that ends it, the
+    // viewer closed), the windows show the state it left at once.
+    redrawShownWindows();
 }
 
 void ViewerWindow::eseguiGo()
