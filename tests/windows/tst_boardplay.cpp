@@ -253,26 +253,43 @@ private Q_SLOTS:
         QVERIFY(board->findChildren<QMessageBox*>().isEmpty());
     }
 
+    // Told once; while it fails the switch stays red with the reason as its
+    // tooltip, until recording is switched off or a spin is recorded again.
     void unusableDatabaseIsReportedOnceAndPlayGoesOn()
     {
         const QByteArray garbage = QByteArray("no database here\n").repeated(300);
+        const QString reason = QStringLiteral("Il file dati.mdb non è un database valido: "
+                                              "l'uscita non è stata registrata.");
         zt::test::writeFile("dati.mdb", garbage);
+        auto* recording = c<QCheckBox>("Check8");
+        const auto shows = [&] { // red around the box, and the tooltip
+            const QRect around = recording->geometry().adjusted(-2, -2, 0, 0);
+            const QColor corner = c<QWidget>("Frame2")->grab(around).toImage().pixelColor(0, 0);
+            return QString(corner == QColor(255, 0, 0) ? "red " : "") + recording->toolTip();
+        };
+        const QString failing = "red Registra Uscite\n" + reason;
         click("Check8");
         play({17, 3, 5});
         QList<QMessageBox*> boxes = board->findChildren<QMessageBox*>();
         QCOMPARE(boxes.size(), 1); // once, not at every spin
         QVERIFY(boxes[0]->isVisible() && !boxes[0]->isModal());
-        QCOMPARE(boxes[0]->text(), QStringLiteral("Il file dati.mdb non è un database valido: "
-                                                  "l'uscita non è stata registrata."));
+        QCOMPARE(boxes[0]->text(), reason);
         delete boxes[0];
         play({8});
         QVERIFY(board->findChildren<QMessageBox*>().isEmpty());
+        QCOMPARE(shows(), failing);
         QCOMPARE(zt::test::fileBytes(), garbage);
         click("Check8"); // switched off and on again: the player is told again
+        QCOMPARE(shows(), QStringLiteral("Registra Uscite"));
         click("Check8");
         play({9});
         QCOMPARE(board->findChildren<QMessageBox*>().size(), 1);
-        QCOMPARE(board->historyCount(), 5);
+        QCOMPARE(shows(), failing);
+        QVERIFY(QFile::remove("dati.mdb"));
+        play({10});
+        QCOMPARE(shows(), QStringLiteral("Registra Uscite"));
+        QCOMPARE(zt::test::sql("SELECT Numero FROM Uscite"), QVariantList{" 10"});
+        QCOMPARE(board->historyCount(), 6);
     }
 
     void randomPlayKeepsTheBoardConsistent()

@@ -9,6 +9,7 @@
 #include "core/tally.h"
 #include "windows/viewerwindow.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDesktopServices>
@@ -113,6 +114,19 @@ private Q_SLOTS:
         QCOMPARE(control<QTableView>(viewer(), "DataGrid1")->geometry(), QRect(8, 24, 329, 401));
         QCOMPARE(texts({"Text13", "Text6", "Text8", "Text9", "Text3", "Text15", "Text16"}),
                  QString("0|0|0|0|0|0|0"));
+        // The layouts are fixed, and so are the windows' sizes.
+        for (QWidget* w : {static_cast<QWidget*>(viewer()),
+                           static_cast<QWidget*>(zt::shared<zt::NotesWindow>())}) {
+            const QSize designed = w->size();
+            w->resize(designed / 2);
+            QCOMPARE(w->size(), designed);
+        }
+        // Opened, the keyboard is on the list, where it edits nothing.
+        viewer()->show();
+        viewer()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(viewer()));
+        QCOMPARE(QApplication::focusWidget(), control<QTableView>(viewer(), "DataGrid1"));
+        QCOMPARE(control<QComboBox>(viewer(), "Combo7")->currentText(), QString("Scegli"));
     }
 
     // The engine's reports reach the panel and the tally while the viewer is
@@ -280,13 +294,26 @@ private Q_SLOTS:
         QCOMPARE(grid->model()->rowCount(), 4);
         QCOMPARE(grid->model()->columnCount(), 6);
 
+        // The type filter takes picks from its list only: the arrow keys on
+        // the closed box and a click in the drop-down list, not typed text.
         auto* type = control<QComboBox>(viewer(), "Combo7");
-        for (auto [item, rows, first] : {std::tuple(2, 2, "2"), std::tuple(0, 4, "1")}) {
-            type->setCurrentIndex(item); // "Spin", then "."
-            Q_EMIT type->activated(item);
-            QCOMPARE(grid->model()->rowCount(), rows);
-            QCOMPARE(box("Text7")->text(), QString(first));
+        const auto listed = [&] {
+            return QString::number(grid->model()->rowCount()) + box("Text7")->text();
+        };
+        type->lineEdit()->selectAll();
+        QTest::keyClicks(type, "Spin");
+        QTest::keyClick(type, Qt::Key_Return);
+        QCOMPARE(type->currentText() + listed(), QString("Spin41"));
+        for (const char* shown : {"41", "21", "22"}) { // ".", "Live", "Spin"
+            QTest::keyClick(type, Qt::Key_Down);
+            QCOMPARE(listed(), QString(shown));
         }
+        viewer()->show();
+        type->showPopup();
+        QAbstractItemView* list = type->view();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualRect(list->model()->index(0, 0)).center());
+        QCOMPARE(type->currentText() + listed(), QString(".41"));
 
         // Find by number, from the notes window's mailbox too.
         box("Text21")->setText("3");
@@ -377,6 +404,57 @@ private Q_SLOTS:
             QVERIFY(messageOf(viewer()).contains("Nessuna riga selezionata"));
         }
         QCOMPARE(zt::test::sql("SELECT count(*) FROM Uscite"), QVariantList{4});
+    }
+
+    // However a "GO" run ends, every window shown draws the state it left at
+    // once (on the board: the last number, the history, the recording switch
+    // cleared), and none is left with its drawing held.
+    void goEndsWithTheShownWindowsDrawn_data()
+    {
+        QTest::addColumn<QString>("ending");
+        for (const char* ending : {"all rows", "STOP", "count 5x", "viewer closed"})
+            QTest::newRow(ending) << QString(ending);
+    }
+    void goEndsWithTheShownWindowsDrawn()
+    {
+        QFETCH(QString, ending);
+        zt::test::FreshDir dir;
+        recordRows(QList<std::tuple<const char*, const char*, const char*>>(30, {" 7", "", " 2"}));
+        QWidget* board = zt::shared<zt::BoardWindow>();
+        board->show();
+        viewer()->show();
+        QVERIFY(QTest::qWaitForWindowExposed(board) && QTest::qWaitForWindowExposed(viewer()));
+        box("Text6")->setText(ending == "count 5x" ? "5x" : "30");
+        if (ending == "STOP")
+            click("Command14");
+        if (ending == "viewer closed")
+            QTimer::singleShot(0, viewer(), &QWidget::close);
+        click("Command6");
+
+        struct Painted : QObject {
+            QSet<QObject*> controls;
+            bool eventFilter(QObject* o, QEvent* e) override
+            {
+                if (e->type() == QEvent::Paint)
+                    controls.insert(o);
+                return false;
+            }
+        } painted;
+        QWidgetList due; // the controls shown directly in a window shown
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (!w->isVisible())
+                continue;
+            QVERIFY(w->updatesEnabled());
+            for (QWidget* c : w->findChildren<QWidget*>()) {
+                QVERIFY2(c->updatesEnabled(), qPrintable(c->objectName()));
+                c->installEventFilter(&painted);
+                if (c->parentWidget() == w && c->isVisible())
+                    due << c;
+            }
+        }
+        QVERIFY(due.contains(control<QWidget>(board, "Frame22")));
+        QTRY_VERIFY(std::all_of(due.cbegin(), due.cend(),
+                                [&](QWidget* c) { return painted.controls.contains(c); }));
     }
 };
 

@@ -181,18 +181,34 @@ void BoardWindow::recordSpin(const SpinRecord& record)
     DB2_nu->setText(record.number);
     DB2_gi->setText(record.type);
     DB2_me->setText(record.memory);
-    if (Adodc2.record(DB2_nu->text(), DB2_gi->text(), DB2_me->text()))
+    if (Adodc2.record(DB2_nu->text(), DB2_gi->text(), DB2_me->text())) {
         shownRecordingFailure.clear();
-    else
+        markRecordingSwitch({});
+    } else {
         reportRecordingFailure(Adodc2.lastError());
+    }
 }
 
 void BoardWindow::reportRecordingFailure(const QString& message)
 {
+    markRecordingSwitch(message);
     if (message == shownRecordingFailure)
         return;
     shownRecordingFailure = message;
     showWarning(this, QStringLiteral("Registra Uscite"), message);
+}
+
+void BoardWindow::markRecordingSwitch(const QString& failure)
+{
+    const bool failing = !failure.isEmpty();
+    const QString tip = QStringLiteral("Registra Uscite");
+    Check8->setToolTip(failing ? tip + u'\n' + failure : tip);
+    // Failing: the box is light red inside a red frame.
+    QPalette p = Check8->palette();
+    p.setColor(QPalette::Base,
+               failing ? QColor(255, 150, 150) : Frame2->palette().color(QPalette::Base));
+    Check8->setPalette(p);
+    Check8Frame->setVisible(failing);
 }
 
 // --- The controls as the game logic sees them --------------------------------

@@ -162,10 +162,17 @@ void BoardWindow::buildLowerPanel()
     Combo7->addItems({QStringLiteral("."), QStringLiteral("Live"), QStringLiteral("Spin")});
     Check8 = addCheck(Frame2, QStringLiteral("Check8"), {7900, 2115, 200, 195}, {}, {});
     Check8->setToolTip(QStringLiteral("Registra Uscite"));
+    Check8Frame = placeFrame(Frame2, QStringLiteral("Check8Frame"), {}, QColor(255, 0, 0));
+    Check8Frame->setGeometry(Check8->geometry().adjusted(-3, -3, 3, 3));
+    Check8Frame->stackUnder(Combo7); // under the switch and the type selector
+    Check8Frame->hide();
     // Recording switched on again: a failure that persists is shown again.
+    // Switched off, nothing is failing.
     connect(Check8, &QCheckBox::toggled, this, [this](bool on) {
         if (on)
             shownRecordingFailure.clear();
+        else
+            markRecordingSwitch({});
     });
 
     placeLabel(Frame2, QStringLiteral("Label7"), {600, 2040, 7095, 255},

@@ -21,7 +21,7 @@ NotesWindow::NotesWindow(Links& links) : links_(links)
     setWindowTitle(QStringLiteral("Cerca"));
     setFont(controlFont());
     setBackColor(this, Qt::black);
-    resize(twipsSize(8010, 5625));
+    setFixedSize(twipsSize(8010, 5625));
 
     auto* source = new RecordCursor(notesCommand(), this);
     auto* grid = place<QTableView>(this, QStringLiteral("DataGrid1"), {240, 240, 7575, 4695});

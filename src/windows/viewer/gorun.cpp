@@ -7,69 +7,16 @@
 #include "core/replay.h"
 #include "core/session.h"
 #include "store/recordcursor.h"
+#include "ui/framepacing.h"
 #include "ui/recordgrid.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QCheckBox>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>
 #include <QPointer>
 
 namespace zt {
-
-// While "GO" runs, the pending events are processed as often as the replay
-// asks, but the windows shown are redrawn at most every 40 ms (a screen shows
-// no more frames than that), and the grid's selection follows the current row
-// only when they are.  Without this, drawing the grid and the board after
-// every eleventh row costs more than the replay itself.
-class FramePacing {
-public:
-    explicit FramePacing(RecordGrid* grid) : grid_(grid)
-    {
-        for (QWidget* w : QApplication::topLevelWidgets()) {
-            if (w->isVisible() && w->updatesEnabled())
-                windows_.append(w);
-        }
-        pause();
-        clock_.start();
-    }
-    ~FramePacing() { resume(); }
-    FramePacing(const FramePacing&) = delete;
-    FramePacing& operator=(const FramePacing&) = delete;
-
-    // beforeFrame runs first when the windows are to be drawn now.
-    template <class F> void processEvents(F beforeFrame)
-    {
-        const bool frame = clock_.hasExpired(40);
-        if (frame) {
-            beforeFrame();
-            resume();
-        }
-        QCoreApplication::processEvents();
-        if (frame) {
-            pause();
-            clock_.restart();
-        }
-    }
-
-private:
-    void pause() { hold(true); }
-    void resume() { hold(false); }
-    void hold(bool held)
-    {
-        if (grid_)
-            grid_->holdSelection(held);
-        for (const auto& w : windows_) {
-            if (w)
-                w->setUpdatesEnabled(!held);
-        }
-    }
-
-    QPointer<RecordGrid> grid_;
-    QList<QPointer<QWidget>> windows_;
-    QElapsedTimer clock_;
-};
 
 void ViewerWindow::paceEvents()
 {
@@ -91,6 +38,9 @@ void ViewerWindow::go()
     eseguiGo();
     if (self)
         goRunning_ = false;
+    // However the run ended (all rows, "STOP", a count that ends it, the
+    // viewer closed), the windows show the state it left at once.
+    redrawShownWindows();
 }
 
 void ViewerWindow::eseguiGo()
@@ -122,7 +72,12 @@ void ViewerWindow::eseguiGo()
     };
     bool complete;
     {
-        FramePacing frames(grid_);
+        // While "GO" runs, the grid's selection follows the current row only
+        // when the windows are drawn.
+        FramePacing frames([grid = QPointer<RecordGrid>(grid_)](bool held) {
+            if (grid)
+                grid->holdSelection(held);
+        });
         frames_ = &frames;
         complete = runSpins();
         if (!self)

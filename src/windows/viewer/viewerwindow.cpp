@@ -50,7 +50,7 @@ ViewerWindow::ViewerWindow(Links& links)
     setWindowTitle(QStringLiteral("Visualizza Uscite"));
     setFont(controlFont());
     setBackColor(this, QColor(128, 64, 0));
-    resize(twipsSize(11655, 6480));
+    setFixedSize(twipsSize(11655, 6480));
 
     buildTopStrip();
     buildOptionsPanel(panel(this, "Frame3", {5160, 360, 2535, 2775}));
@@ -77,6 +77,11 @@ void ViewerWindow::buildTopStrip()
     Combo7->addItems({QStringLiteral("."), QStringLiteral("Live"), QStringLiteral("Spin")});
     Combo7->setCurrentIndex(-1);
     Combo7->setEditText(QStringLiteral("Scegli"));
+    // Only a pick from the list filters (the list, or the arrow keys on the
+    // closed box): text typed into the box and confirmed with Enter, or left
+    // by moving away, does not pick the item it spells.
+    QObject::disconnect(Combo7->lineEdit(), SIGNAL(returnPressed()), Combo7, nullptr);
+    QObject::disconnect(Combo7->lineEdit(), SIGNAL(editingFinished()), Combo7, nullptr);
     connect(Combo7, &QComboBox::activated, this, &ViewerWindow::filtra);
 
     connect(placeButton(this, QStringLiteral("Command11"), {1800, 70, 735, 255}, QStringLiteral("Cerca")),
@@ -101,6 +106,9 @@ void ViewerWindow::buildTopStrip()
     DataGrid1->setModel(grid_);
     grid_->trackSelection(DataGrid1->selectionModel());
     connect(DataGrid1, &QTableView::clicked, this, &ViewerWindow::gridClicked);
+    // The window opens with the keyboard on the list, where keys edit nothing
+    // (the repeat of the Ctrl+U that opened it included).
+    DataGrid1->setFocus();
 
     Text7 = placeHidden(this, QStringLiteral("Text7"), {}, {600, 1080, 615, 285});
     Text12 = placeHidden(this, QStringLiteral("Text12"), {}, {1560, 1080, 615, 285});

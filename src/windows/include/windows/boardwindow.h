@@ -117,6 +117,9 @@ private:
     // Shows a recording failure to the player without blocking the board,
     // once for each failure that differs from the one shown last.
     void reportRecordingFailure(const QString& message);
+    // While recording fails the switch Check8 is red and its tooltip gives
+    // the reason; an empty failure gives it back its plain look.
+    void markRecordingSwitch(const QString& failure);
 
     Links& links_;
 
@@ -156,6 +159,7 @@ private:
     QCheckBox* Check2 = nullptr;
     QCheckBox* Check3 = nullptr;
     QCheckBox* Check8 = nullptr;
+    QFrame* Check8Frame = nullptr; // red around Check8 while recording fails
     QComboBox* Combo1 = nullptr;
     QComboBox* Combo7 = nullptr;
     QLabel* Label1 = nullptr;
