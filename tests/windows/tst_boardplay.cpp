@@ -5,6 +5,7 @@
 #include "storetesting.h"
 #include "ui/colorbutton.h"
 #include "windowsupport.h"
+#include "ui/linesbox.h"
 
 #include "core/textrules.h"
 #include "core/associations.h"
@@ -53,7 +54,7 @@ class BoardPlayTest : public QObject {
         }
     }
 
-    QString historyBox() { return c<QPlainTextEdit>("Text1")->toPlainText(); }
+    QString historyBox() { return c<zt::LinesBox>("Text1")->toPlainText(); }
     QString note() { return noteBox()->toPlainText(); }
     QString delays() { return text("Label38_0") + u'|' + text("Label44_0"); }
 

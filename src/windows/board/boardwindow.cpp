@@ -4,6 +4,7 @@
 #include "core/session.h"
 #include "ui/colorbutton.h"
 #include "ui/form.h"
+#include "ui/linesbox.h"
 #include "ui/look.h"
 #include "ui/form.h"
 #include "ui/look.h"
@@ -229,9 +230,8 @@ void BoardWindow::buildTitleAndHistory()
                       QStringLiteral("Ultimo:"));
     setLook(Label6, Qt::white, msSansSerif(13.5, true));
 
-    Text1 = place<QPlainTextEdit>(Frame22, QStringLiteral("Text1"), {7920, 480, 1095, 1095});
+    Text1 = place<LinesBox>(Frame22, QStringLiteral("Text1"), {7920, 480, 1095, 1095});
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Text1->setReadOnly(true);
     setBackColor(Text1, QColor(192, 192, 192));
     Text1->setFont(msSansSerif(9.75, true));
 

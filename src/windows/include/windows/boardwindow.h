@@ -26,6 +26,7 @@ class QTimer;
 namespace zt {
 
 class ColorButton;
+class LinesBox;
 
 // The board's handlers run the game logic of spinentry.h over the board's own
 // controls: the window is the BoardIO that the logic reads and writes, and the
@@ -144,7 +145,7 @@ private:
     std::array<ColorButton*, 38> Command9{};
 
     // History and last number.
-    QPlainTextEdit* Text1 = nullptr;
+    LinesBox* Text1 = nullptr;
     QLabel* Label6 = nullptr;
 
     // Proposal row 0.
