@@ -7,6 +7,9 @@
 #include <QMenu>
 #include <QPainter>
 #include <QScrollBar>
+#include <QTextLayout>
+
+#include <QtMath>
 
 namespace zt {
 
@@ -48,7 +51,15 @@ QString LinesBox::toPlainText() const
 
 int LinesBox::lineHeight() const
 {
-    return qMax(1, fontMetrics().lineSpacing());
+    if (lineHeight_ <= 0) {
+        // The height a text box gives a line of this font.
+        QTextLayout layout(QStringLiteral("0"), font());
+        layout.beginLayout();
+        const QTextLine line = layout.createLine();
+        layout.endLayout();
+        lineHeight_ = qMax(1, qCeil(line.height()));
+    }
+    return lineHeight_;
 }
 
 void LinesBox::updateScrollRange()
@@ -67,8 +78,10 @@ void LinesBox::resizeEvent(QResizeEvent* event)
 void LinesBox::changeEvent(QEvent* event)
 {
     QAbstractScrollArea::changeEvent(event);
-    if (event->type() == QEvent::FontChange)
+    if (event->type() == QEvent::FontChange) {
+        lineHeight_ = 0;
         updateScrollRange();
+    }
 }
 
 void LinesBox::paintEvent(QPaintEvent* event)

@@ -37,6 +37,7 @@ private:
 
     QString text_;
     int lines_ = 0;
+    mutable int lineHeight_ = 0;
 };
 
 } // namespace zt
