@@ -4,6 +4,15 @@
 
 namespace zt {
 
+namespace {
+
+// A frame is due this long after the last one: with the time it takes the
+// work to let events in again and to draw, frames come at least every 40 ms
+// (25 a second).
+constexpr qint64 framePeriodMs = 30;
+
+} // namespace
+
 FramePacing::FramePacing(std::function<void(bool)> hold) : hold_(std::move(hold))
 {
     for (QWidget* w : QApplication::topLevelWidgets()) {
@@ -26,7 +35,7 @@ FramePacing::~FramePacing()
 
 void FramePacing::processEvents(const std::function<void()>& beforeFrame)
 {
-    const bool frame = clock_.hasExpired(40);
+    const bool frame = clock_.hasExpired(framePeriodMs);
     if (frame) {
         beforeFrame();
         setHeld(false);

@@ -2,7 +2,8 @@
 // Redrawing at a frame pace during a long piece of work on the user-interface
 // thread that lets pending events in now and then (the automatic replay "GO").
 // The events are processed as often as the work asks, but the windows shown
-// are redrawn at most every 40 ms (a screen shows no more frames than that).
+// are redrawn only about every 30 ms, so at least 25 times a second and no
+// more often than a player can see.
 // The drawing is held on the controls inside each window, never on a window
 // itself: a window whose own drawing is held when it is due to be drawn can
 // stay stale after it is released (under X11), until something covers and
