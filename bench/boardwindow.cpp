@@ -54,7 +54,7 @@ Run spinsPerSecond(bool shown, bool highlight, const std::vector<int>& numbers)
         board->show();
         QApplication::processEvents();
     }
-    auto* bridge = zt::control<QLineEdit>(board, "CM_pulsante");
+    auto* bridge = zt::control<zt::HiddenBox>(board, "CM_pulsante");
     std::array<QString, 37> texts;
     for (int n = 0; n <= 36; ++n)
         texts[n] = QString::number(n);

@@ -41,7 +41,7 @@ class BoardPlayTest : public QObject {
         return control<QCheckBox>(zt::shared<zt::SettingsWindow>(), QLatin1String(name));
     }
     void click(const char* name) { c<QAbstractButton>(name)->click(); }
-    void send(const QString& text) { c<QLineEdit>("CM_pulsante")->setText(text); }
+    void send(const QString& text) { c<zt::HiddenBox>("CM_pulsante")->setText(text); }
 
     // Clicks, for each number, the keypad button that shows it.
     void play(std::initializer_list<int> numbers)
@@ -106,7 +106,7 @@ private Q_SLOTS:
         QCOMPARE(historyBox() + text("Label6"), QStringLiteral(" 1:  17\nUltimo: 17"));
         QCOMPARE(note(), QStringLiteral("14, 20, 31,"));
         QCOMPARE(lit(), QStringLiteral("14, 20, 31, "));
-        QCOMPARE(c<QLineEdit>("DB2_nu")->text(), QString()); // recording is off
+        QCOMPARE(c<zt::HiddenBox>("DB2_nu")->text(), QString()); // recording is off
         play({5, 32});
         QCOMPARE(historyBox(), QStringLiteral(" 3:  32\n 2:  5\n 1:  17\n"));
         QCOMPARE(delays(), QStringLiteral(" 2| 0"));
@@ -129,7 +129,7 @@ private Q_SLOTS:
     {
         setting("Check1")->setChecked(true); // "Azzera"
         play({17, 3, 20});
-        QCOMPARE(c<QLineEdit>("CM_Azzera")->text(), QStringLiteral("ok"));
+        QCOMPARE(c<zt::HiddenBox>("CM_Azzera")->text(), QStringLiteral("ok"));
         QCOMPARE(board->historyCount(), 0);
         QCOMPARE(historyBox() + text("Label6"), QStringLiteral("Ultimo: 20"));
         QCOMPARE(note() + delays(), QStringLiteral("25, 2, 17,0|0"));
@@ -159,7 +159,7 @@ private Q_SLOTS:
         QCOMPARE(historyBox(), QStringLiteral(" 1:  17\n"));
 
         click("Command6"); // "C. TUTTO"
-        QCOMPARE(c<QLineEdit>("CM_Azzera")->text(), QStringLiteral("ok"));
+        QCOMPARE(c<zt::HiddenBox>("CM_Azzera")->text(), QStringLiteral("ok"));
         QCOMPARE(historyBox() + note() + delays() + lit(), QStringLiteral("0|0"));
         QCOMPARE(text("Label6") + QString::number(board->historyCount()),
                  QStringLiteral("Ultimo: 170"));
@@ -173,7 +173,7 @@ private Q_SLOTS:
         write("0000000001\r\n17\r\n");
         QTRY_COMPARE(board->historyCount(), 1); // the timer's own tick
         QCOMPARE(board->history().newest(), 17);
-        QCOMPARE(c<QLineEdit>("CM_tempo")->text() + c<QLineEdit>("CM_pulsante")->text(),
+        QCOMPARE(c<zt::HiddenBox>("CM_tempo")->text() + c<zt::HiddenBox>("CM_pulsante")->text(),
                  QStringLiteral("0000000001ok"));
         c<QTimer>("Timer2")->stop();
         // The same stamp again, a number off the wheel, then a fraction, which
@@ -185,7 +185,7 @@ private Q_SLOTS:
         }
         QCOMPARE(board->historyCount(), 2);
         QCOMPARE(board->history().newest(), 0);
-        QCOMPARE(c<QLineEdit>("CM_tempo")->text(), QStringLiteral("00000005"));
+        QCOMPARE(c<zt::HiddenBox>("CM_tempo")->text(), QStringLiteral("00000005"));
         QVERIFY(QFile::exists(QStringLiteral("numero.txt")));
     }
 
@@ -248,8 +248,8 @@ private Q_SLOTS:
         send(QStringLiteral("6"));
         QCOMPARE(sql(QStringLiteral("SELECT Memoria || '/' || Tipo FROM Uscite WHERE id > 38")),
                  QVariantList{QStringLiteral(" 1/2")});
-        QCOMPARE(c<QLineEdit>("DB2_nu")->text() + c<QLineEdit>("DB2_gi")->text() +
-                     c<QLineEdit>("DB2_me")->text(),
+        QCOMPARE(c<zt::HiddenBox>("DB2_nu")->text() + c<zt::HiddenBox>("DB2_gi")->text() +
+                     c<zt::HiddenBox>("DB2_me")->text(),
                  QStringLiteral(" 62 1"));
         QVERIFY(board->findChildren<QMessageBox*>().isEmpty());
     }
@@ -327,7 +327,7 @@ private Q_SLOTS:
             QCOMPARE(int(historyBox().count(u'\n')), count);
             if (setting("Check20")->isChecked())
                 QCOMPARE(lit(), painted(note()));
-            QCOMPARE(c<QLineEdit>("CM_pulsante")->text(), QStringLiteral("ok"));
+            QCOMPARE(c<zt::HiddenBox>("CM_pulsante")->text(), QStringLiteral("ok"));
         }
         savedColoursFollowCaptions();
     }

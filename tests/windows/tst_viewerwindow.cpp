@@ -64,7 +64,7 @@ private:
     int resets = 0;   // requests written into the board's reset bridge
 
     zt::ViewerWindow* viewer() { return zt::shared<zt::ViewerWindow>(); }
-    QLineEdit* box(const char* name) { return control<QLineEdit>(viewer(), QLatin1String(name)); }
+    zt::TextBox box(const char* name) { return zt::textBox(viewer(), QLatin1String(name)); }
     QCheckBox* check(const char* name) { return control<QCheckBox>(viewer(), QLatin1String(name)); }
     void click(const char* name) { control<QPushButton>(viewer(), QLatin1String(name))->click(); }
     // The texts of the viewer's boxes, joined by '|'.
@@ -87,12 +87,12 @@ private Q_SLOTS:
     {
         QDesktopServices::setUrlHandler("file", this, "openUrl");
         // The board's own handlers answer "ok"; the test writes down what came.
-        connect(boardControl<QLineEdit>("CM_pulsante"), &QLineEdit::textChanged, this,
+        connect(boardControl<zt::HiddenBox>("CM_pulsante"), &zt::HiddenBox::textChanged, this,
                 [this](const QString& text) {
                     if (text != u"ok")
                         sent << text;
                 });
-        connect(boardControl<QLineEdit>("CM_Azzera"), &QLineEdit::textChanged, this,
+        connect(boardControl<zt::HiddenBox>("CM_Azzera"), &zt::HiddenBox::textChanged, this,
                 [this](const QString& text) { resets += text == u"1"; });
     }
     void init()
@@ -265,7 +265,7 @@ private Q_SLOTS:
         QVERIFY(notes && notes->isVisible());
 
         // "Conferma" hands the chosen row to the viewer and hides itself.
-        control<QLineEdit>(notes, "Text7")->setText("12");
+        control<zt::HiddenBox>(notes, "Text7")->setText("12");
         control<QPushButton>(notes, "Command3")->click();
         QVERIFY(!notes->isVisible());
         QCOMPARE(texts({"Text21", "Text5"}), QString("12|ok"));
@@ -279,7 +279,7 @@ private Q_SLOTS:
 
         // With no viewer loaded "Conferma" does nothing.
         closeAndUnload(viewer());
-        control<QLineEdit>(notes, "Text7")->setText("3");
+        control<zt::HiddenBox>(notes, "Text7")->setText("3");
         control<QPushButton>(notes, "Command3")->click();
         QVERIFY(!zt::loaded<zt::ViewerWindow>());
     }
@@ -330,7 +330,7 @@ private Q_SLOTS:
         click("Command3");
         click("Command11");
         auto* notes = zt::loaded<zt::NotesWindow>();
-        QCOMPARE(control<QLineEdit>(notes, "Text7")->text(), QString("4"));
+        QCOMPARE(control<zt::HiddenBox>(notes, "Text7")->text(), QString("4"));
         box("Text21")->setText("1");
         click("Command10");
         control<QPushButton>(notes, "Command3")->click();

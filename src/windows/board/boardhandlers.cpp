@@ -9,6 +9,7 @@
 #include "core/keypadlayout.h"
 #include "core/textrules.h"
 #include "ui/colorbutton.h"
+#include "ui/hiddenbox.h"
 #include "ui/linesbox.h"
 #include "ui/look.h"
 

@@ -4,9 +4,11 @@
 #include "core/session.h"
 #include "ui/colorbutton.h"
 #include "ui/form.h"
+#include "ui/hiddenbox.h"
 #include "ui/linesbox.h"
 #include "ui/look.h"
 #include "ui/form.h"
+#include "ui/hiddenbox.h"
 #include "ui/look.h"
 
 #include <QCheckBox>
@@ -235,12 +237,14 @@ void BoardWindow::buildTitleAndHistory()
     setBackColor(Text1, QColor(192, 192, 192));
     Text1->setFont(msSansSerif(9.75, true));
 
-    Text3 = placeHidden(Frame22, QStringLiteral("Text3"), QStringLiteral("36"));
+    Text3 = place<QLineEdit>(Frame22, QStringLiteral("Text3"));
+    Text3->setText(QStringLiteral("36"));
+    Text3->hide();
     connect(Text3, &QLineEdit::editingFinished, this, &BoardWindow::readHistorySize);
     CM_pulsante = placeHidden(Frame22, QStringLiteral("CM_pulsante"), QStringLiteral("CM_pulsante"));
-    connect(CM_pulsante, &QLineEdit::textChanged, this, &BoardWindow::spinBridgeChanged);
+    connect(CM_pulsante, &HiddenBox::textChanged, this, &BoardWindow::spinBridgeChanged);
     CM_Azzera = placeHidden(Frame22, QStringLiteral("CM_Azzera"), QStringLiteral("CM_Azzera"));
-    connect(CM_Azzera, &QLineEdit::textChanged, this, &BoardWindow::resetBridgeChanged);
+    connect(CM_Azzera, &HiddenBox::textChanged, this, &BoardWindow::resetBridgeChanged);
 }
 
 void BoardWindow::startUp()

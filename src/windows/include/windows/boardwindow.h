@@ -26,6 +26,7 @@ class QTimer;
 namespace zt {
 
 class ColorButton;
+class HiddenBox;
 class LinesBox;
 
 // The board's handlers run the game logic of spinentry.h over the board's own
@@ -167,12 +168,12 @@ private:
 
     // Hidden boxes.
     QLineEdit* Text3 = nullptr;
-    QLineEdit* CM_pulsante = nullptr;
-    QLineEdit* CM_Azzera = nullptr;
-    QLineEdit* CM_tempo = nullptr;
-    QLineEdit* DB2_nu = nullptr;
-    QLineEdit* DB2_gi = nullptr;
-    QLineEdit* DB2_me = nullptr;
+    HiddenBox* CM_pulsante = nullptr;
+    HiddenBox* CM_Azzera = nullptr;
+    HiddenBox* CM_tempo = nullptr;
+    HiddenBox* DB2_nu = nullptr;
+    HiddenBox* DB2_gi = nullptr;
+    HiddenBox* DB2_me = nullptr;
     QTimer* Timer2 = nullptr;
 };
 
