@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
+#include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTextLayout>
 
@@ -17,6 +18,22 @@ namespace {
 
 // The margin around the text, as a text box leaves it.
 constexpr int margin = 4;
+
+// Calls f(line) for each line of text (without its CR LF or LF).
+template <class F> void forEachLine(const QString& text, F&& f)
+{
+    for (qsizetype from = 0; from < text.size();) {
+        qsizetype end = text.indexOf(u'\n', from);
+        if (end < 0)
+            end = text.size();
+        qsizetype len = end - from;
+        if (len > 0 && text[from + len - 1] == u'\r')
+            --len;
+        if (!f(QStringView(text).sliced(from, len)))
+            return;
+        from = end + 1;
+    }
+}
 
 } // namespace
 
@@ -30,15 +47,17 @@ LinesBox::LinesBox(QWidget* parent) : QAbstractScrollArea(parent)
 
 void LinesBox::setText(const QString& text)
 {
-    text_ = text;
-    int lines = int(text_.count(u'\n'));
-    if (!text_.isEmpty() && !text_.endsWith(u'\n'))
-        ++lines;
-    if (lines != lines_) {
-        lines_ = lines;
-        updateScrollRange();
+    if (editor_) {
+        if (editor_->toPlainText() != text)
+            editor_->setPlainText(text); // its change comes back through textChanged
+        text_ = text;
+        return;
     }
+    text_ = text;
+    lines_ = -1;
     verticalScrollBar()->setValue(0);
+    if (isVisible())
+        updateScrollRange();
     viewport()->update();
 }
 
@@ -47,6 +66,51 @@ QString LinesBox::toPlainText() const
     QString plain = text_;
     plain.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     return plain;
+}
+
+void LinesBox::setWordWrap(bool wrap)
+{
+    wrap_ = wrap;
+    lines_ = -1;
+    if (editor_)
+        editor_->setLineWrapMode(wrap ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
+    updateScrollRange();
+    viewport()->update();
+}
+
+void LinesBox::setReadOnly(bool readOnly)
+{
+    if (readOnly == isReadOnly())
+        return;
+    if (readOnly) {
+        QPlainTextEdit* editor = editor_;
+        editor_ = nullptr;
+        const bool focused = editor->hasFocus();
+        delete editor;
+        if (focused)
+            setFocus();
+        lines_ = -1;
+        updateScrollRange();
+        viewport()->update();
+        return;
+    }
+    auto* editor = new QPlainTextEdit(this);
+    editor->setObjectName(objectName() + QStringLiteral("_editor"));
+    editor->setFrameShape(frameShape());
+    editor->setFont(font());
+    editor->setPalette(palette());
+    editor->setVerticalScrollBarPolicy(verticalScrollBarPolicy());
+    editor->setLineWrapMode(wrap_ ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
+    editor->setPlainText(text_);
+    editor->setGeometry(rect());
+    connect(editor, &QPlainTextEdit::textChanged, this, [this, editor] {
+        text_ = editor->toPlainText();
+        Q_EMIT textEdited();
+    });
+    editor_ = editor;
+    editor->show();
+    if (hasFocus())
+        editor->setFocus();
 }
 
 int LinesBox::lineHeight() const
@@ -62,16 +126,46 @@ int LinesBox::lineHeight() const
     return lineHeight_;
 }
 
+int LinesBox::lineCount() const
+{
+    if (lines_ >= 0)
+        return lines_;
+    const int width = viewport()->width() - 2 * margin;
+    int lines = 0;
+    forEachLine(text_, [&](QStringView line) {
+        if (wrap_ && fontMetrics().horizontalAdvance(line.toString()) > width) {
+            QTextLayout layout(line.toString(), font());
+            QTextOption option;
+            option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+            layout.setTextOption(option);
+            layout.beginLayout();
+            for (QTextLine l = layout.createLine(); l.isValid(); l = layout.createLine()) {
+                l.setLineWidth(width);
+                ++lines;
+            }
+            layout.endLayout();
+        } else {
+            ++lines;
+        }
+        return true;
+    });
+    lines_ = lines;
+    return lines_;
+}
+
 void LinesBox::updateScrollRange()
 {
     const int shown = qMax(1, (viewport()->height() - 2 * margin) / lineHeight());
     verticalScrollBar()->setPageStep(shown);
-    verticalScrollBar()->setRange(0, qMax(0, lines_ - shown));
+    verticalScrollBar()->setRange(0, qMax(0, lineCount() - shown));
 }
 
 void LinesBox::resizeEvent(QResizeEvent* event)
 {
     QAbstractScrollArea::resizeEvent(event);
+    if (editor_)
+        editor_->setGeometry(rect());
+    lines_ = -1;
     updateScrollRange();
 }
 
@@ -80,39 +174,62 @@ void LinesBox::changeEvent(QEvent* event)
     QAbstractScrollArea::changeEvent(event);
     if (event->type() == QEvent::FontChange) {
         lineHeight_ = 0;
+        lines_ = -1;
+        if (editor_)
+            editor_->setFont(font());
         updateScrollRange();
+    } else if (event->type() == QEvent::PaletteChange && editor_) {
+        editor_->setPalette(palette());
     }
 }
 
 void LinesBox::paintEvent(QPaintEvent* event)
 {
+    if (isVisible())
+        updateScrollRange(); // the text may have changed while hidden
     QPainter p(viewport());
     p.setFont(font());
     p.setPen(palette().color(QPalette::Text));
     const int height = lineHeight();
-    const int ascent = fontMetrics().ascent();
+    const int width = viewport()->width() - 2 * margin;
     const QRect area = event->rect();
-    int line = 0;
     int y = margin - verticalScrollBar()->value() * height;
-    for (qsizetype from = 0; from < text_.size() && y < area.bottom(); ++line) {
-        qsizetype end = text_.indexOf(u'\n', from);
-        if (end < 0)
-            end = text_.size();
-        if (y + height > area.top()) {
-            qsizetype len = end - from;
-            if (len > 0 && text_[from + len - 1] == u'\r')
-                --len;
-            p.drawText(margin, y + ascent, QStringView(text_).sliced(from, len).toString());
+    forEachLine(text_, [&](QStringView line) {
+        if (y >= area.bottom())
+            return false;
+        const QString shown = line.toString();
+        if (wrap_ && fontMetrics().horizontalAdvance(shown) > width) {
+            QTextLayout layout(shown, font());
+            QTextOption option;
+            option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+            layout.setTextOption(option);
+            layout.beginLayout();
+            for (QTextLine l = layout.createLine(); l.isValid(); l = layout.createLine()) {
+                l.setLineWidth(width);
+                l.setPosition(QPointF(0, 0));
+                if (y + height > area.top())
+                    l.draw(&p, QPointF(margin, y));
+                y += height;
+            }
+            layout.endLayout();
+        } else {
+            if (y + height > area.top())
+                p.drawText(margin, y + fontMetrics().ascent(), shown);
+            y += height;
         }
-        y += height;
-        from = end + 1;
-    }
+        return true;
+    });
+}
+
+void LinesBox::copyAll() const
+{
+    QGuiApplication::clipboard()->setText(toPlainText());
 }
 
 void LinesBox::keyPressEvent(QKeyEvent* event)
 {
     if (event->matches(QKeySequence::Copy)) {
-        QGuiApplication::clipboard()->setText(toPlainText());
+        copyAll();
         return;
     }
     QAbstractScrollArea::keyPressEvent(event);
@@ -121,8 +238,7 @@ void LinesBox::keyPressEvent(QKeyEvent* event)
 void LinesBox::contextMenuEvent(QContextMenuEvent* event)
 {
     QMenu menu(this);
-    menu.addAction(QStringLiteral("Copia"), this,
-                   [this] { QGuiApplication::clipboard()->setText(toPlainText()); });
+    menu.addAction(QStringLiteral("Copia"), this, [this] { copyAll(); });
     menu.exec(event->globalPos());
 }
 

@@ -35,7 +35,7 @@ class BoardPlayTest : public QObject {
     template <class T> T* c(const char* name) { return control<T>(board, QLatin1String(name)); }
     QString text(const char* name) { return c<QLabel>(name)->text(); }
     zt::ColorButton* key(int index) { return control<zt::ColorButton>(board, "Command9", index); }
-    QPlainTextEdit* noteBox() { return c<QPlainTextEdit>("note_0"); }
+    zt::LinesBox* noteBox() { return c<zt::LinesBox>("note_0"); }
     QCheckBox* setting(const char* name)
     {
         return control<QCheckBox>(zt::shared<zt::SettingsWindow>(), QLatin1String(name));
@@ -220,8 +220,9 @@ private Q_SLOTS:
     void lockedProposalTakesWhateverIsTyped()
     {
         click("Check1");
-        noteBox()->setFocus();
-        QTest::keyClicks(noteBox(), QStringLiteral("abc, 17, xy,"));
+        QVERIFY(noteBox()->editor());
+        noteBox()->editor()->setFocus();
+        QTest::keyClicks(noteBox()->editor(), QStringLiteral("abc, 17, xy,"));
         play({17, 3, 17});
         QCOMPARE(note(), QStringLiteral("abc, 17, xy,"));
         QCOMPARE(lit(), painted(note())); // whatever the list rule reads in it
@@ -315,7 +316,7 @@ private Q_SLOTS:
                     setting(name)->toggle();
             }
             if (c<QCheckBox>("Check1")->isChecked() && chance(30))
-                noteBox()->setPlainText(QStringLiteral("3, x7, 30,") +
+                noteBox()->setText(QStringLiteral("3, x7, 30,") +
                                         QString(int(rng() % 200), u'2'));
             if (chance(100))
                 maxDelay->setText(QString::number(rng() % 14));

@@ -1,5 +1,6 @@
 #include "storetesting.h"
 #include "windowsupport.h"
+#include "ui/linesbox.h"
 #include "windows/boardwindow.h"
 #include "store/spinrecorder.h"
 #include "windows/settingswindow.h"
@@ -197,12 +198,12 @@ private Q_SLOTS:
 
     void proposalCheckOnSending()
     {
-        auto* note = boardControl<QPlainTextEdit>("note_0");
+        auto* note = boardControl<zt::LinesBox>("note_0");
         auto* recording = boardControl<QCheckBox>("Check8");
         check("Check4")->setChecked(true);
 
         // An empty random box still checks, against 0, and sends nothing.
-        note->setPlainText("32, 0, 15,");
+        note->setText("32, 0, 15,");
         recording->setChecked(true);
         click("Command8");
         QVERIFY(!recording->isChecked());
@@ -210,7 +211,7 @@ private Q_SLOTS:
         QCOMPARE(texts({"Text16", "Text8", "Text9"}), QString("1|1|3"));
         QVERIFY(note->toPlainText().isEmpty()); // "Controlla 1° colpo" is ticked
 
-        note->setPlainText("5, 12, 5,");
+        note->setText("5, 12, 5,");
         box("Text10")->setText("5");
         click("Command8");
         QCOMPARE(sent, QStringList{"5"});

@@ -190,14 +190,14 @@ void BoardWindow::showHistory(const History& history)
 
 QString BoardWindow::noteText(int)
 {
-    return note_0->toPlainText();
+    return note_0->text();
 }
 
 void BoardWindow::setNoteText(int, const QString& text)
 {
     // Writing the text the box holds would only move the player's cursor.
-    if (note_0->toPlainText() != text)
-        note_0->setPlainText(text);
+    if (note_0->text() != text)
+        note_0->setText(text);
 }
 
 bool BoardWindow::noteRed(int)
@@ -284,7 +284,7 @@ void BoardWindow::setRecording(bool on)
 
 QString BoardWindow::proposal()
 {
-    return note_0->toPlainText();
+    return note_0->text();
 }
 
 void BoardWindow::clearProposal()

@@ -74,9 +74,9 @@ void BoardWindow::buildUpperPanel()
     Frame23 =
         placeFrame(Frame21, QStringLiteral("Frame23"), {480, 0, 6375, 705}, QColor(128, 255, 128));
 
-    note_0 = place<QPlainTextEdit>(Frame23, arrayName("note", 0), {0, 0, 6375, 735});
+    note_0 = place<LinesBox>(Frame23, arrayName("note", 0), {0, 0, 6375, 735});
     note_0->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    note_0->setReadOnly(true);
+    note_0->setWordWrap(true);
     setBackColor(note_0, QColor(154, 186, 235));
     note_0->setFont(designFont(QStringLiteral("Arial"), 12, true));
     CM_tempo = placeHidden(Frame23, QStringLiteral("CM_tempo"), QStringLiteral("CM_Tempo"));

@@ -150,7 +150,7 @@ private:
     QLabel* Label6 = nullptr;
 
     // Proposal row 0.
-    QPlainTextEdit* note_0 = nullptr;
+    LinesBox* note_0 = nullptr;
     QLabel* Label26_0 = nullptr;
     QLabel* Label38_0 = nullptr;
     QLabel* Label44_0 = nullptr;
