@@ -121,6 +121,7 @@ void BoardWindow::spinEntered()
 {
     journal.entered(recordedNow, StoriaUscite.count());
     recordedNow = {};
+    Q_ASSERT(journal.size() == StoriaUscite.count());
 }
 
 void BoardWindow::resetBridgeChanged(const QString& text)
