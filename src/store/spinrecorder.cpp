@@ -75,8 +75,7 @@ bool SpinRecorder::record(const QString& numero, const QString& tipo, const QStr
     return true;
 }
 
-SpinRecorder::Removal SpinRecorder::remove(qint64 id, const QString& numero,
-                                           const QString& memoria)
+SpinRecorder::Removal SpinRecorder::remove(qint64 id, const QString& numero, const QString& memoria)
 {
     if (!isOpen()) {
         QString problem;

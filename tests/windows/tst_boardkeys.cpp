@@ -152,14 +152,14 @@ private Q_SLOTS:
         QCOMPARE(history() + rows(), QStringLiteral(" 1:  17|1:1 2:2 3:17"));
         type("ZZ");
         QCOMPARE(history() + c<QLabel>("Label6")->text() + rows(),
-                 QStringLiteral("Ultimo: 17" "1:1 2:2"));
+                 QStringLiteral("Ultimo: 171:1 2:2"));
 
         // "C. ULTIMO" keeps its row, "C. PRIMO" and "C. TUTTO" take spins
         // out of undo's reach, and so does the history sliding past its size.
-        type("10E11E12E13E");                    // rows 6 to 9
-        click("Command4");                       // 13 out, row 9 stays
-        click("Command3");                       // 10 out, row 6 stays
-        type("ZZZ");                             // 12 and 11 with their rows
+        type("10E11E12E13E"); // rows 6 to 9
+        click("Command4");    // 13 out, row 9 stays
+        click("Command3");    // 10 out, row 6 stays
+        type("ZZZ");          // 12 and 11 with their rows
         QCOMPARE(rows(), QStringLiteral("1:1 2:2 6:10 9:13"));
         type("20E21E");
         click("Command6");
@@ -172,7 +172,8 @@ private Q_SLOTS:
 
         // A row of this run changed elsewhere is not this run's row any more.
         type("6E");
-        sql({"DELETE FROM Uscite WHERE id = 15", "INSERT INTO Uscite (id, Numero) VALUES (15, ' 6')"});
+        sql({"DELETE FROM Uscite WHERE id = 15",
+             "INSERT INTO Uscite (id, Numero) VALUES (15, ' 6')"});
         type("Z");
         QCOMPARE(board->historyCount(), 0);
         QCOMPARE(rows(), QStringLiteral("1:1 2:2 6:10 9:13 10:20 11:21 12:30 15:6"));
@@ -219,7 +220,8 @@ private Q_SLOTS:
         auto* shown = c<QWidget>("Digitato");
         for (QWidget* w : c<QWidget>("Frame22")->findChildren<QWidget*>()) {
             const QRect r(w->mapTo(board, QPoint()), w->size());
-            if (w != shown && !w->isHidden() && !w->isAncestorOf(shown) && w->parentWidget()->isVisible())
+            if (w != shown && !w->isHidden() && !w->isAncestorOf(shown) &&
+                w->parentWidget()->isVisible())
                 QVERIFY2(!r.intersects(shown->geometry()), qPrintable(w->objectName()));
         }
         // Focus moved with Tab is framed; by the mouse, not.

@@ -24,17 +24,17 @@ namespace {
 // How long a refused number stays on the board, unless another key comes first.
 constexpr int refusalMs = 1500;
 
-const QString keysHelp = QStringLiteral(
-    "Tasti del tavolo:\n"
-    "0-9: digita il numero uscito (una o due cifre, da 0 a 36)\n"
-    "Invio (anche quello del tastierino): inserisce il numero digitato,\n"
-    "    come un clic sul suo tasto\n"
-    "Esc: cancella il numero digitato; Backspace: toglie l'ultima cifra\n"
-    "Ctrl+Z: toglie l'ultima uscita dalla storia, come \"C. ULTIMO\",\n"
-    "    e cancella la riga che questa sessione ha registrato per lei\n"
-    "Ctrl+U: apre Visualizza Uscite\n"
-    "Tab: passa al comando seguente; Spazio: preme il comando scelto\n"
-    "Con il Lock spuntato, nel riquadro della proposta i tasti scrivono testo.");
+const QString keysHelp =
+    QStringLiteral("Tasti del tavolo:\n"
+                   "0-9: digita il numero uscito (una o due cifre, da 0 a 36)\n"
+                   "Invio (anche quello del tastierino): inserisce il numero digitato,\n"
+                   "    come un clic sul suo tasto\n"
+                   "Esc: cancella il numero digitato; Backspace: toglie l'ultima cifra\n"
+                   "Ctrl+Z: toglie l'ultima uscita dalla storia, come \"C. ULTIMO\",\n"
+                   "    e cancella la riga che questa sessione ha registrato per lei\n"
+                   "Ctrl+U: apre Visualizza Uscite\n"
+                   "Tab: passa al comando seguente; Spazio: preme il comando scelto\n"
+                   "Con il Lock spuntato, nel riquadro della proposta i tasti scrivono testo.");
 
 enum class BoardKey { None, Digit, Enter, Escape, Backspace, Undo };
 
@@ -70,8 +70,8 @@ void setLabelColors(QLabel* label, const QColor& text, const QColor& back)
 void BoardWindow::buildTypedNumber()
 {
     // In the free band of the title row, between the title and "Ultimo:".
-    Digitato = placeLabel(Frame22, QStringLiteral("Digitato"), {4560, 45, 2460, 390}, {},
-                          Qt::AlignCenter);
+    Digitato =
+        placeLabel(Frame22, QStringLiteral("Digitato"), {4560, 45, 2460, 390}, {}, Qt::AlignCenter);
     Digitato->setFont(msSansSerif(12, true));
     Digitato->setAutoFillBackground(true);
     Digitato->hide();
@@ -104,8 +104,8 @@ void BoardWindow::showFocus(QWidget* control, Qt::FocusReason reason)
         FocusFrame->hide();
         return;
     }
-    FocusFrame->setGeometry(QRect(control->mapTo(this, QPoint(0, 0)), control->size())
-                                .adjusted(-3, -3, 3, 3));
+    FocusFrame->setGeometry(
+        QRect(control->mapTo(this, QPoint(0, 0)), control->size()).adjusted(-3, -3, 3, 3));
     FocusFrame->raise();
     FocusFrame->show();
 }
@@ -146,14 +146,10 @@ bool BoardWindow::eventFilter(QObject* watched, QEvent* event)
         showFocus(static_cast<QWidget*>(watched), static_cast<QFocusEvent*>(event)->reason());
         return false;
     }
-    if (event->type() == QEvent::ToolTip) {
-        // The keys are listed over the board's background, never over the keypad.
-        for (ColorButton* key : Command9) {
-            if (watched == key)
-                return true;
-        }
-        return false;
-    }
+    // The keys are listed over the upper half of the board, never over the
+    // keypad, where the mouse rests between clicks.
+    if (event->type() == QEvent::ToolTip)
+        return watched == Frame2;
     if (event->type() != QEvent::KeyPress)
         return false;
     const auto* key = static_cast<QKeyEvent*>(event);
@@ -219,9 +215,10 @@ void BoardWindow::undoLastSpin()
     const JournalEntry entry = journal.isEmpty() ? JournalEntry{} : journal.newest();
     if (entry.row != 0 &&
         Adodc2.remove(entry.row, entry.number, entry.memory) == SpinRecorder::Removal::Failed) {
-        showWarning(this, QStringLiteral("Annulla l'ultima uscita"),
-                    Adodc2.lastError() +
-                        QStringLiteral(" L'uscita %1 resta nella storia.").arg(StoriaUscite.newest()));
+        showWarning(
+            this, QStringLiteral("Annulla l'ultima uscita"),
+            Adodc2.lastError() +
+                QStringLiteral(" L'uscita %1 resta nella storia.").arg(StoriaUscite.newest()));
         return;
     }
     cancelNewest(); // exactly "C. ULTIMO"

@@ -16,11 +16,11 @@ class TypedNumber {
 public:
     struct Step {
         enum Kind {
-            Ignored,  // nothing typed and nothing to do (Enter, Escape, Backspace)
-            Typing,   // text() changed
-            Entered,  // `number` is to be entered; text() is empty again
-            Refused,  // `refused` is not a number of the wheel; text() is empty again
-            Cleared,  // Escape: text() is empty again
+            Ignored, // nothing typed and nothing to do (Enter, Escape, Backspace)
+            Typing,  // text() changed
+            Entered, // `number` is to be entered; text() is empty again
+            Refused, // `refused` is not a number of the wheel; text() is empty again
+            Cleared, // Escape: text() is empty again
         };
         Kind kind = Ignored;
         int number = -1;

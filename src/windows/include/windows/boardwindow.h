@@ -104,7 +104,7 @@ private:
     // Accessible names ("17 nero" on the keypad, caption or tooltip on the
     // other buttons) and the key watch on every control.
     void prepareKeyboard();
-    void nameKeypad();       // again after every inversion
+    void nameKeypad(); // again after every inversion
     void showFocus(QWidget* control, Qt::FocusReason reason);
     void typedKey(const TypedNumber::Step& step);
     // After the spin entry: the journal follows the history.
