@@ -19,6 +19,12 @@ Rgb numberColor(int number)
     return isRed(number) ? red : black;
 }
 
+QString numberName(int number)
+{
+    const char* colour = number == 0 ? " verde" : isRed(number) ? " rosso" : " nero";
+    return QString::number(number) + QLatin1String(colour);
+}
+
 QRect buttonTwips(int index)
 {
     if (index == 0)

@@ -75,4 +75,30 @@ bool SpinRecorder::record(const QString& numero, const QString& tipo, const QStr
     return true;
 }
 
+SpinRecorder::Removal SpinRecorder::remove(qint64 id, const QString& numero, const QString& memoria)
+{
+    if (!isOpen()) {
+        QString problem;
+        if (!connect(&problem)) {
+            fail(problem, StoreAction::Delete);
+            return Removal::Failed;
+        }
+    }
+    if (conn_.isReadOnlyNow()) {
+        fail(readOnlyProblem(), StoreAction::Delete);
+        return Removal::Failed;
+    }
+    QSqlQuery q(conn_.database());
+    q.prepare(QStringLiteral("DELETE FROM Uscite WHERE id = ? AND Numero IS ? AND Memoria IS ?"));
+    q.addBindValue(id);
+    q.addBindValue(textOrNull(numero));
+    q.addBindValue(textOrNull(memoria));
+    if (!q.exec()) {
+        fail(storeProblem(q.lastError()), StoreAction::Delete);
+        return Removal::Failed;
+    }
+    error_.clear();
+    return q.numRowsAffected() > 0 ? Removal::Deleted : Removal::Gone;
+}
+
 } // namespace zt

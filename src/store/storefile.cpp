@@ -138,6 +138,14 @@ void StoreConnection::close()
     readOnly_ = false;
 }
 
+bool StoreConnection::isReadOnlyNow() const
+{
+    if (readOnly_)
+        return true;
+    const QFileInfo info(database().databaseName());
+    return open_ && info.exists() && !writable(info);
+}
+
 bool StoreConnection::fail(const QString& text, QString* problem)
 {
     close();

@@ -33,13 +33,25 @@ const QString ok = QStringLiteral("ok");
 
 void BoardWindow::enterSpin(int index)
 {
+    recordedNow = {};
     zt::enterSpin(*this, StoriaUscite, Command9[index]->text());
+    spinEntered();
 }
 
 void BoardWindow::spinBridgeChanged(const QString& text)
 {
-    if (enterBridgeSpin(*this, StoriaUscite, text))
+    recordedNow = {};
+    if (enterBridgeSpin(*this, StoriaUscite, text)) {
+        spinEntered();
         CM_pulsante->setText(ok);
+    }
+}
+
+void BoardWindow::spinEntered()
+{
+    journal.entered(recordedNow, StoriaUscite.count());
+    recordedNow = {};
+    Q_ASSERT(journal.size() == StoriaUscite.count());
 }
 
 void BoardWindow::resetBridgeChanged(const QString& text)
@@ -47,16 +59,21 @@ void BoardWindow::resetBridgeChanged(const QString& text)
     if (text == ok)
         return;
     resetBoard(*this, StoriaUscite);
+    journal.keepNewest(0);
     CM_Azzera->setText(ok);
 }
 
 void BoardWindow::cancelNewest()
 {
+    if (!StoriaUscite.isEmpty())
+        journal.dropNewest();
     dropNewestSpin(*this, StoriaUscite);
 }
 
 void BoardWindow::cancelOldest()
 {
+    if (!StoriaUscite.isEmpty())
+        journal.dropOldest();
     dropOldestSpin(*this, StoriaUscite);
 }
 
@@ -91,6 +108,7 @@ void BoardWindow::invertKeypad()
     }
     for (int i = 1; i <= keypad::numberButtons; ++i)
         ColoriTastiera[i] = Command9[i]->backColor().rgb();
+    nameKeypad();
     EvidenziaTastiera(*this);
 }
 
@@ -112,6 +130,7 @@ void BoardWindow::recordSpin(const SpinRecord& record)
     DB2_gi->setText(record.type);
     DB2_me->setText(record.memory);
     if (Adodc2.record(DB2_nu->text(), DB2_gi->text(), DB2_me->text())) {
+        recordedNow = {Adodc2.lastId(), DB2_nu->text(), DB2_me->text()};
         shownRecordingFailure.clear();
         markRecordingSwitch({});
     } else {

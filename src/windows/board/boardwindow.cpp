@@ -61,11 +61,14 @@ BoardWindow::BoardWindow(Links& links) : links_(links)
     // The lower panel lies over the bottom of the upper one: the keypad shows whole.
     Frame2->raise();
 
+    buildTypedNumber();
+
     auto* viewerKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_U), this);
     connect(viewerKey, &QShortcut::activated, this,
             [this] { links_.show(Links::Window::Viewer); });
 
     startUp();
+    prepareKeyboard();
 }
 
 void BoardWindow::buildUpperPanel()
@@ -280,6 +283,7 @@ void BoardWindow::readHistorySize()
     // A smaller size drops the oldest spins at once: the box shows what is held.
     const int held = StoriaUscite.count();
     StoriaUscite.setSize(History::sizeFromText(Text3->text()));
+    journal.keepNewest(StoriaUscite.count());
     if (StoriaUscite.count() != held)
         showHistory(StoriaUscite);
 }

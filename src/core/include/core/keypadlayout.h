@@ -49,6 +49,10 @@ bool isRed(int number);
 // The plain colour of a number: green zero, red or black.
 Rgb numberColor(int number);
 
+// The spoken name of a number, with its colour in Italian: "17 nero",
+// "3 rosso", "0 verde" (the accessible name of its keypad button).
+QString numberName(int number);
+
 // Caption and back colour of button 1..36 in a layout.
 inline QString captionAt(Layout layout, int index)
 {

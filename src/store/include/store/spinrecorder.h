@@ -35,6 +35,18 @@ public:
     // lettura: l'uscita non è stata registrata."
     bool record(const QString& numero, const QString& tipo, const QString& memoria);
 
+    enum class Removal {
+        Deleted, // the row was deleted
+        Gone,    // no row has that id and those values any more: nothing deleted
+        Failed,  // nothing deleted; lastError() says why
+    };
+    // Deletes the row this recorder stored with the given id, only while it
+    // still holds the Numero and Memoria it was stored with (a row deleted
+    // in the viewer, or changed there, is left alone), in one statement.
+    // A file that is read-only now is not touched:
+    // "Il file dati.mdb è in sola lettura: la riga non è stata cancellata."
+    Removal remove(qint64 id, const QString& numero, const QString& memoria);
+
     qint64 lastId() const { return lastId_; }
     const QString& lastError() const { return error_; }
 

@@ -60,6 +60,10 @@ public:
     void close();
     bool isOpen() const { return open_; }
     bool isReadOnly() const { return readOnly_; }
+    // Read-only as open() would judge the file now: opened read-only, or its
+    // write permissions taken away since (a connection opened before keeps
+    // writing such a file, and an administrator may write any file).
+    bool isReadOnlyNow() const;
     QSqlDatabase database() const;
 
 private:

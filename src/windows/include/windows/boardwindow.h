@@ -5,6 +5,8 @@
 
 #include "core/history.h"
 #include "core/spinentry.h"
+#include "core/spinjournal.h"
+#include "core/typednumber.h"
 #include "store/spinrecorder.h"
 #include "ui/sharedwindow.h"
 #include "windows/links.h"
@@ -59,6 +61,12 @@ public:
     QColor noteColor() const;
     void setNoteColor(const QColor& color);
 
+    // The keys of the board (boardkeys.cpp), watched on the board and every
+    // control in it: digits, Enter, Escape and Backspace type a number,
+    // Ctrl+Z undoes the last spin; an editable note_0 with the focus keeps
+    // them as text.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -81,6 +89,9 @@ private Q_SLOTS:
     void invertKeypad();                          // Command14 "<>"
     void pollExchangeFile();                      // Timer2 tick
 
+    // Handlers of boardkeys.cpp.
+    void undoLastSpin(); // Ctrl+Z: "C. ULTIMO", and the row recorded for the spin deleted
+
 private:
     void buildUpperPanel();
     void buildLowerPanel();
@@ -89,6 +100,17 @@ private:
     void startUp();
     // Stores the back colours of keypad buttons 0..36 into ColoriTastiera.
     void saveKeypadColors();
+
+    // Keyboard play (boardkeys.cpp).
+    void buildTypedNumber(); // the label Digitato and its timer
+    // Accessible names ("17 nero" on the keypad, caption or tooltip on the
+    // other buttons) and the key watch on every control.
+    void prepareKeyboard();
+    void nameKeypad(); // again after every inversion
+    void showFocus(QWidget* control, Qt::FocusReason reason);
+    void typedKey(const TypedNumber::Step& step);
+    // After the spin entry: the journal follows the history.
+    void spinEntered();
 
     // BoardIO over the controls (boardhandlers.cpp).
     StringsSettings settings() override;
@@ -134,6 +156,18 @@ private:
     SpinRecorder Adodc2;
     // The recording failure last shown; empty once recording works again.
     QString shownRecordingFailure;
+    // The row recorded by the spin being entered (none: row 0).
+    JournalEntry recordedNow;
+    // One entry per spin of StoriaUscite: what undo may delete.
+    SpinJournal journal;
+    // The number being typed, shown in Digitato; a refusal shows in red
+    // until DigitatoTimer runs out or another key is typed.
+    TypedNumber typed;
+    QLabel* Digitato = nullptr;
+    QTimer* DigitatoTimer = nullptr;
+    // Drawn around the control with the keyboard focus, once Tab moved it.
+    QFrame* FocusFrame = nullptr;
+    bool keyboardFocus = false;
 
     // Containers.
     QFrame* Frame22 = nullptr;

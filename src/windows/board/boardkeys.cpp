@@ -1,0 +1,227 @@
+// Playing the main board from the keyboard: the typed number, the undo key,
+// the accessible names and the list of keys in the board's tooltip.
+
+#include "windows/boardwindow.h"
+
+#include "core/keypadlayout.h"
+#include "core/textrules.h"
+#include "ui/colorbutton.h"
+#include "ui/form.h"
+#include "ui/look.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QTimer>
+
+namespace zt {
+
+namespace {
+
+// How long a refused number stays on the board, unless another key comes first.
+constexpr int refusalMs = 1500;
+
+const QString keysHelp =
+    QStringLiteral("Tasti del tavolo:\n"
+                   "0-9: digita il numero uscito (una o due cifre, da 0 a 36)\n"
+                   "Invio (anche quello del tastierino): inserisce il numero digitato,\n"
+                   "    come un clic sul suo tasto\n"
+                   "Esc: cancella il numero digitato; Backspace: toglie l'ultima cifra\n"
+                   "Ctrl+Z: toglie l'ultima uscita dalla storia, come \"C. ULTIMO\",\n"
+                   "    e cancella la riga che questa sessione ha registrato per lei\n"
+                   "Ctrl+U: apre Visualizza Uscite\n"
+                   "Tab: passa al comando seguente; Spazio: preme il comando scelto\n"
+                   "Con il Lock spuntato, nel riquadro della proposta i tasti scrivono testo.");
+
+enum class BoardKey { None, Digit, Enter, Escape, Backspace, Undo };
+
+BoardKey boardKey(const QKeyEvent& key)
+{
+    const int k = key.key();
+    const Qt::KeyboardModifiers mods = key.modifiers() & ~Qt::KeypadModifier;
+    // Shift is part of a digit on some keyboard layouts.
+    const bool plain = (mods & ~Qt::ShiftModifier) == Qt::NoModifier;
+    if (plain && k >= Qt::Key_0 && k <= Qt::Key_9)
+        return BoardKey::Digit;
+    if (plain && (k == Qt::Key_Return || k == Qt::Key_Enter))
+        return BoardKey::Enter;
+    if (mods == Qt::NoModifier && k == Qt::Key_Escape)
+        return BoardKey::Escape;
+    if (mods == Qt::NoModifier && k == Qt::Key_Backspace)
+        return BoardKey::Backspace;
+    if (mods == Qt::ControlModifier && k == Qt::Key_Z)
+        return BoardKey::Undo;
+    return BoardKey::None;
+}
+
+void setLabelColors(QLabel* label, const QColor& text, const QColor& back)
+{
+    QPalette p = label->palette();
+    p.setColor(QPalette::WindowText, text);
+    p.setColor(QPalette::Window, back);
+    label->setPalette(p);
+}
+
+} // namespace
+
+void BoardWindow::buildTypedNumber()
+{
+    // In the free band of the title row, between the title and "Ultimo:".
+    Digitato =
+        placeLabel(Frame22, QStringLiteral("Digitato"), {4560, 45, 2460, 390}, {}, Qt::AlignCenter);
+    Digitato->setFont(msSansSerif(12, true));
+    Digitato->setAutoFillBackground(true);
+    Digitato->hide();
+    DigitatoTimer = new QTimer(this);
+    DigitatoTimer->setObjectName(QStringLiteral("DigitatoTimer"));
+    DigitatoTimer->setSingleShot(true);
+    DigitatoTimer->setInterval(refusalMs);
+    connect(DigitatoTimer, &QTimer::timeout, Digitato, &QWidget::hide);
+    setToolTip(keysHelp);
+
+    // The keyboard focus, drawn around the control that has it once the
+    // focus was moved with the keyboard (Tab), above everything else.
+    FocusFrame = new QFrame(this);
+    FocusFrame->setObjectName(QStringLiteral("FocusFrame"));
+    FocusFrame->setFrameStyle(QFrame::Box | QFrame::Plain);
+    FocusFrame->setLineWidth(3);
+    setForeColor(FocusFrame, QColor(0, 160, 255));
+    FocusFrame->setAttribute(Qt::WA_TransparentForMouseEvents);
+    FocusFrame->hide();
+}
+
+void BoardWindow::showFocus(QWidget* control, Qt::FocusReason reason)
+{
+    if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
+        reason == Qt::ShortcutFocusReason)
+        keyboardFocus = true;
+    else if (reason == Qt::MouseFocusReason)
+        keyboardFocus = false;
+    if (control == this || !keyboardFocus) {
+        FocusFrame->hide();
+        return;
+    }
+    FocusFrame->setGeometry(
+        QRect(control->mapTo(this, QPoint(0, 0)), control->size()).adjusted(-3, -3, 3, 3));
+    FocusFrame->raise();
+    FocusFrame->show();
+}
+
+void BoardWindow::prepareKeyboard()
+{
+    nameKeypad();
+    Combo1->setAccessibleName(QStringLiteral("Numero"));
+    Combo7->setAccessibleName(QStringLiteral("Tipo gioco"));
+    Text1->setAccessibleName(QStringLiteral("Storia"));
+    note_0->setAccessibleName(QStringLiteral("Proposta"));
+    // Every control watched for the board's keys; buttons named by their
+    // caption, or by their tooltip when they have none.
+    QList<QObject*> todo{this};
+    while (!todo.isEmpty()) {
+        QObject* o = todo.takeLast();
+        todo += o->children();
+        auto* w = qobject_cast<QWidget*>(o);
+        if (!w)
+            continue;
+        w->installEventFilter(this);
+        auto* button = qobject_cast<QAbstractButton*>(w);
+        if (button && button->accessibleName().isEmpty())
+            button->setAccessibleName(button->text().isEmpty() ? button->toolTip()
+                                                               : button->text());
+    }
+}
+
+void BoardWindow::nameKeypad()
+{
+    for (ColorButton* key : Command9)
+        key->setAccessibleName(keypad::numberName(int(leadingNumber(key->text()))));
+}
+
+bool BoardWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::FocusIn) {
+        showFocus(static_cast<QWidget*>(watched), static_cast<QFocusEvent*>(event)->reason());
+        return false;
+    }
+    // The keys are listed over the upper half of the board, never over the
+    // keypad, where the mouse rests between clicks.
+    if (event->type() == QEvent::ToolTip)
+        return watched == Frame2;
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const BoardKey what = boardKey(*key);
+    if (what == BoardKey::None)
+        return false;
+    // A proposal being written by the player takes its keys as text.
+    if (focusWidget() == note_0 && !note_0->isReadOnly())
+        return false;
+    if (key->isAutoRepeat()) // a key held down types, or undoes, once
+        return true;
+    switch (what) {
+    case BoardKey::Digit:
+        typedKey(typed.digit(key->key() - Qt::Key_0));
+        break;
+    case BoardKey::Enter:
+        typedKey(typed.enter());
+        break;
+    case BoardKey::Escape: // also takes a refusal off the board
+        typedKey(typed.escape());
+        DigitatoTimer->stop();
+        Digitato->hide();
+        break;
+    case BoardKey::Backspace:
+        typedKey(typed.backspace());
+        break;
+    case BoardKey::Undo:
+        undoLastSpin();
+        break;
+    case BoardKey::None:
+        break;
+    }
+    return true;
+}
+
+void BoardWindow::typedKey(const TypedNumber::Step& step)
+{
+    using Step = TypedNumber::Step;
+    if (step.kind == Step::Ignored)
+        return;
+    DigitatoTimer->stop();
+    if (step.kind == Step::Refused) {
+        Digitato->setText(step.refused + QStringLiteral(" errato"));
+        setLabelColors(Digitato, QColor(255, 0, 0), QColor(255, 255, 255));
+        Digitato->show();
+        DigitatoTimer->start();
+        return;
+    }
+    setLabelColors(Digitato, Qt::black, QColor(255, 255, 128));
+    Digitato->setText(QStringLiteral("Digitato: ") + typed.text());
+    Digitato->setVisible(!typed.text().isEmpty());
+    // The same click as the mouse's on the button that shows the number, so
+    // an inverted keypad is honoured.
+    if (step.kind == Step::Entered)
+        Command9[bridgeButton(*this, QString::number(step.number))]->click();
+}
+
+void BoardWindow::undoLastSpin()
+{
+    if (StoriaUscite.isEmpty())
+        return;
+    Q_ASSERT(journal.size() == StoriaUscite.count());
+    const JournalEntry entry = journal.isEmpty() ? JournalEntry{} : journal.newest();
+    if (entry.row != 0 &&
+        Adodc2.remove(entry.row, entry.number, entry.memory) == SpinRecorder::Removal::Failed) {
+        showWarning(
+            this, QStringLiteral("Annulla l'ultima uscita"),
+            Adodc2.lastError() +
+                QStringLiteral(" L'uscita %1 resta nella storia.").arg(StoriaUscite.newest()));
+        return;
+    }
+    cancelNewest(); // exactly "C. ULTIMO"
+}
+
+} // namespace zt
