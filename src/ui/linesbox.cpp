@@ -96,6 +96,7 @@ void LinesBox::setReadOnly(bool readOnly)
     }
     auto* editor = new QPlainTextEdit(this);
     editor->setObjectName(objectName() + QStringLiteral("_editor"));
+    editor->setAccessibleName(accessibleName());
     editor->setFrameShape(frameShape());
     editor->setFont(font());
     editor->setPalette(palette());
