@@ -6,9 +6,9 @@ namespace zt {
 
 namespace {
 
-// A frame is due this long after the last one: with the time it takes the
-// work to let events in again and to draw, frames come at least every 40 ms
-// (25 a second).
+// A frame is due this long after the start of the last one; with the time the
+// work takes to let events in again, frames come well within 40 ms of each
+// other (25 a second).
 constexpr qint64 framePeriodMs = 30;
 
 } // namespace
@@ -63,13 +63,13 @@ void FramePacing::processEvents(const std::function<void()>& beforeFrame)
     QCoreApplication::processEvents();
     if (!clock_.hasExpired(framePeriodMs))
         return;
+    clock_.restart(); // from the start of one frame to the start of the next
     beforeFrame();
     if (hold_)
         hold_(false);
     drawFrame();
     if (hold_)
         hold_(true);
-    clock_.restart();
 }
 
 void redrawShownWindows()

@@ -54,10 +54,8 @@ void LinesBox::setText(const QString& text)
         return;
     }
     text_ = text;
-    lines_ = -1;
+    lines_ = -1; // counted again when drawn
     verticalScrollBar()->setValue(0);
-    if (isVisible())
-        updateScrollRange();
     viewport()->update();
 }
 
@@ -186,8 +184,8 @@ void LinesBox::changeEvent(QEvent* event)
 
 void LinesBox::paintEvent(QPaintEvent* event)
 {
-    if (isVisible())
-        updateScrollRange(); // the text may have changed while hidden
+    if (lines_ < 0)
+        updateScrollRange(); // the text changed since it was last drawn
     QPainter p(viewport());
     p.setFont(font());
     p.setPen(palette().color(QPalette::Text));
