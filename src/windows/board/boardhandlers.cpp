@@ -184,6 +184,7 @@ void BoardWindow::recordSpin(const SpinRecord& record)
     if (Adodc2.record(DB2_nu->text(), DB2_gi->text(), DB2_me->text())) {
         shownRecordingFailure.clear();
         markRecordingSwitch({});
+        links_.dataChanged(DataChange::SpinRecorded);
     } else {
         reportRecordingFailure(Adodc2.lastError());
     }
