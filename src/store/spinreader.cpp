@@ -7,6 +7,8 @@
 #include <QSqlQuery>
 #include <QVariant>
 
+#include <algorithm>
+
 namespace zt {
 
 namespace {
@@ -54,47 +56,79 @@ ReadResult readSpins(SpinReading& reading, QString* problem, const std::atomic<b
             *problem = storeMessage(why, StoreAction::Read);
         return ReadResult::Failed;
     }
+    const auto failed = [&](const QSqlQuery& q) {
+        if (problem)
+            *problem = storeMessage(storeProblem(q.lastError()), StoreAction::Read);
+        return ReadResult::Failed;
+    };
     SpinReading added;
     added.lastId = reading.lastId;
     {
-        QSqlQuery q(connection.database());
+        const QSqlDatabase db = connection.database();
+        // The rows up to the last id now: those added meanwhile wait for the next reading.
+        QSqlQuery last(db);
+        if (!last.exec(QStringLiteral("SELECT max(id) FROM Uscite")) || !last.next())
+            return failed(last);
+        const qint64 lastId = last.value(0).toLongLong();
+        last.finish();
+        // Where each stretch ends.
+        QSqlQuery end(db);
+        end.setForwardOnly(true);
+        // One value a row, so that the usual row costs no text: a number in
+        // its recorded form (" 17") comes as number * 4 + type, anything else
+        // as the text "type|Numero".  The type as the viewer's filter compares it.
+        QSqlQuery q(db);
         q.setForwardOnly(true);
-        // The game type as the viewer's filter compares it.
-        if (!q.prepare(QStringLiteral("SELECT id, Numero, CASE WHEN Tipo = 1 THEN 1 WHEN Tipo = 2 "
-                                      "THEN 2 ELSE 0 END FROM Uscite WHERE id > ? ORDER BY id "
-                                      "LIMIT %1")
-                           .arg(kStretch))) {
-            if (problem)
-                *problem = storeMessage(storeProblem(q.lastError()), StoreAction::Read);
-            return ReadResult::Failed;
-        }
-        for (;;) {
-            q.addBindValue(added.lastId);
-            if (!q.exec()) {
-                if (problem)
-                    *problem = storeMessage(storeProblem(q.lastError()), StoreAction::Read);
-                return ReadResult::Failed;
-            }
-            int rows = 0;
-            while (q.next()) {
-                ++rows;
-                added.lastId = q.value(0).toLongLong();
-                // A number stored as a number reads as its text.
-                const int n = spinNumber(q.value(1).toString());
-                if (n < 0) {
-                    ++added.unreadable;
-                    continue;
-                }
-                added.spins.push_back({std::uint8_t(n), std::uint8_t(q.value(2).toInt())});
-            }
-            q.finish(); // the shared lock goes with the statement
-            if (rows < kStretch)
-                break;
+        const QString type =
+            QStringLiteral("(CASE WHEN Tipo = 1 THEN 1 WHEN Tipo = 2 THEN 2 ELSE 0 END)");
+        if (!end.prepare(QStringLiteral("SELECT id FROM Uscite WHERE id > ? ORDER BY id LIMIT 1 "
+                                        "OFFSET %1")
+                             .arg(kStretch - 1)))
+            return failed(end);
+        if (!q.prepare(QStringLiteral("SELECT CASE WHEN Numero GLOB ' [0-9]' OR Numero GLOB "
+                                      "' [0-9][0-9]' THEN CAST(Numero AS INTEGER) * 4 + %1 ELSE %1 "
+                                      "|| '|' || ifnull(Numero, '') END FROM Uscite WHERE id > ? "
+                                      "AND id <= ? ORDER BY id")
+                           .arg(type)))
+            return failed(q);
+        while (added.lastId < lastId) {
             if (cancel && cancel->load())
                 return ReadResult::Cancelled;
+            end.addBindValue(added.lastId);
+            if (!end.exec())
+                return failed(end);
+            const qint64 to = end.next() ? std::min(end.value(0).toLongLong(), lastId) : lastId;
+            end.finish();
+            q.addBindValue(added.lastId);
+            q.addBindValue(to);
+            if (!q.exec())
+                return failed(q);
+            while (q.next()) {
+                const QVariant value = q.value(0);
+                int number;
+                int gameType;
+                if (value.typeId() == QMetaType::QString) {
+                    const QString text = value.toString();
+                    gameType = text.front().unicode() - u'0';
+                    number = spinNumber(QStringView(text).sliced(2));
+                } else {
+                    const qint64 code = value.toLongLong();
+                    gameType = int(code & 3);
+                    number = code >= 0 && code >> 2 <= 36 ? int(code >> 2) : -1;
+                }
+                if (number < 0)
+                    ++added.unreadable;
+                else
+                    added.spins.push_back({std::uint8_t(number), std::uint8_t(gameType)});
+            }
+            q.finish(); // the shared lock goes with the statement
+            added.lastId = to;
         }
     }
-    reading.spins.insert(reading.spins.end(), added.spins.begin(), added.spins.end());
+    if (reading.spins.empty())
+        reading.spins = std::move(added.spins);
+    else
+        reading.spins.insert(reading.spins.end(), added.spins.begin(), added.spins.end());
     reading.lastId = added.lastId;
     reading.unreadable += added.unreadable;
     return ReadResult::Read;
