@@ -6,6 +6,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 
+#include <atomic>
 #include <limits>
 
 namespace zt {
@@ -63,6 +64,11 @@ QString readOnlyProblem()
     return QStringLiteral("Il file %1 è in sola lettura").arg(kFile);
 }
 
+QString missingProblem()
+{
+    return QStringLiteral("Il file %1 non c'è").arg(kFile);
+}
+
 QString storeProblem(const QSqlError& error)
 {
     const int code = error.nativeErrorCode().toInt();
@@ -111,7 +117,8 @@ QString insertProblem(const QSqlError& error, const QSqlDatabase& db)
 
 StoreConnection::StoreConnection()
 {
-    static int serial = 0;
+    // Connections are also opened on worker threads.
+    static std::atomic<int> serial = 0;
     name_ = QStringLiteral("zt-store-%1").arg(++serial);
 }
 
@@ -160,7 +167,9 @@ bool StoreConnection::open(QString* problem)
     const QString path = QDir::current().absoluteFilePath(kFile);
     const QFileInfo info(path);
     const bool existed = info.exists();
-    readOnly_ = existed && info.isFile() && !writable(info);
+    if (readerOnly_ && !existed)
+        return fail(missingProblem(), problem);
+    readOnly_ = readerOnly_ || (existed && info.isFile() && !writable(info));
 
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name_);
     db.setDatabaseName(path);

@@ -20,6 +20,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QTableView>
 
 #include <limits>
@@ -106,6 +107,10 @@ void ViewerWindow::buildTopStrip()
     DataGrid1->setModel(grid_);
     grid_->trackSelection(DataGrid1->selectionModel());
     connect(DataGrid1, &QTableView::clicked, this, &ViewerWindow::gridClicked);
+    auto* statisticsKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_T), this);
+    connect(statisticsKey, &QShortcut::activated, this,
+            [this] { links_.show(Links::Window::Statistics); });
+
     // The window opens with the keyboard on the list, where keys edit nothing
     // (the repeat of the Ctrl+U that opened it included).
     DataGrid1->setFocus();

@@ -39,6 +39,9 @@ QString insertProblem(const QSqlError& error, const QSqlDatabase& db);
 // "Il file dati.mdb è in sola lettura"
 QString readOnlyProblem();
 
+// "Il file dati.mdb non c'è"
+QString missingProblem();
+
 // One connection of its own (unique name) to dati.mdb in the working
 // directory at the time of open().  Queries made on database() must be gone
 // before close() or the destructor.
@@ -57,6 +60,10 @@ public:
     // A file without any write permission is opened read-only, even by an
     // administrator.
     bool open(QString* problem);
+    // For readers that never write: open() then leaves a missing file
+    // missing (its problem: "Il file dati.mdb non c'è") and opens an existing
+    // one read-only.  Set before open().
+    void setReadOnly(bool readOnly) { readerOnly_ = readOnly; }
     void close();
     bool isOpen() const { return open_; }
     bool isReadOnly() const { return readOnly_; }
@@ -72,6 +79,7 @@ private:
     QString name_;
     bool open_ = false;
     bool readOnly_ = false;
+    bool readerOnly_ = false;
 };
 
 } // namespace zt

@@ -47,6 +47,7 @@ private:
     void addVerified() override;
     void addCancelledBeforeHit() override;
     void addCancelledAfterHit() override;
+    void followedString(const StringOutcome& outcome) override;
 
     // Handlers of the controls (viewerhandlers.cpp).
     void azzera();                             // Command5 "Azzera"
