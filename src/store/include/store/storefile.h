@@ -29,15 +29,17 @@ enum class StoreAction { Open, Record, Delete, Update, Read };
 // a plain full stop for Open.
 QString storeMessage(const QString& problem, StoreAction action);
 
-// The problem sentence for an error reported by the database driver.
-QString storeProblem(const QSqlError& error);
+// The problem sentence for an error reported by the database driver.  The
+// sentences name the file at path (by its name), dati.mdb in the working
+// directory when path is empty.
+QString storeProblem(const QSqlError& error, const QString& path = {});
 
 // storeProblem() for a failure to add a row to Uscite through db: tells a
 // table whose ids are used up, which the engine reports as a full disk.
 QString insertProblem(const QSqlError& error, const QSqlDatabase& db);
 
 // "Il file dati.mdb è in sola lettura"
-QString readOnlyProblem();
+QString readOnlyProblem(const QString& path = {});
 
 // One connection of its own (unique name) to dati.mdb in the working
 // directory at the time of open().  Queries made on database() must be gone
@@ -58,6 +60,10 @@ public:
     // administrator.
     bool open(QString* problem);
     void close();
+    // The file open() opens: dati.mdb in the working directory at the time of
+    // open(), unless another file was set (taken effect at the next open()).
+    void setFilePath(const QString& path) { path_ = path; }
+    QString filePath() const;
     bool isOpen() const { return open_; }
     bool isReadOnly() const { return readOnly_; }
     QSqlDatabase database() const;
@@ -66,6 +72,7 @@ private:
     bool fail(const QString& text, QString* problem);
 
     QString name_;
+    QString path_;
     bool open_ = false;
     bool readOnly_ = false;
 };
