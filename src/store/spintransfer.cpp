@@ -12,8 +12,6 @@ namespace zt {
 
 namespace {
 
-constexpr qint64 kProgressRows = 16384;
-
 const char* const kColumns[kSpinCsvColumns] = {"id",   "Numero",  "Memoria", "Tipo",
                                                "Cima", "Memcima", "Note"};
 
@@ -52,10 +50,6 @@ bool SpinTransfer::exportRows(const QString& command, QByteArray* csv)
     {
         QSqlQuery q(conn_.database());
         q.setForwardOnly(true);
-        qint64 total = 0;
-        if (progress_ && q.exec(QStringLiteral("SELECT count(*) FROM (%1)").arg(command)) &&
-            q.next())
-            total = q.value(0).toLongLong();
         if (!q.exec(command))
             return fail(storeMessage(storeProblem(q.lastError(), path), StoreAction::Read), true);
         const QSqlRecord record = q.record();
@@ -69,8 +63,7 @@ bool SpinTransfer::exportRows(const QString& command, QByteArray* csv)
             for (int c = 0; c < kSpinCsvColumns; ++c)
                 values[c] = index[c] < 0 ? QVariant() : q.value(index[c]);
             appendSpinCsvRow(text, values);
-            if (++rows % kProgressRows == 0 && progress_)
-                progress_(rows, total);
+            ++rows;
         }
         if (q.lastError().isValid())
             return fail(storeMessage(storeProblem(q.lastError(), path), StoreAction::Read), false);
@@ -124,8 +117,8 @@ bool SpinTransfer::importRows(SpinCsvReader& reader)
                 insert.bindValue(5, row.note);
                 if (!insert.exec())
                     problem = insertProblem(insert.lastError(), db);
-                else if (++rows_ % kProgressRows == 0 && progress_)
-                    progress_(rows_, reader.rowCount());
+                else
+                    ++rows_;
             }
             insert.finish();
             if (problem.isEmpty() && !reader.error().isEmpty())

@@ -152,14 +152,8 @@ private Q_SLOTS:
         for (int i = 0; i < 200000; ++i)
             list += QByteArray::number(i % 37) + '\n';
         zt::SpinTransfer in;
-        qint64 progressed = 0;
-        in.setProgress([&](qint64 done, qint64 total) {
-            QCOMPARE(total, 200000);
-            progressed = done;
-        });
         QVERIFY(!import(list, in));
         QVERIFY2(in.error().contains(u"stop") && !in.fileRefused(), qPrintable(in.error()));
-        QVERIFY(progressed > 100000);
         QCOMPARE(in.rows(), 0);
         QCOMPARE(fileBytes(), before);
         QVERIFY(!QFile::exists(u"dati.mdb-journal"_qs));

@@ -7,8 +7,6 @@
 #include <QByteArray>
 #include <QString>
 
-#include <functional>
-
 namespace zt {
 
 class SpinCsvReader;
@@ -19,13 +17,6 @@ public:
     explicit SpinTransfer(const QString& path = {});
     SpinTransfer(const SpinTransfer&) = delete;
     SpinTransfer& operator=(const SpinTransfer&) = delete;
-
-    // Called every few thousand rows of a long transfer with the rows done
-    // and the rows in all.
-    void setProgress(std::function<void(qint64 done, qint64 total)> progress)
-    {
-        progress_ = std::move(progress);
-    }
 
     // The rows of the command (one of storecommands.h) as CSV, in its order,
     // header first.  The file is only read; a missing one is not created.
@@ -51,7 +42,6 @@ private:
     bool fail(const QString& message, bool refused);
 
     StoreConnection conn_;
-    std::function<void(qint64, qint64)> progress_;
     qint64 rows_ = 0;
     QString error_;
     bool refused_ = false;
