@@ -8,12 +8,28 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 
+#include <utility>
+#include <vector>
+
 namespace zt {
 
 namespace {
 
 const char* const kColumns[kSpinCsvColumns] = {"id",   "Numero",  "Memoria", "Tipo",
                                                "Cima", "Memcima", "Note"};
+
+constexpr int kBatchRows = 100;
+constexpr int kInsertColumns = 6; // every column but id
+
+// The statement that adds `rows` rows.
+QString insertStatement(int rows)
+{
+    QString sql = QStringLiteral("INSERT INTO Uscite (Numero, Memoria, Tipo, Cima, Memcima, Note) "
+                                 "VALUES (?, ?, ?, ?, ?, ?)");
+    for (int r = 1; r < rows; ++r)
+        sql += QStringLiteral(", (?, ?, ?, ?, ?, ?)");
+    return sql;
+}
 
 QString importMessage(const QString& problem)
 {
@@ -103,24 +119,41 @@ bool SpinTransfer::importRows(SpinCsvReader& reader)
             problem = storeProblem(transaction.lastError(), path);
             busy = true;
         } else {
-            QSqlQuery insert(db);
-            insert.prepare(QStringLiteral("INSERT INTO Uscite (Numero, Memoria, Tipo, Cima, "
-                                          "Memcima, Note) VALUES (?, ?, ?, ?, ?, ?)"));
-            reader.rewind();
-            SpinCsvRow row;
-            while (problem.isEmpty() && reader.next(row)) {
-                insert.bindValue(0, row.numero);
-                insert.bindValue(1, row.memoria);
-                insert.bindValue(2, row.tipo ? QVariant(qlonglong(row.tipo)) : QVariant());
-                insert.bindValue(3, row.cima);
-                insert.bindValue(4, row.memcima);
-                insert.bindValue(5, row.note);
-                if (!insert.exec())
+            // Rows go in by the hundred: one statement per row would cost
+            // more than the rows themselves.
+            QSqlQuery batch(db);
+            QSqlQuery single(db);
+            batch.prepare(insertStatement(kBatchRows));
+            single.prepare(insertStatement(1));
+            std::vector<SpinCsvRow> pending(kBatchRows);
+            int held = 0;
+            const auto store = [&](QSqlQuery& insert, int from, int count) {
+                for (int r = 0; r < count; ++r) {
+                    const SpinCsvRow& row = pending[size_t(from + r)];
+                    const int at = r * kInsertColumns;
+                    insert.bindValue(at, row.numero);
+                    insert.bindValue(at + 1, row.memoria);
+                    insert.bindValue(at + 2, row.tipo ? QVariant(qlonglong(row.tipo)) : QVariant());
+                    insert.bindValue(at + 3, row.cima);
+                    insert.bindValue(at + 4, row.memcima);
+                    insert.bindValue(at + 5, row.note);
+                }
+                if (!insert.exec()) {
                     problem = insertProblem(insert.lastError(), db);
-                else
-                    ++rows_;
+                    return false;
+                }
+                rows_ += count;
+                return true;
+            };
+            reader.rewind();
+            while (reader.next(pending[size_t(held)])) {
+                if (++held == kBatchRows && !store(batch, 0, std::exchange(held, 0)))
+                    break;
             }
-            insert.finish();
+            for (int r = 0; r < held && problem.isEmpty(); ++r)
+                store(single, r, 1);
+            batch.finish();
+            single.finish();
             if (problem.isEmpty() && !reader.error().isEmpty())
                 problem = reader.error();
             if (problem.isEmpty() && !transaction.exec(QStringLiteral("COMMIT")))
