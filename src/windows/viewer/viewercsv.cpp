@@ -15,6 +15,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QGuiApplication>
+#include <QMessageBox>
 #include <QShortcut>
 
 namespace zt {
@@ -31,6 +32,15 @@ public:
     BusyCursor(const BusyCursor&) = delete;
     BusyCursor& operator=(const BusyCursor&) = delete;
 };
+
+// A transfer done: the rows written, without a warning's sign.
+void showDone(QWidget* parent, const QString& text)
+{
+    auto* box = new QMessageBox(QMessageBox::Information, parent->windowTitle(), text,
+                                QMessageBox::Ok, parent);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+}
 
 QString countText(qint64 rows, const char* one, const char* many)
 {
@@ -55,6 +65,13 @@ QFileDialog* ViewerWindow::csvDialog(const QString& title, bool save)
                                                          "Tutti i file (*)"));
     dialog->setObjectName(QStringLiteral("csvDialog"));
     dialog->setAttribute(Qt::WA_DeleteOnClose);
+    // Where the platform gives no dialog of its own, Qt's speaks Italian too.
+    dialog->setLabelText(QFileDialog::LookIn, QStringLiteral("Cartella:"));
+    dialog->setLabelText(QFileDialog::FileName, QStringLiteral("Nome del file:"));
+    dialog->setLabelText(QFileDialog::FileType, QStringLiteral("Tipo di file:"));
+    dialog->setLabelText(QFileDialog::Accept,
+                         save ? QStringLiteral("Salva") : QStringLiteral("Apri"));
+    dialog->setLabelText(QFileDialog::Reject, QStringLiteral("Annulla"));
     if (save) {
         dialog->setAcceptMode(QFileDialog::AcceptSave);
         dialog->setDefaultSuffix(QStringLiteral("csv"));
@@ -91,9 +108,9 @@ void ViewerWindow::esportaCsvIn(const QString& path)
     else if (!saveFileWhole(path, csv, &error))
         showMessage(this, error);
     else
-        showMessage(this, countText(transfer.rows(), "%1 uscita esportata in %2.",
-                                    "%1 uscite esportate in %2.")
-                              .arg(QDir::toNativeSeparators(path)));
+        showDone(this, countText(transfer.rows(), "%1 uscita esportata in %2.",
+                                 "%1 uscite esportate in %2.")
+                           .arg(QDir::toNativeSeparators(path)));
 }
 
 void ViewerWindow::importaCsvDa(const QString& path)
@@ -123,12 +140,13 @@ void ViewerWindow::importaCsvDa(const QString& path)
         showMessage(this, transfer.error());
         return;
     }
-    QString message =
+    const QString message =
         countText(transfer.rows(), "%1 uscita importata da %2.", "%1 uscite importate da %2.")
             .arg(name);
     if (!source_->requery())
-        message += u' ' + source_->lastError();
-    showMessage(this, message);
+        showMessage(this, message + u' ' + source_->lastError());
+    else
+        showDone(this, message);
 }
 
 } // namespace zt
