@@ -31,6 +31,62 @@ QString insertStatement(int rows)
     return sql;
 }
 
+// True when binding b where a is bound changes nothing: NULL, '' and 1 are
+// three values.
+bool sameBinding(const QVariant& a, const QVariant& b)
+{
+    if (a.metaType() != b.metaType())
+        return false;
+    if (a.typeId() == QMetaType::QString) {
+        const auto& x = *static_cast<const QString*>(a.constData());
+        const auto& y = *static_cast<const QString*>(b.constData());
+        return x.isNull() == y.isNull() && x == y;
+    }
+    return a == b;
+}
+
+// The statement that adds `rows` rows, prepared once.  A bound value stays
+// from one run to the next, and binding costs more than comparing: only the
+// values that differ from the last run's are bound again.
+class RowInserter {
+public:
+    RowInserter(const QSqlDatabase& db, int rows)
+        : query_(db), bound_(size_t(rows * kInsertColumns), QVariant(false))
+    {
+        query_.prepare(insertStatement(rows));
+    }
+    ~RowInserter() { query_.finish(); }
+
+    bool run(const SpinCsvRow* rows)
+    {
+        for (size_t r = 0; r < bound_.size() / kInsertColumns; ++r) {
+            const SpinCsvRow& row = rows[r];
+            const int at = int(r) * kInsertColumns;
+            bind(at, row.numero);
+            bind(at + 1, row.memoria);
+            bind(at + 2, row.tipo ? QVariant(qlonglong(row.tipo)) : QVariant());
+            bind(at + 3, row.cima);
+            bind(at + 4, row.memcima);
+            bind(at + 5, row.note);
+        }
+        return query_.exec();
+    }
+    QSqlError lastError() const { return query_.lastError(); }
+
+private:
+    void bind(int at, const QVariant& value)
+    {
+        QVariant& last = bound_[size_t(at)];
+        if (sameBinding(last, value))
+            return;
+        query_.bindValue(at, value);
+        last = value;
+    }
+
+    QSqlQuery query_;
+    std::vector<QVariant> bound_;
+};
+
 QString importMessage(const QString& problem)
 {
     return problem + QStringLiteral(": nessuna uscita è stata importata.");
@@ -119,41 +175,30 @@ bool SpinTransfer::importRows(SpinCsvReader& reader)
             problem = storeProblem(transaction.lastError(), path);
             busy = true;
         } else {
-            // Rows go in by the hundred: one statement per row would cost
-            // more than the rows themselves.
-            QSqlQuery batch(db);
-            QSqlQuery single(db);
-            batch.prepare(insertStatement(kBatchRows));
-            single.prepare(insertStatement(1));
-            std::vector<SpinCsvRow> pending(kBatchRows);
-            int held = 0;
-            const auto store = [&](QSqlQuery& insert, int from, int count) {
-                for (int r = 0; r < count; ++r) {
-                    const SpinCsvRow& row = pending[size_t(from + r)];
-                    const int at = r * kInsertColumns;
-                    insert.bindValue(at, row.numero);
-                    insert.bindValue(at + 1, row.memoria);
-                    insert.bindValue(at + 2, row.tipo ? QVariant(qlonglong(row.tipo)) : QVariant());
-                    insert.bindValue(at + 3, row.cima);
-                    insert.bindValue(at + 4, row.memcima);
-                    insert.bindValue(at + 5, row.note);
+            {
+                // Rows go in by the hundred: one statement per row would cost
+                // more than the rows themselves.
+                RowInserter batch(db, kBatchRows);
+                RowInserter single(db, 1);
+                std::vector<SpinCsvRow> pending(kBatchRows);
+                const auto store = [&](RowInserter& insert, const SpinCsvRow* rows, int count) {
+                    if (!insert.run(rows)) {
+                        problem = insertProblem(insert.lastError(), db);
+                        return false;
+                    }
+                    rows_ += count;
+                    return true;
+                };
+                reader.rewind();
+                int held = 0;
+                while (reader.next(pending[size_t(held)])) {
+                    if (++held == kBatchRows &&
+                        !store(batch, pending.data(), std::exchange(held, 0)))
+                        break;
                 }
-                if (!insert.exec()) {
-                    problem = insertProblem(insert.lastError(), db);
-                    return false;
-                }
-                rows_ += count;
-                return true;
-            };
-            reader.rewind();
-            while (reader.next(pending[size_t(held)])) {
-                if (++held == kBatchRows && !store(batch, 0, std::exchange(held, 0)))
-                    break;
+                for (int r = 0; r < held && problem.isEmpty(); ++r)
+                    store(single, &pending[size_t(r)], 1);
             }
-            for (int r = 0; r < held && problem.isEmpty(); ++r)
-                store(single, r, 1);
-            batch.finish();
-            single.finish();
             if (problem.isEmpty() && !reader.error().isEmpty())
                 problem = reader.error();
             if (problem.isEmpty() && !transaction.exec(QStringLiteral("COMMIT")))
