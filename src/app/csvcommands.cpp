@@ -146,6 +146,9 @@ int runExport(const QStringList& arguments)
             QStringLiteral("Argomento inatteso: %1.").arg(o.parser.positionalArguments().first()));
 
     SpinTransfer transfer(o.dbPath());
+    if (o.parser.isSet(o.out) && transfer.isDatabase(o.parser.value(o.out)))
+        return usageError(kExportUsage, QStringLiteral("--out non può essere il database %1.")
+                                            .arg(Options::shown(o.parser.value(o.out))));
     QByteArray csv;
     const QString command = viewerTypeCommand(o.type == 1 ? u"Live" : o.type == 2 ? u"Spin" : u"");
     if (!transfer.exportRows(command, &csv))

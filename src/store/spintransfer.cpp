@@ -99,6 +99,12 @@ SpinTransfer::SpinTransfer(const QString& path)
     conn_.setFilePath(path);
 }
 
+bool SpinTransfer::isDatabase(const QString& path) const
+{
+    const QString file = QFileInfo(path).canonicalFilePath();
+    return !file.isEmpty() && file == QFileInfo(conn_.filePath()).canonicalFilePath();
+}
+
 bool SpinTransfer::fail(const QString& message, bool refused)
 {
     conn_.close();

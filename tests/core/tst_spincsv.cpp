@@ -23,43 +23,18 @@ QString read(const QByteArray& bytes, int listTipo = 0)
 class SpinCsvTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void writtenRowsReadBackExactly()
+    // The bytes written (reading them back is in the store's round trip).
+    void writesRfc4180()
     {
         using V = QVariant;
-        const QVariant rows[][zt::kSpinCsvColumns] = {
-            {V(1), V(" 5"), V(" 1"), V(1), V(), V(), V()},
-            {V(2), V(" 0"), V(" 37"), V(), V(""), V("a,b"),
-             V("detto \"basta\", poi\r\nriga\nfine\r")},
-            {V(3), V("36"), V("2"), V(2), V(" x "), V("\""), V("Ünïcödé 日本語 🎲 ελληνικά")}};
         QString text;
         zt::appendSpinCsvHeader(text);
-        for (const auto& row : rows)
-            zt::appendSpinCsvRow(text, row);
-        QCOMPARE(text.section(u'\n', 0, 1),
-                 QStringLiteral("id,Numero,Memoria,Tipo,Cima,Memcima,Note\r\n1, 5, 1,1,,,\r"));
-        QVERIFY(text.contains(u",\"\",\"a,b\",\"detto \"\"basta\"\", poi\r\nriga\nfine\r\"\r\n"));
-
-        zt::SpinCsvReader reader(text.toUtf8());
-        QVERIFY2(reader.check(), qPrintable(reader.error()));
-        QCOMPARE(reader.format(), zt::SpinCsvReader::Format::Table);
-        QCOMPARE(reader.rowCount(), 3);
-        zt::SpinCsvRow got;
-        for (const auto& row : rows) {
-            QVERIFY(reader.next(got));
-            const QVariant back[] = {row[0],
-                                     V(got.numero),
-                                     V(got.memoria),
-                                     got.tipo ? V(got.tipo) : V(),
-                                     got.cima.isNull() ? V() : V(got.cima),
-                                     got.memcima.isNull() ? V() : V(got.memcima),
-                                     got.note.isNull() ? V() : V(got.note)};
-            for (int c = 1; c < zt::kSpinCsvColumns; ++c) {
-                QCOMPARE(back[c].isNull(), row[c].isNull());
-                QCOMPARE(back[c].toString(), row[c].toString());
-            }
-        }
-        QVERIFY(!reader.next(got));
-        QVERIFY(reader.error().isEmpty());
+        zt::appendSpinCsvRow(text, {V(1), V(" 5"), V(" 1"), V(1), V(), V(), V()});
+        zt::appendSpinCsvRow(
+            text, {V(2), V("0"), V(" 37"), V(), V(""), V("a,b"), V("detto \"basta\"\r\nè 🎲\n")});
+        QCOMPARE(text,
+                 QStringLiteral("id,Numero,Memoria,Tipo,Cima,Memcima,Note\r\n1, 5, 1,1,,,\r\n"
+                                "2,0, 37,,\"\",\"a,b\",\"detto \"\"basta\"\"\r\nè 🎲\n\"\r\n"));
     }
 
     void readsBothFormats_data()
@@ -111,24 +86,12 @@ private Q_SLOTS:
         const QByteArray h = QByteArray(zt::kSpinCsvHeader) + "\r\n";
         QTest::newRow("list number")
             << QByteArray("5\n\n40\n") << "riga 3: «40» non è un numero da 0 a 36";
-        QTest::newRow("list word")
-            << QByteArray("5 17 trentadue") << "riga 1: «trentadue» non è un numero da 0 a 36";
-        QTest::newRow("list negative")
-            << QByteArray("5,\n-1") << "riga 2: «-1» non è un numero da 0 a 36";
         QTest::newRow("list two commas")
             << QByteArray("5,\n17,,32") << "riga 2: manca un numero prima di una virgola";
-        QTest::newRow("list comma first")
-            << QByteArray("5\n, 17") << "riga 2: manca un numero prima di una virgola";
         QTest::newRow("numero") << h + "1, 5, 1,,,,\n2, 37, 2,,,,"
                                 << "riga 3: Numero « 37» non è un numero da 0 a 36";
-        QTest::newRow("numero empty") << h + "1, ,1,,,,"
-                                      << "riga 2: Numero è vuoto";
         QTest::newRow("memoria zero") << h + "1,5,0,,,,"
                                       << "riga 2: Memoria «0» non è un numero intero positivo";
-        QTest::newRow("memoria text") << h + "1,5,1.5,,,,"
-                                      << "riga 2: Memoria «1.5» non è un numero intero positivo";
-        QTest::newRow("memoria empty") << h + "1,5,,,,,"
-                                       << "riga 2: Memoria è vuota";
         QTest::newRow("tipo") << h + "1,5,1,3,,,"
                               << "riga 2: Tipo «3» non è 1, 2 o vuoto";
         QTest::newRow("fields") << h + "1,5,1,1,,\n"

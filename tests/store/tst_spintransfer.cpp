@@ -81,65 +81,6 @@ private Q_SLOTS:
         QCOMPARE(rows(dir_->file("copia.mdb")), original + original);
     }
 
-    void aListAppendsWithIdsOfTheStore()
-    {
-        {
-            zt::SpinRecorder board;
-            QVERIFY(board.record(" 1", "", " 1"));
-            QVERIFY(board.record(" 2", "", " 2"));
-        }
-        sql("DELETE FROM Uscite WHERE id = 2");
-        zt::SpinTransfer in;
-        QVERIFY2(import("5 17\n32,", in, 2), qPrintable(in.error()));
-        QCOMPARE(sql("SELECT id FROM Uscite ORDER BY id"), QVariantList({1, 3, 4, 5}));
-        QCOMPARE(rows().mid(1),
-                 QStringList({"' 5'|' 1'|2|NULL|NULL|NULL", "' 17'|' 2'|2|NULL|NULL|NULL",
-                              "' 32'|' 3'|2|NULL|NULL|NULL"}));
-    }
-
-    void unusableFilesAreRefusedUntouched_data()
-    {
-        QTest::addColumn<QByteArray>("setup");
-        QTest::addColumn<QString>("problem");
-        QTest::newRow("not a database")
-            << QByteArray("not a database\n") << "Il file dati.mdb non è un database valido";
-        QTest::newRow("no table") << QByteArray("CREATE TABLE Altro (id INTEGER PRIMARY KEY)")
-                                  << "Nel file dati.mdb manca la tabella Uscite";
-        QTest::newRow("read-only")
-            << QByteArray("read-only") << "Il file dati.mdb è in sola lettura";
-    }
-
-    void unusableFilesAreRefusedUntouched()
-    {
-        QFETCH(QByteArray, setup);
-        QFETCH(QString, problem);
-        if (setup.startsWith("CREATE")) {
-            sql(QString::fromLatin1(setup));
-        } else if (setup == "read-only") {
-            zt::SpinRecorder().record(" 5", "", " 1");
-            QFile::setPermissions(u"dati.mdb"_qs, QFile::ReadOwner | QFile::ReadGroup);
-        } else {
-            zt::test::writeFile(u"dati.mdb"_qs, setup);
-        }
-        const QByteArray before = fileBytes();
-        zt::SpinTransfer in;
-        QVERIFY(!import("5", in));
-        QCOMPARE(in.error(), problem + ": nessuna uscita è stata importata.");
-        QVERIFY(in.fileRefused());
-        QCOMPARE(fileBytes(), before);
-        QByteArray csv;
-        QCOMPARE(zt::SpinTransfer().exportRows(zt::viewerCommand(), &csv), setup == "read-only");
-    }
-
-    void exportNeverCreatesTheFile()
-    {
-        zt::SpinTransfer out;
-        QByteArray csv = "old";
-        QVERIFY(!out.exportRows(zt::viewerCommand(), &csv));
-        QCOMPARE(out.error(), QStringLiteral("Il file dati.mdb non esiste."));
-        QVERIFY(out.fileRefused() && csv == "old" && !QFile::exists(u"dati.mdb"_qs));
-    }
-
     void aFailureMidwayStoresNothing()
     {
         // More rows than the engine's page cache holds, so that the file

@@ -21,8 +21,7 @@ namespace {
 
 struct Run {
     int code = -1;
-    QString out;
-    QString err;
+    QString out, err;
 };
 
 // The program run as a command in the working directory.
@@ -32,12 +31,9 @@ Run run(const QStringList& arguments, const QByteArray& input = {})
     p.start(QStringLiteral(ZT_PROGRAM_PATH), arguments);
     p.write(input);
     p.closeWriteChannel();
-    Run r;
-    if (p.waitForFinished(30000) && p.exitStatus() == QProcess::NormalExit)
-        r.code = p.exitCode();
-    r.out = QString::fromUtf8(p.readAllStandardOutput());
-    r.err = QString::fromUtf8(p.readAllStandardError());
-    return r;
+    const bool ended = p.waitForFinished(30000) && p.exitStatus() == QProcess::NormalExit;
+    return {ended ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardOutput()),
+            QString::fromUtf8(p.readAllStandardError())};
 }
 
 void recordThree()
@@ -117,28 +113,24 @@ private Q_SLOTS:
         QTest::newRow("number") << QStringList{"import", "f.txt"} << QByteArray("5\n17 37\n") << 1
                                 << "File f.txt, riga 2: «37» non è un numero da 0 a 36: nessuna "
                                    "uscita è stata importata.";
-        QTest::newRow("tipo") << QStringList{"import", "f.csv"} << h + "1, 5, 1,,,,\r\n2, 5, 2,3,,,"
-                              << 1
-                              << "File f.csv, riga 3: Tipo «3» non è 1, 2 o vuoto: nessuna uscita "
-                                 "è stata importata.";
         QTest::newRow("quotes") << QStringList{"import", "f.csv"} << h + "1, 5, 1,,,,\"nota" << 1
                                 << "File f.csv, riga 2: virgolette aperte e mai chiuse: nessuna "
                                    "uscita è stata importata.";
-        QTest::newRow("missing file") << QStringList{"import", "nessuno.txt"} << QByteArray() << 1
-                                      << "Impossibile leggere il file nessuno.txt: non esiste.";
         QTest::newRow("unknown option") << QStringList{"export", "--formato", "x"} << QByteArray()
                                         << 2 << "Opzione sconosciuta: formato.";
-        QTest::newRow("type") << QStringList{"export", "--tipo", "Roulette"} << QByteArray() << 2
-                              << "--tipo vale Live o Spin, non «Roulette».";
-        QTest::newRow("no file") << QStringList{"import"} << QByteArray() << 2
-                                 << "Manca il file da importare.";
         QTest::newRow("type of a table")
             << QStringList{"import", "f.csv", "--tipo", "Live"} << h + "1, 5, 1,,,," << 2
             << "--tipo vale solo per un elenco di numeri: il file "
                "f.csv ha la colonna Tipo.";
+        QTest::newRow("read-only dati.mdb")
+            << QStringList{"import", "f.txt"} << QByteArray("5") << 3
+            << "Il file dati.mdb è in sola lettura: nessuna uscita è stata importata.";
         QTest::newRow("unusable dati.mdb") << QStringList{"import", "f.txt"} << QByteArray("5") << 3
                                            << "Il file dati.mdb non è un database valido: nessuna "
                                               "uscita è stata importata.";
+        QTest::newRow("onto the database")
+            << QStringList{"export", "--out", "dati.mdb"} << QByteArray() << 2
+            << "--out non può essere il database dati.mdb.";
         QTest::newRow("folder") << QStringList{"export", "--out", "no/u.csv"} << QByteArray() << 1
                                 << "Impossibile scrivere il file %1: la cartella %2 non esiste.";
     }
@@ -152,6 +144,8 @@ private Q_SLOTS:
         recordThree();
         if (QTest::currentDataTag() == QByteArray("unusable dati.mdb"))
             writeFile("dati.mdb", "not a database");
+        if (QTest::currentDataTag() == QByteArray("read-only dati.mdb"))
+            QFile::setPermissions(u"dati.mdb"_qs, QFile::ReadOwner);
         if (!file.isEmpty())
             writeFile(arguments[1], file);
         const QByteArray before = fileBytes();

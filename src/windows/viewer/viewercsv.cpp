@@ -98,9 +98,15 @@ void ViewerWindow::importaCsv()
 
 void ViewerWindow::esportaCsvIn(const QString& path)
 {
+    SpinTransfer transfer;
+    if (transfer.isDatabase(path)) {
+        showMessage(this, QStringLiteral("Il file %1 è il database delle uscite: il CSV non è "
+                                         "stato scritto.")
+                              .arg(QDir::toNativeSeparators(path)));
+        return;
+    }
     BusyCursor busy;
     QByteArray csv;
-    SpinTransfer transfer;
     const bool exported = transfer.exportRows(source_->command(), &csv);
     QString error;
     if (!exported)
@@ -115,8 +121,14 @@ void ViewerWindow::esportaCsvIn(const QString& path)
 
 void ViewerWindow::importaCsvDa(const QString& path)
 {
-    BusyCursor busy;
     const QString name = QDir::toNativeSeparators(path);
+    // "GO" replays the list: new rows would make it start over.
+    if (goRunning_) {
+        showMessage(this,
+                    QStringLiteral("GO è in corso: il file %1 non è stato importato.").arg(name));
+        return;
+    }
+    BusyCursor busy;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         showMessage(this, QStringLiteral("Impossibile leggere il file %1.").arg(name));

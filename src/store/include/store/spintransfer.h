@@ -29,6 +29,10 @@ public:
     // be stored in it.
     bool importRows(SpinCsvReader& reader);
 
+    // True when path names the database file itself (which an export must
+    // never overwrite).
+    bool isDatabase(const QString& path) const;
+
     // The rows exported or imported by the last call.
     qint64 rows() const { return rows_; }
     // Why the last call failed, in Italian, e.g. "Il file dati.mdb è in sola
