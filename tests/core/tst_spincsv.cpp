@@ -73,10 +73,8 @@ private Q_SLOTS:
         for (int i = 0; i < 40; ++i)
             forty += QByteArray::number(i % 37) + ' ';
         const QStringList rows = read(forty).split(u';');
-        QCOMPARE(rows.size(), 40);
-        QCOMPARE(rows[0], QStringLiteral(" 0| 1|0"));
-        QCOMPARE(rows[35], QStringLiteral(" 35| 36|0"));
-        QCOMPARE(rows.mid(36), QStringList({" 36| 37|0", " 0| 37|0", " 1| 37|0", " 2| 37|0"}));
+        QCOMPARE(rows.mid(34), QStringList({" 34| 35|0", " 35| 36|0", " 36| 37|0", " 0| 37|0",
+                                            " 1| 37|0", " 2| 37|0"}));
     }
 
     void faultsNameTheirLine_data()

@@ -113,9 +113,6 @@ private Q_SLOTS:
         QTest::newRow("number") << QStringList{"import", "f.txt"} << QByteArray("5\n17 37\n") << 1
                                 << "File f.txt, riga 2: «37» non è un numero da 0 a 36: nessuna "
                                    "uscita è stata importata.";
-        QTest::newRow("quotes") << QStringList{"import", "f.csv"} << h + "1, 5, 1,,,,\"nota" << 1
-                                << "File f.csv, riga 2: virgolette aperte e mai chiuse: nessuna "
-                                   "uscita è stata importata.";
         QTest::newRow("unknown option") << QStringList{"export", "--formato", "x"} << QByteArray()
                                         << 2 << "Opzione sconosciuta: formato.";
         QTest::newRow("type of a table")
