@@ -58,6 +58,7 @@ ViewerWindow::ViewerWindow(Links& links)
     buildSendingPanel(panel(this, "Frame2", {7800, 360, 3615, 2775}));
     buildResultsPanel(panel(this, "Frame1", {5160, 3240, 6255, 2415}));
     setInitialTexts();
+    buildCsvShortcuts();
     connect(source_, &RecordCursor::currentChanged, this, &ViewerWindow::showRow);
     if (!source_->open())
         reportSourceError();
