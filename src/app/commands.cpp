@@ -1,5 +1,7 @@
 #include "app/commands.h"
 
+#include "csvcommands.h"
+
 #include <QCoreApplication>
 #include <QTextStream>
 
@@ -13,7 +15,8 @@ namespace {
 
 // Every command of the program.
 const Command commands[] = {
-    {"", "", nullptr}, // (no command yet)
+    {"export", "scrive le uscite registrate come CSV", runExport},
+    {"import", "aggiunge le uscite di un CSV o di un elenco di numeri", runImport},
 };
 
 const Command* findCommand(const char* name)

@@ -3,6 +3,7 @@
 #include "windows/boardwindow.h"
 #include "windows/noteswindow.h"
 #include "windows/settingswindow.h"
+#include "windows/statisticswindow.h"
 #include "windows/viewerwindow.h"
 #include "windows/wheelwindow.h"
 
@@ -43,6 +44,8 @@ QWidget* AppLinks::window(Window window)
         return windows_.shared<ViewerWindow>([this] { return new ViewerWindow(*this); });
     case Window::Notes:
         return windows_.shared<NotesWindow>([this] { return new NotesWindow(*this); });
+    case Window::Statistics:
+        return windows_.shared<StatisticsWindow>([this] { return new StatisticsWindow(*this); });
     }
     return nullptr;
 }
@@ -60,6 +63,8 @@ QWidget* AppLinks::loadedWindow(Window window)
         return windows_.loaded<ViewerWindow>();
     case Window::Notes:
         return windows_.loaded<NotesWindow>();
+    case Window::Statistics:
+        return windows_.loaded<StatisticsWindow>();
     }
     return nullptr;
 }
@@ -70,6 +75,12 @@ void AppLinks::show(Window which)
     w->show();
     w->raise();
     w->activateWindow();
+}
+
+void AppLinks::dataChanged(DataChange change)
+{
+    if (StatisticsWindow* statistics = windows_.loaded<StatisticsWindow>())
+        statistics->dataChanged(change);
 }
 
 void AppLinks::toggle(Window which)

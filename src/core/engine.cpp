@@ -18,6 +18,16 @@ bool followStringRow(const StringRowState& row, bool isFirstRow, double drawn,
     bool holdsString = !row.text.isEmpty();
     double first = leadingNumber(row.firstDelay);
     double second = leadingNumber(row.secondDelay);
+    // The string's size, counted once and only when a close or cancellation
+    // reports it.
+    int size = -1;
+    const auto withSize = [&](StringOutcome outcome) {
+        if (size < 0)
+            size = stringSize(row.text);
+        outcome.size = size;
+        outcome.attempts = stringAttempts(settings.maxDelay);
+        return outcome;
+    };
 
     forEachListItem(row.text, [&](double item) {
         if (item != drawn)
@@ -34,8 +44,8 @@ bool followStringRow(const StringRowState& row, bool isFirstRow, double drawn,
             return;
         }
         // a and b are read before the delays go back to 0.
-        sink.apply(
-            {settings.checkSecond ? K::CloseSecondHit : K::CloseFirstHit, first + 1, second + 1});
+        sink.apply(withSize(
+            {settings.checkSecond ? K::CloseSecondHit : K::CloseFirstHit, first + 1, second + 1}));
         red = false;
         holdsString = false;
         first = 0;
@@ -47,7 +57,7 @@ bool followStringRow(const StringRowState& row, bool isFirstRow, double drawn,
     // A row that no longer holds a string (closed just now) has no delay to
     // check: a string already reported as hit is never also reported cancelled.
     const auto cancel = [&](StringOutcome outcome) {
-        sink.apply(outcome);
+        sink.apply(withSize(outcome));
         if (settings.resetAfter)
             sink.apply({K::ResetRequest});
         sink.apply({K::EndCall});
@@ -89,6 +99,28 @@ QString delayText(double value)
     return value < 0 ? plainNumberText(value) : QLatin1Char(' ') + plainNumberText(value);
 }
 
+int stringSize(QStringView text)
+{
+    std::array<bool, 37> held{};
+    int size = 0;
+    forEachListItem(text, [&](double item) {
+        if (item >= 0 && item <= 36 && item == std::floor(item) && !held[int(item)]) {
+            held[int(item)] = true;
+            ++size;
+        }
+    });
+    return size;
+}
+
+int stringAttempts(double maxDelay)
+{
+    // A miss cancels the string once its delay has reached M - 1.
+    constexpr double most = 1'000'000;
+    if (!(maxDelay > 1))
+        return 1;
+    return maxDelay >= most ? int(most) : int(std::ceil(maxDelay));
+}
+
 namespace {
 
 QString attemptText(double attempt)
@@ -114,6 +146,7 @@ void reportStringOutcome(StringsReportTarget* target, const StringOutcome& outco
     }
     if (!target->reportsEnabled())
         return;
+    target->followedString(outcome);
     const QString failure = QStringLiteral(" F,");
     switch (outcome.kind) {
     case K::CloseFirstHit: {

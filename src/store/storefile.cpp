@@ -6,6 +6,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 
+#include <atomic>
 #include <limits>
 
 namespace zt {
@@ -39,6 +40,12 @@ bool writable(const QFileInfo& info)
     return info.isWritable() && (info.permissions() & anyWrite);
 }
 
+// The name messages give the file at path (dati.mdb when path is empty).
+QString fileName(const QString& path)
+{
+    return path.isEmpty() ? kFile : QFileInfo(path).fileName();
+}
+
 } // namespace
 
 QString storeMessage(const QString& problem, StoreAction action)
@@ -58,40 +65,49 @@ QString storeMessage(const QString& problem, StoreAction action)
     return problem + u'.';
 }
 
-QString readOnlyProblem()
+QString readOnlyProblem(const QString& path)
 {
-    return QStringLiteral("Il file %1 è in sola lettura").arg(kFile);
+    return QStringLiteral("Il file %1 è in sola lettura").arg(fileName(path));
 }
 
-QString storeProblem(const QSqlError& error)
+QString missingProblem(const QString& path)
 {
+    return QStringLiteral("Il file %1 non c'è").arg(fileName(path));
+}
+
+QString storeProblem(const QSqlError& error, const QString& path)
+{
+    const QString file = fileName(path);
     const int code = error.nativeErrorCode().toInt();
     if (code == kReadOnlyDirectory) // the file itself may be writable
         return QStringLiteral("Nella cartella %1 del file %2 non si possono creare file")
-            .arg(QDir::toNativeSeparators(QDir::currentPath()), kFile);
+            .arg(QDir::toNativeSeparators(path.isEmpty() ? QDir::currentPath()
+                                                         : QFileInfo(path).absolutePath()),
+                 file);
     switch (code & 0xff) {
     case kBusy:
     case kLocked:
-        return QStringLiteral("Il file %1 è bloccato da un altro programma").arg(kFile);
+        return QStringLiteral("Il file %1 è bloccato da un altro programma").arg(file);
     case kReadOnlyCode:
-        return readOnlyProblem();
+        return readOnlyProblem(path);
     case kNotADatabase:
-        return QStringLiteral("Il file %1 non è un database valido").arg(kFile);
+        return QStringLiteral("Il file %1 non è un database valido").arg(file);
     case kCorrupt:
-        return QStringLiteral("Il file %1 è danneggiato").arg(kFile);
+        return QStringLiteral("Il file %1 è danneggiato").arg(file);
     case kFull:
-        return QStringLiteral("Il disco del file %1 è pieno").arg(kFile);
+        return QStringLiteral("Il disco del file %1 è pieno").arg(file);
     case kCantOpen:
-        return QStringLiteral("Il file %1 non si può aprire").arg(kFile);
+        return QStringLiteral("Il file %1 non si può aprire").arg(file);
     case kIoError:
-        return QStringLiteral("Errore di lettura o scrittura sul file %1").arg(kFile);
+        return QStringLiteral("Errore di lettura o scrittura sul file %1").arg(file);
     default:
-        return QStringLiteral("Errore nel file %1 (%2)").arg(kFile, error.text().trimmed());
+        return QStringLiteral("Errore nel file %1 (%2)").arg(file, error.text().trimmed());
     }
 }
 
 QString insertProblem(const QSqlError& error, const QSqlDatabase& db)
 {
+    const QString file = fileName(db.databaseName());
     if ((error.nativeErrorCode().toInt() & 0xff) == kFull) {
         // Past the largest id (a row holds it, or the AUTOINCREMENT sequence
         // reached it) the engine has no id for a new row.
@@ -103,15 +119,16 @@ QString insertProblem(const QSqlError& error, const QSqlDatabase& db)
                 q.value(0).toLongLong() == std::numeric_limits<qint64>::max())
                 return QStringLiteral("La tabella Uscite del file %1 ha esaurito i numeri di "
                                       "riga (id)")
-                    .arg(kFile);
+                    .arg(file);
         }
     }
-    return storeProblem(error);
+    return storeProblem(error, db.databaseName());
 }
 
 StoreConnection::StoreConnection()
 {
-    static int serial = 0;
+    // Connections are also opened on worker threads.
+    static std::atomic<int> serial = 0;
     name_ = QStringLiteral("zt-store-%1").arg(++serial);
 }
 
@@ -154,13 +171,22 @@ bool StoreConnection::fail(const QString& text, QString* problem)
     return false;
 }
 
+QString StoreConnection::filePath() const
+{
+    return path_.isEmpty() ? QDir::current().absoluteFilePath(kFile)
+                           : QFileInfo(path_).absoluteFilePath();
+}
+
 bool StoreConnection::open(QString* problem)
 {
     close();
-    const QString path = QDir::current().absoluteFilePath(kFile);
+    const QString path = filePath();
+    const QString file = fileName(path);
     const QFileInfo info(path);
     const bool existed = info.exists();
-    readOnly_ = existed && info.isFile() && !writable(info);
+    if (readerOnly_ && !existed)
+        return fail(missingProblem(path), problem);
+    readOnly_ = readerOnly_ || (existed && info.isFile() && !writable(info));
 
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name_);
     db.setDatabaseName(path);
@@ -169,8 +195,8 @@ bool StoreConnection::open(QString* problem)
         options += QStringLiteral(";QSQLITE_OPEN_READONLY");
     db.setConnectOptions(options);
     if (!db.open()) {
-        const QString text = existed ? storeProblem(db.lastError())
-                                     : QStringLiteral("Il file %1 non si può creare").arg(kFile);
+        const QString text = existed ? storeProblem(db.lastError(), path)
+                                     : QStringLiteral("Il file %1 non si può creare").arg(file);
         db = {};
         return fail(text, problem);
     }
@@ -182,7 +208,7 @@ bool StoreConnection::open(QString* problem)
             "Memoria TEXT, Tipo INTEGER, Cima TEXT, Memcima TEXT, Note TEXT)"));
         if (!created) {
             const QString text = QStringLiteral("Il file %1 non si può creare (%2)")
-                                     .arg(kFile, q.lastError().text().trimmed());
+                                     .arg(file, q.lastError().text().trimmed());
             q = QSqlQuery();
             db = {};
             fail(text, problem);
@@ -193,7 +219,7 @@ bool StoreConnection::open(QString* problem)
         // Reading the schema is the first access to the file: it tells a
         // file that is not a database and one locked by another program.
         if (!q.exec(QStringLiteral("PRAGMA table_info(Uscite)"))) {
-            const QString text = storeProblem(q.lastError());
+            const QString text = storeProblem(q.lastError(), path);
             q = QSqlQuery();
             db = {};
             return fail(text, problem);
@@ -208,11 +234,11 @@ bool StoreConnection::open(QString* problem)
         }
         QString fault;
         if (names.isEmpty())
-            fault = QStringLiteral("Nel file %1 manca la tabella Uscite").arg(kFile);
+            fault = QStringLiteral("Nel file %1 manca la tabella Uscite").arg(file);
         for (const char* column : kColumns) {
             if (fault.isEmpty() && !names.contains(QString::fromLatin1(column).toLower()))
                 fault = QStringLiteral("Nel file %1 manca la colonna %2 della tabella Uscite")
-                            .arg(kFile, QString::fromLatin1(column));
+                            .arg(file, QString::fromLatin1(column));
         }
         // id must be the engine's own row number (the rowid): only then does
         // the engine assign it and it names one row.  A view, a table WITHOUT
@@ -224,13 +250,13 @@ bool StoreConnection::open(QString* problem)
                     "AND type IN ('table', 'view')), (SELECT count(*) FROM "
                     "pragma_index_list('Uscite') WHERE origin = 'pk')")) ||
                 !q.next())
-                fault = storeProblem(q.lastError());
+                fault = storeProblem(q.lastError(), path);
             else if (q.value(0).toString() != u"table")
-                fault = QStringLiteral("Nel file %1 Uscite non è una tabella").arg(kFile);
+                fault = QStringLiteral("Nel file %1 Uscite non è una tabella").arg(file);
             else if (!integerKey || q.value(1).toInt() != 0)
                 fault = QStringLiteral("Nel file %1 la colonna id della tabella Uscite non è "
                                        "una chiave intera assegnata dal database")
-                            .arg(kFile);
+                            .arg(file);
         }
         if (!fault.isEmpty()) {
             q = QSqlQuery();

@@ -133,6 +133,7 @@ void BoardWindow::recordSpin(const SpinRecord& record)
         recordedNow = {Adodc2.lastId(), DB2_nu->text(), DB2_me->text()};
         shownRecordingFailure.clear();
         markRecordingSwitch({});
+        links_.dataChanged(DataChange::SpinRecorded);
     } else {
         reportRecordingFailure(Adodc2.lastError());
     }

@@ -66,6 +66,9 @@ BoardWindow::BoardWindow(Links& links) : links_(links)
     auto* viewerKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_U), this);
     connect(viewerKey, &QShortcut::activated, this,
             [this] { links_.show(Links::Window::Viewer); });
+    auto* statisticsKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_T), this);
+    connect(statisticsKey, &QShortcut::activated, this,
+            [this] { links_.show(Links::Window::Statistics); });
 
     startUp();
     prepareKeyboard();

@@ -34,10 +34,12 @@ void ViewerWindow::go()
     if (goRunning_)
         return;
     QPointer<ViewerWindow> self(this);
+    Links& links = links_;
     goRunning_ = true;
     eseguiGo();
     if (self)
         goRunning_ = false;
+    links.dataChanged(DataChange::TallyChanged);
     // However the run ended (all rows, "STOP", a count that ends it, the
     // viewer closed), the windows show the state it left at once.
     redrawShownWindows();

@@ -84,6 +84,14 @@ void ViewerWindow::tallyPosted(const QString& text)
         return;
     links_.session().tally.post(text);
     Text19B->setText(QStringLiteral("ok"));
+    // A "GO" run tells once, when it ends.
+    if (!goRunning_)
+        links_.dataChanged(DataChange::TallyChanged);
+}
+
+void ViewerWindow::followedString(const StringOutcome& outcome)
+{
+    links_.session().followed.add(outcome);
 }
 
 void ViewerWindow::addVerified()
@@ -172,12 +180,14 @@ void ViewerWindow::azzera()
     Text8->setText(QStringLiteral("0"));
     Text9->setText(QStringLiteral("0"));
     links_.session().tally.clear();
+    links_.session().followed.clear();
     Text10->clear();
     Text15->setText(QStringLiteral("0"));
     Text16->setText(QStringLiteral("0"));
     Text19->clear();
     Text3->setText(QStringLiteral("0"));
     links_.board().requestReset();
+    links_.dataChanged(DataChange::TallyChanged);
 }
 
 void ViewerWindow::salva()
@@ -256,6 +266,7 @@ void ViewerWindow::filtra(int item)
     source_->setCommand(viewerTypeCommand(Combo7->itemText(item)));
     if (!source_->requery())
         reportSourceError();
+    links_.dataChanged(DataChange::RowsChanged);
 }
 
 void ViewerWindow::trova()
@@ -277,6 +288,8 @@ void ViewerWindow::cancella()
 {
     if (!source_->deleteCurrent())
         reportSourceError();
+    else
+        links_.dataChanged(DataChange::RowsChanged);
 }
 
 void ViewerWindow::conferma()

@@ -21,6 +21,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QTableView>
 
 #include <limits>
@@ -58,6 +59,7 @@ ViewerWindow::ViewerWindow(Links& links)
     buildSendingPanel(panel(this, "Frame2", {7800, 360, 3615, 2775}));
     buildResultsPanel(panel(this, "Frame1", {5160, 3240, 6255, 2415}));
     setInitialTexts();
+    buildCsvShortcuts();
     connect(source_, &RecordCursor::currentChanged, this, &ViewerWindow::showRow);
     if (!source_->open())
         reportSourceError();
@@ -107,6 +109,10 @@ void ViewerWindow::buildTopStrip()
     DataGrid1->setModel(grid_);
     grid_->trackSelection(DataGrid1->selectionModel());
     connect(DataGrid1, &QTableView::clicked, this, &ViewerWindow::gridClicked);
+    auto* statisticsKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_T), this);
+    connect(statisticsKey, &QShortcut::activated, this,
+            [this] { links_.show(Links::Window::Statistics); });
+
     // The window opens with the keyboard on the list, where keys edit nothing
     // (the repeat of the Ctrl+U that opened it included).
     DataGrid1->setFocus();

@@ -24,6 +24,7 @@ public:
     ViewerLink* loadedViewer() override;
     void show(Window window) override;
     void toggle(Window window) override;
+    void dataChanged(DataChange change) override;
 
     // The shared instance of a window, created hidden when it is not loaded.
     QWidget* window(Window window);

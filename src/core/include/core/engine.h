@@ -46,6 +46,11 @@ struct StringOutcome {
     Kind kind;
     double a = 0;
     double b = 0;
+    // Closes and cancellations: how many different numbers 0..36 the string
+    // held, and the last attempt it had before its first hit (1..attempts; a
+    // second hit is awaited at attempts 2..attempts).
+    int size = 0;
+    int attempts = 0;
 };
 
 class StringOutcomeSink {
@@ -64,6 +69,13 @@ bool followStringRow(const StringRowState& row, bool isFirstRow, double drawn,
 // The caption of a delay: "0" for 0, otherwise the number after one blank (" 3").
 QString delayText(double value);
 
+// How many different numbers 0..36 a string text holds.
+int stringSize(QStringView text);
+
+// The attempts a string has before its first hit under the maximum delay M:
+// the tenth miss cancels a string with M = 10, so 10; at least 1.
+int stringAttempts(double maxDelay);
+
 // Where the engine reports what happened to a string: the results panel of
 // the outcome viewer while it is loaded.
 class StringsReportTarget {
@@ -81,6 +93,9 @@ public:
     virtual void addCancelledBeforeHit() = 0;
     // Adds 1 to "Fuori Lim." at the second hit (Text3).
     virtual void addCancelledAfterHit() = 0;
+    // A close or cancellation reported (before its posts), with the string's
+    // size: what the tally counts, for comparing it with chance.
+    virtual void followedString(const StringOutcome& /*outcome*/) {}
 };
 
 // Reports a close or a cancellation to the target when there is one and its

@@ -4,6 +4,7 @@
 // window, and whether the run is ending.  One value, owned by the start-up and
 // handed to the windows, so that nothing of it is global.
 
+#include "core/followedstrings.h"
 #include "core/replay.h"
 #include "core/tally.h"
 
@@ -12,6 +13,8 @@ namespace zt {
 struct Session {
     // ConteggioColpi: only "Azzera" clears it.
     ConteggioColpi tally;
+    // The strings behind the tally's counts (their sizes), cleared with it.
+    FollowedStrings followed;
     // Shared by every replay of the run, by hand or automatic.
     EventPacing pacing;
     // Set when the main board is closed: loops that process events by

@@ -29,15 +29,20 @@ enum class StoreAction { Open, Record, Delete, Update, Read };
 // a plain full stop for Open.
 QString storeMessage(const QString& problem, StoreAction action);
 
-// The problem sentence for an error reported by the database driver.
-QString storeProblem(const QSqlError& error);
+// The problem sentence for an error reported by the database driver.  The
+// sentences name the file at path (by its name), dati.mdb in the working
+// directory when path is empty.
+QString storeProblem(const QSqlError& error, const QString& path = {});
 
 // storeProblem() for a failure to add a row to Uscite through db: tells a
 // table whose ids are used up, which the engine reports as a full disk.
 QString insertProblem(const QSqlError& error, const QSqlDatabase& db);
 
 // "Il file dati.mdb è in sola lettura"
-QString readOnlyProblem();
+QString readOnlyProblem(const QString& path = {});
+
+// "Il file dati.mdb non c'è"
+QString missingProblem(const QString& path = {});
 
 // One connection of its own (unique name) to dati.mdb in the working
 // directory at the time of open().  Queries made on database() must be gone
@@ -57,7 +62,15 @@ public:
     // A file without any write permission is opened read-only, even by an
     // administrator.
     bool open(QString* problem);
+    // For readers that never write: open() then leaves a missing file
+    // missing (its problem: "Il file dati.mdb non c'è") and opens an existing
+    // one read-only.  Set before open().
+    void setReadOnly(bool readOnly) { readerOnly_ = readOnly; }
     void close();
+    // The file open() opens: dati.mdb in the working directory at the time of
+    // open(), unless another file was set (taken effect at the next open()).
+    void setFilePath(const QString& path) { path_ = path; }
+    QString filePath() const;
     bool isOpen() const { return open_; }
     bool isReadOnly() const { return readOnly_; }
     // Read-only as open() would judge the file now: opened read-only, or its
@@ -70,8 +83,10 @@ private:
     bool fail(const QString& text, QString* problem);
 
     QString name_;
+    QString path_;
     bool open_ = false;
     bool readOnly_ = false;
+    bool readerOnly_ = false;
 };
 
 } // namespace zt

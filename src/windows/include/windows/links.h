@@ -65,10 +65,17 @@ protected:
     ~ViewerLink() = default;
 };
 
+// What changed in the data that the statistics follow.
+enum class DataChange {
+    SpinRecorded, // a spin was added to dati.mdb
+    RowsChanged,  // rows of dati.mdb may have changed otherwise (deleted, listed again)
+    TallyChanged, // the attempt tally: a string reported, a finished "GO", "Azzera"
+};
+
 // The windows as they are known to one another.
 class Links {
 public:
-    enum class Window { Board, Settings, Wheel, Viewer, Notes };
+    enum class Window { Board, Settings, Wheel, Viewer, Notes, Statistics };
 
     // What lives for the whole run beside the windows.
     virtual Session& session() = 0;
@@ -84,6 +91,10 @@ public:
     virtual void show(Window window) = 0;
     // Shows the window when it is hidden, hides it when it is shown.
     virtual void toggle(Window window) = 0;
+
+    // Tells the windows that follow the data (the statistics, when loaded);
+    // they bring themselves up to date later, so this returns at once.
+    virtual void dataChanged(DataChange change) = 0;
 
 protected:
     virtual ~Links() = default;

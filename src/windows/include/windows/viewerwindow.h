@@ -12,6 +12,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QFileDialog;
 class QLineEdit;
 class QPlainTextEdit;
 class QTableView;
@@ -48,6 +49,7 @@ private:
     void addVerified() override;
     void addCancelledBeforeHit() override;
     void addCancelledAfterHit() override;
+    void followedString(const StringOutcome& outcome) override;
 
     // Handlers of the controls (viewerhandlers.cpp).
     void azzera();                             // Command5 "Azzera"
@@ -65,10 +67,18 @@ private:
     void conferma();                           // Command3 "Conferma"
 
     // The automatic run (gorun.cpp).
-    void go();      // Command6 "GO"
+    void go(); // Command6 "GO"
     void eseguiGo();
     // Pending events processed as the event pacing asks (every eleventh SPIN).
     void paceEvents();
+
+    // Spins in and out as CSV (viewercsv.cpp).
+    void buildCsvShortcuts();
+    QFileDialog* csvDialog(const QString& title, bool save);
+    void esportaCsv();                      // Ctrl+E: a file dialog, then
+    void esportaCsvIn(const QString& path); // the rows of the list's command
+    void importaCsv();                      // Ctrl+I: a file dialog, then
+    void importaCsvDa(const QString& path); // its spins added and listed
 
     // Steps shared by the handlers.
     bool addToCounter(QLineEdit* counter, double amount);

@@ -1,0 +1,123 @@
+#pragma once
+// Recorded spins as CSV text (RFC 4180, UTF-8): writing the rows of Uscite,
+// and reading them back or reading a plain list of numbers.
+//
+// The table format: the header line
+//     id,Numero,Memoria,Tipo,Cima,Memcima,Note
+// then one line per row with the values as stored (" 5" stays " 5").  Lines
+// end in CR LF.  A field holding a comma, a double quote, a CR or an LF is
+// enclosed in double quotes, a quote inside doubled.  NULL is an empty field;
+// an empty text is written "" so that the two stay apart.
+//
+// Reading (SpinCsvReader) takes the whole file, UTF-8, with or without a
+// byte-order mark, lines ending in CR LF, LF or CR:
+// - When its first line is the header above (names compared without regard
+//   to case or blanks around them), the table format.  Every line must have
+//   seven fields; Numero a whole number 0-36 and Memoria a whole number of 1
+//   or more (blanks around them allowed: they are stored as written); Tipo 1,
+//   2 or empty.  id is not read (the store assigns it); Cima, Memcima and
+//   Note are free text.  Empty lines are skipped.
+// - Otherwise a plain list of numbers 0-36, in the order they came out:
+//   separated by line ends, commas or blanks (spaces, tabs), in any mix; a
+//   leading zero is allowed ("07"); empty and blank lines are skipped, and a
+//   comma may end a line ("5, 17, 32,").  Two commas with no number between
+//   them, or a comma opening a line, are a fault (a spin would be missing).
+//   The rows are those the main board records for one new game with the
+//   history size 36: Numero " 5", Memoria " 1" to " 36" and then " 37", the
+//   Tipo given to the reader.
+// A fault names the line where it is (1 is the first line of the file).
+
+#include <QByteArray>
+#include <QString>
+#include <QStringView>
+#include <QVariant>
+
+#include <vector>
+
+namespace zt {
+
+inline constexpr const char* kSpinCsvHeader = "id,Numero,Memoria,Tipo,Cima,Memcima,Note";
+inline constexpr int kSpinCsvColumns = 7;
+
+// Appends the header line to out.
+void appendSpinCsvHeader(QString& out);
+
+// Appends one row to out: the values of id, Numero, Memoria, Tipo, Cima,
+// Memcima, Note in this order (a null QVariant is NULL).
+void appendSpinCsvRow(QString& out, const QVariant (&values)[kSpinCsvColumns]);
+
+// One row to add to Uscite.  A null text is NULL.
+struct SpinCsvRow {
+    QString numero;
+    QString memoria;
+    int tipo = 0; // 1 "Live", 2 "Spin", 0 NULL
+    QString cima;
+    QString memcima;
+    QString note;
+};
+
+class SpinCsvReader {
+public:
+    enum class Format { Table, NumberList };
+
+    // bytes: the whole file.  listTipo: the Tipo of the rows of a plain list
+    // (1, 2, or 0 for none).
+    explicit SpinCsvReader(const QByteArray& bytes, int listTipo = 0);
+
+    Format format() const { return format_; }
+
+    // Reads every line; false at the first fault, which error() names
+    // ("riga 7: Numero «40» non è un numero da 0 a 36").  Then rewinds.
+    bool check();
+    // The rows found by check().
+    qint64 rowCount() const { return rows_; }
+
+    // Back to the first row.
+    void rewind();
+    // The next row; false at the end of the file, or at a fault (error()).
+    bool next(SpinCsvRow& row);
+
+    const QString& error() const { return error_; }
+
+private:
+    struct Field {
+        QStringView text;
+        bool quoted = false;
+    };
+
+    bool next(SpinCsvRow* row);
+    bool fault(int line, const QString& what);
+    // The next record of the table format into fields_; false at the end or at a fault.
+    bool nextRecord();
+    bool nextTableRow(SpinCsvRow* row);
+    bool nextListNumber(SpinCsvRow* row);
+    // Skips the line end at pos_ (CR LF, LF or CR) and counts the line.
+    void skipLineEnd();
+    bool atLineEnd() const;
+
+    QString text_;
+    Format format_ = Format::NumberList;
+    int listTipo_ = 0;
+    qsizetype start_ = 0; // where the rows begin (after the header)
+    int startLine_ = 1;
+    QString startFault_; // a fault of the whole file (its encoding, its header)
+
+    qsizetype pos_ = 0;
+    int line_ = 1;
+    qint64 listCount_ = 0;   // numbers of the list read so far
+    bool afterComma_ = true; // a list line: no number since its start or the last comma
+    std::vector<Field> fields_;
+    std::vector<QString> unquoted_; // fields whose doubled quotes were undone
+    int recordLine_ = 1;
+
+    qint64 rows_ = 0;
+    QString error_;
+};
+
+// Writes the bytes to the file in one piece: afterwards either all of them
+// are there or the file is as it was.  A file nobody may write is not
+// replaced.  On failure sets *error: "Impossibile scrivere il file <path>:
+// <cause>."
+bool saveFileWhole(const QString& path, const QByteArray& bytes, QString* error);
+
+} // namespace zt

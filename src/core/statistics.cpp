@@ -1,0 +1,392 @@
+#include "core/statistics.h"
+
+#include "core/wheellayout.h"
+
+#include <QLocale>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <numeric>
+
+namespace zt::stats {
+
+std::vector<std::uint8_t> selectNumbers(std::span<const Spin> spins, TypeFilter filter,
+                                        long long lastCount)
+{
+    std::vector<std::uint8_t> out;
+    out.reserve(spins.size());
+    const int wanted = filter == TypeFilter::Live ? 1 : 2;
+    for (const Spin& s : spins) {
+        if (filter == TypeFilter::All || s.type == wanted)
+            out.push_back(s.number);
+    }
+    if (lastCount > 0 && std::size_t(lastCount) < out.size())
+        out.erase(out.begin(), out.end() - lastCount);
+    return out;
+}
+
+// --- Chance's tests ----------------------------------------------------------
+
+namespace {
+
+constexpr double kEpsilon = 1e-15;
+constexpr double kTiny = 1e-300;
+constexpr int kMostTerms = 100000;
+
+// e^(-x) x^a / Γ(a), the factor both expansions share, taken through logarithms.
+double gammaFactor(double a, double x)
+{
+    return std::exp(-x + a * std::log(x) - std::lgamma(a));
+}
+
+// P(a, x) by its series, for x < a + 1.
+double lowerBySeries(double a, double x)
+{
+    double term = 1 / a;
+    double sum = term;
+    for (int n = 1; n < kMostTerms; ++n) {
+        term *= x / (a + n);
+        sum += term;
+        if (std::fabs(term) < std::fabs(sum) * kEpsilon)
+            break;
+    }
+    return sum * gammaFactor(a, x);
+}
+
+// Q(a, x) by its continued fraction (modified Lentz), for x >= a + 1.
+double upperByFraction(double a, double x)
+{
+    double b = x + 1 - a;
+    double c = 1 / kTiny;
+    double d = 1 / b;
+    double h = d;
+    for (int i = 1; i < kMostTerms; ++i) {
+        const double an = -i * (i - a);
+        b += 2;
+        d = an * d + b;
+        if (std::fabs(d) < kTiny)
+            d = kTiny;
+        c = b + an / c;
+        if (std::fabs(c) < kTiny)
+            c = kTiny;
+        d = 1 / d;
+        const double step = d * c;
+        h *= step;
+        if (std::fabs(step - 1) < kEpsilon)
+            break;
+    }
+    return h * gammaFactor(a, x);
+}
+
+} // namespace
+
+double upperGammaQ(double a, double x)
+{
+    if (!(a > 0) || std::isnan(x))
+        return std::numeric_limits<double>::quiet_NaN();
+    if (x <= 0)
+        return 1;
+    if (std::isinf(x))
+        return 0;
+    const double q = x < a + 1 ? 1 - lowerBySeries(a, x) : upperByFraction(a, x);
+    return std::clamp(q, 0.0, 1.0);
+}
+
+double chiSquarePValue(double statistic, int degrees)
+{
+    if (degrees < 1)
+        return 1;
+    return upperGammaQ(degrees / 2.0, statistic / 2);
+}
+
+ChiSquare chiSquare(std::span<const double> observed, std::span<const double> expected)
+{
+    ChiSquare test;
+    const std::size_t n = std::min(observed.size(), expected.size());
+    double total = 0;
+    int cells = 0;
+    bool impossible = false;
+    for (std::size_t i = 0; i < n; ++i) {
+        total += observed[i];
+        if (expected[i] > 0) {
+            ++cells;
+            const double d = observed[i] - expected[i];
+            test.statistic += d * d / expected[i];
+        } else if (observed[i] > 0) {
+            impossible = true; // chance never puts anything there
+        }
+    }
+    if (!(total > 0) || cells < 2)
+        return ChiSquare{};
+    test.valid = true;
+    test.degrees = cells - 1;
+    if (impossible)
+        test.statistic = std::numeric_limits<double>::infinity();
+    test.pValue = chiSquarePValue(test.statistic, test.degrees);
+    return test;
+}
+
+double zScore(double observed, double trials, double p)
+{
+    const double variance = trials * p * (1 - p);
+    if (!(variance > 0))
+        return 0;
+    return (observed - trials * p) / std::sqrt(variance);
+}
+
+// --- The numbers -------------------------------------------------------------
+
+NumberTable tabulate(std::span<const std::uint8_t> numbers)
+{
+    NumberTable t;
+    t.spins = static_cast<long long>(numbers.size());
+    std::array<long long, kNumbers> lastSeen;
+    lastSeen.fill(-1);
+    for (long long i = 0; i < t.spins; ++i) {
+        const int n = numbers[std::size_t(i)];
+        if (n >= kNumbers)
+            continue;
+        ++t.counts[n];
+        lastSeen[n] = i;
+    }
+    for (int n = 0; n < kNumbers; ++n) {
+        t.seen[n] = lastSeen[n] >= 0;
+        t.delays[n] = t.seen[n] ? t.spins - 1 - lastSeen[n] : t.spins;
+    }
+    if (t.spins == 0)
+        return t;
+
+    t.expected = double(t.spins) / kNumbers;
+    std::array<double, kNumbers> observed;
+    std::array<double, kNumbers> expected;
+    for (int n = 0; n < kNumbers; ++n) {
+        observed[n] = double(t.counts[n]);
+        expected[n] = t.expected;
+    }
+    t.test = chiSquare(observed, expected);
+
+    std::array<int, kNumbers> order;
+    std::iota(order.begin(), order.end(), 0);
+    const auto figure = [&](int n) {
+        return NumberFigure{n, t.counts[n], zScore(double(t.counts[n]), double(t.spins), 1.0 / kNumbers),
+                            t.delays[n], t.seen[n]};
+    };
+    // Most frequent first, the one seen more lately first among equals.
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+        return t.counts[a] != t.counts[b] ? t.counts[a] > t.counts[b] : t.delays[a] < t.delays[b];
+    });
+    for (int i = 0; i < 5; ++i)
+        t.hottest.push_back(figure(order[i]));
+    // Least frequent first, the one missing for longer first among equals.
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+        return t.counts[a] != t.counts[b] ? t.counts[a] < t.counts[b] : t.delays[a] > t.delays[b];
+    });
+    for (int i = 0; i < 5; ++i)
+        t.coldest.push_back(figure(order[i]));
+    return t;
+}
+
+// --- Groups ------------------------------------------------------------------
+
+namespace {
+
+template <class Pred> NumberMask numbersWhere(Pred pred)
+{
+    NumberMask m;
+    for (int n = 0; n < kNumbers; ++n)
+        m[std::size_t(n)] = pred(n);
+    return m;
+}
+
+// The numbers under the sectors of the wheel picture that carry this label.
+NumberMask sectorNumbers(const char* label)
+{
+    NumberMask m;
+    for (const wheel::Sector& s : wheel::kSectors) {
+        if (qstrcmp(s.label, label) != 0)
+            continue;
+        for (int k = 0; k < s.count; ++k)
+            m.set(std::size_t(wheel::kOrder[std::size_t((s.first + k) % wheel::kPockets)]));
+    }
+    return m;
+}
+
+std::vector<Grouping> makeGroupings()
+{
+    const auto colour = [](int n) { return wheel::pocketColor(wheel::positionOf(n)); };
+    const NumberMask zero = numbersWhere([](int n) { return n == 0; });
+    std::vector<Grouping> all;
+
+    all.push_back({QStringLiteral("Colori"),
+                   {{QStringLiteral("Rosso"), numbersWhere([&](int n) { return colour(n) == wheel::kRed; })},
+                    {QStringLiteral("Nero"), numbersWhere([&](int n) { return colour(n) == wheel::kBlack; })},
+                    {QStringLiteral("Zero"), zero}}});
+
+    Grouping dozens{QStringLiteral("Dozzine"), {}};
+    Grouping columns{QStringLiteral("Colonne"), {}};
+    for (int k = 0; k < 3; ++k) {
+        dozens.groups.push_back({QStringLiteral("%1ª dozzina").arg(k + 1),
+                                 numbersWhere([k](int n) { return n > 0 && (n - 1) / 12 == k; })});
+        columns.groups.push_back({QStringLiteral("%1ª colonna").arg(k + 1),
+                                  numbersWhere([k](int n) { return n > 0 && (n - 1) % 3 == k; })});
+    }
+    // The zero loses every dozen and column bet: a cell of the tests, not a bar.
+    dozens.groups.push_back({QStringLiteral("Zero"), zero, true, false});
+    columns.groups.push_back({QStringLiteral("Zero"), zero, true, false});
+    all.push_back(dozens);
+    all.push_back(columns);
+
+    const char* const labels[] = {"Gioco 0", "Vicini dello 0", "Orfanelli", "Serie 5 / 8"};
+    Grouping sectors{QStringLiteral("Settori della ruota"), {}};
+    for (const char* label : labels)
+        sectors.groups.push_back({QString::fromUtf8(label), sectorNumbers(label)});
+    // Gioco 0 lies inside Vicini dello 0.
+    sectors.groups.front().tested = false;
+    all.push_back(sectors);
+    return all;
+}
+
+} // namespace
+
+const std::vector<Grouping>& groupings()
+{
+    static const std::vector<Grouping> all = makeGroupings();
+    return all;
+}
+
+std::vector<GroupingFigure> groupFigures(const NumberTable& table)
+{
+    std::vector<GroupingFigure> out;
+    const double spins = double(table.spins);
+    for (const Grouping& g : groupings()) {
+        GroupingFigure f{g.name, {}, {}};
+        std::vector<double> observed;
+        std::vector<double> expected;
+        for (const Group& group : g.groups) {
+            long long count = 0;
+            for (int n = 0; n < kNumbers; ++n) {
+                if (group.members[std::size_t(n)])
+                    count += table.counts[n];
+            }
+            const double p = double(group.members.count()) / kNumbers;
+            f.groups.push_back({group.name, count, spins * p, zScore(double(count), spins, p),
+                                group.tested, group.charted});
+            if (group.tested) {
+                observed.push_back(double(count));
+                expected.push_back(spins * p);
+            }
+        }
+        f.test = chiSquare(observed, expected);
+        out.push_back(f);
+    }
+    return out;
+}
+
+// --- The followed strings ----------------------------------------------------
+
+std::vector<double> chanceAttempts(const FollowedStrings& followed, int last)
+{
+    std::vector<double> chance(std::size_t(std::max(last, 0)) + 1, 0.0);
+    for (const auto& [phase, count] : followed.phases()) {
+        const double p = std::clamp(double(phase.size) / kNumbers, 0.0, 1.0);
+        const double q = 1 - p;
+        const int spins = std::max(phase.last - phase.first + 1, 0);
+        double reach = 1; // chance that the stretch is still unhit at spin j
+        for (int j = 1; j <= spins; ++j) {
+            const int attempt = phase.first + j - 1;
+            if (attempt > last)
+                break;
+            if (attempt >= 1)
+                chance[std::size_t(attempt)] += double(count) * reach * p;
+            reach *= q;
+        }
+        chance[0] += double(count) * std::pow(q, spins);
+    }
+    return chance;
+}
+
+AttemptFigures compareAttempts(const ConteggioColpi& tally, const FollowedStrings& followed)
+{
+    AttemptFigures f;
+    double sizes = 0;
+    for (const auto& [phase, count] : followed.phases()) {
+        f.stretches += count;
+        sizes += double(count) * phase.size;
+        f.lastAttempt = std::max(f.lastAttempt, std::min(phase.last, int(ConteggioColpi::Last)));
+    }
+    for (int a = 0; a <= ConteggioColpi::Last; ++a) {
+        f.tallied += tally.entry(a);
+        if (a > 0 && tally.entry(a) > 0)
+            f.lastAttempt = std::max(f.lastAttempt, a);
+    }
+    if (f.stretches > 0)
+        f.meanSize = sizes / double(f.stretches);
+    f.hits.assign(std::size_t(f.lastAttempt) + 1, 0);
+    for (int a = 1; a <= f.lastAttempt; ++a)
+        f.hits[std::size_t(a)] = tally.entry(a);
+    f.failures = tally.entry(0);
+
+    f.chanceHits = chanceAttempts(followed, f.lastAttempt);
+    f.chanceFailures = f.chanceHits[0];
+    f.chanceHits[0] = 0;
+    // The failures are a sum of independent stretches, each failing with its own chance.
+    double variance = 0;
+    for (const auto& [phase, count] : followed.phases()) {
+        const double q = 1 - std::clamp(double(phase.size) / kNumbers, 0.0, 1.0);
+        const double fail = std::pow(q, std::max(phase.last - phase.first + 1, 0));
+        variance += double(count) * fail * (1 - fail);
+    }
+    if (variance > 0)
+        f.failuresZ = (double(f.failures) - f.chanceFailures) / std::sqrt(variance);
+    return f;
+}
+
+// --- Words -------------------------------------------------------------------
+
+QString decimal(double value, int decimals)
+{
+    if (std::isinf(value))
+        return value > 0 ? QStringLiteral("∞") : QStringLiteral("-∞");
+    return QLocale(QLocale::Italian, QLocale::Italy).toString(value, 'f', decimals);
+}
+
+QString verdict(const ChiSquare& test)
+{
+    if (!test.valid)
+        return QStringLiteral("Troppo poche uscite per un confronto con il caso.");
+    const double p = test.pValue;
+    if (p < 0.001)
+        return QStringLiteral("Il caso da solo non darebbe quasi mai differenze così grandi (meno "
+                              "di una volta su mille): vale la pena di controllare la ruota o le "
+                              "registrazioni.");
+    if (p < 0.01)
+        return QStringLiteral("Il caso da solo darebbe differenze così grandi meno di una volta "
+                              "su cento: difficilmente è solo fortuna.");
+    const long long percent = std::llround(p * 100);
+    if (p < 0.05)
+        return QStringLiteral("Il caso da solo darebbe differenze così grandi solo %1 volte su "
+                              "cento: un indizio, non ancora una prova.")
+            .arg(percent);
+    if (percent >= 100)
+        return QStringLiteral("Differenze così piccole il caso le dà quasi sempre: niente è "
+                              "uscito più del previsto.");
+    return QStringLiteral("Differenze così grandi il caso le dà %1 volte su cento: nulla fa "
+                          "pensare a qualcosa di favorito.")
+        .arg(percent);
+}
+
+QString shortVerdict(const ChiSquare& test)
+{
+    if (!test.valid)
+        return QStringLiteral("troppo poche uscite");
+    if (test.pValue < 0.001)
+        return QStringLiteral("molto insolito");
+    if (test.pValue < 0.01)
+        return QStringLiteral("insolito");
+    if (test.pValue < 0.05)
+        return QStringLiteral("un po' insolito");
+    return QStringLiteral("nella norma");
+}
+
+} // namespace zt::stats

@@ -1,0 +1,247 @@
+#include "core/engine.h"
+#include "core/followedstrings.h"
+#include "core/statistics.h"
+#include "testsupport.h"
+
+#include <cmath>
+#include <set>
+
+using namespace zt;
+using namespace zt::stats;
+
+namespace {
+
+// The outcomes of one engine step.
+struct Outcomes : StringOutcomeSink {
+    std::vector<StringOutcome> list;
+    void apply(const StringOutcome& o) override { list.push_back(o); }
+};
+
+const GroupFigure& group(const std::vector<GroupingFigure>& all, const QString& name)
+{
+    for (const GroupingFigure& g : all)
+        for (const GroupFigure& f : g.groups)
+            if (f.name == name)
+                return f;
+    qFatal("no group %s", qPrintable(name));
+}
+
+} // namespace
+
+class StatisticsTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void pValuesMatchThePublishedTable_data()
+    {
+        QTest::addColumn<double>("statistic");
+        QTest::addColumn<int>("degrees");
+        QTest::addColumn<double>("p");
+        // Critical values of the chi-square distribution, as printed in the usual tables.
+        QTest::newRow("36 df, 5 %") << 50.998 << 36 << 0.05;
+        QTest::newRow("36 df, 1 %") << 58.619 << 36 << 0.01;
+        QTest::newRow("36 df, 95 %") << 23.269 << 36 << 0.95; // below a + 1: the series
+        QTest::newRow("1 df, 5 %") << 3.841 << 1 << 0.05;
+        QTest::newRow("3 df, 5 %") << 7.815 << 3 << 0.05;
+        QTest::newRow("2 df, exactly e^-x/2") << 10.0 << 2 << std::exp(-5.0);
+        QTest::newRow("nothing off") << 0.0 << 36 << 1.0;
+        QTest::newRow("far off") << 1e7 << 36 << 0.0;
+        QTest::newRow("infinite") << qInf() << 3 << 0.0;
+    }
+    void pValuesMatchThePublishedTable()
+    {
+        QFETCH(double, statistic);
+        QFETCH(int, degrees);
+        QFETCH(double, p);
+        QVERIFY2(std::fabs(chiSquarePValue(statistic, degrees) - p) < 5e-5,
+                 qPrintable(QString::number(chiSquarePValue(statistic, degrees), 'g', 10)));
+    }
+
+    void chiSquareOfASmallTable()
+    {
+        const std::vector<double> observed{10, 20, 30};
+        const std::vector<double> expected{20, 20, 20};
+        ChiSquare t = chiSquare(observed, expected);
+        QVERIFY(t.valid);
+        QCOMPARE(t.statistic, 10.0); // (100 + 0 + 100) / 20
+        QCOMPARE(t.degrees, 2);
+        QVERIFY(std::fabs(t.pValue - std::exp(-5.0)) < 1e-12);
+
+        // A cell chance never reaches: left out when empty, impossible when not.
+        t = chiSquare(std::vector<double>{10, 20, 0}, std::vector<double>{15, 15, 0});
+        QCOMPARE(t.degrees, 1);
+        QVERIFY(std::fabs(t.statistic - 50.0 / 15) < 1e-12);
+        t = chiSquare(std::vector<double>{10, 20, 1}, std::vector<double>{15, 16, 0});
+        QVERIFY(std::isinf(t.statistic) && t.pValue == 0);
+        // Nothing to test: no counts, one cell.
+        QVERIFY(!chiSquare(std::vector<double>{0, 0}, std::vector<double>{0, 0}).valid);
+        QVERIFY(!chiSquare(std::vector<double>{5}, std::vector<double>{5}).valid);
+        QCOMPARE(zScore(3, 0, 0.5), 0.0);
+        QCOMPARE(zScore(3, 10, 1.0), 0.0);
+    }
+
+    void numbersOfAShortRun()
+    {
+        const std::vector<std::uint8_t> run{5, 0, 5, 7};
+        const NumberTable t = tabulate(run);
+        QCOMPARE(t.spins, 4);
+        QCOMPARE(t.counts[5], 2);
+        QCOMPARE(t.delays[5], 1);
+        QCOMPARE(t.delays[0], 2);
+        QCOMPARE(t.delays[7], 0);
+        QVERIFY(!t.seen[1] && t.delays[1] == 4);
+        QCOMPARE(t.expected, 4.0 / 37);
+        // Σ o² / e − n = 6 · 37 / 4 − 4
+        QVERIFY(std::fabs(t.test.statistic - 51.5) < 1e-9);
+        QCOMPARE(t.test.degrees, 36);
+        QCOMPARE(t.hottest.size(), 5u);
+        QCOMPARE(t.hottest[0].number, 5);
+        QVERIFY(std::fabs(t.hottest[0].z - 70.0 / 12) < 1e-9); // (70/37) / (12/37)
+        QCOMPARE(t.hottest[1].number, 7);                      // as often as 0, seen later
+        QCOMPARE(t.hottest[2].number, 0);
+        QCOMPARE(t.coldest[0].number, 1);
+        QVERIFY(!t.coldest[0].seen);
+
+        // Nothing, or only zeros: figures without a division by zero.
+        const NumberTable none = tabulate({});
+        QVERIFY(!none.test.valid && none.hottest.empty() && none.expected == 0);
+        for (const GroupingFigure& g : groupFigures(none))
+            for (const GroupFigure& f : g.groups)
+                QVERIFY(!g.test.valid && f.expected == 0 && f.z == 0);
+        const std::vector<std::uint8_t> zeros(3, 0);
+        const NumberTable z = tabulate(zeros);
+        QVERIFY(std::fabs(z.test.statistic - 108) < 1e-9); // 9 / (3/37) − 3
+        QVERIFY(z.test.pValue >= 0 && z.test.pValue < 1e-6);
+    }
+
+    void selection()
+    {
+        const std::vector<Spin> spins{{1, 1}, {2, 2}, {3, 0}, {4, 1}, {5, 2}, {6, 1}};
+        using V = std::vector<std::uint8_t>;
+        QCOMPARE(selectNumbers(spins, TypeFilter::All, 0), (V{1, 2, 3, 4, 5, 6}));
+        QCOMPARE(selectNumbers(spins, TypeFilter::Live, 0), (V{1, 4, 6}));
+        QCOMPARE(selectNumbers(spins, TypeFilter::Spin, 1), (V{5}));
+        QCOMPARE(selectNumbers(spins, TypeFilter::Live, 2), (V{4, 6}));
+        QCOMPARE(selectNumbers(spins, TypeFilter::All, 100).size(), 6u);
+    }
+
+    void everyNumberInItsGroups()
+    {
+        // Typed from the betting table and the wheel picture.
+        const std::set<int> red{1, 3, 5, 7, 9, 12, 14, 16, 18, 19, 21, 23, 25, 27, 30, 32, 34, 36};
+        const std::set<int> gioco{12, 35, 3, 26, 0, 32, 15};
+        const std::set<int> vicini{22, 18, 29, 7, 28, 12, 35, 3, 26, 0, 32, 15, 19, 4, 21, 2, 25};
+        const std::set<int> orfanelli{17, 34, 6, 1, 20, 14, 31, 9};
+        const std::set<int> serie{27, 13, 36, 11, 30, 8, 23, 10, 5, 24, 16, 33};
+        for (int n = 0; n <= 36; ++n) {
+            QStringList want;
+            want << (n == 0 ? "Zero" : red.count(n) ? "Rosso" : "Nero");
+            if (n > 0)
+                want << QStringLiteral("%1ª dozzina").arg((n - 1) / 12 + 1)
+                     << QStringLiteral("%1ª colonna").arg((n - 1) % 3 + 1);
+            else
+                want << "Zero" << "Zero";
+            if (gioco.count(n))
+                want << "Gioco 0";
+            if (vicini.count(n))
+                want << "Vicini dello 0";
+            if (orfanelli.count(n))
+                want << "Orfanelli";
+            if (serie.count(n))
+                want << "Serie 5 / 8";
+            QStringList got;
+            for (const Grouping& g : groupings()) {
+                int tested = 0;
+                for (const Group& member : g.groups) {
+                    if (member.members[std::size_t(n)]) {
+                        got << member.name;
+                        tested += member.tested;
+                    }
+                }
+                QVERIFY2(tested == 1, qPrintable(QStringLiteral("%1 in %2").arg(n).arg(g.name)));
+            }
+            QCOMPARE(got, want);
+        }
+        QCOMPARE(groupings().size(), 4u);
+
+        const std::vector<std::uint8_t> run{5, 0, 5, 7, 12};
+        const auto figures = groupFigures(tabulate(run));
+        QCOMPARE(group(figures, "Rosso").observed, 4);
+        QCOMPARE(group(figures, "Gioco 0").observed, 2);
+        QCOMPARE(group(figures, "Vicini dello 0").observed, 3);
+        QCOMPARE(group(figures, "Serie 5 / 8").expected, 5.0 * 12 / 37);
+        const QList<int> degrees{figures[0].test.degrees, figures[1].test.degrees,
+                                 figures[2].test.degrees, figures[3].test.degrees};
+        QCOMPARE(degrees, (QList<int>{2, 3, 3, 2}));
+    }
+
+    void chanceOfAttemptsForAMixOfSizes()
+    {
+        // Two strings of 18 numbers and one of 1, two attempts each:
+        // attempt 1: 2 · 18/37 + 1/37 = 1; attempt 2: (2 · 19 · 18 + 36) / 37²;
+        // failures: (2 · 19² + 36²) / 37².
+        FollowedStrings followed;
+        followed.add({18, 1, 2}, 2);
+        followed.add({1, 1, 2});
+        std::vector<double> chance = chanceAttempts(followed, 2);
+        QVERIFY(std::fabs(chance[1] - 1) < 1e-12);
+        QVERIFY(std::fabs(chance[2] - 720.0 / 1369) < 1e-12);
+        QVERIFY(std::fabs(chance[0] - 2018.0 / 1369) < 1e-12);
+
+        // Awaiting a second hit the attempts start at 2; with none left it fails.
+        followed.clear();
+        followed.add({18, 2, 3});
+        followed.add({5, 2, 1});
+        chance = chanceAttempts(followed, 3);
+        QVERIFY(chance[1] == 0 && std::fabs(chance[2] - 18.0 / 37) < 1e-12);
+        QVERIFY(std::fabs(chance[3] - 19.0 * 18 / 1369) < 1e-12);
+        QVERIFY(std::fabs(chance[0] - (361.0 / 1369 + 1)) < 1e-12);
+
+        // Beside the tally.
+        ConteggioColpi tally;
+        for (const char* post : {" 2", " 2", " 3", "F"})
+            tally.post(QString::fromLatin1(post));
+        followed.clear();
+        followed.add({18, 1, 3}, 4);
+        const AttemptFigures f = compareAttempts(tally, followed);
+        QCOMPARE(f.lastAttempt, 3);
+        QCOMPARE(f.hits[2], 2);
+        QCOMPARE(f.failures, 1);
+        QCOMPARE(f.stretches, 4);
+        QCOMPARE(f.tallied, 4);
+        QCOMPARE(f.meanSize, 18.0);
+        const double fail = std::pow(19.0 / 37, 3);
+        QVERIFY(std::fabs(f.chanceFailures - 4 * fail) < 1e-12);
+        QVERIFY(std::fabs(f.failuresZ - (1 - 4 * fail) / std::sqrt(4 * fail * (1 - fail))) < 1e-12);
+
+        const AttemptFigures none = compareAttempts(ConteggioColpi(), FollowedStrings());
+        QVERIFY(none.lastAttempt == 0 && none.chanceFailures == 0 && none.failuresZ == 0);
+    }
+
+    void theEngineReportsTheSizeOfEachString()
+    {
+        StringsSettings settings;
+        Outcomes out;
+        // 5 listed twice: two numbers; the first 5 closes the string at attempt 4.
+        followStringRow({u"5, 16, 5,", false, u" 3", u" 0"}, true, 5, settings, out);
+        QCOMPARE(int(out.list[1].kind), int(StringOutcome::Kind::CloseFirstHit));
+        QCOMPARE(out.list[1].size, 2);
+        QCOMPARE(out.list[1].attempts, 10);
+
+        settings.checkSecond = true;
+        settings.maxDelay = 0; // the first miss cancels
+        out.list.clear();
+        followStringRow({u"1, 2, 3,", true, u" 2", u" 0"}, true, 9, settings, out);
+        QCOMPARE(int(out.list[0].kind), int(StringOutcome::Kind::CancelAfterHit));
+        QCOMPARE(out.list[0].attempts, 1);
+        FollowedStrings followed;
+        followed.add(out.list[0]);
+        const std::map<FollowedPhase, long long> both{{{3, 1, 1}, 1}, {{3, 2, 1}, 1}};
+        QVERIFY(followed.phases() == both);
+        QCOMPARE(stringAttempts(10.5), 11);
+        QCOMPARE(stringAttempts(-3), 1);
+        QCOMPARE(stringSize(u"00, 36, 37, x,"), 2);
+    }
+};
+
+ZT_TEST_MAIN(StatisticsTest)
+#include "tst_statistics.moc"

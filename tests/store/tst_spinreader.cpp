@@ -1,0 +1,93 @@
+#include "store/spinreader.h"
+#include "storetesting.h"
+#include "testsupport.h"
+
+using namespace zt;
+using zt::test::sql;
+
+class SpinReaderTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void numbers_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("number");
+        QTest::newRow("recorded") << " 17" << 17;
+        QTest::newRow("zero") << " 0" << 0;
+        QTest::newRow("plain") << "36" << 36;
+        QTest::newRow("leading number") << "5x" << 5;
+        QTest::newRow("whole as fraction") << "8.0" << 8;
+        QTest::newRow("above") << " 37" << -1;
+        QTest::newRow("fraction") << "2.5" << -1;
+        QTest::newRow("negative") << "-3" << -1;
+        QTest::newRow("empty is no zero") << "" << -1;
+        QTest::newRow("word is no zero") << "abc" << -1;
+        QTest::newRow("blanks") << "   " << -1;
+    }
+    void numbers()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, number);
+        QCOMPARE(spinNumber(text), number);
+    }
+
+    void readsNumberAndTypeInOrder()
+    {
+        test::FreshDir dir;
+        SpinReading r;
+        QString problem;
+        // No file: nothing recorded yet, and no file made.
+        QCOMPARE(readSpins(r, &problem), ReadResult::NoFile);
+        QVERIFY(!QFile::exists("dati.mdb"));
+
+        sql({test::usciteTable,
+             "INSERT INTO Uscite (Numero, Tipo) VALUES (' 5', 1), (' 0', 2), ('', 1), (NULL, 1), "
+             "(' 40', 1), (12, '2'), (' 7', NULL), (' 9', 3)"});
+        QCOMPARE(readSpins(r, &problem), ReadResult::Read);
+        QCOMPARE(r.spins.size(), 5u);
+        QCOMPARE(r.unreadable, 3);
+        QCOMPARE(r.lastId, 8);
+        QList<int> got;
+        for (const stats::Spin& s : r.spins)
+            got << s.number << s.type;
+        QCOMPARE(got, (QList<int>{5, 1, 0, 2, 12, 2, 7, 0, 9, 0}));
+
+        // Only the rows added since.
+        sql("INSERT INTO Uscite (Numero, Tipo) VALUES (' 33', 1)");
+        QCOMPARE(readSpins(r, &problem), ReadResult::Read);
+        QCOMPARE(r.spins.size(), 6u);
+        QCOMPARE(r.spins.back().number, 33);
+        QCOMPARE(r.lastId, 9);
+    }
+
+    void manyRowsInStretches()
+    {
+        test::FreshDir dir;
+        sql({test::usciteTable,
+             "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 45000) "
+             "INSERT INTO Uscite (Numero, Tipo) SELECT ' ' || (i % 37), 1 + i % 2 FROM n"});
+        SpinReading r;
+        QCOMPARE(readSpins(r, nullptr), ReadResult::Read);
+        QCOMPARE(r.spins.size(), 45000u);
+        QCOMPARE(r.spins[44999].number, 45000 % 37);
+        std::atomic<bool> cancel{true};
+        SpinReading none;
+        QCOMPARE(readSpins(none, nullptr, &cancel), ReadResult::Cancelled);
+        QVERIFY(none.spins.empty());
+    }
+
+    void unusableFile()
+    {
+        test::FreshDir dir;
+        test::writeFile("dati.mdb", QByteArray("not a database at all").repeated(100));
+        SpinReading r;
+        QString problem;
+        QCOMPARE(readSpins(r, &problem), ReadResult::Failed);
+        QCOMPARE(problem, QStringLiteral("Il file dati.mdb non è un database valido: le righe non "
+                                         "sono state lette."));
+        QCOMPARE(test::fileBytes("dati.mdb"), QByteArray("not a database at all").repeated(100));
+    }
+};
+
+ZT_TEST_MAIN(SpinReaderTest)
+#include "tst_spinreader.moc"

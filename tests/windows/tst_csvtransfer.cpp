@@ -1,0 +1,232 @@
+#include "store/spinrecorder.h"
+#include "storetesting.h"
+#include "windowsupport.h"
+
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QProcess>
+#include <QTableView>
+#include <QThread>
+
+#include <memory>
+
+using zt::test::fileBytes;
+using zt::test::sql;
+using zt::test::writeFile;
+
+namespace {
+
+struct Run {
+    int code = -1;
+    QString out, err;
+};
+
+// The program run as a command in the working directory.
+Run run(const QStringList& arguments, const QByteArray& input = {})
+{
+    QProcess p;
+    p.start(QStringLiteral(ZT_PROGRAM_PATH), arguments);
+    p.write(input);
+    p.closeWriteChannel();
+    const bool ended = p.waitForFinished(30000) && p.exitStatus() == QProcess::NormalExit;
+    return {ended ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardOutput()),
+            QString::fromUtf8(p.readAllStandardError())};
+}
+
+void recordThree()
+{
+    zt::SpinRecorder board;
+    QVERIFY(board.record(" 5", "1", " 1"));
+    QVERIFY(board.record(" 17", "2", " 2"));
+    QVERIFY(board.record(" 0", "", " 3"));
+}
+
+QString messageOf(QWidget* window)
+{
+    const auto boxes = window->findChildren<QMessageBox*>();
+    const QString text = boxes.isEmpty() ? QString() : boxes.last()->text();
+    qDeleteAll(boxes);
+    return text;
+}
+
+const char* const kHeader = "id,Numero,Memoria,Tipo,Cima,Memcima,Note\r\n";
+
+} // namespace
+
+class CsvTransferTest : public QObject {
+    Q_OBJECT
+    std::unique_ptr<zt::test::FreshDir> dir_;
+
+    // Presses the key on the viewer and answers its file dialog with the path.
+    void pressAndChoose(QWidget* focus, Qt::Key key, const QString& path)
+    {
+        QTest::keyClick(focus, key, Qt::ControlModifier);
+        auto* dialog = zt::shared<zt::ViewerWindow>()->findChild<QFileDialog*>("csvDialog");
+        QVERIFY(dialog && dialog->isVisible());
+        Q_EMIT dialog->fileSelected(path);
+        dialog->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+private Q_SLOTS:
+    void init() { dir_ = std::make_unique<zt::test::FreshDir>(); }
+    void cleanup()
+    {
+        delete zt::loaded<zt::ViewerWindow>();
+        dir_.reset();
+    }
+
+    void commandsWriteAndReadSpins()
+    {
+        QCOMPARE(run({"export"}).err, QStringLiteral("Il file dati.mdb non esiste.\n"));
+        QVERIFY(!QFile::exists(u"dati.mdb"_qs));
+
+        // A list, from standard input, into a new file.
+        Run r = run({"import", "-", "--tipo", "spin"}, "5, 17\n32,\n");
+        QCOMPARE(r.code, 0);
+        QCOMPARE(r.out, QStringLiteral("3 uscite importate in dati.mdb.\n"));
+        r = run({"export"});
+        QCOMPARE(r.code, 0);
+        QCOMPARE(r.out, QString(kHeader) + "1, 5, 1,2,,,\r\n2, 17, 2,2,,,\r\n3, 32, 3,2,,,\r\n");
+        QCOMPARE(run({"export", "--tipo", "Live"}).out, QString(kHeader));
+
+        // The export's own format into another file, then out of it.
+        writeFile("note.csv", QByteArray(kHeader) + "9, 7, 12,,,x,\"a, \"\"b\"\"\nc\"\r\n");
+        r = run({"import", "note.csv", "--db", "altro.mdb"});
+        QCOMPARE(r.out + r.err, QStringLiteral("1 uscita importata in altro.mdb.\n"));
+        r = run({"export", "--db", "altro.mdb", "--out", "uscite.csv"});
+        QCOMPARE(r.out + r.err, QStringLiteral("1 uscita esportata in uscite.csv.\n"));
+        QCOMPARE(fileBytes("uscite.csv"),
+                 QByteArray(kHeader) + "1, 7, 12,,,x,\"a, \"\"b\"\"\nc\"\r\n");
+    }
+
+    void commandsRefuseAndWriteNothing_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("message");
+        const QByteArray h = kHeader;
+        QTest::newRow("number") << QStringList{"import", "f.txt"} << QByteArray("5\n17 37\n") << 1
+                                << "File f.txt, riga 2: «37» non è un numero da 0 a 36: nessuna "
+                                   "uscita è stata importata.";
+        QTest::newRow("unknown option") << QStringList{"export", "--formato", "x"} << QByteArray()
+                                        << 2 << "Opzione sconosciuta: formato.";
+        QTest::newRow("type of a table")
+            << QStringList{"import", "f.csv", "--tipo", "Live"} << h + "1, 5, 1,,,," << 2
+            << "--tipo vale solo per un elenco di numeri: il file "
+               "f.csv ha la colonna Tipo.";
+        QTest::newRow("read-only dati.mdb")
+            << QStringList{"import", "f.txt"} << QByteArray("5") << 3
+            << "Il file dati.mdb è in sola lettura: nessuna uscita è stata importata.";
+        QTest::newRow("unusable dati.mdb") << QStringList{"import", "f.txt"} << QByteArray("5") << 3
+                                           << "Il file dati.mdb non è un database valido: nessuna "
+                                              "uscita è stata importata.";
+        QTest::newRow("onto the database")
+            << QStringList{"export", "--out", "dati.mdb"} << QByteArray() << 2
+            << "--out non può essere il database dati.mdb.";
+        QTest::newRow("folder") << QStringList{"export", "--out", "no/u.csv"} << QByteArray() << 1
+                                << "Impossibile scrivere il file %1: la cartella %2 non esiste.";
+    }
+
+    void commandsRefuseAndWriteNothing()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QByteArray, file);
+        QFETCH(int, code);
+        QFETCH(QString, message);
+        recordThree();
+        if (QTest::currentDataTag() == QByteArray("unusable dati.mdb"))
+            writeFile("dati.mdb", "not a database");
+        if (QTest::currentDataTag() == QByteArray("read-only dati.mdb"))
+            QFile::setPermissions(u"dati.mdb"_qs, QFile::ReadOwner);
+        if (!file.isEmpty())
+            writeFile(arguments[1], file);
+        const QByteArray before = fileBytes();
+        const QStringList files = QDir().entryList(QDir::Files);
+        const Run r = run(arguments);
+        QCOMPARE(r.code, code);
+        QVERIFY(r.out.isEmpty());
+        if (message.contains(u"%1"))
+            message = message.arg(dir_->file("no/u.csv"), dir_->file("no"));
+        QCOMPARE(r.err.section(u'\n', 0, 0), message);
+        QCOMPARE(r.err.contains(u"Uso: zentrima13"), code == 2);
+        QCOMPARE(fileBytes(), before);
+        QCOMPARE(QDir().entryList(QDir::Files), files);
+    }
+
+    // A kill in the middle of an import leaves the table as it was.
+    void killedImportStoresNothing()
+    {
+        recordThree();
+        const QByteArray before = fileBytes();
+        QByteArray list;
+        for (int i = 0; i < 300000; ++i)
+            list += QByteArray::number(i % 37) + '\n';
+        writeFile("lista.txt", list);
+        QProcess p;
+        p.start(QStringLiteral(ZT_PROGRAM_PATH), {"import", "lista.txt"});
+        QVERIFY(p.waitForStarted(10000));
+        // Killed once the transaction has written rows into dati.mdb itself
+        // (more than the engine's page cache holds).
+        QElapsedTimer clock;
+        clock.start();
+        while (QFileInfo(u"dati.mdb"_qs).size() == before.size() && clock.elapsed() < 20000 &&
+               p.state() == QProcess::Running)
+            QThread::usleep(200);
+        p.kill();
+        QVERIFY(p.waitForFinished(10000));
+        QVERIFY2(p.exitStatus() == QProcess::CrashExit, "the import ended before it was killed");
+        QVERIFY(QFileInfo(u"dati.mdb"_qs).size() > before.size());
+        // The next connection puts the file back as it was.
+        QCOMPARE(sql("SELECT count(*) FROM Uscite"), QVariantList{3});
+        QCOMPARE(fileBytes(), before);
+    }
+
+    void viewerExportsTheListAndImportsIntoIt()
+    {
+        recordThree();
+        zt::ViewerWindow* viewer = zt::shared<zt::ViewerWindow>();
+        viewer->show();
+        viewer->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(viewer));
+        auto* grid = zt::control<QTableView>(viewer, "DataGrid1");
+        auto* type = zt::control<QComboBox>(viewer, "Combo7");
+        Q_EMIT type->activated(1); // "Live"
+        QCOMPARE(grid->model()->rowCount(), 1);
+
+        // Ctrl+E from the list and from the note box: the rows listed.
+        pressAndChoose(grid, Qt::Key_E, dir_->file("live.csv"));
+        QCOMPARE(messageOf(viewer),
+                 QStringLiteral("1 uscita esportata in %1.").arg(dir_->file("live.csv")));
+        QCOMPARE(fileBytes("live.csv"), QByteArray(kHeader) + "1, 5, 1,1,,,\r\n");
+        pressAndChoose(zt::control<QLineEdit>(viewer, "Text20"), Qt::Key_E, dir_->file("b.csv"));
+        QCOMPARE(fileBytes("b.csv"), fileBytes("live.csv"));
+        messageOf(viewer);
+
+        // Ctrl+I: a list gets the type listed, and shows at once.
+        writeFile("lista.txt", "8 9\n");
+        pressAndChoose(grid, Qt::Key_I, dir_->file("lista.txt"));
+        QCOMPARE(messageOf(viewer),
+                 QStringLiteral("2 uscite importate da %1.").arg(dir_->file("lista.txt")));
+        QCOMPARE(grid->model()->rowCount(), 3);
+        QCOMPARE(sql("SELECT Tipo FROM Uscite WHERE id > 3"), QVariantList({1, 1}));
+
+        // A bad file: its fault, and nothing stored.
+        writeFile("male.txt", "8\n9 x\n");
+        const QByteArray before = fileBytes();
+        pressAndChoose(grid, Qt::Key_I, dir_->file("male.txt"));
+        QCOMPARE(messageOf(viewer),
+                 QStringLiteral("File %1, riga 2: «x» non è un numero da 0 a 36: nessuna uscita è "
+                                "stata importata.")
+                     .arg(dir_->file("male.txt")));
+        QCOMPARE(fileBytes(), before);
+        QCOMPARE(grid->model()->rowCount(), 3);
+    }
+};
+
+ZT_WINDOWS_TEST_MAIN(CsvTransferTest)
+#include "tst_csvtransfer.moc"
