@@ -1,6 +1,7 @@
 #include "ui/form.h"
 
 #include "ui/colorbutton.h"
+#include "ui/hiddenbox.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -34,12 +35,11 @@ QLineEdit* placeBox(QWidget* parent, const QString& name, const QRect& twips, Qt
     return e;
 }
 
-QLineEdit* placeHidden(QWidget* parent, const QString& name, const QString& text,
+HiddenBox* placeHidden(QWidget* parent, const QString& name, const QString& text,
                        const QRect& twips)
 {
-    auto* e = place<QLineEdit>(parent, name, twips);
+    auto* e = place<HiddenBox>(parent, name, twips);
     e->setText(text);
-    e->hide();
     return e;
 }
 

@@ -4,48 +4,72 @@
 
 namespace zt {
 
+namespace {
+
+// A frame is due this long after the start of the last one; with the time the
+// work takes to let events in again, frames come well within 40 ms of each
+// other (25 a second).
+constexpr qint64 framePeriodMs = 30;
+
+} // namespace
+
 FramePacing::FramePacing(std::function<void(bool)> hold) : hold_(std::move(hold))
 {
     for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (!w->isVisible())
-            continue;
-        for (QObject* child : w->children()) {
-            auto* c = qobject_cast<QWidget*>(child);
-            if (c && !c->isWindow() && c->updatesEnabled())
-                controls_.append(c);
+        if (w->isVisible()) {
+            windows_.append(w);
+            w->installEventFilter(this);
         }
     }
-    setHeld(true);
+    if (hold_)
+        hold_(true);
     clock_.start();
 }
 
 FramePacing::~FramePacing()
 {
-    setHeld(false);
+    for (const auto& w : windows_) {
+        if (w)
+            w->removeEventFilter(this);
+    }
+    if (hold_)
+        hold_(false);
+    drawFrame();
+}
+
+bool FramePacing::eventFilter(QObject* watched, QEvent* event)
+{
+    // A window asks to be drawn: held back until the next frame (what it is
+    // to draw stays noted).
+    if (event->type() == QEvent::UpdateRequest && !drawing_)
+        return true;
+    return QObject::eventFilter(watched, event);
+}
+
+void FramePacing::drawFrame()
+{
+    drawing_ = true;
+    for (const auto& w : windows_) {
+        if (w && w->isVisible()) {
+            QEvent request(QEvent::UpdateRequest);
+            QCoreApplication::sendEvent(w, &request);
+        }
+    }
+    drawing_ = false;
 }
 
 void FramePacing::processEvents(const std::function<void()>& beforeFrame)
 {
-    const bool frame = clock_.hasExpired(40);
-    if (frame) {
-        beforeFrame();
-        setHeld(false);
-    }
     QCoreApplication::processEvents();
-    if (frame) {
-        setHeld(true);
-        clock_.restart();
-    }
-}
-
-void FramePacing::setHeld(bool held)
-{
+    if (!clock_.hasExpired(framePeriodMs))
+        return;
+    clock_.restart(); // from the start of one frame to the start of the next
+    beforeFrame();
     if (hold_)
-        hold_(held);
-    for (const auto& c : controls_) {
-        if (c)
-            c->setUpdatesEnabled(!held);
-    }
+        hold_(false);
+    drawFrame();
+    if (hold_)
+        hold_(true);
 }
 
 void redrawShownWindows()

@@ -5,6 +5,7 @@
 #include "ui/look.h"
 
 #include <QString>
+#include <QVariant>
 #include <QWidget>
 
 namespace zt {
@@ -15,7 +16,9 @@ template <class T>
 T* control(const QWidget* window, const QString& name)
 {
     T* c = window->findChild<T*>(name);
-    Q_ASSERT_X(c, "zt::control", qPrintable(name));
+    if (!c)
+        qFatal("no control %s of that kind in %s", qPrintable(name),
+               qPrintable(window->objectName()));
     return c;
 }
 
@@ -23,6 +26,24 @@ template <class T>
 T* control(const QWidget* window, const char* array, int index)
 {
     return control<T>(window, arrayName(array, index));
+}
+
+// A text box of either kind, a box shown to the player or a hidden one, read
+// and written through its text property as the program's handlers see it.
+class TextBox {
+public:
+    explicit TextBox(QWidget* box) : box_(box) {}
+    QString text() const { return box_->property("text").toString(); }
+    void setText(const QString& text) { box_->setProperty("text", text); }
+    TextBox* operator->() { return this; }
+
+private:
+    QWidget* box_;
+};
+
+inline TextBox textBox(const QWidget* window, const QString& name)
+{
+    return TextBox(control<QWidget>(window, name));
 }
 
 } // namespace zt

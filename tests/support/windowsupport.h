@@ -5,6 +5,7 @@
 #include "app/wiring.h"
 #include "testsupport.h"
 #include "controls.h"
+#include "ui/hiddenbox.h"
 #include "windows/boardwindow.h"
 #include "windows/noteswindow.h"
 #include "windows/settingswindow.h"

@@ -4,6 +4,7 @@
 #include "storetesting.h"
 #include "ui/colorbutton.h"
 #include "windowsupport.h"
+#include "ui/linesbox.h"
 
 #include <QAccessible>
 #include <QCheckBox>
@@ -92,10 +93,10 @@ private Q_SLOTS:
         type("3E");
         QCOMPARE(board->history().newest(), 3);
 
-        auto* note = c<QPlainTextEdit>("note_0"); // unlocked, it takes the keys as text
+        auto* note = c<zt::LinesBox>("note_0"); // unlocked, it takes the keys as text
         note->clear();
         click("Check1");
-        note->setFocus();
+        note->editor()->setFocus();
         type("9E");
         QCOMPARE(note->toPlainText(), QStringLiteral("9\n"));
         type("Z"); // the note's own undo

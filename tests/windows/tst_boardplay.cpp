@@ -5,6 +5,7 @@
 #include "storetesting.h"
 #include "ui/colorbutton.h"
 #include "windowsupport.h"
+#include "ui/linesbox.h"
 
 #include "core/textrules.h"
 #include "core/associations.h"
@@ -34,13 +35,13 @@ class BoardPlayTest : public QObject {
     template <class T> T* c(const char* name) { return control<T>(board, QLatin1String(name)); }
     QString text(const char* name) { return c<QLabel>(name)->text(); }
     zt::ColorButton* key(int index) { return control<zt::ColorButton>(board, "Command9", index); }
-    QPlainTextEdit* noteBox() { return c<QPlainTextEdit>("note_0"); }
+    zt::LinesBox* noteBox() { return c<zt::LinesBox>("note_0"); }
     QCheckBox* setting(const char* name)
     {
         return control<QCheckBox>(zt::shared<zt::SettingsWindow>(), QLatin1String(name));
     }
     void click(const char* name) { c<QAbstractButton>(name)->click(); }
-    void send(const QString& text) { c<QLineEdit>("CM_pulsante")->setText(text); }
+    void send(const QString& text) { c<zt::HiddenBox>("CM_pulsante")->setText(text); }
 
     // Clicks, for each number, the keypad button that shows it.
     void play(std::initializer_list<int> numbers)
@@ -53,7 +54,7 @@ class BoardPlayTest : public QObject {
         }
     }
 
-    QString historyBox() { return c<QPlainTextEdit>("Text1")->toPlainText(); }
+    QString historyBox() { return c<zt::LinesBox>("Text1")->toPlainText(); }
     QString note() { return noteBox()->toPlainText(); }
     QString delays() { return text("Label38_0") + u'|' + text("Label44_0"); }
 
@@ -105,7 +106,7 @@ private Q_SLOTS:
         QCOMPARE(historyBox() + text("Label6"), QStringLiteral(" 1:  17\nUltimo: 17"));
         QCOMPARE(note(), QStringLiteral("14, 20, 31,"));
         QCOMPARE(lit(), QStringLiteral("14, 20, 31, "));
-        QCOMPARE(c<QLineEdit>("DB2_nu")->text(), QString()); // recording is off
+        QCOMPARE(c<zt::HiddenBox>("DB2_nu")->text(), QString()); // recording is off
         play({5, 32});
         QCOMPARE(historyBox(), QStringLiteral(" 3:  32\n 2:  5\n 1:  17\n"));
         QCOMPARE(delays(), QStringLiteral(" 2| 0"));
@@ -128,7 +129,7 @@ private Q_SLOTS:
     {
         setting("Check1")->setChecked(true); // "Azzera"
         play({17, 3, 20});
-        QCOMPARE(c<QLineEdit>("CM_Azzera")->text(), QStringLiteral("ok"));
+        QCOMPARE(c<zt::HiddenBox>("CM_Azzera")->text(), QStringLiteral("ok"));
         QCOMPARE(board->historyCount(), 0);
         QCOMPARE(historyBox() + text("Label6"), QStringLiteral("Ultimo: 20"));
         QCOMPARE(note() + delays(), QStringLiteral("25, 2, 17,0|0"));
@@ -158,7 +159,7 @@ private Q_SLOTS:
         QCOMPARE(historyBox(), QStringLiteral(" 1:  17\n"));
 
         click("Command6"); // "C. TUTTO"
-        QCOMPARE(c<QLineEdit>("CM_Azzera")->text(), QStringLiteral("ok"));
+        QCOMPARE(c<zt::HiddenBox>("CM_Azzera")->text(), QStringLiteral("ok"));
         QCOMPARE(historyBox() + note() + delays() + lit(), QStringLiteral("0|0"));
         QCOMPARE(text("Label6") + QString::number(board->historyCount()),
                  QStringLiteral("Ultimo: 170"));
@@ -172,7 +173,7 @@ private Q_SLOTS:
         write("0000000001\r\n17\r\n");
         QTRY_COMPARE(board->historyCount(), 1); // the timer's own tick
         QCOMPARE(board->history().newest(), 17);
-        QCOMPARE(c<QLineEdit>("CM_tempo")->text() + c<QLineEdit>("CM_pulsante")->text(),
+        QCOMPARE(c<zt::HiddenBox>("CM_tempo")->text() + c<zt::HiddenBox>("CM_pulsante")->text(),
                  QStringLiteral("0000000001ok"));
         c<QTimer>("Timer2")->stop();
         // The same stamp again, a number off the wheel, then a fraction, which
@@ -184,7 +185,7 @@ private Q_SLOTS:
         }
         QCOMPARE(board->historyCount(), 2);
         QCOMPARE(board->history().newest(), 0);
-        QCOMPARE(c<QLineEdit>("CM_tempo")->text(), QStringLiteral("00000005"));
+        QCOMPARE(c<zt::HiddenBox>("CM_tempo")->text(), QStringLiteral("00000005"));
         QVERIFY(QFile::exists(QStringLiteral("numero.txt")));
     }
 
@@ -219,8 +220,9 @@ private Q_SLOTS:
     void lockedProposalTakesWhateverIsTyped()
     {
         click("Check1");
-        noteBox()->setFocus();
-        QTest::keyClicks(noteBox(), QStringLiteral("abc, 17, xy,"));
+        QVERIFY(noteBox()->editor());
+        noteBox()->editor()->setFocus();
+        QTest::keyClicks(noteBox()->editor(), QStringLiteral("abc, 17, xy,"));
         play({17, 3, 17});
         QCOMPARE(note(), QStringLiteral("abc, 17, xy,"));
         QCOMPARE(lit(), painted(note())); // whatever the list rule reads in it
@@ -247,8 +249,8 @@ private Q_SLOTS:
         send(QStringLiteral("6"));
         QCOMPARE(sql(QStringLiteral("SELECT Memoria || '/' || Tipo FROM Uscite WHERE id > 38")),
                  QVariantList{QStringLiteral(" 1/2")});
-        QCOMPARE(c<QLineEdit>("DB2_nu")->text() + c<QLineEdit>("DB2_gi")->text() +
-                     c<QLineEdit>("DB2_me")->text(),
+        QCOMPARE(c<zt::HiddenBox>("DB2_nu")->text() + c<zt::HiddenBox>("DB2_gi")->text() +
+                     c<zt::HiddenBox>("DB2_me")->text(),
                  QStringLiteral(" 62 1"));
         QVERIFY(board->findChildren<QMessageBox*>().isEmpty());
     }
@@ -314,7 +316,7 @@ private Q_SLOTS:
                     setting(name)->toggle();
             }
             if (c<QCheckBox>("Check1")->isChecked() && chance(30))
-                noteBox()->setPlainText(QStringLiteral("3, x7, 30,") +
+                noteBox()->setText(QStringLiteral("3, x7, 30,") +
                                         QString(int(rng() % 200), u'2'));
             if (chance(100))
                 maxDelay->setText(QString::number(rng() % 14));
@@ -326,7 +328,7 @@ private Q_SLOTS:
             QCOMPARE(int(historyBox().count(u'\n')), count);
             if (setting("Check20")->isChecked())
                 QCOMPARE(lit(), painted(note()));
-            QCOMPARE(c<QLineEdit>("CM_pulsante")->text(), QStringLiteral("ok"));
+            QCOMPARE(c<zt::HiddenBox>("CM_pulsante")->text(), QStringLiteral("ok"));
         }
         savedColoursFollowCaptions();
     }

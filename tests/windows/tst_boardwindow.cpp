@@ -1,5 +1,6 @@
 #include "ui/colorbutton.h"
 #include "windowsupport.h"
+#include "ui/linesbox.h"
 
 #include "windows/boardwindow.h"
 #include "windows/settingswindow.h"
@@ -43,8 +44,8 @@ private Q_SLOTS:
         QCOMPARE(c<QComboBox>("Combo1")->itemText(36), QStringLiteral("36"));
         QCOMPARE(c<QTimer>("Timer2")->interval(), 200);
         QVERIFY(c<QTimer>("Timer2")->isActive());
-        QVERIFY(c<QPlainTextEdit>("note_0")->isReadOnly());
-        QCOMPARE(c<QLineEdit>("CM_pulsante")->text(), QStringLiteral("ok"));
+        QVERIFY(c<zt::LinesBox>("note_0")->isReadOnly());
+        QCOMPARE(c<zt::HiddenBox>("CM_pulsante")->text(), QStringLiteral("ok"));
         for (const char* hidden : {"Text3", "CM_pulsante", "CM_Azzera", "CM_tempo", "DB2_nu",
                                    "DB2_gi", "DB2_me", "Command10", "Command9_37"})
             QVERIFY2(c<QWidget>(hidden)->isHidden(), hidden);

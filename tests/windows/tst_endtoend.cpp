@@ -187,7 +187,7 @@ private:
         zt::ViewerWindow* viewer = zt::loaded<zt::ViewerWindow>();
         QVERIFY(viewer && viewer->isVisible());
         const auto text = [viewer](const char* name) {
-            return control<QLineEdit>(viewer, QLatin1String(name))->text();
+            return zt::textBox(viewer, QLatin1String(name)).text();
         };
         QTest::mouseClick(control<QCheckBox>(viewer, "Check6"), Qt::LeftButton);
         auto* count = control<QLineEdit>(viewer, "Text6");

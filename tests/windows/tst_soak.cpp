@@ -76,8 +76,8 @@ private Q_SLOTS:
         // The number of every spin, in order (kept small: the memory measured
         // is the program's).
         std::vector<std::int8_t> expected;
-        auto* bridge = control<QLineEdit>(board, "CM_pulsante");
-        auto* lastStamp = control<QLineEdit>(board, "CM_tempo");
+        auto* bridge = control<zt::HiddenBox>(board, "CM_pulsante");
+        auto* lastStamp = control<zt::HiddenBox>(board, "CM_tempo");
         std::uint32_t x = 362436069u;
         qint64 warmKb = 0;
         int filed = 0;

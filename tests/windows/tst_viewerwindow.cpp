@@ -1,5 +1,6 @@
 #include "storetesting.h"
 #include "windowsupport.h"
+#include "ui/linesbox.h"
 #include "windows/boardwindow.h"
 #include "store/spinrecorder.h"
 #include "windows/settingswindow.h"
@@ -64,7 +65,7 @@ private:
     int resets = 0;   // requests written into the board's reset bridge
 
     zt::ViewerWindow* viewer() { return zt::shared<zt::ViewerWindow>(); }
-    QLineEdit* box(const char* name) { return control<QLineEdit>(viewer(), QLatin1String(name)); }
+    zt::TextBox box(const char* name) { return zt::textBox(viewer(), QLatin1String(name)); }
     QCheckBox* check(const char* name) { return control<QCheckBox>(viewer(), QLatin1String(name)); }
     void click(const char* name) { control<QPushButton>(viewer(), QLatin1String(name))->click(); }
     // The texts of the viewer's boxes, joined by '|'.
@@ -87,12 +88,12 @@ private Q_SLOTS:
     {
         QDesktopServices::setUrlHandler("file", this, "openUrl");
         // The board's own handlers answer "ok"; the test writes down what came.
-        connect(boardControl<QLineEdit>("CM_pulsante"), &QLineEdit::textChanged, this,
+        connect(boardControl<zt::HiddenBox>("CM_pulsante"), &zt::HiddenBox::textChanged, this,
                 [this](const QString& text) {
                     if (text != u"ok")
                         sent << text;
                 });
-        connect(boardControl<QLineEdit>("CM_Azzera"), &QLineEdit::textChanged, this,
+        connect(boardControl<zt::HiddenBox>("CM_Azzera"), &zt::HiddenBox::textChanged, this,
                 [this](const QString& text) { resets += text == u"1"; });
     }
     void init()
@@ -197,12 +198,12 @@ private Q_SLOTS:
 
     void proposalCheckOnSending()
     {
-        auto* note = boardControl<QPlainTextEdit>("note_0");
+        auto* note = boardControl<zt::LinesBox>("note_0");
         auto* recording = boardControl<QCheckBox>("Check8");
         check("Check4")->setChecked(true);
 
         // An empty random box still checks, against 0, and sends nothing.
-        note->setPlainText("32, 0, 15,");
+        note->setText("32, 0, 15,");
         recording->setChecked(true);
         click("Command8");
         QVERIFY(!recording->isChecked());
@@ -210,7 +211,7 @@ private Q_SLOTS:
         QCOMPARE(texts({"Text16", "Text8", "Text9"}), QString("1|1|3"));
         QVERIFY(note->toPlainText().isEmpty()); // "Controlla 1° colpo" is ticked
 
-        note->setPlainText("5, 12, 5,");
+        note->setText("5, 12, 5,");
         box("Text10")->setText("5");
         click("Command8");
         QCOMPARE(sent, QStringList{"5"});
@@ -265,7 +266,7 @@ private Q_SLOTS:
         QVERIFY(notes && notes->isVisible());
 
         // "Conferma" hands the chosen row to the viewer and hides itself.
-        control<QLineEdit>(notes, "Text7")->setText("12");
+        control<zt::HiddenBox>(notes, "Text7")->setText("12");
         control<QPushButton>(notes, "Command3")->click();
         QVERIFY(!notes->isVisible());
         QCOMPARE(texts({"Text21", "Text5"}), QString("12|ok"));
@@ -279,7 +280,7 @@ private Q_SLOTS:
 
         // With no viewer loaded "Conferma" does nothing.
         closeAndUnload(viewer());
-        control<QLineEdit>(notes, "Text7")->setText("3");
+        control<zt::HiddenBox>(notes, "Text7")->setText("3");
         control<QPushButton>(notes, "Command3")->click();
         QVERIFY(!zt::loaded<zt::ViewerWindow>());
     }
@@ -330,7 +331,7 @@ private Q_SLOTS:
         click("Command3");
         click("Command11");
         auto* notes = zt::loaded<zt::NotesWindow>();
-        QCOMPARE(control<QLineEdit>(notes, "Text7")->text(), QString("4"));
+        QCOMPARE(control<zt::HiddenBox>(notes, "Text7")->text(), QString("4"));
         box("Text21")->setText("1");
         click("Command10");
         control<QPushButton>(notes, "Command3")->click();

@@ -9,6 +9,8 @@
 #include "core/keypadlayout.h"
 #include "core/textrules.h"
 #include "ui/colorbutton.h"
+#include "ui/hiddenbox.h"
+#include "ui/linesbox.h"
 #include "ui/look.h"
 
 #include <QCheckBox>
@@ -17,85 +19,13 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
-#include <QScrollBar>
 #include <QTimer>
-#include <QTextBlock>
-#include <QTextCursor>
-#include <QTextDocument>
-#include <QVarLengthArray>
 
 namespace zt {
 
 namespace {
 
 const QString ok = QStringLiteral("ok");
-
-// Makes the box hold `text`, lines each ended by CR LF, as setPlainText would
-// (every line a paragraph, the view at the top), but edits only what differs
-// from what the box holds: new lines are inserted at the top, dropped lines
-// removed from the top, and in the other lines only the characters after the
-// part they share with the new line are replaced.  A history box that slides
-// by one spin keeps its paragraphs and has only its numbers rewritten, which
-// costs a fraction of rebuilding the document.
-void rewriteLines(QPlainTextEdit* box, const QString& text)
-{
-    QVarLengthArray<QStringView, 64> lines;
-    for (qsizetype from = 0; from < text.size();) {
-        const qsizetype end = text.indexOf(QLatin1String("\r\n"), from);
-        if (end < 0) { // not lines ended by CR LF: written whole
-            box->setPlainText(text);
-            return;
-        }
-        lines.append(QStringView(text).sliced(from, end - from));
-        from = end + 2;
-    }
-    QTextDocument* doc = box->document();
-    // What the box holds must be lines ended by line breaks (the last
-    // paragraph empty), as this function and setPlainText leave it.
-    if (doc->lastBlock().length() != 1) {
-        box->setPlainText(text);
-        return;
-    }
-    if (doc->isUndoRedoEnabled())
-        doc->setUndoRedoEnabled(false);
-
-    const qsizetype want = lines.size();
-    const qsizetype have = doc->blockCount() - 1;
-    QTextCursor edit(doc);
-    edit.beginEditBlock();
-    if (want > have) {
-        QString top;
-        for (qsizetype k = 0; k < want - have; ++k) {
-            top += lines[k];
-            top += u'\n';
-        }
-        edit.insertText(top);
-    } else if (want < have) {
-        edit.setPosition(doc->findBlockByNumber(int(have - want)).position(),
-                         QTextCursor::KeepAnchor);
-        edit.removeSelectedText();
-    }
-    QTextBlock block = doc->firstBlock();
-    for (qsizetype k = 0; k < want; ++k, block = block.next()) {
-        const QString held = block.text();
-        const QStringView line = lines[k];
-        qsizetype same = 0;
-        while (same < held.size() && same < line.size() && held[same] == line[same])
-            ++same;
-        if (same == held.size() && same == line.size())
-            continue;
-        edit.setPosition(block.position() + int(same));
-        edit.setPosition(block.position() + int(held.size()), QTextCursor::KeepAnchor);
-        edit.insertText(line.sliced(same).toString());
-    }
-    edit.endEditBlock();
-
-    // As after setPlainText: the cursor at the start, the first line in view.
-    const QTextCursor cursor = box->textCursor();
-    if (cursor.position() != 0 || cursor.hasSelection())
-        box->moveCursor(QTextCursor::Start);
-    box->verticalScrollBar()->setValue(0);
-}
 
 } // namespace
 
@@ -275,19 +205,19 @@ void BoardWindow::setLastNumber(const QString& numberText)
 
 void BoardWindow::showHistory(const History& history)
 {
-    rewriteLines(Text1, history.text());
+    Text1->setText(history.text());
 }
 
 QString BoardWindow::noteText(int)
 {
-    return note_0->toPlainText();
+    return note_0->text();
 }
 
 void BoardWindow::setNoteText(int, const QString& text)
 {
     // Writing the text the box holds would only move the player's cursor.
-    if (note_0->toPlainText() != text)
-        note_0->setPlainText(text);
+    if (note_0->text() != text)
+        note_0->setText(text);
 }
 
 bool BoardWindow::noteRed(int)
@@ -374,7 +304,7 @@ void BoardWindow::setRecording(bool on)
 
 QString BoardWindow::proposal()
 {
-    return note_0->toPlainText();
+    return note_0->text();
 }
 
 void BoardWindow::clearProposal()

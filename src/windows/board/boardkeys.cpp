@@ -7,6 +7,7 @@
 #include "core/textrules.h"
 #include "ui/colorbutton.h"
 #include "ui/form.h"
+#include "ui/linesbox.h"
 #include "ui/look.h"
 
 #include <QAbstractButton>
@@ -157,7 +158,7 @@ bool BoardWindow::eventFilter(QObject* watched, QEvent* event)
     if (what == BoardKey::None)
         return false;
     // A proposal being written by the player takes its keys as text.
-    if (focusWidget() == note_0 && !note_0->isReadOnly())
+    if (note_0->editor() && focusWidget() == note_0->editor())
         return false;
     if (key->isAutoRepeat()) // a key held down types, or undoes, once
         return true;

@@ -4,8 +4,11 @@
 #include "core/session.h"
 #include "ui/colorbutton.h"
 #include "ui/form.h"
+#include "ui/hiddenbox.h"
+#include "ui/linesbox.h"
 #include "ui/look.h"
 #include "ui/form.h"
+#include "ui/hiddenbox.h"
 #include "ui/look.h"
 
 #include <QCheckBox>
@@ -77,9 +80,9 @@ void BoardWindow::buildUpperPanel()
     Frame23 =
         placeFrame(Frame21, QStringLiteral("Frame23"), {480, 0, 6375, 705}, QColor(128, 255, 128));
 
-    note_0 = place<QPlainTextEdit>(Frame23, arrayName("note", 0), {0, 0, 6375, 735});
+    note_0 = place<LinesBox>(Frame23, arrayName("note", 0), {0, 0, 6375, 735});
     note_0->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    note_0->setReadOnly(true);
+    note_0->setWordWrap(true);
     setBackColor(note_0, QColor(154, 186, 235));
     note_0->setFont(designFont(QStringLiteral("Arial"), 12, true));
     CM_tempo = placeHidden(Frame23, QStringLiteral("CM_tempo"), QStringLiteral("CM_Tempo"));
@@ -235,18 +238,19 @@ void BoardWindow::buildTitleAndHistory()
                       QStringLiteral("Ultimo:"));
     setLook(Label6, Qt::white, msSansSerif(13.5, true));
 
-    Text1 = place<QPlainTextEdit>(Frame22, QStringLiteral("Text1"), {7920, 480, 1095, 1095});
+    Text1 = place<LinesBox>(Frame22, QStringLiteral("Text1"), {7920, 480, 1095, 1095});
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Text1->setReadOnly(true);
     setBackColor(Text1, QColor(192, 192, 192));
     Text1->setFont(msSansSerif(9.75, true));
 
-    Text3 = placeHidden(Frame22, QStringLiteral("Text3"), QStringLiteral("36"));
+    Text3 = place<QLineEdit>(Frame22, QStringLiteral("Text3"));
+    Text3->setText(QStringLiteral("36"));
+    Text3->hide();
     connect(Text3, &QLineEdit::editingFinished, this, &BoardWindow::readHistorySize);
     CM_pulsante = placeHidden(Frame22, QStringLiteral("CM_pulsante"), QStringLiteral("CM_pulsante"));
-    connect(CM_pulsante, &QLineEdit::textChanged, this, &BoardWindow::spinBridgeChanged);
+    connect(CM_pulsante, &HiddenBox::textChanged, this, &BoardWindow::spinBridgeChanged);
     CM_Azzera = placeHidden(Frame22, QStringLiteral("CM_Azzera"), QStringLiteral("CM_Azzera"));
-    connect(CM_Azzera, &QLineEdit::textChanged, this, &BoardWindow::resetBridgeChanged);
+    connect(CM_Azzera, &HiddenBox::textChanged, this, &BoardWindow::resetBridgeChanged);
 }
 
 void BoardWindow::startUp()

@@ -3,6 +3,7 @@
 #include "store/recordcursor.h"
 #include "store/storecommands.h"
 #include "ui/form.h"
+#include "ui/hiddenbox.h"
 #include "ui/look.h"
 #include "ui/navigationbar.h"
 #include "ui/recordgrid.h"

@@ -11,6 +11,7 @@
 #include "core/textrules.h"
 #include "store/recordcursor.h"
 #include "store/storecommands.h"
+#include "ui/hiddenbox.h"
 #include "ui/look.h"
 
 #include <QCheckBox>
@@ -243,7 +244,7 @@ void ViewerWindow::gridClicked()
 void ViewerWindow::showRow()
 {
     const bool row = source_->hasCurrent();
-    const auto show = [&](QLineEdit* box, QStringView column) {
+    const auto show = [&](auto* box, QStringView column) {
         const QString text = row ? source_->text(column) : QString();
         // Writing the text a box holds changes nothing but costs a new layout.
         if (box->text() != text)

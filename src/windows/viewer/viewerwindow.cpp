@@ -7,6 +7,7 @@
 #include "store/recordcursor.h"
 #include "store/storecommands.h"
 #include "ui/form.h"
+#include "ui/hiddenbox.h"
 #include "ui/look.h"
 #include "ui/navigationbar.h"
 #include "ui/recordgrid.h"
@@ -120,7 +121,7 @@ void ViewerWindow::buildTopStrip()
     Text12 = placeHidden(this, QStringLiteral("Text12"), {}, {1560, 1080, 615, 285});
     Text5 = placeHidden(this, QStringLiteral("Text5"), {}, {9600, 0, 615, 285});
     Text5->setText(QStringLiteral("ok"));
-    connect(Text5, &QLineEdit::textChanged, this, &ViewerWindow::posizioneDaNote);
+    connect(Text5, &HiddenBox::textChanged, this, &ViewerWindow::posizioneDaNote);
 
     connect(placeButton(this, QStringLiteral("Command2"), {5280, 5880, 1215, 495}, QStringLiteral("Cancella")),
             &QPushButton::clicked, this, &ViewerWindow::cancella);
@@ -235,7 +236,7 @@ void ViewerWindow::buildResultsPanel(QWidget* f)
 
     Text19B = placeHidden(f, QStringLiteral("Text19B"), {}, {4200, 1440, 735, 285});
     Text19B->setText(QStringLiteral("ok"));
-    connect(Text19B, &QLineEdit::textChanged, this, &ViewerWindow::tallyPosted);
+    connect(Text19B, &HiddenBox::textChanged, this, &ViewerWindow::tallyPosted);
 
     label(f, "Label20", {120, 1440, 1455, 495}, QStringLiteral("Dettaglio Colpi:"), true);
     Text19 = place<QPlainTextEdit>(f, QStringLiteral("Text19"), {1440, 1320, 4695, 645});

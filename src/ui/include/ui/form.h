@@ -18,6 +18,7 @@ class QPushButton;
 namespace zt {
 
 class ColorButton;
+class HiddenBox;
 
 // A new control of kind W named `name` inside parent, at a rectangle given in
 // twips (left, top, width, height; none: left where Qt puts it, for hidden
@@ -44,7 +45,7 @@ QLineEdit* placeBox(QWidget* parent, const QString& name, const QRect& twips,
                     Qt::Alignment align = Qt::AlignLeft);
 
 // A hidden text box holding `text`: a value carried between handlers.
-QLineEdit* placeHidden(QWidget* parent, const QString& name, const QString& text = {},
+HiddenBox* placeHidden(QWidget* parent, const QString& name, const QString& text = {},
                        const QRect& twips = {});
 
 QPushButton* placeButton(QWidget* parent, const QString& name, const QRect& twips,

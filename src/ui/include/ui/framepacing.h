@@ -2,14 +2,18 @@
 // Redrawing at a frame pace during a long piece of work on the user-interface
 // thread that lets pending events in now and then (the automatic replay "GO").
 // The events are processed as often as the work asks, but the windows shown
-// are redrawn at most every 40 ms (a screen shows no more frames than that).
-// The drawing is held on the controls inside each window, never on a window
-// itself: a window whose own drawing is held when it is due to be drawn can
-// stay stale after it is released (under X11), until something covers and
-// uncovers it.
+// are drawn only about every 30 ms: at least 25 times a second, and no more
+// often than a player can see.
+//
+// Between frames the windows' requests to be drawn are held back, while what
+// is to be drawn keeps being noted as usual; a frame then draws just what
+// changed since the last one.  Nothing is switched off on any window or
+// control, so nothing can be left stale: when the pacing ends, the windows
+// draw what is still due at once.
 
 #include <QElapsedTimer>
 #include <QList>
+#include <QObject>
 #include <QPointer>
 #include <QWidget>
 
@@ -17,25 +21,29 @@
 
 namespace zt {
 
-class FramePacing {
+class FramePacing : public QObject {
+    Q_OBJECT
 public:
-    // hold(true) is called while drawing is held, hold(false) when a frame is
-    // drawn (e.g. a grid's selection that need not follow every move).
+    // hold(true) is called between frames, hold(false) when a frame is drawn
+    // (for what need not follow every move, e.g. a grid's selection).
     explicit FramePacing(std::function<void(bool held)> hold = {});
-    ~FramePacing();
-    FramePacing(const FramePacing&) = delete;
-    FramePacing& operator=(const FramePacing&) = delete;
+    ~FramePacing() override;
 
     // Processes the pending events; when a frame is due, beforeFrame runs
-    // first and the windows are drawn.
+    // first and the windows draw what changed.
     void processEvents(const std::function<void()>& beforeFrame);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
-    void setHeld(bool held);
+    // The windows draw what is due now.
+    void drawFrame();
 
     std::function<void(bool)> hold_;
-    QList<QPointer<QWidget>> controls_;
+    QList<QPointer<QWidget>> windows_;
     QElapsedTimer clock_;
+    bool drawing_ = false;
 };
 
 // Every window shown is drawn whole again, with its controls as they are now.

@@ -28,6 +28,8 @@ class QTimer;
 namespace zt {
 
 class ColorButton;
+class HiddenBox;
+class LinesBox;
 
 // The board's handlers run the game logic of spinentry.h over the board's own
 // controls: the window is the BoardIO that the logic reads and writes, and the
@@ -178,11 +180,11 @@ private:
     std::array<ColorButton*, 38> Command9{};
 
     // History and last number.
-    QPlainTextEdit* Text1 = nullptr;
+    LinesBox* Text1 = nullptr;
     QLabel* Label6 = nullptr;
 
     // Proposal row 0.
-    QPlainTextEdit* note_0 = nullptr;
+    LinesBox* note_0 = nullptr;
     QLabel* Label26_0 = nullptr;
     QLabel* Label38_0 = nullptr;
     QLabel* Label44_0 = nullptr;
@@ -200,12 +202,12 @@ private:
 
     // Hidden boxes.
     QLineEdit* Text3 = nullptr;
-    QLineEdit* CM_pulsante = nullptr;
-    QLineEdit* CM_Azzera = nullptr;
-    QLineEdit* CM_tempo = nullptr;
-    QLineEdit* DB2_nu = nullptr;
-    QLineEdit* DB2_gi = nullptr;
-    QLineEdit* DB2_me = nullptr;
+    HiddenBox* CM_pulsante = nullptr;
+    HiddenBox* CM_Azzera = nullptr;
+    HiddenBox* CM_tempo = nullptr;
+    HiddenBox* DB2_nu = nullptr;
+    HiddenBox* DB2_gi = nullptr;
+    HiddenBox* DB2_me = nullptr;
     QTimer* Timer2 = nullptr;
 };
 

@@ -3,9 +3,10 @@
 #include "ui/sharedwindow.h"
 #include "windows/links.h"
 
-class QLineEdit;
 
 namespace zt {
+
+class HiddenBox;
 
 // The notes window "Cerca": the recorded spins that carry a note.  Its buttons
 // only hide it, so it keeps the list read when it was created; its close box
@@ -20,7 +21,7 @@ private:
     void conferma();
 
     Links& links_;
-    QLineEdit* Text7 = nullptr; // the current row's id
+    HiddenBox* Text7 = nullptr; // the current row's id
 };
 
 } // namespace zt

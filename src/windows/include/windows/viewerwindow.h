@@ -20,6 +20,7 @@ class QTableView;
 namespace zt {
 
 class FramePacing;
+class HiddenBox;
 class RecordCursor;
 class RecordGrid;
 
@@ -103,9 +104,9 @@ private:
     QComboBox* Combo7 = nullptr;
     QLineEdit* Text20 = nullptr;
     QTableView* DataGrid1 = nullptr;
-    QLineEdit* Text7 = nullptr;
-    QLineEdit* Text12 = nullptr;
-    QLineEdit* Text5 = nullptr;
+    HiddenBox* Text7 = nullptr;
+    HiddenBox* Text12 = nullptr;
+    HiddenBox* Text5 = nullptr;
     // Position and sending.
     QLineEdit* Text21 = nullptr;
     QLineEdit* Text1 = nullptr;
@@ -123,7 +124,7 @@ private:
     QLineEdit* Text15 = nullptr;
     QLineEdit* Text3 = nullptr;
     QLineEdit* Text9 = nullptr;
-    QLineEdit* Text19B = nullptr;
+    HiddenBox* Text19B = nullptr;
     QPlainTextEdit* Text19 = nullptr;
     QCheckBox* Check5 = nullptr;
 };
