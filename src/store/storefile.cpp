@@ -65,28 +65,33 @@ QString readOnlyProblem()
 
 QString storeProblem(const QSqlError& error)
 {
+    return storeProblem(error, kFile);
+}
+
+QString storeProblem(const QSqlError& error, const QString& file)
+{
     const int code = error.nativeErrorCode().toInt();
     if (code == kReadOnlyDirectory) // the file itself may be writable
         return QStringLiteral("Nella cartella %1 del file %2 non si possono creare file")
-            .arg(QDir::toNativeSeparators(QDir::currentPath()), kFile);
+            .arg(QDir::toNativeSeparators(QDir::currentPath()), file);
     switch (code & 0xff) {
     case kBusy:
     case kLocked:
-        return QStringLiteral("Il file %1 è bloccato da un altro programma").arg(kFile);
+        return QStringLiteral("Il file %1 è bloccato da un altro programma").arg(file);
     case kReadOnlyCode:
         return readOnlyProblem();
     case kNotADatabase:
-        return QStringLiteral("Il file %1 non è un database valido").arg(kFile);
+        return QStringLiteral("Il file %1 non è un database valido").arg(file);
     case kCorrupt:
-        return QStringLiteral("Il file %1 è danneggiato").arg(kFile);
+        return QStringLiteral("Il file %1 è danneggiato").arg(file);
     case kFull:
-        return QStringLiteral("Il disco del file %1 è pieno").arg(kFile);
+        return QStringLiteral("Il disco del file %1 è pieno").arg(file);
     case kCantOpen:
-        return QStringLiteral("Il file %1 non si può aprire").arg(kFile);
+        return QStringLiteral("Il file %1 non si può aprire").arg(file);
     case kIoError:
-        return QStringLiteral("Errore di lettura o scrittura sul file %1").arg(kFile);
+        return QStringLiteral("Errore di lettura o scrittura sul file %1").arg(file);
     default:
-        return QStringLiteral("Errore nel file %1 (%2)").arg(kFile, error.text().trimmed());
+        return QStringLiteral("Errore nel file %1 (%2)").arg(file, error.text().trimmed());
     }
 }
 
@@ -148,11 +153,24 @@ bool StoreConnection::fail(const QString& text, QString* problem)
 
 bool StoreConnection::open(QString* problem)
 {
+    return openFile(QDir::current().absoluteFilePath(kFile), kFile, false, problem);
+}
+
+bool StoreConnection::openExisting(const QString& path, const QString& name, QString* problem)
+{
     close();
-    const QString path = QDir::current().absoluteFilePath(kFile);
+    if (!QFileInfo::exists(path))
+        return fail(QStringLiteral("Il file %1 non esiste").arg(name), problem);
+    return openFile(path, name, true, problem);
+}
+
+bool StoreConnection::openFile(const QString& path, const QString& name, bool readOnly,
+                               QString* problem)
+{
+    close();
     const QFileInfo info(path);
     const bool existed = info.exists();
-    readOnly_ = existed && info.isFile() && !writable(info);
+    readOnly_ = existed && (readOnly || (info.isFile() && !writable(info)));
 
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name_);
     db.setDatabaseName(path);
@@ -161,8 +179,8 @@ bool StoreConnection::open(QString* problem)
         options += QStringLiteral(";QSQLITE_OPEN_READONLY");
     db.setConnectOptions(options);
     if (!db.open()) {
-        const QString text = existed ? storeProblem(db.lastError())
-                                     : QStringLiteral("Il file %1 non si può creare").arg(kFile);
+        const QString text = existed ? storeProblem(db.lastError(), name)
+                                     : QStringLiteral("Il file %1 non si può creare").arg(name);
         db = {};
         return fail(text, problem);
     }
@@ -174,7 +192,7 @@ bool StoreConnection::open(QString* problem)
             "Memoria TEXT, Tipo INTEGER, Cima TEXT, Memcima TEXT, Note TEXT)"));
         if (!created) {
             const QString text = QStringLiteral("Il file %1 non si può creare (%2)")
-                                     .arg(kFile, q.lastError().text().trimmed());
+                                     .arg(name, q.lastError().text().trimmed());
             q = QSqlQuery();
             db = {};
             fail(text, problem);
@@ -185,7 +203,7 @@ bool StoreConnection::open(QString* problem)
         // Reading the schema is the first access to the file: it tells a
         // file that is not a database and one locked by another program.
         if (!q.exec(QStringLiteral("PRAGMA table_info(Uscite)"))) {
-            const QString text = storeProblem(q.lastError());
+            const QString text = storeProblem(q.lastError(), name);
             q = QSqlQuery();
             db = {};
             return fail(text, problem);
@@ -200,11 +218,11 @@ bool StoreConnection::open(QString* problem)
         }
         QString fault;
         if (names.isEmpty())
-            fault = QStringLiteral("Nel file %1 manca la tabella Uscite").arg(kFile);
+            fault = QStringLiteral("Nel file %1 manca la tabella Uscite").arg(name);
         for (const char* column : kColumns) {
             if (fault.isEmpty() && !names.contains(QString::fromLatin1(column).toLower()))
                 fault = QStringLiteral("Nel file %1 manca la colonna %2 della tabella Uscite")
-                            .arg(kFile, QString::fromLatin1(column));
+                            .arg(name, QString::fromLatin1(column));
         }
         // id must be the engine's own row number (the rowid): only then does
         // the engine assign it and it names one row.  A view, a table WITHOUT
@@ -216,13 +234,13 @@ bool StoreConnection::open(QString* problem)
                     "AND type IN ('table', 'view')), (SELECT count(*) FROM "
                     "pragma_index_list('Uscite') WHERE origin = 'pk')")) ||
                 !q.next())
-                fault = storeProblem(q.lastError());
+                fault = storeProblem(q.lastError(), name);
             else if (q.value(0).toString() != u"table")
-                fault = QStringLiteral("Nel file %1 Uscite non è una tabella").arg(kFile);
+                fault = QStringLiteral("Nel file %1 Uscite non è una tabella").arg(name);
             else if (!integerKey || q.value(1).toInt() != 0)
                 fault = QStringLiteral("Nel file %1 la colonna id della tabella Uscite non è "
                                        "una chiave intera assegnata dal database")
-                            .arg(kFile);
+                            .arg(name);
         }
         if (!fault.isEmpty()) {
             q = QSqlQuery();
@@ -231,7 +249,8 @@ bool StoreConnection::open(QString* problem)
         }
     }
     // A setting of this connection only; nothing is written to the file.
-    q.exec(QStringLiteral("PRAGMA synchronous = FULL"));
+    if (!readOnly_)
+        q.exec(QStringLiteral("PRAGMA synchronous = FULL"));
     open_ = true;
     return true;
 }

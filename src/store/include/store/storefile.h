@@ -31,6 +31,8 @@ QString storeMessage(const QString& problem, StoreAction action);
 
 // The problem sentence for an error reported by the database driver.
 QString storeProblem(const QSqlError& error);
+// The same, naming the file as given.
+QString storeProblem(const QSqlError& error, const QString& file);
 
 // storeProblem() for a failure to add a row to Uscite through db: tells a
 // table whose ids are used up, which the engine reports as a full disk.
@@ -57,12 +59,17 @@ public:
     // A file without any write permission is opened read-only, even by an
     // administrator.
     bool open(QString* problem);
+    // Opens the database file at path read-only, as it is: a missing file is
+    // not created ("Il file <name> non esiste") and nothing is ever written
+    // to it.  The checks and messages of open(), naming the file as name.
+    bool openExisting(const QString& path, const QString& name, QString* problem);
     void close();
     bool isOpen() const { return open_; }
     bool isReadOnly() const { return readOnly_; }
     QSqlDatabase database() const;
 
 private:
+    bool openFile(const QString& path, const QString& name, bool readOnly, QString* problem);
     bool fail(const QString& text, QString* problem);
 
     QString name_;
