@@ -1,5 +1,7 @@
 #include "app/commands.h"
 
+#include "app/verifycommand.h"
+
 #include <QCoreApplication>
 #include <QTextStream>
 
@@ -13,7 +15,7 @@ namespace {
 
 // Every command of the program.
 const Command commands[] = {
-    {"", "", nullptr}, // (no command yet)
+    {"verify", "verifica le proposte sulle uscite registrate, come \"GO\" e \"SALVA\"", runVerify},
 };
 
 const Command* findCommand(const char* name)
