@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QTextStream>
@@ -160,6 +161,16 @@ bool readJob(const QCommandLineParser& p, Job& job, QString* error)
     for (const char* name : {"db", "out", "csv"}) {
         if (p.isSet(QLatin1String(name)) && p.value(QLatin1String(name)).isEmpty())
             return bad(QLatin1String(name), {});
+    }
+    // The database is only read: no output may replace it.
+    const QString database = QFileInfo(job.dbPath).canonicalFilePath();
+    for (const char* name : {"out", "csv"}) {
+        const QString path = QDir::current().absoluteFilePath(p.value(QLatin1String(name)));
+        if (p.isSet(QLatin1String(name)) && !database.isEmpty() &&
+            QFileInfo(path).canonicalFilePath() == database) {
+            *error = QStringLiteral("--%1 non può essere il file delle uscite.").arg(name);
+            return false;
+        }
     }
     if (p.isSet(QStringLiteral("from"))) {
         const QString v = p.value(QStringLiteral("from"));
@@ -325,8 +336,16 @@ bool writeCsv(const QString& path, const QByteArray& bytes, QString* error)
 // standard error when that is a terminal and the work lasts over a second.
 class Progress {
 public:
+    Progress() { clock_.start(); }
+
     std::atomic<std::int64_t> done{0};
-    std::atomic<std::int64_t> total{0}; // 0 while the rows are read
+
+    // The replay begins: `total` rows to go (for a sweep, of every combination).
+    void startReplay(std::int64_t total)
+    {
+        replayStartMs_ = clock_.elapsed();
+        total_ = total;
+    }
 
     template <class Work> void run(Work&& work)
     {
@@ -340,15 +359,13 @@ public:
             cv.notify_one();
         });
         const bool terminal = ::isatty(STDERR_FILENO);
-        QElapsedTimer clock;
-        clock.start();
         bool shown = false;
         std::unique_lock lock(m);
         while (!cv.wait_for(lock, std::chrono::milliseconds(250), [&] { return finished; })) {
-            if (!terminal || clock.elapsed() < 1000)
-                continue;
-            show(clock.elapsed() / 1000.0);
-            shown = true;
+            if (terminal && clock_.elapsed() >= 1000) {
+                show();
+                shown = true;
+            }
         }
         lock.unlock();
         worker.join();
@@ -357,30 +374,26 @@ public:
     }
 
 private:
-    void show(double seconds)
+    void show()
     {
-        const std::int64_t all = total.load();
+        const std::int64_t total = total_.load();
         const std::int64_t now = done.load();
-        if (all == 0) {
-            std::fprintf(stderr, "\r\033[KLettura delle uscite… %.0f s", seconds);
+        const double seconds = (clock_.elapsed() - replayStartMs_.load()) / 1000.0;
+        if (total == 0) {
+            std::fprintf(stderr, "\r\033[KLettura delle uscite…");
         } else {
-            if (!replayStart_) {
-                replayStart_ = seconds;
-                replayDone_ = now;
-            }
-            const double span = seconds - *replayStart_;
-            const double rate = span > 0 ? (now - replayDone_) / span : 0;
-            QString left = QStringLiteral("?");
-            if (rate > 0)
-                left = QString::number(std::ceil((all - now) / rate), 'f', 0);
+            const double rate = seconds > 0 ? now / seconds : 0;
+            const QString left =
+                rate > 0 ? QString::number(std::ceil((total - now) / rate), 'f', 0) : QString(u'?');
             std::fprintf(stderr, "\r\033[K%lld di %lld righe, %.0f righe/s, %s s rimanenti",
-                         (long long)now, (long long)all, rate, qPrintable(left));
+                         (long long)now, (long long)total, rate, qPrintable(left));
         }
         std::fflush(stderr);
     }
 
-    std::optional<double> replayStart_;
-    std::int64_t replayDone_ = 0;
+    QElapsedTimer clock_;
+    std::atomic<std::int64_t> total_{0}; // 0 while the rows are read
+    std::atomic<std::int64_t> replayStartMs_{0};
 };
 
 } // namespace
@@ -439,7 +452,7 @@ int runVerify(const QStringList& arguments)
             return;
         const qint64 count = job.count.value_or(qint64(rows.size()));
         countText = QString::number(count);
-        progress.total = std::max<qint64>(count, 1) * qint64(job.settings.size());
+        progress.startReplay(std::max<qint64>(count, 1) * qint64(job.settings.size()));
         if (job.sweep) {
             const int threads = int(std::max(1u, std::thread::hardware_concurrency()));
             results = verifyAll(rows, countText, job.settings, threads, &progress.done);

@@ -29,7 +29,7 @@ int makeEvening(unsigned seed)
     std::mt19937 random(seed);
     QStringList inserts{zt::test::usciteTable, QStringLiteral("BEGIN")};
     int rows = 0;
-    for (int game = 0; game < 9; ++game) {
+    for (int game = 0; game < 8; ++game) {
         const int length = 8 + int(random() % 52);
         for (int m = 1; m <= length; ++m, ++rows) {
             QString number = QStringLiteral("' %1'").arg(random() % 37);
@@ -131,7 +131,7 @@ private Q_SLOTS:
             << -1;
         QTest::newRow("filter, resets, first check, from a row, past the end")
             << 29u
-            << QStringList{"--filter", "Tutti,7", "--max", "5,x", "--proposal-check",
+            << QStringList{"--filter", "7", "--max", "5,x", "--proposal-check",
                            "--strings-report", "--sweep", "no-first-check", "--sweep",
                            "reset-after-string", "--sweep", "no-auto-reset"}
             << 40;
@@ -154,7 +154,7 @@ private Q_SLOTS:
 
         std::unique_ptr<QProcess> all(verify(sweep + place + QStringList{"--csv", "-"}));
         QStringList lines = QString::fromUtf8(all->readAllStandardOutput()).split('\n');
-        QVERIFY(lines.size() >= 22 && lines.takeLast().isEmpty());
+        QVERIFY(lines.size() > 16 && lines.takeLast().isEmpty());
         const QStringList header = lines.takeFirst().split(',');
         const QByteArray dati = zt::test::fileBytes("dati.mdb");
         for (const QString& line : lines) {

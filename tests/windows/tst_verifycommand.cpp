@@ -70,6 +70,8 @@ private Q_SLOTS:
         QTest::newRow("both") << QStringList{"--second-hit", "--sweep", "second-hit"}
                               << "--second-hit e --sweep second-hit";
         QTest::newRow("argument") << QStringList{"dati.mdb"} << "Argomento inatteso";
+        QTest::newRow("out on the rows") << QStringList{"--out", "./dati.mdb"}
+                                         << "--out non può essere il file delle uscite.";
     }
     void badOptions()
     {
