@@ -317,18 +317,46 @@ QString panelText(const VerifyResult& r)
     return text;
 }
 
-bool writeCsv(const QString& path, const QByteArray& bytes, QString* error)
+// A path that names something other than a file or a folder (/dev/null, a
+// pipe): written straight into, never replaced by a new file.
+bool isSpecialFile(const QString& path)
 {
-    if (path == u"-") {
+    const QFileInfo info(path);
+    return info.exists() && !info.isFile() && !info.isDir();
+}
+
+bool writeStraight(const QString& path, const QByteArray& bytes, QString* error)
+{
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush())
+        return true;
+    *error = QStringLiteral("Impossibile scrivere il file %1: %2.")
+                 .arg(QDir::toNativeSeparators(path), file.errorString());
+    return false;
+}
+
+// The report as "SALVA" writes it: whole or not at all.
+bool writeReport(const QString& path, const QByteArray& bytes, QString* error)
+{
+    return isSpecialFile(path) ? writeStraight(path, bytes, error)
+                               : saveReport(path, bytes, error);
+}
+
+bool writeCsv(const QString& name, const QByteArray& bytes, QString* error)
+{
+    if (name == u"-") {
         std::fwrite(bytes.constData(), 1, bytes.size(), stdout);
         return std::fflush(stdout) == 0;
     }
-    QSaveFile file(QDir::current().absoluteFilePath(path));
+    const QString path = QDir::current().absoluteFilePath(name);
+    if (isSpecialFile(path))
+        return writeStraight(path, bytes, error);
+    QSaveFile file(path);
     if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush() &&
         file.commit())
         return true;
     *error = QStringLiteral("Impossibile scrivere il file %1: %2.")
-                 .arg(QDir::toNativeSeparators(file.fileName()), file.errorString());
+                 .arg(QDir::toNativeSeparators(path), file.errorString());
     return false;
 }
 
@@ -465,7 +493,7 @@ int runVerify(const QStringList& arguments)
 
     if (!job.sweep) {
         const VerifyResult& r = results.front();
-        if (!saveReport(job.outPath, reportBytes(r.report, r.tally), &error))
+        if (!writeReport(job.outPath, reportBytes(r.report, r.tally), &error))
             return failure(error, ExitFailure);
     }
     if (!job.csvPath.isEmpty() && !writeCsv(job.csvPath, csvText(job, results), &error))

@@ -5,6 +5,9 @@
 
 #include <QProcess>
 
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+
 namespace {
 
 struct Outcome {
@@ -153,6 +156,14 @@ private Q_SLOTS:
         QVERIFY(lines[4].startsWith("none,Tutti,10,0,1,0,1,0,0,6,"));
         QCOMPARE(run({"verify", "--max", "2,10", "--csv", "-"}).out.count('\n'), 3);
         QCOMPARE(zt::test::fileBytes("dati.mdb"), dati);
+
+        // What is not a file (a null device, where one can be made) is written
+        // into, never replaced by a file.
+        if (::mknod("nulla", S_IFCHR | 0666, makedev(1, 3)) == 0) {
+            QCOMPARE(run({"verify", "--out", "nulla"}).code, 0);
+            QCOMPARE(run({"verify", "--max", "2,3", "--csv", "nulla"}).code, 0);
+            QVERIFY(QFileInfo::exists("nulla") && !QFileInfo("nulla").isFile());
+        }
     }
 };
 
