@@ -8,11 +8,11 @@
 
 #include "bench.h"
 
-#include "windowsupport.h"
 #include "core/verifier.h"
 #include "store/replayreader.h"
 #include "store/storefile.h"
 #include "windows/viewerwindow.h"
+#include "windowsupport.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -124,8 +124,8 @@ ZT_BENCH(verifyCommand)
     reported.stringsReport = true;
     zt::VerifySettings both = reported;
     both.proposalCheck = true;
-    const std::pair<zt::VerifySettings, const char*> settings[] = {
-        {reported, "strings reported"}, {both, "both checks ticked"}};
+    const std::pair<zt::VerifySettings, const char*> settings[] = {{reported, "strings reported"},
+                                                                   {both, "both checks ticked"}};
     for (const auto& [s, name] : settings) {
         const Rate all = verifyRate(s, fileRows);
         report(QStringLiteral("verify over 1,000,000 rows, read included, %1").arg(name), all.cpu,
@@ -186,8 +186,8 @@ ZT_BENCH(verifySweep)
             }
         }
     }
-    report(QStringLiteral("sweep of 60 combinations x 200,000 rows, one after another"),
-           seconds[0], QStringLiteral("s"));
+    report(QStringLiteral("sweep of 60 combinations x 200,000 rows, one after another"), seconds[0],
+           QStringLiteral("s"));
     report(QStringLiteral("  the same on 2 threads"), seconds[1], QStringLiteral("s"));
     report(QStringLiteral("  speed-up"), seconds[0] / seconds[1], QStringLiteral("x"));
     report(QStringLiteral("  CPU time of those runs, one thread / two"), cpu[0] / cpu[1],

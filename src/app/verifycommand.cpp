@@ -95,7 +95,8 @@ QString usage()
         "  -h, --help            mostra questo aiuto\n\n"
         "MODI, NUMERI e TESTI possono essere elenchi separati da virgole (--max 2,4,6): ogni\n"
         "combinazione viene verificata, su tutti i processori. Con più combinazioni il rapporto\n"
-        "non viene scritto e le righe vanno al file di --csv (senza --csv, allo standard output).\n\n"
+        "non viene scritto e le righe vanno al file di --csv (senza --csv, allo standard "
+        "output).\n\n"
         "Uscita: 0 fatto, 1 un file non si può scrivere, 2 opzioni non valide,\n"
         "3 il file delle uscite manca o non è utilizzabile, o non ha la riga di --from.\n");
     return text;
@@ -153,9 +154,9 @@ bool readJob(const QCommandLineParser& p, Job& job, QString* error)
     job.dbName = p.isSet(QStringLiteral("db")) ? p.value(QStringLiteral("db"))
                                                : QString::fromLatin1(kStoreFileName);
     job.dbPath = QDir::current().absoluteFilePath(job.dbName);
-    job.outPath = QDir::current().absoluteFilePath(
-        p.isSet(QStringLiteral("out")) ? p.value(QStringLiteral("out"))
-                                       : QString::fromLatin1(reportFileName));
+    job.outPath = QDir::current().absoluteFilePath(p.isSet(QStringLiteral("out"))
+                                                       ? p.value(QStringLiteral("out"))
+                                                       : QString::fromLatin1(reportFileName));
     if (p.isSet(QStringLiteral("csv")))
         job.csvPath = p.value(QStringLiteral("csv"));
     for (const char* name : {"db", "out", "csv"}) {
@@ -174,8 +175,8 @@ bool readJob(const QCommandLineParser& p, Job& job, QString* error)
     }
     if (p.isSet(QStringLiteral("from"))) {
         const QString v = p.value(QStringLiteral("from"));
-        job.from = wholeNumber(v, std::numeric_limits<qint64>::min(),
-                               std::numeric_limits<qint64>::max());
+        job.from =
+            wholeNumber(v, std::numeric_limits<qint64>::min(), std::numeric_limits<qint64>::max());
         if (!job.from)
             return bad(QStringLiteral("from"), v);
     }
@@ -210,8 +211,9 @@ bool readJob(const QCommandLineParser& p, Job& job, QString* error)
         setSwitch(base, w, p.isSet(QLatin1String(w.name)));
     std::vector<const Switch*> swept;
     for (const QString& name : p.values(QStringLiteral("sweep"))) {
-        const auto* w = std::find_if(std::begin(switches), std::end(switches),
-                                     [&](const Switch& s) { return name == QLatin1String(s.name); });
+        const auto* w =
+            std::find_if(std::begin(switches), std::end(switches),
+                         [&](const Switch& s) { return name == QLatin1String(s.name); });
         if (w == std::end(switches))
             return bad(QStringLiteral("sweep"), name);
         if (p.isSet(name)) {
@@ -260,12 +262,9 @@ QString csvField(const QString& text)
     return u'"' + QString(text).replace(u'"', QStringLiteral("\"\"")) + u'"';
 }
 
-const PanelCounter csvCounters[] = {PanelCounter::Rows,
-                                    PanelCounter::Verified,
-                                    PanelCounter::Hits,
-                                    PanelCounter::Numbers,
-                                    PanelCounter::CancelledBeforeHit,
-                                    PanelCounter::CancelledAfterHit};
+const PanelCounter csvCounters[] = {
+    PanelCounter::Rows,    PanelCounter::Verified,           PanelCounter::Hits,
+    PanelCounter::Numbers, PanelCounter::CancelledBeforeHit, PanelCounter::CancelledAfterHit};
 
 QByteArray csvText(const Job& job, const std::vector<VerifyResult>& results)
 {
@@ -338,8 +337,7 @@ bool writeStraight(const QString& path, const QByteArray& bytes, QString* error)
 // The report as "SALVA" writes it: whole or not at all.
 bool writeReport(const QString& path, const QByteArray& bytes, QString* error)
 {
-    return isSpecialFile(path) ? writeStraight(path, bytes, error)
-                               : saveReport(path, bytes, error);
+    return isSpecialFile(path) ? writeStraight(path, bytes, error) : saveReport(path, bytes, error);
 }
 
 bool writeCsv(const QString& name, const QByteArray& bytes, QString* error)
@@ -445,8 +443,8 @@ int runVerify(const QStringList& arguments)
         p.addOption({QLatin1String(w.name), {}});
     if (!p.parse(arguments)) {
         if (!p.unknownOptionNames().isEmpty())
-            return usageError(QStringLiteral("Opzione sconosciuta: %1.")
-                                  .arg(p.unknownOptionNames().first()));
+            return usageError(
+                QStringLiteral("Opzione sconosciuta: %1.").arg(p.unknownOptionNames().first()));
         // "Missing value after 'x'." or "Unexpected value after 'x'."
         const auto quoted = QRegularExpression(QStringLiteral("'([^']*)'")).match(p.errorText());
         return usageError(QStringLiteral("Valore mancante o di troppo per l'opzione %1.")
@@ -474,8 +472,8 @@ int runVerify(const QStringList& arguments)
     std::vector<VerifyResult> results;
     Progress progress;
     progress.run([&] {
-        read = readReplayRows(job.dbPath, job.dbName, job.from, job.count.value_or(-1), rows,
-                              &error);
+        read =
+            readReplayRows(job.dbPath, job.dbName, job.from, job.count.value_or(-1), rows, &error);
         if (read != ReplayRead::Done)
             return;
         const qint64 count = job.count.value_or(qint64(rows.size()));

@@ -31,16 +31,15 @@ template <class F> void withShownText(sqlite3_stmt* st, int column, F&& f)
         return;
     case SQLITE_INTEGER: {
         char digits[24];
-        const auto end = std::to_chars(digits, digits + sizeof digits,
-                                       sqlite3_column_int64(st, column)).ptr;
+        const auto end =
+            std::to_chars(digits, digits + sizeof digits, sqlite3_column_int64(st, column)).ptr;
         for (char* c = digits; c != end; ++c)
             wide[c - digits] = char16_t(*c);
         f(QStringView(wide, end - digits));
         return;
     }
     case SQLITE_FLOAT:
-        f(QString::number(sqlite3_column_double(st, column), 'g',
-                          QLocale::FloatingPointShortest));
+        f(QString::number(sqlite3_column_double(st, column), 'g', QLocale::FloatingPointShortest));
         return;
     case SQLITE_BLOB: {
         const auto* bytes = static_cast<const char*>(sqlite3_column_blob(st, column));
@@ -68,7 +67,10 @@ template <class F> void withShownText(sqlite3_stmt* st, int column, F&& f)
 
 class Statement {
 public:
-    Statement(sqlite3* db, const char* sql) { code = sqlite3_prepare_v2(db, sql, -1, &st, nullptr); }
+    Statement(sqlite3* db, const char* sql)
+    {
+        code = sqlite3_prepare_v2(db, sql, -1, &st, nullptr);
+    }
     ~Statement() { sqlite3_finalize(st); }
     Statement(const Statement&) = delete;
     Statement& operator=(const Statement&) = delete;
@@ -91,9 +93,8 @@ ReplayRead readReplayRows(const QString& path, const QString& name, std::optiona
     const auto engineProblem = [&] {
         const int code = db ? sqlite3_extended_errcode(db) : SQLITE_ERROR;
         const QString text = db ? QString::fromUtf8(sqlite3_errmsg(db)) : QString();
-        *problem = storeProblem(QSqlError(text, text, QSqlError::StatementError,
-                                          QString::number(code)),
-                                name);
+        *problem = storeProblem(
+            QSqlError(text, text, QSqlError::StatementError, QString::number(code)), name);
         return ReplayRead::Unusable;
     };
     if (!db)
@@ -105,7 +106,8 @@ ReplayRead readReplayRows(const QString& path, const QString& name, std::optiona
             return engineProblem();
         const int found = sqlite3_step(one.st);
         if (found == SQLITE_DONE) {
-            *problem = QStringLiteral("Nel file %1 non c'è la riga con id %2").arg(name).arg(*fromId);
+            *problem =
+                QStringLiteral("Nel file %1 non c'è la riga con id %2").arg(name).arg(*fromId);
             return ReplayRead::NoSuchRow;
         }
         if (found != SQLITE_ROW)

@@ -4,10 +4,10 @@
 // "SALVA") leaves the panel and the tally that the sweep's CSV line shows,
 // and writes the very bytes that the command writes for that combination.
 
-#include "storetesting.h"
-#include "windowsupport.h"
 #include "core/report.h"
 #include "core/session.h"
+#include "storetesting.h"
+#include "windowsupport.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -102,10 +102,12 @@ private:
 
         Run run;
         run.report = zt::test::fileBytes(zt::reportFileName);
-        const std::pair<const char*, const char*> fields[] = {
-            {"Boules", "Text13"},       {"Verificate", "Text16"},
-            {"Conta Usc.", "Text8"},    {"Numeri Giocati", "Text9"},
-            {"Fuori Lim. 1° Uscita", "Text15"}, {"Fuori Lim. 2° Uscita", "Text3"}};
+        const std::pair<const char*, const char*> fields[] = {{"Boules", "Text13"},
+                                                              {"Verificate", "Text16"},
+                                                              {"Conta Usc.", "Text8"},
+                                                              {"Numeri Giocati", "Text9"},
+                                                              {"Fuori Lim. 1° Uscita", "Text15"},
+                                                              {"Fuori Lim. 2° Uscita", "Text3"}};
         for (auto [name, control] : fields)
             run.panel << QString::fromUtf8(name) + ": " + box(control)->text();
         return run;
@@ -123,17 +125,32 @@ private Q_SLOTS:
     {
         QTest::addColumn<unsigned>("seed");
         QTest::addColumn<QStringList>("sweep");
-        QTest::addColumn<int>("fromRow");   // -1: from the first row, all rows
+        QTest::addColumn<int>("fromRow"); // -1: from the first row, all rows
         QTest::newRow("modes, maxima, second hit, proposal check")
-            << 11u
-            << QStringList{"--mode", "none,quorix,zentrima13", "--max", "3,10", "--strings-report",
-                           "--sweep", "second-hit", "--sweep", "proposal-check"}
+            << 11u << QStringList{"--mode",
+                                  "none,quorix,zentrima13",
+                                  "--max",
+                                  "3,10",
+                                  "--strings-report",
+                                  "--sweep",
+                                  "second-hit",
+                                  "--sweep",
+                                  "proposal-check"}
             << -1;
         QTest::newRow("filter, resets, first check, from a row, past the end")
             << 29u
-            << QStringList{"--filter", "7", "--max", "5,x", "--proposal-check",
-                           "--strings-report", "--sweep", "no-first-check", "--sweep",
-                           "reset-after-string", "--sweep", "no-auto-reset"}
+            << QStringList{"--filter",
+                           "7",
+                           "--max",
+                           "5,x",
+                           "--proposal-check",
+                           "--strings-report",
+                           "--sweep",
+                           "no-first-check",
+                           "--sweep",
+                           "reset-after-string",
+                           "--sweep",
+                           "no-auto-reset"}
             << 40;
     }
     void windowsAndCommandAgree()
@@ -177,16 +194,17 @@ private Q_SLOTS:
             QCOMPARE(values.mid(9), expected);
 
             // The same combination alone: the report's bytes and the panel.
-            QStringList single = place + QStringList{"--out", "alone.txt", "--mode", c["mode"],
-                                                     "--filter", c["filter"], "--max", c["max"]};
+            QStringList single = place + QStringList{"--out",    "alone.txt", "--mode", c["mode"],
+                                                     "--filter", c["filter"], "--max",  c["max"]};
             for (int i = 3; i < 9; ++i) {
                 if (c[header[i]] == "1")
                     single << "--" + header[i];
             }
             std::unique_ptr<QProcess> one(verify(single));
             QCOMPARE(zt::test::fileBytes("alone.txt"), windows.report);
-            QCOMPARE(QString::fromUtf8(one->readAllStandardOutput()).split('\n', Qt::SkipEmptyParts),
-                     windows.panel);
+            QCOMPARE(
+                QString::fromUtf8(one->readAllStandardOutput()).split('\n', Qt::SkipEmptyParts),
+                windows.panel);
         }
         QCOMPARE(zt::test::fileBytes("dati.mdb"), dati); // never written by the command
     }

@@ -51,7 +51,8 @@ private Q_SLOTS:
     void helpAndVersion()
     {
         Outcome o = run({"--help"});
-        QVERIFY(o.code == 0 && o.out.contains(QRegularExpression("\\n  verify +verifica le proposte")));
+        QVERIFY(o.code == 0 &&
+                o.out.contains(QRegularExpression("\\n  verify +verifica le proposte")));
         o = run({"--version"});
         QVERIFY(o.code == 0 && o.out.startsWith("zentrima13 "));
         o = run({"verify", "--help"});
@@ -73,8 +74,8 @@ private Q_SLOTS:
         QTest::newRow("both") << QStringList{"--second-hit", "--sweep", "second-hit"}
                               << "--second-hit e --sweep second-hit";
         QTest::newRow("argument") << QStringList{"dati.mdb"} << "Argomento inatteso";
-        QTest::newRow("out on the rows") << QStringList{"--out", "./dati.mdb"}
-                                         << "--out non può essere il file delle uscite.";
+        QTest::newRow("out on the rows")
+            << QStringList{"--out", "./dati.mdb"} << "--out non può essere il file delle uscite.";
     }
     void badOptions()
     {
@@ -131,7 +132,8 @@ private Q_SLOTS:
         QCOMPARE(o.code, 0);
         QCOMPARE(o.out, QString("Boules: 2\nVerificate: 2\nConta Usc.: 1\nNumeri Giocati: 6\n"
                                 "Fuori Lim. 1° Uscita: 0\nFuori Lim. 2° Uscita: 0\n"));
-        QVERIFY(zt::test::fileBytes("Statistica.txt").startsWith("Orba\r\n\r\nBoules:2\r\n\r\n\r\n\r\n\r\nFallite: 0\r\n"));
+        QVERIFY(zt::test::fileBytes("Statistica.txt")
+                    .startsWith("Orba\r\n\r\nBoules:2\r\n\r\n\r\n\r\n\r\nFallite: 0\r\n"));
         QCOMPARE(files(), (QStringList{"Statistica.txt", "dati.mdb"}));
 
         // A report that cannot be written: exit 1 and the reason.
@@ -152,7 +154,8 @@ private Q_SLOTS:
                                    "conta_usc,numeri_giocati,fuori_lim_1,fuori_lim_2,colpo_1,"
                                    "colpo_2,colpo_3,colpo_4,colpo_5,colpo_6,colpo_7,colpo_8,"
                                    "colpo_9,colpo_10,fallite"));
-        QVERIFY(lines[1].startsWith("none,Tutti,2,0,1,0,0,0,0,6,") && lines[1].endsWith(",,,,,,,,,1"));
+        QVERIFY(lines[1].startsWith("none,Tutti,2,0,1,0,0,0,0,6,") &&
+                lines[1].endsWith(",,,,,,,,,1"));
         QVERIFY(lines[4].startsWith("none,Tutti,10,0,1,0,1,0,0,6,"));
         QCOMPARE(run({"verify", "--max", "2,10", "--csv", "-"}).out.count('\n'), 3);
         QCOMPARE(zt::test::fileBytes("dati.mdb"), dati);

@@ -65,7 +65,7 @@ public:
     // What the report reads besides the tally.
     virtual QString runRowsText() = 0; // "Colpi:" (Text6)
     virtual QString counterText(PanelCounter counter) = 0;
-    virtual bool reportsStrings() = 0; // "Stringa comp. Progressione" (Check6)
+    virtual bool reportsStrings() = 0;  // "Stringa comp. Progressione" (Check6)
     virtual QString maxDelayText() = 0; // "Contr. Massimo" (ST_ContrMax0)
     virtual QString detailText() = 0;   // "Dettaglio Colpi:" (Text19)
 };
