@@ -31,7 +31,8 @@ ensure_packages() {
     apt-get install -y --no-install-recommends "${missing[@]}"
 }
 
-ensure_packages cmake ninja-build g++ qt6-base-dev qt6-charts-dev libqt6opengl6-dev libqt6sql6-sqlite qt6-qpa-plugins
+ensure_packages cmake ninja-build g++ qt6-base-dev qt6-charts-dev libqt6opengl6-dev libqt6sql6-sqlite \
+    qt6-qpa-plugins libsqlite3-dev
 
 build() { (cd "$repo" && cmake --preset "$1" && cmake --build --preset "$1"); }
 

@@ -1,5 +1,6 @@
 #include "app/commands.h"
 
+#include "verifycommand.h"
 #include "csvcommands.h"
 
 #include <QCoreApplication>
@@ -17,6 +18,7 @@ namespace {
 const Command commands[] = {
     {"export", "scrive le uscite registrate come CSV", runExport},
     {"import", "aggiunge le uscite di un CSV o di un elenco di numeri", runImport},
+    {"verify", "verifica le proposte sulle uscite registrate, come \"GO\" e \"SALVA\"", runVerify},
 };
 
 const Command* findCommand(const char* name)

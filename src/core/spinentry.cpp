@@ -242,11 +242,17 @@ int bridgeButton(BoardIO& io, QStringView text)
     return 0;
 }
 
+int bridgedButton(BoardIO& io, QStringView text)
+{
+    return text == u"ok" ? -1 : bridgeButton(io, text);
+}
+
 bool enterBridgeSpin(BoardIO& io, History& history, QStringView text)
 {
-    if (text == u"ok")
+    const int button = bridgedButton(io, text);
+    if (button < 0)
         return false;
-    enterSpin(io, history, io.keypadCaption(bridgeButton(io, text)));
+    enterSpin(io, history, io.keypadCaption(button));
     return true;
 }
 

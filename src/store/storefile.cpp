@@ -72,7 +72,7 @@ QString readOnlyProblem(const QString& path)
 
 QString missingProblem(const QString& path)
 {
-    return QStringLiteral("Il file %1 non c'è").arg(fileName(path));
+    return QStringLiteral("Il file %1 non esiste").arg(fileName(path));
 }
 
 QString storeProblem(const QSqlError& error, const QString& path)
@@ -177,6 +177,13 @@ QString StoreConnection::filePath() const
                            : QFileInfo(path_).absoluteFilePath();
 }
 
+bool StoreConnection::openExisting(const QString& path, QString* problem)
+{
+    setFilePath(path);
+    setReadOnly(true);
+    return open(problem);
+}
+
 bool StoreConnection::open(QString* problem)
 {
     close();
@@ -265,7 +272,8 @@ bool StoreConnection::open(QString* problem)
         }
     }
     // A setting of this connection only; nothing is written to the file.
-    q.exec(QStringLiteral("PRAGMA synchronous = FULL"));
+    if (!readOnly_)
+        q.exec(QStringLiteral("PRAGMA synchronous = FULL"));
     open_ = true;
     return true;
 }

@@ -5,6 +5,7 @@
 #include "windows/viewerwindow.h"
 
 #include "core/replay.h"
+#include "core/replayconsole.h"
 #include "core/session.h"
 #include "store/recordcursor.h"
 #include "ui/framepacing.h"
@@ -58,17 +59,14 @@ void ViewerWindow::eseguiGo()
     const auto count = goRunCount(Text6->text());
     if (!count)
         return;
-    const auto runSpins = [&] {
-        for (int i = 0; i < *count; ++i) {
-            spin();
-            // Pending events may have closed the viewer, or the main board
-            // (which ends the program), meanwhile.
-            if (!self || isUnloaded() || session.ending)
-                return false;
-            if (Check5->isChecked()) {
-                Check5->setChecked(false);
-                return false;
-            }
+    // Pending events may have closed the viewer, or the main board (which
+    // ends the program), during a SPIN.
+    const auto goOn = [&] {
+        if (!self || isUnloaded() || session.ending)
+            return false;
+        if (Check5->isChecked()) {
+            Check5->setChecked(false);
+            return false;
         }
         return true;
     };
@@ -81,7 +79,7 @@ void ViewerWindow::eseguiGo()
                 grid->holdSelection(held);
         });
         frames_ = &frames;
-        complete = runSpins();
+        complete = runGoSpins(*this, *count, goOn);
         if (!self)
             return;
         frames_ = nullptr;

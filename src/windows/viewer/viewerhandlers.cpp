@@ -111,20 +111,106 @@ void ViewerWindow::addCancelledAfterHit()
 
 // --- Replay console ---------------------------------------------------------
 
-void ViewerWindow::controllaProposta(double sent)
+// The console as the replay rules see it: the viewer's controls and, through
+// the links, the board's bridges and the settings.
+
+bool ViewerWindow::autoReset()
 {
-    if (!Check4->isChecked())
-        return;
-    BoardLink& board = links_.board();
-    const QString text = board.proposal();
-    if (text.isEmpty())
-        return;
-    addToCounter(Text16, 1);
-    const ProposalCheck check = checkProposal(text, sent);
-    addToCounter(Text8, check.hits);
-    addToCounter(Text9, check.numbers);
-    if (links_.settings().checksFirstHit())
-        board.clearProposal();
+    return Check8->isChecked();
+}
+
+bool ViewerWindow::checksProposals()
+{
+    return Check4->isChecked();
+}
+
+ReplayRow ViewerWindow::currentRow()
+{
+    return replayRow(Text1->text(), Text12->text());
+}
+
+bool ViewerWindow::atEnd()
+{
+    return source_->isEof();
+}
+
+void ViewerWindow::moveNext()
+{
+    source_->moveNext();
+}
+
+QLineEdit* ViewerWindow::counterBox(PanelCounter counter) const
+{
+    switch (counter) {
+    case PanelCounter::Verified:
+        return Text16;
+    case PanelCounter::Hits:
+        return Text8;
+    case PanelCounter::Numbers:
+        return Text9;
+    case PanelCounter::Rows:
+        return Text13;
+    case PanelCounter::CancelledBeforeHit:
+        return Text15;
+    case PanelCounter::CancelledAfterHit:
+        return Text3;
+    }
+    return Text16;
+}
+
+bool ViewerWindow::addToCounter(PanelCounter counter, double amount)
+{
+    return addToCounter(counterBox(counter), amount);
+}
+
+QString ViewerWindow::proposal()
+{
+    return links_.board().proposal();
+}
+
+void ViewerWindow::clearProposal()
+{
+    links_.board().clearProposal();
+}
+
+bool ViewerWindow::checksFirstHit()
+{
+    return links_.settings().checksFirstHit();
+}
+
+void ViewerWindow::requestReset()
+{
+    links_.board().requestReset(); // done, and "ok" back, when this returns
+}
+
+void ViewerWindow::sendRowNumber()
+{
+    links_.board().sendSpin(Text1->text());
+}
+
+QString ViewerWindow::runRowsText()
+{
+    return Text6->text();
+}
+
+QString ViewerWindow::counterText(PanelCounter counter)
+{
+    return counterBox(counter)->text();
+}
+
+bool ViewerWindow::reportsStrings()
+{
+    return reportsEnabled();
+}
+
+QString ViewerWindow::maxDelayText()
+{
+    return links_.settings().maxDelayText();
+}
+
+QString ViewerWindow::detailText()
+{
+    return Text19->toPlainText();
 }
 
 void ViewerWindow::genera()
@@ -136,24 +222,14 @@ void ViewerWindow::invia()
 {
     links_.board().setRecording(false);
     const QString number = Text10->text();
-    controllaProposta(leadingNumber(number));
+    zt::controllaProposta(*this, leadingNumber(number));
     if (!number.isEmpty())
         links_.board().sendSpin(number);
 }
 
 void ViewerWindow::spin()
 {
-    if (Check8->isChecked() && leadingNumber(Text12->text()) == 1)
-        links_.board().requestReset(); // done, and "ok" back, when this returns
-    controllaProposta(leadingNumber(Text1->text()));
-    const QString number = Text1->text();
-    if (!number.isEmpty())
-        links_.board().sendSpin(number);
-    if (!source_->isEof()) {
-        source_->moveNext();
-        addToCounter(Text13, 1);
-    }
-    paceEvents();
+    replaySpin(*this);
 }
 
 void ViewerWindow::posizioneDaNote(const QString& text)
@@ -193,13 +269,7 @@ void ViewerWindow::azzera()
 void ViewerWindow::salva()
 {
     flushPending(); // "SALVA" clicked while "GO" runs
-    ReportInputs in;
-    in.runRows = Text6->text();
-    in.replayedRows = Text13->text();
-    in.attemptLines = reportsEnabled();
-    in.maxAttempts = links_.settings().maxDelayText();
-    in.verified = Text16->text();
-    in.detail = Text19->toPlainText();
+    const ReportInputs in = reportInputs(*this);
 
     const QString path = QDir::current().absoluteFilePath(QLatin1String(reportFileName));
     QString error;

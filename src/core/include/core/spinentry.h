@@ -122,6 +122,10 @@ void dropOldestSpin(BoardIO& io, History& history);
 // buttons 1..36 whose caption value equals the text's leading number, else 0.
 int bridgeButton(BoardIO& io, QStringView text);
 
+// The button a text written into CM_pulsante presses: -1 for "ok", which
+// enters nothing, otherwise bridgeButton().
+int bridgedButton(BoardIO& io, QStringView text);
+
 // The CM_pulsante change handler's work: "ok" does nothing and returns false;
 // any other text enters the spin of bridgeButton() and returns true (the window
 // then writes "ok" back).

@@ -41,7 +41,7 @@ QString insertProblem(const QSqlError& error, const QSqlDatabase& db);
 // "Il file dati.mdb è in sola lettura"
 QString readOnlyProblem(const QString& path = {});
 
-// "Il file dati.mdb non c'è"
+// "Il file dati.mdb non esiste"
 QString missingProblem(const QString& path = {});
 
 // One connection of its own (unique name) to dati.mdb in the working
@@ -63,9 +63,12 @@ public:
     // administrator.
     bool open(QString* problem);
     // For readers that never write: open() then leaves a missing file
-    // missing (its problem: "Il file dati.mdb non c'è") and opens an existing
-    // one read-only.  Set before open().
+    // missing (its problem: "Il file dati.mdb non esiste") and opens an
+    // existing one read-only.  Set before open().
     void setReadOnly(bool readOnly) { readerOnly_ = readOnly; }
+    // setFilePath(path), setReadOnly(true) and open(): the file at path as it
+    // is, with the checks and messages of open(), never written.
+    bool openExisting(const QString& path, QString* problem);
     void close();
     // The file open() opens: dati.mdb in the working directory at the time of
     // open(), unless another file was set (taken effect at the next open()).

@@ -4,6 +4,7 @@
 // target of the composite strings engine's reports.
 
 #include "core/engine.h"
+#include "core/replayconsole.h"
 #include "ui/sharedwindow.h"
 #include "windows/links.h"
 
@@ -24,7 +25,10 @@ class HiddenBox;
 class RecordCursor;
 class RecordGrid;
 
-class ViewerWindow : public SharedWindow, public ViewerLink, private StringsReportTarget {
+class ViewerWindow : public SharedWindow,
+                     public ViewerLink,
+                     private StringsReportTarget,
+                     private ReplayIO {
     Q_OBJECT
 public:
     explicit ViewerWindow(Links& links);
@@ -51,6 +55,25 @@ private:
     void addCancelledAfterHit() override;
     void followedString(const StringOutcome& outcome) override;
 
+    // ReplayIO: the replay console over the controls (viewerhandlers.cpp).
+    bool autoReset() override;
+    bool checksProposals() override;
+    ReplayRow currentRow() override;
+    bool atEnd() override;
+    void moveNext() override;
+    bool addToCounter(PanelCounter counter, double amount) override;
+    QString proposal() override;
+    void clearProposal() override;
+    bool checksFirstHit() override;
+    void requestReset() override;
+    void sendRowNumber() override;
+    QString runRowsText() override;
+    QString counterText(PanelCounter counter) override;
+    bool reportsStrings() override;
+    QString maxDelayText() override;
+    QString detailText() override;
+    QLineEdit* counterBox(PanelCounter counter) const;
+
     // Handlers of the controls (viewerhandlers.cpp).
     void azzera();                             // Command5 "Azzera"
     void salva();                              // Command13 "SALVA"
@@ -70,7 +93,7 @@ private:
     void go(); // Command6 "GO"
     void eseguiGo();
     // Pending events processed as the event pacing asks (every eleventh SPIN).
-    void paceEvents();
+    void paceEvents() override;
 
     // Spins in and out as CSV (viewercsv.cpp).
     void buildCsvShortcuts();
@@ -84,7 +107,6 @@ private:
     bool addToCounter(QLineEdit* counter, double amount);
     // The counters and the detail held back while "GO" runs, into their boxes.
     void flushPending();
-    void controllaProposta(double sent);
     // The current row of the data source into the bound fields.
     void showRow();
     // A failed operation of the data source: its message to the player.

@@ -1,0 +1,504 @@
+// `zentrima13 verify`: reading the options, the rows and the results; the
+// replay itself is the core's (core/verifier.h).
+
+#include "verifycommand.h"
+
+#include "app/commands.h"
+#include "core/report.h"
+#include "core/textrules.h"
+#include "core/verifier.h"
+#include "store/replayreader.h"
+#include "store/storefile.h"
+
+#include <QCommandLineParser>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QSaveFile>
+#include <QTextStream>
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <cmath>
+#include <condition_variable>
+#include <cstdio>
+#include <limits>
+#include <mutex>
+#include <optional>
+#include <thread>
+
+namespace zt {
+
+namespace {
+
+// The switches of the windows a run can set, by the options that set them.
+struct Switch {
+    const char* name;
+    const char* help;
+    bool VerifySettings::*field;
+    bool clears; // the option clears a box ticked at start
+};
+const Switch switches[] = {
+    {"proposal-check", "spunta \"Stringa comp. a colpo\"", &VerifySettings::proposalCheck, false},
+    {"strings-report", "spunta \"Stringa comp. Progressione\"", &VerifySettings::stringsReport,
+     false},
+    {"no-first-check", "toglie \"Controlla 1° colpo\"", &VerifySettings::firstCheck, true},
+    {"second-hit", "spunta \"Controlla 2° colpo\"", &VerifySettings::secondHit, false},
+    {"reset-after-string", "spunta \"Azzera\" delle impostazioni",
+     &VerifySettings::resetAfterString, false},
+    {"no-auto-reset", "toglie \"Azzera Auto con memoria 1\"", &VerifySettings::autoReset, true},
+};
+
+void setSwitch(VerifySettings& s, const Switch& w, bool given)
+{
+    s.*w.field = given != w.clears;
+}
+
+bool switchGiven(const VerifySettings& s, const Switch& w)
+{
+    return (s.*w.field) != w.clears;
+}
+
+const char* const modeNames[] = {"none", "quorix", "zentrima13"};
+
+QString usage()
+{
+    QString text = QStringLiteral(
+        "Uso: zentrima13 verify [opzioni]\n"
+        "Verifica le proposte sulle uscite registrate, senza finestre: fa ciò che fa il\n"
+        "visualizzatore con \"GO\" sulle righe e poi \"SALVA\", con le impostazioni date.\n"
+        "Scrive il rapporto e mostra i risultati della verifica, un \"nome: valore\" per riga.\n\n"
+        "Opzioni:\n"
+        "  --db FILE             il file delle uscite (predefinito: dati.mdb); non viene mai "
+        "scritto\n"
+        "  --out FILE            il rapporto (predefinito: Statistica.txt)\n"
+        "  --from ID             parte dalla riga con questo id, come \"Cerca\"\n"
+        "  --count N             righe da rigiocare, come \"Colpi:\" (predefinito: fino "
+        "all'ultima)\n"
+        "  --mode MODI           none, quorix o zentrima13 (predefinito: none)\n"
+        "  --filter NUMERI       il filtro \"Numero:\" del tavolo: Tutti o da 1 a 36 "
+        "(predefinito: Tutti)\n"
+        "  --max TESTI           \"Contr. Massimo\" delle impostazioni (predefinito: 10)\n");
+    for (const Switch& w : switches)
+        text += QStringLiteral("  --%1%2\n")
+                    .arg(QString::fromLatin1(w.name).leftJustified(20), QString::fromUtf8(w.help));
+    text += QStringLiteral(
+        "  --sweep NOME          verifica l'opzione NOME (una delle sei qui sopra) sia senza\n"
+        "                        sia con; si può ripetere\n"
+        "  --csv FILE            una riga per combinazione, con l'intestazione; - per lo\n"
+        "                        standard output\n"
+        "  -h, --help            mostra questo aiuto\n\n"
+        "MODI, NUMERI e TESTI possono essere elenchi separati da virgole (--max 2,4,6): ogni\n"
+        "combinazione viene verificata, su tutti i processori. Con più combinazioni il rapporto\n"
+        "non viene scritto e le righe vanno al file di --csv (senza --csv, allo standard "
+        "output).\n\n"
+        "Uscita: 0 fatto, 1 un file non si può scrivere, 2 opzioni non valide,\n"
+        "3 il file delle uscite manca o non è utilizzabile, o non ha la riga di --from.\n");
+    return text;
+}
+
+int usageError(const QString& message)
+{
+    QTextStream err(stderr);
+    err << message << "\n\n" << usage();
+    return ExitUsage;
+}
+
+int failure(const QString& message, int code)
+{
+    QTextStream(stderr) << message << "\n";
+    return code;
+}
+
+// What the options ask for.
+struct Job {
+    QString dbPath;
+    QString dbName;
+    QString outPath;
+    QString csvPath; // empty: no CSV; "-": standard output
+    std::optional<qint64> from;
+    std::optional<qint64> count;
+    std::vector<VerifySettings> settings;
+    bool sweep = false;
+};
+
+QStringList listItems(const QCommandLineParser& p, const QString& option, const QString& fallback)
+{
+    QStringList items;
+    for (const QString& value : p.values(option))
+        items += value.split(u',');
+    return items.isEmpty() ? QStringList{fallback} : items;
+}
+
+std::optional<qint64> wholeNumber(const QString& text, qint64 least, qint64 most)
+{
+    bool ok = false;
+    const qint64 n = text.toLongLong(&ok);
+    if (!ok || n < least || n > most)
+        return std::nullopt;
+    return n;
+}
+
+// Reads the options into the job; false with *error for a bad value.
+bool readJob(const QCommandLineParser& p, Job& job, QString* error)
+{
+    const auto bad = [&](const QString& option, const QString& value) {
+        *error = QStringLiteral("Valore non valido per --%1: \"%2\".").arg(option, value);
+        return false;
+    };
+    job.dbName = p.isSet(QStringLiteral("db")) ? p.value(QStringLiteral("db"))
+                                               : QString::fromLatin1(kStoreFileName);
+    job.dbPath = QDir::current().absoluteFilePath(job.dbName);
+    job.outPath = QDir::current().absoluteFilePath(p.isSet(QStringLiteral("out"))
+                                                       ? p.value(QStringLiteral("out"))
+                                                       : QString::fromLatin1(reportFileName));
+    if (p.isSet(QStringLiteral("csv")))
+        job.csvPath = p.value(QStringLiteral("csv"));
+    for (const char* name : {"db", "out", "csv"}) {
+        if (p.isSet(QLatin1String(name)) && p.value(QLatin1String(name)).isEmpty())
+            return bad(QLatin1String(name), {});
+    }
+    // The database is only read: no output may replace it.
+    const QString database = QFileInfo(job.dbPath).canonicalFilePath();
+    for (const char* name : {"out", "csv"}) {
+        const QString path = QDir::current().absoluteFilePath(p.value(QLatin1String(name)));
+        if (p.isSet(QLatin1String(name)) && !database.isEmpty() &&
+            QFileInfo(path).canonicalFilePath() == database) {
+            *error = QStringLiteral("--%1 non può essere il file delle uscite.").arg(name);
+            return false;
+        }
+    }
+    if (p.isSet(QStringLiteral("from"))) {
+        const QString v = p.value(QStringLiteral("from"));
+        job.from =
+            wholeNumber(v, std::numeric_limits<qint64>::min(), std::numeric_limits<qint64>::max());
+        if (!job.from)
+            return bad(QStringLiteral("from"), v);
+    }
+    if (p.isSet(QStringLiteral("count"))) {
+        const QString v = p.value(QStringLiteral("count"));
+        job.count = wholeNumber(v, 0, std::numeric_limits<int>::max());
+        if (!job.count)
+            return bad(QStringLiteral("count"), v);
+    }
+
+    std::vector<VerifySettings::Mode> modes;
+    for (const QString& m : listItems(p, QStringLiteral("mode"), QStringLiteral("none"))) {
+        const auto* name = std::find_if(std::begin(modeNames), std::end(modeNames),
+                                        [&](const char* n) { return m == QLatin1String(n); });
+        if (name == std::end(modeNames))
+            return bad(QStringLiteral("mode"), m);
+        modes.push_back(VerifySettings::Mode(name - std::begin(modeNames)));
+    }
+    QStringList filters;
+    for (const QString& f : listItems(p, QStringLiteral("filter"), QStringLiteral("Tutti"))) {
+        if (f.compare(u"Tutti", Qt::CaseInsensitive) == 0)
+            filters << QStringLiteral("Tutti");
+        else if (const auto n = wholeNumber(f, 1, 36); n && f == QString::number(*n))
+            filters << f;
+        else
+            return bad(QStringLiteral("filter"), f);
+    }
+    const QStringList maxima = listItems(p, QStringLiteral("max"), QStringLiteral("10"));
+
+    VerifySettings base;
+    for (const Switch& w : switches)
+        setSwitch(base, w, p.isSet(QLatin1String(w.name)));
+    std::vector<const Switch*> swept;
+    for (const QString& name : p.values(QStringLiteral("sweep"))) {
+        const auto* w =
+            std::find_if(std::begin(switches), std::end(switches),
+                         [&](const Switch& s) { return name == QLatin1String(s.name); });
+        if (w == std::end(switches))
+            return bad(QStringLiteral("sweep"), name);
+        if (p.isSet(name)) {
+            *error = QStringLiteral("--%1 e --sweep %1 non vanno insieme.").arg(name);
+            return false;
+        }
+        if (std::find(swept.begin(), swept.end(), w) == swept.end())
+            swept.push_back(w);
+    }
+
+    // Every combination, the first list outermost, each swept switch off then on.
+    for (VerifySettings::Mode mode : modes) {
+        for (const QString& filter : filters) {
+            for (const QString& max : maxima) {
+                for (unsigned bits = 0; bits < (1u << swept.size()); ++bits) {
+                    VerifySettings s = base;
+                    s.mode = mode;
+                    s.filter = filter;
+                    s.maxDelay = max;
+                    for (std::size_t k = 0; k < swept.size(); ++k)
+                        setSwitch(s, *swept[k], bits >> (swept.size() - 1 - k) & 1);
+                    job.settings.push_back(s);
+                }
+            }
+        }
+    }
+    job.sweep = job.settings.size() > 1 || !swept.empty();
+    if (job.sweep && job.csvPath.isEmpty())
+        job.csvPath = QStringLiteral("-");
+    return true;
+}
+
+// The attempts a report shows for a "Contr. Massimo" text: 1 to its number,
+// at most to the last tally entry.
+int attemptsShown(const QString& maxText)
+{
+    const double n = std::fmin(leadingNumber(maxText), ConteggioColpi::Last);
+    return n >= 1 ? int(n) : 0;
+}
+
+QString csvField(const QString& text)
+{
+    static const QRegularExpression special(QStringLiteral("[\",\\r\\n]|^\\s|\\s$"));
+    if (!text.contains(special))
+        return text;
+    return u'"' + QString(text).replace(u'"', QStringLiteral("\"\"")) + u'"';
+}
+
+const PanelCounter csvCounters[] = {
+    PanelCounter::Rows,    PanelCounter::Verified,           PanelCounter::Hits,
+    PanelCounter::Numbers, PanelCounter::CancelledBeforeHit, PanelCounter::CancelledAfterHit};
+
+QByteArray csvText(const Job& job, const std::vector<VerifyResult>& results)
+{
+    int attempts = 0;
+    for (const VerifySettings& s : job.settings)
+        attempts = std::max(attempts, attemptsShown(s.maxDelay));
+    QStringList header{QStringLiteral("mode"), QStringLiteral("filter"), QStringLiteral("max")};
+    for (const Switch& w : switches)
+        header << QLatin1String(w.name);
+    header << QStringLiteral("boules") << QStringLiteral("verificate")
+           << QStringLiteral("conta_usc") << QStringLiteral("numeri_giocati")
+           << QStringLiteral("fuori_lim_1") << QStringLiteral("fuori_lim_2");
+    for (int i = 1; i <= attempts; ++i)
+        header << QStringLiteral("colpo_%1").arg(i);
+    header << QStringLiteral("fallite");
+
+    QString text = header.join(u',') + u'\n';
+    for (std::size_t c = 0; c < results.size(); ++c) {
+        const VerifySettings& s = job.settings[c];
+        const VerifyResult& r = results[c];
+        QStringList line{QLatin1String(modeNames[int(s.mode)]), s.filter, csvField(s.maxDelay)};
+        for (const Switch& w : switches)
+            line << QString::number(int(switchGiven(s, w)));
+        for (PanelCounter counter : csvCounters)
+            line << r.counters[int(counter)];
+        const int shown = attemptsShown(s.maxDelay);
+        for (int i = 1; i <= attempts; ++i)
+            line << (i <= shown ? QString::number(r.tally.entry(i)) : QString());
+        line << QString::number(r.tally.entry(0));
+        text += line.join(u',') + u'\n';
+    }
+    return text.toUtf8();
+}
+
+// The results panel, one "name: value" line each.
+QString panelText(const VerifyResult& r)
+{
+    const std::pair<const char*, PanelCounter> fields[] = {
+        {"Boules", PanelCounter::Rows},
+        {"Verificate", PanelCounter::Verified},
+        {"Conta Usc.", PanelCounter::Hits},
+        {"Numeri Giocati", PanelCounter::Numbers},
+        {"Fuori Lim. 1° Uscita", PanelCounter::CancelledBeforeHit},
+        {"Fuori Lim. 2° Uscita", PanelCounter::CancelledAfterHit},
+    };
+    QString text;
+    for (auto [name, counter] : fields)
+        text += QString::fromUtf8(name) + QStringLiteral(": ") + r.counters[int(counter)] + u'\n';
+    return text;
+}
+
+// A path that names something other than a file or a folder (/dev/null, a
+// pipe): written straight into, never replaced by a new file.
+bool isSpecialFile(const QString& path)
+{
+    const QFileInfo info(path);
+    return info.exists() && !info.isFile() && !info.isDir();
+}
+
+bool writeStraight(const QString& path, const QByteArray& bytes, QString* error)
+{
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush())
+        return true;
+    *error = QStringLiteral("Impossibile scrivere il file %1: %2.")
+                 .arg(QDir::toNativeSeparators(path), file.errorString());
+    return false;
+}
+
+// The report as "SALVA" writes it: whole or not at all.
+bool writeReport(const QString& path, const QByteArray& bytes, QString* error)
+{
+    return isSpecialFile(path) ? writeStraight(path, bytes, error) : saveReport(path, bytes, error);
+}
+
+bool writeCsv(const QString& name, const QByteArray& bytes, QString* error)
+{
+    if (name == u"-") {
+        std::fwrite(bytes.constData(), 1, bytes.size(), stdout);
+        return std::fflush(stdout) == 0;
+    }
+    const QString path = QDir::current().absoluteFilePath(name);
+    if (isSpecialFile(path))
+        return writeStraight(path, bytes, error);
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush() &&
+        file.commit())
+        return true;
+    *error = QStringLiteral("Impossibile scrivere il file %1: %2.")
+                 .arg(QDir::toNativeSeparators(path), file.errorString());
+    return false;
+}
+
+// Work done on another thread while this one shows how far it has got, on
+// standard error when that is a terminal and the work lasts over a second.
+class Progress {
+public:
+    Progress() { clock_.start(); }
+
+    std::atomic<std::int64_t> done{0};
+
+    // The replay begins: `total` rows to go (for a sweep, of every combination).
+    void startReplay(std::int64_t total)
+    {
+        replayStartMs_ = clock_.elapsed();
+        total_ = total;
+    }
+
+    template <class Work> void run(Work&& work)
+    {
+        bool finished = false;
+        std::mutex m;
+        std::condition_variable cv;
+        std::thread worker([&] {
+            work();
+            std::lock_guard lock(m);
+            finished = true;
+            cv.notify_one();
+        });
+        const bool terminal = ::isatty(STDERR_FILENO);
+        bool shown = false;
+        std::unique_lock lock(m);
+        while (!cv.wait_for(lock, std::chrono::milliseconds(250), [&] { return finished; })) {
+            if (terminal && clock_.elapsed() >= 1000) {
+                show();
+                shown = true;
+            }
+        }
+        lock.unlock();
+        worker.join();
+        if (shown)
+            std::fprintf(stderr, "\r\033[K");
+    }
+
+private:
+    void show()
+    {
+        const std::int64_t total = total_.load();
+        const std::int64_t now = done.load();
+        const double seconds = (clock_.elapsed() - replayStartMs_.load()) / 1000.0;
+        if (total == 0) {
+            std::fprintf(stderr, "\r\033[KLettura delle uscite…");
+        } else {
+            const double rate = seconds > 0 ? now / seconds : 0;
+            const QString left =
+                rate > 0 ? QString::number(std::ceil((total - now) / rate), 'f', 0) : QString(u'?');
+            std::fprintf(stderr, "\r\033[K%lld di %lld righe, %.0f righe/s, %s s rimanenti",
+                         (long long)now, (long long)total, rate, qPrintable(left));
+        }
+        std::fflush(stderr);
+    }
+
+    QElapsedTimer clock_;
+    std::atomic<std::int64_t> total_{0}; // 0 while the rows are read
+    std::atomic<std::int64_t> replayStartMs_{0};
+};
+
+} // namespace
+
+int runVerify(const QStringList& arguments)
+{
+    QCommandLineParser p;
+    p.addOptions({
+        {QStringLiteral("db"), {}, QStringLiteral("FILE")},
+        {QStringLiteral("out"), {}, QStringLiteral("FILE")},
+        {QStringLiteral("from"), {}, QStringLiteral("ID")},
+        {QStringLiteral("count"), {}, QStringLiteral("N")},
+        {QStringLiteral("mode"), {}, QStringLiteral("MODI")},
+        {QStringLiteral("filter"), {}, QStringLiteral("NUMERI")},
+        {QStringLiteral("max"), {}, QStringLiteral("TESTI")},
+        {QStringLiteral("sweep"), {}, QStringLiteral("NOME")},
+        {QStringLiteral("csv"), {}, QStringLiteral("FILE")},
+        {{QStringLiteral("h"), QStringLiteral("help")}, {}},
+    });
+    for (const Switch& w : switches)
+        p.addOption({QLatin1String(w.name), {}});
+    if (!p.parse(arguments)) {
+        if (!p.unknownOptionNames().isEmpty())
+            return usageError(
+                QStringLiteral("Opzione sconosciuta: %1.").arg(p.unknownOptionNames().first()));
+        // "Missing value after 'x'." or "Unexpected value after 'x'."
+        const auto quoted = QRegularExpression(QStringLiteral("'([^']*)'")).match(p.errorText());
+        return usageError(QStringLiteral("Valore mancante o di troppo per l'opzione %1.")
+                              .arg(quoted.hasMatch() ? quoted.captured(1) : QString()));
+    }
+    if (p.isSet(QStringLiteral("help"))) {
+        QTextStream(stdout) << usage();
+        return ExitOk;
+    }
+    if (!p.positionalArguments().isEmpty())
+        return usageError(
+            QStringLiteral("Argomento inatteso: %1.").arg(p.positionalArguments().first()));
+    Job job;
+    QString error;
+    if (!readJob(p, job, &error))
+        return usageError(error);
+    if (job.sweep && p.isSet(QStringLiteral("out")))
+        QTextStream(stderr) << "Con più combinazioni il rapporto (--out) non viene scritto.\n";
+
+    // The rows, then every combination; the threads of the sweep are this
+    // machine's processors.
+    ReplayRows rows;
+    ReplayRead read = ReplayRead::Done;
+    QString countText;
+    std::vector<VerifyResult> results;
+    Progress progress;
+    progress.run([&] {
+        read =
+            readReplayRows(job.dbPath, job.dbName, job.from, job.count.value_or(-1), rows, &error);
+        if (read != ReplayRead::Done)
+            return;
+        const qint64 count = job.count.value_or(qint64(rows.size()));
+        countText = QString::number(count);
+        progress.startReplay(std::max<qint64>(count, 1) * qint64(job.settings.size()));
+        if (job.sweep) {
+            const int threads = int(std::max(1u, std::thread::hardware_concurrency()));
+            results = verifyAll(rows, countText, job.settings, threads, &progress.done);
+        } else {
+            results.push_back(verify(rows, countText, job.settings.front(), true, &progress.done));
+        }
+    });
+    if (read != ReplayRead::Done)
+        return failure(storeMessage(error, StoreAction::Open), ExitData);
+
+    if (!job.sweep) {
+        const VerifyResult& r = results.front();
+        if (!writeReport(job.outPath, reportBytes(r.report, r.tally), &error))
+            return failure(error, ExitFailure);
+    }
+    if (!job.csvPath.isEmpty() && !writeCsv(job.csvPath, csvText(job, results), &error))
+        return failure(error, ExitFailure);
+    if (!job.sweep && job.csvPath != u"-")
+        QTextStream(stdout) << panelText(results.front());
+    return ExitOk;
+}
+
+} // namespace zt

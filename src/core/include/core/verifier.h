@@ -1,0 +1,85 @@
+#pragma once
+// Verifying the proposals over recorded rows without windows: what a player
+// gets by starting the program, setting the board's mode and number filter
+// and the strings settings, opening the outcome viewer on the rows, ticking
+// its options, "GO" over the rows and "SALVA" — the same replay console
+// (replayconsole.h) and spin entry (spinentry.h), over plain values and a
+// PlainBoard instead of the windows' controls, for one setting or for many at
+// once on every processor core.
+
+#include "core/replayconsole.h"
+#include "core/report.h"
+#include "core/tally.h"
+
+#include <QString>
+#include <QStringView>
+
+#include <array>
+#include <atomic>
+#include <cstdint>
+#include <vector>
+
+namespace zt {
+
+// The settings a run is made with, as the windows hold them at start-up
+// unless changed.
+struct VerifySettings {
+    enum class Mode { None, Quorix, Zentrima13 };
+    Mode mode = Mode::None;                   // board: "Modo Quorix" / "Modo Zentrima13"
+    QString filter = QStringLiteral("Tutti"); // board: the number filter (Combo1)
+    QString maxDelay = QStringLiteral("10");  // settings: "Contr. Massimo", as typed
+    bool firstCheck = true;                   // settings: "Controlla 1° colpo"
+    bool secondHit = false;                   // settings: "Controlla 2° colpo"
+    bool resetAfterString = false;            // settings: "Azzera"
+    bool proposalCheck = false;               // viewer: "Stringa comp. a colpo"
+    bool stringsReport = false;               // viewer: "Stringa comp. Progressione"
+    bool autoReset = true;                    // viewer: "Azzera Auto con memoria 1"
+};
+
+// The rows of a replay as "SPIN" reads them, read once for any number of runs:
+// per row what the console reads of it and the keypad button that the board's
+// spin bridge presses for its number.
+class ReplayRows {
+public:
+    struct Row {
+        ReplayRow read;
+        int button = -1; // -1: the bridge enters nothing
+    };
+
+    ReplayRows();
+    void reserve(std::size_t count) { rows_.reserve(count); }
+    // A row, from the texts of its Numero and Memoria as the viewer's bound
+    // boxes show them.
+    void append(QStringView numberText, QStringView memoryText);
+    std::size_t size() const { return rows_.size(); }
+    const Row& operator[](std::size_t i) const { return rows_[i]; }
+
+private:
+    std::vector<Row> rows_;
+    // Buttons already found for the numbers 0..36 (-2: not yet).
+    std::array<int, 37> buttonOf_;
+};
+
+// What a run leaves: the panel's texts, the tally and the report's inputs.
+struct VerifyResult {
+    std::array<QString, panelCounterCount> counters; // by PanelCounter, as the panel shows them
+    ConteggioColpi tally;
+    ReportInputs report; // the detail only when asked for
+};
+
+// One run: the rows from the start of `rows` as the viewer's current row on,
+// with "Colpi:" holding countText ("GO" ends at once when goRunCount() gives
+// no count), then "SALVA"'s inputs.  keepDetail: the detail text is built
+// (it is needed only for the report).  progress, when given, grows by the
+// passes done, in steps.
+VerifyResult verify(const ReplayRows& rows, const QString& countText,
+                    const VerifySettings& settings, bool keepDetail,
+                    std::atomic<std::int64_t>* progress = nullptr);
+
+// verify() for every setting, on `threads` threads at once (at least one),
+// without the detail; the results in the order of the settings.
+std::vector<VerifyResult> verifyAll(const ReplayRows& rows, const QString& countText,
+                                    const std::vector<VerifySettings>& settings, int threads,
+                                    std::atomic<std::int64_t>* progress = nullptr);
+
+} // namespace zt

@@ -1,0 +1,134 @@
+#include "store/replayreader.h"
+
+#include "core/verifier.h"
+#include "store/storefile.h"
+
+#include <QLocale>
+#include <QSqlDatabase>
+#include <QSqlDriver>
+#include <QSqlError>
+#include <QVariant>
+
+#include <sqlite3.h>
+
+#include <charconv>
+#include <limits>
+
+namespace zt {
+
+namespace {
+
+// A column of the current result row as the viewer's bound box shows it (the
+// text of the value the database driver of the windows gives), handed to f
+// as a view.  Short plain texts and whole numbers are converted on the stack.
+template <class F> void withShownText(sqlite3_stmt* st, int column, F&& f)
+{
+    constexpr int shortText = 64;
+    char16_t wide[shortText];
+    switch (sqlite3_column_type(st, column)) {
+    case SQLITE_NULL:
+        f(QStringView());
+        return;
+    case SQLITE_INTEGER: {
+        char digits[24];
+        const auto end =
+            std::to_chars(digits, digits + sizeof digits, sqlite3_column_int64(st, column)).ptr;
+        for (char* c = digits; c != end; ++c)
+            wide[c - digits] = char16_t(*c);
+        f(QStringView(wide, end - digits));
+        return;
+    }
+    case SQLITE_FLOAT:
+        f(QString::number(sqlite3_column_double(st, column), 'g', QLocale::FloatingPointShortest));
+        return;
+    case SQLITE_BLOB: {
+        const auto* bytes = static_cast<const char*>(sqlite3_column_blob(st, column));
+        f(QString::fromUtf8(bytes, sqlite3_column_bytes(st, column)));
+        return;
+    }
+    default:
+        break;
+    }
+    const auto* text = sqlite3_column_text(st, column);
+    const int size = sqlite3_column_bytes(st, column);
+    bool plain = size <= shortText;
+    for (int i = 0; plain && i < size; ++i) {
+        plain = text[i] < 0x80;
+        wide[i] = char16_t(text[i]);
+    }
+    if (plain) {
+        f(QStringView(wide, size));
+        return;
+    }
+    // As the driver reads a text: the engine's own conversion.
+    const auto* utf16 = static_cast<const char16_t*>(sqlite3_column_text16(st, column));
+    f(QStringView(utf16, sqlite3_column_bytes16(st, column) / 2));
+}
+
+class Statement {
+public:
+    Statement(sqlite3* db, const char* sql)
+    {
+        code = sqlite3_prepare_v2(db, sql, -1, &st, nullptr);
+    }
+    ~Statement() { sqlite3_finalize(st); }
+    Statement(const Statement&) = delete;
+    Statement& operator=(const Statement&) = delete;
+    sqlite3_stmt* st = nullptr;
+    int code;
+};
+
+} // namespace
+
+ReplayRead readReplayRows(const QString& path, const QString& name, std::optional<qint64> fromId,
+                          qint64 limit, ReplayRows& rows, QString* problem)
+{
+    StoreConnection conn;
+    if (!conn.openExisting(path, problem))
+        return ReplayRead::Unusable;
+    const QVariant handle = conn.database().driver()->handle();
+    sqlite3* db = handle.isValid() && qstrcmp(handle.typeName(), "sqlite3*") == 0
+                      ? *static_cast<sqlite3* const*>(handle.constData())
+                      : nullptr;
+    const auto engineProblem = [&] {
+        const int code = db ? sqlite3_extended_errcode(db) : SQLITE_ERROR;
+        const QString text = db ? QString::fromUtf8(sqlite3_errmsg(db)) : QString();
+        *problem = storeProblem(
+            QSqlError(text, text, QSqlError::StatementError, QString::number(code)), path);
+        return ReplayRead::Unusable;
+    };
+    if (!db)
+        return engineProblem();
+
+    if (fromId) {
+        Statement one(db, "SELECT 1 FROM Uscite WHERE id = ?1");
+        if (one.code != SQLITE_OK || sqlite3_bind_int64(one.st, 1, *fromId) != SQLITE_OK)
+            return engineProblem();
+        const int found = sqlite3_step(one.st);
+        if (found == SQLITE_DONE) {
+            *problem =
+                QStringLiteral("Nel file %1 non c'è la riga con id %2").arg(name).arg(*fromId);
+            return ReplayRead::NoSuchRow;
+        }
+        if (found != SQLITE_ROW)
+            return engineProblem();
+    }
+
+    Statement all(db, "SELECT Numero, Memoria FROM Uscite WHERE id >= ?1 ORDER BY id LIMIT ?2");
+    if (all.code != SQLITE_OK ||
+        sqlite3_bind_int64(all.st, 1, fromId.value_or(std::numeric_limits<qint64>::min())) !=
+            SQLITE_OK ||
+        sqlite3_bind_int64(all.st, 2, limit < 0 ? -1 : limit) != SQLITE_OK)
+        return engineProblem();
+    int step;
+    while ((step = sqlite3_step(all.st)) == SQLITE_ROW) {
+        withShownText(all.st, 0, [&](QStringView number) {
+            withShownText(all.st, 1, [&](QStringView memory) { rows.append(number, memory); });
+        });
+    }
+    if (step != SQLITE_DONE)
+        return engineProblem();
+    return ReplayRead::Done;
+}
+
+} // namespace zt

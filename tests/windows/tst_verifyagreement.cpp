@@ -1,0 +1,214 @@
+// The windows and `zentrima13 verify` agree: on seeded random evenings, for
+// every combination of a sweep, the viewer driven as a player would (board
+// mode and filter, settings, viewer options, "Cerca", "Colpi:", "GO",
+// "SALVA") leaves the panel and the tally that the sweep's CSV line shows,
+// and writes the very bytes that the command writes for that combination.
+
+#include "core/report.h"
+#include "core/session.h"
+#include "storetesting.h"
+#include "windowsupport.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+
+#include <random>
+
+using zt::control;
+
+namespace {
+
+// An evening of games: Memoria from 1, up to the history size plus one
+// (37), and mixed types; a few rows without a number or with "ok" in it.
+int makeEvening(unsigned seed)
+{
+    std::mt19937 random(seed);
+    QStringList inserts{zt::test::usciteTable, QStringLiteral("BEGIN")};
+    int rows = 0;
+    for (int game = 0; game < 8; ++game) {
+        const int length = 8 + int(random() % 52);
+        for (int m = 1; m <= length; ++m, ++rows) {
+            QString number = QStringLiteral("' %1'").arg(random() % 37);
+            if (random() % 97 == 0)
+                number = random() % 2 ? QStringLiteral("NULL") : QStringLiteral("'ok'");
+            const char* types[] = {"1", "2", "NULL"};
+            inserts << QStringLiteral("INSERT INTO Uscite (Numero, Memoria, Tipo) VALUES "
+                                      "(%1, ' %2', %3)")
+                           .arg(number)
+                           .arg(std::min(m, 37))
+                           .arg(QLatin1String(types[random() % 3]));
+        }
+    }
+    zt::test::sql(inserts << QStringLiteral("COMMIT"));
+    return rows;
+}
+
+struct Run {
+    QStringList panel; // "name: value" lines, as the command prints them
+    QByteArray report;
+};
+
+QProcess* verify(const QStringList& arguments)
+{
+    auto* p = new QProcess;
+    p->start(QStringLiteral(ZT_PROGRAM_PATH), QStringList{"verify"} + arguments);
+    if (!p->waitForFinished(60000) || p->exitCode() != 0)
+        qWarning() << arguments << p->readAllStandardError();
+    return p;
+}
+
+} // namespace
+
+class VerifyAgreementTest : public QObject {
+    Q_OBJECT
+public Q_SLOTS:
+    void openUrl(const QUrl&) {}
+
+private:
+    // One combination through the windows, from a fresh start.
+    Run throughWindows(const QHash<QString, QString>& c, const QString& from, const QString& count)
+    {
+        zt::destroySharedWindows();
+        auto* board = zt::shared<zt::BoardWindow>();
+        control<QCheckBox>(board, "Check2")->setChecked(c["mode"] == "quorix");
+        control<QCheckBox>(board, "Check3")->setChecked(c["mode"] == "zentrima13");
+        auto* filter = control<QComboBox>(board, "Combo1");
+        filter->setCurrentIndex(filter->findText(c["filter"]));
+        auto* settings = zt::shared<zt::SettingsWindow>();
+        control<QLineEdit>(settings, "ST_ContrMax0")->setText(c["max"]);
+        control<QCheckBox>(settings, "Check12")->setChecked(c["no-first-check"] == "0");
+        control<QCheckBox>(settings, "Check16")->setChecked(c["second-hit"] == "1");
+        control<QCheckBox>(settings, "Check1")->setChecked(c["reset-after-string"] == "1");
+
+        auto* viewer = zt::shared<zt::ViewerWindow>();
+        viewer->show();
+        const auto box = [&](const char* name) { return control<QLineEdit>(viewer, name); };
+        const auto click = [&](const char* name) { control<QPushButton>(viewer, name)->click(); };
+        click("Command5"); // "Azzera": the tally as at a fresh start
+        control<QCheckBox>(viewer, "Check4")->setChecked(c["proposal-check"] == "1");
+        control<QCheckBox>(viewer, "Check6")->setChecked(c["strings-report"] == "1");
+        control<QCheckBox>(viewer, "Check8")->setChecked(c["no-auto-reset"] == "0");
+        if (!from.isEmpty()) {
+            box("Text21")->setText(from);
+            click("Command10");
+        }
+        box("Text6")->setText(count);
+        click("Command6");
+        click("Command13");
+
+        Run run;
+        run.report = zt::test::fileBytes(zt::reportFileName);
+        const std::pair<const char*, const char*> fields[] = {{"Boules", "Text13"},
+                                                              {"Verificate", "Text16"},
+                                                              {"Conta Usc.", "Text8"},
+                                                              {"Numeri Giocati", "Text9"},
+                                                              {"Fuori Lim. 1° Uscita", "Text15"},
+                                                              {"Fuori Lim. 2° Uscita", "Text3"}};
+        for (auto [name, control] : fields)
+            run.panel << QString::fromUtf8(name) + ": " + box(control)->text();
+        return run;
+    }
+
+private Q_SLOTS:
+    void initTestCase() { QDesktopServices::setUrlHandler("file", this, "openUrl"); }
+    void cleanupTestCase()
+    {
+        zt::destroySharedWindows();
+        QDesktopServices::unsetUrlHandler("file");
+    }
+
+    void windowsAndCommandAgree_data()
+    {
+        QTest::addColumn<unsigned>("seed");
+        QTest::addColumn<QStringList>("sweep");
+        QTest::addColumn<int>("fromRow"); // -1: from the first row, all rows
+        QTest::newRow("modes, maxima, second hit, proposal check")
+            << 11u << QStringList{"--mode",
+                                  "none,quorix,zentrima13",
+                                  "--max",
+                                  "3,10",
+                                  "--strings-report",
+                                  "--sweep",
+                                  "second-hit",
+                                  "--sweep",
+                                  "proposal-check"}
+            << -1;
+        QTest::newRow("filter, resets, first check, from a row, past the end")
+            << 29u
+            << QStringList{"--filter",
+                           "7",
+                           "--max",
+                           "5,x",
+                           "--proposal-check",
+                           "--strings-report",
+                           "--sweep",
+                           "no-first-check",
+                           "--sweep",
+                           "reset-after-string",
+                           "--sweep",
+                           "no-auto-reset"}
+            << 40;
+    }
+    void windowsAndCommandAgree()
+    {
+        QFETCH(unsigned, seed);
+        QFETCH(QStringList, sweep);
+        QFETCH(int, fromRow);
+        zt::test::FreshDir dir;
+        const int rows = makeEvening(seed);
+        QStringList place; // --from and --count, when given
+        QString from;
+        QString count = QString::number(rows);
+        if (fromRow >= 0) {
+            from = QString::number(fromRow + 1);
+            count = QString::number(rows - fromRow + 5);
+            place = QStringList{"--from", from, "--count", count};
+        }
+
+        std::unique_ptr<QProcess> all(verify(sweep + place + QStringList{"--csv", "-"}));
+        QStringList lines = QString::fromUtf8(all->readAllStandardOutput()).split('\n');
+        QVERIFY(lines.size() > 16 && lines.takeLast().isEmpty());
+        const QStringList header = lines.takeFirst().split(',');
+        const QByteArray dati = zt::test::fileBytes("dati.mdb");
+        for (const QString& line : lines) {
+            QHash<QString, QString> c;
+            const QStringList values = line.split(',');
+            QCOMPARE(values.size(), header.size());
+            for (int i = 0; i < header.size(); ++i)
+                c[header[i]] = values[i];
+            const Run windows = throughWindows(c, from, count);
+
+            // The CSV line: the panel, the tally.
+            const zt::ConteggioColpi& tally = zt::test::links().session().tally;
+            QStringList expected;
+            for (const QString& field : windows.panel)
+                expected << field.section(": ", 1);
+            const int shown = c["max"].toInt(); // the attempts the report shows
+            for (int i = 1; i <= header.size() - 16; ++i)
+                expected << (i <= shown ? QString::number(tally.entry(i)) : QString());
+            expected << QString::number(tally.entry(0));
+            QCOMPARE(values.mid(9), expected);
+
+            // The same combination alone: the report's bytes and the panel.
+            QStringList single = place + QStringList{"--out",    "alone.txt", "--mode", c["mode"],
+                                                     "--filter", c["filter"], "--max",  c["max"]};
+            for (int i = 3; i < 9; ++i) {
+                if (c[header[i]] == "1")
+                    single << "--" + header[i];
+            }
+            std::unique_ptr<QProcess> one(verify(single));
+            QCOMPARE(zt::test::fileBytes("alone.txt"), windows.report);
+            QCOMPARE(
+                QString::fromUtf8(one->readAllStandardOutput()).split('\n', Qt::SkipEmptyParts),
+                windows.panel);
+        }
+        QCOMPARE(zt::test::fileBytes("dati.mdb"), dati); // never written by the command
+    }
+};
+
+ZT_WINDOWS_TEST_MAIN(VerifyAgreementTest)
+#include "tst_verifyagreement.moc"

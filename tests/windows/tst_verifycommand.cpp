@@ -1,0 +1,174 @@
+// `zentrima13 verify` from outside, as a player or a script runs it.
+
+#include "storetesting.h"
+#include "testsupport.h"
+
+#include <QProcess>
+
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+
+namespace {
+
+struct Outcome {
+    int code;
+    QString out;
+    QString err;
+};
+
+Outcome run(const QStringList& arguments)
+{
+    QProcess p;
+    p.start(QStringLiteral(ZT_PROGRAM_PATH), arguments);
+    p.waitForFinished(60000);
+    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
+            QString::fromUtf8(p.readAllStandardError())};
+}
+
+QStringList files()
+{
+    return QDir::current().entryList(QDir::Files | QDir::Hidden, QDir::Name);
+}
+
+// Two games: 7 17 7 7 | 7 3.
+void makeRows()
+{
+    QStringList statements{zt::test::usciteTable};
+    const std::pair<int, int> rows[] = {{7, 1}, {17, 2}, {7, 3}, {7, 4}, {7, 1}, {3, 2}};
+    for (auto [n, m] : rows)
+        statements << QStringLiteral("INSERT INTO Uscite (Numero, Memoria, Tipo) VALUES (' %1', "
+                                     "' %2', 1)")
+                          .arg(n)
+                          .arg(m);
+    zt::test::sql(statements);
+}
+
+} // namespace
+
+class VerifyCommandTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void helpAndVersion()
+    {
+        Outcome o = run({"--help"});
+        QVERIFY(o.code == 0 &&
+                o.out.contains(QRegularExpression("\\n  verify +verifica le proposte")));
+        o = run({"--version"});
+        QVERIFY(o.code == 0 && o.out.startsWith("zentrima13 "));
+        o = run({"verify", "--help"});
+        QVERIFY(o.code == 0 && o.out.startsWith("Uso: zentrima13 verify") && o.err.isEmpty());
+    }
+
+    void badOptions_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("unknown") << QStringList{"--bogus"} << "Opzione sconosciuta: bogus.";
+        QTest::newRow("no value") << QStringList{"--db"} << "Valore mancante o di troppo";
+        QTest::newRow("mode") << QStringList{"--mode", "none,Quorix"} << "--mode: \"Quorix\"";
+        QTest::newRow("filter 0") << QStringList{"--filter", "0"} << "--filter: \"0\"";
+        QTest::newRow("filter 07") << QStringList{"--filter", "07"} << "--filter: \"07\"";
+        QTest::newRow("count") << QStringList{"--count", "-1"} << "--count: \"-1\"";
+        QTest::newRow("from") << QStringList{"--from", "5x"} << "--from: \"5x\"";
+        QTest::newRow("sweep") << QStringList{"--sweep", "azzera"} << "--sweep: \"azzera\"";
+        QTest::newRow("both") << QStringList{"--second-hit", "--sweep", "second-hit"}
+                              << "--second-hit e --sweep second-hit";
+        QTest::newRow("argument") << QStringList{"dati.mdb"} << "Argomento inatteso";
+        QTest::newRow("out on the rows")
+            << QStringList{"--out", "./dati.mdb"} << "--out non può essere il file delle uscite.";
+    }
+    void badOptions()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, message);
+        zt::test::FreshDir dir;
+        makeRows();
+        const Outcome o = run(QStringList{"verify"} + arguments);
+        QCOMPARE(o.code, 2);
+        QVERIFY2(o.err.contains(message) && o.err.contains("Uso: zentrima13 verify"),
+                 qPrintable(o.err));
+        QVERIFY(o.out.isEmpty());
+        QCOMPARE(files(), QStringList{"dati.mdb"});
+    }
+
+    // A missing or unusable file, or no row to start from: the windows'
+    // messages, exit 3, nothing written, the file as it was.
+    void unusableData()
+    {
+        zt::test::FreshDir dir;
+        const QStringList problems{"Il file dati.mdb non esiste.",
+                                   "Il file dati.mdb non è un database valido.",
+                                   "Nel file dati.mdb manca la tabella Uscite.",
+                                   "Nel file dati.mdb non c'è la riga con id 9."};
+        for (int i = 0; i < problems.size(); ++i) {
+            if (i == 1)
+                zt::test::writeFile("dati.mdb", "not a database at all, but text");
+            if (i == 2) {
+                QFile::remove("dati.mdb");
+                zt::test::sql("CREATE TABLE Altro (id INTEGER PRIMARY KEY)");
+            }
+            if (i == 3) {
+                QFile::remove("dati.mdb");
+                makeRows();
+            }
+            const QByteArray before = zt::test::fileBytes("dati.mdb");
+            const Outcome o = run({"verify", "--from", "9"});
+            QCOMPARE(o.code, 3);
+            QCOMPARE(o.err, problems[i] + "\n");
+            QCOMPARE(zt::test::fileBytes("dati.mdb"), before);
+            QCOMPARE(files(), i == 0 ? QStringList() : QStringList{"dati.mdb"});
+        }
+        const Outcome o = run({"verify", "--db", "altrove/serata.mdb"});
+        QCOMPARE(o.err, QString("Il file serata.mdb non esiste.\n"));
+    }
+
+    void reportPanelAndSweep()
+    {
+        zt::test::FreshDir dir;
+        makeRows();
+        const QByteArray dati = zt::test::fileBytes("dati.mdb");
+        // The second game and two passes past the last row, the proposal checked.
+        Outcome o = run({"verify", "--from", "5", "--count", "4", "--proposal-check"});
+        QCOMPARE(o.code, 0);
+        QCOMPARE(o.out, QString("Boules: 2\nVerificate: 2\nConta Usc.: 1\nNumeri Giocati: 6\n"
+                                "Fuori Lim. 1° Uscita: 0\nFuori Lim. 2° Uscita: 0\n"));
+        QVERIFY(zt::test::fileBytes("Statistica.txt")
+                    .startsWith("Orba\r\n\r\nBoules:2\r\n\r\n\r\n\r\n\r\nFallite: 0\r\n"));
+        QCOMPARE(files(), (QStringList{"Statistica.txt", "dati.mdb"}));
+
+        // A report that cannot be written: exit 1 and the reason.
+        QVERIFY(QDir().mkdir("cartella"));
+        o = run({"verify", "--out", "cartella"});
+        QCOMPARE(o.code, 1);
+        QVERIFY(o.err.endsWith("cartella: esiste già una cartella con questo nome.\n"));
+
+        // A sweep: one CSV line per combination, and no report.
+        o = run({"verify", "--max", "2,10", "--sweep", "second-hit", "--strings-report", "--out",
+                 "mai.txt", "--csv", "righe.csv"});
+        QCOMPARE(o.code, 0);
+        QVERIFY(o.out.isEmpty() && !QFile::exists("mai.txt"));
+        const QStringList lines = QString::fromUtf8(zt::test::fileBytes("righe.csv")).split('\n');
+        QCOMPARE(lines.size(), 6);
+        QCOMPARE(lines[0], QString("mode,filter,max,proposal-check,strings-report,no-first-check,"
+                                   "second-hit,reset-after-string,no-auto-reset,boules,verificate,"
+                                   "conta_usc,numeri_giocati,fuori_lim_1,fuori_lim_2,colpo_1,"
+                                   "colpo_2,colpo_3,colpo_4,colpo_5,colpo_6,colpo_7,colpo_8,"
+                                   "colpo_9,colpo_10,fallite"));
+        QVERIFY(lines[1].startsWith("none,Tutti,2,0,1,0,0,0,0,6,") &&
+                lines[1].endsWith(",,,,,,,,,1"));
+        QVERIFY(lines[4].startsWith("none,Tutti,10,0,1,0,1,0,0,6,"));
+        QCOMPARE(run({"verify", "--max", "2,10", "--csv", "-"}).out.count('\n'), 3);
+        QCOMPARE(zt::test::fileBytes("dati.mdb"), dati);
+
+        // What is not a file (a null device, where one can be made) is written
+        // into, never replaced by a file.
+        if (::mknod("nulla", S_IFCHR | 0666, makedev(1, 3)) == 0) {
+            QCOMPARE(run({"verify", "--out", "nulla"}).code, 0);
+            QCOMPARE(run({"verify", "--max", "2,3", "--csv", "nulla"}).code, 0);
+            QVERIFY(QFileInfo::exists("nulla") && !QFileInfo("nulla").isFile());
+        }
+    }
+};
+
+ZT_TEST_MAIN(VerifyCommandTest)
+#include "tst_verifycommand.moc"
