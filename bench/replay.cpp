@@ -35,15 +35,19 @@ struct Rate {
     double framesPerSecond = 0;
 };
 
-// Notes when the board's last-number label is drawn.
+constexpr int rowCount = 100'000;
+
+// Notes when the board's last-number label is drawn while the run goes on
+// (the drawing after its end, with the end's own work, is not a frame of it).
 struct FrameClock : QObject {
     QElapsedTimer clock;
+    const QLineEdit* replayed = nullptr; // the viewer's Text13, written at each frame
     qint64 last = -1;
     qint64 longest = 0;
     int frames = 0;
     bool eventFilter(QObject*, QEvent* e) override
     {
-        if (e->type() == QEvent::Paint) {
+        if (e->type() == QEvent::Paint && replayed->text() != QString::number(rowCount)) {
             const qint64 now = clock.nsecsElapsed();
             if (last >= 0)
                 longest = std::max(longest, now - last);
@@ -54,7 +58,6 @@ struct FrameClock : QObject {
     }
 };
 
-constexpr int rowCount = 100'000;
 
 // dati.mdb with rowCount "Live" spins of games of 37, in one transaction.
 void makeEvenings()
@@ -98,6 +101,7 @@ Rate goRowsPerSecond(bool proposalCheck, double* openMs)
     zt::control<QCheckBox>(viewer, "Check4")->setChecked(proposalCheck);
     zt::control<QLineEdit>(viewer, "Text6")->setText(QString::number(rowCount));
     FrameClock frames;
+    frames.replayed = zt::control<QLineEdit>(viewer, "Text13");
     zt::control<QWidget>(board, "Label6")->installEventFilter(&frames);
     QElapsedTimer run;
     run.start();
@@ -131,9 +135,9 @@ ZT_BENCH(replayGo)
                           QStringLiteral("rows/s"));
         zt::bench::report(QStringLiteral("  the same run, by the wall clock"), best.wall,
                           QStringLiteral("rows/s"));
-        zt::bench::report(QStringLiteral("  the board drawn, per second of the run"),
+        zt::bench::report(QStringLiteral("  the board drawn during the run, per second"),
                           best.framesPerSecond, QStringLiteral("frames/s"));
-        zt::bench::report(QStringLiteral("  the longest wait between two drawings of the board"),
+        zt::bench::report(QStringLiteral("  the longest wait between two of those drawings"),
                           best.longestFrameGapMs, QStringLiteral("ms"));
     }
     zt::bench::report(QStringLiteral("viewer opened and shown over 100,000 rows"), openMs,

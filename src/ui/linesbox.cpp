@@ -6,11 +6,14 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
-#include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QTextCursor>
 #include <QTextLayout>
+#include <QTimer>
 
 #include <QtMath>
+
+#include <limits>
 
 namespace zt {
 
@@ -19,20 +22,9 @@ namespace {
 // The margin around the text, as a text box leaves it.
 constexpr int margin = 4;
 
-// Calls f(line) for each line of text (without its CR LF or LF).
-template <class F> void forEachLine(const QString& text, F&& f)
+bool isBlank(QChar c)
 {
-    for (qsizetype from = 0; from < text.size();) {
-        qsizetype end = text.indexOf(u'\n', from);
-        if (end < 0)
-            end = text.size();
-        qsizetype len = end - from;
-        if (len > 0 && text[from + len - 1] == u'\r')
-            --len;
-        if (!f(QStringView(text).sliced(from, len)))
-            return;
-        from = end + 1;
-    }
+    return c == u' ' || c == u'\t' || c == u'\r';
 }
 
 } // namespace
@@ -41,21 +33,30 @@ LinesBox::LinesBox(QWidget* parent) : QAbstractScrollArea(parent)
 {
     viewport()->setBackgroundRole(QPalette::Base);
     viewport()->setAutoFillBackground(true);
-    setFocusPolicy(Qt::ClickFocus);
+    setFocusPolicy(Qt::StrongFocus);
     verticalScrollBar()->setSingleStep(1);
 }
 
 void LinesBox::setText(const QString& text)
 {
-    if (editor_) {
-        if (editor_->toPlainText() != text)
-            editor_->setPlainText(text); // its change comes back through textChanged
-        text_ = text;
-        return;
-    }
+    if (editor_ && editor_->toPlainText() != text)
+        editor_->setPlainText(text); // its change comes back through textChanged
     text_ = text;
-    lines_ = -1; // counted again when drawn
+    relayOut();
     verticalScrollBar()->setValue(0);
+}
+
+void LinesBox::appendText(const QString& more)
+{
+    if (more.isEmpty())
+        return;
+    if (editor_) {
+        QTextCursor end(editor_->document());
+        end.movePosition(QTextCursor::End);
+        end.insertText(more);
+    }
+    text_ += more;
+    // Only the last line is laid out again, with what follows it.
     viewport()->update();
 }
 
@@ -69,29 +70,24 @@ QString LinesBox::toPlainText() const
 void LinesBox::setWordWrap(bool wrap)
 {
     wrap_ = wrap;
-    lines_ = -1;
     if (editor_)
         editor_->setLineWrapMode(wrap ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
-    updateScrollRange();
-    viewport()->update();
+    relayOut();
 }
 
 void LinesBox::setReadOnly(bool readOnly)
 {
-    if (readOnly == isReadOnly())
+    readOnly_ = readOnly;
+    if (readOnly)
+        closeEditor();
+    else
+        openEditor();
+}
+
+void LinesBox::openEditor()
+{
+    if (editor_)
         return;
-    if (readOnly) {
-        QPlainTextEdit* editor = editor_;
-        editor_ = nullptr;
-        const bool focused = editor->hasFocus();
-        delete editor;
-        if (focused)
-            setFocus();
-        lines_ = -1;
-        updateScrollRange();
-        viewport()->update();
-        return;
-    }
     auto* editor = new QPlainTextEdit(this);
     editor->setObjectName(objectName() + QStringLiteral("_editor"));
     editor->setAccessibleName(accessibleName());
@@ -102,14 +98,63 @@ void LinesBox::setReadOnly(bool readOnly)
     editor->setLineWrapMode(wrap_ ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
     editor->setPlainText(text_);
     editor->setGeometry(rect());
+    editor->installEventFilter(this);
     connect(editor, &QPlainTextEdit::textChanged, this, [this, editor] {
         text_ = editor->toPlainText();
+        relayOut();
         Q_EMIT textEdited();
     });
     editor_ = editor;
     editor->show();
     if (hasFocus())
         editor->setFocus();
+}
+
+void LinesBox::closeEditor()
+{
+    QPlainTextEdit* editor = editor_;
+    if (!editor)
+        return;
+    editor_ = nullptr;
+    const bool focused = editor->hasFocus();
+    editor->removeEventFilter(this);
+    editor->hide();
+    editor->deleteLater();
+    if (focused)
+        setFocus();
+    relayOut();
+}
+
+bool LinesBox::eventFilter(QObject* watched, QEvent* event)
+{
+    // Typing on demand ends when the keyboard leaves the editor.
+    if (watched == editor_ && event->type() == QEvent::FocusOut && readOnly_)
+        QTimer::singleShot(0, this, [this] {
+            if (readOnly_ && editor_ && !editor_->hasFocus())
+                closeEditor();
+        });
+    return QAbstractScrollArea::eventFilter(watched, event);
+}
+
+void LinesBox::focusInEvent(QFocusEvent* event)
+{
+    QAbstractScrollArea::focusInEvent(event);
+    if (editor_) {
+        editor_->setFocus();
+    } else if (typingOnDemand_) {
+        openEditor();
+        editor_->setFocus();
+    }
+}
+
+void LinesBox::mousePressEvent(QMouseEvent* event)
+{
+    if (typingOnDemand_ && !editor_) {
+        openEditor();
+        editor_->setFocus();
+        return;
+    }
+    QAbstractScrollArea::mousePressEvent(event);
 }
 
 int LinesBox::lineHeight() const
@@ -125,31 +170,90 @@ int LinesBox::lineHeight() const
     return lineHeight_;
 }
 
+int LinesBox::wrapWidth() const
+{
+    return wrap_ ? qMax(1, viewport()->width() - 2 * margin) : std::numeric_limits<int>::max();
+}
+
+int LinesBox::wordWidth(QStringView word) const
+{
+    if (word.size() > 16)
+        return fontMetrics().horizontalAdvance(word.toString());
+    const QString key = word.toString();
+    auto found = wordWidths_.constFind(key);
+    if (found == wordWidths_.cend())
+        found = wordWidths_.insert(key, fontMetrics().horizontalAdvance(key));
+    return *found;
+}
+
+void LinesBox::relayOut()
+{
+    starts_.clear();
+    laidOut_ = 0;
+    viewport()->update();
+}
+
+void LinesBox::layOut() const
+{
+    const int width = wrapWidth();
+    if (width != laidOutWidth_) {
+        starts_.clear();
+        laidOut_ = 0;
+        laidOutWidth_ = width;
+    }
+    const qsizetype n = text_.size();
+    if (!starts_.empty() && laidOut_ == n)
+        return;
+    // The last line may grow with what was added: it is laid out again.
+    qsizetype i = 0;
+    if (!starts_.empty()) {
+        i = starts_.back();
+        starts_.pop_back();
+    }
+    starts_.push_back(i);
+    int used = 0; // width of the line so far, its blanks included
+    while (i < n) {
+        if (text_[i] == u'\n') {
+            ++i;
+            if (i < n)
+                starts_.push_back(i);
+            used = 0;
+            continue;
+        }
+        qsizetype end = i; // the word
+        while (end < n && !isBlank(text_[end]) && text_[end] != u'\n')
+            ++end;
+        qsizetype next = end; // and the blanks after it
+        while (next < n && isBlank(text_[next]))
+            ++next;
+        const int word = end > i ? wordWidth(QStringView(text_).sliced(i, end - i)) : 0;
+        if (used > 0 && used + word > width) { // the word starts the next line
+            starts_.push_back(i);
+            used = 0;
+        }
+        if (used == 0 && word > width) { // wider than the box: cut anywhere
+            for (qsizetype c = i; c < end; ++c) {
+                const int w = fontMetrics().horizontalAdvance(text_[c]);
+                if (used > 0 && used + w > width) {
+                    starts_.push_back(c);
+                    used = 0;
+                }
+                used += w;
+            }
+        } else {
+            used += word;
+        }
+        if (next > end)
+            used += wordWidth(QStringView(text_).sliced(end, next - end));
+        i = next;
+    }
+    laidOut_ = n;
+}
+
 int LinesBox::lineCount() const
 {
-    if (lines_ >= 0)
-        return lines_;
-    const int width = viewport()->width() - 2 * margin;
-    int lines = 0;
-    forEachLine(text_, [&](QStringView line) {
-        if (wrap_ && fontMetrics().horizontalAdvance(line.toString()) > width) {
-            QTextLayout layout(line.toString(), font());
-            QTextOption option;
-            option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-            layout.setTextOption(option);
-            layout.beginLayout();
-            for (QTextLine l = layout.createLine(); l.isValid(); l = layout.createLine()) {
-                l.setLineWidth(width);
-                ++lines;
-            }
-            layout.endLayout();
-        } else {
-            ++lines;
-        }
-        return true;
-    });
-    lines_ = lines;
-    return lines_;
+    layOut();
+    return int(starts_.size());
 }
 
 void LinesBox::updateScrollRange()
@@ -164,7 +268,6 @@ void LinesBox::resizeEvent(QResizeEvent* event)
     QAbstractScrollArea::resizeEvent(event);
     if (editor_)
         editor_->setGeometry(rect());
-    lines_ = -1;
     updateScrollRange();
 }
 
@@ -173,9 +276,10 @@ void LinesBox::changeEvent(QEvent* event)
     QAbstractScrollArea::changeEvent(event);
     if (event->type() == QEvent::FontChange) {
         lineHeight_ = 0;
-        lines_ = -1;
+        wordWidths_.clear();
         if (editor_)
             editor_->setFont(font());
+        relayOut();
         updateScrollRange();
     } else if (event->type() == QEvent::PaletteChange && editor_) {
         editor_->setPalette(palette());
@@ -184,40 +288,25 @@ void LinesBox::changeEvent(QEvent* event)
 
 void LinesBox::paintEvent(QPaintEvent* event)
 {
-    if (lines_ < 0)
-        updateScrollRange(); // the text changed since it was last drawn
+    updateScrollRange(); // lays out what changed since the last drawing
     QPainter p(viewport());
     p.setFont(font());
     p.setPen(palette().color(QPalette::Text));
     const int height = lineHeight();
-    const int width = viewport()->width() - 2 * margin;
+    const int ascent = fontMetrics().ascent();
     const QRect area = event->rect();
-    int y = margin - verticalScrollBar()->value() * height;
-    forEachLine(text_, [&](QStringView line) {
-        if (y >= area.bottom())
-            return false;
-        const QString shown = line.toString();
-        if (wrap_ && fontMetrics().horizontalAdvance(shown) > width) {
-            QTextLayout layout(shown, font());
-            QTextOption option;
-            option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-            layout.setTextOption(option);
-            layout.beginLayout();
-            for (QTextLine l = layout.createLine(); l.isValid(); l = layout.createLine()) {
-                l.setLineWidth(width);
-                l.setPosition(QPointF(0, 0));
-                if (y + height > area.top())
-                    l.draw(&p, QPointF(margin, y));
-                y += height;
-            }
-            layout.endLayout();
-        } else {
-            if (y + height > area.top())
-                p.drawText(margin, y + fontMetrics().ascent(), shown);
-            y += height;
-        }
-        return true;
-    });
+    const qsizetype lines = qsizetype(starts_.size());
+    const qsizetype first = verticalScrollBar()->value();
+    int y = margin;
+    for (qsizetype k = first; k < lines && y < area.bottom(); ++k, y += height) {
+        if (y + height <= area.top())
+            continue;
+        const qsizetype from = starts_[size_t(k)];
+        qsizetype to = k + 1 < lines ? starts_[size_t(k + 1)] : text_.size();
+        while (to > from && (text_[to - 1] == u'\n' || text_[to - 1] == u'\r'))
+            --to;
+        p.drawText(margin, y + ascent, QStringView(text_).sliced(from, to - from).toString());
+    }
 }
 
 void LinesBox::copyAll() const

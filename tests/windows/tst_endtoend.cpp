@@ -7,6 +7,7 @@
 
 #include "storetesting.h"
 #include "windowsupport.h"
+#include "ui/linesbox.h"
 
 #include "windows/boardwindow.h"
 #include "core/plainboard.h"
@@ -204,7 +205,7 @@ private:
                      .join(u'|'),
                  QString::asprintf("%d|%d|%d|%d|%d|%d", e.verified, e.hits, e.numbers, e.replayed,
                                    e.cancelledBefore, e.cancelledAfter));
-        QCOMPARE(control<QPlainTextEdit>(viewer, "Text19")->toPlainText(), e.detail);
+        QCOMPARE(control<zt::LinesBox>(viewer, "Text19")->toPlainText(), e.detail);
 
         opened.clear();
         QTest::mouseClick(control<QPushButton>(viewer, "Command13"), Qt::LeftButton);

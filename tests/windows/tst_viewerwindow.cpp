@@ -179,7 +179,7 @@ private Q_SLOTS:
     void reportMessages()
     {
         zt::test::FreshDir dir;
-        control<QPlainTextEdit>(viewer(), "Text19")->setPlainText(QStringLiteral("Ω 日本 ü€°"));
+        control<zt::LinesBox>(viewer(), "Text19")->setText(QStringLiteral("Ω 日本 ü€°"));
         click("Command13");
         QCOMPARE(opened.size(), 1);
         QVERIFY(messageOf(viewer()).endsWith("; 3 caratteri che la codifica Windows-1252 non può "

@@ -12,6 +12,7 @@
 #include "store/recordcursor.h"
 #include "store/storecommands.h"
 #include "ui/hiddenbox.h"
+#include "ui/linesbox.h"
 #include "ui/look.h"
 
 #include <QCheckBox>
@@ -19,8 +20,6 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QTextCursor>
 #include <QUrl>
 
 #include <cmath>
@@ -52,9 +51,7 @@ void ViewerWindow::flushPending()
     countersPending_.clear();
     if (detailPending_.isEmpty())
         return;
-    QTextCursor end(Text19->document());
-    end.movePosition(QTextCursor::End);
-    end.insertText(detailPending_);
+    Text19->appendText(detailPending_);
     detailPending_.clear();
 }
 

@@ -8,6 +8,7 @@
 #include "store/storecommands.h"
 #include "ui/form.h"
 #include "ui/hiddenbox.h"
+#include "ui/linesbox.h"
 #include "ui/look.h"
 #include "ui/navigationbar.h"
 #include "ui/recordgrid.h"
@@ -18,7 +19,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
@@ -239,8 +239,11 @@ void ViewerWindow::buildResultsPanel(QWidget* f)
     connect(Text19B, &HiddenBox::textChanged, this, &ViewerWindow::tallyPosted);
 
     label(f, "Label20", {120, 1440, 1455, 495}, QStringLiteral("Dettaglio Colpi:"), true);
-    Text19 = place<QPlainTextEdit>(f, QStringLiteral("Text19"), {1440, 1320, 4695, 645});
+    // The detail grows all evening: only what is added is laid out again.
+    Text19 = place<LinesBox>(f, QStringLiteral("Text19"), {1440, 1320, 4695, 645});
     Text19->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Text19->setWordWrap(true);
+    Text19->setTypingOnDemand(true);
 
     Check5 = place<QCheckBox>(f, QStringLiteral("Check5"), {120, 2040, 975, 195});
     Check5->setText(QStringLiteral("Stop"));

@@ -15,13 +15,13 @@ class QCheckBox;
 class QComboBox;
 class QFileDialog;
 class QLineEdit;
-class QPlainTextEdit;
 class QTableView;
 
 namespace zt {
 
 class FramePacing;
 class HiddenBox;
+class LinesBox;
 class RecordCursor;
 class RecordGrid;
 
@@ -147,7 +147,7 @@ private:
     QLineEdit* Text3 = nullptr;
     QLineEdit* Text9 = nullptr;
     HiddenBox* Text19B = nullptr;
-    QPlainTextEdit* Text19 = nullptr;
+    LinesBox* Text19 = nullptr;
     QCheckBox* Check5 = nullptr;
 };
 
