@@ -172,7 +172,7 @@ int LinesBox::lineHeight() const
 
 int LinesBox::wrapWidth() const
 {
-    return wrap_ ? qMax(1, viewport()->width() - 2 * margin) : std::numeric_limits<int>::max();
+    return wrap_ ? qMax(1, viewport()->width() - margin) : std::numeric_limits<int>::max();
 }
 
 int LinesBox::wordWidth(QStringView word) const
