@@ -3,12 +3,8 @@
 #include "core/textrules.h"
 #include "core/tally.h"
 
-#include <QDir>
-#include <QFileInfo>
-#include <QSaveFile>
 
 #include <algorithm>
-#include <cerrno>
 #include <cmath>
 #include <iterator>
 
@@ -45,13 +41,6 @@ QByteArray windows1252(QStringView text, int* replaced)
         }
     }
     return out;
-}
-
-// A file that nobody may write: it is kept as it is, even by an administrator.
-bool readOnlyFile(const QFileInfo& info)
-{
-    const auto anyWrite = QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
-    return info.isFile() && !(info.permissions() & anyWrite);
 }
 
 } // namespace
@@ -92,57 +81,6 @@ QByteArray reportBytes(const ReportInputs& in, const ConteggioColpi& tally, int*
     if (replaced)
         *replaced = count;
     return bytes;
-}
-
-QString reportWriteProblem(const QString& path, int systemError, const QString& systemText)
-{
-    const QFileInfo info(path);
-    const QString folder = QDir::toNativeSeparators(info.absolutePath());
-    if (info.isDir())
-        return QStringLiteral("esiste già una cartella con questo nome");
-    if (readOnlyFile(info))
-        return QStringLiteral("il file è in sola lettura e non è stato modificato");
-    if (info.isFile() && !info.isWritable())
-        return QStringLiteral("non si ha il permesso di modificare il file");
-    switch (systemError) {
-    case EACCES:
-    case EPERM:
-        return QStringLiteral("non si ha il permesso di scrivere nella cartella %1").arg(folder);
-    case ENOSPC:
-#ifdef EDQUOT
-    case EDQUOT:
-#endif
-        return QStringLiteral("il disco è pieno");
-    default:
-        break;
-    }
-    if (systemText.isEmpty())
-        return QStringLiteral("errore imprevisto del sistema");
-    return QStringLiteral("errore imprevisto del sistema (%1)").arg(systemText);
-}
-
-bool saveReport(const QString& path, const QByteArray& bytes, QString* error)
-{
-    int systemError = 0;
-    QString systemText;
-    // A report marked read-only is left alone, also by an administrator.
-    if (!readOnlyFile(QFileInfo(path))) {
-        QSaveFile file(path);
-        errno = 0;
-        // commit() does not see a failure of the last buffered write (a full
-        // disk): flush first.
-        if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() &&
-            file.flush() && file.commit())
-            return true;
-        systemError = errno;
-        systemText = file.errorString();
-        file.cancelWriting();
-    }
-    if (error)
-        *error = QStringLiteral("Impossibile scrivere il rapporto %1: %2.")
-                     .arg(QDir::toNativeSeparators(path),
-                          reportWriteProblem(path, systemError, systemText));
-    return false;
 }
 
 } // namespace zt

@@ -378,36 +378,4 @@ bool SpinCsvReader::nextListNumber(SpinCsvRow* row)
     return false;
 }
 
-bool saveFileWhole(const QString& path, const QByteArray& bytes, QString* error)
-{
-    int systemError = 0;
-    QString systemText;
-    const QFileInfo info(path);
-    const auto anyWrite = QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
-    // A file marked read-only is left alone, also by an administrator.
-    if (!info.dir().exists()) {
-        if (error)
-            *error = QStringLiteral("Impossibile scrivere il file %1: la cartella %2 non esiste.")
-                         .arg(QDir::toNativeSeparators(path),
-                              QDir::toNativeSeparators(info.absolutePath()));
-        return false;
-    }
-    if (!(info.isFile() && !(info.permissions() & anyWrite))) {
-        QSaveFile file(path);
-        errno = 0;
-        // commit() does not see a failure of the last buffered write: flush first.
-        if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush() &&
-            file.commit())
-            return true;
-        systemError = errno;
-        systemText = file.errorString();
-        file.cancelWriting();
-    }
-    if (error)
-        *error = QStringLiteral("Impossibile scrivere il file %1: %2.")
-                     .arg(QDir::toNativeSeparators(path),
-                          reportWriteProblem(path, systemError, systemText));
-    return false;
-}
-
 } // namespace zt

@@ -152,12 +152,12 @@ private Q_SLOTS:
 
         // The cause in Italian; the system's own words only beside a generic one.
         QVERIFY(!zt::saveReport(dir.file("manca/Statistica.txt"), "quarto", &error));
-        QVERIFY2(error.contains(": errore imprevisto del sistema ("), qPrintable(error));
+        QVERIFY2(error.endsWith(": la cartella " + dir.file("manca") + " non esiste."), qPrintable(error));
         const QString fresh = dir.file("nuovo.txt");
-        QCOMPARE(zt::reportWriteProblem(fresh, ENOSPC, "No space left"), "il disco è pieno");
-        QCOMPARE(zt::reportWriteProblem(fresh, EACCES, "Permission denied"),
+        QCOMPARE(zt::writeProblem(fresh, ENOSPC, "No space left"), "il disco è pieno");
+        QCOMPARE(zt::writeProblem(fresh, EACCES, "Permission denied"),
                  "non si ha il permesso di scrivere nella cartella " + dir.path());
-        QCOMPARE(zt::reportWriteProblem(fresh, EIO, {}), "errore imprevisto del sistema");
+        QCOMPARE(zt::writeProblem(fresh, EIO, {}), "errore imprevisto del sistema");
     }
 };
 

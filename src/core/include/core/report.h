@@ -1,6 +1,8 @@
 #pragma once
 // The results report "Statistica.txt": its bytes and writing it.
 
+#include "core/savefile.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -28,14 +30,11 @@ struct ReportInputs {
 QByteArray reportBytes(const ReportInputs& in, const ConteggioColpi& tally,
                        int* replaced = nullptr);
 
-// Writes the bytes to the file in one piece: either the whole new report is
-// there afterwards or the file is as it was.  A file that nobody may write is
-// not replaced.  On failure returns false and sets *error to a message for the
-// player: "Impossibile scrivere il rapporto <path>: <cause>."
-bool saveReport(const QString& path, const QByteArray& bytes, QString* error);
-
-// The cause, for the player, of a failed write of the report at path: what
-// the path is, else the system's error number (errno), else its own text.
-QString reportWriteProblem(const QString& path, int systemError, const QString& systemText);
+// Writes the report in one piece (see saveWhole): on failure *error reads
+// "Impossibile scrivere il rapporto <path>: <cause>."
+inline bool saveReport(const QString& path, const QByteArray& bytes, QString* error)
+{
+    return saveWhole(path, bytes, QStringLiteral("il rapporto"), error);
+}
 
 } // namespace zt

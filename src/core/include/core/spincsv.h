@@ -27,6 +27,8 @@
 //   Tipo given to the reader.
 // A fault names the line where it is (1 is the first line of the file).
 
+#include "core/savefile.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringView>
@@ -114,10 +116,11 @@ private:
     QString error_;
 };
 
-// Writes the bytes to the file in one piece: afterwards either all of them
-// are there or the file is as it was.  A file nobody may write is not
-// replaced.  On failure sets *error: "Impossibile scrivere il file <path>:
-// <cause>."
-bool saveFileWhole(const QString& path, const QByteArray& bytes, QString* error);
+// Writes an exported file in one piece (see saveWhole): on failure *error
+// reads "Impossibile scrivere il file <path>: <cause>."
+inline bool saveFileWhole(const QString& path, const QByteArray& bytes, QString* error)
+{
+    return saveWhole(path, bytes, QStringLiteral("il file"), error);
+}
 
 } // namespace zt
