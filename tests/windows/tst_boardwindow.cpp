@@ -20,7 +20,10 @@ class BoardWindowTest : public QObject {
     std::optional<zt::test::FreshDir> dir;
     zt::BoardWindow* board = nullptr;
 
-    template <class T = QWidget> T* c(const char* name) { return control<T>(board, QLatin1String(name)); }
+    template <class T = QWidget> T* c(const char* name)
+    {
+        return control<T>(board, QLatin1String(name));
+    }
     zt::ColorButton* key(int index) { return control<zt::ColorButton>(board, "Command9", index); }
     void click(const char* name) { c<QAbstractButton>(name)->click(); }
     void send(const QString& text) { c<QLineEdit>("CM_pulsante")->setText(text); }
@@ -45,7 +48,8 @@ private Q_SLOTS:
         QCOMPARE(board->windowTitle() + QString(" %1x%2").arg(board->width()).arg(board->height()),
                  "Roulette 616x272");
         QCOMPARE(key(1)->text() + key(36)->text(), "334");
-        QVERIFY(key(1)->backColor() == QColor(255, 0, 0) && key(2)->backColor() == QColor(95, 95, 95));
+        QVERIFY(key(1)->backColor() == QColor(255, 0, 0) &&
+                key(2)->backColor() == QColor(95, 95, 95));
         QCOMPARE(key(0)->backColor(), QColor(0, 192, 0));
         QVERIFY(key(36)->parentWidget() == c("Frame20") && key(0)->parentWidget() == c("Frame2"));
         QCOMPARE(key(36)->geometry(), QRect(448, 88, 33, 33));
@@ -82,11 +86,13 @@ private Q_SLOTS:
         QVERIFY(timer->isActive() && timer->interval() == 200);
         zt::test::writeFile("numero.txt", "0000000001\r\n17\r\n");
         QTRY_COMPARE(board->historyCount(), 1); // the timer's own tick
-        QCOMPARE(c<QLineEdit>("CM_tempo")->text() + c<QLineEdit>("CM_pulsante")->text(), "0000000001ok");
+        QCOMPARE(c<QLineEdit>("CM_tempo")->text() + c<QLineEdit>("CM_pulsante")->text(),
+                 "0000000001ok");
         timer->stop();
         // The same stamp again, a number off the wheel, then a fraction, which
         // passes the range test and enters a 0.
-        for (const char* bytes : {"0000000001\r\n22\r\n", "0000000003\r\n37\r\n", "  00000005\r\n17.5"}) {
+        for (const char* bytes :
+             {"0000000001\r\n22\r\n", "0000000003\r\n37\r\n", "  00000005\r\n17.5"}) {
             zt::test::writeFile("numero.txt", bytes);
             QMetaObject::invokeMethod(board, "pollExchangeFile");
         }
@@ -112,7 +118,8 @@ private Q_SLOTS:
         QCOMPARE(zt::test::sql("SELECT Memoria || '/' || Tipo FROM Uscite WHERE id > 38"),
                  QVariantList{" 1/2"});
         QCOMPARE(c<QLineEdit>("DB2_nu")->text() + c<QLineEdit>("DB2_gi")->text() +
-                     c<QLineEdit>("DB2_me")->text(), " 62 1");
+                     c<QLineEdit>("DB2_me")->text(),
+                 " 62 1");
         QVERIFY(boxes().isEmpty());
     }
 
@@ -121,7 +128,8 @@ private Q_SLOTS:
     void unusableDatabaseIsReportedOnceAndPlayGoesOn()
     {
         const QByteArray garbage = QByteArray("no database here\n").repeated(300);
-        const QString reason = "Il file dati.mdb non è un database valido: l'uscita non è stata registrata.";
+        const QString reason =
+            "Il file dati.mdb non è un database valido: l'uscita non è stata registrata.";
         zt::test::writeFile("dati.mdb", garbage);
         auto* recording = c<QCheckBox>("Check8");
         const auto shows = [&] { // red around the box, and the tooltip

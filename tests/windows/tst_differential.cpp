@@ -47,12 +47,19 @@ class DifferentialTest : public QObject {
                 bad += QStringLiteral(" bad %1").arg(i);
         }
         const QColor note = board->noteColor();
-        return QStringList{b<QPlainTextEdit>("Text1")->toPlainText().replace(u'\n', u'/'), text("Label6"),
+        return QStringList{b<QPlainTextEdit>("Text1")->toPlainText().replace(u'\n', u'/'),
+                           text("Label6"),
                            b<QPlainTextEdit>("note_0")->toPlainText(),
-                           note == Qt::black ? "" : note == QColor(255, 0, 0) ? "red" : note.name(),
-                           text("Label38_0"), text("Label44_0"), text("Label26_0"),
-                           zt::numberListText(yellow) + bad, key(1)->text() + u',' + key(13)->text(),
-                           b<QLineEdit>("CM_pulsante")->text(), b<QLineEdit>("CM_Azzera")->text(),
+                           note == Qt::black           ? ""
+                           : note == QColor(255, 0, 0) ? "red"
+                                                       : note.name(),
+                           text("Label38_0"),
+                           text("Label44_0"),
+                           text("Label26_0"),
+                           zt::numberListText(yellow) + bad,
+                           key(1)->text() + u',' + key(13)->text(),
+                           b<QLineEdit>("CM_pulsante")->text(),
+                           b<QLineEdit>("CM_Azzera")->text(),
                            QString::number(b<QCheckBox>("Check2")->isChecked()) +
                                QString::number(b<QCheckBox>("Check3")->isChecked()) +
                                QString::number(b<QComboBox>("Combo1")->isVisibleTo(board))}
@@ -61,10 +68,16 @@ class DifferentialTest : public QObject {
     QString expected()
     {
         return QStringList{QString(plain.historyText).replace("\r\n", "/"),
-                           plain.lastNumber.isNull() ? "Ultimo:" : zt::lastNumberCaption(plain.lastNumber),
-                           plain.row.note, plain.row.red ? "red" : "", plain.row.firstDelay,
-                           plain.row.secondDelay, plain.row.count, zt::numberListText(plain.yellow),
-                           plain.captions[1] + u',' + plain.captions[13], "ok",
+                           plain.lastNumber.isNull() ? "Ultimo:"
+                                                     : zt::lastNumberCaption(plain.lastNumber),
+                           plain.row.note,
+                           plain.row.red ? "red" : "",
+                           plain.row.firstDelay,
+                           plain.row.secondDelay,
+                           plain.row.count,
+                           zt::numberListText(plain.yellow),
+                           plain.captions[1] + u',' + plain.captions[13],
+                           "ok",
                            plain.resets ? "ok" : "CM_Azzera",
                            QString::number(plain.quorix) + QString::number(plain.zentrima) +
                                QString::number(!plain.quorix)}
@@ -91,10 +104,22 @@ class DifferentialTest : public QObject {
         }
         // Buttons and switches of the board, then of the settings window.
         switch (pick(17)) {
-        case 0: b<QAbstractButton>("Command4")->click(); zt::dropNewestSpin(plain, plain.history); return "C. ULTIMO";
-        case 1: b<QAbstractButton>("Command3")->click(); zt::dropOldestSpin(plain, plain.history); return "C. PRIMO";
-        case 2: b<QAbstractButton>("Command6")->click(); plain.requestReset(); return "C. TUTTO";
-        case 3: b<QAbstractButton>("Command21_0")->click(); zt::clearStringRow(plain, 0); return "X";
+        case 0:
+            b<QAbstractButton>("Command4")->click();
+            zt::dropNewestSpin(plain, plain.history);
+            return "C. ULTIMO";
+        case 1:
+            b<QAbstractButton>("Command3")->click();
+            zt::dropOldestSpin(plain, plain.history);
+            return "C. PRIMO";
+        case 2:
+            b<QAbstractButton>("Command6")->click();
+            plain.requestReset();
+            return "C. TUTTO";
+        case 3:
+            b<QAbstractButton>("Command21_0")->click();
+            zt::clearStringRow(plain, 0);
+            return "X";
         case 4:
             b<QAbstractButton>("Check2")->click();
             plain.quorix = !plain.quorix;
@@ -105,7 +130,10 @@ class DifferentialTest : public QObject {
             plain.zentrima = !plain.zentrima;
             plain.quorix = plain.quorix && !plain.zentrima;
             return "Zentrima13";
-        case 6: b<QAbstractButton>("Check1")->click(); plain.lock = !plain.lock; return "lock";
+        case 6:
+            b<QAbstractButton>("Check1")->click();
+            plain.lock = !plain.lock;
+            return "lock";
         case 7: {
             const int item = pick(4) ? 0 : pick(37);
             b<QComboBox>("Combo1")->setCurrentIndex(item);
@@ -118,7 +146,10 @@ class DifferentialTest : public QObject {
             plain.yellow = {};
             zt::EvidenziaTastiera(plain);
             return "<>";
-        case 9: b<QAbstractButton>("Command16")->click(); zt::EvidenziaTastiera(plain); return "EV";
+        case 9:
+            b<QAbstractButton>("Command16")->click();
+            zt::EvidenziaTastiera(plain);
+            return "EV";
         case 10: {
             if (!plain.lock)
                 return "nothing";
@@ -127,10 +158,22 @@ class DifferentialTest : public QObject {
             plain.row.note = typed;
             return "typed '" + typed + "'";
         }
-        case 11: s<QCheckBox>("Check20")->toggle(); plain.strings.highlight ^= true; return "Check20";
-        case 12: s<QCheckBox>("Check12")->toggle(); plain.strings.checkFirst ^= true; return "Check12";
-        case 13: s<QCheckBox>("Check16")->toggle(); plain.strings.checkSecond ^= true; return "Check16";
-        case 14: s<QCheckBox>("Check1")->toggle(); plain.strings.resetAfter ^= true; return "Check1";
+        case 11:
+            s<QCheckBox>("Check20")->toggle();
+            plain.strings.highlight ^= true;
+            return "Check20";
+        case 12:
+            s<QCheckBox>("Check12")->toggle();
+            plain.strings.checkFirst ^= true;
+            return "Check12";
+        case 13:
+            s<QCheckBox>("Check16")->toggle();
+            plain.strings.checkSecond ^= true;
+            return "Check16";
+        case 14:
+            s<QCheckBox>("Check1")->toggle();
+            plain.strings.resetAfter ^= true;
+            return "Check1";
         case 15: {
             const QString max = pick(5) ? QString::number(pick(13)) : QString(" 4 colpi");
             s<QLineEdit>("ST_ContrMax0")->setText(max);
@@ -172,7 +215,8 @@ private Q_SLOTS:
             const QString due = expected();
             if (seen != due)
                 QFAIL(qPrintable(QStringLiteral("step %1 after %2:\n window %3\n plain  %4")
-                                     .arg(i).arg(done.mid(done.size() - 5).join(", "), seen, due)));
+                                     .arg(i)
+                                     .arg(done.mid(done.size() - 5).join(", "), seen, due)));
         }
     }
 };

@@ -82,7 +82,10 @@ private:
 
     zt::ViewerWindow* viewer() { return zt::shared<zt::ViewerWindow>(); }
     QLineEdit* box(const char* name) { return control<QLineEdit>(viewer(), QLatin1String(name)); }
-    void click(const char* name) { control<QAbstractButton>(viewer(), QLatin1String(name))->click(); }
+    void click(const char* name)
+    {
+        control<QAbstractButton>(viewer(), QLatin1String(name))->click();
+    }
     template <class T = QWidget> T* board(const char* name)
     {
         return control<T>(zt::shared<zt::BoardWindow>(), QLatin1String(name));
@@ -106,7 +109,8 @@ private:
     {
         zt::SpinRecorder recorder;
         for (int i = 1; i <= rows; ++i)
-            QVERIFY(recorder.record(QString(" %1").arg(9 + i), QString::number(i % 2 + 1), memoria));
+            QVERIFY(
+                recorder.record(QString(" %1").arg(9 + i), QString::number(i % 2 + 1), memoria));
     }
 
 private Q_SLOTS:
@@ -133,8 +137,10 @@ private Q_SLOTS:
     void layoutFocusAndFixedSizes()
     {
         QCOMPARE(control<QTableView>(viewer(), "DataGrid1")->geometry(), QRect(8, 24, 329, 401));
-        QCOMPARE(texts({"Text13", "Text6", "Text8", "Text9", "Text3", "Text15", "Text16"}), "0|0|0|0|0|0|0");
-        for (QWidget* w : {static_cast<QWidget*>(viewer()), static_cast<QWidget*>(zt::shared<zt::NotesWindow>())}) {
+        QCOMPARE(texts({"Text13", "Text6", "Text8", "Text9", "Text3", "Text15", "Text16"}),
+                 "0|0|0|0|0|0|0");
+        for (QWidget* w : {static_cast<QWidget*>(viewer()),
+                           static_cast<QWidget*>(zt::shared<zt::NotesWindow>())}) {
             const QSize designed = w->size();
             w->resize(designed / 2);
             QCOMPARE(w->size(), designed);
@@ -155,7 +161,9 @@ private Q_SLOTS:
         record(4);
         auto* grid = control<QTableView>(viewer(), "DataGrid1");
         auto* type = control<QComboBox>(viewer(), "Combo7");
-        const auto listed = [&] { return QString::number(grid->model()->rowCount()) + box("Text7")->text(); };
+        const auto listed = [&] {
+            return QString::number(grid->model()->rowCount()) + box("Text7")->text();
+        };
         type->lineEdit()->selectAll();
         QTest::keyClicks(type, "Spin");
         QTest::keyClick(type, Qt::Key_Return);
@@ -167,7 +175,8 @@ private Q_SLOTS:
         viewer()->show();
         type->showPopup();
         QAbstractItemView* list = type->view();
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(0, 0)).center());
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualRect(list->model()->index(0, 0)).center());
         QCOMPARE(type->currentText() + listed(), ".41");
     }
 
@@ -231,7 +240,8 @@ private Q_SLOTS:
             if (!note.isEmpty())
                 box("Text20")->setText(note);
             click("Command3");
-            const QString expected = note.isEmpty() ? zt::test::sql("SELECT " + stored)[0].toString() : note;
+            const QString expected =
+                note.isEmpty() ? zt::test::sql("SELECT " + stored)[0].toString() : note;
             QCOMPARE(zt::test::sql("SELECT Note FROM Uscite")[0].toString(), expected);
         }
     }
@@ -260,7 +270,9 @@ private Q_SLOTS:
         zt::test::links().session().tally.post(u"4");
         control<QPlainTextEdit>(viewer(), "Text19")->setPlainText(" 4, ");
         click("Command5");
-        QCOMPARE(texts({"Text16", "Text8", "Text9", "Text10"}) + control<QPlainTextEdit>(viewer(), "Text19")->toPlainText(), "0|0|0|");
+        QCOMPARE(texts({"Text16", "Text8", "Text9", "Text10"}) +
+                     control<QPlainTextEdit>(viewer(), "Text19")->toPlainText(),
+                 "0|0|0|");
         QVERIFY(resets == 1 && zt::test::links().session().tally.entry(4) == 0);
     }
 
@@ -298,7 +310,8 @@ private Q_SLOTS:
         control<QCheckBox>(viewer(), "Check4")->click();
         QTimer later; // "SALVA" at the fifth time the run lets events in
         int ticks = 0;
-        connect(&later, &QTimer::timeout, this, [&] { ++ticks == 5 ? click("Command13") : void(); });
+        connect(&later, &QTimer::timeout, this,
+                [&] { ++ticks == 5 ? click("Command13") : void(); });
         later.start(0);
         click("Command6");
         later.stop();
@@ -306,13 +319,15 @@ private Q_SLOTS:
         QVERIFY(control<QCheckBox>(zt::shared<zt::SettingsWindow>(), "Check20")->isChecked());
 
         const auto report = [](int rows, const Panel& p) {
-            const zt::ReportInputs in{"68", QString::number(rows), true, "10", QString::number(p.verified), p.detail};
+            const zt::ReportInputs in{"68", QString::number(rows),       true,
+                                      "10", QString::number(p.verified), p.detail};
             return zt::reportBytes(in, p.tally);
         };
         const Panel p = replay(games, 136);
         QVERIFY(p.before > 0 && p.after > 0 && p.detail.contains(u'-') && p.hits > 0);
         QCOMPARE(texts({"Text16", "Text8", "Text9", "Text13", "Text15", "Text3"}),
-                 QString::asprintf("%d|%d|%d|136|%d|%d", p.verified, p.hits, p.numbers, p.before, p.after));
+                 QString::asprintf("%d|%d|%d|136|%d|%d", p.verified, p.hits, p.numbers, p.before,
+                                   p.after));
         QCOMPARE(control<QPlainTextEdit>(viewer(), "Text19")->toPlainText(), p.detail);
         const qsizetype from = partial.indexOf("Boules:") + 7;
         const int rows = partial.mid(from, partial.indexOf('\r', from) - from).toInt();
@@ -320,7 +335,8 @@ private Q_SLOTS:
         QCOMPARE(partial, report(rows, replay(games, rows)));
         click("Command13");
         QCOMPARE(zt::test::fileBytes(zt::reportFileName), report(136, p));
-        QCOMPARE(opened.last(), QUrl::fromLocalFile(QDir::current().absoluteFilePath(zt::reportFileName)));
+        QCOMPARE(opened.last(),
+                 QUrl::fromLocalFile(QDir::current().absoluteFilePath(zt::reportFileName)));
     }
 
     // A count that ends the run at once, "STOP", and "Esci".
@@ -336,7 +352,10 @@ private Q_SLOTS:
             QVERIFY(!timer->isActive() && !board<QCheckBox>("Check8")->isChecked());
             QVERIFY(!QFile::exists("numero.txt") && sent.isEmpty());
         }
-        const auto state = [&] { return sent.join(u'|') + u'/' + texts({"Text13", "Text7"}) + u'/' + QString::number(resets); };
+        const auto state = [&] {
+            return sent.join(u'|') + u'/' + texts({"Text13", "Text7"}) + u'/' +
+                   QString::number(resets);
+        };
         box("Text6")->setText("3");
         click("Command14"); // "STOP": the next run ends after its first row
         click("Command6");
@@ -398,7 +417,8 @@ private Q_SLOTS:
             }
         }
         QVERIFY(due.contains(board("Frame22")));
-        QTRY_VERIFY(std::all_of(due.cbegin(), due.cend(), [&](QWidget* c) { return painted.controls.contains(c); }));
+        QTRY_VERIFY(std::all_of(due.cbegin(), due.cend(),
+                                [&](QWidget* c) { return painted.controls.contains(c); }));
     }
 
     // After "SALVA": how many characters went into the report as "?", with the
@@ -415,7 +435,8 @@ private Q_SLOTS:
         QCOMPARE(opened.size(), 1);
         const QString why = message();
         QVERIFY2(why.startsWith("Impossibile scrivere il rapporto ") &&
-                     why.endsWith("Statistica.txt: esiste già una cartella con questo nome."), qPrintable(why));
+                     why.endsWith("Statistica.txt: esiste già una cartella con questo nome."),
+                 qPrintable(why));
         QCOMPARE(QDir().entryList(QDir::Files | QDir::Hidden), QStringList{"dati.mdb"});
     }
 };
