@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
+#include <functional>
 #include <random>
 
 using zt::control;
@@ -26,16 +27,23 @@ class DifferentialTest : public QObject {
     QWidget* settings = nullptr;
     zt::PlainBoard plain;
 
-    template <class T> T* b(const char* name) { return control<T>(board, QLatin1String(name)); }
-    template <class T> T* s(const char* name) { return control<T>(settings, QLatin1String(name)); }
-    QString text(const char* name) { return b<QLabel>(name)->text(); }
+    template <class T = QWidget> T* b(const char* name)
+    {
+        return control<T>(board, QLatin1String(name));
+    }
     zt::ColorButton* key(int i) { return control<zt::ColorButton>(board, "Command9", i); }
 
-    // History, last number, proposal and its colour, delays, count, the lit
+    // History, last number, delays, count, proposal and its colour, the lit
     // keys (a key in neither yellow nor its number's colour shows as "bad"),
     // two captions, the bridges' answers and the modes.
     QString window()
     {
+        QStringList seen{b<QPlainTextEdit>("Text1")->toPlainText().replace(u'\n', u'/')};
+        for (const char* label : {"Label6", "Label38_0", "Label44_0", "Label26_0"})
+            seen << b<QLabel>(label)->text();
+        const QColor note = board->noteColor();
+        seen << b<QPlainTextEdit>("note_0")->toPlainText() +
+                    (note == Qt::black ? "" : " " + note.name());
         zt::NumberSet yellow;
         QString bad;
         for (int i = 0; i <= 36; ++i) {
@@ -46,41 +54,30 @@ class DifferentialTest : public QObject {
             else if (colour != zt::keypad::numberColor(n))
                 bad += QStringLiteral(" bad %1").arg(i);
         }
-        const QColor note = board->noteColor();
-        return QStringList{b<QPlainTextEdit>("Text1")->toPlainText().replace(u'\n', u'/'),
-                           text("Label6"),
-                           b<QPlainTextEdit>("note_0")->toPlainText(),
-                           note == Qt::black           ? ""
-                           : note == QColor(255, 0, 0) ? "red"
-                                                       : note.name(),
-                           text("Label38_0"),
-                           text("Label44_0"),
-                           text("Label26_0"),
-                           zt::numberListText(yellow) + bad,
-                           key(1)->text() + u',' + key(13)->text(),
-                           b<QLineEdit>("CM_pulsante")->text(),
-                           b<QLineEdit>("CM_Azzera")->text(),
-                           QString::number(b<QCheckBox>("Check2")->isChecked()) +
-                               QString::number(b<QCheckBox>("Check3")->isChecked()) +
-                               QString::number(b<QComboBox>("Combo1")->isVisibleTo(board))}
+        return (seen << zt::numberListText(yellow) + bad << key(1)->text() + u',' + key(13)->text()
+                     << b<QLineEdit>("CM_pulsante")->text() << b<QLineEdit>("CM_Azzera")->text()
+                     << QStringLiteral("%1%2%3")
+                            .arg(b<QCheckBox>("Check2")->isChecked())
+                            .arg(b<QCheckBox>("Check3")->isChecked())
+                            .arg(b("Combo1")->isVisibleTo(board)))
             .join(u'|');
     }
     QString expected()
     {
-        return QStringList{QString(plain.historyText).replace("\r\n", "/"),
-                           plain.lastNumber.isNull() ? "Ultimo:"
-                                                     : zt::lastNumberCaption(plain.lastNumber),
-                           plain.row.note,
-                           plain.row.red ? "red" : "",
-                           plain.row.firstDelay,
-                           plain.row.secondDelay,
-                           plain.row.count,
-                           zt::numberListText(plain.yellow),
-                           plain.captions[1] + u',' + plain.captions[13],
-                           "ok",
-                           plain.resets ? "ok" : "CM_Azzera",
-                           QString::number(plain.quorix) + QString::number(plain.zentrima) +
-                               QString::number(!plain.quorix)}
+        const QString last =
+            plain.lastNumber.isNull() ? "Ultimo:" : zt::lastNumberCaption(plain.lastNumber);
+        return QStringList{
+            QString(plain.historyText).replace("\r\n", "/"),
+            last,
+            plain.row.firstDelay,
+            plain.row.secondDelay,
+            plain.row.count,
+            plain.row.note + (plain.row.red ? " #ff0000" : ""),
+            zt::numberListText(plain.yellow),
+            plain.captions[1] + u',' + plain.captions[13],
+            "ok",
+            plain.resets ? "ok" : "CM_Azzera",
+            QStringLiteral("%1%2%3").arg(plain.quorix).arg(plain.zentrima).arg(!plain.quorix)}
             .join(u'|');
     }
 
@@ -88,109 +85,66 @@ class DifferentialTest : public QObject {
     QString step(std::mt19937& rng)
     {
         const auto pick = [&rng](int n) { return int(rng() % unsigned(n)); };
+        // The board's buttons and switches, and what they do on the plain board.
+        const std::pair<const char*, std::function<void()>> buttons[] = {
+            {"Command4", [&] { zt::dropNewestSpin(plain, plain.history); }}, // "C. ULTIMO"
+            {"Command3", [&] { zt::dropOldestSpin(plain, plain.history); }}, // "C. PRIMO"
+            {"Command6", [&] { plain.requestReset(); }},                     // "C. TUTTO"
+            {"Command21_0", [&] { zt::clearStringRow(plain, 0); }},          // "X"
+            {"Command16", [&] { zt::EvidenziaTastiera(plain); }},            // "EV"
+            {"Command14",
+             [&] { plain.invertKeypad(), plain.yellow = {}, zt::EvidenziaTastiera(plain); }},
+            {"Check1", [&] { plain.lock = !plain.lock; }},
+            {"Check2", [&] { plain.quorix = !plain.quorix, plain.zentrima &= !plain.quorix; }},
+            {"Check3", [&] { plain.zentrima = !plain.zentrima, plain.quorix &= !plain.zentrima; }}};
+        const std::pair<const char*, bool zt::StringsSettings::*> checks[] = {
+            {"Check20", &zt::StringsSettings::highlight},
+            {"Check12", &zt::StringsSettings::checkFirst},
+            {"Check16", &zt::StringsSettings::checkSecond},
+            {"Check1", &zt::StringsSettings::resetAfter}};
         const int what = pick(100);
+        QString t;
         if (what < 55) {
             const int i = pick(37);
             key(i)->click();
             plain.click(i);
             return "key " + QString::number(i);
-        }
-        if (what < 70) {
+        } else if (what < 70) {
             static const char* const words[] = {"sette", "17.5", "37", "ok", "", " 5"};
-            const QString t = pick(3) ? QString::number(pick(37)) : words[pick(6)];
+            t = pick(3) ? QString::number(pick(37)) : words[pick(6)];
             b<QLineEdit>("CM_pulsante")->setText(t);
             zt::enterBridgeSpin(plain, plain.history, t);
-            return "bridge '" + t + "'";
-        }
-        // Buttons and switches of the board, then of the settings window.
-        switch (pick(17)) {
-        case 0:
-            b<QAbstractButton>("Command4")->click();
-            zt::dropNewestSpin(plain, plain.history);
-            return "C. ULTIMO";
-        case 1:
-            b<QAbstractButton>("Command3")->click();
-            zt::dropOldestSpin(plain, plain.history);
-            return "C. PRIMO";
-        case 2:
-            b<QAbstractButton>("Command6")->click();
-            plain.requestReset();
-            return "C. TUTTO";
-        case 3:
-            b<QAbstractButton>("Command21_0")->click();
-            zt::clearStringRow(plain, 0);
-            return "X";
-        case 4:
-            b<QAbstractButton>("Check2")->click();
-            plain.quorix = !plain.quorix;
-            plain.zentrima = plain.zentrima && !plain.quorix;
-            return "Quorix";
-        case 5:
-            b<QAbstractButton>("Check3")->click();
-            plain.zentrima = !plain.zentrima;
-            plain.quorix = plain.quorix && !plain.zentrima;
-            return "Zentrima13";
-        case 6:
-            b<QAbstractButton>("Check1")->click();
-            plain.lock = !plain.lock;
-            return "lock";
-        case 7: {
-            const int item = pick(4) ? 0 : pick(37);
-            b<QComboBox>("Combo1")->setCurrentIndex(item);
-            plain.filter = b<QComboBox>("Combo1")->itemText(item);
-            return "filter " + plain.filter;
-        }
-        case 8:
-            b<QAbstractButton>("Command14")->click();
-            plain.invertKeypad();
-            plain.yellow = {};
-            zt::EvidenziaTastiera(plain);
-            return "<>";
-        case 9:
-            b<QAbstractButton>("Command16")->click();
-            zt::EvidenziaTastiera(plain);
-            return "EV";
-        case 10: {
-            if (!plain.lock)
-                return "nothing";
-            const QString typed = pick(2) ? "3, x7, 30," + QString(pick(60), u'2') : QString();
-            b<QPlainTextEdit>("note_0")->setPlainText(typed);
-            plain.row.note = typed;
-            return "typed '" + typed + "'";
-        }
-        case 11:
-            s<QCheckBox>("Check20")->toggle();
-            plain.strings.highlight ^= true;
-            return "Check20";
-        case 12:
-            s<QCheckBox>("Check12")->toggle();
-            plain.strings.checkFirst ^= true;
-            return "Check12";
-        case 13:
-            s<QCheckBox>("Check16")->toggle();
-            plain.strings.checkSecond ^= true;
-            return "Check16";
-        case 14:
-            s<QCheckBox>("Check1")->toggle();
-            plain.strings.resetAfter ^= true;
-            return "Check1";
-        case 15: {
-            const QString max = pick(5) ? QString::number(pick(13)) : QString(" 4 colpi");
-            s<QLineEdit>("ST_ContrMax0")->setText(max);
-            plain.strings.maxDelay = zt::leadingNumber(max);
-            return "maximum '" + max + "'";
-        }
-        default: {
-            const QString size = QString::number(1 + pick(40));
-            b<QLineEdit>("Text3")->setText(size);
+        } else if (what < 85) {
+            const auto& [name, act] = buttons[pick(9)];
+            b<QAbstractButton>(name)->click();
+            act();
+            return name;
+        } else if (what < 91) {
+            const auto& [name, setting] = checks[pick(4)];
+            control<QCheckBox>(settings, name)->toggle();
+            plain.strings.*setting = !(plain.strings.*setting);
+            return name;
+        } else if (what < 94) {
+            t = pick(5) ? QString::number(pick(13)) : QString(" 4 colpi");
+            control<QLineEdit>(settings, "ST_ContrMax0")->setText(t);
+            plain.strings.maxDelay = zt::leadingNumber(t);
+        } else if (what < 97) {
+            b<QComboBox>("Combo1")->setCurrentIndex(pick(3) ? 0 : pick(37));
+            t = plain.filter = b<QComboBox>("Combo1")->currentText();
+        } else if (what < 99 && plain.lock) { // a proposal typed under the lock
+            t = pick(2) ? "3, x7, 30," + QString(pick(60), u'2') : QString();
+            b<QPlainTextEdit>("note_0")->setPlainText(t);
+            plain.row.note = t;
+        } else { // the history size
+            t = QString::number(1 + pick(40));
+            b<QLineEdit>("Text3")->setText(t);
             Q_EMIT b<QLineEdit>("Text3")->editingFinished();
             const int held = plain.history.count();
-            plain.history.setSize(zt::History::sizeFromText(size));
+            plain.history.setSize(zt::History::sizeFromText(t));
             if (plain.history.count() != held)
                 plain.showHistory(plain.history);
-            return "size " + size;
         }
-        }
+        return QStringLiteral("%1 '%2'").arg(what).arg(t);
     }
 
 private Q_SLOTS:
