@@ -20,10 +20,7 @@ class BoardWindowTest : public QObject {
     std::optional<zt::test::FreshDir> dir;
     zt::BoardWindow* board = nullptr;
 
-    template <class T = QWidget> T* c(const char* name)
-    {
-        return control<T>(board, QLatin1String(name));
-    }
+    template <class T = QWidget> T* c(const char* n) { return control<T>(board, QLatin1String(n)); }
     zt::ColorButton* key(int index) { return control<zt::ColorButton>(board, "Command9", index); }
     void click(const char* name) { c<QAbstractButton>(name)->click(); }
     void send(const QString& text) { c<QLineEdit>("CM_pulsante")->setText(text); }
@@ -47,10 +44,7 @@ private Q_SLOTS:
     {
         QCOMPARE(board->windowTitle() + QString(" %1x%2").arg(board->width()).arg(board->height()),
                  "Roulette 616x272");
-        QCOMPARE(key(1)->text() + key(36)->text(), "334");
-        QVERIFY(key(1)->backColor() == QColor(255, 0, 0) &&
-                key(2)->backColor() == QColor(95, 95, 95));
-        QCOMPARE(key(0)->backColor(), QColor(0, 192, 0));
+        QCOMPARE(key(36)->text() + key(36)->backColor().name(), "34#ff0000");
         QVERIFY(key(36)->parentWidget() == c("Frame20") && key(0)->parentWidget() == c("Frame2"));
         QCOMPARE(key(36)->geometry(), QRect(448, 88, 33, 33));
         QCOMPARE(key(0)->geometry(), QRect(10, 40, 25, 49));
