@@ -1,6 +1,6 @@
 // The files of the core: the report Statistica.txt (its bytes, writing it and
 // why it could not be written) and the exchange file numero.txt; with the
-// replay rules that fill the report.
+// replay console's proposal check and draw.
 
 #include "core/exchangefile.h"
 #include "core/replay.h"
@@ -18,7 +18,7 @@ QByteArray crlf(const char* lines)
 class FilesTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void replayRules()
+    void proposalCheckAndDraw()
     {
         const auto check = [](const char* proposal, double sent) {
             const zt::ProposalCheck c = zt::checkProposal(QString::fromLatin1(proposal), sent);
@@ -31,11 +31,6 @@ private Q_SLOTS:
             const int n = zt::drawRandomNumber();
             QVERIFY(n >= 1 && n <= 36);
         }
-        zt::EventPacing pacing; // events are due on the 1st, 12th, 23rd ... row
-        QString due;
-        for (int i = 1; i <= 23; ++i)
-            due += pacing.step() ? u'x' : u'.';
-        QCOMPARE(due, "x..........x..........x");
     }
 
     void reportBytes()
@@ -123,12 +118,10 @@ private Q_SLOTS:
         QCOMPARE(spin ? spin->stamp + u'|' + spin->numberText : QString(), read);
     }
 
-    void exchangeFileThatIsNoFileOrHuge()
+    void exchangeFileMissingOrHuge()
     {
         zt::test::FreshDir dir;
         QVERIFY(!zt::readExchangeFile(u"CM_Tempo")); // missing
-        QVERIFY(QDir().mkdir("numero.txt"));
-        QVERIFY(!zt::readExchangeFile(u"CM_Tempo"));
         QFile f(dir.file("huge.txt"));
         QVERIFY(f.open(QIODevice::WriteOnly) && f.write("0000000045\r\n22\r\n") > 0);
         QVERIFY(f.resize(50 * 1024 * 1024)); // the rest reads as zero bytes

@@ -1,15 +1,20 @@
 // How long the windows and the program live: shared windows made on first
 // use and unloaded by their close box, the run ended by the board, and one
-// copy of the program per folder.
+// copy of the program per folder; and what the wheel window shows.
 
 #include "app/startup.h"
+#include "core/wheellayout.h"
 #include "windowsupport.h"
 
 #include <QCheckBox>
 #include <QDeadlineTimer>
+#include <QImageReader>
+#include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
 #include <QThread>
+
+#include <cmath>
 
 using zt::control;
 
@@ -62,6 +67,35 @@ private Q_SLOTS:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(wheel.isNull() && !zt::shared<zt::WheelWindow>()->isVisible());
         zt::destroySharedWindows();
+    }
+
+    // The wheel window shows one opaque frame of the wheel of the layout.
+    void wheelPicture()
+    {
+        using namespace zt::wheel;
+        auto* label = control<QLabel>(zt::shared<zt::WheelWindow>(), "Image1");
+        QCOMPARE(label->window()->size(), QSize(414, 413));
+        QVERIFY(label->geometry() == QRect(8, 8, 400, 400) && !label->hasScaledContents());
+        QImageReader reader(":/wheel.gif");
+        const QImage image = reader.read();
+        QVERIFY(reader.imageCount() == 1 && image.size() == QSize(400, 400));
+        QCOMPARE(label->pixmap().toImage().convertToFormat(image.format()), image);
+        for (int y = 0; y < 400 * 400; ++y)
+            QCOMPARE(qAlpha(image.pixel(y % 400, y / 400)), 255);
+        const auto hex = [](QRgb c) { return QString::number(c & 0xffffff, 16); };
+        const auto at = [&](QPointF p, QRgb c, const QString& what) {
+            const QRgb seen = image.pixel(int(std::floor(p.x())), int(std::floor(p.y())));
+            QCOMPARE(what + u' ' + hex(seen), what + u' ' + hex(c));
+        };
+        at({kCentre, kCentre}, kHubColor, "hub");
+        at({2, 2}, kBackground, "outside");
+        const double ring = (kRingRadius + kNumberBaseline) / 2; // below the numbers
+        for (int i = 0; i < kPockets; ++i)
+            at(pointAt(pocketAngle(i), ring), pocketColor(i), QString::number(kOrder[i]));
+        for (const Sector& s : kSectors) // on the line of its first pocket
+            at(pointAt(pocketAngle(s.first),
+                       (std::max(s.innerRadius, kHubRadius) + kDiscRadius) / 2),
+               s.fill, s.label);
     }
 
     // Closing another window goes on with the run; closing the board ends it at
