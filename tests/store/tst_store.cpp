@@ -12,7 +12,6 @@
 #include <QDeadlineTimer>
 #include <QItemSelectionModel>
 #include <QProcess>
-#include <QScopeGuard>
 #include <QSet>
 #include <QSignalSpy>
 
@@ -84,7 +83,6 @@ private Q_SLOTS:
         row("id INT key", table.arg("INT PRIMARY KEY", ""), "", "record", key + none);
         row("without rowid", table.arg("INTEGER PRIMARY KEY", " WITHOUT ROWID"), "", "open", key + '.');
         row("read-only, record", rows + ";read-only", "", "record", "Il file dati.mdb è in sola lettura" + none);
-        row("read-only, delete", rows + ";read-only", "", "delete", "Il file dati.mdb è in sola lettura" + kept);
         row("locked", rows, "lock", "record", "Il file dati.mdb è bloccato da un altro programma" + none);
         row("deleted elsewhere", rows, "DELETE FROM Uscite WHERE id = 1", "delete",
             "La riga 1 non è più nel file dati.mdb" + kept);
@@ -117,18 +115,11 @@ private Q_SLOTS:
         zt::StoreConnection conn;
         if (action != u"open" && action != u"record")
             QVERIFY(viewer.open() && viewer.moveFirst() && conn.open(nullptr));
-        std::optional<QSqlQuery> locker;
-        const auto unlock = qScopeGuard([&] {
-            locker.reset();
-            QSqlDatabase::removeDatabase("locker");
-        });
-        if (meanwhile == u"lock") {
-            QSqlDatabase::addDatabase("QSQLITE", "locker").setDatabaseName("dati.mdb");
-            locker.emplace(QSqlDatabase::database("locker"));
-            QVERIFY(locker->exec("BEGIN EXCLUSIVE"));
-        } else if (!meanwhile.isEmpty()) {
+        zt::StoreConnection locker; // another program holding the file
+        if (meanwhile == u"lock")
+            QVERIFY(locker.open(nullptr) && QSqlQuery(locker.database()).exec("BEGIN EXCLUSIVE"));
+        else if (!meanwhile.isEmpty())
             sql(meanwhile.split(u';'));
-        }
         const QByteArray before = zt::test::fileBytes();
         QString error;
         if (action == u"open") {

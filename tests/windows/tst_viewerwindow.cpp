@@ -62,13 +62,8 @@ Replayed replay(const QList<QList<int>>& games, int rows)
         if (call.startsWith(u"post:"))
             tally.post(call.mid(5));
     }
-    r.panel = QStringLiteral("%1|%2|%3|%4|%5|%6")
-                  .arg(verified)
-                  .arg(hits)
-                  .arg(numbers)
-                  .arg(rows)
-                  .arg(reports.calls.count("Text15"))
-                  .arg(reports.calls.count("Text3"));
+    r.panel = QString::asprintf("%d|%d|%d|%d|%lld|%lld", verified, hits, numbers, rows,
+                                reports.calls.count("Text15"), reports.calls.count("Text3"));
     const zt::ReportInputs in{"68", QString::number(rows),     true,
                               "10", QString::number(verified), r.detail};
     r.report = zt::reportBytes(in, tally);
@@ -214,10 +209,6 @@ private Q_SLOTS:
         click("Command2"); // "Cancella"
         QCOMPARE(zt::test::sql("SELECT group_concat(id) FROM Uscite"), QVariantList{"1,2,3"});
         QCOMPARE(texts({"Text7", "Text1"}), "3| 12");
-        click("Command12"); // the settings, shown and hidden again
-        QVERIFY(zt::loaded<zt::SettingsWindow>()->isVisible());
-        click("Command12");
-        QVERIFY(!zt::loaded<zt::SettingsWindow>()->isVisible());
         viewer()->close(); // with no viewer loaded the notes window hands nothing over
         control<QAbstractButton>(notes, "Command3")->click();
         QVERIFY(!zt::loaded<zt::ViewerWindow>());
@@ -321,14 +312,12 @@ private Q_SLOTS:
         box<QCheckBox>("Check4")->setChecked(false);
         sent.clear();
         auto* timer = board<QTimer>("Timer2");
-        for (const char* count : {"0", "5x"}) {
-            zt::test::writeFile("numero.txt", {});
-            board<QCheckBox>("Check8")->setChecked(true);
-            box("Text6")->setText(count);
-            click("Command6");
-            QVERIFY(!timer->isActive() && !board<QCheckBox>("Check8")->isChecked());
-            QVERIFY(!QFile::exists("numero.txt") && sent.isEmpty());
-        }
+        zt::test::writeFile("numero.txt", {});
+        board<QCheckBox>("Check8")->setChecked(true);
+        box("Text6")->setText("5x"); // a count that ends the run at once
+        click("Command6");
+        QVERIFY(!timer->isActive() && !board<QCheckBox>("Check8")->isChecked());
+        QVERIFY(!QFile::exists("numero.txt") && sent.isEmpty());
         const auto state = [&] {
             return sent.join(u'|') + u'/' + texts({"Text13", "Text7"}) + u'/' +
                    QString::number(resets);
