@@ -1,10 +1,10 @@
 #pragma once
-// The windows of a test program: one AppLinks, made on first use after the
-// application, and the shared instances found through it.
+// The windows of a test program: one AppLinks, made by the test's main after
+// the application, and the shared instances found through it.
 
 #include "app/wiring.h"
-#include "controls.h"
 #include "testsupport.h"
+#include "controls.h"
 #include "windows/boardwindow.h"
 #include "windows/noteswindow.h"
 #include "windows/settingswindow.h"
@@ -13,39 +13,43 @@
 
 #include <QApplication>
 
-#include <memory>
 #include <type_traits>
 
 namespace zt::test {
 
-inline std::unique_ptr<AppLinks>& linksSlot()
+inline AppLinks*& linksSlot()
 {
-    static std::unique_ptr<AppLinks> links;
+    static AppLinks* links = nullptr;
     return links;
+}
+
+inline AppLinks& links()
+{
+    if (!linksSlot())
+        linksSlot() = new AppLinks;
+    return *linksSlot();
 }
 
 // Deletes the windows of the test program, if it made any (before the
 // application ends).
 inline void endWindows()
 {
-    linksSlot().reset();
-}
-
-inline AppLinks& links()
-{
-    if (!linksSlot())
-        linksSlot() = std::make_unique<AppLinks>();
-    return *linksSlot();
+    delete linksSlot();
+    linksSlot() = nullptr;
 }
 
 template <class W> constexpr Links::Window windowOf()
 {
-    using W_ = Links::Window;
-    return std::is_same_v<W, BoardWindow>      ? W_::Board
-           : std::is_same_v<W, SettingsWindow> ? W_::Settings
-           : std::is_same_v<W, ViewerWindow>   ? W_::Viewer
-           : std::is_same_v<W, NotesWindow>    ? W_::Notes
-                                               : W_::Wheel;
+    if constexpr (std::is_same_v<W, BoardWindow>)
+        return Links::Window::Board;
+    else if constexpr (std::is_same_v<W, SettingsWindow>)
+        return Links::Window::Settings;
+    else if constexpr (std::is_same_v<W, ViewerWindow>)
+        return Links::Window::Viewer;
+    else if constexpr (std::is_same_v<W, NotesWindow>)
+        return Links::Window::Notes;
+    else
+        return Links::Window::Wheel;
 }
 
 } // namespace zt::test

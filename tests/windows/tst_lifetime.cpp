@@ -41,12 +41,6 @@ private Q_SLOTS:
         QPointer<zt::SettingsWindow> w = zt::loaded<zt::SettingsWindow>();
         QVERIFY(w && !w->isVisible() && w->size() == QSize(425, 192));
         QVERIFY(control<QWidget>(w, "Numerostringhe")->isHidden());
-        QStringList order; // the keyboard's way through it
-        for (QWidget* at = control<QWidget>(w, "Command1"); order.size() < 6;
-             at = at->nextInFocusChain())
-            if (!at->isHidden() && at->focusPolicy() != Qt::NoFocus)
-                order << at->objectName();
-        QCOMPARE(order.join(u' '), "Command1 Check20 Check16 Check12 ST_ContrMax0 Check1");
         // "OK" only hides it; its close box unloads it and the next one starts afresh.
         w->show();
         control<QCheckBox>(w, "Check16")->toggle();
@@ -88,7 +82,6 @@ private Q_SLOTS:
             QCOMPARE(what + u' ' + hex(seen), what + u' ' + hex(c));
         };
         at({kCentre, kCentre}, kHubColor, "hub");
-        at({2, 2}, kBackground, "outside");
         const double ring = (kRingRadius + kNumberBaseline) / 2; // below the numbers
         for (int i = 0; i < kPockets; ++i)
             at(pointAt(pocketAngle(i), ring), pocketColor(i), QString::number(kOrder[i]));
