@@ -34,14 +34,11 @@ private Q_SLOTS:
         QTest::addColumn<QString>("read");
         // clang-format off
         QTest::newRow("plain") << "17" << "17 whole 17 18 17";
-        QTest::newRow("sign position") << " 7" << "7 whole 7 8 7";
         QTest::newRow("trailing text") << "5x" << "5 - none - 5";
         QTest::newRow("half to even") << "2.5" << "2.5 whole 2 3.5 2";
         QTest::newRow("half up to even") << "3.5" << "3.5 whole 4 4.5 4";
         QTest::newRow("comma") << "2,5" << "2 - none - 2";
         QTest::newRow("negative") << "-4" << "-4 whole 0 -3 1";
-        QTest::newRow("leading zero") << "08" << "8 whole 8 9 8";
-        QTest::newRow("point fraction") << ".4" << "0.4 whole 0 1.4 1";
         QTest::newRow("line end") << "17\r\n" << "17 whole 17 18 17";
         QTest::newRow("huge") << "9999" << "9999 whole 9999 10000 500";
         QTest::newRow("word") << "ok" << "0 - none - 1";
@@ -70,7 +67,6 @@ private Q_SLOTS:
         QTest::addColumn<QString>("read"); // items | merged | painted
         // clang-format off
         QTest::newRow("proposal") << "17, 25, 34," << "17 25 34|17, 25, 34, |17, 25, 34, ";
-        QTest::newRow("one digit first") << " 5, 16, " << "5 16|5, 16, |5, 16, ";
         QTest::newRow("leading zeros") << "00, 26, 08," << "0 26 8|0, 8, 26, |8, 26, ";
         QTest::newRow("repeats") << "17, 5, 0, 17, 5," << "17 5 0 17 5|0, 5, 17, |5, 17, ";
         QTest::newRow("no blanks") << "17,25,34," << "17 5 4|4, 5, 17, |4, 5, 17, ";
@@ -147,9 +143,6 @@ private Q_SLOTS:
         h.dropOldest();
         h.push(-3);
         QCOMPARE(h.text(), " 2: -3\r\n 1:  5\r\n");
-        h.dropNewest();
-        h.clear();
-        QVERIFY(h.isEmpty() && h.entries()[0] == 5); // the entries are kept
         zt::History big(500); // a full history slides; the largest stays inside the table
         for (int i = 0; i < 1200; ++i)
             big.push(i % 37);
