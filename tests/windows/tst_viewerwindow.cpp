@@ -121,7 +121,6 @@ private Q_SLOTS:
     void init()
     {
         dir.emplace();
-        zt::destroySharedWindows();
         zt::test::links().session().tally.clear();
         QDesktopServices::setUrlHandler("file", this, "openUrl");
         connect(board<QLineEdit>("CM_pulsante"), &QLineEdit::textChanged, this,
