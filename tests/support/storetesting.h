@@ -53,12 +53,4 @@ inline const QString usciteTable =
     QStringLiteral("CREATE TABLE Uscite (id INTEGER PRIMARY KEY AUTOINCREMENT, Numero TEXT, "
                    "Memoria TEXT, Tipo INTEGER, Cima TEXT, Memcima TEXT, Note TEXT)");
 
-inline QList<qint64> ids(const QVariantList& values)
-{
-    QList<qint64> out;
-    for (const QVariant& v : values)
-        out << v.toLongLong();
-    return out;
-}
-
 } // namespace zt::test

@@ -33,7 +33,11 @@ inline AppLinks& links()
 
 // Deletes the windows of the test program, if it made any (before the
 // application ends).
-void endWindows();
+inline void endWindows()
+{
+    delete linksSlot();
+    linksSlot() = nullptr;
+}
 
 template <class W> constexpr Links::Window windowOf()
 {

@@ -1,32 +1,96 @@
+// How long the windows and the program live: shared windows made on first
+// use and unloaded by their close box, the run ended by the board, and one
+// copy of the program per folder; and what the wheel window shows.
 
 #include "app/startup.h"
-#include "windows/boardwindow.h"
-#include "windows/settingswindow.h"
-#include "testsupport.h"
+#include "core/wheellayout.h"
 #include "windowsupport.h"
-#include "windows/wheelwindow.h"
 
+#include <QCheckBox>
 #include <QDeadlineTimer>
+#include <QImageReader>
+#include <QLabel>
+#include <QLineEdit>
 #include <QProcess>
 #include <QThread>
-#include <QTimer>
 
-namespace {
+#include <cmath>
 
-// Waits up to ten seconds, in short steps, for the condition to hold.
-template <class Condition> bool eventually(Condition condition)
-{
-    const QDeadlineTimer deadline(10000);
-    while (!condition() && !deadline.hasExpired())
-        QThread::msleep(20);
-    return condition();
-}
-
-} // namespace
+using zt::control;
 
 class LifetimeTest : public QObject {
     Q_OBJECT
+    // The settings as the board reads them: H highlight, F first-hit check,
+    // S second-hit check, Z "Azzera", then rows/maximum.
+    static QString settings()
+    {
+        const zt::StringsSettings s = zt::test::links().settings().settings();
+        return QStringLiteral("%1%2%3%4 %5/%6")
+            .arg(s.highlight ? "H" : "-", s.checkFirst ? "F" : "-", s.checkSecond ? "S" : "-",
+                 s.resetAfter ? "Z" : "-")
+            .arg(s.rows)
+            .arg(s.maxDelay);
+    }
+
 private Q_SLOTS:
+    void sharedWindows()
+    {
+        // Read before it is ever shown, the settings window gives its defaults, hidden.
+        QVERIFY(!zt::loaded<zt::SettingsWindow>());
+        QCOMPARE(settings(), "HF-- 1/10");
+        QPointer<zt::SettingsWindow> w = zt::loaded<zt::SettingsWindow>();
+        QVERIFY(w && !w->isVisible() && w->size() == QSize(425, 192));
+        QVERIFY(control<QWidget>(w, "Numerostringhe")->isHidden());
+        // "OK" only hides it; its close box unloads it and the next one starts afresh.
+        w->show();
+        control<QCheckBox>(w, "Check16")->toggle();
+        control<QLineEdit>(w, "ST_ContrMax0")->setText(" 7 colpi");
+        control<QAbstractButton>(w, "Command1")->click();
+        QVERIFY(!w->isVisible() && zt::loaded<zt::SettingsWindow>() == w);
+        QCOMPARE(settings(), "HFS- 1/7");
+        w->close();
+        QCOMPARE(settings(), "HF-- 1/10");
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(w.isNull());
+
+        QPointer<zt::WheelWindow> wheel = zt::shared<zt::WheelWindow>();
+        zt::test::links().show(zt::Links::Window::Wheel);
+        zt::test::links().show(zt::Links::Window::Wheel);
+        QVERIFY(zt::loaded<zt::WheelWindow>() == wheel && wheel->isVisible() && wheel->close());
+        QVERIFY(!zt::loaded<zt::WheelWindow>());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(wheel.isNull() && !zt::shared<zt::WheelWindow>()->isVisible());
+        zt::destroySharedWindows();
+    }
+
+    // The wheel window shows one opaque frame of the wheel of the layout.
+    void wheelPicture()
+    {
+        using namespace zt::wheel;
+        auto* label = control<QLabel>(zt::shared<zt::WheelWindow>(), "Image1");
+        QCOMPARE(label->window()->size(), QSize(414, 413));
+        QVERIFY(label->geometry() == QRect(8, 8, 400, 400) && !label->hasScaledContents());
+        QImageReader reader(":/wheel.gif");
+        const QImage image = reader.read();
+        QVERIFY(reader.imageCount() == 1 && image.size() == QSize(400, 400));
+        QCOMPARE(label->pixmap().toImage().convertToFormat(image.format()), image);
+        for (int y = 0; y < 400 * 400; ++y)
+            QCOMPARE(qAlpha(image.pixel(y % 400, y / 400)), 255);
+        const auto hex = [](QRgb c) { return QString::number(c & 0xffffff, 16); };
+        const auto at = [&](QPointF p, QRgb c, const QString& what) {
+            const QRgb seen = image.pixel(int(std::floor(p.x())), int(std::floor(p.y())));
+            QCOMPARE(what + u' ' + hex(seen), what + u' ' + hex(c));
+        };
+        at({kCentre, kCentre}, kHubColor, "hub");
+        const double ring = (kRingRadius + kNumberBaseline) / 2; // below the numbers
+        for (int i = 0; i < kPockets; ++i)
+            at(pointAt(pocketAngle(i), ring), pocketColor(i), QString::number(kOrder[i]));
+        for (const Sector& s : kSectors) // on the line of its first pocket
+            at(pointAt(pocketAngle(s.first),
+                       (std::max(s.innerRadius, kHubRadius) + kDiscRadius) / 2),
+               s.fill, s.label);
+    }
+
     // Closing another window goes on with the run; closing the board ends it at
     // once, with other windows still open.
     void closingTheBoardEndsTheRun()
@@ -36,30 +100,19 @@ private Q_SLOTS:
         auto* settings = zt::shared<zt::SettingsWindow>();
         settings->show();
         zt::shared<zt::WheelWindow>()->show();
-
         bool boardClosed = false;
-        bool guardFired = false;
         QTimer::singleShot(0, settings, [&] {
             settings->close();
             QTimer::singleShot(0, board, [&] {
-                boardClosed = true;
-                QVERIFY(zt::loaded<zt::WheelWindow>()->isVisible());
+                boardClosed = zt::loaded<zt::WheelWindow>()->isVisible();
                 board->close();
             });
         });
-        QTimer guard;
-        guard.setSingleShot(true);
-        connect(&guard, &QTimer::timeout, [&] {
-            guardFired = true;
-            QCoreApplication::exit(1);
-        });
+        QTimer guard; // the loop went on after the board was closed
+        guard.callOnTimeout([] { QCoreApplication::exit(1); });
         guard.start(20000);
-
-        const int code = QApplication::exec();
-        QVERIFY2(!guardFired, "the event loop went on after the board was closed");
-        QVERIFY(boardClosed);
-        QCOMPARE(code, 0);
-        QVERIFY(zt::test::links().session().ending);
+        QCOMPARE(QApplication::exec(), 0);
+        QVERIFY(boardClosed && zt::test::links().session().ending);
         QVERIFY(!zt::loaded<zt::SettingsWindow>()); // unloaded by its own close box
         zt::destroySharedWindows();
     }
@@ -70,29 +123,30 @@ private Q_SLOTS:
     {
         zt::test::FreshDir dir;
         const QString folder = QDir(dir.path()).canonicalPath();
-        auto start = [&](QProcess& p) {
+        const auto start = [&](QProcess& p) {
             p.setWorkingDirectory(folder);
             p.start(QStringLiteral(ZT_PROGRAM_PATH), QStringList());
             QVERIFY(p.waitForStarted(10000));
         };
-        auto lockedBy = [&](const QProcess& p) {
-            const QByteArray lock = zt::test::fileBytes(dir.file(u"zentrima13.lock"_qs));
-            return lock.split('\n').value(0).toLongLong() == p.processId();
+        const auto lockedBy = [&](const QProcess& p) { // waits up to ten seconds
+            const QDeadlineTimer deadline(10000);
+            for (;; QThread::msleep(20)) {
+                const QByteArray lock = zt::test::fileBytes(dir.file("zentrima13.lock"));
+                if (lock.split('\n').value(0).toLongLong() == p.processId() ||
+                    deadline.hasExpired())
+                    return !deadline.hasExpired();
+            }
         };
-        auto files = [&] {
+        const auto files = [&] {
             QStringList out;
             for (const QString& name : QDir(folder).entryList(QDir::Files | QDir::Hidden))
-                out << name + u'=' +
-                           QString::fromLatin1(zt::test::fileBytes(dir.file(name)).toHex());
+                out << name + u'=' + zt::test::fileBytes(dir.file(name)).toHex();
             return out;
         };
-
-        QProcess first;
+        QProcess first, second, third;
         start(first);
-        QVERIFY(eventually([&] { return lockedBy(first); }));
+        QVERIFY(lockedBy(first));
         const QStringList before = files();
-
-        QProcess second;
         start(second);
         QVERIFY(second.waitForFinished(10000));
         QVERIFY(second.exitStatus() == QProcess::NormalExit && second.exitCode() != 0);
@@ -101,12 +155,10 @@ private Q_SLOTS:
                         QDir::toNativeSeparators(folder))));
         QCOMPARE(files(), before);
         QCOMPARE(first.state(), QProcess::Running);
-
         first.kill(); // SIGKILL: the lock file stays behind
         QVERIFY(first.waitForFinished(10000));
-        QProcess third;
         start(third);
-        QVERIFY(eventually([&] { return lockedBy(third); }));
+        QVERIFY(lockedBy(third));
         third.kill();
         third.waitForFinished(10000);
     }

@@ -1,14 +1,14 @@
+// The outcome viewer with the board, the settings and the notes window: an
+// evening recorded on the board, replayed with "GO" and reported, held to a
+// replay on a board without a window; and the viewer's own controls.
+
+#include "core/plainboard.h"
+#include "core/report.h"
+#include "core/tally.h"
+#include "reportrecorder.h"
 #include "storetesting.h"
 #include "windowsupport.h"
 #include "ui/linesbox.h"
-#include "windows/boardwindow.h"
-#include "store/spinrecorder.h"
-#include "windows/settingswindow.h"
-#include "testsupport.h"
-#include "windows/noteswindow.h"
-#include "core/report.h"
-#include "core/tally.h"
-#include "windows/viewerwindow.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>
@@ -17,39 +17,58 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QTableView>
-#include <QTimer>
+
+#include <random>
 
 using zt::control;
 
 namespace {
 
-template <class T> T* boardControl(const char* name)
+// The results panel (Text16, Text8, Text9, Text13, Text15, Text3), the detail
+// and the report after `rows` rows of the games replayed run after run as
+// "GO" does (a game's first row resets the board): the first run reporting the
+// strings, the later ones checking each proposal as well.
+struct Replayed {
+    QString panel, detail;
+    QByteArray report;
+};
+Replayed replay(const QList<QList<int>>& games, int rows)
 {
-    return control<T>(zt::shared<zt::BoardWindow>(), QLatin1String(name));
-}
-
-// Rows with ids 1, 2, ...: number, game type and position in the game.
-void recordRows(const QList<std::tuple<const char*, const char*, const char*>>& rows)
-{
-    zt::SpinRecorder recorder;
-    for (const auto& [numero, tipo, memoria] : rows)
-        QVERIFY(recorder.record(numero, tipo, memoria));
-}
-
-void closeAndUnload(QWidget* window)
-{
-    window->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-QString messageOf(QWidget* window)
-{
-    const auto boxes = window->findChildren<QMessageBox*>();
-    const QString text = boxes.isEmpty() ? QString() : boxes.last()->text();
-    qDeleteAll(boxes);
-    return text;
+    zt::test::ReportRecorder reports;
+    int verified = 0, hits = 0, numbers = 0;
+    for (int run = 0, left = rows; left > 0; ++run) {
+        zt::PlainBoard b;
+        b.reportTarget = &reports;
+        b.zentrima = b.strings.checkSecond = true;
+        for (const auto& game : games) {
+            for (qsizetype i = 0; i < game.size() && left-- > 0; ++i) {
+                if (i == 0)
+                    b.requestReset();
+                if (run > 0 && !b.row.note.isEmpty()) {
+                    const zt::ProposalCheck c = zt::checkProposal(b.row.note, game[i]);
+                    verified++, hits += c.hits, numbers += c.numbers;
+                    b.row.note.clear(); // "Controlla 1° colpo" is ticked
+                }
+                b.spin(game[i]);
+            }
+        }
+    }
+    Replayed r;
+    zt::ConteggioColpi tally;
+    for (const QString& call : reports.calls) {
+        verified += call == u"Text16";
+        if (call.startsWith(u"detail:"))
+            r.detail += call.mid(7);
+        if (call.startsWith(u"post:"))
+            tally.post(call.mid(5));
+    }
+    r.panel = QString::asprintf("%d|%d|%d|%d|%lld|%lld", verified, hits, numbers, rows,
+                                reports.calls.count("Text15"), reports.calls.count("Text3"));
+    const zt::ReportInputs in{"68", QString::number(rows),     true,
+                              "10", QString::number(verified), r.detail};
+    r.report = zt::reportBytes(in, tally);
+    return r;
 }
 
 } // namespace
@@ -63,353 +82,258 @@ private:
     QList<QUrl> opened;
     QStringList sent; // texts written into the board's spin bridge
     int resets = 0;   // requests written into the board's reset bridge
+    std::optional<zt::test::FreshDir> dir;
 
     zt::ViewerWindow* viewer() { return zt::shared<zt::ViewerWindow>(); }
-    zt::TextBox box(const char* name) { return zt::textBox(viewer(), QLatin1String(name)); }
-    QCheckBox* check(const char* name) { return control<QCheckBox>(viewer(), QLatin1String(name)); }
-    void click(const char* name) { control<QPushButton>(viewer(), QLatin1String(name))->click(); }
+    template <class T = QLineEdit> T* box(const char* name)
+    {
+        return control<T>(viewer(), QLatin1String(name));
+    }
+    void click(const char* name) { box<QAbstractButton>(name)->click(); }
+    template <class T = QWidget> T* board(const char* name)
+    {
+        return control<T>(zt::shared<zt::BoardWindow>(), QLatin1String(name));
+    }
     // The texts of the viewer's boxes, joined by '|'.
     QString texts(std::initializer_list<const char*> names)
     {
         QStringList out;
         for (const char* name : names)
-            out << box(name)->text();
+            out << zt::textBox(viewer(), QLatin1String(name)).text();
         return out.join(u'|');
     }
-    QByteArray report() { return zt::test::fileBytes(zt::reportFileName); }
-    void unloadAll()
+    QString message()
     {
-        delete zt::loaded<zt::ViewerWindow>();
-        delete zt::loaded<zt::NotesWindow>();
+        const auto boxes = viewer()->findChildren<QMessageBox*>();
+        const QString text = boxes.isEmpty() ? QString() : boxes.last()->text();
+        qDeleteAll(boxes);
+        return text;
+    }
+    // Rows with ids 1, 2, ...: numbers 10, 11, ..., types 2, 1, 2, ...
+    void record(int rows, const char* memoria = " 2")
+    {
+        zt::SpinRecorder recorder;
+        for (int i = 1; i <= rows; ++i)
+            QVERIFY(
+                recorder.record(QString(" %1").arg(9 + i), QString::number(i % 2 + 1), memoria));
     }
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        QDesktopServices::setUrlHandler("file", this, "openUrl");
-        // The board's own handlers answer "ok"; the test writes down what came.
-        connect(boardControl<zt::HiddenBox>("CM_pulsante"), &zt::HiddenBox::textChanged, this,
-                [this](const QString& text) {
-                    if (text != u"ok")
-                        sent << text;
-                });
-        connect(boardControl<zt::HiddenBox>("CM_Azzera"), &zt::HiddenBox::textChanged, this,
-                [this](const QString& text) { resets += text == u"1"; });
-    }
     void init()
     {
-        unloadAll();
-        opened.clear();
-        sent.clear();
-        resets = 0;
+        dir.emplace();
+        zt::test::links().session().tally.clear();
+        QDesktopServices::setUrlHandler("file", this, "openUrl");
+        connect(board<zt::HiddenBox>("CM_pulsante"), &zt::HiddenBox::textChanged, this,
+                [this](const QString& text) { text == u"ok" ? void() : void(sent << text); });
+        connect(board<zt::HiddenBox>("CM_Azzera"), &zt::HiddenBox::textChanged, this,
+                [this](const QString& text) { resets += text == u"1"; });
+        opened.clear(), sent.clear(), resets = 0;
     }
-    void cleanupTestCase()
+    void cleanup()
     {
-        unloadAll();
+        zt::destroySharedWindows();
         QDesktopServices::unsetUrlHandler("file");
+        dir.reset();
     }
 
-    void layoutAndInitialTexts()
+    // Opened, the keyboard is on the list, where it edits nothing; the type
+    // filter takes picks from its list only (the arrow keys on the closed box,
+    // a click in the list), not typed text.  The layout is fixed.
+    void openingAndTypeFilter()
     {
-        QCOMPARE(viewer()->size(), QSize(777, 432));
-        QCOMPARE(control<QTableView>(viewer(), "DataGrid1")->geometry(), QRect(8, 24, 329, 401));
-        QCOMPARE(texts({"Text13", "Text6", "Text8", "Text9", "Text3", "Text15", "Text16"}),
-                 QString("0|0|0|0|0|0|0"));
-        // The layouts are fixed, and so are the windows' sizes.
+        record(4);
+        QCOMPARE(box<QTableView>("DataGrid1")->geometry(), QRect(8, 24, 329, 401));
         for (QWidget* w : {static_cast<QWidget*>(viewer()),
                            static_cast<QWidget*>(zt::shared<zt::NotesWindow>())}) {
             const QSize designed = w->size();
             w->resize(designed / 2);
             QCOMPARE(w->size(), designed);
         }
-        // Opened, the keyboard is on the list, where it edits nothing.
+        QCOMPARE(viewer()->size(), QSize(777, 432));
         viewer()->show();
         viewer()->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(viewer()));
-        QCOMPARE(QApplication::focusWidget(), control<QTableView>(viewer(), "DataGrid1"));
-        QCOMPARE(control<QComboBox>(viewer(), "Combo7")->currentText(), QString("Scegli"));
-    }
-
-    // The engine's reports reach the panel and the tally while the viewer is
-    // loaded; the tally outlives the window, and the report shows both.
-    void reportsTallyAndReport()
-    {
-        click("Command5");
-        QVERIFY(zt::test::links().loadedViewer());
-        zt::StringsReportTarget* target = &zt::test::links().loadedViewer()->reportTarget();
-        QVERIFY(!target->reportsEnabled());
-        check("Check6")->setChecked(true);
-        QVERIFY(target->reportsEnabled());
-        target->appendDetail(" 4, ");
-        for (const char* post : {" 4", " 4", "F"})
-            target->post(post);
-        target->addVerified();
-        target->addCancelledBeforeHit();
-        target->addCancelledAfterHit();
-        QCOMPARE(zt::test::links().session().tally.entry(4), 2);
-        QCOMPARE(zt::test::links().session().tally.entry(0), 1);
-        QCOMPARE(texts({"Text16", "Text15", "Text3"}), QString("1|1|1"));
-
-        closeAndUnload(viewer());
-        QVERIFY(!zt::test::links().loadedViewer());
-
-        // Reopened: fresh panel, the earlier tally.
-        QCOMPARE(box("Text16")->text(), QString("0"));
-        check("Check6")->setChecked(true);
-        box("Text6")->setText("3");
-        click("Command13");
-        QByteArray bytes = report();
-        QVERIFY(bytes.contains("Uscite al: 4\xB0 colpo n\xB0: 2\r\n"));
-        QVERIFY(bytes.contains("Fallite: 1\r\n"));
-
-        // "Azzera" clears panel and tally and resets the board's strings.
-        box("Text13")->setText("7");
-        click("Command5");
-        QCOMPARE(resets, 2);
-        QCOMPARE(texts({"Text13", "Text6"}), QString("0|3"));
-        click("Command13");
-        bytes = report();
-        QVERIFY(!bytes.contains("n\xB0: 2"));
-        QVERIFY(
-            bytes.endsWith("Fallite: 0\r\n\r\n\r\nTotale:0\r\n\r\n\r\ndettaglio colpi:\r\n\r\n"));
-    }
-
-    // After "SALVA": how many characters went into the report as "?", with the
-    // editor opened; or, with nothing written, why not.
-    void reportMessages()
-    {
-        zt::test::FreshDir dir;
-        control<zt::LinesBox>(viewer(), "Text19")->setText(QStringLiteral("Ω 日本 ü€°"));
-        click("Command13");
-        QCOMPARE(opened.size(), 1);
-        QVERIFY(messageOf(viewer()).endsWith("; 3 caratteri che la codifica Windows-1252 non può "
-                                             "contenere sono stati scritti come \"?\"."));
-
-        opened.clear();
-        QVERIFY(QFile::remove("Statistica.txt") && QDir(dir.path()).mkdir("Statistica.txt"));
-        click("Command13");
-        QVERIFY(opened.isEmpty());
-        const QString message = messageOf(viewer());
-        QVERIFY2(message.startsWith("Impossibile scrivere il rapporto ") &&
-                     message.endsWith("Statistica.txt: esiste già una cartella con questo nome."),
-                 qPrintable(message));
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"dati.mdb"});
-    }
-
-    void proposalCheckOnSending()
-    {
-        auto* note = boardControl<zt::LinesBox>("note_0");
-        auto* recording = boardControl<QCheckBox>("Check8");
-        check("Check4")->setChecked(true);
-
-        // An empty random box still checks, against 0, and sends nothing.
-        note->setText("32, 0, 15,");
-        recording->setChecked(true);
-        click("Command8");
-        QVERIFY(!recording->isChecked());
-        QVERIFY(sent.isEmpty());
-        QCOMPARE(texts({"Text16", "Text8", "Text9"}), QString("1|1|3"));
-        QVERIFY(note->toPlainText().isEmpty()); // "Controlla 1° colpo" is ticked
-
-        note->setText("5, 12, 5,");
-        box("Text10")->setText("5");
-        click("Command8");
-        QCOMPARE(sent, QStringList{"5"});
-        QCOMPARE(texts({"Text16", "Text8", "Text9"}), QString("2|3|6"));
-
-        // "G+I" draws and sends; without a proposal there is no check.
-        note->clear();
-        click("Command9");
-        const int drawn = box("Text10")->text().toInt();
-        QVERIFY(drawn >= 1 && drawn <= 36);
-        QCOMPARE(sent, (QStringList{"5", box("Text10")->text()}));
-        QCOMPARE(box("Text16")->text(), QString("2"));
-    }
-
-    void goAndStop()
-    {
-        zt::test::writeFile("numero.txt", {});
-        auto* timer = boardControl<QTimer>("Timer2");
-        boardControl<QCheckBox>("Check8")->setChecked(true);
-        for (const char* count : {"0", "5x"}) {
-            timer->start(200);
-            box("Text6")->setText(count);
-            click("Command6");
-            QVERIFY(!timer->isActive());
-            QVERIFY(!boardControl<QCheckBox>("Check8")->isChecked());
-            QVERIFY(!QFile::exists("numero.txt"));
-            QVERIFY(sent.isEmpty());
-        }
-        click("Command14");
-        QVERIFY(check("Check5")->isChecked());
-
-        // "Esci" enables the exchange-file timer again and unloads the viewer.
-        click("Command1");
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(timer->isActive());
-        QVERIFY(!zt::loaded<zt::ViewerWindow>());
-        timer->stop();
-    }
-
-    // The windows the viewer opens: the notes window, and the settings it shows or hides.
-    void notesAndSettingsWindows()
-    {
-        QWidget* settings = zt::shared<zt::SettingsWindow>();
-        click("Command12");
-        QVERIFY(settings->isVisible());
-        click("Command12");
-        QVERIFY(!settings->isVisible());
-
-        viewer()->show();
-        click("Command11");
-        QPointer<zt::NotesWindow> notes = zt::loaded<zt::NotesWindow>();
-        QVERIFY(notes && notes->isVisible());
-
-        // "Conferma" hands the chosen row to the viewer and hides itself.
-        control<zt::HiddenBox>(notes, "Text7")->setText("12");
-        control<QPushButton>(notes, "Command3")->click();
-        QVERIFY(!notes->isVisible());
-        QCOMPARE(texts({"Text21", "Text5"}), QString("12|ok"));
-
-        // Hidden by "Esci", the same window comes back.
-        click("Command11");
-        control<QPushButton>(notes, "Command1")->click();
-        QVERIFY(!notes->isVisible());
-        click("Command11");
-        QCOMPARE(zt::loaded<zt::NotesWindow>(), notes.data());
-
-        // With no viewer loaded "Conferma" does nothing.
-        closeAndUnload(viewer());
-        control<zt::HiddenBox>(notes, "Text7")->setText("3");
-        control<QPushButton>(notes, "Command3")->click();
-        QVERIFY(!zt::loaded<zt::ViewerWindow>());
-    }
-
-    void browsingTheRows()
-    {
-        zt::test::FreshDir dir;
-        recordRows(
-            {{" 10", "1", " 1"}, {" 11", "2", " 2"}, {" 12", "1", " 3"}, {" 13", "2", " 4"}});
-        QCOMPARE(texts({"Text7", "Text1"}), QString("1| 10"));
-        auto* grid = control<QTableView>(viewer(), "DataGrid1");
-        QCOMPARE(grid->model()->rowCount(), 4);
-        QCOMPARE(grid->model()->columnCount(), 6);
-
-        // The type filter takes picks from its list only: the arrow keys on
-        // the closed box and a click in the drop-down list, not typed text.
-        auto* type = control<QComboBox>(viewer(), "Combo7");
+        QCOMPARE(QApplication::focusWidget(), box<QTableView>("DataGrid1"));
+        auto* type = box<QComboBox>("Combo7");
+        QCOMPARE(type->currentText(), "Scegli");
         const auto listed = [&] {
-            return QString::number(grid->model()->rowCount()) + box("Text7")->text();
+            return QString::number(box<QTableView>("DataGrid1")->model()->rowCount()) +
+                   zt::textBox(viewer(), "Text7").text();
         };
         type->lineEdit()->selectAll();
         QTest::keyClicks(type, "Spin");
         QTest::keyClick(type, Qt::Key_Return);
-        QCOMPARE(type->currentText() + listed(), QString("Spin41"));
-        for (const char* shown : {"41", "21", "22"}) { // ".", "Live", "Spin"
+        QCOMPARE(type->currentText() + listed(), "Spin41");
+        for (const char* shown : {"41", "22", "21"}) { // ".", "Live", "Spin"
             QTest::keyClick(type, Qt::Key_Down);
-            QCOMPARE(listed(), QString(shown));
+            QCOMPARE(listed(), shown);
         }
-        viewer()->show();
         type->showPopup();
         QAbstractItemView* list = type->view();
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                           list->visualRect(list->model()->index(0, 0)).center());
-        QCOMPARE(type->currentText() + listed(), QString(".41"));
+        QCOMPARE(type->currentText() + listed(), ".41");
+    }
 
-        // Find by number, from the notes window's mailbox too.
-        box("Text21")->setText("3");
+    // Finding rows, the notes window handing a row over, notes, deleting.
+    void browsingAndNotes()
+    {
+        record(4);
+        QCOMPARE(texts({"Text7", "Text1"}), "1| 10");
+        box("Text21")->setText("2.5"); // no such id: past the last row
         click("Command10");
-        QCOMPARE(box("Text1")->text(), QString(" 12"));
-        box("Text21")->setText("2.5");
+        QVERIFY(zt::textBox(viewer(), "Text7").text().isEmpty());
+        for (const char* button : {"Command2", "Command3"}) {
+            click(button);
+            QVERIFY(message().contains("Nessuna riga selezionata"));
+        }
+        box("Text21")->setText("4");
         click("Command10");
-        QVERIFY(box("Text7")->text().isEmpty());
-        box("Text5")->setText("4");
-        QCOMPARE(texts({"Text21", "Text7", "Text5"}), QString("4|4|ok"));
-
-        // A confirmed note is stored; the notes window made afterwards lists it.
         box("Text20")->setText("serata buona");
-        click("Command3");
-        click("Command11");
-        auto* notes = zt::loaded<zt::NotesWindow>();
-        QCOMPARE(control<zt::HiddenBox>(notes, "Text7")->text(), QString("4"));
+        click("Command3"); // "Conferma" stores the note
+        viewer()->show();
+        click("Command11"); // the notes window lists it; "Conferma" hands the row over
+        QPointer<zt::NotesWindow> notes = zt::loaded<zt::NotesWindow>();
+        QVERIFY(notes && notes->isVisible() && zt::textBox(notes, "Text7").text() == "4");
         box("Text21")->setText("1");
         click("Command10");
-        control<QPushButton>(notes, "Command3")->click();
-        QCOMPARE(texts({"Text7", "Text20"}), QString("4|serata buona"));
-
-        click("Command2");
-        QCOMPARE(grid->model()->rowCount(), 3);
-        QVERIFY(box("Text7")->text() != "4");
-        closeAndUnload(viewer());
-        QCOMPARE(control<QTableView>(viewer(), "DataGrid1")->model()->rowCount(), 3);
+        control<QAbstractButton>(notes, "Command3")->click();
+        QVERIFY(!notes->isVisible());
+        QCOMPARE(texts({"Text21", "Text7", "Text20", "Text5"}), "4|4|serata buona|ok");
+        click("Command2"); // "Cancella"
+        QCOMPARE(zt::test::sql("SELECT group_concat(id) FROM Uscite"), QVariantList{"1,2,3"});
+        QCOMPARE(texts({"Text7", "Text1"}), "3| 12");
+        viewer()->close(); // with no viewer loaded the notes window hands nothing over
+        control<QAbstractButton>(notes, "Command3")->click();
+        QVERIFY(!zt::loaded<zt::ViewerWindow>());
     }
 
     // "Conferma" stores a note whole: a long one, and one with line breaks and
     // tabs written by another tool, left as it is or typed anew.
     void confirmedNotesStayWhole()
     {
-        zt::test::FreshDir dir;
-        recordRows({{" 10", "1", " 1"}});
+        record(1);
         const QString stored("'a' || char(13, 10, 9) || hex(zeroblob(20000)) || char(13)");
         zt::test::sql("UPDATE Uscite SET Note = " + stored);
-        const QString typed = QString(40000, u'n') + "\tfine";
-        for (const QString& note : {QString(), typed}) {
-            if (!note.isEmpty())
+        const QString typed = "'); DROP TABLE Uscite; --" + QString(40000, u'n') + "\tfine";
+        for (const QString& note : {zt::test::sql("SELECT " + stored)[0].toString(), typed}) {
+            if (note == typed)
                 box("Text20")->setText(note);
             click("Command3");
-            const QString expected =
-                note.isEmpty() ? zt::test::sql("SELECT " + stored)[0].toString() : note;
-            QCOMPARE(zt::test::sql("SELECT Note FROM Uscite")[0].toString(), expected);
+            QCOMPARE(zt::test::sql("SELECT Note FROM Uscite")[0].toString(), note);
         }
     }
 
-    void replayingTheRows()
+    // An evening of two "Live" games recorded on the board (Zentrima13, second
+    // hit); Ctrl+U, then "GO" over every row twice, the second time checking
+    // proposals, with "SALVA" clicked while it runs; then "Azzera".
+    void eveningReplayedAndReported()
     {
-        zt::test::FreshDir dir;
-        recordRows({{" 10", "", " 1"}, {" 11", "", " 2"}, {" 12", "", " 1"}, {" 13", "", " 2"}});
-        auto* highlight = control<QCheckBox>(zt::shared<zt::SettingsWindow>(), "Check20");
-        highlight->setChecked(true);
-
-        // A game's first row resets the board before its number goes out;
-        // "Ritorno Aut." steps back to where the run began.
-        box("Text6")->setText("3");
-        click("Command6");
-        QCOMPARE(sent, (QStringList{" 10", " 11", " 12"}));
-        QCOMPARE(resets, 2);
-        QCOMPARE(texts({"Text13", "Text7"}), QString("3|1"));
-        QVERIFY(highlight->isChecked());
-
-        check("Check1")->setChecked(false);
-        check("Check8")->setChecked(false);
-        click("Command6");
-        QCOMPARE(resets, 2);
-        QCOMPARE(box("Text7")->text(), QString("4"));
-
-        // "STOP" ends the next run after its first row, highlighting left off.
-        click("Command14");
-        click("Command6");
-        QCOMPARE(sent.size(), 7);
-        QVERIFY(!check("Check5")->isChecked());
-        QVERIFY(!highlight->isChecked());
-        highlight->setChecked(true);
-
-        // Past the last row "SPIN" sends nothing and counts nothing, and
-        // "Cancella" and "Conferma" have no row to act on.
-        click("Command4");
-        QVERIFY(box("Text1")->text().isEmpty());
-        click("Command4");
-        QCOMPARE(sent.size(), 7);
-        QCOMPARE(box("Text13")->text(), QString("7"));
-        for (const char* button : {"Command2", "Command3"}) {
-            click(button);
-            QVERIFY(messageOf(viewer()).contains("Nessuna riga selezionata"));
+        std::mt19937 rng(14);
+        QList<QList<int>> games(2);
+        for (auto& game : games)
+            for (int i = 0; i < 34; ++i)
+                game << int(rng() % 37);
+        control<QCheckBox>(zt::shared<zt::SettingsWindow>(), "Check16")->click();
+        for (const char* button : {"Check3", "Check8"})
+            board<QAbstractButton>(button)->click();
+        board<QComboBox>("Combo7")->setCurrentText("Live");
+        for (const auto& game : games) {
+            board<QAbstractButton>("Command6")->click();
+            for (int n : game)
+                board<zt::HiddenBox>("CM_pulsante")->setText(QString::number(n));
         }
-        QCOMPARE(zt::test::sql("SELECT count(*) FROM Uscite"), QVariantList{4});
+        auto* b = zt::shared<zt::BoardWindow>();
+        b->show();
+        b->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(b));
+        QTest::keyClick(b, Qt::Key_U, Qt::ControlModifier);
+        QVERIFY(zt::loaded<zt::ViewerWindow>() && viewer()->isVisible());
+
+        resets = 0;
+        box<QCheckBox>("Check6")->click();
+        box("Text6")->setText("68");
+        click("Command6");
+        QCOMPARE(texts({"Text13", "Text7"}) + QString::number(resets), "68|12");
+        box<QCheckBox>("Check4")->click();
+        QTimer later; // "SALVA" at the fifth time the run lets events in
+        int ticks = 0;
+        connect(&later, &QTimer::timeout, this,
+                [&] { ++ticks == 5 ? click("Command13") : void(); });
+        later.start(0);
+        click("Command6");
+        later.stop();
+        QVERIFY(control<QCheckBox>(zt::shared<zt::SettingsWindow>(), "Check20")->isChecked());
+        const QByteArray partial = zt::test::fileBytes(zt::reportFileName);
+        const qsizetype from = partial.indexOf("Boules:") + 7;
+        const int rows = partial.mid(from, partial.indexOf('\r', from) - from).toInt();
+        QVERIFY(rows > 68 && rows < 136);
+        QCOMPARE(partial, replay(games, rows).report);
+        const Replayed all = replay(games, 136);
+        QVERIFY(all.detail.contains(u'-') && !all.panel.endsWith("|0") &&
+                !all.panel.contains("|0|"));
+        QCOMPARE(texts({"Text16", "Text8", "Text9", "Text13", "Text15", "Text3"}), all.panel);
+        QCOMPARE(box<zt::LinesBox>("Text19")->toPlainText(), all.detail);
+        click("Command13");
+        QCOMPARE(zt::test::fileBytes(zt::reportFileName), all.report);
+        QCOMPARE(opened.last(),
+                 QUrl::fromLocalFile(QDir::current().absoluteFilePath(zt::reportFileName)));
+
+        resets = 0;
+        click("Command5"); // "Azzera": the panel and the tally cleared, the board reset
+        click("Command13");
+        QCOMPARE(texts({"Text16", "Text8", "Text9", "Text13", "Text15", "Text3"}) +
+                     QString::number(resets),
+                 "0|0|0|0|0|01");
+        QCOMPARE(zt::test::fileBytes(zt::reportFileName), replay(games, 0).report);
+    }
+
+    // "Invia" and "G+I" check the board's proposal and send; "GO" with a count
+    // that ends it at once, "STOP", "SPIN" past the last row, and "Esci".
+    void replayConsole()
+    {
+        record(3, " 1");
+        box<QCheckBox>("Check4")->setChecked(true);
+        board<zt::LinesBox>("note_0")->setText("5, 12, 5,");
+        box("Text10")->setText("5");
+        board<QCheckBox>("Check8")->setChecked(true);
+        click("Command8"); // recording goes off
+        QVERIFY(!board<QCheckBox>("Check8")->isChecked());
+        board<zt::LinesBox>("note_0")->clear();
+        click("Command9"); // without a proposal no check
+        QVERIFY(box("Text10")->text().toInt() >= 1 && sent.last() == box("Text10")->text());
+        QCOMPARE(texts({"Text16", "Text8", "Text9"}) + sent.first(), "1|2|35");
+        box<QCheckBox>("Check4")->setChecked(false);
+        sent.clear();
+        auto* timer = board<QTimer>("Timer2");
+        zt::test::writeFile("numero.txt", {});
+        board<QCheckBox>("Check8")->setChecked(true);
+        box("Text6")->setText("5x"); // a count that ends the run at once
+        click("Command6");
+        QVERIFY(!timer->isActive() && !board<QCheckBox>("Check8")->isChecked());
+        QVERIFY(!QFile::exists("numero.txt") && sent.isEmpty());
+        const auto state = [&] {
+            return sent.join(u'|') + u'/' + texts({"Text13", "Text7"}) + u'/' +
+                   QString::number(resets);
+        };
+        box("Text6")->setText("3");
+        click("Command14"); // "STOP": the next run ends after its first row
+        click("Command6");
+        QCOMPARE(state(), " 10/1|2/1"); // a game's first row resets the board
+        QVERIFY(!box<QCheckBox>("Check5")->isChecked());
+        click("Command6"); // on from there; "Ritorno Aut." steps back to the first row
+        QCOMPARE(state(), " 10| 11| 12/3|1/3");
+        box("Text21")->setText("2.5");
+        click("Command10");
+        click("Command4"); // "SPIN" past the last row sends and counts nothing
+        QCOMPARE(state(), " 10| 11| 12/3|/3");
+        click("Command1"); // "Esci" polls the exchange file again and unloads the viewer
+        QVERIFY(timer->isActive() && !zt::loaded<zt::ViewerWindow>());
     }
 
     // However a "GO" run ends, every window shown draws the state it left at
-    // once (on the board: the last number, the history, the recording switch
-    // cleared), and none is left with its drawing held.
+    // once, and none is left with its drawing held.
     void goEndsWithTheShownWindowsDrawn_data()
     {
         QTest::addColumn<QString>("ending");
@@ -419,12 +343,11 @@ private Q_SLOTS:
     void goEndsWithTheShownWindowsDrawn()
     {
         QFETCH(QString, ending);
-        zt::test::FreshDir dir;
-        recordRows(QList<std::tuple<const char*, const char*, const char*>>(30, {" 7", "", " 2"}));
-        QWidget* board = zt::shared<zt::BoardWindow>();
-        board->show();
+        record(30);
+        QWidget* b = zt::shared<zt::BoardWindow>();
+        b->show();
         viewer()->show();
-        QVERIFY(QTest::qWaitForWindowExposed(board) && QTest::qWaitForWindowExposed(viewer()));
+        QVERIFY(QTest::qWaitForWindowExposed(b) && QTest::qWaitForWindowExposed(viewer()));
         box("Text6")->setText(ending == "count 5x" ? "5x" : "30");
         if (ending == "STOP")
             click("Command14");
@@ -453,9 +376,27 @@ private Q_SLOTS:
                     due << c;
             }
         }
-        QVERIFY(due.contains(control<QWidget>(board, "Frame22")));
+        QVERIFY(due.contains(board("Frame22")));
         QTRY_VERIFY(std::all_of(due.cbegin(), due.cend(),
                                 [&](QWidget* c) { return painted.controls.contains(c); }));
+    }
+
+    // After "SALVA": how many characters went into the report as "?", with the
+    // editor opened; or, with nothing written, why not.
+    void reportMessages()
+    {
+        box<zt::LinesBox>("Text19")->setText("Ω 日本 ü€°");
+        click("Command13");
+        QVERIFY(message().endsWith("; 3 caratteri che la codifica Windows-1252 non può contenere "
+                                   "sono stati scritti come \"?\"."));
+        QVERIFY(QFile::remove("Statistica.txt") && QDir().mkdir("Statistica.txt"));
+        click("Command13");
+        const QString why = message();
+        QVERIFY2(why.startsWith("Impossibile scrivere il rapporto ") &&
+                     why.endsWith("Statistica.txt: esiste già una cartella con questo nome."),
+                 qPrintable(why));
+        QCOMPARE(QDir().entryList(QDir::Files) + QStringList{QString::number(opened.size())},
+                 QStringList({"dati.mdb", "1"}));
     }
 };
 
