@@ -1,9 +1,15 @@
 #include "bench.h"
 
+#include "store/storefile.h"
+
 #include <QApplication>
+#include <QFile>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QDir>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <cstdio>
 #include <ctime>
 #include <vector>
@@ -52,6 +58,43 @@ std::vector<int> randomNumbers(int count, std::uint64_t seed)
         n = int(x % 37);
     }
     return numbers;
+}
+
+double ms(const QElapsedTimer& timer)
+{
+    return double(timer.nsecsElapsed()) / 1e6;
+}
+
+double percentile(std::vector<double> values, double p)
+{
+    std::sort(values.begin(), values.end());
+    return values[std::min(values.size() - 1, size_t(p * double(values.size())))];
+}
+
+void makeSpinsFile(int rows, int (*type)(int row))
+{
+    QFile::remove(QStringLiteral("dati.mdb"));
+    zt::StoreConnection conn;
+    QString problem;
+    if (!conn.open(&problem))
+        qFatal("%s", qPrintable(problem));
+    QSqlDatabase db = conn.database();
+    db.transaction();
+    {
+        QSqlQuery q(db);
+        q.prepare(QStringLiteral("INSERT INTO Uscite (Numero, Memoria, Tipo) VALUES (?, ?, ?)"));
+        std::uint32_t x = 88172645u;
+        for (int i = 0; i < rows; ++i) {
+            x ^= x << 13;
+            x ^= x >> 17;
+            x ^= x << 5;
+            q.addBindValue(QLatin1Char(' ') + QString::number(x % 37));
+            q.addBindValue(QLatin1Char(' ') + QString::number(i % 37 + 1));
+            q.addBindValue(type(i));
+            q.exec();
+        }
+    }
+    db.commit();
 }
 
 } // namespace zt::bench

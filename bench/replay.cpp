@@ -59,31 +59,6 @@ struct FrameClock : QObject {
 };
 
 
-// dati.mdb with rowCount "Live" spins of games of 37, in one transaction.
-void makeEvenings()
-{
-    QFile::remove(QStringLiteral("dati.mdb"));
-    zt::StoreConnection conn;
-    QString problem;
-    if (!conn.open(&problem))
-        qFatal("%s", qPrintable(problem));
-    QSqlDatabase db = conn.database();
-    db.transaction();
-    {
-        QSqlQuery q(db);
-        q.prepare(QStringLiteral("INSERT INTO Uscite (Numero, Memoria, Tipo) VALUES (?, ?, 1)"));
-        std::uint32_t x = 88172645u;
-        for (int i = 0; i < rowCount; ++i) {
-            x ^= x << 13;
-            x ^= x >> 17;
-            x ^= x << 5;
-            q.addBindValue(QLatin1Char(' ') + QString::number(x % 37));
-            q.addBindValue(QLatin1Char(' ') + QString::number(i % 37 + 1));
-            q.exec();
-        }
-    }
-    db.commit();
-}
 
 Rate goRowsPerSecond(bool proposalCheck, double* openMs)
 {
@@ -120,7 +95,7 @@ Rate goRowsPerSecond(bool proposalCheck, double* openMs)
 
 ZT_BENCH(replayGo)
 {
-    makeEvenings();
+    zt::bench::makeSpinsFile(rowCount, [](int) { return 1; }); // "Live" evenings
     double openMs = 1e300;
     for (bool proposalCheck : {true, false}) {
         Rate best;

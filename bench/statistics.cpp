@@ -23,16 +23,8 @@
 
 namespace {
 
-double ms(const QElapsedTimer& t)
-{
-    return double(t.nsecsElapsed()) / 1e6;
-}
-
-double percentile(std::vector<double> v, double p)
-{
-    std::sort(v.begin(), v.end());
-    return v[std::min(v.size() - 1, size_t(p * double(v.size())))];
-}
+using zt::bench::ms;
+using zt::bench::percentile;
 
 // dati.mdb (the program's table) with `rows` spins, types 1 and 2 in turn.
 void makeFile(int rows)

@@ -16,6 +16,9 @@
 
 namespace {
 
+using zt::bench::ms;
+using zt::bench::percentile;
+
 // Works in a folder of its own for as long as it lives.
 class Folder {
 public:
@@ -26,17 +29,6 @@ private:
     QTemporaryDir dir_;
     QString old_;
 };
-
-double ms(const QElapsedTimer& t)
-{
-    return double(t.nsecsElapsed()) / 1e6;
-}
-
-double percentile(std::vector<double> v, double p)
-{
-    std::sort(v.begin(), v.end());
-    return v[std::min(v.size() - 1, size_t(p * double(v.size())))];
-}
 
 // dati.mdb with `rows` spins written in one transaction (every 1000th with a note).
 void makeFile(int rows)

@@ -32,32 +32,6 @@ namespace {
 constexpr int fileRows = 1'000'000;
 constexpr int goRows = 100'000;
 
-void makeFile()
-{
-    QFile::remove(QStringLiteral("dati.mdb"));
-    zt::StoreConnection conn;
-    QString problem;
-    if (!conn.open(&problem))
-        qFatal("%s", qPrintable(problem));
-    QSqlDatabase db = conn.database();
-    db.transaction();
-    {
-        QSqlQuery q(db);
-        q.prepare(QStringLiteral("INSERT INTO Uscite (Numero, Memoria, Tipo) VALUES (?, ?, ?)"));
-        std::uint32_t x = 88172645u;
-        for (int i = 0; i < fileRows; ++i) {
-            x ^= x << 13;
-            x ^= x >> 17;
-            x ^= x << 5;
-            q.addBindValue(QLatin1Char(' ') + QString::number(x % 37));
-            q.addBindValue(QLatin1Char(' ') + QString::number(i % 37 + 1));
-            q.addBindValue(1 + i / 37 % 2);
-            q.exec();
-        }
-    }
-    db.commit();
-}
-
 struct Rate {
     double cpu = 0;
     double wall = 0;
@@ -117,7 +91,7 @@ Rate goRate(const zt::VerifySettings& s)
 
 ZT_BENCH(verifyCommand)
 {
-    makeFile();
+    zt::bench::makeSpinsFile(fileRows, [](int i) { return 1 + i / 37 % 2; });
     using zt::bench::report;
     const QString perSecond = QStringLiteral("rows/s");
     zt::VerifySettings reported;
@@ -145,7 +119,7 @@ ZT_BENCH(verifyCommand)
 // shared: only the quietest moments show what the cores give).
 ZT_BENCH(verifySweep)
 {
-    makeFile();
+    zt::bench::makeSpinsFile(fileRows, [](int i) { return 1 + i / 37 % 2; });
     using zt::bench::report;
     zt::VerifySettings reported;
     reported.stringsReport = true;
