@@ -5,6 +5,7 @@
 
 #include "app/commands.h"
 #include "core/report.h"
+#include "core/spincsv.h"
 #include "core/textrules.h"
 #include "core/verifier.h"
 #include "store/replayreader.h"
@@ -16,7 +17,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QTextStream>
 
 #include <unistd.h>
@@ -316,46 +316,13 @@ QString panelText(const VerifyResult& r)
     return text;
 }
 
-// A path that names something other than a file or a folder (/dev/null, a
-// pipe): written straight into, never replaced by a new file.
-bool isSpecialFile(const QString& path)
-{
-    const QFileInfo info(path);
-    return info.exists() && !info.isFile() && !info.isDir();
-}
-
-bool writeStraight(const QString& path, const QByteArray& bytes, QString* error)
-{
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush())
-        return true;
-    *error = QStringLiteral("Impossibile scrivere il file %1: %2.")
-                 .arg(QDir::toNativeSeparators(path), file.errorString());
-    return false;
-}
-
-// The report as "SALVA" writes it: whole or not at all.
-bool writeReport(const QString& path, const QByteArray& bytes, QString* error)
-{
-    return isSpecialFile(path) ? writeStraight(path, bytes, error) : saveReport(path, bytes, error);
-}
-
 bool writeCsv(const QString& name, const QByteArray& bytes, QString* error)
 {
     if (name == u"-") {
         std::fwrite(bytes.constData(), 1, bytes.size(), stdout);
         return std::fflush(stdout) == 0;
     }
-    const QString path = QDir::current().absoluteFilePath(name);
-    if (isSpecialFile(path))
-        return writeStraight(path, bytes, error);
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush() &&
-        file.commit())
-        return true;
-    *error = QStringLiteral("Impossibile scrivere il file %1: %2.")
-                 .arg(QDir::toNativeSeparators(path), file.errorString());
-    return false;
+    return saveFileWhole(QDir::current().absoluteFilePath(name), bytes, error);
 }
 
 // Work done on another thread while this one shows how far it has got, on
@@ -491,7 +458,7 @@ int runVerify(const QStringList& arguments)
 
     if (!job.sweep) {
         const VerifyResult& r = results.front();
-        if (!writeReport(job.outPath, reportBytes(r.report, r.tally), &error))
+        if (!saveReport(job.outPath, reportBytes(r.report, r.tally), &error))
             return failure(error, ExitFailure);
     }
     if (!job.csvPath.isEmpty() && !writeCsv(job.csvPath, csvText(job, results), &error))

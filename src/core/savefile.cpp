@@ -53,7 +53,16 @@ bool saveWhole(const QString& path, const QByteArray& bytes, const QString& what
     int systemError = 0;
     QString systemText;
     const QFileInfo info(path);
-    if (info.dir().exists() && !readOnlyFile(info)) {
+    if (info.exists() && !info.isFile() && !info.isDir()) {
+        // A device or a pipe (/dev/null, a named pipe): written into, never
+        // replaced by a file of that name.
+        QFile file(path);
+        errno = 0;
+        if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush())
+            return true;
+        systemError = errno;
+        systemText = file.errorString();
+    } else if (info.dir().exists() && !readOnlyFile(info)) {
         QSaveFile file(path);
         errno = 0;
         // commit() does not see a failure of the last buffered write (a full

@@ -9,7 +9,8 @@ namespace zt {
 
 // Writes the bytes to the file at path in one piece: afterwards either all of
 // them are there or the file is as it was.  A file that nobody may write is
-// kept as it is, also by an administrator.  On failure returns false and sets
+// kept as it is, also by an administrator.  A device or a pipe of that name
+// (/dev/null) is written into, never replaced by a file.  On failure returns false and sets
 // *error to "Impossibile scrivere <what> <path>: <cause>." (what: "il
 // rapporto", "il file").
 bool saveWhole(const QString& path, const QByteArray& bytes, const QString& what, QString* error);
