@@ -33,7 +33,7 @@ const QString keysHelp =
                    "Esc: cancella il numero digitato; Backspace: toglie l'ultima cifra\n"
                    "Ctrl+Z: toglie l'ultima uscita dalla storia, come \"C. ULTIMO\",\n"
                    "    e cancella la riga che questa sessione ha registrato per lei\n"
-                   "Ctrl+U: apre Visualizza Uscite\n"
+                   "Ctrl+U: apre Visualizza Uscite; Ctrl+T: apre le Statistiche\n"
                    "Tab: passa al comando seguente; Spazio: preme il comando scelto\n"
                    "Con il Lock spuntato, nel riquadro della proposta i tasti scrivono testo.");
 
