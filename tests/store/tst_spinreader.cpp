@@ -2,6 +2,8 @@
 #include "storetesting.h"
 #include "testsupport.h"
 
+#include <filesystem>
+
 using namespace zt;
 using zt::test::sql;
 
@@ -58,6 +60,61 @@ private Q_SLOTS:
         QCOMPARE(r.spins.size(), 6u);
         QCOMPARE(r.spins.back().number, 33);
         QCOMPARE(r.lastId, 9);
+        QCOMPARE(r.rows, 9);
+        QVERIFY(!r.restarted);
+    }
+
+    // A reading that goes on from an earlier one (without its spins) gets
+    // only the rows added; rows deleted, or another file put in its place,
+    // make it read every row again.
+    void goesOnOrStartsAgain()
+    {
+        test::FreshDir dir;
+        sql({test::usciteTable, "INSERT INTO Uscite (Numero, Tipo) VALUES (' 1', 1), (' 2', 1), "
+                                "('x', 1)"});
+        SpinReading first;
+        QCOMPARE(readSpins(first, nullptr), ReadResult::Read);
+        const auto goOn = [&first] {
+            SpinReading next;
+            next.lastId = first.lastId;
+            next.rows = first.rows;
+            next.file = first.file;
+            if (readSpins(next, nullptr) != ReadResult::Read)
+                qFatal("not read");
+            return next;
+        };
+        const auto numbers = [](const SpinReading& r) {
+            QList<int> out;
+            for (const stats::Spin& s : r.spins)
+                out << s.number;
+            return out;
+        };
+        sql("INSERT INTO Uscite (Numero, Tipo) VALUES (' 4', 2), (' 5', 2)");
+        SpinReading next = goOn();
+        QVERIFY(!next.restarted);
+        QCOMPARE(numbers(next), (QList<int>{4, 5}));
+        QCOMPARE(next.rows, 5);
+
+        // A row deleted and one added: as many rows, not the same ones.
+        sql({"DELETE FROM Uscite WHERE id = 3", "INSERT INTO Uscite (Numero, Tipo) VALUES (' 6', 1)"});
+        next = goOn();
+        QVERIFY(next.restarted);
+        QCOMPARE(numbers(next), (QList<int>{1, 2, 4, 5, 6}));
+        QCOMPARE(next.rows, 5);
+        QCOMPARE(next.unreadable, 0);
+        QCOMPARE(next.lastId, 6);
+
+        // Another file renamed over dati.mdb, with as many rows and ids.
+        first = next;
+        QVERIFY(QFile::rename("dati.mdb", "vecchio.mdb"));
+        sql({test::usciteTable, "INSERT INTO Uscite (id, Numero, Tipo) VALUES (1, ' 9', 1), "
+                                "(2, ' 9', 1), (4, ' 9', 1), (5, ' 9', 1), (6, ' 9', 1)"});
+        QVERIFY(QFile::rename("dati.mdb", "nuovo.mdb") && QFile::rename("vecchio.mdb", "dati.mdb"));
+        QVERIFY(!goOn().restarted); // the same file again
+        std::filesystem::rename("nuovo.mdb", "dati.mdb");
+        next = goOn();
+        QVERIFY(next.restarted);
+        QCOMPARE(numbers(next), (QList<int>{9, 9, 9, 9, 9}));
     }
 
     void manyRowsInStretches()
