@@ -494,37 +494,27 @@ QString verdict(const ChiSquare& test)
     QString why;
     switch (level) {
     case Evidence::Normal:
-        why = std::llround(p * 100) >= 100
-                  ? QCoreApplication::translate("Statistiche",
-                                                "differenze così piccole il caso le dà quasi "
-                                                "sempre; niente è uscito più del previsto.")
-                  : QCoreApplication::translate("Statistiche",
-                                                "differenze così grandi il caso le dà %1; nulla "
-                                                "fa pensare a qualcosa di favorito.")
-                        .arg(chanceText(p));
+        why = QCoreApplication::translate("Statistiche", "differenze così grandi il caso le dà "
+                                                         "%1; nulla fa pensare a qualcosa di "
+                                                         "favorito.");
         break;
     case Evidence::Hint:
-        why = QCoreApplication::translate("Statistiche",
-                                          "non ancora una prova: il caso da solo darebbe "
-                                          "differenze così grandi solo %1.")
-                  .arg(chanceText(p));
+        why = QCoreApplication::translate("Statistiche", "non ancora una prova: il caso da solo "
+                                                         "darebbe differenze così grandi solo %1.");
         break;
     case Evidence::Strong:
-        why = QCoreApplication::translate("Statistiche",
-                                          "il caso da solo darebbe differenze così grandi %1: "
-                                          "difficilmente è solo fortuna.")
-                  .arg(chanceText(p));
+        why = QCoreApplication::translate("Statistiche", "il caso da solo darebbe differenze così "
+                                                         "grandi %1: difficilmente è solo fortuna.");
         break;
     case Evidence::VeryStrong:
-        why = QCoreApplication::translate("Statistiche",
-                                          "il caso da solo non darebbe quasi mai differenze così "
-                                          "grandi (%1): vale la pena di controllare la ruota o "
-                                          "le registrazioni.")
-                  .arg(chanceText(p));
+        why = QCoreApplication::translate("Statistiche", "il caso da solo non darebbe quasi mai "
+                                                         "differenze così grandi (%1): vale la "
+                                                         "pena di controllare la ruota o le "
+                                                         "registrazioni.");
         break;
     }
     return opening(level) + (level == Evidence::Hint ? QStringLiteral(", ") : QStringLiteral(": ")) +
-           why;
+           why.arg(chanceText(p));
 }
 
 QString shortVerdict(const ChiSquare& test)
