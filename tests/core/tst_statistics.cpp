@@ -197,6 +197,15 @@ private Q_SLOTS:
         QCOMPARE(hot, (QList<int>{9, 5, 36, 35, 34}));
         QCOMPARE(cold, (QList<int>{0, 1, 2, 3, 4}));
 
+        // 111 spins, the 0 never, the 1 six times, every other three times:
+        // some number at most 0 / at least 6 times, 1 - (1 - tail)^37.
+        std::vector<std::uint8_t> even(6, 1);
+        for (int n = 2; n <= 36; ++n)
+            even.insert(even.end(), 3, std::uint8_t(n));
+        const NumberTable extremes = tabulate(even);
+        QVERIFY(std::fabs(extremes.coldestChance - 0.8365475929092813) < 1e-12);
+        QVERIFY(std::fabs(extremes.hottestChance - 0.9563389395082306) < 1e-12);
+
         // Nothing, or only zeros: figures without a division by zero.
         const NumberTable none = tabulate({});
         QVERIFY(!none.test.valid && none.hottest.empty() && none.expected == 0);
