@@ -113,26 +113,34 @@ private Q_SLOTS:
         QTest::addColumn<double>("p");
         QTest::addColumn<QString>("words");
         QTest::addColumn<QString>("often");
-        QTest::newRow("5 %") << 0.05 << "nella norma" << "5 volte su cento";
-        QTest::newRow("just below 5 %") << 0.0499 << "un indizio" << "5 volte su cento";
-        QTest::newRow("1 %") << 0.01 << "un indizio" << "una volta su cento";
-        QTest::newRow("below 1 %") << 0.0099 << "un forte indizio" << "meno di una volta su cento";
-        QTest::newRow("1 in 1000") << 0.001 << "un forte indizio" << "meno di una volta su cento";
-        QTest::newRow("below 1 in 1000") << 0.00099 << "quasi una prova" << "meno di una volta su mille";
-        QTest::newRow("almost always") << 0.996 << "nella norma" << "quasi sempre";
+        QTest::addColumn<QString>("sentence");
+        QTest::newRow("5 %") << 0.05 << "nella norma" << "5 volte su cento" << "nulla fa pensare";
+        QTest::newRow("just below 5 %") << 0.0499 << "un indizio" << "5 volte su cento"
+                                        << "non ancora una prova";
+        QTest::newRow("1 %") << 0.01 << "un indizio" << "una volta su cento" << "non ancora una prova";
+        QTest::newRow("below 1 %") << 0.0099 << "un forte indizio" << "meno di una volta su cento"
+                                   << "difficilmente è solo fortuna";
+        QTest::newRow("1 in 1000") << 0.001 << "un forte indizio" << "meno di una volta su cento"
+                                   << "difficilmente è solo fortuna";
+        QTest::newRow("below 1 in 1000") << 0.00099 << "quasi una prova"
+                                         << "meno di una volta su mille" << "controllare la ruota";
+        QTest::newRow("almost always") << 0.996 << "nella norma" << "quasi sempre" << "nulla fa pensare";
     }
     void gradedWords()
     {
         QFETCH(double, p);
         QFETCH(QString, words);
         QFETCH(QString, often);
+        QFETCH(QString, sentence);
         ChiSquare test;
         test.valid = true;
         test.pValue = p;
         QCOMPARE(shortVerdict(test), words);
-        QVERIFY2(verdict(test).startsWith(words.front().toUpper() + words.mid(1)),
-                 qPrintable(verdict(test)));
         QCOMPARE(chanceText(p), often);
+        const QString text = verdict(test);
+        QVERIFY2(text.startsWith(words.front().toUpper() + words.mid(1)) && text.contains(often) &&
+                     text.contains(sentence),
+                 qPrintable(text));
     }
 
     // The proposals' failures against chance's, on the same scale: z -2.04
@@ -291,12 +299,16 @@ private Q_SLOTS:
         QCOMPARE(dozens.groups[std::size_t(dozens.heaviest)].name, QString("Zero"));
         const double zeroTerm = std::pow(10 - 20.0 / 37, 2) / (20.0 / 37);
         QVERIFY(std::fabs(dozens.heaviestShare - zeroTerm / dozens.test.statistic) < 1e-12);
+        // Gioco 0 is farther from chance, but no cell of its test.
+        const GroupingFigure& sectors = heavy[3];
+        QCOMPARE(sectors.groups[std::size_t(sectors.heaviest)].name, QString("Vicini dello 0"));
         std::vector<std::uint8_t> blacks(12, 2);
         blacks.push_back(1);
         blacks.push_back(0);
         const GroupingFigure colours = groupFigures(tabulate(blacks))[0];
         QCOMPARE(colours.groups[std::size_t(colours.heaviest)].name, QString("Rosso"));
-        QCOMPARE(groupFigures(tabulate({}))[0].heaviest, -1);
+        const GroupingFigure none = groupFigures(tabulate({}))[0];
+        QVERIFY(none.heaviest == -1 && none.heaviestShare == 0);
     }
 
     void chanceOfAttemptsForAMixOfSizes()

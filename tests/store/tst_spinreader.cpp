@@ -44,6 +44,7 @@ private Q_SLOTS:
              "INSERT INTO Uscite (Numero, Tipo) VALUES (' 5', 1), (' 0', 2), ('', 1), (NULL, 1), "
              "(' 40', 1), (12, '2'), (' 7', NULL), (' 9', 3)"});
         QCOMPARE(readSpins(r, &problem), ReadResult::Read);
+        QVERIFY(!r.restarted);
         QCOMPARE(r.spins.size(), 5u);
         QCOMPARE(r.unreadable, 3);
         QCOMPARE(r.lastId, 8);

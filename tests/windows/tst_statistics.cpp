@@ -136,6 +136,8 @@ private Q_SLOTS:
         std::filesystem::rename("nuovo.mdb", "dati.mdb");
         QTRY_COMPARE(w->numbers().counts[9], 3);
         QCOMPARE(w->numbers().spins, 3);
+        zt::test::sql("INSERT INTO Uscite (Numero) VALUES (' 9')"); // into the new file
+        QTRY_COMPARE(w->numbers().counts[9], 4);
 
         QVERIFY(QFile::remove("dati.mdb"));
         QTRY_VERIFY(w->stateText().contains("non c'è ancora"));
@@ -187,6 +189,8 @@ private Q_SLOTS:
         // Upright with 0 on the left, or across with 0 at the top.
         const bool across = qobject_cast<QHorizontalStackedBarSeries*>(chart->series().front());
         const auto at = [&](QBarSet* set, int n) { return set->at(across ? 36 - n : n); };
+        const auto* names = qobject_cast<QBarCategoryAxis*>(chart->axes().front());
+        QCOMPARE(names->at(across ? 34 : 2), QString("2"));
         QCOMPARE(at(sets["Sopra l'attesa"], 2), w->numbers().z[2]);
         QCOMPARE(at(sets["Sotto l'attesa"], 2), 0.0);
         QCOMPARE(at(sets["Sotto l'attesa"], 1), w->numbers().z[1]);
