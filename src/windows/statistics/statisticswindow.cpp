@@ -219,8 +219,8 @@ void StatisticsWindow::buildControls()
 void StatisticsWindow::buildCharts(QWidget* area)
 {
     // The numbers across the whole width, so that each of the 37 bars has room
-    // for its label; below, side by side, their figures, the groups and the
-    // proposals.
+    // for its label; below, side by side (one below the other in a narrow
+    // window), the figures in words, the groups and the proposals.
     GraficoNumeri = chartView(area, QStringLiteral("GraficoNumeri"), kNumbersHeight);
     GraficoGruppi = chartView(area, QStringLiteral("GraficoGruppi"), 400);
     GraficoProposte = chartView(area, QStringLiteral("GraficoProposte"), 200);
@@ -228,8 +228,6 @@ void StatisticsWindow::buildCharts(QWidget* area)
     FiguraGruppi = figureLabel(area, QStringLiteral("FiguraGruppi"));
     FiguraProposte = figureLabel(area, QStringLiteral("FiguraProposte"));
 
-    // The tests against chance in words, then the groups' chart (tall
-    // enough for its thirteen names), then the proposals.
     auto* figures = new QVBoxLayout;
     figures->addWidget(FiguraNumeri);
     figures->addWidget(FiguraGruppi);
