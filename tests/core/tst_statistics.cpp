@@ -309,6 +309,12 @@ private Q_SLOTS:
         QCOMPARE(colours.groups[std::size_t(colours.heaviest)].name, QString("Rosso"));
         const GroupingFigure none = groupFigures(tabulate({}))[0];
         QVERIFY(none.heaviest == -1 && none.heaviestShare == 0);
+        // Every number once: every group exactly as chance expects, none weighs.
+        std::vector<std::uint8_t> once;
+        for (int n = 0; n <= 36; ++n)
+            once.push_back(std::uint8_t(n));
+        for (const GroupingFigure& g : groupFigures(tabulate(once)))
+            QCOMPARE(g.heaviest, -1);
     }
 
     void chanceOfAttemptsForAMixOfSizes()
