@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QLockFile>
 #include <QMessageBox>
+#include <QTextDocument>
 
 #include <cstdio>
 
@@ -27,7 +28,8 @@ void reportAlreadyOpen()
     std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
     const QString platform = QGuiApplication::platformName();
     if (platform != u"offscreen" && platform != u"minimal")
-        QMessageBox::warning(nullptr, QStringLiteral("Zentrima 13"), text);
+        QMessageBox::warning(nullptr, QStringLiteral("Zentrima 13"),
+                             Qt::convertFromPlainText(text));
 }
 
 } // namespace

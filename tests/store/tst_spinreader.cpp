@@ -44,6 +44,7 @@ private Q_SLOTS:
              "INSERT INTO Uscite (Numero, Tipo) VALUES (' 5', 1), (' 0', 2), ('', 1), (NULL, 1), "
              "(' 40', 1), (12, '2'), (' 7', NULL), (' 9', 3)"});
         QCOMPARE(readSpins(r, &problem), ReadResult::Read);
+        QVERIFY(!r.restarted);
         QCOMPARE(r.spins.size(), 5u);
         QCOMPARE(r.unreadable, 3);
         QCOMPARE(r.lastId, 8);
@@ -58,6 +59,50 @@ private Q_SLOTS:
         QCOMPARE(r.spins.size(), 6u);
         QCOMPARE(r.spins.back().number, 33);
         QCOMPARE(r.lastId, 9);
+        QCOMPARE(r.rows, 9);
+        QVERIFY(!r.restarted);
+    }
+
+    // A reading that goes on from an earlier one (without its spins) gets
+    // only the rows added; rows deleted make it read every row again (for
+    // another file put in its place see the statistics window's test).
+    void goesOnOrStartsAgain()
+    {
+        test::FreshDir dir;
+        sql({test::usciteTable, "INSERT INTO Uscite (Numero, Tipo) VALUES (' 1', 1), (' 2', 1), "
+                                "('x', 1)"});
+        SpinReading first;
+        QCOMPARE(readSpins(first, nullptr), ReadResult::Read);
+        const auto goOn = [&first] {
+            SpinReading next;
+            next.lastId = first.lastId;
+            next.rows = first.rows;
+            next.file = first.file;
+            if (readSpins(next, nullptr) != ReadResult::Read)
+                qFatal("not read");
+            return next;
+        };
+        const auto numbers = [](const SpinReading& r) {
+            QList<int> out;
+            for (const stats::Spin& s : r.spins)
+                out << s.number;
+            return out;
+        };
+        sql("INSERT INTO Uscite (Numero, Tipo) VALUES (' 4', 2), (' 5', 2)");
+        SpinReading next = goOn();
+        QVERIFY(!next.restarted);
+        QCOMPARE(numbers(next), (QList<int>{4, 5}));
+        QCOMPARE(next.rows, 5);
+
+        // A row deleted and one added: as many rows, not the same ones.
+        sql({"DELETE FROM Uscite WHERE id = 3", "INSERT INTO Uscite (Numero, Tipo) VALUES (' 6', 1)"});
+        next = goOn();
+        QVERIFY(next.restarted);
+        QCOMPARE(numbers(next), (QList<int>{1, 2, 4, 5, 6}));
+        QCOMPARE(next.rows, 5);
+        QCOMPARE(next.unreadable, 0);
+        QCOMPARE(next.lastId, 6);
+
     }
 
     void manyRowsInStretches()

@@ -1,5 +1,6 @@
 #include "store/spinrecorder.h"
 #include "storetesting.h"
+#include "windows/statisticswindow.h"
 #include "windowsupport.h"
 
 #include <QComboBox>
@@ -44,10 +45,12 @@ void recordThree()
     QVERIFY(board.record(" 0", "", " 3"));
 }
 
+// The message shown, as the player reads it.
 QString messageOf(QWidget* window)
 {
     const auto boxes = window->findChildren<QMessageBox*>();
-    const QString text = boxes.isEmpty() ? QString() : boxes.last()->text();
+    const QString text =
+        boxes.isEmpty() ? QString() : zt::shownText(boxes.last()->findChild<QLabel*>("qt_msgbox_label"));
     qDeleteAll(boxes);
     return text;
 }
@@ -207,7 +210,13 @@ private Q_SLOTS:
         QCOMPARE(fileBytes("b.csv"), fileBytes("live.csv"));
         messageOf(viewer);
 
-        // Ctrl+I: a list gets the type listed, and shows at once.
+        // Ctrl+I: a list gets the type listed, and shows at once, in the
+        // statistics too (loaded, not shown).
+        auto* statistics = static_cast<zt::StatisticsWindow*>(
+            zt::test::links().window(zt::Links::Window::Statistics));
+        QTRY_COMPARE(statistics->numbers().spins, 3);
+        viewer->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(viewer));
         writeFile("lista.txt", "8 9\n");
         pressAndChoose(grid, Qt::Key_I, dir_->file("lista.txt"));
         QCOMPARE(messageOf(viewer),
@@ -215,16 +224,19 @@ private Q_SLOTS:
         QCOMPARE(grid->model()->rowCount(), 3);
         QCOMPARE(sql("SELECT Tipo FROM Uscite WHERE id > 3"), QVariantList({1, 1}));
 
-        // A bad file: its fault, and nothing stored.
-        writeFile("male.txt", "8\n9 x\n");
+        // A bad file: its fault, its name shown whole (a "<" in it is no
+        // markup), and nothing stored.
+        writeFile("<b>male.txt", "8\n9 x\n");
         const QByteArray before = fileBytes();
-        pressAndChoose(grid, Qt::Key_I, dir_->file("male.txt"));
+        pressAndChoose(grid, Qt::Key_I, dir_->file("<b>male.txt"));
         QCOMPARE(messageOf(viewer),
                  QStringLiteral("File %1, riga 2: «x» non è un numero da 0 a 36: nessuna uscita è "
                                 "stata importata.")
-                     .arg(dir_->file("male.txt")));
+                     .arg(dir_->file("<b>male.txt")));
         QCOMPARE(fileBytes(), before);
         QCOMPARE(grid->model()->rowCount(), 3);
+        QTRY_COMPARE(statistics->numbers().spins, 5);
+        delete statistics;
     }
 };
 

@@ -38,6 +38,7 @@ void showDone(QWidget* parent, const QString& text)
 {
     auto* box = new QMessageBox(QMessageBox::Information, parent->windowTitle(), text,
                                 QMessageBox::Ok, parent);
+    box->setTextFormat(Qt::PlainText); // it names a file
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open();
 }
@@ -152,6 +153,7 @@ void ViewerWindow::importaCsvDa(const QString& path)
         showMessage(this, transfer.error());
         return;
     }
+    links_.dataChanged(DataChange::SpinRecorded);
     const QString message =
         countText(transfer.rows(), "%1 uscita importata da %2.", "%1 uscite importate da %2.")
             .arg(name);

@@ -67,7 +67,7 @@ protected:
 
 // What changed in the data that the statistics follow.
 enum class DataChange {
-    SpinRecorded, // a spin was added to dati.mdb
+    SpinRecorded, // spins were added to dati.mdb (recorded, imported)
     RowsChanged,  // rows of dati.mdb may have changed otherwise (deleted, listed again)
     TallyChanged, // the attempt tally: a string reported, a finished "GO", "Azzera"
 };
