@@ -1,6 +1,7 @@
 #include "app/startup.h"
 
 #include "app/commands.h"
+#include "app/language.h"
 #include "app/wiring.h"
 
 #include <QApplication>
@@ -38,6 +39,7 @@ int runProgram(int argc, char** argv)
         return runCommandLine(argc, argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zentrima13"));
+    loadTranslations(QStringLiteral("it"));
     // The main board decides when the program ends (closing it ends the run).
     QApplication::setQuitOnLastWindowClosed(false);
     // Taken before any window exists, so before the exchange-file timer runs.
