@@ -1,0 +1,239 @@
+// The self-drawn text boxes (the board's history and proposal, the viewer's
+// attempt detail): laid out as they grow, scrolled to their last line, and
+// read as a read-only text box is read: part of the text selected with the
+// mouse or the keys and copied, the selection kept while text is added.
+
+#include "app/language.h"
+#include "ui/linesbox.h"
+#include "windowsupport.h"
+
+#include <QClipboard>
+#include <QPlainTextEdit>
+#include <QMenu>
+#include <QScrollBar>
+
+#include <memory>
+
+using zt::control;
+
+namespace {
+
+// The rows of column x of a box's viewport drawn in its text colour, top
+// and bottom (the caret, at a line's start).
+std::pair<int, int> textRows(zt::LinesBox* box, int x)
+{
+    const QImage image = box->viewport()->grab().toImage();
+    const QRgb text = box->palette().color(QPalette::Text).rgb();
+    int top = -1, bottom = -1;
+    for (int y = 0; y < image.height(); ++y) {
+        if (image.pixel(x, y) == text) {
+            top = top < 0 ? y : top;
+            bottom = y;
+        }
+    }
+    return {top, bottom};
+}
+
+// A point on line `line` in view (0 the top one), past the first `chars`
+// characters of `text`.
+QPoint pointAt(zt::LinesBox* box, int line, const QString& text = {})
+{
+    const QFontMetrics fm(box->font());
+    return {4 + fm.horizontalAdvance(text) + 1, 4 + line * fm.lineSpacing() + fm.height() / 2};
+}
+
+} // namespace
+
+class LinesBoxTest : public QObject {
+    Q_OBJECT
+
+    zt::BoardWindow* board = nullptr;
+
+    template <class T> T* c(const char* name) { return control<T>(board, QLatin1String(name)); }
+    zt::LinesBox* history() { return c<zt::LinesBox>("Text1"); }
+    static QString clipboard() { return QGuiApplication::clipboard()->text(); }
+    static void keys(QWidget* to, std::initializer_list<QKeyCombination> keys)
+    {
+        for (QKeyCombination k : keys)
+            QTest::keyClick(to, k.key(), k.keyboardModifiers());
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        board = zt::shared<zt::BoardWindow>();
+        board->show();
+        QApplication::setActiveWindow(board);
+        QVERIFY(QTest::qWaitForWindowActive(board));
+        QGuiApplication::clipboard()->setText(QStringLiteral("before"));
+    }
+    void cleanup() { zt::destroySharedWindows(); }
+
+    // A box grown by pieces, cut anywhere (inside a word, between CR and LF,
+    // after a line break), is laid out and drawn as one given the whole text.
+    void growingByPiecesDrawsAsTheWholeText_data()
+    {
+        QTest::addColumn<bool>("wrap");
+        QTest::newRow("wrapped") << true;
+        QTest::newRow("unwrapped") << false;
+    }
+    void growingByPiecesDrawsAsTheWholeText()
+    {
+        QFETCH(bool, wrap);
+        zt::LinesBox grown, whole;
+        for (zt::LinesBox* box : {&grown, &whole}) {
+            box->resize(160, 200);
+            box->setWordWrap(wrap);
+            box->show();
+        }
+        const QStringList pieces{" 3,", " 4- 2, F, 1", "0, 7, 12, 3", "3, 1,\r", "\n 5,\r\n",
+                                 "", "\r\n", "8- 1, averyveryverylongword", "withnoblanks 2,"};
+        QString text;
+        for (const QString& piece : pieces) {
+            grown.appendText(piece);
+            text += piece;
+            whole.setText(text);
+            QCOMPARE(grown.lineCount(), whole.lineCount());
+            QCOMPARE(grown.toPlainText(), whole.toPlainText());
+            QCOMPARE(grown.viewport()->grab().toImage(), whole.viewport()->grab().toImage());
+        }
+        QVERIFY(grown.lineCount() > 3);
+    }
+
+    // Scrolled to its end (Ctrl+End) a box shows its last line whole at the
+    // bottom, with no room for another under it, at any height.
+    void scrolledToTheEndTheLastLineIsAtTheBottom()
+    {
+        QString lines;
+        for (int i = 0; i < 20; ++i)
+            lines += QStringLiteral(" 8888\r\n");
+        for (int height = 40; height < 110; height += 3) {
+            zt::LinesBox box;
+            box.setFont(history()->font());
+            box.resize(80, height);
+            box.setText(lines);
+            box.show();
+            QApplication::setActiveWindow(&box);
+            box.setFocus();
+            keys(&box, {Qt::CTRL | Qt::Key_End, Qt::Key_Home}); // the caret spans the line
+            const auto [top, bottom] = textRows(&box, 4);
+            const int last = box.viewport()->height() - 1;
+            const QString at = QStringLiteral("height %1: line %2-%3").arg(height).arg(top).arg(bottom);
+            QVERIFY2(top > 0 && bottom <= last && last - bottom <= bottom - top, qPrintable(at));
+        }
+
+        // The board's history box shows four lines at its end.
+        for (int n = 1; n <= 10; ++n)
+            board->sendSpin(QString::number(n));
+        QCoreApplication::processEvents(); // drawn
+        QScrollBar* bar = history()->verticalScrollBar();
+        bar->setValue(bar->maximum());
+        QCOMPARE(history()->lineCount() - bar->value(), 4);
+    }
+
+    // The history read as a read-only text box is: part of it selected with
+    // the keys or the mouse, drawn in the selection's colours and copied; the
+    // board's keys still enter spins there, and a new history drops it.
+    void historySelectedAndCopied()
+    {
+        for (int n : {5, 17, 32})
+            board->sendSpin(QString::number(n)); // " 3:  32", " 2:  17", " 1:  5"
+        zt::LinesBox* box = history();
+        QWidget* view = box->viewport();
+        box->setFocus();
+        keys(box, {Qt::CTRL | Qt::Key_C}); // nothing selected: nothing copied
+        QCOMPARE(clipboard(), QStringLiteral("before"));
+        const QRgb highlight = box->palette().color(QPalette::Highlight).rgb();
+        const auto drawnSelected = [&] {
+            const QImage image = view->grab().toImage();
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    if (image.pixel(x, y) == highlight)
+                        return true;
+            return false;
+        };
+        QVERIFY(!drawnSelected());
+        keys(box, {Qt::CTRL | Qt::Key_Home, Qt::SHIFT | Qt::Key_Down, Qt::SHIFT | Qt::Key_End,
+                   Qt::CTRL | Qt::Key_C});
+        QCOMPARE(clipboard(), QStringLiteral(" 3:  32\n 2:  17"));
+        QVERIFY(drawnSelected());
+        keys(box, {Qt::Key_Right, Qt::Key_Left, Qt::SHIFT | Qt::CTRL | Qt::Key_End,
+                   Qt::CTRL | Qt::Key_C});
+        QCOMPARE(clipboard(), QStringLiteral("7\n 1:  5\n"));
+        keys(box, {Qt::Key_Up, Qt::SHIFT | Qt::Key_Right, Qt::SHIFT | Qt::CTRL | Qt::Key_Right,
+                   Qt::CTRL | Qt::Key_C});
+        QCOMPARE(clipboard(), QStringLiteral("7\n "));
+
+        QTest::mousePress(view, Qt::LeftButton, {}, pointAt(box, 0, " 3:  "));
+        QTest::mouseMove(view, pointAt(box, 1, " 2:  1"));
+        QTest::mouseRelease(view, Qt::LeftButton, {}, pointAt(box, 1, " 2:  1"));
+        QCOMPARE(box->selectedText(), QStringLiteral("32\n 2:  1"));
+        QTest::mouseDClick(view, Qt::LeftButton, {}, pointAt(box, 1, " 2:  1"));
+        QCOMPARE(box->selectedText(), QStringLiteral("17"));
+        QTest::mousePress(view, Qt::LeftButton, {}, pointAt(box, 1, " 2:  1"));
+        QCOMPARE(box->selectedText(), QStringLiteral(" 2:  17\n"));
+        QTest::mouseRelease(view, Qt::LeftButton, {}, pointAt(box, 1, " 2:  1"));
+
+        // The usual menu, in Qt's own Italian words.
+        QVERIFY(zt::loadTranslations(QStringLiteral("it")));
+        const auto menu = [&] {
+            std::unique_ptr<QMenu> m(box->createStandardContextMenu());
+            QStringList entries;
+            for (QAction* a : m->actions())
+                entries << a->text() + (a->isEnabled() ? "" : " (spento)");
+            return entries;
+        };
+        QCOMPARE(menu(), QStringList({"&Copia\tCtrl+C", "", "Seleziona tutto\tCtrl+A"}));
+        std::unique_ptr<QMenu>(box->createStandardContextMenu())->actions().constFirst()->trigger();
+        QCOMPARE(clipboard(), QStringLiteral(" 2:  17\n"));
+        keys(box, {Qt::CTRL | Qt::Key_A, Qt::CTRL | Qt::Key_C});
+        QCOMPARE(clipboard(), QStringLiteral(" 3:  32\n 2:  17\n 1:  5\n"));
+
+        // The digits are spins, and the new history drops the selection.
+        keys(box, {Qt::Key_9, Qt::Key_Return});
+        QCOMPARE(board->history().newest(), 9);
+        QCOMPARE(box->selectedText(), QString());
+        QCOMPARE(menu(), QStringList({"&Copia\tCtrl+C (spento)", "", "Seleziona tutto\tCtrl+A"}));
+    }
+
+    // The attempt detail keeps what the player selected while "GO" adds to
+    // it; typed over, the selection is replaced, and text added while the
+    // player types is added once.
+    void detailKeepsItsSelectionWhileItGrows()
+    {
+        auto* viewer = zt::shared<zt::ViewerWindow>();
+        viewer->show();
+        QApplication::setActiveWindow(viewer);
+        auto* box = control<zt::LinesBox>(viewer, "Text19");
+        box->appendText(QStringLiteral(" 3,  4- 2,  F,"));
+        box->setFocus();
+        keys(box, {Qt::Key_End, Qt::SHIFT | Qt::CTRL | Qt::Key_Left});
+        QCOMPARE(box->selectedText(), QStringLiteral("F,"));
+        QString more;
+        for (int i = 0; i < 200; ++i)
+            more += QStringLiteral(" %1,").arg(i % 10 + 1);
+        box->appendText(more);
+        QCOMPARE(box->selectedText(), QStringLiteral("F,"));
+        QVERIFY(box->editor() == nullptr);
+        keys(box, {Qt::CTRL | Qt::Key_End});
+        QCOMPARE(box->verticalScrollBar()->value(), box->verticalScrollBar()->maximum());
+        QVERIFY(box->verticalScrollBar()->maximum() > 0);
+
+        box->select(8, 12); // "2,  " typed over
+        keys(box, {Qt::Key_X});
+        QVERIFY(box->editor() && box->editor()->hasFocus());
+        box->appendText(QStringLiteral(" 7,"));
+        QVERIFY(box->toPlainText().startsWith(QStringLiteral(" 3,  4- xF, 1,")));
+        QVERIFY(box->toPlainText().endsWith(QStringLiteral(" 10, 7,")));
+        QCOMPARE(box->toPlainText().size(), 14 - 4 + 1 + more.size() + 3);
+        control<QWidget>(viewer, "Command4")->setFocus();
+        QTRY_VERIFY(box->editor() == nullptr);
+        QVERIFY(box->toPlainText().startsWith(QStringLiteral(" 3,  4- xF, 1,")));
+
+        box->clear();
+        QCOMPARE(box->selectedText(), QString());
+    }
+};
+
+ZT_WINDOWS_TEST_MAIN(LinesBoxTest)
+#include "tst_linesbox.moc"
