@@ -238,6 +238,8 @@ bool LinesBox::eventFilter(QObject* watched, QEvent* event)
 void LinesBox::focusInEvent(QFocusEvent* event)
 {
     QAbstractScrollArea::focusInEvent(event);
+    if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason)
+        caretShown_ = true;
     if (editor_)
         editor_->setFocus();
     viewport()->update(); // the caret, and the selection in its active colours
@@ -246,6 +248,8 @@ void LinesBox::focusInEvent(QFocusEvent* event)
 void LinesBox::focusOutEvent(QFocusEvent* event)
 {
     QAbstractScrollArea::focusOutEvent(event);
+    if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason)
+        caretShown_ = false;
     viewport()->update();
 }
 
@@ -478,7 +482,9 @@ qsizetype LinesBox::positionAt(const QPoint& point) const
     const qsizetype lines = lineCount();
     if (lines == 0)
         return 0;
-    const int row = qFloor(double(point.y() - margin) / lineHeight());
+    int row = qFloor(double(point.y() - margin) / lineHeight());
+    if (point.y() < viewport()->height()) // below the last whole line: on it
+        row = std::min(row, linesShown() - 1);
     const qsizetype line =
         std::clamp<qsizetype>(verticalScrollBar()->value() + row, 0, lines - 1);
     return positionInLine(line, point.x());
@@ -489,6 +495,7 @@ void LinesBox::moveCursor(qsizetype pos, bool keepAnchor)
     cursor_ = pos;
     if (!keepAnchor)
         anchor_ = pos;
+    caretShown_ = true;
     updateScrollRange();
     const int line = int(lineOf(pos));
     const int first = verticalScrollBar()->value();
@@ -594,10 +601,12 @@ void LinesBox::paintEvent(QPaintEvent* event)
     const qsizetype first = verticalScrollBar()->value();
     const qsizetype selFrom = std::min(anchor_, cursor_);
     const qsizetype selTo = std::max(anchor_, cursor_);
-    const qsizetype caretLine = hasFocus() && !editor_ ? lineOf(cursor_) : -1;
+    const qsizetype caretLine = caretShown_ && hasFocus() && !editor_ ? lineOf(cursor_) : -1;
     const QPalette::ColorGroup group = hasFocus() ? QPalette::Active : QPalette::Inactive;
+    // Whole lines only: the last one in view is never shown cut.
+    const qsizetype last = std::min(lines, first + linesShown());
     int y = margin;
-    for (qsizetype k = first; k < lines && y < area.bottom(); ++k, y += height) {
+    for (qsizetype k = first; k < last && y < area.bottom(); ++k, y += height) {
         if (y + height <= area.top())
             continue;
         const qsizetype from = starts_[size_t(k)];

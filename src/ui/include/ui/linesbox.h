@@ -157,6 +157,9 @@ private:
     qsizetype cursor_ = 0;
     int wantedX_ = -1; // where Up and Down aim, kept while they repeat
     bool dragging_ = false;
+    // The caret shows once the player reads the box with the mouse or the
+    // keys, not where the focus merely lands when a window opens.
+    bool caretShown_ = false;
     // The last double click, for a triple click.
     quint64 doubleClickTime_ = 0;
     QPoint doubleClickPoint_;
