@@ -34,8 +34,7 @@ std::pair<int, int> textRows(zt::LinesBox* box, int x)
     return {top, bottom};
 }
 
-// A point on line `line` in view (0 the top one), past the first `chars`
-// characters of `text`.
+// A point on line `line` in view (0 the top one), just past `text`.
 QPoint pointAt(zt::LinesBox* box, int line, const QString& text = {})
 {
     const QFontMetrics fm(box->font());
@@ -121,14 +120,6 @@ private Q_SLOTS:
             const QString at = QStringLiteral("height %1: line %2-%3").arg(height).arg(top).arg(bottom);
             QVERIFY2(top > 0 && bottom <= last && last - bottom <= bottom - top, qPrintable(at));
         }
-
-        // The board's history box shows four lines at its end.
-        for (int n = 1; n <= 10; ++n)
-            board->sendSpin(QString::number(n));
-        QCoreApplication::processEvents(); // drawn
-        QScrollBar* bar = history()->verticalScrollBar();
-        bar->setValue(bar->maximum());
-        QCOMPARE(history()->lineCount() - bar->value(), 4);
     }
 
     // The history read as a read-only text box is: part of it selected with
@@ -223,12 +214,11 @@ private Q_SLOTS:
         keys(box, {Qt::Key_X});
         QVERIFY(box->editor() && box->editor()->hasFocus());
         box->appendText(QStringLiteral(" 7,"));
-        QVERIFY(box->toPlainText().startsWith(QStringLiteral(" 3,  4- xF, 1,")));
-        QVERIFY(box->toPlainText().endsWith(QStringLiteral(" 10, 7,")));
-        QCOMPARE(box->toPlainText().size(), 14 - 4 + 1 + more.size() + 3);
+        const QString typed = QStringLiteral(" 3,  4- xF,") + more + QStringLiteral(" 7,");
+        QCOMPARE(box->toPlainText(), typed);
         control<QWidget>(viewer, "Command4")->setFocus();
         QTRY_VERIFY(box->editor() == nullptr);
-        QVERIFY(box->toPlainText().startsWith(QStringLiteral(" 3,  4- xF, 1,")));
+        QCOMPARE(box->toPlainText(), typed);
 
         box->clear();
         QCOMPARE(box->selectedText(), QString());
