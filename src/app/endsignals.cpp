@@ -53,6 +53,7 @@ EndSignals::~EndSignals()
     usual.sa_handler = SIG_DFL;
     for (int signal : caught)
         ::sigaction(signal, &usual, nullptr);
+    delete notifier_; // before the line it watches is closed
     ::close(wakeLine[0]);
     ::close(wakeLine[1]);
     wakeLine[0] = wakeLine[1] = -1;
