@@ -479,9 +479,7 @@ qsizetype LinesBox::positionInLine(qsizetype line, int x) const
 
 qsizetype LinesBox::positionAt(const QPoint& point) const
 {
-    const qsizetype lines = lineCount();
-    if (lines == 0)
-        return 0;
+    const qsizetype lines = lineCount(); // an empty text is one empty line
     int row = qFloor(double(point.y() - margin) / lineHeight());
     if (point.y() < viewport()->height()) // below the last whole line: on it
         row = std::min(row, linesShown() - 1);
@@ -565,9 +563,9 @@ qsizetype LinesBox::target(Move move, bool extend)
     case Move::PreviousWord:
         return wordStart(cursor_);
     case Move::LineStart:
-        return lines > 0 ? lineStart(line) : 0;
+        return lineStart(line);
     case Move::LineEnd:
-        return lines > 0 ? positionInLine(line, std::numeric_limits<int>::max()) : 0;
+        return positionInLine(line, std::numeric_limits<int>::max());
     case Move::TextStart:
         return 0;
     case Move::TextEnd:
@@ -636,21 +634,6 @@ void LinesBox::paintEvent(QPaintEvent* event)
 }
 
 // --- The player's keys and mouse -------------------------------------------
-
-bool LinesBox::event(QEvent* event)
-{
-    // Keys a text box keeps for itself are not taken as shortcuts.
-    if (event->type() == QEvent::ShortcutOverride && !editor_) {
-        auto* key = static_cast<QKeyEvent*>(event);
-        bool extend = false;
-        if (key->matches(QKeySequence::Copy) || key->matches(QKeySequence::SelectAll) ||
-            moveOf(*key, &extend) != Move::None) {
-            event->accept();
-            return true;
-        }
-    }
-    return QAbstractScrollArea::event(event);
-}
 
 void LinesBox::keyPressEvent(QKeyEvent* event)
 {

@@ -119,6 +119,13 @@ private Q_SLOTS:
             const int last = box.viewport()->height() - 1;
             const QString at = QStringLiteral("height %1: line %2-%3").arg(height).arg(top).arg(bottom);
             QVERIFY2(top > 0 && bottom <= last && last - bottom <= bottom - top, qPrintable(at));
+            if (height != 61)
+                continue;
+            keys(&box, {Qt::CTRL | Qt::Key_Home}); // the view follows the caret down
+            for (int line = 1; line < 20; ++line) {
+                keys(&box, {Qt::Key_Down});
+                QVERIFY2(textRows(&box, 4).first > 0, qPrintable(at));
+            }
         }
     }
 
@@ -154,6 +161,15 @@ private Q_SLOTS:
         keys(box, {Qt::Key_Up, Qt::SHIFT | Qt::Key_Right, Qt::SHIFT | Qt::CTRL | Qt::Key_Right,
                    Qt::CTRL | Qt::Key_C});
         QCOMPARE(clipboard(), QStringLiteral("7\n "));
+        keys(box, {Qt::Key_Right, Qt::Key_Home, Qt::SHIFT | Qt::Key_Left, Qt::SHIFT | Qt::Key_Left,
+                   Qt::CTRL | Qt::Key_C}); // over a line break, CR LF and all
+        QCOMPARE(clipboard(), QStringLiteral("7\n"));
+        keys(box, {Qt::CTRL | Qt::Key_End, Qt::Key_Home, Qt::SHIFT | Qt::Key_Down,
+                   Qt::CTRL | Qt::Key_C}); // Down on the last line: to the end
+        QCOMPARE(clipboard(), QStringLiteral(" 1:  5\n"));
+        keys(box, {Qt::CTRL | Qt::Key_Home, Qt::CTRL | Qt::Key_Left, Qt::SHIFT | Qt::Key_Right,
+                   Qt::CTRL | Qt::Key_C}); // nothing before the start
+        QCOMPARE(clipboard(), QStringLiteral(" "));
 
         QTest::mousePress(view, Qt::LeftButton, {}, pointAt(box, 0, " 3:  "));
         QTest::mouseMove(view, pointAt(box, 1, " 2:  1"));
@@ -209,6 +225,11 @@ private Q_SLOTS:
         keys(box, {Qt::CTRL | Qt::Key_End});
         QCOMPARE(box->verticalScrollBar()->value(), box->verticalScrollBar()->maximum());
         QVERIFY(box->verticalScrollBar()->maximum() > 0);
+        keys(box, {Qt::CTRL | Qt::Key_Home, Qt::Key_End, Qt::SHIFT | Qt::Key_Home});
+        const QString firstLine = box->selectedText(); // wrapped: up to its last blank
+        QVERIFY2(firstLine.size() > 10 && !firstLine.endsWith(u' ') &&
+                     box->text()[firstLine.size()] == u' ',
+                 qPrintable(firstLine));
 
         box->select(8, 12); // "2,  " typed over
         keys(box, {Qt::Key_X});
@@ -220,8 +241,19 @@ private Q_SLOTS:
         QTRY_VERIFY(box->editor() == nullptr);
         QCOMPARE(box->toPlainText(), typed);
 
-        box->clear();
+        box->setText(QStringLiteral(" 1,\r\n 2,\r\n 3,")); // lines ended by CR LF
         QCOMPARE(box->selectedText(), QString());
+        box->select(10, 12);
+        QGuiApplication::clipboard()->setText(QStringLiteral("x"));
+        keys(box, {Qt::CTRL | Qt::Key_V}); // pasted in the editor, where the selection was
+        QCOMPARE(box->toPlainText(), QStringLiteral(" 1,\n 2,\nx,"));
+        box->setText(QStringLiteral("1\U0001F600,")); // given while it is being typed in
+        QCOMPARE(box->editor()->toPlainText(), box->text());
+        control<QWidget>(viewer, "Command4")->setFocus();
+        QTRY_VERIFY(box->editor() == nullptr);
+        box->setFocus();
+        keys(box, {Qt::Key_Home, Qt::Key_Right, Qt::SHIFT | Qt::Key_Right});
+        QCOMPARE(box->selectedText(), QStringLiteral("\U0001F600"));
     }
 };
 
