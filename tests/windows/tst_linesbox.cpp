@@ -142,19 +142,27 @@ private Q_SLOTS:
         keys(box, {Qt::CTRL | Qt::Key_C}); // nothing selected: nothing copied
         QCOMPARE(clipboard(), QStringLiteral("before"));
         const QRgb highlight = box->palette().color(QPalette::Highlight).rgb();
-        const auto drawnSelected = [&] {
+        const auto rowsSelected = [&] { // rows drawn in the selection's colour
             const QImage image = view->grab().toImage();
-            for (int y = 0; y < image.height(); ++y)
-                for (int x = 0; x < image.width(); ++x)
-                    if (image.pixel(x, y) == highlight)
-                        return true;
-            return false;
+            int rows = 0;
+            for (int y = 0; y < image.height(); ++y) {
+                for (int x = 0; x < image.width(); ++x) {
+                    if (image.pixel(x, y) == highlight) {
+                        ++rows;
+                        break;
+                    }
+                }
+            }
+            return rows;
         };
-        QVERIFY(!drawnSelected());
+        QCOMPARE(rowsSelected(), 0);
+        keys(box, {Qt::CTRL | Qt::Key_Home, Qt::SHIFT | Qt::Key_End});
+        const int oneLine = rowsSelected();
         keys(box, {Qt::CTRL | Qt::Key_Home, Qt::SHIFT | Qt::Key_Down, Qt::SHIFT | Qt::Key_End,
                    Qt::CTRL | Qt::Key_C});
         QCOMPARE(clipboard(), QStringLiteral(" 3:  32\n 2:  17"));
-        QVERIFY(drawnSelected());
+        QVERIFY(oneLine > 0);
+        QCOMPARE(rowsSelected(), 2 * oneLine);
         keys(box, {Qt::Key_Right, Qt::Key_Left, Qt::SHIFT | Qt::CTRL | Qt::Key_End,
                    Qt::CTRL | Qt::Key_C});
         QCOMPARE(clipboard(), QStringLiteral("7\n 1:  5\n"));
@@ -167,8 +175,8 @@ private Q_SLOTS:
         keys(box, {Qt::CTRL | Qt::Key_End, Qt::Key_Home, Qt::SHIFT | Qt::Key_Down,
                    Qt::CTRL | Qt::Key_C}); // Down on the last line: to the end
         QCOMPARE(clipboard(), QStringLiteral(" 1:  5\n"));
-        keys(box, {Qt::CTRL | Qt::Key_Home, Qt::CTRL | Qt::Key_Left, Qt::SHIFT | Qt::Key_Right,
-                   Qt::CTRL | Qt::Key_C}); // nothing before the start
+        keys(box, {Qt::CTRL | Qt::Key_Home, Qt::Key_Left, Qt::CTRL | Qt::Key_Left,
+                   Qt::SHIFT | Qt::Key_Right, Qt::CTRL | Qt::Key_C}); // nothing before the start
         QCOMPARE(clipboard(), QStringLiteral(" "));
 
         QTest::mousePress(view, Qt::LeftButton, {}, pointAt(box, 0, " 3:  "));
@@ -234,9 +242,11 @@ private Q_SLOTS:
         box->select(8, 12); // "2,  " typed over
         keys(box, {Qt::Key_X});
         QVERIFY(box->editor() && box->editor()->hasFocus());
+        box->editor()->selectAll(); // to the end, and it stays where it was
         box->appendText(QStringLiteral(" 7,"));
         const QString typed = QStringLiteral(" 3,  4- xF,") + more + QStringLiteral(" 7,");
         QCOMPARE(box->toPlainText(), typed);
+        QCOMPARE(box->editor()->textCursor().selectedText(), typed.chopped(3));
         control<QWidget>(viewer, "Command4")->setFocus();
         QTRY_VERIFY(box->editor() == nullptr);
         QCOMPARE(box->toPlainText(), typed);
@@ -254,6 +264,8 @@ private Q_SLOTS:
         box->setFocus();
         keys(box, {Qt::Key_Home, Qt::Key_Right, Qt::SHIFT | Qt::Key_Right});
         QCOMPARE(box->selectedText(), QStringLiteral("\U0001F600"));
+        keys(box, {Qt::Key_End, Qt::Key_Backspace});
+        QCOMPARE(box->toPlainText(), QStringLiteral("1\U0001F600"));
     }
 };
 
