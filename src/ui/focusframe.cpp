@@ -55,7 +55,8 @@ void FocusFrame::focusMoved(QWidget* control, Qt::FocusReason reason)
         hide();
         return;
     }
-    setGeometry(QRect(control->mapTo(window, QPoint(0, 0)), control->size()).adjusted(-3, -3, 3, 3));
+    setGeometry(
+        QRect(control->mapTo(window, QPoint(0, 0)), control->size()).adjusted(-3, -3, 3, 3));
     raise();
     show();
 }

@@ -421,9 +421,9 @@ qsizetype LinesBox::nextPosition(qsizetype pos) const
     const qsizetype n = text_.size();
     if (pos >= n)
         return n;
-    const bool pair = pos + 1 < n && ((text_[pos] == u'\r' && text_[pos + 1] == u'\n') ||
-                                      (text_[pos].isHighSurrogate() &&
-                                       text_[pos + 1].isLowSurrogate()));
+    const bool pair =
+        pos + 1 < n && ((text_[pos] == u'\r' && text_[pos + 1] == u'\n') ||
+                        (text_[pos].isHighSurrogate() && text_[pos + 1].isLowSurrogate()));
     return pos + (pair ? 2 : 1);
 }
 
@@ -431,9 +431,9 @@ qsizetype LinesBox::previousPosition(qsizetype pos) const
 {
     if (pos <= 0)
         return 0;
-    const bool pair = pos >= 2 && ((text_[pos - 2] == u'\r' && text_[pos - 1] == u'\n') ||
-                                   (text_[pos - 2].isHighSurrogate() &&
-                                    text_[pos - 1].isLowSurrogate()));
+    const bool pair =
+        pos >= 2 && ((text_[pos - 2] == u'\r' && text_[pos - 1] == u'\n') ||
+                     (text_[pos - 2].isHighSurrogate() && text_[pos - 1].isLowSurrogate()));
     return pos - (pair ? 2 : 1);
 }
 
@@ -483,8 +483,7 @@ qsizetype LinesBox::positionAt(const QPoint& point) const
     int row = qFloor(double(point.y() - margin) / lineHeight());
     if (point.y() < viewport()->height()) // below the last whole line: on it
         row = std::min(row, linesShown() - 1);
-    const qsizetype line =
-        std::clamp<qsizetype>(verticalScrollBar()->value() + row, 0, lines - 1);
+    const qsizetype line = std::clamp<qsizetype>(verticalScrollBar()->value() + row, 0, lines - 1);
     return positionInLine(line, point.x());
 }
 

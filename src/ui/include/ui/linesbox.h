@@ -125,8 +125,19 @@ private:
     void moveCursor(qsizetype pos, bool keepAnchor);
     // What the moving keys of a text box do.
     enum class Move {
-        None, NextChar, PreviousChar, NextWord, PreviousWord, LineStart, LineEnd,
-        TextStart, TextEnd, NextLine, PreviousLine, NextPage, PreviousPage
+        None,
+        NextChar,
+        PreviousChar,
+        NextWord,
+        PreviousWord,
+        LineStart,
+        LineEnd,
+        TextStart,
+        TextEnd,
+        NextLine,
+        PreviousLine,
+        NextPage,
+        PreviousPage
     };
     static Move moveOf(const QKeyEvent& key, bool* extend);
     // Where a move takes the keyboard's end of the selection (a page moves
