@@ -32,7 +32,7 @@ ensure_packages() {
 }
 
 ensure_packages cmake ninja-build g++ qt6-base-dev qt6-charts-dev libqt6opengl6-dev libqt6sql6-sqlite \
-    qt6-qpa-plugins libsqlite3-dev
+    qt6-qpa-plugins qt6-translations-l10n libsqlite3-dev
 
 build() { (cd "$repo" && cmake --preset "$1" && cmake --build --preset "$1"); }
 

@@ -1,7 +1,9 @@
 #include "app/startup.h"
 
 #include "app/commands.h"
+#include "app/language.h"
 #include "app/wiring.h"
+#include "endsignals.h"
 
 #include <QApplication>
 #include <QDir>
@@ -40,6 +42,10 @@ int runProgram(int argc, char** argv)
         return runCommandLine(argc, argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zentrima13"));
+    loadTranslations(QStringLiteral("it"));
+    // Before the lock is taken: from then on a kill or a logout closes the
+    // board as its close box does, and the lock goes with it.
+    EndSignals endSignals;
     // The main board decides when the program ends (closing it ends the run).
     QApplication::setQuitOnLastWindowClosed(false);
     // Taken before any window exists, so before the exchange-file timer runs.
@@ -54,6 +60,7 @@ int runProgram(int argc, char** argv)
         return 1;
     }
     AppLinks links;
+    endSignals.onSignal([&links] { links.window(Links::Window::Board)->close(); });
     links.show(Links::Window::Board);
     return QApplication::exec();
 }

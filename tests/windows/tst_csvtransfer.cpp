@@ -1,9 +1,12 @@
+#include "app/language.h"
 #include "store/spinrecorder.h"
 #include "storetesting.h"
 #include "windows/statisticswindow.h"
 #include "windowsupport.h"
 
+#include <QAbstractButton>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QLineEdit>
@@ -69,12 +72,18 @@ class CsvTransferTest : public QObject {
         QTest::keyClick(focus, key, Qt::ControlModifier);
         auto* dialog = zt::shared<zt::ViewerWindow>()->findChild<QFileDialog*>("csvDialog");
         QVERIFY(dialog && dialog->isVisible());
+        QStringList buttons; // in Qt's own Italian words, as every dialog
+        for (QAbstractButton* b : dialog->findChild<QDialogButtonBox*>()->buttons())
+            buttons << b->text();
+        buttons.sort();
+        QCOMPARE(buttons, QStringList({key == Qt::Key_E ? "&Salva" : "&Apri", "Annulla"}));
         Q_EMIT dialog->fileSelected(path);
         dialog->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
 private Q_SLOTS:
+    void initTestCase() { QVERIFY(zt::loadTranslations(QStringLiteral("it"))); }
     void init() { dir_ = std::make_unique<zt::test::FreshDir>(); }
     void cleanup()
     {

@@ -66,13 +66,6 @@ QFileDialog* ViewerWindow::csvDialog(const QString& title, bool save)
                                                          "Tutti i file (*)"));
     dialog->setObjectName(QStringLiteral("csvDialog"));
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    // Where the platform gives no dialog of its own, Qt's speaks Italian too.
-    dialog->setLabelText(QFileDialog::LookIn, QStringLiteral("Cartella:"));
-    dialog->setLabelText(QFileDialog::FileName, QStringLiteral("Nome del file:"));
-    dialog->setLabelText(QFileDialog::FileType, QStringLiteral("Tipo di file:"));
-    dialog->setLabelText(QFileDialog::Accept,
-                         save ? QStringLiteral("Salva") : QStringLiteral("Apri"));
-    dialog->setLabelText(QFileDialog::Reject, QStringLiteral("Annulla"));
     if (save) {
         dialog->setAcceptMode(QFileDialog::AcceptSave);
         dialog->setDefaultSuffix(QStringLiteral("csv"));

@@ -104,10 +104,9 @@ private:
     // Keyboard play (boardkeys.cpp).
     void buildTypedNumber(); // the label Digitato and its timer
     // Accessible names ("17 nero" on the keypad, caption or tooltip on the
-    // other buttons) and the key watch on every control.
+    // other buttons), the key watch on every control and the focus frame.
     void prepareKeyboard();
     void nameKeypad(); // again after every inversion
-    void showFocus(QWidget* control, Qt::FocusReason reason);
     void typedKey(const TypedNumber::Step& step);
     // After the spin entry: the journal follows the history.
     void spinEntered();
@@ -165,9 +164,6 @@ private:
     TypedNumber typed;
     QLabel* Digitato = nullptr;
     QTimer* DigitatoTimer = nullptr;
-    // Drawn around the control with the keyboard focus, once Tab moved it.
-    QFrame* FocusFrame = nullptr;
-    bool keyboardFocus = false;
 
     // Containers.
     QFrame* Frame22 = nullptr;
