@@ -169,22 +169,20 @@ SpinCsvReader::SpinCsvReader(const QByteArray& bytes, int listTipo) : listTipo_(
     int header = 0;
     for (QChar sep : {u',', u';'}) {
         header = headerWith(sep);
-        if (header == 2) {
-            format_ = Format::Table;
-            start_ = pos_;
-            startLine_ = line_;
+        if (header > 0)
             break;
-        }
-        if (header == 1) {
-            // Meant as a header, but not ours: no row can be read right.
-            format_ = Format::Table;
-            startFault_ = QStringLiteral("riga %1: l'intestazione non è %2")
-                              .arg(recordLine_)
-                              .arg(QLatin1String(kSpinCsvHeader));
-            break;
-        }
     }
-    if (format_ == Format::NumberList) {
+    if (header == 2) {
+        format_ = Format::Table;
+        start_ = pos_;
+        startLine_ = line_;
+    } else if (header == 1) {
+        // Meant as a header, but not ours: no row can be read right.
+        format_ = Format::Table;
+        startFault_ = QStringLiteral("riga %1: l'intestazione non è %2")
+                          .arg(recordLine_)
+                          .arg(QLatin1String(kSpinCsvHeader));
+    } else {
         // The separator of a list: ";" when the first line with a number has one.
         sep_ = u',';
         pos_ = 0;
@@ -221,10 +219,7 @@ int SpinCsvReader::headerWith(QChar sep)
                      .compare(QLatin1String(kColumnNames[i]), Qt::CaseInsensitive) == 0;
     if (header)
         return 2;
-    return fields_.size() > 1 &&
-                   trimmedBlanks(fields_[0].text).compare(u"id", Qt::CaseInsensitive) == 0
-               ? 1
-               : 0;
+    return trimmedBlanks(fields_[0].text).compare(u"id", Qt::CaseInsensitive) == 0 ? 1 : 0;
 }
 
 bool SpinCsvReader::fault(int line, const QString& what)

@@ -31,8 +31,8 @@ QString insertStatement(int rows)
     return sql;
 }
 
-// True when binding b where a is bound changes nothing: NULL, '', X'' and 1
-// are four values.
+// True when binding b where a is bound changes nothing: NULL, '' and 1 are
+// three values.
 bool sameBinding(const QVariant& a, const QVariant& b)
 {
     if (a.metaType() != b.metaType())
@@ -40,11 +40,6 @@ bool sameBinding(const QVariant& a, const QVariant& b)
     if (a.typeId() == QMetaType::QString) {
         const auto& x = *static_cast<const QString*>(a.constData());
         const auto& y = *static_cast<const QString*>(b.constData());
-        return x.isNull() == y.isNull() && x == y;
-    }
-    if (a.typeId() == QMetaType::QByteArray) {
-        const auto& x = *static_cast<const QByteArray*>(a.constData());
-        const auto& y = *static_cast<const QByteArray*>(b.constData());
         return x.isNull() == y.isNull() && x == y;
     }
     return a == b;
