@@ -231,9 +231,8 @@ bool SpinCsvReader::fault(int line, const QString& what)
 
 void SpinCsvReader::rewind()
 {
-    const bool back = newestFirst_ && format_ == Format::NumberList;
-    pos_ = back ? text_.size() : start_;
-    line_ = back ? lastLine_ : startLine_;
+    pos_ = newestFirst_ && format_ == Format::NumberList ? text_.size() : start_;
+    line_ = startLine_;
     listCount_ = 0;
     afterComma_ = true;
     error_.clear();
@@ -248,9 +247,9 @@ bool SpinCsvReader::check()
     qint64 count = 0;
     while (next(nullptr))
         ++count;
-    lastLine_ = line_;
     newestFirst_ = newestFirst;
-    if (!error_.isEmpty())
+    checked_ = error_.isEmpty();
+    if (!checked_)
         return false;
     rows_ = count;
     rewind();
@@ -259,8 +258,8 @@ bool SpinCsvReader::check()
 
 bool SpinCsvReader::next(SpinCsvRow& row)
 {
-    if (newestFirst_ && format_ == Format::NumberList && startFault_.isEmpty())
-        return error_.isEmpty() && previousListNumber(&row);
+    if (newestFirst_ && format_ == Format::NumberList)
+        return checked_ && previousListNumber(&row);
     return next(&row);
 }
 
@@ -492,25 +491,15 @@ bool SpinCsvReader::nextListNumber(SpinCsvRow* row)
 bool SpinCsvReader::previousListNumber(SpinCsvRow* row)
 {
     // After check(): every token is a number, every other character a separator.
-    while (pos_ > 0) {
-        const QChar c = text_[pos_ - 1];
-        if (isLineEnd(c)) {
-            pos_ -= c == u'\n' && pos_ >= 2 && text_[pos_ - 2] == u'\r' ? 2 : 1;
-            --line_;
-        } else if (isListSeparator(c)) {
-            --pos_;
-        } else {
-            const qsizetype end = pos_;
-            while (pos_ > 0 && !isListSeparator(text_[pos_ - 1]))
-                --pos_;
-            const qint64 number = wholeNumber(QStringView(text_).sliced(pos_, end - pos_), 36);
-            if (number < 0)
-                return fault(line_, QStringLiteral("l'elenco non è stato controllato"));
-            listRow(number, row);
-            return true;
-        }
-    }
-    return false;
+    while (pos_ > 0 && isListSeparator(text_[pos_ - 1]))
+        --pos_;
+    if (pos_ == 0)
+        return false;
+    const qsizetype end = pos_;
+    while (pos_ > 0 && !isListSeparator(text_[pos_ - 1]))
+        --pos_;
+    listRow(wholeNumber(QStringView(text_).sliced(pos_, end - pos_), 36), row);
+    return true;
 }
 
 } // namespace zt

@@ -80,8 +80,9 @@ public:
     QChar separator() const { return sep_; }
 
     // A plain list given newest first: next() gives its numbers from the last
-    // to the first, as they came out, numbered as one game from there.  The
-    // table format is read in its order.  Set before check().
+    // to the first, as they came out, numbered as one game from there (and
+    // nothing before check() has passed).  The table format is read in its
+    // order.  Set before check().
     void setNewestFirst(bool newestFirst) { newestFirst_ = newestFirst; }
 
     // Reads every line; false at the first fault, which error() names
@@ -128,7 +129,7 @@ private:
     QChar sep_ = u',';
     int sepLine_ = 0; // the line that set the separator of a list (0: none did)
     bool newestFirst_ = false;
-    int lastLine_ = 1; // the line check() ended on
+    bool checked_ = false; // check() passed
 
     qsizetype pos_ = 0;
     int line_ = 1;
