@@ -4,7 +4,9 @@
 #include "verifycommand.h"
 
 #include "app/commands.h"
+#include "commandio.h"
 #include "core/report.h"
+#include "core/savefile.h"
 #include "core/spincsv.h"
 #include "core/textrules.h"
 #include "core/verifier.h"
@@ -17,7 +19,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QTextStream>
 
 #include <unistd.h>
 
@@ -96,30 +97,25 @@ QString usage()
         "MODI, NUMERI e TESTI possono essere elenchi separati da virgole (--max 2,4,6): ogni\n"
         "combinazione viene verificata, su tutti i processori. Con più combinazioni il rapporto\n"
         "non viene scritto e le righe vanno al file di --csv (senza --csv, allo standard "
-        "output).\n\n"
+        "output).\n"
+        "--out - scrive il rapporto sullo standard output (e allora i risultati non si\n"
+        "mostrano); --out e --csv non possono essere lo stesso file.\n\n"
         "Uscita: 0 fatto, 1 un file non si può scrivere, 2 opzioni non valide,\n"
-        "3 il file delle uscite manca o non è utilizzabile, o non ha la riga di --from.\n");
+        "3 il file delle uscite manca o non è utilizzabile, o non ha la riga di --from,\n"
+        "4 il file delle uscite è bloccato da un altro programma: riprovare più tardi.\n");
     return text;
 }
 
-int usageError(const QString& message)
+int badOptions(const QString& message)
 {
-    QTextStream err(stderr);
-    err << message << "\n\n" << usage();
-    return ExitUsage;
-}
-
-int failure(const QString& message, int code)
-{
-    QTextStream(stderr) << message << "\n";
-    return code;
+    return usageError(usage(), message);
 }
 
 // What the options ask for.
 struct Job {
     QString dbPath;
     QString dbName;
-    QString outPath;
+    QString outPath; // "-": standard output
     QString csvPath; // empty: no CSV; "-": standard output
     std::optional<qint64> from;
     std::optional<qint64> count;
@@ -147,21 +143,24 @@ std::optional<qint64> wholeNumber(const QString& text, qint64 least, qint64 most
 // Reads the options into the job; false with *error for a bad value.
 bool readJob(const QCommandLineParser& p, Job& job, QString* error)
 {
-    const auto bad = [&](const QString& option, const QString& value) {
-        *error = QStringLiteral("Valore non valido per --%1: \"%2\".").arg(option, value);
+    // A bad value, with what the option takes.
+    const auto bad = [&](const QString& option, const QString& value, const QString& takes) {
+        *error = QStringLiteral("Valore non valido per --%1: \"%2\" (%3).")
+                     .arg(option, shownArgument(value), takes);
         return false;
     };
+    const QString aFile = QStringLiteral("il nome di un file");
     job.dbName = p.isSet(QStringLiteral("db")) ? p.value(QStringLiteral("db"))
                                                : QString::fromLatin1(kStoreFileName);
     job.dbPath = QDir::current().absoluteFilePath(job.dbName);
-    job.outPath = QDir::current().absoluteFilePath(p.isSet(QStringLiteral("out"))
-                                                       ? p.value(QStringLiteral("out"))
-                                                       : QString::fromLatin1(reportFileName));
+    const QString out = p.isSet(QStringLiteral("out")) ? p.value(QStringLiteral("out"))
+                                                       : QString::fromLatin1(reportFileName);
+    job.outPath = out == u"-" ? out : QDir::current().absoluteFilePath(out);
     if (p.isSet(QStringLiteral("csv")))
         job.csvPath = p.value(QStringLiteral("csv"));
     for (const char* name : {"db", "out", "csv"}) {
         if (p.isSet(QLatin1String(name)) && p.value(QLatin1String(name)).isEmpty())
-            return bad(QLatin1String(name), {});
+            return bad(QLatin1String(name), {}, aFile);
     }
     // The database is only read: no output may replace it.
     const QString database = QFileInfo(job.dbPath).canonicalFilePath();
@@ -173,18 +172,28 @@ bool readJob(const QCommandLineParser& p, Job& job, QString* error)
             return false;
         }
     }
+    // Nor may one output replace the other.
+    if (p.isSet(QStringLiteral("out")) && p.isSet(QStringLiteral("csv")) &&
+        canonicalTarget(job.outPath) == canonicalTarget(job.csvPath)) {
+        *error = QStringLiteral("--out e --csv non possono essere lo stesso file (%1).")
+                     .arg(shownArgument(job.csvPath));
+        return false;
+    }
     if (p.isSet(QStringLiteral("from"))) {
         const QString v = p.value(QStringLiteral("from"));
         job.from =
             wholeNumber(v, std::numeric_limits<qint64>::min(), std::numeric_limits<qint64>::max());
         if (!job.from)
-            return bad(QStringLiteral("from"), v);
+            return bad(QStringLiteral("from"), v,
+                       QStringLiteral("l'id di una riga, un numero intero"));
     }
     if (p.isSet(QStringLiteral("count"))) {
         const QString v = p.value(QStringLiteral("count"));
         job.count = wholeNumber(v, 0, std::numeric_limits<int>::max());
         if (!job.count)
-            return bad(QStringLiteral("count"), v);
+            return bad(
+                QStringLiteral("count"), v,
+                QStringLiteral("un numero intero da 0 a %1").arg(std::numeric_limits<int>::max()));
     }
 
     std::vector<VerifySettings::Mode> modes;
@@ -192,7 +201,7 @@ bool readJob(const QCommandLineParser& p, Job& job, QString* error)
         const auto* name = std::find_if(std::begin(modeNames), std::end(modeNames),
                                         [&](const char* n) { return m == QLatin1String(n); });
         if (name == std::end(modeNames))
-            return bad(QStringLiteral("mode"), m);
+            return bad(QStringLiteral("mode"), m, QStringLiteral("none, quorix o zentrima13"));
         modes.push_back(VerifySettings::Mode(name - std::begin(modeNames)));
     }
     QStringList filters;
@@ -202,7 +211,7 @@ bool readJob(const QCommandLineParser& p, Job& job, QString* error)
         else if (const auto n = wholeNumber(f, 1, 36); n && f == QString::number(*n))
             filters << f;
         else
-            return bad(QStringLiteral("filter"), f);
+            return bad(QStringLiteral("filter"), f, QStringLiteral("Tutti o un numero da 1 a 36"));
     }
     const QStringList maxima = listItems(p, QStringLiteral("max"), QStringLiteral("10"));
 
@@ -214,8 +223,12 @@ bool readJob(const QCommandLineParser& p, Job& job, QString* error)
         const auto* w =
             std::find_if(std::begin(switches), std::end(switches),
                          [&](const Switch& s) { return name == QLatin1String(s.name); });
-        if (w == std::end(switches))
-            return bad(QStringLiteral("sweep"), name);
+        if (w == std::end(switches)) {
+            QStringList names;
+            for (const Switch& known : switches)
+                names << QLatin1String(known.name);
+            return bad(QStringLiteral("sweep"), name, names.join(QStringLiteral(", ")));
+        }
         if (p.isSet(name)) {
             *error = QStringLiteral("--%1 e --sweep %1 non vanno insieme.").arg(name);
             return false;
@@ -316,15 +329,6 @@ QString panelText(const VerifyResult& r)
     return text;
 }
 
-bool writeCsv(const QString& name, const QByteArray& bytes, QString* error)
-{
-    if (name == u"-") {
-        std::fwrite(bytes.constData(), 1, bytes.size(), stdout);
-        return std::fflush(stdout) == 0;
-    }
-    return saveFileWhole(QDir::current().absoluteFilePath(name), bytes, error);
-}
-
 // Work done on another thread while this one shows how far it has got, on
 // standard error when that is a terminal and the work lasts over a second.
 class Progress {
@@ -410,26 +414,26 @@ int runVerify(const QStringList& arguments)
         p.addOption({QLatin1String(w.name), {}});
     if (!p.parse(arguments)) {
         if (!p.unknownOptionNames().isEmpty())
-            return usageError(
-                QStringLiteral("Opzione sconosciuta: %1.").arg(p.unknownOptionNames().first()));
+            return badOptions(QStringLiteral("Opzione sconosciuta: %1.")
+                                  .arg(shownArgument(p.unknownOptionNames().first())));
         // "Missing value after 'x'." or "Unexpected value after 'x'."
         const auto quoted = QRegularExpression(QStringLiteral("'([^']*)'")).match(p.errorText());
-        return usageError(QStringLiteral("Valore mancante o di troppo per l'opzione %1.")
-                              .arg(quoted.hasMatch() ? quoted.captured(1) : QString()));
+        return badOptions(
+            QStringLiteral("Valore mancante o di troppo per l'opzione %1.")
+                .arg(quoted.hasMatch() ? shownArgument(quoted.captured(1)) : QString()));
     }
-    if (p.isSet(QStringLiteral("help"))) {
-        QTextStream(stdout) << usage();
-        return ExitOk;
-    }
+    if (p.isSet(QStringLiteral("help")))
+        return printOut(usage()) ? ExitOk : ExitFailure;
     if (!p.positionalArguments().isEmpty())
-        return usageError(
-            QStringLiteral("Argomento inatteso: %1.").arg(p.positionalArguments().first()));
+        return badOptions(QStringLiteral("Argomento inatteso: %1.")
+                              .arg(shownArgument(p.positionalArguments().first())));
     Job job;
     QString error;
     if (!readJob(p, job, &error))
-        return usageError(error);
+        return badOptions(error);
     if (job.sweep && p.isSet(QStringLiteral("out")))
-        QTextStream(stderr) << "Con più combinazioni il rapporto (--out) non viene scritto.\n";
+        failWith(ExitOk, QStringLiteral("Con più combinazioni il rapporto (--out) non viene "
+                                        "scritto."));
 
     // The rows, then every combination; the threads of the sweep are this
     // machine's processors.
@@ -454,17 +458,24 @@ int runVerify(const QStringList& arguments)
         }
     });
     if (read != ReplayRead::Done)
-        return failure(storeMessage(error, StoreAction::Open), ExitData);
+        return failWith(read == ReplayRead::Busy ? ExitBusy : ExitData,
+                        storeMessage(error, StoreAction::Open));
 
+    // Every output, or none: the report, the CSV, the panel (unless standard
+    // output already takes the report or the CSV).
+    Outputs outputs;
     if (!job.sweep) {
         const VerifyResult& r = results.front();
-        if (!saveReport(job.outPath, reportBytes(r.report, r.tally), &error))
-            return failure(error, ExitFailure);
+        outputs.add(job.outPath, QStringLiteral("il rapporto"), reportBytes(r.report, r.tally));
     }
-    if (!job.csvPath.isEmpty() && !writeCsv(job.csvPath, csvText(job, results), &error))
-        return failure(error, ExitFailure);
-    if (!job.sweep && job.csvPath != u"-")
-        QTextStream(stdout) << panelText(results.front());
+    if (!job.csvPath.isEmpty())
+        outputs.add(job.csvPath == u"-" ? job.csvPath
+                                        : QDir::current().absoluteFilePath(job.csvPath),
+                    QStringLiteral("il file"), csvText(job, results));
+    if (!job.sweep && job.csvPath != u"-" && job.outPath != u"-")
+        outputs.add(QStringLiteral("-"), {}, panelText(results.front()).toLocal8Bit());
+    if (!outputs.write(&error))
+        return failWith(ExitFailure, error);
     return ExitOk;
 }
 

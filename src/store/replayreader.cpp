@@ -85,7 +85,7 @@ ReplayRead readReplayRows(const QString& path, const QString& name, std::optiona
 {
     StoreConnection conn;
     if (!conn.openExisting(path, problem))
-        return ReplayRead::Unusable;
+        return conn.busy() ? ReplayRead::Busy : ReplayRead::Unusable;
     const QVariant handle = conn.database().driver()->handle();
     sqlite3* db = handle.isValid() && qstrcmp(handle.typeName(), "sqlite3*") == 0
                       ? *static_cast<sqlite3* const*>(handle.constData())
@@ -93,9 +93,9 @@ ReplayRead readReplayRows(const QString& path, const QString& name, std::optiona
     const auto engineProblem = [&] {
         const int code = db ? sqlite3_extended_errcode(db) : SQLITE_ERROR;
         const QString text = db ? QString::fromUtf8(sqlite3_errmsg(db)) : QString();
-        *problem = storeProblem(
-            QSqlError(text, text, QSqlError::StatementError, QString::number(code)), path);
-        return ReplayRead::Unusable;
+        const QSqlError error(text, text, QSqlError::StatementError, QString::number(code));
+        *problem = storeProblem(error, path);
+        return isBusy(error) ? ReplayRead::Busy : ReplayRead::Unusable;
     };
     if (!db)
         return engineProblem();

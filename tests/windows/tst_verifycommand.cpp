@@ -5,6 +5,8 @@
 
 #include <QProcess>
 
+#include <functional>
+
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 
@@ -16,12 +18,19 @@ struct Outcome {
     QString err;
 };
 
-Outcome run(const QStringList& arguments)
+// The program run with the arguments; setup may change its environment, its
+// standard output or the program before it starts.  A crash gives the code -1.
+Outcome run(const QStringList& arguments, const std::function<void(QProcess&)>& setup = {})
 {
     QProcess p;
-    p.start(QStringLiteral(ZT_PROGRAM_PATH), arguments);
+    p.setProgram(QStringLiteral(ZT_PROGRAM_PATH));
+    p.setArguments(arguments);
+    if (setup)
+        setup(p);
+    p.start();
     p.waitForFinished(60000);
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
+            QString::fromUtf8(p.readAllStandardOutput()),
             QString::fromUtf8(p.readAllStandardError())};
 }
 
@@ -57,6 +66,26 @@ private Q_SLOTS:
         QVERIFY(o.code == 0 && o.out.startsWith("zentrima13 "));
         o = run({"verify", "--help"});
         QVERIFY(o.code == 0 && o.out.startsWith("Uso: zentrima13 verify") && o.err.isEmpty());
+
+        // What the program does not know is refused, never taken for the windows.
+        o = run({"frobnicate"});
+        QVERIFY(o.code == 2 && o.err.startsWith("Comando sconosciuto: frobnicate.\n\nUso:"));
+        o = run({"--db", "x"});
+        QVERIFY(o.code == 2 && o.err.startsWith("Opzione sconosciuta: --db"));
+        // The windows without a display: one line, no abort.
+        for (const char* display : {"", ":4713"}) {
+            o = run({}, [&](QProcess& p) {
+                QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+                for (const char* name : {"QT_QPA_PLATFORM", "WAYLAND_DISPLAY", "DISPLAY"})
+                    env.remove(name);
+                if (*display)
+                    env.insert("DISPLAY", display);
+                p.setProcessEnvironment(env);
+            });
+            QCOMPARE(o.code, 1);
+            QVERIFY(o.err.startsWith("Zentrima 13 non può aprire le sue finestre: ") &&
+                    o.err.count('\n') == 1);
+        }
     }
 
     void badOptions_data()
@@ -76,6 +105,11 @@ private Q_SLOTS:
         QTest::newRow("argument") << QStringList{"dati.mdb"} << "Argomento inatteso";
         QTest::newRow("out on the rows")
             << QStringList{"--out", "./dati.mdb"} << "--out non può essere il file delle uscite.";
+        QTest::newRow("one file twice") << QStringList{"--out", "s.txt", "--csv", "./s.txt"}
+                                        << "--out e --csv non possono essere lo stesso file";
+        QTest::newRow("count too large")
+            << QStringList{"--count", "99999999999"}
+            << "--count: \"99999999999\" (un numero intero da 0 a 2147483647).";
     }
     void badOptions()
     {
@@ -118,8 +152,14 @@ private Q_SLOTS:
             QCOMPARE(zt::test::fileBytes("dati.mdb"), before);
             QCOMPARE(files(), i == 0 ? QStringList() : QStringList{"dati.mdb"});
         }
-        const Outcome o = run({"verify", "--db", "altrove/serata.mdb"});
-        QCOMPARE(o.err, QString("Il file serata.mdb non esiste.\n"));
+        Outcome o = run({"verify", "--db", "altrove/serata.mdb"});
+        QCOMPARE(o.err, "Il file " + dir.file("altrove/serata.mdb") + " non esiste.\n");
+        // What is not a file is refused at once, never waited on.
+        QVERIFY(::mkfifo("tubo", 0600) == 0 && QDir().mkdir("cartella"));
+        o = run({"verify", "--db", "tubo"});
+        QCOMPARE(o.code, 3);
+        QCOMPARE(o.err, QString("tubo non è un file normale (è una pipe).\n"));
+        QCOMPARE(run({"verify", "--db", "cartella"}).err, QString("cartella è una cartella.\n"));
     }
 
     void reportPanelAndSweep()
@@ -141,6 +181,21 @@ private Q_SLOTS:
         o = run({"verify", "--out", "cartella"});
         QCOMPARE(o.code, 1);
         QVERIFY(o.err.endsWith("cartella: esiste già una cartella con questo nome.\n"));
+        // Nor is any other output written then; nor when standard output fails.
+        o = run({"verify", "--out", "r.txt", "--csv", "manca/x.csv"});
+        QVERIFY(o.code == 1 &&
+                o.err.endsWith("la cartella " + dir.file("manca") + " non esiste.\n"));
+        o = run({"verify", "--out", "r.txt"},
+                [](QProcess& p) { p.setStandardOutputFile("/dev/full"); });
+        QVERIFY(o.code == 1 &&
+                o.err == "Impossibile scrivere sullo standard output: il disco è pieno.\n");
+        o = run({"-c", QString(ZT_PROGRAM_PATH) + " verify --max 3,4 >&-"},
+                [](QProcess& p) { p.setProgram("/bin/sh"); });
+        QCOMPARE(o.err, QString("Impossibile scrivere sullo standard output: è chiuso.\n"));
+        QVERIFY(!QFile::exists("r.txt"));
+        // "-": the report on standard output, without the panel.
+        o = run({"verify", "--out", "-"});
+        QVERIFY(o.code == 0 && o.out.startsWith("Orba\r\n\r\nBoules:6\r\n"));
 
         // A sweep: one CSV line per combination, and no report.
         o = run({"verify", "--max", "2,10", "--sweep", "second-hit", "--strings-report", "--out",

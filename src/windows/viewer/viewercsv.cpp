@@ -5,6 +5,7 @@
 
 #include "windows/viewerwindow.h"
 
+#include "core/savefile.h"
 #include "core/spincsv.h"
 #include "store/recordcursor.h"
 #include "store/spintransfer.h"
@@ -12,7 +13,6 @@
 #include "ui/look.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QMessageBox>
@@ -123,13 +123,12 @@ void ViewerWindow::importaCsvDa(const QString& path)
         return;
     }
     BusyCursor busy;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        showMessage(this, QStringLiteral("Impossibile leggere il file %1.").arg(name));
+    QByteArray bytes;
+    QString error;
+    if (!readWhole(path, kLargestInput, &bytes, &error)) {
+        showMessage(this, error);
         return;
     }
-    const QByteArray bytes = file.readAll();
-    file.close();
     // A plain list of numbers gets the type the list shows.
     const QString command = source_->command();
     const int tipo = command == viewerTypeCommand(u"Live")   ? 1

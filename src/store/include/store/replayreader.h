@@ -15,6 +15,7 @@ enum class ReplayRead {
     Done,
     Unusable,  // the file is missing or is not a usable dati.mdb
     NoSuchRow, // no row has the id to start from
+    Busy,      // another program holds the file: trying again later may succeed
 };
 
 // Opens the database file at path read-only (a missing file is not created,
