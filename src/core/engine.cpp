@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
+#include <cstdint>
 #include <cmath>
 
 namespace zt {
@@ -119,6 +121,21 @@ int stringAttempts(double maxDelay)
     if (!(maxDelay > 1))
         return 1;
     return maxDelay >= most ? int(most) : int(std::ceil(maxDelay));
+}
+
+FollowedSpin followedSpin(const StringRowState& row, double drawn)
+{
+    std::uint64_t held = 0;
+    forEachListItem(row.text, [&](double item) {
+        if (item >= 0 && item <= 36 && item == std::floor(item))
+            held |= std::uint64_t(1) << int(item);
+    });
+    FollowedSpin spin;
+    spin.size = std::popcount(held);
+    spin.hit = drawn >= 0 && drawn <= 36 && drawn == std::floor(drawn) && (held >> int(drawn) & 1);
+    const double delay = leadingNumber(row.red ? row.secondDelay : row.firstDelay);
+    spin.attempt = delay >= 0 ? int(std::fmin(delay + 1, 1'000'000'000)) : 1;
+    return spin;
 }
 
 namespace {

@@ -95,6 +95,8 @@ bool CalcolaStringhe(BoardIO& io, double drawn, const StringsSettings& settings,
         const QString first = io.firstDelayText(row);
         const QString second = io.secondDelayText(row);
         const StringRowState state{text, io.noteRed(row), first, second};
+        if (StakeListener* stakes = io.stakes(); stakes && !text.isEmpty())
+            stakes->followed(followedSpin(state, drawn));
         RowApplier applier(io, row, firstRowEmptied);
         if (followStringRow(state, row == 0, drawn, settings, applier))
             break;
@@ -185,6 +187,8 @@ void enterSpin(BoardIO& io, History& history, const QString& caption)
         io.restoreKeypad(0);
     else if (readSettings().highlight)
         io.highlightKeypad(highlightedNumbers(note));
+    if (StakeListener* stakes = io.stakes())
+        stakes->spinEntered();
 }
 
 void EvidenziaTastiera(BoardIO& io)
