@@ -366,14 +366,15 @@ QStringList eveningLines(const EveningFigures& f, const BetSettings& s)
                        : tr("z: nessuna puntata"),
         tr("Discesa massima: %1").arg(money(f.maxDrawdown)),
         tr("Puntata massima: %1 per numero").arg(money(f.maxStake)),
-        tr("Serie perdente più lunga: %1 colpi").arg(f.longestLosingRun),
+        tr("Colpi persi di fila, al massimo: %1").arg(f.longestLosingRun),
     };
     if (s.tableMax > 0 || f.capped > 0)
         lines << tr("Puntate ridotte al massimo: %1").arg(f.capped);
     if (s.bankroll > 0)
         lines << (f.ruined ? tr("Rovina: al colpo %1").arg(f.ruinSpin) : tr("Rovina: no"));
     if (f.unrecoverable > 0)
-        lines << tr("Non recuperabili (36 numeri o più): %1 colpi").arg(f.unrecoverable);
+        lines << tr("Colpi non giocati, recupero impossibile con 36 numeri o più: %1")
+                     .arg(f.unrecoverable);
     return lines;
 }
 

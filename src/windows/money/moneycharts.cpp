@@ -48,19 +48,40 @@ QLineSeries* line(const QString& name, const QColor& color, Qt::PenStyle style =
     return series;
 }
 
-// Axes of values around the series, with a little room above and below.
+// A step between ticks of 1, 2 or 5 times a power of ten giving about five
+// ticks across `span`.
+double tickStep(double span)
+{
+    const double rough = std::max(span / 5, 1.0);
+    const double power = std::pow(10, std::floor(std::log10(rough)));
+    for (double m : {1.0, 2.0, 5.0}) {
+        if (m * power >= rough)
+            return m * power;
+    }
+    return 10 * power;
+}
+
+// An axis from below lo to above hi in whole steps, ticks on the multiples
+// of the step (0 among them).
+QValueAxis* valueAxis(const QString& title, double lo, double hi)
+{
+    auto* axis = new QValueAxis;
+    axis->setTitleText(title);
+    const double step = tickStep(hi - lo);
+    axis->setRange(std::floor(lo / step) * step, std::max(std::ceil(hi / step), std::floor(lo / step) + 1) * step);
+    axis->setTickType(QValueAxis::TicksDynamic);
+    axis->setTickAnchor(0);
+    axis->setTickInterval(step);
+    axis->setLabelFormat(QStringLiteral("%.0f"));
+    return axis;
+}
+
+// Axes of values around the series.
 void addAxes(QChart* chart, const QString& across, const QString& up, double x0, double x1,
              double y0, double y1)
 {
-    auto* x = new QValueAxis;
-    x->setTitleText(across);
-    x->setRange(x0, x1 > x0 ? x1 : x0 + 1);
-    x->setLabelFormat(QStringLiteral("%.0f"));
-    auto* y = new QValueAxis;
-    y->setTitleText(up);
-    const double room = std::max((y1 - y0) * 0.05, 1.0);
-    y->setRange(y0 - room, y1 + room);
-    y->setLabelFormat(QStringLiteral("%.0f"));
+    auto* x = valueAxis(across, x0, x1 > x0 ? x1 : x0 + 1);
+    auto* y = valueAxis(up, y0, y1 > y0 ? y1 : y0 + 1);
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
     for (QAbstractSeries* s : chart->series()) {

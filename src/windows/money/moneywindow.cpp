@@ -236,7 +236,9 @@ void MoneyWindow::buildControls()
     const auto edited = [this] { settingsEdited(); };
     connect(Puntata, &QSpinBox::valueChanged, this, edited);
     connect(Progressione, &QComboBox::currentIndexChanged, this, edited);
-    connect(Elenco, &QLineEdit::textEdited, this, edited);
+    // A list counts once written (Enter, or the keyboard moved elsewhere),
+    // not at each figure typed.
+    connect(Elenco, &QLineEdit::editingFinished, this, edited);
     connect(Obiettivo, &QSpinBox::valueChanged, this, edited);
     connect(MassimoTavolo, &QSpinBox::valueChanged, this, edited);
     connect(Cassa, &QSpinBox::valueChanged, this, edited);
@@ -257,6 +259,13 @@ void MoneyWindow::buildControls()
         showBalance();
     });
     connect(Simula, &QPushButton::clicked, this, &MoneyWindow::simulate);
+
+    GraficoSerate->chart()->setTitle(
+        tr("Le serate simulate compaiono qui dopo «Simula»: quante finiscono con ogni saldo"));
+    // The window opens with the keyboard on the chart, where keys change
+    // nothing: digits typed for the board must not change a stake.
+    GraficoSaldo->setFocusPolicy(Qt::StrongFocus);
+    GraficoSaldo->setFocus();
 }
 
 void MoneyWindow::showPreferences(const MoneyPreferences& p)
