@@ -62,9 +62,13 @@ public:
 // One row of the engine for the drawn number (the value of the clicked
 // button's caption).  isFirstRow: the row whose hits restore the keypad (row 0).
 // The first-hit check setting (checkFirst) is the caller's: when it is off the
-// engine is not run at all.  Returns true when the whole call ends.
+// engine is not run at all.  Returns true when the whole call ends.  With
+// `followed`, what a player following the row stakes on at this spin goes
+// there (as followedSpin() gives it).
+struct FollowedSpin;
 bool followStringRow(const StringRowState& row, bool isFirstRow, double drawn,
-                     const StringsSettings& settings, StringOutcomeSink& sink);
+                     const StringsSettings& settings, StringOutcomeSink& sink,
+                     FollowedSpin* followed = nullptr);
 
 // The caption of a delay: "0" for 0, otherwise the number after one blank (" 3").
 QString delayText(double value);
