@@ -104,10 +104,10 @@ QString usage()
         "  --filter NUMERI       il filtro \"Numero:\" del tavolo: Tutti o da 1 a 36 "
         "(predefinito: Tutti)\n"
         "  --max TESTI           \"Contr. Massimo\" delle impostazioni (predefinito: 10)\n");
+    text += moneyHelp();
     for (const Switch& w : switches)
         text += QStringLiteral("  --%1%2\n")
                     .arg(QString::fromLatin1(w.name).leftJustified(20), QString::fromUtf8(w.help));
-    text += moneyHelp();
     text += QStringLiteral(
         "  --sweep NOME          verifica l'opzione NOME (una delle sei qui sopra) sia senza\n"
         "                        sia con; si può ripetere\n"
