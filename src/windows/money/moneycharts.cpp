@@ -3,6 +3,7 @@
 // balances of the simulated evenings as a histogram.
 
 #include "core/betting.h"
+#include "windows/chartparts.h"
 
 #include <QAreaSeries>
 #include <QChart>
@@ -27,16 +28,6 @@ QString tr(const char* text)
 // n-th spin (and the last).
 constexpr std::size_t kMostPoints = 1500;
 
-void clearChart(QChart* chart)
-{
-    chart->removeAllSeries();
-    const auto axes = chart->axes();
-    for (QAbstractAxis* axis : axes) {
-        chart->removeAxis(axis);
-        delete axis;
-    }
-}
-
 QLineSeries* line(const QString& name, const QColor& color, Qt::PenStyle style = Qt::SolidLine)
 {
     auto* series = new QLineSeries;
@@ -46,19 +37,6 @@ QLineSeries* line(const QString& name, const QColor& color, Qt::PenStyle style =
     pen.setStyle(style);
     series->setPen(pen);
     return series;
-}
-
-// A step between ticks of 1, 2 or 5 times a power of ten giving about five
-// ticks across `span`.
-double tickStep(double span)
-{
-    const double rough = std::max(span / 5, 1.0);
-    const double power = std::pow(10, std::floor(std::log10(rough)));
-    for (double m : {1.0, 2.0, 5.0}) {
-        if (m * power >= rough)
-            return m * power;
-    }
-    return 10 * power;
 }
 
 // An axis from below lo to above hi in whole steps, ticks on the multiples

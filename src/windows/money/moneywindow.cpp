@@ -10,6 +10,7 @@
 #include "store/replayreader.h"
 #include "store/storefile.h"
 #include "ui/look.h"
+#include "windows/chartparts.h"
 
 #include <QChart>
 #include <QChartView>
@@ -46,31 +47,6 @@ constexpr int kFollowMs = 250;
 
 // The items of Progressione, in order.
 enum ProgressionItem { Fixed, ByList, Recovery };
-
-QChartView* chartView(QWidget* parent, const QString& name)
-{
-    auto* view = new QChartView(parent);
-    view->setObjectName(name);
-    view->setRenderHint(QPainter::Antialiasing);
-    view->chart()->setAnimationOptions(QChart::NoAnimation);
-    view->chart()->legend()->setAlignment(Qt::AlignBottom);
-    view->chart()->setMargins(QMargins(2, 2, 2, 2));
-    view->chart()->setBackgroundRoundness(0);
-    view->setMinimumHeight(230);
-    return view;
-}
-
-QLabel* figureLabel(QWidget* parent, const QString& name)
-{
-    auto* label = new QLabel(parent);
-    label->setObjectName(name);
-    label->setTextFormat(Qt::PlainText);
-    label->setWordWrap(true);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    label->setMinimumWidth(300);
-    return label;
-}
 
 template <class Box> Box* numberBox(QWidget* parent, const QString& name, double least, double most)
 {
@@ -196,7 +172,8 @@ void MoneyWindow::buildControls()
     curveRow->addWidget(TipoRighe);
     curveRow->addStretch(1);
     GraficoSaldo = chartView(this, QStringLiteral("GraficoSaldo"));
-    FiguraSaldo = figureLabel(this, QStringLiteral("FiguraSaldo"));
+    FiguraSaldo = figureLabel(this, QStringLiteral("FiguraSaldo"), Qt::PlainText);
+    FiguraSaldo->setMinimumWidth(300);
     auto* balance = new QHBoxLayout;
     balance->addWidget(GraficoSaldo, 3);
     balance->addWidget(FiguraSaldo, 1);
@@ -220,7 +197,8 @@ void MoneyWindow::buildControls()
     simulationRow->addWidget(Simula);
     simulationRow->addStretch(1);
     GraficoSerate = chartView(this, QStringLiteral("GraficoSerate"));
-    FiguraSerate = figureLabel(this, QStringLiteral("FiguraSerate"));
+    FiguraSerate = figureLabel(this, QStringLiteral("FiguraSerate"), Qt::PlainText);
+    FiguraSerate->setMinimumWidth(300);
     auto* evenings = new QHBoxLayout;
     evenings->addWidget(GraficoSerate, 3);
     evenings->addWidget(FiguraSerate, 1);

@@ -7,6 +7,7 @@
 #include "windows/statisticswindow.h"
 
 #include "store/storefile.h"
+#include "windows/chartparts.h"
 #include "ui/look.h"
 
 #include <QChart>
@@ -40,30 +41,6 @@ namespace {
 // coming fast cost one update), but never later than kMostWaitMs after it.
 constexpr int kGatherMs = 250;
 constexpr int kMostWaitMs = 2000;
-
-QChartView* chartView(QWidget* parent, const QString& name)
-{
-    auto* view = new QChartView(parent);
-    view->setObjectName(name);
-    view->setRenderHint(QPainter::Antialiasing);
-    view->chart()->setAnimationOptions(QChart::NoAnimation);
-    view->chart()->legend()->setAlignment(Qt::AlignBottom);
-    view->chart()->setMargins(QMargins(2, 2, 2, 2));
-    view->chart()->setBackgroundRoundness(0);
-    view->setMinimumHeight(220);
-    return view;
-}
-
-QLabel* figureLabel(QWidget* parent, const QString& name)
-{
-    auto* label = new QLabel(parent);
-    label->setObjectName(name);
-    label->setTextFormat(Qt::RichText);
-    label->setWordWrap(true);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    return label;
-}
 
 } // namespace
 
@@ -168,9 +145,9 @@ void StatisticsWindow::buildCharts(QWidget* area)
     GraficoNumeri = chartView(area, QStringLiteral("GraficoNumeri"));
     GraficoGruppi = chartView(area, QStringLiteral("GraficoGruppi"));
     GraficoProposte = chartView(area, QStringLiteral("GraficoProposte"));
-    FiguraNumeri = figureLabel(area, QStringLiteral("FiguraNumeri"));
-    FiguraGruppi = figureLabel(area, QStringLiteral("FiguraGruppi"));
-    FiguraProposte = figureLabel(area, QStringLiteral("FiguraProposte"));
+    FiguraNumeri = figureLabel(area, QStringLiteral("FiguraNumeri"), Qt::RichText);
+    FiguraGruppi = figureLabel(area, QStringLiteral("FiguraGruppi"), Qt::RichText);
+    FiguraProposte = figureLabel(area, QStringLiteral("FiguraProposte"), Qt::RichText);
 
     auto* groups = new QVBoxLayout;
     groups->addWidget(GraficoGruppi, 1);
