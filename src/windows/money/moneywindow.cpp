@@ -81,7 +81,10 @@ MoneyWindow::MoneyWindow(Links& links) : links_(links)
 
     followTimer_ = new QTimer(this);
     followTimer_->setInterval(kFollowMs);
-    connect(followTimer_, &QTimer::timeout, this, &MoneyWindow::follow);
+    connect(followTimer_, &QTimer::timeout, this, [this] {
+        if (isVisible())
+            follow();
+    });
     followTimer_->start();
     follow();
 }
