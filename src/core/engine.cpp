@@ -26,7 +26,7 @@ FollowedSpin spinOf(std::uint64_t held, double delay, double drawn)
     FollowedSpin spin;
     spin.size = std::popcount(held);
     spin.hit = drawn >= 0 && drawn <= 36 && drawn == std::floor(drawn) && (held >> int(drawn) & 1);
-    spin.attempt = delay >= 0 ? int(std::fmin(delay + 1, 1'000'000'000)) : 1;
+    spin.attempt = int(std::clamp(delay + 1, 1.0, 1e9));
     return spin;
 }
 

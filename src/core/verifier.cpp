@@ -228,7 +228,7 @@ SimulationFigures simulateEvenings(const VerifySettings& settings, int threads,
             for (int j = 0; j < spins; ++j)
                 rows.appendNumber(stream.next(), j == 0);
             PlainConsole console(rows, settings, countText, false, stakes);
-            for (int j = 0; j < spins; ++j)
+            while (!console.atEnd())
                 replaySpin(console);
             const EveningFigures& f = console.purse.figures();
             finals[i] = f.net();

@@ -208,6 +208,7 @@ private Q_SLOTS:
         QVERIFY(zt::eveningLines(f, halves).contains("Saldo: 12,00"));
         QVERIFY(zt::eveningLines(f, halves).contains("Rovina: no"));
         QVERIFY(zt::eveningLines({}, halves).contains("z: nessuna puntata"));
+        QCOMPARE(zt::EveningFigures{}.z(), 0.0); // nothing staked: no spread, no z
     }
 
     // The bankroll ends the evening at the first stake it cannot cover; the

@@ -9,6 +9,10 @@
 #include "windows/moneywindow.h"
 #include "windowsupport.h"
 
+#include <QAreaSeries>
+#include <QChartView>
+#include <QCheckBox>
+#include <QLineSeries>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -106,6 +110,11 @@ private Q_SLOTS:
             "Serata: saldo -6, puntato 6 in 2 colpi"));
         control<QPushButton>(w, "NuovaSerata")->click();
         QVERIFY(control<QLabel>(w, "SaldoSerata")->text().startsWith("Serata: saldo 0, puntato 0"));
+        // With "Controlla 1° colpo" cleared the proposal is not followed.
+        auto* followed = control<QCheckBox>(zt::shared<zt::SettingsWindow>(), "Check12");
+        followed->setChecked(false);
+        QTRY_COMPARE(w->nextStakeText(), QString("Nessuna proposta seguita: nessuna puntata."));
+        followed->setChecked(true);
         board.clearProposal();
         QTRY_COMPARE(w->nextStakeText(), QString("Nessuna proposta seguita: nessuna puntata."));
 
@@ -126,11 +135,11 @@ private Q_SLOTS:
     {
         zt::test::FreshDir dir;
         zt::test::sql({zt::test::usciteTable,
-                       "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 600) "
+                       "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 3002) "
                        "INSERT INTO Uscite (Numero, Memoria, Tipo) SELECT ' ' || (i * 7 % 37), "
                        "' ' || i, 1 FROM n",
                        "CREATE TABLE IF NOT EXISTS UsciteOra (id INTEGER PRIMARY KEY, Ora TEXT NOT NULL)",
-                       "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 600) "
+                       "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 3002) "
                        "INSERT INTO UsciteOra SELECT i, strftime('%Y-%m-%dT%H:%M:%S', "
                        "'2026-12-06 21:00:00', '+' || (i * 12) || ' seconds') || '+01:00' FROM n"});
         MoneyWindow* w = money();
@@ -138,8 +147,17 @@ private Q_SLOTS:
         control<QComboBox>(w, "Curva")->setCurrentIndex(2);
         QTRY_VERIFY(!w->isBusy() && w->balanceFigures().contains("Inizio"));
         QVERIFY(w->balanceFigures().startsWith("Colpi puntati: "));
-        QVERIFY(w->balanceFigures().contains("di 600\n"));
+        QVERIFY(w->balanceFigures().contains("di 3002\n"));
         QVERIFY(w->balanceFigures().contains("Uscite all'ora: 300,0")); // every 12 seconds
+        // The chart draws every third spin of so many, and the last one.
+        QLineSeries* balance = nullptr;
+        for (QAbstractSeries* series : control<QChartView>(w, "GraficoSaldo")->chart()->series()) {
+            if (series->name() == "Saldo")
+                balance = static_cast<QLineSeries*>(series);
+        }
+        QVERIFY(balance && balance->count() <= 1500 + 2);
+        const QString net = w->balanceFigures().section("Saldo: ", 1).section('\n', 0, 0);
+        QCOMPARE(balance->points().back(), QPointF(3002, QLocale(QLocale::Italian).toDouble(net)));
 
         control<QSpinBox>(w, "Serate")->setValue(200);
         control<QSpinBox>(w, "UsciteSerata")->setValue(50);
@@ -148,6 +166,14 @@ private Q_SLOTS:
         QTRY_VERIFY(!w->isBusy());
         QVERIFY(w->simulationFigures().startsWith("Serate simulate: 200 da 50 uscite (seme 3)"));
         QVERIFY(w->simulationFigures().contains("Nessuna progressione cambia il conto"));
+        // The histogram counts every evening once, across the balances they ended with.
+        const auto series = control<QChartView>(w, "GraficoSerate")->chart()->series();
+        const QList<QPointF> bars = static_cast<QAreaSeries*>(series.front())->upperSeries()->points();
+        double evenings = 0;
+        for (int i = 0; i < bars.size(); i += 2)
+            evenings += bars[i].y();
+        QCOMPARE(evenings, 200.0);
+        QVERIFY(bars.back().x() - bars.front().x() > 40);
         QVERIFY(!shown.isEmpty());
     }
 };
