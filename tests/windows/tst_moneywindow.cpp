@@ -76,6 +76,13 @@ private Q_SLOTS:
         QCOMPARE(nextRun.session().play.settings().stake, 2.0);
         QCOMPARE(nextRun.session().play.settings().bankroll, 300.0);
 
+        // Opened again, the window shows the stakes in use.
+        w->close();
+        w = money();
+        QCOMPARE(control<QComboBox>(w, "Progressione")->currentIndex(), 1);
+        QCOMPARE(control<QLineEdit>(w, "Elenco")->text(), QString("1,2,4"));
+        QCOMPARE(control<QSpinBox>(w, "Puntata")->value(), 2);
+
         // Back to one chip, flat, for the tests after.
         control<QComboBox>(w, "Progressione")->setCurrentIndex(0);
         control<QSpinBox>(w, "Puntata")->setValue(1);
@@ -86,6 +93,7 @@ private Q_SLOTS:
         QFile::remove(zt::settingsFileName);
         QVERIFY(QDir().mkdir(zt::settingsFileName));
         w = money();
+        QCOMPARE(control<QComboBox>(w, "Progressione")->currentIndex(), 0);
         control<QSpinBox>(w, "Obiettivo")->setValue(3);
         QVERIFY(control<QLabel>(w, "Avviso")->text().contains("non sono state salvate"));
         QVERIFY(QDir().rmdir(zt::settingsFileName));
@@ -173,6 +181,7 @@ private Q_SLOTS:
         for (int i = 0; i < bars.size(); i += 2)
             evenings += bars[i].y();
         QCOMPARE(evenings, 200.0);
+        QCOMPARE(bars.size(), 2 * 30); // thirty bins
         QVERIFY(bars.back().x() - bars.front().x() > 40);
         QVERIFY(!shown.isEmpty());
     }
