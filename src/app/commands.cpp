@@ -4,6 +4,7 @@
 #include "core/savefile.h"
 #include "core/textrules.h"
 #include "csvcommands.h"
+#include "progressioncommand.h"
 #include "verifycommand.h"
 
 #include <QCoreApplication>
@@ -22,6 +23,8 @@ const Command commands[] = {
     {"export", "scrive le uscite registrate come CSV", runExport},
     {"import", "aggiunge le uscite di un CSV o di un elenco di numeri", runImport},
     {"verify", "verifica le proposte sulle uscite registrate, come \"GO\" e \"SALVA\"", runVerify},
+    {"progression", QT_TRANSLATE_NOOP("commands", "mostra le puntate di una progressione per tentativo"),
+     runProgression},
 };
 
 const Command* findCommand(const char* name)
@@ -40,7 +43,7 @@ QString programHelp()
     for (const Command& c : commands) {
         if (c.run)
             text += QStringLiteral("  %1  %2\n")
-                        .arg(QString::fromLatin1(c.name).leftJustified(8),
+                        .arg(QString::fromLatin1(c.name).leftJustified(11),
                              QString::fromUtf8(c.summary));
     }
     text += QStringLiteral(

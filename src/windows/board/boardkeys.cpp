@@ -34,6 +34,7 @@ const QString keysHelp =
                    "Ctrl+Z: toglie l'ultima uscita dalla storia, come \"C. ULTIMO\",\n"
                    "    e cancella la riga che questa sessione ha registrato per lei\n"
                    "Ctrl+U: apre Visualizza Uscite; Ctrl+T: apre le Statistiche\n"
+                   "Ctrl+P: apre le Puntate (quanto costa seguire le proposte)\n"
                    "Tab: passa al comando seguente; Spazio: preme il comando scelto\n"
                    "Con il Lock spuntato, nel riquadro della proposta i tasti scrivono testo.");
 

@@ -8,6 +8,7 @@
 #include "core/wheellayout.h"
 #include "store/storefile.h"
 #include "ui/look.h"
+#include "windows/chartparts.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSeries>
@@ -65,36 +66,12 @@ const QColor kChance(190, 190, 190);
 const QColor kAbove(214, 96, 40);
 const QColor kBelow(46, 110, 180);
 
-// The chart emptied of series and axes.
-void clearChart(QChart* chart)
-{
-    chart->removeAllSeries();
-    const auto axes = chart->axes();
-    for (QAbstractAxis* axis : axes) {
-        chart->removeAxis(axis);
-        delete axis;
-    }
-}
-
 QBarSet* barSet(const QString& name, const QColor& color)
 {
     auto* set = new QBarSet(name);
     set->setColor(color);
     set->setBorderColor(color.darker(130));
     return set;
-}
-
-// A step between the count ticks of 1, 2 or 5 times a power of ten, whole
-// numbers only, giving about five ticks up to `top`.
-double tickStep(double top)
-{
-    const double rough = std::max(top / 5, 1.0);
-    const double power = std::pow(10, std::floor(std::log10(rough)));
-    for (double m : {1.0, 2.0, 5.0}) {
-        if (m * power >= rough)
-            return m * power;
-    }
-    return 10 * power;
 }
 
 // Categories along one side (the bottom, or the left for bars across) and

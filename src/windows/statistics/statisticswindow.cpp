@@ -7,6 +7,7 @@
 #include "windows/statisticswindow.h"
 
 #include "store/storefile.h"
+#include "windows/chartparts.h"
 #include "ui/look.h"
 
 #include <QChart>
@@ -51,38 +52,6 @@ constexpr int kSideBySideWidth = 900;
 // The least heights that keep every label of the charts readable.
 constexpr int kNumbersHeight = 180;
 constexpr int kNumbersAcrossHeight = 37 * 24 + 140;
-
-// A chart asks only for the room it needs, so that the window's scrolling
-// (which lays out at the asked sizes) starts when the charts are that small.
-class ChartView : public QChartView {
-public:
-    using QChartView::QChartView;
-    QSize sizeHint() const override { return minimumSize().expandedTo(QSize(300, 0)); }
-};
-
-QChartView* chartView(QWidget* parent, const QString& name, int height)
-{
-    auto* view = new ChartView(parent);
-    view->setObjectName(name);
-    view->setRenderHint(QPainter::Antialiasing);
-    view->chart()->setAnimationOptions(QChart::NoAnimation);
-    view->chart()->legend()->setAlignment(Qt::AlignBottom);
-    view->chart()->setMargins(QMargins(2, 2, 2, 2));
-    view->chart()->setBackgroundRoundness(0);
-    view->setMinimumHeight(height);
-    return view;
-}
-
-QLabel* figureLabel(QWidget* parent, const QString& name)
-{
-    auto* label = new QLabel(parent);
-    label->setObjectName(name);
-    label->setTextFormat(Qt::RichText);
-    label->setWordWrap(true);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    return label;
-}
 
 } // namespace
 
@@ -224,9 +193,9 @@ void StatisticsWindow::buildCharts(QWidget* area)
     GraficoNumeri = chartView(area, QStringLiteral("GraficoNumeri"), kNumbersHeight);
     GraficoGruppi = chartView(area, QStringLiteral("GraficoGruppi"), 400);
     GraficoProposte = chartView(area, QStringLiteral("GraficoProposte"), 200);
-    FiguraNumeri = figureLabel(area, QStringLiteral("FiguraNumeri"));
-    FiguraGruppi = figureLabel(area, QStringLiteral("FiguraGruppi"));
-    FiguraProposte = figureLabel(area, QStringLiteral("FiguraProposte"));
+    FiguraNumeri = figureLabel(area, QStringLiteral("FiguraNumeri"), Qt::RichText);
+    FiguraGruppi = figureLabel(area, QStringLiteral("FiguraGruppi"), Qt::RichText);
+    FiguraProposte = figureLabel(area, QStringLiteral("FiguraProposte"), Qt::RichText);
 
     auto* figures = new QVBoxLayout;
     figures->addWidget(FiguraNumeri);

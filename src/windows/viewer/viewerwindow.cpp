@@ -114,6 +114,8 @@ void ViewerWindow::buildTopStrip()
     auto* statisticsKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_T), this);
     connect(statisticsKey, &QShortcut::activated, this,
             [this] { links_.show(Links::Window::Statistics); });
+    auto* moneyKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_P), this);
+    connect(moneyKey, &QShortcut::activated, this, [this] { links_.show(Links::Window::Money); });
 
     // The window opens with the keyboard on the list, where keys edit nothing
     // (the repeat of the Ctrl+U that opened it included).

@@ -10,6 +10,7 @@
 namespace zt {
 
 class ReplayRows;
+class SpinClock;
 
 enum class ReplayRead {
     Done,
@@ -27,5 +28,18 @@ enum class ReplayRead {
 // sentence for the player, without its full stop.
 ReplayRead readReplayRows(const QString& path, const QString& name, std::optional<qint64> fromId,
                           qint64 limit, ReplayRows& rows, QString* problem);
+
+// The rows of one game type (1 "Live", 2 "Spin"; 0 every row), all of them in
+// id order, as readReplayRows() reads them; with a clock, the times at which
+// they were entered go into it, where the file keeps them.
+ReplayRead readReplayRowsOfType(const QString& path, int type,
+                                ReplayRows& rows, SpinClock* clock, QString* problem);
+
+// The times at which the rows that readReplayRows() reads with the same
+// fromId and limit were entered, from the table UsciteOra (id, Ora: ISO 8601
+// text) beside Uscite, into the clock.  A file without that table (the usual
+// case for files older than it) or that cannot be read gives no time.
+void readSpinTimes(const QString& path, std::optional<qint64> fromId, qint64 limit,
+                   SpinClock& clock);
 
 } // namespace zt

@@ -46,6 +46,8 @@ public:
     QString proposal() override;
     void clearProposal() override;
     void setExchangePolling(bool on) override;
+    FollowedSpin nextSpin() override;
+    Modes modes() override;
 
     // The history of the current game.
     const History& history() const { return StoriaUscite; }
@@ -136,6 +138,7 @@ private:
     void restoreKeypad(int first) override;
     void highlightKeypad(NumberSet numbers) override;
     StringsReportTarget* reports() override;
+    StakeListener* stakes() override;
 
     // Shows a recording failure to the player without blocking the board,
     // once for each failure that differs from the one shown last.
