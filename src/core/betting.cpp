@@ -1,6 +1,7 @@
 #include "core/betting.h"
 
 #include "core/statistics.h"
+#include "core/textrules.h"
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -18,19 +19,13 @@ QString tr(const char* text)
     return QCoreApplication::translate("Puntate", text);
 }
 
-const QLocale& italian()
-{
-    static const QLocale locale(QLocale::Italian, QLocale::Italy);
-    return locale;
-}
-
 QString decimalText(double value, int decimals)
 {
     // No "-0" for a value that rounds to zero.
     const double scale = std::pow(10.0, decimals);
     if (std::round(value * scale) == 0)
         value = 0;
-    return italian().toString(value, 'f', decimals);
+    return shownLocale().toString(value, 'f', decimals);
 }
 
 } // namespace

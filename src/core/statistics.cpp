@@ -1,5 +1,6 @@
 #include "core/statistics.h"
 
+#include "core/textrules.h"
 #include "core/wheellayout.h"
 
 #include <QCoreApplication>
@@ -429,7 +430,7 @@ QString decimal(double value, int decimals)
 {
     if (std::isinf(value))
         return value > 0 ? QStringLiteral("∞") : QStringLiteral("-∞");
-    return QLocale(QLocale::Italian, QLocale::Italy).toString(value, 'f', decimals);
+    return shownLocale().toString(value, 'f', decimals);
 }
 
 Evidence evidence(double p)
