@@ -32,6 +32,11 @@ std::vector<std::uint8_t> selectNumbers(std::span<const Spin> spins, TypeFilter 
 
 namespace {
 
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Statistiche)
+};
+
+
 constexpr double kEpsilon = 1e-15;
 constexpr double kTiny = 1e-300;
 constexpr int kMostTerms = 100000;
@@ -286,29 +291,33 @@ std::vector<Grouping> makeGroupings()
     const NumberMask zero = numbersWhere([](int n) { return n == 0; });
     std::vector<Grouping> all;
 
-    all.push_back({QStringLiteral("Colori"),
-                   {{QStringLiteral("Rosso"), numbersWhere([&](int n) { return colour(n) == wheel::kRed; })},
-                    {QStringLiteral("Nero"), numbersWhere([&](int n) { return colour(n) == wheel::kBlack; })},
-                    {QStringLiteral("Zero"), zero}}});
+    all.push_back({Text::tr("Colori"),
+                   {{Text::tr("Rosso"), numbersWhere([&](int n) { return colour(n) == wheel::kRed; })},
+                    {Text::tr("Nero"), numbersWhere([&](int n) { return colour(n) == wheel::kBlack; })},
+                    {Text::tr("Zero"), zero}}});
 
-    Grouping dozens{QStringLiteral("Dozzine"), {}};
-    Grouping columns{QStringLiteral("Colonne"), {}};
+    Grouping dozens{Text::tr("Dozzine"), {}};
+    Grouping columns{Text::tr("Colonne"), {}};
     for (int k = 0; k < 3; ++k) {
-        dozens.groups.push_back({QStringLiteral("%1ª dozzina").arg(k + 1),
+        dozens.groups.push_back({Text::tr("%1ª dozzina").arg(k + 1),
                                  numbersWhere([k](int n) { return n > 0 && (n - 1) / 12 == k; })});
-        columns.groups.push_back({QStringLiteral("%1ª colonna").arg(k + 1),
+        columns.groups.push_back({Text::tr("%1ª colonna").arg(k + 1),
                                   numbersWhere([k](int n) { return n > 0 && (n - 1) % 3 == k; })});
     }
     // The zero loses every dozen and column bet: a cell of the tests, not a bar.
-    dozens.groups.push_back({QStringLiteral("Zero"), zero, true, false});
-    columns.groups.push_back({QStringLiteral("Zero"), zero, true, false});
+    dozens.groups.push_back({Text::tr("Zero"), zero, true, false});
+    columns.groups.push_back({Text::tr("Zero"), zero, true, false});
     all.push_back(dozens);
     all.push_back(columns);
 
-    const char* const labels[] = {"Gioco 0", "Vicini dello 0", "Orfanelli", "Serie 5 / 8"};
-    Grouping sectors{QStringLiteral("Settori della ruota"), {}};
+    // The sectors by the labels of the wheel picture.
+    const char* const labels[] = {QT_TRANSLATE_NOOP("Statistiche", "Gioco 0"),
+                                  QT_TRANSLATE_NOOP("Statistiche", "Vicini dello 0"),
+                                  QT_TRANSLATE_NOOP("Statistiche", "Orfanelli"),
+                                  QT_TRANSLATE_NOOP("Statistiche", "Serie 5 / 8")};
+    Grouping sectors{Text::tr("Settori della ruota"), {}};
     for (const char* label : labels)
-        sectors.groups.push_back({QString::fromUtf8(label), sectorNumbers(label)});
+        sectors.groups.push_back({Text::tr(label), sectorNumbers(label)});
     // Gioco 0 lies inside Vicini dello 0.
     sectors.groups.front().tested = false;
     all.push_back(sectors);

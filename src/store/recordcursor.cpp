@@ -1,5 +1,6 @@
 #include "store/recordcursor.h"
 
+#include <QCoreApplication>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -10,13 +11,17 @@ namespace zt {
 
 namespace {
 
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Store)
+};
+
 constexpr int kPageRows = 256;     // rows read together when a row is first used
 constexpr int kWholeRows = 16384;  // results up to this size are read at requery
 constexpr int kCachedRows = 65536; // values kept of a larger result
 
 QString noRow()
 {
-    return QStringLiteral("Nessuna riga selezionata.");
+    return Text::tr("Nessuna riga selezionata.");
 }
 
 QString quoted(const QString& name)
@@ -60,9 +65,9 @@ bool RecordCursor::changeOneRow(QSqlQuery& q, qint64 id, StoreAction action) con
     if (!q.exec())
         problem = storeProblem(q.lastError());
     else if (q.numRowsAffected() < 1)
-        problem = QStringLiteral("La riga %1 non è più nel file %2").arg(id).arg(kStoreFileName);
+        problem = Text::tr("La riga %1 non è più nel file %2").arg(id).arg(kStoreFileName);
     else if (q.numRowsAffected() > 1)
-        problem = QStringLiteral("Nel file %2 più righe hanno l'id %1").arg(id).arg(kStoreFileName);
+        problem = Text::tr("Nel file %2 più righe hanno l'id %1").arg(id).arg(kStoreFileName);
     q.finish();
     if (problem.isEmpty() && db.commit())
         return true;
@@ -106,7 +111,7 @@ bool RecordCursor::requery()
                 columns_ << record.fieldName(i);
             idColumn_ = columnIndex(u"id");
             if (idColumn_ < 0)
-                problem = QStringLiteral("Il comando non ha la colonna id");
+                problem = Text::tr("Il comando non ha la colonna id");
         }
         if (problem.isEmpty() && !q.exec(QStringLiteral("SELECT id") + from))
             problem = storeProblem(q.lastError());
@@ -270,7 +275,7 @@ QVariant RecordCursor::value(QStringView column) const
     }
     const int c = columnIndex(column);
     if (c < 0) {
-        fail(QStringLiteral("La colonna %1 non esiste.").arg(column));
+        fail(Text::tr("La colonna %1 non esiste.").arg(column));
         return {};
     }
     return cell(pos_, c);
@@ -291,9 +296,9 @@ bool RecordCursor::updateCurrent(const QVariantMap& values)
     for (auto it = values.begin(); it != values.end(); ++it) {
         const int c = columnIndex(it.key());
         if (c < 0)
-            return fail(QStringLiteral("La colonna %1 non esiste.").arg(it.key()));
+            return fail(Text::tr("La colonna %1 non esiste.").arg(it.key()));
         if (c == idColumn_)
-            return fail(QStringLiteral("La colonna %1 non si può modificare.").arg(it.key()));
+            return fail(Text::tr("La colonna %1 non si può modificare.").arg(it.key()));
         sets << quoted(columns_[c]) + QStringLiteral(" = ?");
         targets << c;
     }

@@ -40,7 +40,7 @@ private Q_SLOTS:
         QVERIFY(!zt::loaded<zt::SettingsWindow>());
         QCOMPARE(settings(), "HF-- 1/10");
         QPointer<zt::SettingsWindow> w = zt::loaded<zt::SettingsWindow>();
-        QVERIFY(w && !w->isVisible() && w->size() == QSize(425, 192));
+        QVERIFY(w && !w->isVisible() && w->size() == QSize(425, 224));
         QVERIFY(control<QWidget>(w, "Numerostringhe")->isHidden());
         // "OK" only hides it; its close box unloads it and the next one starts afresh.
         w->show();
