@@ -1,5 +1,7 @@
 #include "store/recordcursor.h"
 
+#include "store/spintimes.h"
+
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -64,6 +66,10 @@ bool RecordCursor::changeOneRow(QSqlQuery& q, qint64 id, StoreAction action) con
     else if (q.numRowsAffected() > 1)
         problem = QStringLiteral("Nel file %2 più righe hanno l'id %1").arg(id).arg(kStoreFileName);
     q.finish();
+    // A deleted row's time goes with it.
+    QSqlError timeError;
+    if (problem.isEmpty() && action == StoreAction::Delete && !deleteSpinTime(db, id, &timeError))
+        problem = storeProblem(timeError);
     if (problem.isEmpty() && db.commit())
         return true;
     if (problem.isEmpty())

@@ -105,6 +105,12 @@ QString storeProblem(const QSqlError& error, const QString& path)
     }
 }
 
+bool isHeldError(const QSqlError& error)
+{
+    const int code = error.nativeErrorCode().toInt() & 0xff;
+    return code == kBusy || code == kLocked;
+}
+
 QString insertProblem(const QSqlError& error, const QSqlDatabase& db)
 {
     const QString file = fileName(db.databaseName());
@@ -187,6 +193,7 @@ bool StoreConnection::openExisting(const QString& path, QString* problem)
 bool StoreConnection::open(QString* problem)
 {
     close();
+    held_ = false;
     const QString path = filePath();
     const QString file = fileName(path);
     const QFileInfo info(path);
@@ -197,7 +204,7 @@ bool StoreConnection::open(QString* problem)
 
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name_);
     db.setDatabaseName(path);
-    QString options = QStringLiteral("QSQLITE_BUSY_TIMEOUT=2000");
+    QString options = QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeout_);
     if (readOnly_)
         options += QStringLiteral(";QSQLITE_OPEN_READONLY");
     db.setConnectOptions(options);
@@ -226,6 +233,7 @@ bool StoreConnection::open(QString* problem)
         // Reading the schema is the first access to the file: it tells a
         // file that is not a database and one locked by another program.
         if (!q.exec(QStringLiteral("PRAGMA table_info(Uscite)"))) {
+            held_ = isHeldError(q.lastError());
             const QString text = storeProblem(q.lastError(), path);
             q = QSqlQuery();
             db = {};
@@ -266,6 +274,7 @@ bool StoreConnection::open(QString* problem)
                             .arg(file);
         }
         if (!fault.isEmpty()) {
+            held_ = isHeldError(q.lastError());
             q = QSqlQuery();
             db = {};
             return fail(fault, problem);

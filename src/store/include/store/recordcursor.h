@@ -106,9 +106,10 @@ public:
     // current.  The id column cannot be changed.
     bool updateCurrent(const QVariantMap& values);
 
-    // Deletes the current row, and only it, from the table and from the
-    // result.  The next row becomes current (the new last row when the last
-    // one was deleted, BOF/EOF when none is left).  Ids are never reused.
+    // Deletes the current row, and only it (with its time, when UsciteOra
+    // holds one), from the table and from the result.  The next row becomes
+    // current (the new last row when the last one was deleted, BOF/EOF when
+    // none is left).  Ids are never reused.
     bool deleteCurrent();
 
 Q_SIGNALS:
@@ -127,7 +128,8 @@ private:
     QVariantList rowValues(int row) const;
     bool fetchRange(qint64 lo, qint64 hi, QString* problem = nullptr) const;
     // Runs q, an update or delete of the row with that id, in a transaction
-    // that is kept only when exactly one row changed.
+    // that is kept only when exactly one row changed (a deleted row's time
+    // in UsciteOra is deleted with it).
     bool changeOneRow(QSqlQuery& q, qint64 id, StoreAction action) const;
     void setPosition(int pos, bool always = false);
     bool fail(const QString& message) const;

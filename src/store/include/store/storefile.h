@@ -38,6 +38,10 @@ QString storeProblem(const QSqlError& error, const QString& path = {});
 // table whose ids are used up, which the engine reports as a full disk.
 QString insertProblem(const QSqlError& error, const QSqlDatabase& db);
 
+// True for an error that only says another program holds the file now
+// (locked, or a journal being rolled back): the same work may succeed later.
+bool isHeldError(const QSqlError& error);
+
 // "Il file dati.mdb è in sola lettura"
 QString readOnlyProblem(const QString& path = {});
 
@@ -66,6 +70,11 @@ public:
     // missing (its problem: "Il file dati.mdb non esiste") and opens an
     // existing one read-only.  Set before open().
     void setReadOnly(bool readOnly) { readerOnly_ = readOnly; }
+    // How long open() and the statements of the connection wait for a lock
+    // held by another program (default two seconds).  Set before open().
+    void setBusyTimeout(int ms) { busyTimeout_ = ms; }
+    // open() failed only because another program held the file.
+    bool wasHeld() const { return held_; }
     // setFilePath(path), setReadOnly(true) and open(): the file at path as it
     // is, with the checks and messages of open(), never written.
     bool openExisting(const QString& path, QString* problem);
@@ -90,6 +99,8 @@ private:
     bool open_ = false;
     bool readOnly_ = false;
     bool readerOnly_ = false;
+    bool held_ = false;
+    int busyTimeout_ = 2000;
 };
 
 } // namespace zt
