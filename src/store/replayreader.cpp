@@ -11,6 +11,7 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <charconv>
 #include <limits>
 
@@ -65,6 +66,9 @@ template <class F> void withShownText(sqlite3_stmt* st, int column, F&& f)
     f(QStringView(utf16, sqlite3_column_bytes16(st, column) / 2));
 }
 
+// Rows read by one statement: about 20 ms of reading.
+constexpr qint64 kStretch = 65536;
+
 class Statement {
 public:
     Statement(sqlite3* db, const char* sql)
@@ -114,20 +118,48 @@ ReplayRead readReplayRows(const QString& path, const QString& name, std::optiona
             return engineProblem();
     }
 
-    Statement all(db, "SELECT Numero, Memoria FROM Uscite WHERE id >= ?1 ORDER BY id LIMIT ?2");
-    if (all.code != SQLITE_OK ||
-        sqlite3_bind_int64(all.st, 1, fromId.value_or(std::numeric_limits<qint64>::min())) !=
-            SQLITE_OK ||
-        sqlite3_bind_int64(all.st, 2, limit < 0 ? -1 : limit) != SQLITE_OK)
-        return engineProblem();
-    int step;
-    while ((step = sqlite3_step(all.st)) == SQLITE_ROW) {
-        withShownText(all.st, 0, [&](QStringView number) {
-            withShownText(all.st, 1, [&](QStringView memory) { rows.append(number, memory); });
-        });
+    // The rows as they are now: up to the last id.  They are read in
+    // stretches, each a statement of its own, so that the file is free
+    // between two of them and a spin the board records waits a moment at most.
+    qint64 lastId = 0;
+    {
+        Statement last(db, "SELECT max(id) FROM Uscite");
+        if (last.code != SQLITE_OK || sqlite3_step(last.st) != SQLITE_ROW)
+            return engineProblem();
+        if (sqlite3_column_type(last.st, 0) == SQLITE_NULL)
+            return ReplayRead::Done;
+        lastId = sqlite3_column_int64(last.st, 0);
     }
-    if (step != SQLITE_DONE)
+    Statement all(db, "SELECT id, Numero, Memoria FROM Uscite WHERE id >= ?1 AND id <= ?2 "
+                      "ORDER BY id LIMIT ?3");
+    if (all.code != SQLITE_OK)
         return engineProblem();
+    qint64 from = fromId.value_or(std::numeric_limits<qint64>::min());
+    for (qint64 left = limit < 0 ? -1 : limit; left != 0;) {
+        const qint64 take = left < 0 ? kStretch : std::min(left, kStretch);
+        if (sqlite3_bind_int64(all.st, 1, from) != SQLITE_OK ||
+            sqlite3_bind_int64(all.st, 2, lastId) != SQLITE_OK ||
+            sqlite3_bind_int64(all.st, 3, take) != SQLITE_OK)
+            return engineProblem();
+        qint64 got = 0;
+        qint64 id = 0;
+        int step;
+        while ((step = sqlite3_step(all.st)) == SQLITE_ROW) {
+            id = sqlite3_column_int64(all.st, 0);
+            ++got;
+            withShownText(all.st, 1, [&](QStringView number) {
+                withShownText(all.st, 2, [&](QStringView memory) { rows.append(number, memory); });
+            });
+        }
+        if (step != SQLITE_DONE)
+            return engineProblem();
+        sqlite3_reset(all.st); // the file is free until the next stretch
+        if (got < take || id == lastId)
+            break;
+        if (left > 0)
+            left -= got;
+        from = id + 1;
+    }
     return ReplayRead::Done;
 }
 

@@ -8,6 +8,7 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 
+#include <limits>
 #include <utility>
 #include <vector>
 
@@ -19,6 +20,8 @@ const char* const kColumns[kSpinCsvColumns] = {"id",   "Numero",  "Memoria", "Ti
                                                "Cima", "Memcima", "Note"};
 
 constexpr int kBatchRows = 100;
+// Rows exported by one statement: about 15 ms of reading.
+constexpr int kExportStretch = 16384;
 constexpr int kInsertColumns = 6; // every column but id
 
 // The statement that adds `rows` rows.
@@ -126,25 +129,46 @@ bool SpinTransfer::exportRows(const QString& command, QByteArray* csv)
 
     QString text;
     {
+        // The rows up to the last id at the start, in stretches of their own:
+        // between two of them the file is free for the spins the board records.
+        QSqlQuery last(conn_.database());
+        if (!last.exec(QStringLiteral("SELECT max(id) FROM Uscite")) || !last.next())
+            return fail(storeMessage(storeProblem(last.lastError(), path), StoreAction::Read),
+                        true);
+        const qint64 lastId = last.value(0).toLongLong();
+        last.finish();
         QSqlQuery q(conn_.database());
         q.setForwardOnly(true);
-        if (!q.exec(command))
+        if (!q.prepare(QStringLiteral("SELECT * FROM (") + command +
+                       QStringLiteral(") WHERE id > ? AND id <= ? ORDER BY id LIMIT %1")
+                           .arg(kExportStretch)))
             return fail(storeMessage(storeProblem(q.lastError(), path), StoreAction::Read), true);
-        const QSqlRecord record = q.record();
-        int index[kSpinCsvColumns];
-        for (int c = 0; c < kSpinCsvColumns; ++c)
-            index[c] = record.indexOf(QLatin1String(kColumns[c]));
         appendSpinCsvHeader(text);
+        int index[kSpinCsvColumns];
         QVariant values[kSpinCsvColumns];
         qint64 rows = 0;
-        while (q.next()) {
+        for (qint64 after = std::numeric_limits<qint64>::min(), got = kExportStretch;
+             got == kExportStretch && after < lastId;) {
+            q.addBindValue(after);
+            q.addBindValue(lastId);
+            if (!q.exec())
+                return fail(storeMessage(storeProblem(q.lastError(), path), StoreAction::Read),
+                            rows == 0);
+            const QSqlRecord record = q.record();
             for (int c = 0; c < kSpinCsvColumns; ++c)
-                values[c] = index[c] < 0 ? QVariant() : q.value(index[c]);
-            appendSpinCsvRow(text, values);
-            ++rows;
+                index[c] = record.indexOf(QLatin1String(kColumns[c]));
+            for (got = 0; q.next(); ++got) {
+                for (int c = 0; c < kSpinCsvColumns; ++c)
+                    values[c] = index[c] < 0 ? QVariant() : q.value(index[c]);
+                appendSpinCsvRow(text, values);
+                after = values[0].toLongLong();
+            }
+            if (q.lastError().isValid())
+                return fail(storeMessage(storeProblem(q.lastError(), path), StoreAction::Read),
+                            false);
+            q.finish(); // the file is free until the next stretch
+            rows += got;
         }
-        if (q.lastError().isValid())
-            return fail(storeMessage(storeProblem(q.lastError(), path), StoreAction::Read), false);
         rows_ = rows;
     }
     conn_.close();

@@ -1,13 +1,16 @@
 // dati.mdb: every failure of the file named in Italian with the file left as
 // it was; a recorder killed at any moment losing no spin; spins waiting while
 // another program holds the file, written once whenever the program stopped;
-// and the record cursor and the grid over it.
+// long reads in stretches; and the record cursor and the grid over it.
 
 #include "core/textrules.h"
+#include "core/verifier.h"
 #include "store/recordcursor.h"
+#include "store/replayreader.h"
 #include "store/spinqueue.h"
 #include "store/spinrecorder.h"
 #include "store/spintimes.h"
+#include "store/spintransfer.h"
 #include "store/storecommands.h"
 #include "storetesting.h"
 #include "ui/recordgrid.h"
@@ -286,6 +289,36 @@ private Q_SLOTS:
                      "o.Ora = '" + t17 + "' AND u.Numero = ' 17'"),
                  QVariantList{1});
         QVERIFY(!QFile::exists("dati.mdb-attesa"));
+    }
+
+    // verify, export and the viewer read long tables in stretches: every
+    // row once, in order, across the ends of the stretches and gaps in the ids.
+    void longReadsInStretches()
+    {
+        sql({zt::test::usciteTable,
+             "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 140000) "
+             "INSERT INTO Uscite (Numero, Memoria, Tipo) SELECT ' ' || (i % 37), ' ' || i, "
+             "1 + (i % 2) FROM n",
+             "DELETE FROM Uscite WHERE id IN (16384, 16385, 65536, 65537, 131073)"});
+        zt::ReplayRows all, part;
+        QString problem;
+        QCOMPARE(zt::readReplayRows("dati.mdb", "dati.mdb", {}, -1, all, &problem),
+                 zt::ReplayRead::Done);
+        QCOMPARE(zt::readReplayRows("dati.mdb", "dati.mdb", 65530, 70000, part, &problem),
+                 zt::ReplayRead::Done);
+        QCOMPARE(all.size(), 139995u);
+        QCOMPARE(part.size(), 70000u);
+        // Each row by its number: the ids 65530 to 135532, three of them gone.
+        QVERIFY(all[0].read.number == 1 && all[139994].read.number == 140000 % 37);
+        QVERIFY(part[0].read.number == 65530 % 37 && part[69999].read.number == 135532 % 37);
+        zt::SpinTransfer out;
+        QByteArray csv;
+        QVERIFY(out.exportRows(zt::viewerTypeCommand(u"Live"), &csv));
+        QCOMPARE(out.rows(), 69998);
+        QVERIFY(csv.endsWith("\r\n140000, 29, 140000,1,,,\r\n"));
+        RecordCursor viewer(zt::viewerCommand());
+        QVERIFY(viewer.open() && viewer.size() == 139995 && viewer.findId(65538));
+        QCOMPARE(viewer.currentRow(), 65533);
     }
 
     void positionFindAndDelete()

@@ -7,10 +7,12 @@
 // Snapshot.  requery() runs the command and keeps its rows as they were at
 // that moment: rows added, changed or deleted through another connection
 // (the main board's recorder, the other window) appear only after the next
-// requery().  A result of up to 16384 rows is read whole at requery(); a
-// larger one keeps the list of its ids and reads the other values of a row
-// the first time the row is used (in pages of 256 rows), so opening, moving
-// and finding stay fast over a million rows.
+// requery().  The command lists rows in the order of id; requery() reads
+// their ids in stretches, so that the file is free between two of them for
+// the spins the board records.  A result of up to 16384 rows is read whole
+// at requery(); a larger one keeps the list of its ids and reads the other
+// values of a row the first time the row is used (in pages of 256 rows), so
+// opening, moving and finding stay fast over a million rows.
 //
 // Position.  The position is on a row (0 … size()-1), before the first row
 // (BOF) or past the last row (EOF); an empty result is at BOF and EOF at once.
