@@ -171,86 +171,97 @@ SpinRecorder::Attempt SpinRecorder::writeSpins(const std::vector<const WaitingSp
         transaction.exec(QStringLiteral("PRAGMA busy_timeout = %1").arg(waitMs));
         // The write lock first: a file another program writes is known
         // before anything is written.
-        if (!transaction.exec(QStringLiteral("BEGIN IMMEDIATE")))
-            return attemptFailed(storeProblem(transaction.lastError()),
-                                 isHeldError(transaction.lastError()));
-        QSqlError error;
-        bool inserting = false;
-        const auto run = [&](QSqlQuery& q) {
-            if (q.exec())
-                return true;
-            error = q.lastError();
-            return false;
-        };
-        QSqlQuery time(db);
-        QSqlQuery check(db);
-        bool ok = createTimesTable(db, &error) &&
-                  time.prepare(
-                      QStringLiteral("INSERT OR REPLACE INTO UsciteOra (id, Ora) VALUES (?, ?)")) &&
-                  check.prepare(QStringLiteral(
-                      "SELECT 1 FROM Uscite WHERE id = ? AND Numero IS ? AND Memoria IS ? AND "
-                      "Tipo IS ? AND EXISTS (SELECT 1 FROM UsciteOra WHERE id = ? AND Ora = ?)"));
-        if (!ok && !error.isValid())
-            error = time.lastError().isValid() ? time.lastError() : check.lastError();
-        for (auto it = spins.begin(); ok && it != spins.end(); ++it) {
-            const WaitingSpin& s = **it;
-            const QVariant numero = textOrNull(s.numero);
-            const QVariant memoria = textOrNull(s.memoria);
-            const QVariant tipo = typeValue(s.tipo);
-            if (s.row != 0) { // written before, unless that write was never committed
-                for (const QVariant& v :
-                     {QVariant(s.row), numero, memoria, tipo, QVariant(s.row), QVariant(s.ora)})
-                    check.addBindValue(v);
-                if (!(ok = run(check)))
-                    break;
-                const bool there = check.next();
-                check.finish();
-                if (there) {
-                    rows.push_back(s.row);
-                    continue;
-                }
-            }
-            insert_->bindValue(0, numero);
-            insert_->bindValue(1, memoria);
-            insert_->bindValue(2, tipo);
-            inserting = true;
-            if (!(ok = run(*insert_)))
-                break;
-            inserting = false;
-            const qint64 row = insert_->lastInsertId().toLongLong();
-            insert_->finish();
-            time.addBindValue(row);
-            time.addBindValue(s.ora);
-            if (!(ok = run(time)))
-                break;
-            rows.push_back(row);
-        }
-        if (!ok) {
-            problem = inserting ? insertProblem(error, db) : storeProblem(error);
-            held = isHeldError(error);
-        } else if (keys) {
-            // The rows noted before they are committed.  With no queue file
-            // at all (it could not be written) there is nothing to note.
-            std::vector<std::pair<qint64, qint64>> noted;
-            for (size_t i = 0; i < keys->size(); ++i)
-                noted.emplace_back((*keys)[i], rows[i]);
-            if (!queue_.noteRows(noted) && QFileInfo::exists(queue_.path()))
-                problem = queue_.problem();
-        }
-        if (insert_)
-            insert_->finish();
-        if (problem.isEmpty() && !transaction.exec(QStringLiteral("COMMIT"))) {
+        if (!transaction.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
             problem = storeProblem(transaction.lastError());
             held = isHeldError(transaction.lastError());
+        } else {
+            problem = insertSpins(db, spins, rows, keys, &held);
+            if (problem.isEmpty() && !transaction.exec(QStringLiteral("COMMIT"))) {
+                problem = storeProblem(transaction.lastError());
+                held = isHeldError(transaction.lastError());
+            }
+            if (!problem.isEmpty())
+                transaction.exec(QStringLiteral("ROLLBACK"));
         }
-        if (!problem.isEmpty())
-            transaction.exec(QStringLiteral("ROLLBACK"));
     }
     if (!problem.isEmpty())
         return attemptFailed(problem, held);
     problem_.clear();
     held_ = false;
     return Attempt::Done;
+}
+
+QString SpinRecorder::insertSpins(const QSqlDatabase& db,
+                                  const std::vector<const WaitingSpin*>& spins,
+                                  std::vector<qint64>& rows, const std::vector<qint64>* keys,
+                                  bool* held)
+{
+    QSqlError error;
+    bool inserting = false;
+    const auto run = [&](QSqlQuery& q) {
+        if (q.exec())
+            return true;
+        error = q.lastError();
+        return false;
+    };
+    QSqlQuery time(db);
+    QSqlQuery check(db);
+    bool ok =
+        createTimesTable(db, &error) &&
+        time.prepare(QStringLiteral("INSERT OR REPLACE INTO UsciteOra (id, Ora) VALUES (?, ?)")) &&
+        check.prepare(QStringLiteral(
+            "SELECT 1 FROM Uscite WHERE id = ? AND Numero IS ? AND Memoria IS ? AND "
+            "Tipo IS ? AND EXISTS (SELECT 1 FROM UsciteOra WHERE id = ? AND Ora = ?)"));
+    if (!ok && !error.isValid())
+        error = time.lastError().isValid() ? time.lastError() : check.lastError();
+    for (auto it = spins.begin(); ok && it != spins.end(); ++it) {
+        const WaitingSpin& s = **it;
+        const QVariant numero = textOrNull(s.numero);
+        const QVariant memoria = textOrNull(s.memoria);
+        const QVariant tipo = typeValue(s.tipo);
+        if (s.row != 0) { // written before, unless that write was never committed
+            for (const QVariant& v :
+                 {QVariant(s.row), numero, memoria, tipo, QVariant(s.row), QVariant(s.ora)})
+                check.addBindValue(v);
+            if (!(ok = run(check)))
+                break;
+            const bool there = check.next();
+            check.finish();
+            if (there) {
+                rows.push_back(s.row);
+                continue;
+            }
+        }
+        insert_->bindValue(0, numero);
+        insert_->bindValue(1, memoria);
+        insert_->bindValue(2, tipo);
+        inserting = true;
+        if (!(ok = run(*insert_)))
+            break;
+        inserting = false;
+        const qint64 row = insert_->lastInsertId().toLongLong();
+        insert_->finish();
+        time.addBindValue(row);
+        time.addBindValue(s.ora);
+        if (!(ok = run(time)))
+            break;
+        rows.push_back(row);
+    }
+    insert_->finish();
+    if (!ok) {
+        *held = isHeldError(error);
+        return inserting ? insertProblem(error, db) : storeProblem(error);
+    }
+    if (!keys)
+        return {};
+    // The rows noted before they are committed.  With no queue file at all
+    // (it could not be written) there is nothing to note.
+    std::vector<std::pair<qint64, qint64>> noted;
+    for (size_t i = 0; i < keys->size(); ++i)
+        noted.emplace_back((*keys)[i], rows[i]);
+    if (!queue_.noteRows(noted) && QFileInfo::exists(queue_.path()))
+        return queue_.problem();
+    return {};
 }
 
 bool SpinRecorder::dropWaiting(qint64 key)

@@ -132,6 +132,10 @@ private:
     // written only when that row does not hold it already.
     Attempt writeSpins(const std::vector<const WaitingSpin*>& spins, std::vector<qint64>& rows,
                        const std::vector<qint64>* keys, int waitMs);
+    // writeSpins() inside its transaction: the rows and their times, and the
+    // note of the rows in the queue.  Returns the problem ("" when done).
+    QString insertSpins(const QSqlDatabase& db, const std::vector<const WaitingSpin*>& spins,
+                        std::vector<qint64>& rows, const std::vector<qint64>* keys, bool* held);
     Attempt attemptFailed(const QString& problem, bool held);
     Attempt writeQueue(int waitMs);
 
