@@ -74,8 +74,9 @@ SpinRecorder::Outcome SpinRecorder::record(const QString& numero, const QString&
     written_.clear();
     WaitingSpin spin{0, numero, memoria, tipo, spinTimeText(entered), 0};
     if (!queue_.isEmpty()) {
-        // The spins that wait go first; this one waits behind them if they must.
-        const Attempt first = writeQueue(kRetryWait);
+        // The spins that wait go first; this one waits behind them if they
+        // must.  The file was held a moment ago: a click does not wait for it.
+        const Attempt first = writeQueue(0);
         if (first == Attempt::Held)
             return wait(std::move(spin));
         if (first == Attempt::Failed) {

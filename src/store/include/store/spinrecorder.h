@@ -43,8 +43,8 @@ class SpinRecorder {
 public:
     // How long a write waits for a file held by another program, in ms: a
     // new spin when none waits (long enough for a reader to finish the
-    // stretch it is reading), a retry or a spin behind waiting ones, and the
-    // last try when the board closes.
+    // stretch it is reading), a retry of the waiting ones, and the last try
+    // when the board closes.  A new spin behind waiting ones does not wait.
     static constexpr int kSpinWait = 250;
     static constexpr int kRetryWait = 100;
     static constexpr int kCloseWait = 500;
