@@ -126,6 +126,7 @@ bool SpinQueue::load(const QString& path)
     problem_.clear();
     readable_ = true;
     saved_ = true;
+    holds_ = false;
     QFile file(path);
     if (!file.exists())
         return true;
@@ -167,6 +168,7 @@ bool SpinQueue::load(const QString& path)
     // Written again: without the damaged lines (a line cut short would spoil
     // the next one appended) and without the spins done with.
     saved_ = rewrite(spins_);
+    holds_ = !spins_.empty(); // the old file does, if it could not be written again
     if (damaged == 0)
         return true;
     const QString name = QFileInfo(path).fileName();
@@ -224,8 +226,7 @@ bool SpinQueue::remove(qint64 key)
     if (next.size() == spins_.size())
         return true;
     const std::deque<WaitingSpin> before = spins_;
-    if (change(line({"tolta", QByteArray::number(key)}), std::move(next)) ||
-        (readable_ && !QFileInfo::exists(path_)))
+    if (change(line({"tolta", QByteArray::number(key)}), std::move(next)) || !mayHoldSpins())
         return true; // a spin kept in memory only needs nothing on disk
     spins_ = before;
     return false;
@@ -240,7 +241,7 @@ bool SpinQueue::change(const QByteArray& lines, std::deque<WaitingSpin> next)
         // Nothing waits: the file goes, its last lines on disk first (should
         // the removal not last, they say that nothing waits).
         if (spins_.empty())
-            QFile::remove(path_);
+            holds_ = !QFile::remove(path_);
         return true;
     }
     saved_ = rewrite(spins_);
@@ -260,6 +261,7 @@ bool SpinQueue::append(const QByteArray& lines)
     QFile file(path_);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
         return failWrite();
+    holds_ = true; // whatever part of the lines reaches it
     const QByteArray bytes = existed ? lines : header + lines;
     if (file.write(bytes) != bytes.size() || !syncFile(file) || (!existed && !syncFolder(path_)))
         return failWrite();
@@ -272,6 +274,7 @@ bool SpinQueue::rewrite(const std::deque<WaitingSpin>& spins)
     if (spins.empty()) {
         if (QFileInfo::exists(path_) && !QFile::remove(path_))
             return failWrite();
+        holds_ = false;
         problem_.clear();
         return true;
     }
@@ -279,8 +282,10 @@ bool SpinQueue::rewrite(const std::deque<WaitingSpin>& spins)
     for (const WaitingSpin& s : spins)
         bytes += spinLines(s);
     QSaveFile file(path_); // flushed to disk, then put in place of the old file
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit() ||
-        !syncFolder(path_))
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        return failWrite();
+    holds_ = true;
+    if (!syncFolder(path_))
         return failWrite();
     problem_.clear();
     return true;

@@ -4,7 +4,6 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
-#include <QFileInfo>
 #include <QSqlError>
 
 namespace zt {
@@ -255,12 +254,12 @@ QString SpinRecorder::insertSpins(const QSqlDatabase& db,
     }
     if (!keys)
         return {};
-    // The rows noted before they are committed.  With no queue file at all
-    // (it could not be written) there is nothing to note.
+    // The rows noted before they are committed.  Spins the queue file does
+    // not hold (it could not be written or read) need no note.
     std::vector<std::pair<qint64, qint64>> noted;
     for (size_t i = 0; i < keys->size(); ++i)
         noted.emplace_back((*keys)[i], rows[i]);
-    if (!queue_.noteRows(noted) && QFileInfo::exists(queue_.path()))
+    if (!queue_.noteRows(noted) && queue_.mayHoldSpins())
         return queue_.problem();
     return {};
 }

@@ -240,6 +240,27 @@ private Q_SLOTS:
         QCOMPARE(sql("SELECT group_concat(id) FROM UsciteOra"), QVariantList{"1,2"});
     }
 
+    // Where the queue file cannot be written the spins wait in memory, and
+    // are written all the same once the file is free.
+    void spinsWaitInMemoryWithoutAQueueFile()
+    {
+        QVERIFY(QDir().mkdir("dati.mdb-attesa"));
+        SpinRecorder rec;
+        {
+            zt::StoreConnection locker;
+            QVERIFY(locker.open(nullptr) && QSqlQuery(locker.database()).exec("BEGIN EXCLUSIVE"));
+            for (const char* n : {" 4", " 6"})
+                QCOMPARE(rec.record(n, "", " 1", QDateTime::currentDateTime()),
+                         SpinRecorder::Outcome::Waiting);
+            QVERIFY(!rec.waitingSaved());
+            QCOMPARE(rec.queueProblem(),
+                     "Il file dati.mdb-attesa delle uscite in attesa non si può scrivere");
+            QVERIFY(rec.dropWaiting(rec.lastKey()));
+        }
+        QVERIFY(rec.writeWaiting());
+        QCOMPARE(sql("SELECT group_concat(Numero) FROM Uscite"), QVariantList{" 4"});
+    }
+
     // The program stopped while it wrote waiting spins, between noting the
     // row of the first and knowing it committed: it is written once, whatever
     // the file then holds at that row.  A line cut short by a power failure

@@ -65,6 +65,9 @@ public:
 
     // The file holds exactly what waits (or is absent when nothing does).
     bool saved() const { return saved_; }
+    // The file may hold waiting spins: a write of them must be noted in it.
+    // False while none of them was ever saved in it.
+    bool mayHoldSpins() const { return holds_; }
     // The last problem of the file, a sentence without its full stop.
     const QString& problem() const { return problem_; }
 
@@ -82,6 +85,7 @@ private:
     qint64 nextKey_ = 1;
     bool saved_ = true;
     bool readable_ = true;
+    bool holds_ = false;
     QString problem_;
 };
 
