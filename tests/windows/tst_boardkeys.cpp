@@ -2,6 +2,8 @@
 // do, and Ctrl+Z takes spins back together with the rows this run recorded,
 // or out of the spins waiting for a file another program holds.
 
+#include "store/spinqueue.h"
+#include "store/spintimes.h"
 #include "storetesting.h"
 #include "ui/colorbutton.h"
 #include "windowsupport.h"
@@ -195,6 +197,39 @@ private Q_SLOTS:
                      "JOIN UsciteOra o ON o.id = u.id"),
                  QVariantList{"17 11,5 21,22 31"});
         QVERIFY(!QFile::exists("dati.mdb-attesa"));
+    }
+
+    // Spins left waiting by an earlier run, and a file the player must mend
+    // (without write permission): said once, they keep waiting, a spin
+    // entered meanwhile is not recorded, and once mended they are written.
+    void waitingSpinsOutlastAFileToMend()
+    {
+        sql(zt::test::usciteTable);
+        {
+            zt::SpinQueue left;
+            QVERIFY(left.load("dati.mdb-attesa"));
+            left.add({0, " 30", " 1", "", zt::spinTimeText(QDateTime::currentDateTime()), 0});
+        }
+        QVERIFY(QFile::setPermissions("dati.mdb", QFile::ReadOwner | QFile::ReadGroup));
+        zt::destroySharedWindows();
+        board = zt::shared<zt::BoardWindow>();
+        QVERIFY(c<QLabel>("Attesa")->isVisibleTo(board));
+        QMetaObject::invokeMethod(board, "recordWaitingSpins");
+        QMetaObject::invokeMethod(board, "recordWaitingSpins"); // said once
+        click("Check8");
+        type("2E");
+        QStringList said;
+        for (QMessageBox* box : board->findChildren<QMessageBox*>())
+            said << box->text();
+        QCOMPARE(said, QStringList({"Il file dati.mdb è in sola lettura: le uscite in attesa non "
+                                    "sono state registrate. Il programma riprova da solo.",
+                                    "Il file dati.mdb è in sola lettura: l'uscita non è stata "
+                                    "registrata."}));
+        QVERIFY(QFile::setPermissions("dati.mdb", QFile::ReadOwner | QFile::WriteOwner));
+        QMetaObject::invokeMethod(board, "recordWaitingSpins");
+        QVERIFY(!c<QLabel>("Attesa")->isVisibleTo(board) &&
+                !c<QFrame>("Check8Frame")->isVisibleTo(board));
+        QCOMPARE(rows(), "1:30");
     }
 
     // A waiting spin written later is taken back with its row.
