@@ -263,7 +263,7 @@ private Q_SLOTS:
 
     // The program stopped while it wrote waiting spins, between noting the
     // row of the first and knowing it committed: it is written once, whatever
-    // the file then holds at that row.  A line cut short by a power failure
+    // the file then holds at that row; one noted written is not written again.  A line cut short by a power failure
     // is left out and said.
     void interruptedWriteOfWaitingSpins_data()
     {
@@ -292,12 +292,13 @@ private Q_SLOTS:
         {
             zt::SpinQueue q;
             QVERIFY(q.load("dati.mdb-attesa"));
+            q.add({0, " 8", " 9", "", t0, 0}); // written earlier: never again
             q.add({0, " 17", " 1", "2", t17, 0});
             q.add({0, " 5", " 2", "2", t0, 0});
-            QVERIFY(q.noteRows({{1, 2}}) && q.saved());
+            QVERIFY(q.written({1}) && q.noteRows({{2, 2}}) && q.saved());
         }
         QFile tail("dati.mdb-attesa");
-        QVERIFY(tail.open(QIODevice::Append) && tail.write("uscita	3	 8	 3") > 0);
+        QVERIFY(tail.open(QIODevice::Append) && tail.write("uscita\t4\t 8\t 3") > 0);
         tail.close();
         SpinRecorder rec;
         QVERIFY(!rec.loadWaiting());
@@ -321,14 +322,17 @@ private Q_SLOTS:
              "INSERT INTO Uscite (Numero, Memoria, Tipo) SELECT ' ' || (i % 37), ' ' || i, "
              "1 + (i % 2) FROM n",
              "DELETE FROM Uscite WHERE id IN (16384, 16385, 65536, 65537, 131073)"});
-        zt::ReplayRows all, part;
+        zt::ReplayRows all, part, tail;
         QString problem;
         QCOMPARE(zt::readReplayRows("dati.mdb", "dati.mdb", {}, -1, all, &problem),
                  zt::ReplayRead::Done);
         QCOMPARE(zt::readReplayRows("dati.mdb", "dati.mdb", 65530, 70000, part, &problem),
                  zt::ReplayRead::Done);
+        QCOMPARE(zt::readReplayRows("dati.mdb", "dati.mdb", 74464, -1, tail, &problem),
+                 zt::ReplayRead::Done); // exactly one full stretch to the last row
         QCOMPARE(all.size(), 139995u);
         QCOMPARE(part.size(), 70000u);
+        QCOMPARE(tail.size(), 65536u);
         // Each row by its number: the ids 65530 to 135532, three of them gone.
         QVERIFY(all[0].read.number == 1 && all[139994].read.number == 140000 % 37);
         QVERIFY(part[0].read.number == 65530 % 37 && part[69999].read.number == 135532 % 37);
