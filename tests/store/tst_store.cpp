@@ -213,6 +213,10 @@ private Q_SLOTS:
             zt::SpinQueue onDisk;        // as a new start would find them
             QVERIFY(onDisk.load("dati.mdb-attesa") && onDisk.spins().size() == 2);
             QCOMPARE(onDisk.spins()[1].numero + onDisk.spins()[1].memoria, " 22 4");
+            const QString odd = "\t%41\r\n%"; // any text is kept as it was
+            onDisk.add({0, odd, odd, odd, odd, 0});
+            QVERIFY(onDisk.load("dati.mdb-attesa") && onDisk.spins().back().tipo == odd);
+            QVERIFY(onDisk.remove(onDisk.spins().back().key));
         } // let go
         QCOMPARE(rec.record(" 0", "", " 5", at), SpinRecorder::Outcome::Recorded);
         QCOMPARE(rec.written().size(), 2u);
