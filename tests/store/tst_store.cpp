@@ -300,6 +300,7 @@ private Q_SLOTS:
             q.add({0, " 17", " 1", "2", t17, 0});
             q.add({0, " 5", " 2", "2", t0, 0});
             QVERIFY(q.written({1}) && q.noteRows({{2, 2}}) && q.saved());
+            QVERIFY(q.spins().front().row == 2 && q.spins().back().row == 0);
         }
         QFile tail("dati.mdb-attesa");
         QVERIFY(tail.open(QIODevice::Append) && tail.write("uscita\t4\t 8\t 3") > 0);
