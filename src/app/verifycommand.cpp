@@ -4,7 +4,10 @@
 #include "verifycommand.h"
 
 #include "app/commands.h"
+#include "commandio.h"
+#include "core/betting.h"
 #include "core/report.h"
+#include "core/savefile.h"
 #include "core/spincsv.h"
 #include "core/textrules.h"
 #include "core/verifier.h"
@@ -12,12 +15,12 @@
 #include "store/storefile.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QTextStream>
 
 #include <unistd.h>
 
@@ -66,6 +69,24 @@ bool switchGiven(const VerifySettings& s, const Switch& w)
 
 const char* const modeNames[] = {"none", "quorix", "zentrima13"};
 
+// The options of the stakes and of the simulated evenings.
+QString moneyHelp()
+{
+    return QCoreApplication::translate(
+        "verify",
+        "  --stake N             fiches su ogni numero della stringa seguita (predefinito: 1)\n"
+        "  --progression P       flat (sempre --stake), recovery (il recupero) o i multipli di\n"
+        "                        --stake per tentativo, l'ultimo ripetuto (1,1,2,3,5,8)\n"
+        "  --target N            il recupero: quanto rende almeno un colpo vinto (predefinito: 1)\n"
+        "  --table-max N         la puntata massima del tavolo su un numero\n"
+        "  --chip VALORE         il valore di una fiche: le somme nella tua moneta\n"
+        "  --bankroll N          le fiches della serata: finisce alla prima puntata che non\n"
+        "                        coprono (rovina)\n"
+        "  --simulate N          gioca anche N serate di uscite a caso con le stesse impostazioni\n"
+        "  --spins L             uscite di ogni serata simulata (predefinito: 300)\n"
+        "  --seed S              il seme delle serate simulate (predefinito: 1)\n");
+}
+
 QString usage()
 {
     QString text = QStringLiteral(
@@ -84,6 +105,7 @@ QString usage()
         "  --filter NUMERI       il filtro \"Numero:\" del tavolo: Tutti o da 1 a 36 "
         "(predefinito: Tutti)\n"
         "  --max TESTI           \"Contr. Massimo\" delle impostazioni (predefinito: 10)\n");
+    text += moneyHelp();
     for (const Switch& w : switches)
         text += QStringLiteral("  --%1%2\n")
                     .arg(QString::fromLatin1(w.name).leftJustified(20), QString::fromUtf8(w.help));
@@ -96,35 +118,37 @@ QString usage()
         "MODI, NUMERI e TESTI possono essere elenchi separati da virgole (--max 2,4,6): ogni\n"
         "combinazione viene verificata, su tutti i processori. Con più combinazioni il rapporto\n"
         "non viene scritto e le righe vanno al file di --csv (senza --csv, allo standard "
-        "output).\n\n"
+        "output).\n"
+        "--out - scrive il rapporto sullo standard output (e allora i risultati non si\n"
+        "mostrano); --out e --csv non possono essere lo stesso file.\n\n"
         "Uscita: 0 fatto, 1 un file non si può scrivere, 2 opzioni non valide,\n"
-        "3 il file delle uscite manca o non è utilizzabile, o non ha la riga di --from.\n");
+        "3 il file delle uscite manca o non è utilizzabile, o non ha la riga di --from,\n"
+        "4 il file delle uscite è bloccato da un altro programma: riprovare più tardi.\n");
+    text += QCoreApplication::translate(
+        "verify", "\nAnche i valori di --stake, --target, --table-max, --chip, --bankroll,\n"
+                  "--simulate, --spins e --seed possono essere elenchi; --progression si ripete\n"
+                  "(--progression flat --progression 1,2,4) perché un elenco è già la progressione.\n"
+                  "Le fiches valgono per ogni numero della stringa seguita: un colpo vinto rende\n"
+                  "36 volte la puntata sul numero uscito.\n");
     return text;
 }
 
-int usageError(const QString& message)
+int badOptions(const QString& message)
 {
-    QTextStream err(stderr);
-    err << message << "\n\n" << usage();
-    return ExitUsage;
-}
-
-int failure(const QString& message, int code)
-{
-    QTextStream(stderr) << message << "\n";
-    return code;
+    return usageError(usage(), message);
 }
 
 // What the options ask for.
 struct Job {
     QString dbPath;
     QString dbName;
-    QString outPath;
+    QString outPath; // "-": standard output
     QString csvPath; // empty: no CSV; "-": standard output
     std::optional<qint64> from;
     std::optional<qint64> count;
     std::vector<VerifySettings> settings;
     bool sweep = false;
+    bool simulate = false; // --simulate given: its columns and lines
 };
 
 QStringList listItems(const QCommandLineParser& p, const QString& option, const QString& fallback)
@@ -144,24 +168,101 @@ std::optional<qint64> wholeNumber(const QString& text, qint64 least, qint64 most
     return n;
 }
 
+// The stakes and the simulated evenings of one combination.
+struct MoneyChoice {
+    BetSettings bet;
+    SimulationSettings simulation;
+};
+
+// Every combination of the options of the stakes and the simulated evenings,
+// in the order of the options; false with *error for a bad value.
+bool readMoneyChoices(const QCommandLineParser& p, std::vector<MoneyChoice>& choices,
+                      QString* error)
+{
+    const auto bad = [&](const QString& option, const QString& value) {
+        *error = QCoreApplication::translate("verify", "Valore non valido per --%1: \"%2\".")
+                     .arg(option, value);
+        return false;
+    };
+    choices = {MoneyChoice{}};
+    // Each option's values multiply the combinations so far, the later
+    // option innermost.
+    const auto sweep = [&](const char* name, const QStringList& values, auto&& apply) {
+        std::vector<MoneyChoice> next;
+        for (const MoneyChoice& c : choices) {
+            for (const QString& v : values) {
+                MoneyChoice n = c;
+                if (!apply(n, v))
+                    return bad(QLatin1String(name), v);
+                next.push_back(n);
+            }
+        }
+        choices = std::move(next);
+        return true;
+    };
+    const auto whole = [&](const char* name, qint64 least, qint64 most, auto&& set) {
+        return sweep(name, listItems(p, QLatin1String(name), QString()),
+                     [&](MoneyChoice& c, const QString& v) {
+                         if (v.isEmpty() && !p.isSet(QLatin1String(name)))
+                             return true; // not given: the default stays
+                         const auto n = wholeNumber(v, least, most);
+                         if (n)
+                             set(c, *n);
+                         return n.has_value();
+                     });
+    };
+    constexpr qint64 most = 1'000'000'000;
+    QStringList progressions = p.values(QStringLiteral("progression"));
+    if (progressions.isEmpty())
+        progressions << QStringLiteral("flat");
+    return whole("stake", 1, most, [](MoneyChoice& c, qint64 n) { c.bet.stake = double(n); }) &&
+           sweep("progression", progressions,
+                 [](MoneyChoice& c, const QString& v) {
+                     const auto b = withProgression(c.bet, v);
+                     if (b)
+                         c.bet = *b;
+                     return b.has_value();
+                 }) &&
+           whole("target", 1, most, [](MoneyChoice& c, qint64 n) { c.bet.target = double(n); }) &&
+           whole("table-max", 1, most,
+                 [](MoneyChoice& c, qint64 n) { c.bet.tableMax = double(n); }) &&
+           sweep("chip", listItems(p, QStringLiteral("chip"), QStringLiteral("1")),
+                 [](MoneyChoice& c, const QString& v) {
+                     bool ok = false;
+                     c.bet.chip = v.toDouble(&ok);
+                     return ok && c.bet.chip > 0 && c.bet.chip < 1e9;
+                 }) &&
+           whole("bankroll", 1, StakeTable::ceiling,
+                 [](MoneyChoice& c, qint64 n) { c.bet.bankroll = double(n); }) &&
+           whole("simulate", 1, 10'000'000,
+                 [](MoneyChoice& c, qint64 n) { c.simulation.evenings = int(n); }) &&
+           whole("spins", 1, 1'000'000,
+                 [](MoneyChoice& c, qint64 n) { c.simulation.spins = int(n); }) &&
+           whole("seed", 0, std::numeric_limits<qint64>::max(),
+                 [](MoneyChoice& c, qint64 n) { c.simulation.seed = std::uint64_t(n); });
+}
+
 // Reads the options into the job; false with *error for a bad value.
 bool readJob(const QCommandLineParser& p, Job& job, QString* error)
 {
-    const auto bad = [&](const QString& option, const QString& value) {
-        *error = QStringLiteral("Valore non valido per --%1: \"%2\".").arg(option, value);
+    // A bad value, with what the option takes.
+    const auto bad = [&](const QString& option, const QString& value, const QString& takes) {
+        *error = QStringLiteral("Valore non valido per --%1: \"%2\" (%3).")
+                     .arg(option, shownArgument(value), takes);
         return false;
     };
+    const QString aFile = QStringLiteral("il nome di un file");
     job.dbName = p.isSet(QStringLiteral("db")) ? p.value(QStringLiteral("db"))
                                                : QString::fromLatin1(kStoreFileName);
     job.dbPath = QDir::current().absoluteFilePath(job.dbName);
-    job.outPath = QDir::current().absoluteFilePath(p.isSet(QStringLiteral("out"))
-                                                       ? p.value(QStringLiteral("out"))
-                                                       : QString::fromLatin1(reportFileName));
+    const QString out = p.isSet(QStringLiteral("out")) ? p.value(QStringLiteral("out"))
+                                                       : QString::fromLatin1(reportFileName);
+    job.outPath = out == u"-" ? out : QDir::current().absoluteFilePath(out);
     if (p.isSet(QStringLiteral("csv")))
         job.csvPath = p.value(QStringLiteral("csv"));
     for (const char* name : {"db", "out", "csv"}) {
         if (p.isSet(QLatin1String(name)) && p.value(QLatin1String(name)).isEmpty())
-            return bad(QLatin1String(name), {});
+            return bad(QLatin1String(name), {}, aFile);
     }
     // The database is only read: no output may replace it.
     const QString database = QFileInfo(job.dbPath).canonicalFilePath();
@@ -173,18 +274,28 @@ bool readJob(const QCommandLineParser& p, Job& job, QString* error)
             return false;
         }
     }
+    // Nor may one output replace the other.
+    if (p.isSet(QStringLiteral("out")) && p.isSet(QStringLiteral("csv")) &&
+        canonicalTarget(job.outPath) == canonicalTarget(job.csvPath)) {
+        *error = QStringLiteral("--out e --csv non possono essere lo stesso file (%1).")
+                     .arg(shownArgument(job.csvPath));
+        return false;
+    }
     if (p.isSet(QStringLiteral("from"))) {
         const QString v = p.value(QStringLiteral("from"));
         job.from =
             wholeNumber(v, std::numeric_limits<qint64>::min(), std::numeric_limits<qint64>::max());
         if (!job.from)
-            return bad(QStringLiteral("from"), v);
+            return bad(QStringLiteral("from"), v,
+                       QStringLiteral("l'id di una riga, un numero intero"));
     }
     if (p.isSet(QStringLiteral("count"))) {
         const QString v = p.value(QStringLiteral("count"));
         job.count = wholeNumber(v, 0, std::numeric_limits<int>::max());
         if (!job.count)
-            return bad(QStringLiteral("count"), v);
+            return bad(
+                QStringLiteral("count"), v,
+                QStringLiteral("un numero intero da 0 a %1").arg(std::numeric_limits<int>::max()));
     }
 
     std::vector<VerifySettings::Mode> modes;
@@ -192,7 +303,7 @@ bool readJob(const QCommandLineParser& p, Job& job, QString* error)
         const auto* name = std::find_if(std::begin(modeNames), std::end(modeNames),
                                         [&](const char* n) { return m == QLatin1String(n); });
         if (name == std::end(modeNames))
-            return bad(QStringLiteral("mode"), m);
+            return bad(QStringLiteral("mode"), m, QStringLiteral("none, quorix o zentrima13"));
         modes.push_back(VerifySettings::Mode(name - std::begin(modeNames)));
     }
     QStringList filters;
@@ -202,7 +313,7 @@ bool readJob(const QCommandLineParser& p, Job& job, QString* error)
         else if (const auto n = wholeNumber(f, 1, 36); n && f == QString::number(*n))
             filters << f;
         else
-            return bad(QStringLiteral("filter"), f);
+            return bad(QStringLiteral("filter"), f, QStringLiteral("Tutti o un numero da 1 a 36"));
     }
     const QStringList maxima = listItems(p, QStringLiteral("max"), QStringLiteral("10"));
 
@@ -214,8 +325,12 @@ bool readJob(const QCommandLineParser& p, Job& job, QString* error)
         const auto* w =
             std::find_if(std::begin(switches), std::end(switches),
                          [&](const Switch& s) { return name == QLatin1String(s.name); });
-        if (w == std::end(switches))
-            return bad(QStringLiteral("sweep"), name);
+        if (w == std::end(switches)) {
+            QStringList names;
+            for (const Switch& known : switches)
+                names << QLatin1String(known.name);
+            return bad(QStringLiteral("sweep"), name, names.join(QStringLiteral(", ")));
+        }
         if (p.isSet(name)) {
             *error = QStringLiteral("--%1 e --sweep %1 non vanno insieme.").arg(name);
             return false;
@@ -224,18 +339,27 @@ bool readJob(const QCommandLineParser& p, Job& job, QString* error)
             swept.push_back(w);
     }
 
+    std::vector<MoneyChoice> money;
+    if (!readMoneyChoices(p, money, error))
+        return false;
+    job.simulate = p.isSet(QStringLiteral("simulate"));
+
     // Every combination, the first list outermost, each swept switch off then on.
     for (VerifySettings::Mode mode : modes) {
         for (const QString& filter : filters) {
             for (const QString& max : maxima) {
-                for (unsigned bits = 0; bits < (1u << swept.size()); ++bits) {
-                    VerifySettings s = base;
-                    s.mode = mode;
-                    s.filter = filter;
-                    s.maxDelay = max;
-                    for (std::size_t k = 0; k < swept.size(); ++k)
-                        setSwitch(s, *swept[k], bits >> (swept.size() - 1 - k) & 1);
-                    job.settings.push_back(s);
+                for (const MoneyChoice& m : money) {
+                    for (unsigned bits = 0; bits < (1u << swept.size()); ++bits) {
+                        VerifySettings s = base;
+                        s.mode = mode;
+                        s.filter = filter;
+                        s.maxDelay = max;
+                        s.bet = m.bet;
+                        s.simulation = m.simulation;
+                        for (std::size_t k = 0; k < swept.size(); ++k)
+                            setSwitch(s, *swept[k], bits >> (swept.size() - 1 - k) & 1);
+                        job.settings.push_back(s);
+                    }
                 }
             }
         }
@@ -266,6 +390,46 @@ const PanelCounter csvCounters[] = {
     PanelCounter::Rows,    PanelCounter::Verified,           PanelCounter::Hits,
     PanelCounter::Numbers, PanelCounter::CancelledBeforeHit, PanelCounter::CancelledAfterHit};
 
+// The columns of the money after those of the panel and the tally: the
+// evening's figures, the simulated evenings' (with --simulate), then the
+// settings of the stakes (and of the simulation) of the line.
+QStringList moneyHeader(bool simulate)
+{
+    QStringList header{"staked", "returned", "net",       "expected", "sd",
+                       "z",      "max_drawdown", "max_stake", "capped"};
+    if (simulate)
+        header << QStringList{"p5", "p25", "p50", "p75", "p95", "ruined", "mean_net"};
+    header << QStringList{"stake", "progression", "target", "table_max", "chip", "bankroll"};
+    if (simulate)
+        header << QStringList{"simulate", "spins", "seed"};
+    return header;
+}
+
+QStringList moneyFields(const VerifySettings& s, const VerifyResult& r, bool simulate)
+{
+    const EveningFigures& f = r.money;
+    const double chip = s.bet.chip;
+    const auto money = [&](double chips) { return csvAmount(chips * chip); };
+    QStringList fields{money(f.staked),      money(f.returned),  money(f.net()),
+                       money(f.expected),    money(f.sd()),      csvAmount(f.z()),
+                       money(f.maxDrawdown), money(f.maxStake),  QString::number(f.capped)};
+    if (simulate) {
+        if (const auto& m = r.simulation)
+            fields << money(m->p5) << money(m->p25) << money(m->p50) << money(m->p75)
+                   << money(m->p95) << csvAmount(m->ruinedShare) << money(m->meanNet);
+        else
+            fields << QStringList(7);
+    }
+    const auto optional = [](double v) { return v > 0 ? csvAmount(v) : QString(); };
+    fields << csvAmount(s.bet.stake) << csvField(progressionText(s.bet))
+           << csvAmount(s.bet.target) << optional(s.bet.tableMax) << csvAmount(chip)
+           << optional(s.bet.bankroll);
+    if (simulate)
+        fields << QString::number(s.simulation.evenings) << QString::number(s.simulation.spins)
+               << QString::number(s.simulation.seed);
+    return fields;
+}
+
 QByteArray csvText(const Job& job, const std::vector<VerifyResult>& results)
 {
     int attempts = 0;
@@ -279,7 +443,7 @@ QByteArray csvText(const Job& job, const std::vector<VerifyResult>& results)
            << QStringLiteral("fuori_lim_1") << QStringLiteral("fuori_lim_2");
     for (int i = 1; i <= attempts; ++i)
         header << QStringLiteral("colpo_%1").arg(i);
-    header << QStringLiteral("fallite");
+    header << QStringLiteral("fallite") << moneyHeader(job.simulate);
 
     QString text = header.join(u',') + u'\n';
     for (std::size_t c = 0; c < results.size(); ++c) {
@@ -293,7 +457,7 @@ QByteArray csvText(const Job& job, const std::vector<VerifyResult>& results)
         const int shown = attemptsShown(s.maxDelay);
         for (int i = 1; i <= attempts; ++i)
             line << (i <= shown ? QString::number(r.tally.entry(i)) : QString());
-        line << QString::number(r.tally.entry(0));
+        line << QString::number(r.tally.entry(0)) << moneyFields(s, r, job.simulate);
         text += line.join(u',') + u'\n';
     }
     return text.toUtf8();
@@ -316,13 +480,24 @@ QString panelText(const VerifyResult& r)
     return text;
 }
 
-bool writeCsv(const QString& name, const QByteArray& bytes, QString* error)
+// The money of a single run after the panel: the evening's figures, when its
+// spins were entered (where the file keeps their times) and the simulated
+// evenings.
+QString moneyPanelText(const VerifySettings& s, const VerifyResult& r, const SpinClock& clock)
 {
-    if (name == u"-") {
-        std::fwrite(bytes.constData(), 1, bytes.size(), stdout);
-        return std::fflush(stdout) == 0;
-    }
-    return saveFileWhole(QDir::current().absoluteFilePath(name), bytes, error);
+    QStringList lines = eveningLines(r.money, s.bet) + clockLines(clock);
+    if (r.simulation)
+        lines += simulationLines(*r.simulation, s.bet);
+    return lines.join(u'\n') + u'\n';
+}
+
+// The spins the simulated evenings of every combination play.
+qint64 simulatedSpins(const Job& job)
+{
+    qint64 spins = 0;
+    for (const VerifySettings& s : job.settings)
+        spins += qint64(s.simulation.evenings) * s.simulation.spins;
+    return spins;
 }
 
 // Work done on another thread while this one shows how far it has got, on
@@ -403,6 +578,15 @@ int runVerify(const QStringList& arguments)
         {QStringLiteral("filter"), {}, QStringLiteral("NUMERI")},
         {QStringLiteral("max"), {}, QStringLiteral("TESTI")},
         {QStringLiteral("sweep"), {}, QStringLiteral("NOME")},
+        {QStringLiteral("stake"), {}, QStringLiteral("N")},
+        {QStringLiteral("progression"), {}, QStringLiteral("P")},
+        {QStringLiteral("target"), {}, QStringLiteral("N")},
+        {QStringLiteral("table-max"), {}, QStringLiteral("N")},
+        {QStringLiteral("chip"), {}, QStringLiteral("VALORE")},
+        {QStringLiteral("bankroll"), {}, QStringLiteral("N")},
+        {QStringLiteral("simulate"), {}, QStringLiteral("N")},
+        {QStringLiteral("spins"), {}, QStringLiteral("L")},
+        {QStringLiteral("seed"), {}, QStringLiteral("S")},
         {QStringLiteral("csv"), {}, QStringLiteral("FILE")},
         {{QStringLiteral("h"), QStringLiteral("help")}, {}},
     });
@@ -410,26 +594,26 @@ int runVerify(const QStringList& arguments)
         p.addOption({QLatin1String(w.name), {}});
     if (!p.parse(arguments)) {
         if (!p.unknownOptionNames().isEmpty())
-            return usageError(
-                QStringLiteral("Opzione sconosciuta: %1.").arg(p.unknownOptionNames().first()));
+            return badOptions(QStringLiteral("Opzione sconosciuta: %1.")
+                                  .arg(shownArgument(p.unknownOptionNames().first())));
         // "Missing value after 'x'." or "Unexpected value after 'x'."
         const auto quoted = QRegularExpression(QStringLiteral("'([^']*)'")).match(p.errorText());
-        return usageError(QStringLiteral("Valore mancante o di troppo per l'opzione %1.")
-                              .arg(quoted.hasMatch() ? quoted.captured(1) : QString()));
+        return badOptions(
+            QStringLiteral("Valore mancante o di troppo per l'opzione %1.")
+                .arg(quoted.hasMatch() ? shownArgument(quoted.captured(1)) : QString()));
     }
-    if (p.isSet(QStringLiteral("help"))) {
-        QTextStream(stdout) << usage();
-        return ExitOk;
-    }
+    if (p.isSet(QStringLiteral("help")))
+        return printOut(usage()) ? ExitOk : ExitFailure;
     if (!p.positionalArguments().isEmpty())
-        return usageError(
-            QStringLiteral("Argomento inatteso: %1.").arg(p.positionalArguments().first()));
+        return badOptions(QStringLiteral("Argomento inatteso: %1.")
+                              .arg(shownArgument(p.positionalArguments().first())));
     Job job;
     QString error;
     if (!readJob(p, job, &error))
-        return usageError(error);
+        return badOptions(error);
     if (job.sweep && p.isSet(QStringLiteral("out")))
-        QTextStream(stderr) << "Con più combinazioni il rapporto (--out) non viene scritto.\n";
+        failWith(ExitOk, QStringLiteral("Con più combinazioni il rapporto (--out) non viene "
+                                        "scritto."));
 
     // The rows, then every combination; the threads of the sweep are this
     // machine's processors.
@@ -437,6 +621,7 @@ int runVerify(const QStringList& arguments)
     ReplayRead read = ReplayRead::Done;
     QString countText;
     std::vector<VerifyResult> results;
+    SpinClock clock;
     Progress progress;
     progress.run([&] {
         read =
@@ -445,26 +630,38 @@ int runVerify(const QStringList& arguments)
             return;
         const qint64 count = job.count.value_or(qint64(rows.size()));
         countText = QString::number(count);
-        progress.startReplay(std::max<qint64>(count, 1) * qint64(job.settings.size()));
+        progress.startReplay(std::max<qint64>(count, 1) * qint64(job.settings.size()) +
+                             simulatedSpins(job));
+        const int threads = int(std::max(1u, std::thread::hardware_concurrency()));
         if (job.sweep) {
-            const int threads = int(std::max(1u, std::thread::hardware_concurrency()));
             results = verifyAll(rows, countText, job.settings, threads, &progress.done);
         } else {
-            results.push_back(verify(rows, countText, job.settings.front(), true, &progress.done));
+            results.push_back(
+                verify(rows, countText, job.settings.front(), true, &progress.done, threads));
+            readSpinTimes(job.dbPath, job.from, count, clock);
         }
     });
     if (read != ReplayRead::Done)
-        return failure(storeMessage(error, StoreAction::Open), ExitData);
+        return failWith(read == ReplayRead::Busy ? ExitBusy : ExitData,
+                        storeMessage(error, StoreAction::Open));
 
+    // Every output, or none: the report, the CSV, the panel (unless standard
+    // output already takes the report or the CSV).
+    Outputs outputs;
     if (!job.sweep) {
         const VerifyResult& r = results.front();
-        if (!saveReport(job.outPath, reportBytes(r.report, r.tally), &error))
-            return failure(error, ExitFailure);
+        outputs.add(job.outPath, QStringLiteral("il rapporto"), reportBytes(r.report, r.tally));
     }
-    if (!job.csvPath.isEmpty() && !writeCsv(job.csvPath, csvText(job, results), &error))
-        return failure(error, ExitFailure);
-    if (!job.sweep && job.csvPath != u"-")
-        QTextStream(stdout) << panelText(results.front());
+    if (!job.csvPath.isEmpty())
+        outputs.add(job.csvPath == u"-" ? job.csvPath
+                                        : QDir::current().absoluteFilePath(job.csvPath),
+                    QStringLiteral("il file"), csvText(job, results));
+    if (!job.sweep && job.csvPath != u"-" && job.outPath != u"-")
+        outputs.add(QStringLiteral("-"), {}, (panelText(results.front()) +
+                                 moneyPanelText(job.settings.front(), results.front(), clock))
+                                    .toLocal8Bit());
+    if (!outputs.write(&error))
+        return failWith(ExitFailure, error);
     return ExitOk;
 }
 

@@ -1,6 +1,8 @@
 #include "app/wiring.h"
 
+#include "core/playersettings.h"
 #include "windows/boardwindow.h"
+#include "windows/moneywindow.h"
 #include "windows/noteswindow.h"
 #include "windows/settingswindow.h"
 #include "windows/statisticswindow.h"
@@ -9,7 +11,11 @@
 
 namespace zt {
 
-AppLinks::AppLinks() = default;
+AppLinks::AppLinks()
+{
+    // The stakes the player set in an earlier run.
+    session_.play.setSettings(readMoneyPreferences(QString::fromLatin1(settingsFileName)).bet);
+}
 
 AppLinks::~AppLinks()
 {
@@ -46,6 +52,8 @@ QWidget* AppLinks::window(Window window)
         return windows_.shared<NotesWindow>([this] { return new NotesWindow(*this); });
     case Window::Statistics:
         return windows_.shared<StatisticsWindow>([this] { return new StatisticsWindow(*this); });
+    case Window::Money:
+        return windows_.shared<MoneyWindow>([this] { return new MoneyWindow(*this); });
     }
     return nullptr;
 }
@@ -65,6 +73,8 @@ QWidget* AppLinks::loadedWindow(Window window)
         return windows_.loaded<NotesWindow>();
     case Window::Statistics:
         return windows_.loaded<StatisticsWindow>();
+    case Window::Money:
+        return windows_.loaded<MoneyWindow>();
     }
     return nullptr;
 }
@@ -81,6 +91,8 @@ void AppLinks::dataChanged(DataChange change)
 {
     if (StatisticsWindow* statistics = windows_.loaded<StatisticsWindow>())
         statistics->dataChanged(change);
+    if (MoneyWindow* money = windows_.loaded<MoneyWindow>())
+        money->dataChanged(change);
 }
 
 void AppLinks::toggle(Window which)

@@ -5,12 +5,36 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
+#include <cstdint>
 #include <cmath>
 
 namespace zt {
 
+namespace {
+
+// A number list's numbers 0..36 as bits (bit n: n is listed).
+void holdNumber(std::uint64_t& held, double item)
+{
+    if (item >= 0 && item <= 36 && item == std::floor(item))
+        held |= std::uint64_t(1) << int(item);
+}
+
+// The spin of a string holding `held`, at the delay of its phase.
+FollowedSpin spinOf(std::uint64_t held, double delay, double drawn)
+{
+    FollowedSpin spin;
+    spin.size = std::popcount(held);
+    spin.hit = drawn >= 0 && drawn <= 36 && drawn == std::floor(drawn) && (held >> int(drawn) & 1);
+    spin.attempt = int(std::clamp(delay + 1, 1.0, 1e9));
+    return spin;
+}
+
+} // namespace
+
 bool followStringRow(const StringRowState& row, bool isFirstRow, double drawn,
-                     const StringsSettings& settings, StringOutcomeSink& sink)
+                     const StringsSettings& settings, StringOutcomeSink& sink,
+                     FollowedSpin* followed)
 {
     using K = StringOutcome::Kind;
     const double last = settings.maxDelay - 1;
@@ -18,6 +42,9 @@ bool followStringRow(const StringRowState& row, bool isFirstRow, double drawn,
     bool holdsString = !row.text.isEmpty();
     double first = leadingNumber(row.firstDelay);
     double second = leadingNumber(row.secondDelay);
+    // The stake's spin is the row as it stands before this spin.
+    const double delay = red ? second : first;
+    std::uint64_t held = 0;
     // The string's size, counted once and only when a close or cancellation
     // reports it.
     int size = -1;
@@ -30,6 +57,8 @@ bool followStringRow(const StringRowState& row, bool isFirstRow, double drawn,
     };
 
     forEachListItem(row.text, [&](double item) {
+        if (followed)
+            holdNumber(held, item);
         if (item != drawn)
             return;
         if (isFirstRow)
@@ -53,6 +82,9 @@ bool followStringRow(const StringRowState& row, bool isFirstRow, double drawn,
         if (settings.resetAfter)
             sink.apply({K::ResetRequest});
     });
+
+    if (followed)
+        *followed = spinOf(held, delay, drawn);
 
     // A row that no longer holds a string (closed just now) has no delay to
     // check: a string already reported as hit is never also reported cancelled.
@@ -119,6 +151,13 @@ int stringAttempts(double maxDelay)
     if (!(maxDelay > 1))
         return 1;
     return maxDelay >= most ? int(most) : int(std::ceil(maxDelay));
+}
+
+FollowedSpin followedSpin(const StringRowState& row, double drawn)
+{
+    std::uint64_t held = 0;
+    forEachListItem(row.text, [&](double item) { holdNumber(held, item); });
+    return spinOf(held, leadingNumber(row.red ? row.secondDelay : row.firstDelay), drawn);
 }
 
 namespace {

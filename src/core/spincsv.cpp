@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <climits>
+#include <utility>
 
 namespace zt {
 
@@ -39,37 +40,59 @@ QStringView trimmedBlanks(QStringView t)
     return t;
 }
 
+constexpr qint64 kNotANumber = -1;
+constexpr qint64 kTooLarge = -2;
+
 // The whole number the text spells (blanks around it aside), when it is at
-// most max; -1 otherwise.
+// most max; kNotANumber or kTooLarge otherwise.
 qint64 wholeNumber(QStringView text, qint64 max)
 {
     text = trimmedBlanks(text);
     if (text.isEmpty())
-        return -1;
+        return kNotANumber;
     qint64 value = 0;
+    bool tooLarge = false;
     for (QChar c : text) {
         if (c < u'0' || c > u'9')
-            return -1;
-        value = value * 10 + (c.unicode() - u'0');
-        if (value > max)
-            return -1;
+            return kNotANumber;
+        if (!tooLarge)
+            value = value * 10 + (c.unicode() - u'0');
+        tooLarge = tooLarge || value > max;
     }
-    return value;
+    return tooLarge ? kTooLarge : value;
 }
 
-// A value as a message shows it: «text», cut short when long.
+// A value as a message shows it: «text», cut short when long, with what does
+// not print spelt out.
 QString shown(QStringView text)
 {
     constexpr int kLongest = 30;
     if (text.size() <= kLongest)
-        return u'«' + text.toString() + u'»';
-    return u'«' + text.first(kLongest).toString() + QStringLiteral("…»");
+        return u'«' + printableText(text) + u'»';
+    return u'«' + printableText(text.first(kLongest)) + QStringLiteral("…»");
+}
+
+// The BLOB form of a quoted field: X'…' with an even number of hexadecimal
+// digits.
+bool isBlobForm(QStringView text)
+{
+    if (text.size() < 3 || (text[0] != u'X' && text[0] != u'x') || text[1] != u'\'' ||
+        text.back() != u'\'' || text.size() % 2 == 0)
+        return false;
+    return std::all_of(text.begin() + 2, text.end() - 1, [](QChar c) {
+        return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
+    });
 }
 
 void appendField(QString& out, const QVariant& value)
 {
     if (value.isNull())
         return;
+    if (value.typeId() == QMetaType::QByteArray) {
+        out += QLatin1String("\"X'") + QLatin1String(value.toByteArray().toHex().toUpper()) +
+               QLatin1String("'\"");
+        return;
+    }
     const QString text = value.toString();
     if (text.isEmpty()) {
         out += QLatin1String("\"\"");
@@ -142,25 +165,61 @@ SpinCsvReader::SpinCsvReader(const QByteArray& bytes, int listTipo) : listTipo_(
     }
     fields_.reserve(kSpinCsvColumns);
     unquoted_.reserve(kSpinCsvColumns);
-    // The header, when the first line is one.
-    if (nextRecord()) {
-        bool header = fields_.size() == size_t(kSpinCsvColumns);
-        for (size_t i = 0; header && i < fields_.size(); ++i)
-            header = trimmedBlanks(fields_[i].text)
-                         .compare(QLatin1String(kColumnNames[i]), Qt::CaseInsensitive) == 0;
-        if (header) {
-            format_ = Format::Table;
-            start_ = pos_;
-            startLine_ = line_;
-        } else if (trimmedBlanks(fields_[0].text).compare(u"id", Qt::CaseInsensitive) == 0) {
-            // Meant as a header, but not ours: no row can be read right.
-            format_ = Format::Table;
-            startFault_ = QStringLiteral("riga %1: l'intestazione non è %2")
-                              .arg(recordLine_)
-                              .arg(QLatin1String(kSpinCsvHeader));
+    // The header, when the first line is one, with either separator.
+    int header = 0;
+    for (QChar sep : {u',', u';'}) {
+        header = headerWith(sep);
+        if (header > 0)
+            break;
+    }
+    if (header == 2) {
+        format_ = Format::Table;
+        start_ = pos_;
+        startLine_ = line_;
+    } else if (header == 1) {
+        // Meant as a header, but not ours: no row can be read right.
+        format_ = Format::Table;
+        startFault_ = QStringLiteral("riga %1: l'intestazione non è %2")
+                          .arg(recordLine_)
+                          .arg(QLatin1String(kSpinCsvHeader));
+    } else {
+        // The separator of a list: ";" when the first line with a number has one.
+        sep_ = u',';
+        pos_ = 0;
+        line_ = 1;
+        const qsizetype n = text_.size();
+        while (pos_ < n && (isBlank(text_[pos_]) || isLineEnd(text_[pos_]))) {
+            if (isLineEnd(text_[pos_]))
+                skipLineEnd();
+            else
+                ++pos_;
+        }
+        sepLine_ = 0;
+        for (qsizetype p = pos_; p < n && !isLineEnd(text_[p]) && sepLine_ == 0; ++p) {
+            if (text_[p] == u';' || text_[p] == u',') {
+                sep_ = text_[p];
+                sepLine_ = line_;
+            }
         }
     }
     rewind();
+}
+
+int SpinCsvReader::headerWith(QChar sep)
+{
+    sep_ = sep;
+    pos_ = 0;
+    line_ = 1;
+    error_.clear();
+    if (!nextRecord())
+        return 0;
+    bool header = fields_.size() == size_t(kSpinCsvColumns);
+    for (size_t i = 0; header && i < fields_.size(); ++i)
+        header = trimmedBlanks(fields_[i].text)
+                     .compare(QLatin1String(kColumnNames[i]), Qt::CaseInsensitive) == 0;
+    if (header)
+        return 2;
+    return trimmedBlanks(fields_[0].text).compare(u"id", Qt::CaseInsensitive) == 0 ? 1 : 0;
 }
 
 bool SpinCsvReader::fault(int line, const QString& what)
@@ -172,7 +231,7 @@ bool SpinCsvReader::fault(int line, const QString& what)
 
 void SpinCsvReader::rewind()
 {
-    pos_ = start_;
+    pos_ = newestFirst_ && format_ == Format::NumberList ? text_.size() : start_;
     line_ = startLine_;
     listCount_ = 0;
     afterComma_ = true;
@@ -181,11 +240,16 @@ void SpinCsvReader::rewind()
 
 bool SpinCsvReader::check()
 {
+    // Forward, whatever the order of reading: the faults are found in the
+    // order of the lines.
+    const bool newestFirst = std::exchange(newestFirst_, false);
     rewind();
     qint64 count = 0;
     while (next(nullptr))
         ++count;
-    if (!error_.isEmpty())
+    newestFirst_ = newestFirst;
+    checked_ = error_.isEmpty();
+    if (!checked_)
         return false;
     rows_ = count;
     rewind();
@@ -194,6 +258,8 @@ bool SpinCsvReader::check()
 
 bool SpinCsvReader::next(SpinCsvRow& row)
 {
+    if (newestFirst_ && format_ == Format::NumberList)
+        return checked_ && previousListNumber(&row);
     return next(&row);
 }
 
@@ -241,6 +307,7 @@ bool SpinCsvReader::nextRecord()
         skipLineEnd();
     }
     recordLine_ = line_;
+    recordStart_ = pos_;
     const QStringView all(text_);
     for (;;) {
         Field field;
@@ -272,12 +339,12 @@ bool SpinCsvReader::nextRecord()
                     field.text.toString().replace(QLatin1String("\"\""), QLatin1String("\"")));
                 field.text = unquoted_.back();
             }
-            if (pos_ < n && text_[pos_] != u',' && !atLineEnd())
+            if (pos_ < n && text_[pos_] != sep_ && !atLineEnd())
                 return fault(line_,
                              QStringLiteral("testo dopo le virgolette che chiudono un campo"));
         } else {
             const qsizetype from = pos_;
-            while (pos_ < n && text_[pos_] != u',' && !atLineEnd()) {
+            while (pos_ < n && text_[pos_] != sep_ && !atLineEnd()) {
                 if (text_[pos_] == u'"')
                     return fault(line_, QStringLiteral("virgolette dentro un campo che non è tra "
                                                        "virgolette"));
@@ -286,7 +353,7 @@ bool SpinCsvReader::nextRecord()
             field.text = all.sliced(from, pos_ - from);
         }
         fields_.push_back(field);
-        if (pos_ < n && text_[pos_] == u',') {
+        if (pos_ < n && text_[pos_] == sep_) {
             ++pos_;
             continue;
         }
@@ -301,46 +368,88 @@ bool SpinCsvReader::nextTableRow(SpinCsvRow* row)
     if (!nextRecord())
         return false;
     const int line = recordLine_;
-    if (fields_.size() != size_t(kSpinCsvColumns))
-        return fault(
-            line,
+    if (fields_.size() != size_t(kSpinCsvColumns)) {
+        QString what =
             fields_.size() == 1
                 ? QStringLiteral("1 campo invece di %1").arg(kSpinCsvColumns)
-                : QStringLiteral("%1 campi invece di %2").arg(fields_.size()).arg(kSpinCsvColumns));
-    const Field& numero = fields_[1];
-    const Field& memoria = fields_[2];
+                : QStringLiteral("%1 campi invece di %2").arg(fields_.size()).arg(kSpinCsvColumns);
+        const QChar other = sep_ == u',' ? u';' : u',';
+        if (QStringView(text_).sliced(recordStart_, pos_ - recordStart_).contains(other))
+            what += QStringLiteral(" (i campi di questo file sono separati da «%1», come "
+                                   "nell'intestazione, non da «%2»)")
+                        .arg(sep_)
+                        .arg(other);
+        return fault(line, what);
+    }
+    // A value as it is stored: NULL, a text, or the bytes of a BLOB.
+    const auto value = [](const Field& f) -> QVariant {
+        if (f.quoted && isBlobForm(f.text)) {
+            QByteArray bytes = QByteArray::fromHex(f.text.sliced(2, f.text.size() - 3).toLatin1());
+            if (bytes.isNull())
+                bytes = QByteArray(""); // an empty BLOB, not NULL
+            return bytes;
+        }
+        return f.text.isEmpty() && !f.quoted ? QVariant() : QVariant(f.text.toString());
+    };
+    // The text a number is read from: a BLOB's bytes as UTF-8.
+    const auto numberText = [&](const Field& f) {
+        const QVariant v = value(f);
+        return v.typeId() == QMetaType::QByteArray ? QString::fromUtf8(v.toByteArray())
+                                                   : f.text.toString();
+    };
+    const QString numero = numberText(fields_[1]);
+    const QString memoria = numberText(fields_[2]);
     const Field& tipo = fields_[3];
-    if (trimmedBlanks(numero.text).isEmpty())
+    if (trimmedBlanks(numero).isEmpty())
         return fault(line, QStringLiteral("Numero è vuoto"));
-    if (wholeNumber(numero.text, 36) < 0)
+    if (wholeNumber(numero, 36) < 0)
         return fault(line,
-                     QStringLiteral("Numero %1 non è un numero da 0 a 36").arg(shown(numero.text)));
-    if (trimmedBlanks(memoria.text).isEmpty())
+                     QStringLiteral("Numero %1 non è un numero da 0 a 36").arg(shown(numero)));
+    if (trimmedBlanks(memoria).isEmpty())
         return fault(line, QStringLiteral("Memoria è vuota"));
-    if (wholeNumber(memoria.text, INT_MAX) < 1)
+    const qint64 memory = wholeNumber(memoria, INT_MAX);
+    if (memory == kTooLarge)
+        return fault(line, QStringLiteral("Memoria %1 supera %2, il valore più alto ammesso")
+                               .arg(shown(memoria))
+                               .arg(INT_MAX));
+    if (memory < 1)
         return fault(
-            line,
-            QStringLiteral("Memoria %1 non è un numero intero positivo").arg(shown(memoria.text)));
+            line, QStringLiteral("Memoria %1 non è un numero intero positivo").arg(shown(memoria)));
     const QStringView type = trimmedBlanks(tipo.text);
     if (!type.isEmpty() && type != u"1" && type != u"2")
         return fault(line, QStringLiteral("Tipo %1 non è 1, 2 o vuoto").arg(shown(tipo.text)));
     if (row) {
-        const auto text = [](const Field& f) {
-            return f.text.isEmpty() && !f.quoted ? QString() : f.text.toString();
-        };
-        row->numero = numero.text.toString();
-        row->memoria = memoria.text.toString();
+        row->numero = value(fields_[1]);
+        row->memoria = value(fields_[2]);
         row->tipo = type.isEmpty() ? 0 : type.front().unicode() - u'0';
-        row->cima = text(fields_[4]);
-        row->memcima = text(fields_[5]);
-        row->note = text(fields_[6]);
+        row->cima = value(fields_[4]);
+        row->memcima = value(fields_[5]);
+        row->note = value(fields_[6]);
     }
     return true;
+}
+
+bool SpinCsvReader::isListSeparator(QChar c) const
+{
+    return isBlank(c) || isLineEnd(c) || c == sep_;
+}
+
+void SpinCsvReader::listRow(qint64 number, SpinCsvRow* row)
+{
+    if (row) {
+        // As the board records the spins of one game.
+        *row = SpinCsvRow();
+        row->numero = signText(number);
+        row->memoria = signText(std::min<qint64>(listCount_, History::DefaultSize) + 1);
+        row->tipo = listTipo_;
+    }
+    ++listCount_;
 }
 
 bool SpinCsvReader::nextListNumber(SpinCsvRow* row)
 {
     const qsizetype n = text_.size();
+    const QChar other = sep_ == u',' ? u';' : u',';
     while (pos_ < n) {
         const QChar c = text_[pos_];
         if (isBlank(c)) {
@@ -348,15 +457,23 @@ bool SpinCsvReader::nextListNumber(SpinCsvRow* row)
         } else if (isLineEnd(c)) {
             skipLineEnd();
             afterComma_ = true;
-        } else if (c == u',') {
+        } else if (c == sep_) {
             if (afterComma_)
-                return fault(line_, QStringLiteral("manca un numero prima di una virgola"));
+                return fault(line_, sep_ == u','
+                                        ? QStringLiteral("manca un numero prima di una virgola")
+                                        : QStringLiteral("manca un numero prima di un «;»"));
             afterComma_ = true;
             ++pos_;
+        } else if (c == other) {
+            QString what = QStringLiteral("«%1» non separa i numeri di questo elenco, che usa «%2»")
+                               .arg(other)
+                               .arg(sep_);
+            if (sepLine_ > 0)
+                what += QStringLiteral(" (come la riga %1)").arg(sepLine_);
+            return fault(line_, what);
         } else {
             const qsizetype from = pos_;
-            while (pos_ < n && !isBlank(text_[pos_]) && !isLineEnd(text_[pos_]) &&
-                   text_[pos_] != u',')
+            while (pos_ < n && !isListSeparator(text_[pos_]) && text_[pos_] != other)
                 ++pos_;
             const QStringView token = QStringView(text_).sliced(from, pos_ - from);
             const qint64 number = wholeNumber(token, 36);
@@ -364,18 +481,25 @@ bool SpinCsvReader::nextListNumber(SpinCsvRow* row)
                 return fault(line_,
                              QStringLiteral("%1 non è un numero da 0 a 36").arg(shown(token)));
             afterComma_ = false;
-            if (row) {
-                // As the board records the spins of one game.
-                *row = SpinCsvRow();
-                row->numero = signText(number);
-                row->memoria = signText(std::min<qint64>(listCount_, History::DefaultSize) + 1);
-                row->tipo = listTipo_;
-            }
-            ++listCount_;
+            listRow(number, row);
             return true;
         }
     }
     return false;
+}
+
+bool SpinCsvReader::previousListNumber(SpinCsvRow* row)
+{
+    // After check(): every token is a number, every other character a separator.
+    while (pos_ > 0 && isListSeparator(text_[pos_ - 1]))
+        --pos_;
+    if (pos_ == 0)
+        return false;
+    const qsizetype end = pos_;
+    while (pos_ > 0 && !isListSeparator(text_[pos_ - 1]))
+        --pos_;
+    listRow(wholeNumber(QStringView(text_).sliced(pos_, end - pos_), 36), row);
+    return true;
 }
 
 } // namespace zt

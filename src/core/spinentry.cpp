@@ -89,6 +89,7 @@ bool CalcolaStringhe(BoardIO& io, double drawn, const StringsSettings& settings,
     bool firstRowEmptied = false;
     if (!settings.checkFirst)
         return firstRowEmptied;
+    StakeListener* const stakes = io.stakes();
     for (int row = 0; rowInUse(io, settings, row); ++row) {
         // Copies taken once: the outcomes change the controls, not these.
         const QString text = row == 0 ? firstRowText : io.noteText(row);
@@ -96,7 +97,12 @@ bool CalcolaStringhe(BoardIO& io, double drawn, const StringsSettings& settings,
         const QString second = io.secondDelayText(row);
         const StringRowState state{text, io.noteRed(row), first, second};
         RowApplier applier(io, row, firstRowEmptied);
-        if (followStringRow(state, row == 0, drawn, settings, applier))
+        FollowedSpin spin;
+        const bool ends = followStringRow(state, row == 0, drawn, settings, applier,
+                                          stakes && !text.isEmpty() ? &spin : nullptr);
+        if (stakes && !text.isEmpty())
+            stakes->followed(spin);
+        if (ends)
             break;
     }
     return firstRowEmptied;
@@ -185,6 +191,8 @@ void enterSpin(BoardIO& io, History& history, const QString& caption)
         io.restoreKeypad(0);
     else if (readSettings().highlight)
         io.highlightKeypad(highlightedNumbers(note));
+    if (StakeListener* stakes = io.stakes())
+        stakes->spinEntered();
 }
 
 void EvidenziaTastiera(BoardIO& io)

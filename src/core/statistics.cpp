@@ -2,6 +2,7 @@
 
 #include "core/wheellayout.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 #include <algorithm>
@@ -135,6 +136,66 @@ double zScore(double observed, double trials, double p)
     return (observed - trials * p) / std::sqrt(variance);
 }
 
+namespace {
+
+// P(X = k) for a binomial count, through logarithms.
+double binomialTerm(long long n, double p, long long k)
+{
+    return std::exp(std::lgamma(double(n) + 1) - std::lgamma(double(k) + 1) -
+                    std::lgamma(double(n - k) + 1) + double(k) * std::log(p) +
+                    double(n - k) * std::log1p(-p));
+}
+
+// P(X >= k) summed upwards from k, for k above the mean, where the terms fall.
+double upperSum(long long n, double p, long long k)
+{
+    double term = binomialTerm(n, p, k);
+    double sum = 0;
+    for (long long j = k; j <= n && term > 0; ++j) {
+        sum += term;
+        if (term < sum * kEpsilon)
+            break;
+        term *= double(n - j) / double(j + 1) * p / (1 - p);
+    }
+    return sum;
+}
+
+// P(X <= k) summed downwards from k, for k below the mean.
+double lowerSum(long long n, double p, long long k)
+{
+    double term = binomialTerm(n, p, k);
+    double sum = 0;
+    for (long long j = k; j >= 0 && term > 0; --j) {
+        sum += term;
+        if (term < sum * kEpsilon)
+            break;
+        term *= double(j) / double(n - j + 1) * (1 - p) / p;
+    }
+    return sum;
+}
+
+} // namespace
+
+double binomialTail(long long trials, double p, long long count, bool upper)
+{
+    // The chance of X >= count; the lower tail is that of the misses.
+    if (!upper)
+        return binomialTail(trials, 1 - p, trials - count, true);
+    if (count <= 0 || p >= 1)
+        return 1;
+    if (count > trials || p <= 0)
+        return 0;
+    const double mean = double(trials) * p;
+    const double tail = double(count) > mean ? upperSum(trials, p, count)
+                                             : 1 - lowerSum(trials, p, count - 1);
+    return std::clamp(tail, 0.0, 1.0);
+}
+
+double twoSidedP(double z)
+{
+    return std::erfc(std::fabs(z) / std::sqrt(2.0));
+}
+
 // --- The numbers -------------------------------------------------------------
 
 NumberTable tabulate(std::span<const std::uint8_t> numbers)
@@ -163,14 +224,14 @@ NumberTable tabulate(std::span<const std::uint8_t> numbers)
     for (int n = 0; n < kNumbers; ++n) {
         observed[n] = double(t.counts[n]);
         expected[n] = t.expected;
+        t.z[n] = zScore(observed[n], double(t.spins), 1.0 / kNumbers);
     }
     t.test = chiSquare(observed, expected);
 
     std::array<int, kNumbers> order;
     std::iota(order.begin(), order.end(), 0);
     const auto figure = [&](int n) {
-        return NumberFigure{n, t.counts[n], zScore(double(t.counts[n]), double(t.spins), 1.0 / kNumbers),
-                            t.delays[n], t.seen[n]};
+        return NumberFigure{n, t.counts[n], t.z[n], t.delays[n], t.seen[n]};
     };
     // Most frequent first, the one seen more lately first among equals.
     std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
@@ -184,6 +245,12 @@ NumberTable tabulate(std::span<const std::uint8_t> numbers)
     });
     for (int i = 0; i < 5; ++i)
         t.coldest.push_back(figure(order[i]));
+
+    // Some number of 37 at least that far, taking the numbers as independent:
+    // 1 - (1 - tail)^37.
+    const auto someNumber = [](double tail) { return -std::expm1(kNumbers * std::log1p(-tail)); };
+    t.hottestChance = someNumber(binomialTail(t.spins, 1.0 / kNumbers, t.hottest[0].count, true));
+    t.coldestChance = someNumber(binomialTail(t.spins, 1.0 / kNumbers, t.coldest[0].count, false));
     return t;
 }
 
@@ -278,6 +345,20 @@ std::vector<GroupingFigure> groupFigures(const NumberTable& table)
             }
         }
         f.test = chiSquare(observed, expected);
+        if (f.test.valid && f.test.statistic > 0) {
+            double most = -1;
+            for (std::size_t i = 0; i < f.groups.size(); ++i) {
+                const GroupFigure& cell = f.groups[i];
+                if (!cell.tested || !(cell.expected > 0))
+                    continue;
+                const double d = double(cell.observed) - cell.expected;
+                if (d * d / cell.expected > most) {
+                    most = d * d / cell.expected;
+                    f.heaviest = int(i);
+                }
+            }
+            f.heaviestShare = most / f.test.statistic;
+        }
         out.push_back(f);
     }
     return out;
@@ -351,42 +432,118 @@ QString decimal(double value, int decimals)
     return QLocale(QLocale::Italian, QLocale::Italy).toString(value, 'f', decimals);
 }
 
+Evidence evidence(double p)
+{
+    if (p < 0.001)
+        return Evidence::VeryStrong;
+    if (p < 0.01)
+        return Evidence::Strong;
+    if (p < 0.05)
+        return Evidence::Hint;
+    return Evidence::Normal;
+}
+
+QString evidenceWords(Evidence level)
+{
+    switch (level) {
+    case Evidence::Normal:
+        break;
+    case Evidence::Hint:
+        return QCoreApplication::translate("Statistiche", "un indizio");
+    case Evidence::Strong:
+        return QCoreApplication::translate("Statistiche", "un forte indizio");
+    case Evidence::VeryStrong:
+        return QCoreApplication::translate("Statistiche", "quasi una prova");
+    }
+    return QCoreApplication::translate("Statistiche", "nella norma");
+}
+
+QString chanceText(double p)
+{
+    if (p < 0.001)
+        return QCoreApplication::translate("Statistiche", "meno di una volta su mille");
+    if (p < 0.01)
+        return QCoreApplication::translate("Statistiche", "meno di una volta su cento");
+    const long long percent = std::llround(p * 100);
+    if (percent >= 100)
+        return QCoreApplication::translate("Statistiche", "quasi sempre");
+    if (percent == 1)
+        return QCoreApplication::translate("Statistiche", "una volta su cento");
+    return QCoreApplication::translate("Statistiche", "%1 volte su cento").arg(percent);
+}
+
+namespace {
+
+// The words of the evidence at the head of a sentence: "Un indizio".
+QString opening(Evidence level)
+{
+    QString words = evidenceWords(level);
+    words[0] = words[0].toUpper();
+    return words;
+}
+
+} // namespace
+
 QString verdict(const ChiSquare& test)
 {
     if (!test.valid)
-        return QStringLiteral("Troppo poche uscite per un confronto con il caso.");
+        return QCoreApplication::translate("Statistiche",
+                                           "Troppo poche uscite per un confronto con il caso.");
     const double p = test.pValue;
-    if (p < 0.001)
-        return QStringLiteral("Il caso da solo non darebbe quasi mai differenze così grandi (meno "
-                              "di una volta su mille): vale la pena di controllare la ruota o le "
-                              "registrazioni.");
-    if (p < 0.01)
-        return QStringLiteral("Il caso da solo darebbe differenze così grandi meno di una volta "
-                              "su cento: difficilmente è solo fortuna.");
-    const long long percent = std::llround(p * 100);
-    if (p < 0.05)
-        return QStringLiteral("Il caso da solo darebbe differenze così grandi solo %1 volte su "
-                              "cento: un indizio, non ancora una prova.")
-            .arg(percent);
-    if (percent >= 100)
-        return QStringLiteral("Differenze così piccole il caso le dà quasi sempre: niente è "
-                              "uscito più del previsto.");
-    return QStringLiteral("Differenze così grandi il caso le dà %1 volte su cento: nulla fa "
-                          "pensare a qualcosa di favorito.")
-        .arg(percent);
+    const Evidence level = evidence(p);
+    QString why;
+    switch (level) {
+    case Evidence::Normal:
+        why = QCoreApplication::translate("Statistiche", "differenze così grandi il caso le dà "
+                                                         "%1; nulla fa pensare a qualcosa di "
+                                                         "favorito.");
+        break;
+    case Evidence::Hint:
+        why = QCoreApplication::translate("Statistiche", "non ancora una prova: il caso da solo "
+                                                         "darebbe differenze così grandi solo %1.");
+        break;
+    case Evidence::Strong:
+        why = QCoreApplication::translate("Statistiche", "il caso da solo darebbe differenze così "
+                                                         "grandi %1: difficilmente è solo fortuna.");
+        break;
+    case Evidence::VeryStrong:
+        why = QCoreApplication::translate("Statistiche", "il caso da solo non darebbe quasi mai "
+                                                         "differenze così grandi (%1): vale la "
+                                                         "pena di controllare la ruota o le "
+                                                         "registrazioni.");
+        break;
+    }
+    return opening(level) + (level == Evidence::Hint ? QStringLiteral(", ") : QStringLiteral(": ")) +
+           why.arg(chanceText(p));
 }
 
 QString shortVerdict(const ChiSquare& test)
 {
     if (!test.valid)
-        return QStringLiteral("troppo poche uscite");
-    if (test.pValue < 0.001)
-        return QStringLiteral("molto insolito");
-    if (test.pValue < 0.01)
-        return QStringLiteral("insolito");
-    if (test.pValue < 0.05)
-        return QStringLiteral("un po' insolito");
-    return QStringLiteral("nella norma");
+        return QCoreApplication::translate("Statistiche", "troppo poche uscite");
+    return evidenceWords(evidence(test.pValue));
+}
+
+QString attemptsVerdict(const AttemptFigures& f)
+{
+    const double p = twoSidedP(f.failuresZ);
+    const Evidence level = evidence(p);
+    if (level == Evidence::Normal)
+        return QCoreApplication::translate("Statistiche",
+                                           "Nella norma: le proposte non hanno fatto né meglio "
+                                           "né peggio di altrettanti numeri scelti a caso (uno "
+                                           "scarto così il caso lo dà %1).")
+            .arg(chanceText(p));
+    const QString how = f.failuresZ < 0
+                            ? QCoreApplication::translate("Statistiche",
+                                                          "le proposte sono fallite meno di "
+                                                          "altrettanti numeri scelti a caso")
+                            : QCoreApplication::translate("Statistiche",
+                                                          "le proposte sono fallite più di "
+                                                          "altrettanti numeri scelti a caso");
+    return QCoreApplication::translate("Statistiche", "%1: %2; il caso darebbe uno scarto così "
+                                                      "grande %3.")
+        .arg(opening(level), how, chanceText(p));
 }
 
 } // namespace zt::stats

@@ -1,5 +1,7 @@
 #include "core/textrules.h"
 
+#include <QList>
+
 #include <cmath>
 #include <limits>
 
@@ -104,6 +106,20 @@ QString plainNumberText(double value)
     if (std::isfinite(value) && value == std::trunc(value))
         return QString::number(value, 'f', 0);
     return QString::number(value, 'g', std::numeric_limits<double>::max_digits10 - 2);
+}
+
+QString printableText(QStringView text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (const char32_t c : text.toUcs4()) {
+        if (c == U' ' || (QChar::isPrint(c) && QChar::category(c) != QChar::Other_Format))
+            out += QString::fromUcs4(&c, 1);
+        else
+            out += QStringLiteral("[U+%1]").arg(QString::number(uint(c), 16).toUpper(), 4,
+                                                QChar(u'0'));
+    }
+    return out;
 }
 
 } // namespace zt

@@ -16,8 +16,9 @@ namespace {
 class PlainConsole final : public ReplayIO, public StringsReportTarget {
 public:
     PlainConsole(const ReplayRows& rows, const VerifySettings& s, const QString& countText,
-                 bool keepDetail)
-        : rows_(rows), settings_(s), countText_(countText), keepDetail_(keepDetail)
+                 bool keepDetail, const StakeTable& stakes)
+        : purse(stakes, s.bet.bankroll), rows_(rows), settings_(s), countText_(countText),
+          keepDetail_(keepDetail)
     {
         // "GO" switches the keypad highlighting off for its run.
         board_.strings.highlight = false;
@@ -30,10 +31,12 @@ public:
         board_.filter = s.filter;
         board_.keepHistoryText = false;
         board_.reportTarget = this;
+        board_.stakeListener = &purse;
     }
 
     std::array<double, panelCounterCount> counters{};
     ConteggioColpi tally;
+    Purse purse;
 
     // ReplayIO
     bool autoReset() override { return settings_.autoReset; }
@@ -120,11 +123,20 @@ void ReplayRows::append(QStringView numberText, QStringView memoryText)
     rows_.push_back(r);
 }
 
+void ReplayRows::appendNumber(int number, bool startsGame)
+{
+    int& button = buttonOf_[number];
+    if (button == -2)
+        button = bridgedButton(startKeypad(), QString::number(number));
+    rows_.push_back({{double(number), true, startsGame}, button});
+}
+
 VerifyResult verify(const ReplayRows& rows, const QString& countText,
                     const VerifySettings& settings, bool keepDetail,
-                    std::atomic<std::int64_t>* progress)
+                    std::atomic<std::int64_t>* progress, int simulationThreads)
 {
-    PlainConsole console(rows, settings, countText, keepDetail);
+    const StakeTable stakes(settings.bet);
+    PlainConsole console(rows, settings, countText, keepDetail, stakes);
     const std::int64_t count = goRunCount(countText).value_or(0);
     std::int64_t done = 0;
     std::int64_t reported = 0;
@@ -159,7 +171,78 @@ VerifyResult verify(const ReplayRows& rows, const QString& countText,
         result.counters[i] = console.counterText(PanelCounter(i));
     result.tally = console.tally;
     result.report = reportInputs(console);
+    result.money = console.purse.figures();
+    if (settings.simulation.evenings > 0)
+        result.simulation = simulateEvenings(settings, simulationThreads, progress);
     return result;
+}
+
+EveningFigures playRows(const ReplayRows& rows, const VerifySettings& settings,
+                        std::vector<BalancePoint>* trace)
+{
+    const StakeTable stakes(settings.bet);
+    const QString countText = QString::number(rows.size());
+    PlainConsole console(rows, settings, countText, false, stakes);
+    console.purse.keepTrace(trace);
+    while (!console.atEnd())
+        replaySpin(console);
+    return console.purse.figures();
+}
+
+namespace {
+
+// Runs work() on `threads` threads at once (this one among them), at most
+// one for each of `items`.
+template <class Work> void onThreads(int threads, std::size_t items, Work&& work)
+{
+    const int extra = std::clamp(threads, 1, int(std::max<std::size_t>(items, 1))) - 1;
+    std::vector<std::thread> helpers;
+    helpers.reserve(extra);
+    for (int t = 0; t < extra; ++t)
+        helpers.emplace_back(work);
+    work();
+    for (std::thread& t : helpers)
+        t.join();
+}
+
+} // namespace
+
+SimulationFigures simulateEvenings(const VerifySettings& settings, int threads,
+                                   std::atomic<std::int64_t>* progress)
+{
+    const auto& sim = settings.simulation;
+    const std::size_t evenings = std::size_t(std::max(sim.evenings, 0));
+    const int spins = std::max(sim.spins, 0);
+    const StakeTable stakes(settings.bet);
+    const QString countText = QString::number(spins);
+    std::vector<double> finals(evenings);
+    std::vector<double> staked(evenings);
+    std::vector<char> ruined(evenings);
+    std::atomic<std::size_t> next{0};
+    onThreads(threads, evenings, [&] {
+        ReplayRows rows;
+        rows.reserve(std::size_t(spins));
+        for (std::size_t i; (i = next.fetch_add(1)) < evenings;) {
+            SpinStream stream(sim.seed, i);
+            rows.clear();
+            for (int j = 0; j < spins; ++j)
+                rows.appendNumber(stream.next(), j == 0);
+            PlainConsole console(rows, settings, countText, false, stakes);
+            while (!console.atEnd())
+                replaySpin(console);
+            const EveningFigures& f = console.purse.figures();
+            finals[i] = f.net();
+            staked[i] = f.staked;
+            ruined[i] = f.ruined;
+            if (progress)
+                progress->fetch_add(spins, std::memory_order_relaxed);
+        }
+    });
+    SimulationFigures figures =
+        simulationFigures(std::move(finals), staked, std::count(ruined.begin(), ruined.end(), 1));
+    figures.spins = spins;
+    figures.seed = sim.seed;
+    return figures;
 }
 
 std::vector<VerifyResult> verifyAll(const ReplayRows& rows, const QString& countText,
@@ -168,18 +251,10 @@ std::vector<VerifyResult> verifyAll(const ReplayRows& rows, const QString& count
 {
     std::vector<VerifyResult> results(settings.size());
     std::atomic<std::size_t> next{0};
-    const auto work = [&] {
+    onThreads(threads, settings.size(), [&] {
         for (std::size_t i; (i = next.fetch_add(1)) < settings.size();)
             results[i] = verify(rows, countText, settings[i], false, progress);
-    };
-    const int extra = std::clamp(threads, 1, int(std::max<std::size_t>(settings.size(), 1))) - 1;
-    std::vector<std::thread> helpers;
-    helpers.reserve(extra);
-    for (int t = 0; t < extra; ++t)
-        helpers.emplace_back(work);
-    work();
-    for (std::thread& t : helpers)
-        t.join();
+    });
     return results;
 }
 

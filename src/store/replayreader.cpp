@@ -1,5 +1,6 @@
 #include "store/replayreader.h"
 
+#include "core/betting.h"
 #include "core/verifier.h"
 #include "store/storefile.h"
 
@@ -81,24 +82,102 @@ public:
     int code;
 };
 
+// The engine's handle of a connection, or nullptr.
+sqlite3* engineHandle(StoreConnection& conn)
+{
+    const QVariant handle = conn.database().driver()->handle();
+    return handle.isValid() && qstrcmp(handle.typeName(), "sqlite3*") == 0
+               ? *static_cast<sqlite3* const*>(handle.constData())
+               : nullptr;
+}
+
+bool hasTimes(sqlite3* db)
+{
+    Statement t(db, "SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = 'UsciteOra'");
+    return t.code == SQLITE_OK && sqlite3_step(t.st) == SQLITE_ROW;
+}
+
+// The time text of a column into the clock (NULL or another type: none).
+void addTime(sqlite3_stmt* st, int column, SpinClock& clock)
+{
+    if (sqlite3_column_type(st, column) != SQLITE_TEXT)
+        return;
+    clock.add(QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, column)),
+                                sqlite3_column_bytes(st, column)));
+}
+
 } // namespace
+
+ReplayRead readReplayRowsOfType(const QString& path, int type,
+                                ReplayRows& rows, SpinClock* clock, QString* problem)
+{
+    StoreConnection conn;
+    if (!conn.openExisting(path, problem))
+        return ReplayRead::Unusable;
+    sqlite3* db = engineHandle(conn);
+    const auto engineProblem = [&] {
+        const QString text = db ? QString::fromUtf8(sqlite3_errmsg(db)) : QString();
+        const int code = db ? sqlite3_extended_errcode(db) : SQLITE_ERROR;
+        *problem = storeProblem(
+            QSqlError(text, text, QSqlError::StatementError, QString::number(code)), path);
+        return ReplayRead::Unusable;
+    };
+    if (!db)
+        return engineProblem();
+    const bool times = clock && hasTimes(db);
+    const QByteArray sql =
+        QByteArray("SELECT u.Numero, u.Memoria") + (times ? ", o.Ora" : ", NULL") +
+        " FROM Uscite u" + (times ? " LEFT JOIN UsciteOra o ON o.id = u.id" : "") +
+        " WHERE ?1 = 0 OR (CASE WHEN u.Tipo = 1 THEN 1 WHEN u.Tipo = 2 THEN 2 ELSE 0 END) = ?1"
+        " ORDER BY u.id";
+    Statement all(db, sql.constData());
+    if (all.code != SQLITE_OK || sqlite3_bind_int(all.st, 1, type) != SQLITE_OK)
+        return engineProblem();
+    int step;
+    while ((step = sqlite3_step(all.st)) == SQLITE_ROW) {
+        withShownText(all.st, 0, [&](QStringView number) {
+            withShownText(all.st, 1, [&](QStringView memory) { rows.append(number, memory); });
+        });
+        if (times)
+            addTime(all.st, 2, *clock);
+    }
+    return step == SQLITE_DONE ? ReplayRead::Done : engineProblem();
+}
+
+void readSpinTimes(const QString& path, std::optional<qint64> fromId, qint64 limit,
+                   SpinClock& clock)
+{
+    StoreConnection conn;
+    QString problem;
+    if (!conn.openExisting(path, &problem))
+        return;
+    sqlite3* db = engineHandle(conn);
+    if (!db || !hasTimes(db))
+        return;
+    Statement all(db, "SELECT o.Ora FROM (SELECT id FROM Uscite WHERE id >= ?1 ORDER BY id "
+                      "LIMIT ?2) u JOIN UsciteOra o ON o.id = u.id");
+    if (all.code != SQLITE_OK ||
+        sqlite3_bind_int64(all.st, 1, fromId.value_or(std::numeric_limits<qint64>::min())) !=
+            SQLITE_OK ||
+        sqlite3_bind_int64(all.st, 2, limit < 0 ? -1 : limit) != SQLITE_OK)
+        return;
+    while (sqlite3_step(all.st) == SQLITE_ROW)
+        addTime(all.st, 0, clock);
+}
 
 ReplayRead readReplayRows(const QString& path, const QString& name, std::optional<qint64> fromId,
                           qint64 limit, ReplayRows& rows, QString* problem)
 {
     StoreConnection conn;
     if (!conn.openExisting(path, problem))
-        return ReplayRead::Unusable;
-    const QVariant handle = conn.database().driver()->handle();
-    sqlite3* db = handle.isValid() && qstrcmp(handle.typeName(), "sqlite3*") == 0
-                      ? *static_cast<sqlite3* const*>(handle.constData())
-                      : nullptr;
+        return conn.busy() ? ReplayRead::Busy : ReplayRead::Unusable;
+    sqlite3* db = engineHandle(conn);
     const auto engineProblem = [&] {
         const int code = db ? sqlite3_extended_errcode(db) : SQLITE_ERROR;
         const QString text = db ? QString::fromUtf8(sqlite3_errmsg(db)) : QString();
-        *problem = storeProblem(
-            QSqlError(text, text, QSqlError::StatementError, QString::number(code)), path);
-        return ReplayRead::Unusable;
+        const QSqlError error(text, text, QSqlError::StatementError, QString::number(code));
+        *problem = storeProblem(error, path);
+        return isBusy(error) ? ReplayRead::Busy : ReplayRead::Unusable;
     };
     if (!db)
         return engineProblem();

@@ -3,11 +3,14 @@
 #include "core/textrules.h"
 #include "store/storefile.h"
 
+#include <QFile>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
 
 #include <algorithm>
+
+#include <sys/stat.h>
 
 namespace zt {
 
@@ -18,6 +21,14 @@ namespace {
 constexpr int kStretch = 20000;
 
 } // namespace
+
+FileIdentity fileIdentity(const QString& path)
+{
+    struct stat info;
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
+        return {};
+    return {quint64(info.st_dev), quint64(info.st_ino)};
+}
 
 int spinNumber(QStringView text)
 {
@@ -48,6 +59,8 @@ ReadResult readSpins(SpinReading& reading, QString* problem, const std::atomic<b
 {
     StoreConnection connection;
     connection.setReadOnly(true);
+    // Before the file is opened: one renamed over it meanwhile is told by the next reading.
+    const FileIdentity file = fileIdentity(connection.filePath());
     QString why;
     if (!connection.open(&why)) {
         if (why == missingProblem())
@@ -65,12 +78,22 @@ ReadResult readSpins(SpinReading& reading, QString* problem, const std::atomic<b
     added.lastId = reading.lastId;
     {
         const QSqlDatabase db = connection.database();
-        // The rows up to the last id now: those added meanwhile wait for the next reading.
+        // The rows up to the last id now (those added meanwhile wait for the
+        // next reading), and whether the rows read before are all still there
+        // and alone: one statement, so one moment of the file.
         QSqlQuery last(db);
-        if (!last.exec(QStringLiteral("SELECT max(id) FROM Uscite")) || !last.next())
+        last.prepare(QStringLiteral("SELECT (SELECT max(id) FROM Uscite), (SELECT count(*) FROM "
+                                    "Uscite), (SELECT count(*) FROM Uscite WHERE id > ?)"));
+        last.addBindValue(reading.lastId);
+        if (!last.exec() || !last.next())
             return failed(last);
         const qint64 lastId = last.value(0).toLongLong();
+        const qint64 before = last.value(1).toLongLong() - last.value(2).toLongLong();
         last.finish();
+        if (reading.lastId > 0 && (before != reading.rows || file != reading.file)) {
+            added.restarted = true; // read them all again
+            added.lastId = 0;
+        }
         // Where each stretch ends.
         QSqlQuery end(db);
         end.setForwardOnly(true);
@@ -116,6 +139,7 @@ ReadResult readSpins(SpinReading& reading, QString* problem, const std::atomic<b
                     gameType = int(code & 3);
                     number = code >= 0 && code >> 2 <= 36 ? int(code >> 2) : -1;
                 }
+                ++added.rows;
                 if (number < 0)
                     ++added.unreadable;
                 else
@@ -125,12 +149,17 @@ ReadResult readSpins(SpinReading& reading, QString* problem, const std::atomic<b
             added.lastId = to;
         }
     }
+    if (added.restarted)
+        reading = SpinReading();
     if (reading.spins.empty())
         reading.spins = std::move(added.spins);
     else
         reading.spins.insert(reading.spins.end(), added.spins.begin(), added.spins.end());
     reading.lastId = added.lastId;
     reading.unreadable += added.unreadable;
+    reading.rows += added.rows;
+    reading.file = file;
+    reading.restarted = added.restarted;
     return ReadResult::Read;
 }
 

@@ -158,7 +158,7 @@ SpinRecorder::Attempt SpinRecorder::writeSpins(const std::vector<const WaitingSp
         QString problem;
         conn_.setBusyTimeout(waitMs);
         if (!connect(&problem))
-            return attemptFailed(problem, conn_.wasHeld());
+            return attemptFailed(problem, conn_.busy());
     }
     if (conn_.isReadOnly())
         return attemptFailed(readOnlyProblem(), false);
@@ -173,12 +173,12 @@ SpinRecorder::Attempt SpinRecorder::writeSpins(const std::vector<const WaitingSp
         // before anything is written.
         if (!transaction.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
             problem = storeProblem(transaction.lastError());
-            held = isHeldError(transaction.lastError());
+            held = isBusy(transaction.lastError());
         } else {
             problem = insertSpins(db, spins, rows, keys, &held);
             if (problem.isEmpty() && !transaction.exec(QStringLiteral("COMMIT"))) {
                 problem = storeProblem(transaction.lastError());
-                held = isHeldError(transaction.lastError());
+                held = isBusy(transaction.lastError());
             }
             if (!problem.isEmpty())
                 transaction.exec(QStringLiteral("ROLLBACK"));
@@ -249,7 +249,7 @@ QString SpinRecorder::insertSpins(const QSqlDatabase& db,
     }
     insert_->finish();
     if (!ok) {
-        *held = isHeldError(error);
+        *held = isBusy(error);
         return inserting ? insertProblem(error, db) : storeProblem(error);
     }
     if (!keys)

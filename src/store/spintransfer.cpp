@@ -6,7 +6,7 @@
 #include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QSqlRecord>
+#include <QStringDecoder>
 
 #include <limits>
 #include <utility>
@@ -48,6 +48,21 @@ bool sameBinding(const QVariant& a, const QVariant& b)
     return a == b;
 }
 
+// The value to bind for a text that is to be stored as it is.  The engine
+// takes a byte-order mark opening a text handed to it (as UTF-16, the way the
+// driver hands every text) for the text's byte order and drops it: a text
+// that opens with one (or with its byte-swapped form) gets one more in front,
+// which the engine drops instead.
+QVariant boundValue(const QVariant& value)
+{
+    if (value.typeId() != QMetaType::QString)
+        return value;
+    const QString& text = *static_cast<const QString*>(value.constData());
+    if (!text.startsWith(QChar(0xFEFF)) && !text.startsWith(QChar(0xFFFE)))
+        return value;
+    return QString(QChar(0xFEFF) + text);
+}
+
 // The statement that adds `rows` rows, prepared once.  A bound value stays
 // from one run to the next, and binding costs more than comparing: only the
 // values that differ from the last run's are bound again.
@@ -56,8 +71,11 @@ public:
     RowInserter(const QSqlDatabase& db, int rows)
         : query_(db), bound_(size_t(rows * kInsertColumns), QVariant(false))
     {
-        query_.prepare(insertStatement(rows));
+        prepared_ = query_.prepare(insertStatement(rows));
     }
+    // False when the statement cannot be made (a trigger of the file that
+    // does not compile): lastError() says why.
+    bool prepared() const { return prepared_; }
     ~RowInserter() { query_.finish(); }
 
     bool run(const SpinCsvRow* rows)
@@ -82,12 +100,13 @@ private:
         QVariant& last = bound_[size_t(at)];
         if (sameBinding(last, value))
             return;
-        query_.bindValue(at, value);
+        query_.bindValue(at, boundValue(value));
         last = value;
     }
 
     QSqlQuery query_;
     std::vector<QVariant> bound_;
+    bool prepared_ = false;
 };
 
 QString importMessage(const QString& problem)
@@ -108,13 +127,18 @@ bool SpinTransfer::isDatabase(const QString& path) const
     return !file.isEmpty() && file == QFileInfo(conn_.filePath()).canonicalFilePath();
 }
 
-bool SpinTransfer::fail(const QString& message, bool refused)
+bool SpinTransfer::fail(const QString& message, Fault fault)
 {
     conn_.close();
     error_ = message;
-    refused_ = refused;
+    fault_ = fault;
     rows_ = 0;
     return false;
+}
+
+bool SpinTransfer::failOpen(const QString& message)
+{
+    return fail(message, conn_.busy() ? Fault::Busy : Fault::Refused);
 }
 
 bool SpinTransfer::exportRows(const QString& command, QByteArray* csv)
@@ -122,11 +146,18 @@ bool SpinTransfer::exportRows(const QString& command, QByteArray* csv)
     rows_ = 0;
     const QString path = conn_.filePath();
     if (!QFileInfo::exists(path))
-        return fail(QStringLiteral("Il file %1 non esiste.").arg(QFileInfo(path).fileName()), true);
+        return fail(storeMessage(missingProblem(path), StoreAction::Open), Fault::Refused);
     QString problem;
     if (!conn_.open(&problem))
-        return fail(storeMessage(problem, StoreAction::Open), true);
+        return failOpen(storeMessage(problem, StoreAction::Open));
 
+    // A text is read as the bytes stored (the driver would change what is not
+    // a character), a BLOB as its bytes, anything else as it is.
+    QString columns = QStringLiteral("id");
+    for (int c = 1; c < kSpinCsvColumns; ++c)
+        columns += QStringLiteral(", CASE WHEN typeof(%1) = 'text' THEN CAST(%1 AS BLOB) ELSE %1 "
+                                  "END, typeof(%1) = 'text'")
+                       .arg(QLatin1String(kColumns[c]));
     QString text;
     {
         // The rows up to the last id at the start, in stretches of their own:
@@ -134,17 +165,19 @@ bool SpinTransfer::exportRows(const QString& command, QByteArray* csv)
         QSqlQuery last(conn_.database());
         if (!last.exec(QStringLiteral("SELECT max(id) FROM Uscite")) || !last.next())
             return fail(storeMessage(storeProblem(last.lastError(), path), StoreAction::Read),
-                        true);
+                        isBusy(last.lastError()) ? Fault::Busy : Fault::Refused);
         const qint64 lastId = last.value(0).toLongLong();
         last.finish();
         QSqlQuery q(conn_.database());
         q.setForwardOnly(true);
-        if (!q.prepare(QStringLiteral("SELECT * FROM (") + command +
+        const auto readFailure = [&] {
+            return storeMessage(storeProblem(q.lastError(), path), StoreAction::Read);
+        };
+        if (!q.prepare(QStringLiteral("SELECT %1 FROM (").arg(columns) + command +
                        QStringLiteral(") WHERE id > ? AND id <= ? ORDER BY id LIMIT %1")
                            .arg(kExportStretch)))
-            return fail(storeMessage(storeProblem(q.lastError(), path), StoreAction::Read), true);
+            return fail(readFailure(), isBusy(q.lastError()) ? Fault::Busy : Fault::Refused);
         appendSpinCsvHeader(text);
-        int index[kSpinCsvColumns];
         QVariant values[kSpinCsvColumns];
         qint64 rows = 0;
         for (qint64 after = std::numeric_limits<qint64>::min(), got = kExportStretch;
@@ -152,20 +185,33 @@ bool SpinTransfer::exportRows(const QString& command, QByteArray* csv)
             q.addBindValue(after);
             q.addBindValue(lastId);
             if (!q.exec())
-                return fail(storeMessage(storeProblem(q.lastError(), path), StoreAction::Read),
-                            rows == 0);
-            const QSqlRecord record = q.record();
-            for (int c = 0; c < kSpinCsvColumns; ++c)
-                index[c] = record.indexOf(QLatin1String(kColumns[c]));
+                return fail(readFailure(), isBusy(q.lastError()) ? Fault::Busy
+                                           : rows == 0              ? Fault::Refused
+                                                                    : Fault::Failed);
             for (got = 0; q.next(); ++got) {
-                for (int c = 0; c < kSpinCsvColumns; ++c)
-                    values[c] = index[c] < 0 ? QVariant() : q.value(index[c]);
+                values[0] = q.value(0);
+                for (int c = 1; c < kSpinCsvColumns; ++c) {
+                    values[c] = q.value(2 * c - 1);
+                    if (!q.value(2 * c).toBool())
+                        continue;
+                    QStringDecoder utf8(QStringDecoder::Utf8,
+                                        QStringDecoder::Flag::Stateless |
+                                            QStringDecoder::Flag::ConvertInitialBom);
+                    values[c] = QString(utf8(values[c].toByteArray()));
+                    if (utf8.hasError())
+                        return fail(
+                            storeMessage(QStringLiteral("Nel file %1 la colonna %2 della riga "
+                                                        "con id %3 ha un testo che non è UTF-8")
+                                             .arg(storeFileName(path), QLatin1String(kColumns[c]),
+                                                  values[0].toString()),
+                                         StoreAction::Read),
+                            Fault::Failed);
+                }
                 appendSpinCsvRow(text, values);
                 after = values[0].toLongLong();
             }
             if (q.lastError().isValid())
-                return fail(storeMessage(storeProblem(q.lastError(), path), StoreAction::Read),
-                            false);
+                return fail(readFailure(), isBusy(q.lastError()) ? Fault::Busy : Fault::Failed);
             q.finish(); // the file is free until the next stretch
             rows += got;
         }
@@ -174,6 +220,7 @@ bool SpinTransfer::exportRows(const QString& command, QByteArray* csv)
     conn_.close();
     *csv = text.toUtf8();
     error_.clear();
+    fault_ = Fault::None;
     return true;
 }
 
@@ -182,46 +229,55 @@ bool SpinTransfer::importRows(SpinCsvReader& reader)
     rows_ = 0;
     const QString path = conn_.filePath();
     const bool existed = QFileInfo::exists(path);
-    // A file made here and left empty by a failure is removed again.
-    const auto failNew = [&](const QString& message, bool refused) {
-        fail(message, refused);
-        if (!existed)
-            QFile::remove(path);
-        return false;
-    };
     QString problem;
     if (!conn_.open(&problem))
-        return fail(importMessage(problem), true);
+        return failOpen(importMessage(problem));
     if (conn_.isReadOnly())
-        return fail(importMessage(readOnlyProblem(path)), true);
+        return fail(importMessage(readOnlyProblem(path)), Fault::Refused);
 
-    bool busy = false;
+    Fault fault = Fault::Failed;
     {
         QSqlDatabase db = conn_.database();
         QSqlQuery transaction(db);
+        // What the table holds, to tell what it really gained.
+        const auto count = [&](qint64* rows) {
+            if (!transaction.exec(QStringLiteral("SELECT count(*) FROM Uscite")) ||
+                !transaction.next()) {
+                problem = storeProblem(transaction.lastError(), path);
+                return false;
+            }
+            *rows = transaction.value(0).toLongLong();
+            transaction.finish();
+            return true;
+        };
+        qint64 before = 0;
         // The write lock at once: a file another program is writing is
         // refused before any row is stored.
         if (!transaction.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
             problem = storeProblem(transaction.lastError(), path);
-            busy = true;
-        } else {
+            fault = isBusy(transaction.lastError()) ? Fault::Busy : Fault::Refused;
+        } else if (count(&before)) {
             {
                 // Rows go in by the hundred: one statement per row would cost
                 // more than the rows themselves.
                 RowInserter batch(db, kBatchRows);
                 RowInserter single(db, 1);
+                if (!batch.prepared())
+                    problem = insertProblem(batch.lastError(), db);
+                else if (!single.prepared())
+                    problem = insertProblem(single.lastError(), db);
                 std::vector<SpinCsvRow> pending(kBatchRows);
-                const auto store = [&](RowInserter& insert, const SpinCsvRow* rows, int count) {
+                const auto store = [&](RowInserter& insert, const SpinCsvRow* rows, int n) {
                     if (!insert.run(rows)) {
                         problem = insertProblem(insert.lastError(), db);
                         return false;
                     }
-                    rows_ += count;
+                    rows_ += n;
                     return true;
                 };
                 reader.rewind();
                 int held = 0;
-                while (reader.next(pending[size_t(held)])) {
+                while (problem.isEmpty() && reader.next(pending[size_t(held)])) {
                     if (++held == kBatchRows &&
                         !store(batch, pending.data(), std::exchange(held, 0)))
                         break;
@@ -231,17 +287,33 @@ bool SpinTransfer::importRows(SpinCsvReader& reader)
             }
             if (problem.isEmpty() && !reader.error().isEmpty())
                 problem = reader.error();
-            if (problem.isEmpty() && !transaction.exec(QStringLiteral("COMMIT")))
+            // Triggers, conflict clauses and the like may have dropped,
+            // skipped or added rows: the import is whole or not at all.
+            qint64 after = 0;
+            if (problem.isEmpty() && count(&after) && after - before != rows_)
+                problem = QStringLiteral("Nel file %1 i trigger o i vincoli della tabella Uscite "
+                                         "cambiano le righe importate (%2 aggiunte invece di %3)")
+                              .arg(storeFileName(path))
+                              .arg(after - before)
+                              .arg(rows_);
+            if (problem.isEmpty() && !transaction.exec(QStringLiteral("COMMIT"))) {
                 problem = storeProblem(transaction.lastError(), path);
+                if (isBusy(transaction.lastError()))
+                    fault = Fault::Busy;
+            }
             if (!problem.isEmpty())
                 transaction.exec(QStringLiteral("ROLLBACK"));
         }
     }
-    if (!problem.isEmpty())
-        return failNew(importMessage(problem), busy);
+    if (!problem.isEmpty()) {
+        fail(importMessage(problem), fault);
+        if (!existed)
+            QFile::remove(path); // a file made here and left empty
+        return false;
+    }
     conn_.close();
     error_.clear();
-    refused_ = false;
+    fault_ = Fault::None;
     return true;
 }
 

@@ -1,5 +1,8 @@
 #include "store/storefile.h"
 
+#include "core/savefile.h"
+#include "core/textrules.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -7,6 +10,7 @@
 #include <QSqlQuery>
 
 #include <atomic>
+#include <cerrno>
 #include <limits>
 
 namespace zt {
@@ -15,18 +19,36 @@ namespace {
 
 const QString kFile = QString::fromLatin1(kStoreFileName);
 
-// Primary result codes of the engine.
+// Result codes of the engine.
 enum : int {
+    kError = 1,
+    kPermission = 3,
     kBusy = 5,
     kLocked = 6,
+    kNoMemory = 7,
     kReadOnlyCode = 8,
     kIoError = 10,
     kCorrupt = 11,
     kFull = 13,
     kCantOpen = 14,
+    kProtocol = 15,
+    kSchemaChanged = 17,
+    kTooBig = 18,
+    kConstraint = 19,
+    kMismatch = 20,
+    kAuthorization = 23,
     kNotADatabase = 26,
-    // Extended code: the journal cannot be created in the file's folder.
+    // Extended codes: a hot journal that a read-only connection cannot roll
+    // back; the journal cannot be created in the file's folder; the kinds of
+    // constraint.
+    kReadOnlyRollback = kReadOnlyCode | (3 << 8),
     kReadOnlyDirectory = kReadOnlyCode | (6 << 8),
+    kCheck = kConstraint | (1 << 8),
+    kForeignKey = kConstraint | (3 << 8),
+    kNotNull = kConstraint | (5 << 8),
+    kPrimaryKey = kConstraint | (6 << 8),
+    kTrigger = kConstraint | (7 << 8),
+    kUnique = kConstraint | (8 << 8),
 };
 
 // The columns every data source needs, in table order.
@@ -40,10 +62,51 @@ bool writable(const QFileInfo& info)
     return info.isWritable() && (info.permissions() & anyWrite);
 }
 
-// The name messages give the file at path (dati.mdb when path is empty).
-QString fileName(const QString& path)
+} // namespace
+
+QString storeFileName(const QString& path)
 {
-    return path.isEmpty() ? kFile : QFileInfo(path).fileName();
+    if (path.isEmpty())
+        return kFile;
+    const QFileInfo info(path);
+    if (info.absolutePath() == QDir::currentPath())
+        return info.fileName();
+    return QDir::toNativeSeparators(info.absoluteFilePath());
+}
+
+namespace {
+
+// The column a constraint names in the engine's message ("NOT NULL
+// constraint failed: Uscite.Cima"), as it shows in a message.
+QString constraintColumn(const QString& engineText)
+{
+    return printableText(engineText.section(u':', -1).section(u'.', -1).trimmed());
+}
+
+// Rolls back the write that a program killed while writing left half done in
+// the file (its journal beside it), through a connection that may write, as
+// any program that writes the file would before reading it.  Only where the
+// file and its folder may be written; true when done.
+bool rollBackInterruptedWrite(const QString& path)
+{
+    const QFileInfo info(path);
+    if (!writable(info) || !QFileInfo(info.absolutePath()).isWritable())
+        return false;
+    static std::atomic<int> serial = 0;
+    const QString name = QStringLiteral("zt-rollback-%1").arg(++serial);
+    bool done = false;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(path);
+        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=2000"));
+        if (db.open()) {
+            QSqlQuery q(db);
+            done = q.exec(QStringLiteral("SELECT count(*) FROM sqlite_master"));
+        }
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(name);
+    return done;
 }
 
 } // namespace
@@ -67,26 +130,65 @@ QString storeMessage(const QString& problem, StoreAction action)
 
 QString readOnlyProblem(const QString& path)
 {
-    return QStringLiteral("Il file %1 è in sola lettura").arg(fileName(path));
+    return QStringLiteral("Il file %1 è in sola lettura").arg(storeFileName(path));
 }
 
 QString missingProblem(const QString& path)
 {
-    return QStringLiteral("Il file %1 non esiste").arg(fileName(path));
+    return QStringLiteral("Il file %1 non esiste").arg(storeFileName(path));
+}
+
+QString interruptedWriteProblem(const QString& path)
+{
+    return QStringLiteral("Il file %1 ha una scrittura interrotta da annullare (il file %2-journal "
+                          "accanto), ma qui il file o la sua cartella non si possono scrivere: la "
+                          "annulla il primo programma che lo apre potendolo scrivere")
+        .arg(storeFileName(path), QFileInfo(path.isEmpty() ? kFile : path).fileName());
+}
+
+bool isBusy(const QSqlError& error)
+{
+    const int code = error.nativeErrorCode().toInt() & 0xff;
+    return code == kBusy || code == kLocked || code == kProtocol;
 }
 
 QString storeProblem(const QSqlError& error, const QString& path)
 {
-    const QString file = fileName(path);
+    const QString file = storeFileName(path);
     const int code = error.nativeErrorCode().toInt();
-    if (code == kReadOnlyDirectory) // the file itself may be writable
+    const QString engineText = error.databaseText();
+    switch (code) {
+    case kReadOnlyDirectory: // the file itself may be writable
         return QStringLiteral("Nella cartella %1 del file %2 non si possono creare file")
             .arg(QDir::toNativeSeparators(path.isEmpty() ? QDir::currentPath()
                                                          : QFileInfo(path).absolutePath()),
                  file);
+    case kReadOnlyRollback:
+        return interruptedWriteProblem(path);
+    case kNotNull:
+        return QStringLiteral("Nel file %1 la colonna %2 della tabella Uscite non accetta righe "
+                              "senza valore")
+            .arg(file, constraintColumn(engineText));
+    case kUnique:
+    case kPrimaryKey:
+        return QStringLiteral("Nel file %1 la colonna %2 della tabella Uscite non accetta "
+                              "valori ripetuti")
+            .arg(file, constraintColumn(engineText));
+    case kCheck:
+        return QStringLiteral("Nel file %1 un vincolo CHECK della tabella Uscite rifiuta la riga")
+            .arg(file);
+    case kTrigger:
+        return QStringLiteral("Nel file %1 un trigger rifiuta la riga («%2»)")
+            .arg(file, printableText(engineText));
+    case kForeignKey:
+        return QStringLiteral("Nel file %1 un vincolo di chiave esterna rifiuta la riga").arg(file);
+    default:
+        break;
+    }
     switch (code & 0xff) {
     case kBusy:
     case kLocked:
+    case kProtocol:
         return QStringLiteral("Il file %1 è bloccato da un altro programma").arg(file);
     case kReadOnlyCode:
         return readOnlyProblem(path);
@@ -100,20 +202,47 @@ QString storeProblem(const QSqlError& error, const QString& path)
         return QStringLiteral("Il file %1 non si può aprire").arg(file);
     case kIoError:
         return QStringLiteral("Errore di lettura o scrittura sul file %1").arg(file);
+    case kPermission:
+        return QStringLiteral("Non si ha il permesso di accedere al file %1").arg(file);
+    case kNoMemory:
+        return QStringLiteral("La memoria non basta per il file %1").arg(file);
+    case kSchemaChanged:
+        return QStringLiteral("Un altro programma ha cambiato la struttura del file %1").arg(file);
+    case kTooBig:
+        return QStringLiteral("Nel file %1 un valore è troppo grande").arg(file);
+    case kConstraint:
+        return QStringLiteral("Nel file %1 un vincolo della tabella Uscite rifiuta la riga")
+            .arg(file);
+    case kMismatch:
+        return QStringLiteral("Nel file %1 un valore non è del tipo che la tabella Uscite vuole")
+            .arg(file);
+    case kAuthorization:
+        return QStringLiteral("Il file %1 chiede un'operazione non permessa").arg(file);
+    case kError:
+        // The engine's words on what the file's schema (a trigger, a view)
+        // asks for.
+        if (engineText.contains(u"not authorized"))
+            return QStringLiteral("Il file %1 chiede un'operazione non permessa").arg(file);
+        if (engineText.startsWith(u"unsafe use of "))
+            return QStringLiteral("Nel file %1 la struttura della tabella Uscite chiama %2, che "
+                                  "lì non è permessa")
+                .arg(file, printableText(engineText.mid(14).trimmed()));
+        if (engineText.startsWith(u"no such "))
+            return QStringLiteral("Nel file %1 la struttura della tabella Uscite usa «%2», che non "
+                                  "c'è")
+                .arg(file, printableText(engineText.section(u':', -1).trimmed()));
+        return QStringLiteral("Il file %1 ha una struttura che questo programma non sa usare")
+            .arg(file);
     default:
-        return QStringLiteral("Errore nel file %1 (%2)").arg(file, error.text().trimmed());
+        return QStringLiteral("Errore imprevisto del database nel file %1 (codice %2)")
+            .arg(file)
+            .arg(code);
     }
-}
-
-bool isHeldError(const QSqlError& error)
-{
-    const int code = error.nativeErrorCode().toInt() & 0xff;
-    return code == kBusy || code == kLocked;
 }
 
 QString insertProblem(const QSqlError& error, const QSqlDatabase& db)
 {
-    const QString file = fileName(db.databaseName());
+    const QString file = storeFileName(db.databaseName());
     if ((error.nativeErrorCode().toInt() & 0xff) == kFull) {
         // Past the largest id (a row holds it, or the AUTOINCREMENT sequence
         // reached it) the engine has no id for a new row.
@@ -169,6 +298,12 @@ bool StoreConnection::isReadOnlyNow() const
     return open_ && info.exists() && !writable(info);
 }
 
+bool StoreConnection::failWith(const QSqlError& error, const QString& path, QString* problem)
+{
+    busy_ = isBusy(error);
+    return fail(storeProblem(error, path), problem);
+}
+
 bool StoreConnection::fail(const QString& text, QString* problem)
 {
     close();
@@ -193,14 +328,18 @@ bool StoreConnection::openExisting(const QString& path, QString* problem)
 bool StoreConnection::open(QString* problem)
 {
     close();
-    held_ = false;
+    busy_ = false;
     const QString path = filePath();
-    const QString file = fileName(path);
+    const QString file = storeFileName(path);
     const QFileInfo info(path);
     const bool existed = info.exists();
     if (readerOnly_ && !existed)
         return fail(missingProblem(path), problem);
-    readOnly_ = readerOnly_ || (existed && info.isFile() && !writable(info));
+    // A folder, a pipe or a device: refused at once (a pipe would be waited
+    // on for ever).
+    if (const QString kind = notAFileProblem(path); !kind.isEmpty())
+        return fail(file + u' ' + kind, problem);
+    readOnly_ = readerOnly_ || (existed && !writable(info));
 
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name_);
     db.setDatabaseName(path);
@@ -209,10 +348,17 @@ bool StoreConnection::open(QString* problem)
         options += QStringLiteral(";QSQLITE_OPEN_READONLY");
     db.setConnectOptions(options);
     if (!db.open()) {
-        const QString text = existed ? storeProblem(db.lastError(), path)
-                                     : QStringLiteral("Il file %1 non si può creare").arg(file);
+        const QSqlError error = db.lastError();
         db = {};
-        return fail(text, problem);
+        if (existed)
+            return failWith(error, path, problem);
+        // Why, where the folder tells it.
+        const QFileInfo folder(info.absolutePath());
+        if (!folder.isDir() || !folder.isWritable())
+            return fail(QStringLiteral("Il file %1 non si può creare (%2)")
+                            .arg(file, writeProblem(path, EACCES)),
+                        problem);
+        return failWith(error, path, problem);
     }
 
     QSqlQuery q(db);
@@ -222,7 +368,7 @@ bool StoreConnection::open(QString* problem)
             "Memoria TEXT, Tipo INTEGER, Cima TEXT, Memcima TEXT, Note TEXT)"));
         if (!created) {
             const QString text = QStringLiteral("Il file %1 non si può creare (%2)")
-                                     .arg(file, q.lastError().text().trimmed());
+                                     .arg(file, storeProblem(q.lastError(), path));
             q = QSqlQuery();
             db = {};
             fail(text, problem);
@@ -233,11 +379,19 @@ bool StoreConnection::open(QString* problem)
         // Reading the schema is the first access to the file: it tells a
         // file that is not a database and one locked by another program.
         if (!q.exec(QStringLiteral("PRAGMA table_info(Uscite)"))) {
-            held_ = isHeldError(q.lastError());
-            const QString text = storeProblem(q.lastError(), path);
+            const QSqlError error = q.lastError();
             q = QSqlQuery();
             db = {};
-            return fail(text, problem);
+            // A write interrupted half way (its journal is left beside the
+            // file) is rolled back first, where that may be done.
+            if (error.nativeErrorCode().toInt() == kReadOnlyRollback && !rolledBack_ &&
+                rollBackInterruptedWrite(path)) {
+                rolledBack_ = true;
+                const bool opened = open(problem);
+                rolledBack_ = false;
+                return opened;
+            }
+            return failWith(error, path, problem);
         }
         QStringList names;
         bool integerKey = false; // id declared INTEGER and the only primary key column
@@ -274,7 +428,7 @@ bool StoreConnection::open(QString* problem)
                             .arg(file);
         }
         if (!fault.isEmpty()) {
-            held_ = isHeldError(q.lastError());
+            busy_ = isBusy(q.lastError());
             q = QSqlQuery();
             db = {};
             return fail(fault, problem);

@@ -23,6 +23,7 @@ QLabel* placeLabel(QWidget* parent, const QString& name, const QRect& twips, con
                    Qt::Alignment align)
 {
     auto* l = place<QLabel>(parent, name, twips);
+    l->setTextFormat(Qt::PlainText); // a caption, never markup
     l->setText(text);
     l->setAlignment(align | Qt::AlignTop);
     return l;

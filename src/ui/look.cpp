@@ -60,6 +60,8 @@ void setForeColor(QWidget* widget, const QColor& color)
 void showWarning(QWidget* parent, const QString& title, const QString& text, bool windowModal)
 {
     auto* box = new QMessageBox(QMessageBox::Warning, title, text, QMessageBox::Ok, parent);
+    // Messages name files and quote the driver: a "<" in them is text.
+    box->setTextFormat(Qt::PlainText);
     box->setAttribute(Qt::WA_DeleteOnClose);
     if (windowModal) {
         box->open();

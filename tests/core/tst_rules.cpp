@@ -15,6 +15,8 @@
 #include "core/wheellayout.h"
 #include "testsupport.h"
 
+#include <sys/stat.h>
+
 namespace {
 QByteArray crlf(const char* lines)
 {
@@ -223,14 +225,42 @@ private Q_SLOTS:
         QVERIFY(!zt::saveReport(dir.file("manca/Statistica.txt"), "quarto", &error));
         QCOMPARE(error, "Impossibile scrivere il rapporto " + dir.file("manca/Statistica.txt") +
                             ": la cartella " + dir.file("manca") + " non esiste.");
-        QCOMPARE(zt::writeProblem(dir.file("nuovo.txt"), EIO, "I/O error"),
-                 "errore imprevisto del sistema (I/O error)");
         const QString fresh = dir.file("nuovo.txt");
-        QCOMPARE(zt::writeProblem(fresh, ENOSPC, "No space left"), "il disco è pieno");
-        QCOMPARE(zt::writeProblem(fresh, EACCES, "Permission denied"),
+        QCOMPARE(zt::writeProblem(fresh, EIO), "errore di lettura o scrittura del disco");
+        QCOMPARE(zt::writeProblem(fresh, ENOSPC), "il disco è pieno");
+        QCOMPARE(zt::writeProblem(fresh, EACCES),
                  "non si ha il permesso di scrivere nella cartella " + dir.path());
-        QCOMPARE(zt::writeProblem(dir.path(), 0, {}),
-                 "esiste già una cartella con questo nome");
+        QCOMPARE(zt::writeProblem(dir.path(), 0), "esiste già una cartella con questo nome");
+        QCOMPARE(zt::writeProblem(fresh, 4242), "errore del sistema numero 4242");
+
+        // Several outputs: one that cannot be written keeps every other as it was.
+        zt::Outputs both;
+        both.add(dir.file("primo.txt"), "il rapporto", "quinto");
+        both.add(dir.file("manca/righe.csv"), "il file", "x");
+        QVERIFY(!both.write(&error));
+        QVERIFY(error.endsWith("righe.csv: la cartella " + dir.file("manca") + " non esiste."));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{"Statistica.txt"});
+    }
+
+    // An input is read whole up to a limit, and only from a regular file.
+    void inputReading()
+    {
+        zt::test::FreshDir dir;
+        const QByteArray mega((1 << 20) + 1, '5');
+        zt::test::writeFile("grande.txt", mega);
+        QByteArray bytes;
+        QString error;
+        QVERIFY(zt::readWhole("grande.txt", mega.size(), &bytes, &error) && bytes == mega);
+        QVERIFY(!zt::readWhole("grande.txt", 1 << 20, &bytes, &error) && bytes.isEmpty());
+        QCOMPARE(error, "Impossibile leggere il file grande.txt: supera i 1 MB che si possono "
+                        "leggere in una volta.");
+        QVERIFY(QDir().mkdir("cartella") && !zt::readWhole("cartella", 5, &bytes, &error));
+        QCOMPARE(error, "Impossibile leggere il file cartella: è una cartella.");
+        QVERIFY(::mkfifo("tubo", 0600) == 0 && !zt::readWhole("tubo", 5, &bytes, &error));
+        QCOMPARE(error, "Impossibile leggere il file tubo: non è un file normale (è una pipe).");
+        QVERIFY(!zt::readWhole("manca.txt", 5, &bytes, &error));
+        QCOMPARE(error, "Impossibile leggere il file manca.txt: non esiste.");
     }
 
     void exchangeFile_data()

@@ -79,6 +79,91 @@ private Q_SLOTS:
         QCOMPARE(zScore(3, 10, 1.0), 0.0);
     }
 
+    void binomialTailsMatchExactSums_data()
+    {
+        QTest::addColumn<long long>("trials");
+        QTest::addColumn<double>("p");
+        QTest::addColumn<long long>("count");
+        QTest::addColumn<bool>("upper");
+        QTest::addColumn<double>("tail");
+        // Summed exactly in rational numbers.
+        QTest::newRow("coin, 8 of 10 or more") << 10LL << 0.5 << 8LL << true << 56.0 / 1024;
+        QTest::newRow("coin, 2 of 10 or fewer") << 10LL << 0.5 << 2LL << false << 56.0 / 1024;
+        QTest::newRow("1000 spins, 40 or more") << 1000LL << 1.0 / 37 << 40LL << true << 0.010517010651503188;
+        QTest::newRow("1000 spins, 15 or fewer") << 1000LL << 1.0 / 37 << 15LL << false << 0.008059503189927042;
+        QTest::newRow("3700 spins, 130 or more") << 3700LL << 1.0 / 37 << 130LL << true << 0.001999506902951645;
+        QTest::newRow("below the mean, upper") << 10LL << 0.5 << 3LL << true << 968.0 / 1024;
+        QTest::newRow("nothing or more") << 5LL << 0.2 << 0LL << true << 1.0;
+        QTest::newRow("more than the trials") << 5LL << 0.2 << 6LL << true << 0.0;
+    }
+    void binomialTailsMatchExactSums()
+    {
+        QFETCH(long long, trials);
+        QFETCH(double, p);
+        QFETCH(long long, count);
+        QFETCH(bool, upper);
+        QFETCH(double, tail);
+        const double got = binomialTail(trials, p, count, upper);
+        QVERIFY2(std::fabs(got - tail) < 1e-12, qPrintable(QString::number(got, 'g', 17)));
+    }
+
+    // One scale for every verdict: the same chance gives the same words.
+    void gradedWords_data()
+    {
+        QTest::addColumn<double>("p");
+        QTest::addColumn<QString>("words");
+        QTest::addColumn<QString>("often");
+        QTest::addColumn<QString>("sentence");
+        QTest::newRow("5 %") << 0.05 << "nella norma" << "5 volte su cento" << "nulla fa pensare";
+        QTest::newRow("just below 5 %") << 0.0499 << "un indizio" << "5 volte su cento"
+                                        << "non ancora una prova";
+        QTest::newRow("1 %") << 0.01 << "un indizio" << "una volta su cento" << "non ancora una prova";
+        QTest::newRow("below 1 %") << 0.0099 << "un forte indizio" << "meno di una volta su cento"
+                                   << "difficilmente è solo fortuna";
+        QTest::newRow("1 in 1000") << 0.001 << "un forte indizio" << "meno di una volta su cento"
+                                   << "difficilmente è solo fortuna";
+        QTest::newRow("below 1 in 1000") << 0.00099 << "quasi una prova"
+                                         << "meno di una volta su mille" << "controllare la ruota";
+        QTest::newRow("almost always") << 0.996 << "nella norma" << "quasi sempre" << "nulla fa pensare";
+    }
+    void gradedWords()
+    {
+        QFETCH(double, p);
+        QFETCH(QString, words);
+        QFETCH(QString, often);
+        QFETCH(QString, sentence);
+        ChiSquare test;
+        test.valid = true;
+        test.pValue = p;
+        QCOMPARE(shortVerdict(test), words);
+        QCOMPARE(chanceText(p), often);
+        const QString text = verdict(test);
+        QVERIFY2(text.startsWith(words.front().toUpper() + words.mid(1)) && text.contains(often) &&
+                     text.contains(sentence),
+                 qPrintable(text));
+    }
+
+    // The proposals' failures against chance's, on the same scale: z -2.04
+    // is as likely by luck as p 0.041.
+    void proposalsVerdictOnTheSameScale()
+    {
+        const struct {
+            double z;
+            const char* start;
+            const char* how;
+        } cases[] = {{-2.04, "Un indizio:", "fallite meno di"},
+                     {1.9, "Nella norma:", "né meglio né peggio"},
+                     {2.7, "Un forte indizio:", "fallite più di"},
+                     {-3.4, "Quasi una prova:", "fallite meno di"}};
+        for (const auto& c : cases) {
+            AttemptFigures f;
+            f.failuresZ = c.z;
+            const QString text = attemptsVerdict(f);
+            QVERIFY2(text.startsWith(c.start) && text.contains(c.how), qPrintable(text));
+        }
+        QVERIFY(std::fabs(twoSidedP(-2.04) - 0.04135) < 1e-4);
+    }
+
     void numbersOfAShortRun()
     {
         const std::vector<std::uint8_t> run{5, 0, 5, 7};
@@ -100,6 +185,34 @@ private Q_SLOTS:
         QCOMPARE(t.hottest[2].number, 0);
         QCOMPARE(t.coldest[0].number, 1);
         QVERIFY(!t.coldest[0].seen);
+        // Some number twice or more in 4 spins: 1 - (1 - P(X >= 2))^37.
+        QVERIFY(std::fabs(t.hottestChance - 0.14504727203301093) < 1e-12);
+        QCOMPARE(t.z[5], t.hottest[0].z);
+
+        // Ties among numbers seen: the one seen more lately is the hotter,
+        // the one missing for longer the colder.
+        std::vector<std::uint8_t> all;
+        for (int n = 0; n <= 36; ++n)
+            all.push_back(std::uint8_t(n));
+        all.push_back(5);
+        all.push_back(9);
+        const NumberTable ties = tabulate(all);
+        QList<int> hot, cold;
+        for (int i = 0; i < 5; ++i) {
+            hot << ties.hottest[std::size_t(i)].number;
+            cold << ties.coldest[std::size_t(i)].number;
+        }
+        QCOMPARE(hot, (QList<int>{9, 5, 36, 35, 34}));
+        QCOMPARE(cold, (QList<int>{0, 1, 2, 3, 4}));
+
+        // 111 spins, the 0 never, the 1 six times, every other three times:
+        // some number at most 0 / at least 6 times, 1 - (1 - tail)^37.
+        std::vector<std::uint8_t> even(6, 1);
+        for (int n = 2; n <= 36; ++n)
+            even.insert(even.end(), 3, std::uint8_t(n));
+        const NumberTable extremes = tabulate(even);
+        QVERIFY(std::fabs(extremes.coldestChance - 0.8365475929092813) < 1e-12);
+        QVERIFY(std::fabs(extremes.hottestChance - 0.9563389395082306) < 1e-12);
 
         // Nothing, or only zeros: figures without a division by zero.
         const NumberTable none = tabulate({});
@@ -172,6 +285,36 @@ private Q_SLOTS:
         const QList<int> degrees{figures[0].test.degrees, figures[1].test.degrees,
                                  figures[2].test.degrees, figures[3].test.degrees};
         QCOMPARE(degrees, (QList<int>{2, 3, 3, 2}));
+        // 4 red in 5 spins: (4 - 5 · 18/37) / √(5 · 18/37 · 19/37).
+        QVERIFY(std::fabs(group(figures, "Rosso").z - 1.402587416879356) < 1e-12);
+
+        // The cell that weighs most in each test, the zero included: 10
+        // zeros in 20 spins outweigh every dozen; far fewer reds than chance
+        // outweigh more blacks.
+        std::vector<std::uint8_t> zeros(10, 0);
+        for (int n : {1, 13, 25, 2, 14, 26, 3, 15, 27, 4})
+            zeros.push_back(std::uint8_t(n));
+        const auto heavy = groupFigures(tabulate(zeros));
+        const GroupingFigure& dozens = heavy[1];
+        QCOMPARE(dozens.groups[std::size_t(dozens.heaviest)].name, QString("Zero"));
+        const double zeroTerm = std::pow(10 - 20.0 / 37, 2) / (20.0 / 37);
+        QVERIFY(std::fabs(dozens.heaviestShare - zeroTerm / dozens.test.statistic) < 1e-12);
+        // Gioco 0 is farther from chance, but no cell of its test.
+        const GroupingFigure& sectors = heavy[3];
+        QCOMPARE(sectors.groups[std::size_t(sectors.heaviest)].name, QString("Vicini dello 0"));
+        std::vector<std::uint8_t> blacks(12, 2);
+        blacks.push_back(1);
+        blacks.push_back(0);
+        const GroupingFigure colours = groupFigures(tabulate(blacks))[0];
+        QCOMPARE(colours.groups[std::size_t(colours.heaviest)].name, QString("Rosso"));
+        const GroupingFigure none = groupFigures(tabulate({}))[0];
+        QVERIFY(none.heaviest == -1 && none.heaviestShare == 0);
+        // Every number once: every group exactly as chance expects, none weighs.
+        std::vector<std::uint8_t> once;
+        for (int n = 0; n <= 36; ++n)
+            once.push_back(std::uint8_t(n));
+        for (const GroupingFigure& g : groupFigures(tabulate(once)))
+            QCOMPARE(g.heaviest, -1);
     }
 
     void chanceOfAttemptsForAMixOfSizes()

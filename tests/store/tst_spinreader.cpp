@@ -1,3 +1,6 @@
+#include "core/betting.h"
+#include "core/verifier.h"
+#include "store/replayreader.h"
 #include "store/spinreader.h"
 #include "storetesting.h"
 #include "testsupport.h"
@@ -44,6 +47,7 @@ private Q_SLOTS:
              "INSERT INTO Uscite (Numero, Tipo) VALUES (' 5', 1), (' 0', 2), ('', 1), (NULL, 1), "
              "(' 40', 1), (12, '2'), (' 7', NULL), (' 9', 3)"});
         QCOMPARE(readSpins(r, &problem), ReadResult::Read);
+        QVERIFY(!r.restarted);
         QCOMPARE(r.spins.size(), 5u);
         QCOMPARE(r.unreadable, 3);
         QCOMPARE(r.lastId, 8);
@@ -58,6 +62,50 @@ private Q_SLOTS:
         QCOMPARE(r.spins.size(), 6u);
         QCOMPARE(r.spins.back().number, 33);
         QCOMPARE(r.lastId, 9);
+        QCOMPARE(r.rows, 9);
+        QVERIFY(!r.restarted);
+    }
+
+    // A reading that goes on from an earlier one (without its spins) gets
+    // only the rows added; rows deleted make it read every row again (for
+    // another file put in its place see the statistics window's test).
+    void goesOnOrStartsAgain()
+    {
+        test::FreshDir dir;
+        sql({test::usciteTable, "INSERT INTO Uscite (Numero, Tipo) VALUES (' 1', 1), (' 2', 1), "
+                                "('x', 1)"});
+        SpinReading first;
+        QCOMPARE(readSpins(first, nullptr), ReadResult::Read);
+        const auto goOn = [&first] {
+            SpinReading next;
+            next.lastId = first.lastId;
+            next.rows = first.rows;
+            next.file = first.file;
+            if (readSpins(next, nullptr) != ReadResult::Read)
+                qFatal("not read");
+            return next;
+        };
+        const auto numbers = [](const SpinReading& r) {
+            QList<int> out;
+            for (const stats::Spin& s : r.spins)
+                out << s.number;
+            return out;
+        };
+        sql("INSERT INTO Uscite (Numero, Tipo) VALUES (' 4', 2), (' 5', 2)");
+        SpinReading next = goOn();
+        QVERIFY(!next.restarted);
+        QCOMPARE(numbers(next), (QList<int>{4, 5}));
+        QCOMPARE(next.rows, 5);
+
+        // A row deleted and one added: as many rows, not the same ones.
+        sql({"DELETE FROM Uscite WHERE id = 3", "INSERT INTO Uscite (Numero, Tipo) VALUES (' 6', 1)"});
+        next = goOn();
+        QVERIFY(next.restarted);
+        QCOMPARE(numbers(next), (QList<int>{1, 2, 4, 5, 6}));
+        QCOMPARE(next.rows, 5);
+        QCOMPARE(next.unreadable, 0);
+        QCOMPARE(next.lastId, 6);
+
     }
 
     void manyRowsInStretches()
@@ -74,6 +122,51 @@ private Q_SLOTS:
         SpinReading none;
         QCOMPARE(readSpins(none, nullptr, &cancel), ReadResult::Cancelled);
         QVERIFY(none.spins.empty());
+    }
+
+    // The rows replayed for their money, of one game type, with the times
+    // at which they were entered where the file keeps them (a table of its
+    // own beside Uscite, which files made before it lack).
+    void replayRowsOfTypeAndTimes()
+    {
+        test::FreshDir dir;
+        sql({test::usciteTable,
+             "INSERT INTO Uscite (Numero, Memoria, Tipo) VALUES (' 5', ' 1', 1), (' 0', ' 2', 2), "
+             "(' 9', ' 3', 1), (' 17', ' 4', '1'), (' 3', ' 5', NULL)"});
+        const QString path = QDir::current().absoluteFilePath("dati.mdb");
+        ReplayRows rows;
+        SpinClock clock;
+        QString problem;
+        QCOMPARE(readReplayRowsOfType(path, 1, rows, &clock, &problem), ReplayRead::Done);
+        QCOMPARE(rows.size(), 3u);
+        QCOMPARE(rows[2].read.number, 17.0);
+        QVERIFY(rows[0].read.startsGame && !rows[1].read.startsGame);
+        QCOMPARE(clock.timed(), 0);
+        readSpinTimes(path, {}, -1, clock);
+        QCOMPARE(clock.timed(), 0);
+
+        sql({"CREATE TABLE IF NOT EXISTS UsciteOra (id INTEGER PRIMARY KEY, Ora TEXT NOT NULL)",
+             "INSERT INTO UsciteOra VALUES (1, '2026-12-06T22:00:00+01:00'), "
+             "(2, '2026-12-06T22:10:00+01:00'), (3, '2026-12-06T22:20:00+01:00'), "
+             "(4, 'più tardi')"});
+        rows.clear();
+        QCOMPARE(readReplayRowsOfType(path, 1, rows, &clock, &problem), ReplayRead::Done);
+        QCOMPARE(rows.size(), 3u);
+        QCOMPARE(clock.timed(), 2); // rows 1 and 3; row 4's time does not read as one
+        QCOMPARE(clock.last().toString(Qt::ISODate), QString("2026-12-06T22:20:00+01:00"));
+        // The rows verify replays from id 2, two of them.
+        SpinClock replayed;
+        readSpinTimes(path, 2, 2, replayed);
+        QCOMPARE(replayed.timed(), 2);
+        QCOMPARE(replayed.perHour(), 6.0);
+        QCOMPARE(readReplayRowsOfType(path, 0, rows, nullptr, &problem), ReplayRead::Done);
+        QCOMPARE(rows.size(), 8u);
+
+        test::writeFile("rotto.mdb", "not a database at all");
+        QCOMPARE(readReplayRowsOfType(QDir::current().absoluteFilePath("rotto.mdb"), 0, rows,
+                                      &clock, &problem),
+                 ReplayRead::Unusable);
+        QVERIFY(problem.startsWith("Il file rotto.mdb non è un database valido"));
     }
 
     void unusableFile()

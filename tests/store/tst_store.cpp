@@ -78,6 +78,8 @@ private Q_SLOTS:
                       kept = ": la riga non è stata cancellata.";
         // clang-format off
         row("text file", "text", "", "open", "Il file dati.mdb non è un database valido.");
+        row("folder", "folder", "", "open", "dati.mdb è una cartella.");
+        row("device", "device", "", "open", "dati.mdb non è un file normale (è un dispositivo).");
         row("empty file", "empty", "", "open", "Nel file dati.mdb manca la tabella Uscite.");
         row("no Note column", "CREATE TABLE USCITE (ID INTEGER PRIMARY KEY, NUMERO, MEMORIA, TIPO, CIMA, MEMCIMA)",
             "", "open", "Nel file dati.mdb manca la colonna Note della tabella Uscite.");
@@ -108,10 +110,14 @@ private Q_SLOTS:
         QFETCH(QString, message);
         if (state == u"text" || state == u"empty")
             zt::test::writeFile("dati.mdb", state == u"text" ? "Numero;Memoria\n 17; 1\n" : "");
+        if (state == u"folder")
+            QDir().mkdir("dati.mdb");
+        if (state == u"device")
+            QFile::link("/dev/null", "dati.mdb");
         for (const QString& s : state.split(u';')) {
             if (s == u"read-only")
                 QFile::setPermissions("dati.mdb", QFile::ReadOwner | QFile::ReadGroup);
-            else if (s != u"text" && s != u"empty")
+            else if (s != u"text" && s != u"empty" && s != u"folder" && s != u"device")
                 sql(s);
         }
         RecordCursor viewer(zt::viewerCommand());

@@ -4,7 +4,9 @@
 
 #include "ui/look.h"
 
+#include <QLabel>
 #include <QString>
+#include <QTextDocument>
 #include <QVariant>
 #include <QWidget>
 
@@ -44,6 +46,19 @@ private:
 inline TextBox textBox(const QWidget* window, const QString& name)
 {
     return TextBox(control<QWidget>(window, name));
+}
+
+// What a label shows, as the player reads it: its text laid out as rich
+// text when the label takes it so.
+inline QString shownText(const QLabel* label)
+{
+    const QString text = label->text();
+    if (label->textFormat() == Qt::PlainText ||
+        (label->textFormat() == Qt::AutoText && !Qt::mightBeRichText(text)))
+        return text;
+    QTextDocument document;
+    document.setHtml(text);
+    return document.toPlainText();
 }
 
 } // namespace zt

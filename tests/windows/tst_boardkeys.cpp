@@ -87,6 +87,19 @@ private Q_SLOTS:
         type("36E2XE");
         QCOMPARE(history(), QStringLiteral(" 3:  36| 2:  0| 1:  17|"));
 
+        // A key held down counts once: its repeats are not digits, nor undos.
+        const auto held = [&](Qt::Key key, Qt::KeyboardModifiers mods, const QString& text) {
+            for (bool repeat : {false, true, true}) {
+                QKeyEvent press(QEvent::KeyPress, key, mods, text, repeat);
+                QApplication::sendEvent(QApplication::focusWidget(), &press);
+            }
+        };
+        held(Qt::Key_1, Qt::NoModifier, "1");
+        QCOMPARE(shown(), QStringLiteral("Digitato: 1"));
+        type("E");
+        held(Qt::Key_Z, Qt::ControlModifier, "\x1a");
+        QCOMPARE(history(), QStringLiteral(" 3:  36| 2:  0| 1:  17|"));
+
         type("37E"); // refused in red for a moment; nothing entered
         QCOMPARE(shown() + QString::number(board->historyCount()), QStringLiteral("37 errato3"));
         QCOMPARE(c<QLabel>("Digitato")->palette().color(QPalette::WindowText), QColor(255, 0, 0));

@@ -1,8 +1,13 @@
+#include "app/language.h"
 #include "store/spinrecorder.h"
+#include "store/storefile.h"
 #include "storetesting.h"
+#include "windows/statisticswindow.h"
 #include "windowsupport.h"
 
+#include <QAbstractButton>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QLineEdit>
@@ -11,6 +16,7 @@
 #include <QTableView>
 #include <QThread>
 
+#include <map>
 #include <memory>
 
 using zt::test::fileBytes;
@@ -44,10 +50,12 @@ void recordThree()
     QVERIFY(board.record(" 0", "", " 3"));
 }
 
+// The message shown, as the player reads it.
 QString messageOf(QWidget* window)
 {
     const auto boxes = window->findChildren<QMessageBox*>();
-    const QString text = boxes.isEmpty() ? QString() : boxes.last()->text();
+    const QString text =
+        boxes.isEmpty() ? QString() : zt::shownText(boxes.last()->findChild<QLabel*>("qt_msgbox_label"));
     qDeleteAll(boxes);
     return text;
 }
@@ -66,12 +74,18 @@ class CsvTransferTest : public QObject {
         QTest::keyClick(focus, key, Qt::ControlModifier);
         auto* dialog = zt::shared<zt::ViewerWindow>()->findChild<QFileDialog*>("csvDialog");
         QVERIFY(dialog && dialog->isVisible());
+        QStringList buttons; // in Qt's own Italian words, as every dialog
+        for (QAbstractButton* b : dialog->findChild<QDialogButtonBox*>()->buttons())
+            buttons << b->text();
+        buttons.sort();
+        QCOMPARE(buttons, QStringList({key == Qt::Key_E ? "&Salva" : "&Apri", "Annulla"}));
         Q_EMIT dialog->fileSelected(path);
         dialog->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
 private Q_SLOTS:
+    void initTestCase() { QVERIFY(zt::loadTranslations(QStringLiteral("it"))); }
     void init() { dir_ = std::make_unique<zt::test::FreshDir>(); }
     void cleanup()
     {
@@ -91,7 +105,13 @@ private Q_SLOTS:
         r = run({"export"});
         QCOMPARE(r.code, 0);
         QCOMPARE(r.out, QString(kHeader) + "1, 5, 1,2,,,\r\n2, 17, 2,2,,,\r\n3, 32, 3,2,,,\r\n");
-        QCOMPARE(run({"export", "--tipo", "Live"}).out, QString(kHeader));
+        QCOMPARE(run({"export", "--tipo", "Live", "--out", "-"}).out, QString(kHeader));
+
+        // A list given newest first, into a game from its oldest spin.
+        r = run({"import", "-", "--newest-first", "--db", "recenti.mdb"}, "32\n17\n5\n");
+        QCOMPARE(r.code, 0);
+        QCOMPARE(run({"export", "--db", "recenti.mdb"}).out,
+                 QString(kHeader) + "1, 5, 1,,,,\r\n2, 17, 2,,,,\r\n3, 32, 3,,,,\r\n");
 
         // The export's own format into another file, then out of it.
         writeFile("note.csv", QByteArray(kHeader) + "9, 7, 12,,,x,\"a, \"\"b\"\"\nc\"\r\n");
@@ -118,7 +138,38 @@ private Q_SLOTS:
         QTest::newRow("type of a table")
             << QStringList{"import", "f.csv", "--tipo", "Live"} << h + "1, 5, 1,,,," << 2
             << "--tipo vale solo per un elenco di numeri: il file "
-               "f.csv ha la colonna Tipo.";
+               "f.csv ha le colonne di un'esportazione.";
+        QTest::newRow("newest first of a table")
+            << QStringList{"import", "f.csv", "--newest-first"} << h + "1, 5, 1,,,," << 2
+            << "--newest-first vale solo per un elenco di numeri: il file "
+               "f.csv ha le colonne di un'esportazione.";
+        QTest::newRow("input a folder") << QStringList{"import", "."} << QByteArray() << 1
+                                        << "Impossibile leggere il file .: è una cartella.";
+        QTest::newRow("no folder for dati.mdb")
+            << QStringList{"import", "f.txt", "--db", "no/x.mdb"} << QByteArray("5") << 3
+            << "Il file %1 non si può creare (la cartella %2 non esiste): nessuna uscita è stata "
+               "importata.";
+        QTest::newRow("locked dati.mdb")
+            << QStringList{"import", "f.txt"} << QByteArray("5") << 4
+            << "Il file dati.mdb è bloccato da un altro programma: nessuna uscita è stata "
+               "importata. Riprovare quando l'altro programma lo lascia.";
+        // A table that does not keep the rows as read, or refuses them.
+        QTest::newRow("trigger drops a row")
+            << QStringList{"import", "f.txt"} << QByteArray("5 17 5") << 1
+            << "Nel file dati.mdb i trigger o i vincoli della tabella Uscite cambiano le righe "
+               "importate (2 aggiunte invece di 3): nessuna uscita è stata importata.";
+        QTest::newRow("trigger skips a row")
+            << QStringList{"import", "f.txt"} << QByteArray("5 17 5") << 1
+            << "Nel file dati.mdb i trigger o i vincoli della tabella Uscite cambiano le righe "
+               "importate (2 aggiunte invece di 3): nessuna uscita è stata importata.";
+        QTest::newRow("trigger loads an extension")
+            << QStringList{"import", "f.txt"} << QByteArray("5") << 1
+            << "Nel file dati.mdb la struttura della tabella Uscite chiama load_extension(), che "
+               "lì non è permessa: nessuna uscita è stata importata.";
+        QTest::newRow("column not null")
+            << QStringList{"import", "f.txt"} << QByteArray("5") << 1
+            << "Nel file dati.mdb la colonna Cima della tabella Uscite non accetta righe senza "
+               "valore: nessuna uscita è stata importata.";
         QTest::newRow("read-only dati.mdb")
             << QStringList{"import", "f.txt"} << QByteArray("5") << 3
             << "Il file dati.mdb è in sola lettura: nessuna uscita è stata importata.";
@@ -139,19 +190,42 @@ private Q_SLOTS:
         QFETCH(int, code);
         QFETCH(QString, message);
         recordThree();
-        if (QTest::currentDataTag() == QByteArray("unusable dati.mdb"))
+        const QByteArray tag = QTest::currentDataTag();
+        const std::map<QByteArray, QStringList> schema{
+            {"trigger drops a row",
+             {"CREATE TRIGGER t AFTER INSERT ON Uscite WHEN NEW.Numero = "
+              "' 17' BEGIN DELETE FROM Uscite WHERE id = NEW.id; END"}},
+            {"trigger skips a row",
+             {"CREATE TRIGGER t BEFORE INSERT ON Uscite WHEN NEW.Numero = "
+              "' 17' BEGIN SELECT RAISE(IGNORE); END"}},
+            {"trigger loads an extension",
+             {"CREATE TRIGGER t AFTER INSERT ON Uscite BEGIN "
+              "SELECT load_extension('x'); END"}},
+            {"column not null",
+             {"DROP TABLE Uscite", "CREATE TABLE Uscite (id INTEGER PRIMARY "
+                                   "KEY, Numero, Memoria, Tipo, Cima NOT NULL, Memcima, Note)"}}};
+        if (schema.count(tag))
+            sql(schema.at(tag));
+        if (tag == "unusable dati.mdb")
             writeFile("dati.mdb", "not a database");
-        if (QTest::currentDataTag() == QByteArray("read-only dati.mdb"))
+        if (tag == "read-only dati.mdb")
             QFile::setPermissions(u"dati.mdb"_qs, QFile::ReadOwner);
         if (!file.isEmpty())
             writeFile(arguments[1], file);
         const QByteArray before = fileBytes();
         const QStringList files = QDir().entryList(QDir::Files);
+        // Another program holding the file (after reading it here, whose end
+        // would let the lock go).
+        zt::StoreConnection locker;
+        if (tag == "locked dati.mdb")
+            QVERIFY(locker.open(nullptr) && QSqlQuery(locker.database()).exec("BEGIN EXCLUSIVE"));
         const Run r = run(arguments);
+        locker.close();
         QCOMPARE(r.code, code);
         QVERIFY(r.out.isEmpty());
         if (message.contains(u"%1"))
-            message = message.arg(dir_->file("no/u.csv"), dir_->file("no"));
+            message = message.arg(dir_->file(tag == "folder" ? "no/u.csv" : "no/x.mdb"),
+                                  dir_->file("no"));
         QCOMPARE(r.err.section(u'\n', 0, 0), message);
         QCOMPARE(r.err.contains(u"Uso: zentrima13"), code == 2);
         QCOMPARE(fileBytes(), before);
@@ -181,9 +255,18 @@ private Q_SLOTS:
         QVERIFY(p.waitForFinished(10000));
         QVERIFY2(p.exitStatus() == QProcess::CrashExit, "the import ended before it was killed");
         QVERIFY(QFileInfo(u"dati.mdb"_qs).size() > before.size());
-        // The next connection puts the file back as it was.
-        QCOMPARE(sql("SELECT count(*) FROM Uscite"), QVariantList{3});
+        // A reader that may not write the file says what is the matter; one
+        // that may puts the file back as it was, and reads it.
+        QFile::setPermissions(u"dati.mdb"_qs, QFile::ReadOwner);
+        Run r = run({"verify", "--out", "-"});
+        QCOMPARE(r.code, 3);
+        QVERIFY2(r.err.startsWith("Il file dati.mdb ha una scrittura interrotta da annullare"),
+                 qPrintable(r.err));
+        QFile::setPermissions(u"dati.mdb"_qs, QFile::ReadOwner | QFile::WriteOwner);
+        r = run({"verify", "--out", "-"});
+        QVERIFY(r.code == 0 && r.out.contains("Boules:3"));
         QCOMPARE(fileBytes(), before);
+        QVERIFY(!QFile::exists(u"dati.mdb-journal"_qs));
     }
 
     void viewerExportsTheListAndImportsIntoIt()
@@ -207,7 +290,13 @@ private Q_SLOTS:
         QCOMPARE(fileBytes("b.csv"), fileBytes("live.csv"));
         messageOf(viewer);
 
-        // Ctrl+I: a list gets the type listed, and shows at once.
+        // Ctrl+I: a list gets the type listed, and shows at once, in the
+        // statistics too (loaded, not shown).
+        auto* statistics = static_cast<zt::StatisticsWindow*>(
+            zt::test::links().window(zt::Links::Window::Statistics));
+        QTRY_COMPARE(statistics->numbers().spins, 3);
+        viewer->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(viewer));
         writeFile("lista.txt", "8 9\n");
         pressAndChoose(grid, Qt::Key_I, dir_->file("lista.txt"));
         QCOMPARE(messageOf(viewer),
@@ -215,16 +304,19 @@ private Q_SLOTS:
         QCOMPARE(grid->model()->rowCount(), 3);
         QCOMPARE(sql("SELECT Tipo FROM Uscite WHERE id > 3"), QVariantList({1, 1}));
 
-        // A bad file: its fault, and nothing stored.
-        writeFile("male.txt", "8\n9 x\n");
+        // A bad file: its fault, its name shown whole (a "<" in it is no
+        // markup), and nothing stored.
+        writeFile("<b>male.txt", "8\n9 x\n");
         const QByteArray before = fileBytes();
-        pressAndChoose(grid, Qt::Key_I, dir_->file("male.txt"));
+        pressAndChoose(grid, Qt::Key_I, dir_->file("<b>male.txt"));
         QCOMPARE(messageOf(viewer),
                  QStringLiteral("File %1, riga 2: «x» non è un numero da 0 a 36: nessuna uscita è "
                                 "stata importata.")
-                     .arg(dir_->file("male.txt")));
+                     .arg(dir_->file("<b>male.txt")));
         QCOMPARE(fileBytes(), before);
         QCOMPARE(grid->model()->rowCount(), 3);
+        QTRY_COMPARE(statistics->numbers().spins, 5);
+        delete statistics;
     }
 };
 

@@ -17,6 +17,7 @@
 #include <QThread>
 
 #include <cmath>
+#include <csignal>
 #include <cstdio>
 
 using zt::control;
@@ -137,7 +138,8 @@ private Q_SLOTS:
     }
 
     // One copy of the program per folder: a second one says so and ends
-    // without touching a file; the lock of a killed copy stops nobody.
+    // without touching a file; the lock of a killed copy stops nobody; the
+    // system's signals to end close the program cleanly.
     void secondCopyInTheSameFolderEnds()
     {
         zt::test::FreshDir dir;
@@ -177,6 +179,19 @@ private Q_SLOTS:
         QVERIFY(lockedBy(third));
         third.kill();
         third.waitForFinished(10000);
+
+        // Ended by the system (a kill, Ctrl+C, a logout), it closes as when
+        // the board is closed, and its lock goes.
+        for (int signal : {SIGTERM, SIGINT, SIGHUP}) {
+            QProcess copy;
+            start(copy);
+            QVERIFY(lockedBy(copy));
+            QCOMPARE(::kill(pid_t(copy.processId()), signal), 0);
+            QVERIFY(copy.waitForFinished(10000));
+            QCOMPARE(copy.exitStatus(), QProcess::NormalExit);
+            QCOMPARE(copy.exitCode(), 0);
+            QVERIFY(!QFile::exists(dir.file("zentrima13.lock")));
+        }
     }
 
     // Spins waiting for a file another program holds when the program is

@@ -2,16 +2,27 @@
 #include "storetesting.h"
 #include "windows/statisticswindow.h"
 #include "windowsupport.h"
+#include "core/wheellayout.h"
 
+#include <QBarCategoryAxis>
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QHorizontalStackedBarSeries>
 #include <QImageReader>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QSpinBox>
+#include <QStackedBarSeries>
+
+#include <filesystem>
 
 using zt::control;
 using zt::Links;
+using zt::shownText;
 using zt::StatisticsWindow;
 
 namespace {
@@ -27,6 +38,27 @@ void changed(zt::DataChange change = zt::DataChange::RowsChanged)
 {
     zt::test::links().dataChanged(change);
     QTRY_VERIFY(!statistics()->isBusy());
+}
+
+// A statistics window of its own, made in the working directory now.
+StatisticsWindow* freshStatistics()
+{
+    delete zt::test::links().loadedWindow(Links::Window::Statistics);
+    return statistics();
+}
+
+QChart* chartOf(StatisticsWindow* w, const char* name)
+{
+    return control<QChartView>(w, name)->chart();
+}
+
+// The bar sets of a chart's first series, by name.
+QMap<QString, QBarSet*> barSets(QChart* chart)
+{
+    QMap<QString, QBarSet*> sets;
+    for (QBarSet* set : static_cast<QAbstractBarSeries*>(chart->series().front())->barSets())
+        sets[set->label()] = set;
+    return sets;
 }
 
 } // namespace
@@ -79,6 +111,134 @@ private Q_SLOTS:
         QCOMPARE(zt::test::links().window(Links::Window::Statistics), w);
     }
 
+    // Another program adding, deleting, replacing or removing dati.mdb: the
+    // window sees it by itself.
+    void followsTheFileWhoeverChangesIt()
+    {
+        zt::test::FreshDir dir;
+        StatisticsWindow* w = freshStatistics();
+        QTRY_VERIFY(w->stateText().contains("non c'è ancora"));
+        zt::test::sql({zt::test::usciteTable, "INSERT INTO Uscite (Numero) VALUES (' 5'), (' 6')"});
+        QTRY_COMPARE(w->numbers().spins, 2);
+        zt::test::sql("INSERT INTO Uscite (Numero) VALUES (' 7')");
+        QTRY_COMPARE(w->numbers().counts[7], 1);
+        zt::test::sql({"DELETE FROM Uscite WHERE Numero = ' 5'",
+                       "INSERT INTO Uscite (Numero) VALUES (' 8')"});
+        QTRY_COMPARE(w->numbers().counts[8], 1);
+        QCOMPARE(w->numbers().counts[5], 0);
+        QCOMPARE(w->numbers().spins, 3);
+
+        // Another file renamed over it, as many rows and ids.
+        QVERIFY(QFile::rename("dati.mdb", "vecchio.mdb"));
+        zt::test::sql({zt::test::usciteTable, "INSERT INTO Uscite (id, Numero) VALUES (2, ' 9'), "
+                                              "(3, ' 9'), (4, ' 9')"});
+        QVERIFY(QFile::rename("dati.mdb", "nuovo.mdb") && QFile::rename("vecchio.mdb", "dati.mdb"));
+        std::filesystem::rename("nuovo.mdb", "dati.mdb");
+        QTRY_COMPARE(w->numbers().counts[9], 3);
+        QCOMPARE(w->numbers().spins, 3);
+        zt::test::sql("INSERT INTO Uscite (Numero) VALUES (' 9')"); // into the new file
+        QTRY_COMPARE(w->numbers().counts[9], 4);
+
+        QVERIFY(QFile::remove("dati.mdb"));
+        QTRY_VERIFY(w->stateText().contains("non c'è ancora"));
+        QCOMPARE(w->numbers().spins, 0);
+        delete w;
+    }
+
+    // What the window writes reads whole ("p < 0,001" opens no tag), with
+    // one scale of words, and the cell that weighs most in each test; the
+    // numbers' deviations from chance in a view of their own.
+    void textsAndViews()
+    {
+        zt::test::FreshDir dir;
+        StatisticsWindow* w = freshStatistics();
+        // 70 blacks and 4 zeros: no red at all.
+        QStringList rows;
+        const int blacks[] = {2, 4, 6, 8, 10, 11, 13, 15, 17, 20, 22, 24, 26, 28, 29, 31, 33, 35};
+        for (int i = 0; i < 70; ++i)
+            rows << QStringLiteral("(' %1')").arg(blacks[i % 18]);
+        rows << "(' 0')" << "(' 0')" << "(' 0')" << "(' 0')";
+        zt::test::sql({zt::test::usciteTable,
+                       "INSERT INTO Uscite (Numero) VALUES " + rows.join(", ")});
+        QTRY_COMPARE(w->numbers().spins, 74);
+        QTRY_VERIFY(!w->isBusy());
+
+        const QString numbers = shownText(control<QLabel>(w, "FiguraNumeri"));
+        QVERIFY2(numbers.contains(", p < 0,001.\nQuasi una prova: il caso da solo non darebbe "
+                                  "quasi mai differenze così grandi"),
+                 qPrintable(numbers));
+        QVERIFY2(numbers.contains("Un numero a 0 uscite o meno fra 37: il caso lo dà "),
+                 qPrintable(numbers));
+        const QStringList groups =
+            shownText(control<QLabel>(w, "FiguraGruppi")).split('\n');
+        QVERIFY2(groups.size() >= 4, qPrintable(groups.join('|')));
+        // χ² 36 + 32,11 + 2 of red, black and zero; red weighs 36 of it.
+        QCOMPARE(groups[0], QString("Colori: quasi una prova (χ² 70,11, 2 g.l., p < 0,001); pesa "
+                                    "di più: Rosso, 51 % del χ² (z −8,37)."));
+        QVERIFY2(groups[1].startsWith("Dozzine: ") && groups[2].startsWith("Colonne: ") &&
+                     groups[3].startsWith("Settori della ruota: "),
+                 qPrintable(groups.join('|')));
+
+        // Counts in the wheel's colours, or deviations above and below chance.
+        QChart* chart = chartOf(w, "GraficoNumeri");
+        QCOMPARE(barSets(chart).keys(), (QStringList{"Neri", "Rossi", "Zero"}));
+        control<QComboBox>(w, "VistaNumeri")->setCurrentIndex(1);
+        const QMap<QString, QBarSet*> sets = barSets(chart);
+        QCOMPARE(sets.keys(), (QStringList{"Sopra l'attesa", "Sotto l'attesa"}));
+        QVERIFY(sets.first()->color() != sets.last()->color());
+        // Upright with 0 on the left, or across with 0 at the top.
+        const bool across = qobject_cast<QHorizontalStackedBarSeries*>(chart->series().front());
+        const auto at = [&](QBarSet* set, int n) { return set->at(across ? 36 - n : n); };
+        const auto* names = qobject_cast<QBarCategoryAxis*>(chart->axes().front());
+        QCOMPARE(names->at(across ? 34 : 2), QString("2"));
+        QCOMPARE(at(sets["Sopra l'attesa"], 2), w->numbers().z[2]);
+        QCOMPARE(at(sets["Sotto l'attesa"], 2), 0.0);
+        QCOMPARE(at(sets["Sotto l'attesa"], 1), w->numbers().z[1]);
+        QVERIFY(w->numbers().z[1] < -1 && w->numbers().z[2] > 1);
+        control<QComboBox>(w, "VistaNumeri")->setCurrentIndex(0);
+        QCOMPARE(barSets(chart).size(), 3);
+        delete w;
+    }
+
+    // Inside the screen's free area, every control of the choices whole and
+    // every text whole, side by side when wide, one below the other (the
+    // numbers across) when narrow.  Run also at double scale.
+    void fitsTheScreen()
+    {
+        StatisticsWindow* w = freshStatistics();
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        QTRY_VERIFY(!w->isBusy());
+        const QRect area = w->screen()->availableGeometry();
+        QVERIFY(area.contains(w->frameGeometry()));
+        const auto checkWhole = [w] {
+            for (const char* name :
+                 {"Filtro", "SoloUltime", "Ultime", "VistaNumeri", "SalvaImmagine"}) {
+                const auto* c = control<QWidget>(w, name);
+                QVERIFY2(w->rect().contains(QRect(c->mapTo(w, QPoint()), c->size())) &&
+                             c->width() >= c->minimumSizeHint().width(),
+                         name);
+            }
+            for (const char* name : {"FiguraNumeri", "FiguraGruppi", "FiguraProposte"}) {
+                const auto* label = control<QLabel>(w, name);
+                QVERIFY2(label->height() >= label->heightForWidth(label->width()), name);
+            }
+        };
+        for (const int width : {std::min(area.width(), 880), 1000}) {
+            w->resize(width, std::min(area.height() - 40, 600));
+            QTRY_COMPARE(w->width(), width);
+            QApplication::processEvents();
+            checkWhole();
+            const auto* numbers = control<QWidget>(w, "FiguraNumeri");
+            const auto* groups = control<QWidget>(w, "GraficoGruppi");
+            const bool sideBySide = width >= 900;
+            QCOMPARE(numbers->y() == groups->y(), sideBySide);
+            QCOMPARE(bool(qobject_cast<QHorizontalStackedBarSeries*>(
+                         chartOf(w, "GraficoNumeri")->series().front())),
+                     !sideBySide);
+        }
+        delete w;
+    }
+
     void emptyOnlyZerosAndUnusable()
     {
         zt::test::FreshDir dir;
@@ -117,7 +277,19 @@ private Q_SLOTS:
         const QImage image = reader.read();
         QVERIFY(!image.isNull());
         QCOMPARE(image.size(), w->chartsImage().size());
-        QVERIFY(image.width() > 800 && image.height() > 500);
+        // The bars drawn: the red of the 1, the blue and grey of the groups;
+        // and the line on top.
+        QHash<QRgb, int> colours;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                ++colours[image.pixel(x, y) & 0xffffff];
+        QVERIFY(colours.value(zt::wheel::kRed & 0xffffff) > 100);
+        QVERIFY(colours.value(qRgb(46, 110, 180) & 0xffffff) > 100);
+        QVERIFY(colours.value(qRgb(190, 190, 190) & 0xffffff) > 100);
+        int inked = 0;
+        for (int x = 0; x < image.width(); ++x)
+            inked += image.pixel(x, 10) != qRgb(255, 255, 255);
+        QVERIFY(inked > 20);
 
         w->setPathProvider([] { return QStringLiteral("/no/such/folder/grafici.png"); });
         control<QPushButton>(w, "SalvaImmagine")->click();
@@ -133,6 +305,11 @@ private Q_SLOTS:
         StatisticsWindow* w = statistics();
         QTRY_VERIFY(!w->isBusy());
         QCOMPARE(w->attempts().stretches, 0);
+        // Nothing followed: an empty chart (no stray category), and words
+        // that say what it counts.
+        QVERIFY(chartOf(w, "GraficoProposte")->axes().isEmpty());
+        QVERIFY(shownText(control<QLabel>(w, "FiguraProposte"))
+                    .contains("la scelta delle uscite qui sopra non le riguarda"));
         zt::test::links().show(Links::Window::Viewer);
         control<QCheckBox>(zt::shared<zt::ViewerWindow>(), "Check6")->setChecked(true);
         for (int i = 0; i < 80; ++i)
@@ -142,6 +319,21 @@ private Q_SLOTS:
         QVERIFY(f.stretches > 3);
         QCOMPARE(f.stretches, f.tallied);
         QVERIFY(f.chanceFailures > 0 && f.meanSize > 0);
+        // Each stretch ends once, by chance too: hit at some attempt or failed.
+        long long hits = f.failures;
+        double chance = f.chanceFailures;
+        for (int a = 1; a <= f.lastAttempt; ++a) {
+            hits += f.hits[std::size_t(a)];
+            chance += f.chanceHits[std::size_t(a)];
+        }
+        QCOMPARE(hits, f.stretches);
+        QVERIFY(std::fabs(chance - double(f.stretches)) < 1e-9);
+        const auto* axis =
+            qobject_cast<QBarCategoryAxis*>(chartOf(w, "GraficoProposte")->axes(Qt::Horizontal).front());
+        QCOMPARE(axis->count(), f.lastAttempt + 1);
+        QCOMPARE(axis->at(f.lastAttempt), QString("F"));
+        QVERIFY(shownText(control<QLabel>(w, "FiguraProposte"))
+                    .startsWith(QStringLiteral("%1 tratti seguiti").arg(f.stretches)));
 
         control<QPushButton>(zt::shared<zt::ViewerWindow>(), "Command5")->click(); // "Azzera"
         QTRY_COMPARE(w->attempts().stretches, 0);

@@ -2,16 +2,22 @@
 // every combination of a sweep, the viewer driven as a player would (board
 // mode and filter, settings, viewer options, "Cerca", "Colpi:", "GO",
 // "SALVA") leaves the panel and the tally that the sweep's CSV line shows,
-// and writes the very bytes that the command writes for that combination.
+// and writes the very bytes that the command writes for that combination;
+// the stakes set in the money window give the "GO" the money figures of the
+// line, and the panel's lines of the money.
 
+#include "core/betting.h"
 #include "core/report.h"
 #include "core/session.h"
+#include "windows/moneywindow.h"
 #include "storetesting.h"
 #include "windowsupport.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDesktopServices>
+#include <QDoubleSpinBox>
+#include <QSpinBox>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
@@ -84,6 +90,19 @@ private:
         control<QCheckBox>(settings, "Check16")->setChecked(c["second-hit"] == "1");
         control<QCheckBox>(settings, "Check1")->setChecked(c["reset-after-string"] == "1");
 
+        // The stakes, as a player sets them in the money window.
+        auto* money = static_cast<zt::MoneyWindow*>(
+            zt::test::links().window(zt::Links::Window::Money));
+        control<QSpinBox>(money, "Puntata")->setValue(c["stake"].toInt());
+        const int item = c["progression"] == "flat" ? 0 : c["progression"] == "recovery" ? 2 : 1;
+        if (item == 1)
+            control<QLineEdit>(money, "Elenco")->setText(c["progression"]);
+        control<QComboBox>(money, "Progressione")->setCurrentIndex(item);
+        control<QSpinBox>(money, "Obiettivo")->setValue(c["target"].toInt());
+        control<QSpinBox>(money, "MassimoTavolo")->setValue(c["table_max"].toInt());
+        control<QSpinBox>(money, "Cassa")->setValue(c["bankroll"].toInt());
+        control<QDoubleSpinBox>(money, "ValoreFiche")->setValue(c["chip"].toDouble());
+
         auto* viewer = zt::shared<zt::ViewerWindow>();
         viewer->show();
         const auto box = [&](const char* name) { return control<QLineEdit>(viewer, name); };
@@ -126,6 +145,7 @@ private Q_SLOTS:
         QTest::addColumn<unsigned>("seed");
         QTest::addColumn<QStringList>("sweep");
         QTest::addColumn<int>("fromRow"); // -1: from the first row, all rows
+        QTest::addColumn<QStringList>("money");
         QTest::newRow("modes, maxima, second hit, proposal check")
             << 11u << QStringList{"--mode",
                                   "none,quorix,zentrima13",
@@ -136,28 +156,32 @@ private Q_SLOTS:
                                   "second-hit",
                                   "--sweep",
                                   "proposal-check"}
-            << -1;
+            << -1
+            << QStringList{"--progression", "recovery", "--target", "2", "--table-max", "30",
+                           "--bankroll", "200"};
         QTest::newRow("filter, resets, first check, from a row, past the end")
             << 29u
             << QStringList{"--filter",
                            "7",
                            "--max",
                            "5,x",
-                           "--proposal-check",
                            "--strings-report",
+                           "--sweep",
+                           "proposal-check",
                            "--sweep",
                            "no-first-check",
                            "--sweep",
                            "reset-after-string",
                            "--sweep",
                            "no-auto-reset"}
-            << 40;
+            << 40 << QStringList{"--stake", "2", "--progression", "1,1,2,3", "--chip", "0.5"};
     }
     void windowsAndCommandAgree()
     {
         QFETCH(unsigned, seed);
         QFETCH(QStringList, sweep);
         QFETCH(int, fromRow);
+        QFETCH(QStringList, money);
         zt::test::FreshDir dir;
         const int rows = makeEvening(seed);
         QStringList place; // --from and --count, when given
@@ -169,14 +193,24 @@ private Q_SLOTS:
             place = QStringList{"--from", from, "--count", count};
         }
 
-        std::unique_ptr<QProcess> all(verify(sweep + place + QStringList{"--csv", "-"}));
+        std::unique_ptr<QProcess> all(verify(sweep + money + place + QStringList{"--csv", "-"}));
         QStringList lines = QString::fromUtf8(all->readAllStandardOutput()).split('\n');
         QVERIFY(lines.size() > 16 && lines.takeLast().isEmpty());
         const QStringList header = lines.takeFirst().split(',');
+        const int failed = header.indexOf("fallite");
+        const int staked = header.indexOf("staked");
+        QCOMPARE(staked, failed + 1);
         const QByteArray dati = zt::test::fileBytes("dati.mdb");
+        bool stakedSomewhere = false;
         for (const QString& line : lines) {
             QHash<QString, QString> c;
-            const QStringList values = line.split(',');
+            QStringList values = line.split(',');
+            // The progression's list is the one quoted field.
+            const int quoted = values.indexOf(QRegularExpression("^\".*"));
+            while (quoted >= 0 && !values[quoted].endsWith('"'))
+                values[quoted] += ',' + values.takeAt(quoted + 1);
+            if (quoted >= 0)
+                values[quoted] = values[quoted].mid(1).chopped(1);
             QCOMPARE(values.size(), header.size());
             for (int i = 0; i < header.size(); ++i)
                 c[header[i]] = values[i];
@@ -188,14 +222,27 @@ private Q_SLOTS:
             for (const QString& field : windows.panel)
                 expected << field.section(": ", 1);
             const int shown = c["max"].toInt(); // the attempts the report shows
-            for (int i = 1; i <= header.size() - 16; ++i)
+            for (int i = 1; i <= failed - 15; ++i)
                 expected << (i <= shown ? QString::number(tally.entry(i)) : QString());
             expected << QString::number(tally.entry(0));
-            QCOMPARE(values.mid(9), expected);
+            QCOMPARE(values.mid(9, failed - 8), expected);
+
+            // The money of the "GO", in the player's money.
+            const zt::LivePlay& play = zt::test::links().session().play;
+            const zt::EveningFigures& f = play.lastGo().figures();
+            const double chip = c["chip"].toDouble();
+            const auto amount = [&](double chips) { return zt::csvAmount(chips * chip); };
+            QCOMPARE(values.mid(staked, 9),
+                     (QStringList{amount(f.staked), amount(f.returned), amount(f.net()),
+                                  amount(f.expected), amount(f.sd()), zt::csvAmount(f.z()),
+                                  amount(f.maxDrawdown), amount(f.maxStake),
+                                  QString::number(f.capped)}));
+            stakedSomewhere = stakedSomewhere || f.staked > 0;
 
             // The same combination alone: the report's bytes and the panel.
-            QStringList single = place + QStringList{"--out",    "alone.txt", "--mode", c["mode"],
-                                                     "--filter", c["filter"], "--max",  c["max"]};
+            QStringList single = place + money +
+                                 QStringList{"--out",    "alone.txt", "--mode", c["mode"],
+                                             "--filter", c["filter"], "--max",  c["max"]};
             for (int i = 3; i < 9; ++i) {
                 if (c[header[i]] == "1")
                     single << "--" + header[i];
@@ -204,8 +251,9 @@ private Q_SLOTS:
             QCOMPARE(zt::test::fileBytes("alone.txt"), windows.report);
             QCOMPARE(
                 QString::fromUtf8(one->readAllStandardOutput()).split('\n', Qt::SkipEmptyParts),
-                windows.panel);
+                windows.panel + zt::eveningLines(f, play.settings()));
         }
+        QVERIFY(stakedSomewhere);
         QCOMPARE(zt::test::fileBytes("dati.mdb"), dati); // never written by the command
     }
 };

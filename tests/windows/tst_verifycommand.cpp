@@ -5,6 +5,8 @@
 
 #include <QProcess>
 
+#include <functional>
+
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 
@@ -16,12 +18,19 @@ struct Outcome {
     QString err;
 };
 
-Outcome run(const QStringList& arguments)
+// The program run with the arguments; setup may change its environment, its
+// standard output or the program before it starts.  A crash gives the code -1.
+Outcome run(const QStringList& arguments, const std::function<void(QProcess&)>& setup = {})
 {
     QProcess p;
-    p.start(QStringLiteral(ZT_PROGRAM_PATH), arguments);
+    p.setProgram(QStringLiteral(ZT_PROGRAM_PATH));
+    p.setArguments(arguments);
+    if (setup)
+        setup(p);
+    p.start();
     p.waitForFinished(60000);
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
+            QString::fromUtf8(p.readAllStandardOutput()),
             QString::fromUtf8(p.readAllStandardError())};
 }
 
@@ -57,6 +66,26 @@ private Q_SLOTS:
         QVERIFY(o.code == 0 && o.out.startsWith("zentrima13 "));
         o = run({"verify", "--help"});
         QVERIFY(o.code == 0 && o.out.startsWith("Uso: zentrima13 verify") && o.err.isEmpty());
+
+        // What the program does not know is refused, never taken for the windows.
+        o = run({"frobnicate"});
+        QVERIFY(o.code == 2 && o.err.startsWith("Comando sconosciuto: frobnicate.\n\nUso:"));
+        o = run({"--db", "x"});
+        QVERIFY(o.code == 2 && o.err.startsWith("Opzione sconosciuta: --db"));
+        // The windows without a display: one line, no abort.
+        for (const char* display : {"", ":4713"}) {
+            o = run({}, [&](QProcess& p) {
+                QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+                for (const char* name : {"QT_QPA_PLATFORM", "WAYLAND_DISPLAY", "DISPLAY"})
+                    env.remove(name);
+                if (*display)
+                    env.insert("DISPLAY", display);
+                p.setProcessEnvironment(env);
+            });
+            QCOMPARE(o.code, 1);
+            QVERIFY(o.err.startsWith("Zentrima 13 non può aprire le sue finestre: ") &&
+                    o.err.count('\n') == 1);
+        }
     }
 
     void badOptions_data()
@@ -74,8 +103,18 @@ private Q_SLOTS:
         QTest::newRow("both") << QStringList{"--second-hit", "--sweep", "second-hit"}
                               << "--second-hit e --sweep second-hit";
         QTest::newRow("argument") << QStringList{"dati.mdb"} << "Argomento inatteso";
+        QTest::newRow("stake") << QStringList{"--stake", "2,0"} << "--stake: \"0\"";
+        QTest::newRow("progression") << QStringList{"--progression", "1,x"}
+                                     << "--progression: \"1,x\"";
+        QTest::newRow("chip") << QStringList{"--chip", "0"} << "--chip: \"0\"";
+        QTest::newRow("simulate") << QStringList{"--simulate", "-5"} << "--simulate: \"-5\"";
         QTest::newRow("out on the rows")
             << QStringList{"--out", "./dati.mdb"} << "--out non può essere il file delle uscite.";
+        QTest::newRow("one file twice") << QStringList{"--out", "s.txt", "--csv", "./s.txt"}
+                                        << "--out e --csv non possono essere lo stesso file";
+        QTest::newRow("count too large")
+            << QStringList{"--count", "99999999999"}
+            << "--count: \"99999999999\" (un numero intero da 0 a 2147483647).";
     }
     void badOptions()
     {
@@ -118,8 +157,14 @@ private Q_SLOTS:
             QCOMPARE(zt::test::fileBytes("dati.mdb"), before);
             QCOMPARE(files(), i == 0 ? QStringList() : QStringList{"dati.mdb"});
         }
-        const Outcome o = run({"verify", "--db", "altrove/serata.mdb"});
-        QCOMPARE(o.err, QString("Il file serata.mdb non esiste.\n"));
+        Outcome o = run({"verify", "--db", "altrove/serata.mdb"});
+        QCOMPARE(o.err, "Il file " + dir.file("altrove/serata.mdb") + " non esiste.\n");
+        // What is not a file is refused at once, never waited on.
+        QVERIFY(::mkfifo("tubo", 0600) == 0 && QDir().mkdir("cartella"));
+        o = run({"verify", "--db", "tubo"});
+        QCOMPARE(o.code, 3);
+        QCOMPARE(o.err, QString("tubo non è un file normale (è una pipe).\n"));
+        QCOMPARE(run({"verify", "--db", "cartella"}).err, QString("cartella è una cartella.\n"));
     }
 
     void reportPanelAndSweep()
@@ -130,8 +175,14 @@ private Q_SLOTS:
         // The second game and two passes past the last row, the proposal checked.
         Outcome o = run({"verify", "--from", "5", "--count", "4", "--proposal-check"});
         QCOMPARE(o.code, 0);
+        // The proposal is dropped at each check, before its spin: nothing is
+        // followed, nothing staked.
         QCOMPARE(o.out, QString("Boules: 2\nVerificate: 2\nConta Usc.: 1\nNumeri Giocati: 6\n"
-                                "Fuori Lim. 1° Uscita: 0\nFuori Lim. 2° Uscita: 0\n"));
+                                "Fuori Lim. 1° Uscita: 0\nFuori Lim. 2° Uscita: 0\n"
+                                "Colpi puntati: 0 di 2\nPuntato: 0\nRiscosso: 0\nSaldo: 0\n"
+                                "Resa sul puntato: 0,00 %\nAtteso dal caso: 0 ± 0\n"
+                                "z: nessuna puntata\nDiscesa massima: 0\n"
+                                "Puntata massima: 0 per numero\nColpi persi di fila, al massimo: 0\n"));
         QVERIFY(zt::test::fileBytes("Statistica.txt")
                     .startsWith("Orba\r\n\r\nBoules:2\r\n\r\n\r\n\r\n\r\nFallite: 0\r\n"));
         QCOMPARE(files(), (QStringList{"Statistica.txt", "dati.mdb"}));
@@ -141,6 +192,21 @@ private Q_SLOTS:
         o = run({"verify", "--out", "cartella"});
         QCOMPARE(o.code, 1);
         QVERIFY(o.err.endsWith("cartella: esiste già una cartella con questo nome.\n"));
+        // Nor is any other output written then; nor when standard output fails.
+        o = run({"verify", "--out", "r.txt", "--csv", "manca/x.csv"});
+        QVERIFY(o.code == 1 &&
+                o.err.endsWith("la cartella " + dir.file("manca") + " non esiste.\n"));
+        o = run({"verify", "--out", "r.txt"},
+                [](QProcess& p) { p.setStandardOutputFile("/dev/full"); });
+        QVERIFY(o.code == 1 &&
+                o.err == "Impossibile scrivere sullo standard output: il disco è pieno.\n");
+        o = run({"-c", QString(ZT_PROGRAM_PATH) + " verify --max 3,4 >&-"},
+                [](QProcess& p) { p.setProgram("/bin/sh"); });
+        QCOMPARE(o.err, QString("Impossibile scrivere sullo standard output: è chiuso.\n"));
+        QVERIFY(!QFile::exists("r.txt"));
+        // "-": the report on standard output, without the panel.
+        o = run({"verify", "--out", "-"});
+        QVERIFY(o.code == 0 && o.out.startsWith("Orba\r\n\r\nBoules:6\r\n"));
 
         // A sweep: one CSV line per combination, and no report.
         o = run({"verify", "--max", "2,10", "--sweep", "second-hit", "--strings-report", "--out",
@@ -153,12 +219,28 @@ private Q_SLOTS:
                                    "second-hit,reset-after-string,no-auto-reset,boules,verificate,"
                                    "conta_usc,numeri_giocati,fuori_lim_1,fuori_lim_2,colpo_1,"
                                    "colpo_2,colpo_3,colpo_4,colpo_5,colpo_6,colpo_7,colpo_8,"
-                                   "colpo_9,colpo_10,fallite"));
+                                   "colpo_9,colpo_10,fallite,staked,returned,net,expected,sd,z,"
+                                   "max_drawdown,max_stake,capped,stake,progression,target,"
+                                   "table_max,chip,bankroll"));
         QVERIFY(lines[1].startsWith("none,Tutti,2,0,1,0,0,0,0,6,") &&
-                lines[1].endsWith(",,,,,,,,,1"));
+                lines[1].contains(",,,,,,,,,1,12,0,-12,"));
         QVERIFY(lines[4].startsWith("none,Tutti,10,0,1,0,1,0,0,6,"));
         QCOMPARE(run({"verify", "--max", "2,10", "--csv", "-"}).out.count('\n'), 3);
         QCOMPARE(zt::test::fileBytes("dati.mdb"), dati);
+
+        // The same seed gives the same evenings; a list sweeps.
+        o = run({"verify", "--stake", "1,2", "--progression", "flat", "--progression", "1,2",
+                 "--simulate", "300", "--seed", "4", "--csv", "-"});
+        QCOMPARE(o.code, 0);
+        const QStringList swept = o.out.split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(swept.size(), 5);
+        QVERIFY(swept[0].endsWith(",capped,p5,p25,p50,p75,p95,ruined,mean_net,stake,progression,"
+                                  "target,table_max,chip,bankroll,simulate,spins,seed"));
+        QVERIFY(swept[4].endsWith(",2,\"1,2\",1,,1,,300,300,4"));
+        QCOMPARE(run({"verify", "--stake", "1,2", "--progression", "flat", "--progression", "1,2",
+                      "--simulate", "300", "--seed", "4", "--csv", "-"})
+                     .out,
+                 o.out);
 
         // What is not a file (a null device, where one can be made) is written
         // into, never replaced by a file.
@@ -166,6 +248,66 @@ private Q_SLOTS:
             QCOMPARE(run({"verify", "--out", "nulla"}).code, 0);
             QCOMPARE(run({"verify", "--max", "2,3", "--csv", "nulla"}).code, 0);
             QVERIFY(QFileInfo::exists("nulla") && !QFileInfo("nulla").isFile());
+        }
+    }
+
+    // The money of the rows, worked by hand: the proposal of 7 is followed
+    // at the 17 (attempt 1, 2 chips on each of its 3 numbers) and at the
+    // next 7 (attempt 2: 3 x 2 = 6 chips, cut to the maximum 5), which the
+    // 20 chips less the 6 lost cannot cover.  With the times of the spins.
+    void moneyOfTheRows()
+    {
+        zt::test::FreshDir dir;
+        makeRows();
+        zt::test::sql({"CREATE TABLE IF NOT EXISTS UsciteOra (id INTEGER PRIMARY KEY, Ora TEXT "
+                       "NOT NULL)",
+                       "INSERT INTO UsciteOra VALUES (1, '2026-12-06T22:15:03+01:00'), "
+                       "(6, '2026-12-06T22:45:03+01:00')"});
+        const Outcome o = run({"verify", "--max", "2", "--stake", "2", "--progression", "1,3",
+                               "--table-max", "5", "--bankroll", "20", "--simulate", "50",
+                               "--spins", "40"});
+        QCOMPARE(o.code, 0);
+        const QStringList lines = o.out.split('\n').mid(6);
+        QCOMPARE(lines.mid(0, 16),
+                 (QStringList{"Colpi puntati: 1 di 6", "Puntato: 6", "Riscosso: 0", "Saldo: -6",
+                              "Resa sul puntato: -100,00 %", "Atteso dal caso: -0,16 ± 19,65",
+                              "z: -0,30 (nella norma)", "Discesa massima: 6",
+                              "Puntata massima: 2 per numero", "Colpi persi di fila, al massimo: 1",
+                              "Puntate ridotte al massimo: 0", "Rovina: al colpo 3",
+                              "Inizio: 06/12/2026 22:15:03", "Fine: 06/12/2026 22:45:03",
+                              "Uscite all'ora: 2,0", "Serate simulate: 50 da 40 uscite (seme 1)"}));
+        QVERIFY(lines[16].startsWith("Saldo finale, percentili 5°, 25°, 50°, 75°, 95°: "));
+        QVERIFY(lines[18].startsWith("Serate in rovina: "));
+    }
+
+    // The stakes of a progression by attempt, as players work them out.
+    void progressionTable()
+    {
+        Outcome o = run({"progression", "--numbers", "3", "--max", "12"});
+        QCOMPARE(o.code, 0);
+        QStringList lines = o.out.split('\n');
+        QCOMPARE(lines[0], QString("Recupero su 3 numeri: un colpo vinto a ogni tentativo rende "
+                                   "almeno 1 su tutto il puntato:"));
+        QCOMPARE(lines[1].simplified(), QString("Tentativo Per numero Sul tavolo In gioco Se esce"));
+        QCOMPARE(lines[2].simplified(), QString("1 1 3 3 33"));
+        QCOMPARE(lines[12].simplified(), QString("11 1 3 33 3"));
+        QCOMPARE(lines[13].simplified(), QString("12 2 6 39 33"));
+
+        o = run({"progression", "--numbers", "8", "--max", "3", "--progression", "1,2,4", "--stake",
+                 "2", "--table-max", "6", "--chip", "0.5"});
+        lines = o.out.split('\n');
+        QCOMPARE(lines[4].simplified(), QString("3 3,00* 24,00 48,00 60,00"));
+        QCOMPARE(lines[5], QString("* ridotta al massimo del tavolo"));
+
+        o = run({"progression", "--numbers", "36", "--max", "3"});
+        QCOMPARE(o.code, 2);
+        QVERIFY(o.out.isEmpty() && o.err.startsWith("Con 36 numeri nessuna puntata recupera"));
+        for (const QStringList& bad : {QStringList{"--numbers", "38", "--max", "3"},
+                                       QStringList{"--numbers", "3"},
+                                       QStringList{"--numbers", "3", "--max", "3", "--target", "0"}}) {
+            o = run(QStringList{"progression"} + bad);
+            QCOMPARE(o.code, 2);
+            QVERIFY(o.err.contains("Uso: zentrima13 progression"));
         }
     }
 };

@@ -381,6 +381,62 @@ private Q_SLOTS:
                                 [&](QWidget* c) { return painted.controls.contains(c); }));
     }
 
+    // From the keyboard: Tab reaches every control once, panel by panel, and
+    // Shift+Tab goes back the same way; the list is one stop (the arrows move
+    // in it); a frame shows where the keyboard is, after Ctrl+Tab too.
+    void keyboardReachesEveryControl()
+    {
+        record(3);
+        viewer()->show();
+        QApplication::setActiveWindow(viewer());
+        QVERIFY(QTest::qWaitForWindowActive(viewer()));
+        auto* grid = box<QTableView>("DataGrid1");
+        auto* frame = box<QWidget>("FocusFrame");
+        const auto press = [](QKeyCombination key) {
+            QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
+            return QApplication::focusWidget();
+        };
+        const auto framed = [&](QWidget* w) {
+            return frame->isVisible() &&
+                   frame->geometry().contains(QRect(w->mapTo(viewer(), QPoint()), w->size()));
+        };
+        QList<QWidget*> forward, backward;
+        for (QWidget* w = press(Qt::Key_Tab); w != grid; w = press(Qt::Key_Tab)) {
+            QVERIFY2(forward.size() < 100 && framed(w), qPrintable(w->objectName()));
+            forward << w;
+        }
+        for (QWidget* w = press(Qt::SHIFT | Qt::Key_Tab); w != grid; w = press(Qt::SHIFT | Qt::Key_Tab))
+            backward.prepend(w);
+        QCOMPARE(backward, forward);
+        QSet<QWidget*> reachable;
+        for (QWidget* w : viewer()->findChildren<QWidget*>()) {
+            if (w->isVisible() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus) && !w->focusProxy())
+                reachable << w;
+        }
+        forward << grid;
+        QCOMPARE(QSet<QWidget*>(forward.cbegin(), forward.cend()), reachable);
+        QList<QWidget*> panels; // each panel's controls one after another
+        for (QWidget* w : forward) {
+            while (w->parentWidget() != viewer() && w->parentWidget()->parentWidget() != viewer())
+                w = w->parentWidget();
+            if (panels.isEmpty() || panels.last() != w->parentWidget())
+                panels << w->parentWidget();
+        }
+        QCOMPARE(panels.size(), QSet<QWidget*>(panels.cbegin(), panels.cend()).size());
+
+        grid->setFocus(Qt::TabFocusReason);
+        const int row = grid->currentIndex().row();
+        QCOMPARE(press(Qt::Key_Down), grid);
+        QCOMPARE(grid->currentIndex().row(), row + 1);
+        QVERIFY(framed(grid));
+        QWidget* next = press(Qt::CTRL | Qt::Key_Tab);
+        QVERIFY(next != grid && framed(next));
+        QCOMPARE(press(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), grid);
+        QVERIFY(framed(grid));
+        QTest::mouseClick(box("Text21"), Qt::LeftButton);
+        QVERIFY(!frame->isVisible());
+    }
+
     // After "SALVA": how many characters went into the report as "?", with the
     // editor opened; or, with nothing written, why not.
     void reportMessages()

@@ -6,6 +6,7 @@
 #include "windows/boardwindow.h"
 
 #include "core/exchangefile.h"
+#include "core/session.h"
 #include "core/keypadlayout.h"
 #include "core/textrules.h"
 #include "ui/colorbutton.h"
@@ -76,6 +77,26 @@ void BoardWindow::cancelOldest()
     if (!StoriaUscite.isEmpty())
         journal.dropOldest();
     dropOldestSpin(*this, StoriaUscite);
+}
+
+FollowedSpin BoardWindow::nextSpin()
+{
+    const QString text = noteText(0);
+    if (text.isEmpty() || !links_.settings().checksFirstHit())
+        return {0, 0, false};
+    const QString first = firstDelayText(0);
+    const QString second = secondDelayText(0);
+    return followedSpin({text, noteRed(0), first, second}, -1);
+}
+
+BoardLink::Modes BoardWindow::modes()
+{
+    return {quorixMode(), zentrimaMode(), filterText()};
+}
+
+StakeListener* BoardWindow::stakes()
+{
+    return &links_.session().play;
 }
 
 void BoardWindow::cancelAll()

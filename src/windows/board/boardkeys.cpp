@@ -6,13 +6,13 @@
 #include "core/keypadlayout.h"
 #include "core/textrules.h"
 #include "ui/colorbutton.h"
+#include "ui/focusframe.h"
 #include "ui/form.h"
 #include "ui/linesbox.h"
 #include "ui/look.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
-#include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -34,6 +34,7 @@ const QString keysHelp =
                    "Ctrl+Z: toglie l'ultima uscita dalla storia, come \"C. ULTIMO\",\n"
                    "    e cancella la riga che questa sessione ha registrato per lei\n"
                    "Ctrl+U: apre Visualizza Uscite; Ctrl+T: apre le Statistiche\n"
+                   "Ctrl+P: apre le Puntate (quanto costa seguire le proposte)\n"
                    "Tab: passa al comando seguente; Spazio: preme il comando scelto\n"
                    "Con il Lock spuntato, nel riquadro della proposta i tasti scrivono testo.");
 
@@ -82,33 +83,6 @@ void BoardWindow::buildTypedNumber()
     DigitatoTimer->setInterval(refusalMs);
     connect(DigitatoTimer, &QTimer::timeout, Digitato, &QWidget::hide);
     setToolTip(keysHelp);
-
-    // The keyboard focus, drawn around the control that has it once the
-    // focus was moved with the keyboard (Tab), above everything else.
-    FocusFrame = new QFrame(this);
-    FocusFrame->setObjectName(QStringLiteral("FocusFrame"));
-    FocusFrame->setFrameStyle(QFrame::Box | QFrame::Plain);
-    FocusFrame->setLineWidth(3);
-    setForeColor(FocusFrame, QColor(0, 160, 255));
-    FocusFrame->setAttribute(Qt::WA_TransparentForMouseEvents);
-    FocusFrame->hide();
-}
-
-void BoardWindow::showFocus(QWidget* control, Qt::FocusReason reason)
-{
-    if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
-        reason == Qt::ShortcutFocusReason)
-        keyboardFocus = true;
-    else if (reason == Qt::MouseFocusReason)
-        keyboardFocus = false;
-    if (control == this || !keyboardFocus) {
-        FocusFrame->hide();
-        return;
-    }
-    FocusFrame->setGeometry(
-        QRect(control->mapTo(this, QPoint(0, 0)), control->size()).adjusted(-3, -3, 3, 3));
-    FocusFrame->raise();
-    FocusFrame->show();
 }
 
 void BoardWindow::prepareKeyboard()
@@ -133,6 +107,7 @@ void BoardWindow::prepareKeyboard()
             button->setAccessibleName(button->text().isEmpty() ? button->toolTip()
                                                                : button->text());
     }
+    new FocusFrame(this);
 }
 
 void BoardWindow::nameKeypad()
@@ -143,10 +118,6 @@ void BoardWindow::nameKeypad()
 
 bool BoardWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::FocusIn) {
-        showFocus(static_cast<QWidget*>(watched), static_cast<QFocusEvent*>(event)->reason());
-        return false;
-    }
     // The keys are listed over the upper half of the board, never over the
     // keypad, where the mouse rests between clicks.
     if (event->type() == QEvent::ToolTip)

@@ -69,6 +69,8 @@ BoardWindow::BoardWindow(Links& links) : links_(links)
     auto* statisticsKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_T), this);
     connect(statisticsKey, &QShortcut::activated, this,
             [this] { links_.show(Links::Window::Statistics); });
+    auto* moneyKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_P), this);
+    connect(moneyKey, &QShortcut::activated, this, [this] { links_.show(Links::Window::Money); });
 
     startUp();
     prepareKeyboard();

@@ -8,16 +8,20 @@
 #include "core/wheellayout.h"
 #include "store/storefile.h"
 #include "ui/look.h"
+#include "windows/chartparts.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
 #include <QHorizontalBarSeries>
+#include <QHorizontalStackedBarSeries>
 #include <QChart>
 #include <QChartView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QLegend>
+#include <QLegendMarker>
 #include <QLineSeries>
 #include <QLocale>
 #include <QSpinBox>
@@ -50,19 +54,17 @@ QString pText(const stats::ChiSquare& test)
     return test.pValue < 0.001 ? QStringLiteral("p < 0,001") : QStringLiteral("p = ") + decimal(test.pValue, 3);
 }
 
+// Every text put into rich text goes through this: "p < 0,001" must not
+// open a tag.
+QString esc(const QString& text)
+{
+    return text.toHtmlEscaped();
+}
+
 const QColor kObserved(46, 110, 180);
 const QColor kChance(190, 190, 190);
-
-// The chart emptied of series and axes.
-void clearChart(QChart* chart)
-{
-    chart->removeAllSeries();
-    const auto axes = chart->axes();
-    for (QAbstractAxis* axis : axes) {
-        chart->removeAxis(axis);
-        delete axis;
-    }
-}
+const QColor kAbove(214, 96, 40);
+const QColor kBelow(46, 110, 180);
 
 QBarSet* barSet(const QString& name, const QColor& color)
 {
@@ -72,23 +74,10 @@ QBarSet* barSet(const QString& name, const QColor& color)
     return set;
 }
 
-// A step between the count ticks of 1, 2 or 5 times a power of ten, whole
-// numbers only, giving about five ticks up to `top`.
-double tickStep(double top)
-{
-    const double rough = std::max(top / 5, 1.0);
-    const double power = std::pow(10, std::floor(std::log10(rough)));
-    for (double m : {1.0, 2.0, 5.0}) {
-        if (m * power >= rough)
-            return m * power;
-    }
-    return 10 * power;
-}
-
-// Categories along one side (the bottom, or the left for horizontal bars)
-// and counts along the other, from 0 to above `top`.
+// Categories along one side (the bottom, or the left for bars across) and
+// values along the other, from 0 (or -top for signed values) to above `top`.
 void addAxes(QChart* chart, QAbstractSeries* series, const QStringList& categories, double top,
-             bool horizontal = false)
+             bool horizontal = false, bool signedValues = false)
 {
     auto* names = new QBarCategoryAxis;
     names->append(categories);
@@ -96,7 +85,8 @@ void addAxes(QChart* chart, QAbstractSeries* series, const QStringList& categori
     series->attachAxis(names);
     auto* counts = new QValueAxis;
     const double step = tickStep(top * 1.05);
-    counts->setRange(0, std::max(std::ceil(top * 1.05 / step), 1.0) * step);
+    const double end = std::max(std::ceil(top * 1.05 / step), 1.0) * step;
+    counts->setRange(signedValues ? -end : 0, end);
     counts->setTickType(QValueAxis::TicksDynamic);
     counts->setTickAnchor(0);
     counts->setTickInterval(step);
@@ -105,29 +95,70 @@ void addAxes(QChart* chart, QAbstractSeries* series, const QStringList& categori
     series->attachAxis(counts);
     // After addAxis, which gives the axes the theme's fonts.
     QFont small = names->labelsFont();
-    small.setPointSizeF(categories.size() > 20 ? 6.5 : 7.5);
+    small.setPointSizeF(categories.size() > 20 && !horizontal ? 6.5 : 7.5);
     names->setLabelsFont(small);
     counts->setLabelsFont(small);
 }
 
-QString numberRows(const std::vector<stats::NumberFigure>& figures)
+// A level line over the whole chart of the 37 numbers (upright when their
+// bars go across).
+void addLevel(QChart* chart, const QString& name, double value, const QPen& pen, bool across)
 {
-    QString rows;
-    for (const stats::NumberFigure& f : figures) {
-        rows += QStringLiteral("<tr><td align=right><b>%1</b></td><td align=right>%2</td>"
-                               "<td align=right>%3</td><td align=right>%4</td></tr>")
-                    .arg(f.number)
-                    .arg(count(f.count), signedZ(f.z),
-                         f.seen ? count(f.delay) : QStringLiteral("mai uscito"));
-    }
-    return rows;
+    auto* line = new QLineSeries;
+    line->setName(name);
+    for (const double end : {-0.5, stats::kNumbers - 0.5})
+        line->append(across ? QPointF(value, end) : QPointF(end, value));
+    line->setPen(pen);
+    chart->addSeries(line);
+    for (QAbstractAxis* axis : chart->axes())
+        line->attachAxis(axis);
+}
+
+// The hottest and the coldest side by side.
+QString numberTable(const stats::NumberTable& t)
+{
+    const auto cells = [](const stats::NumberFigure& f) {
+        return QStringLiteral("<td align=right><b>%1</b></td><td align=right>%2</td>"
+                              "<td align=right>%3</td><td align=right>%4</td>")
+            .arg(f.number)
+            .arg(esc(count(f.count)), esc(signedZ(f.z)),
+                 esc(f.seen ? count(f.delay) : QStringLiteral("mai uscito")));
+    };
+    const QString head = QStringLiteral("<th>Numero</th><th>Uscite</th><th>z</th><th>Ritardo</th>");
+    QString rows = QStringLiteral("<table cellspacing=0 cellpadding=2><tr><th colspan=4 "
+                                  "align=left>Più uscite</th><td width=12></td><th colspan=4 "
+                                  "align=left>Meno uscite</th></tr><tr>%1<td></td>%1</tr>")
+                       .arg(head);
+    for (std::size_t i = 0; i < t.hottest.size() && i < t.coldest.size(); ++i)
+        rows += QStringLiteral("<tr>%1<td></td>%2</tr>")
+                    .arg(cells(t.hottest[i]), cells(t.coldest[i]));
+    return rows + QStringLiteral("</table>");
+}
+
+QString spinsText(long long n)
+{
+    return n == 1 ? StatisticsWindow::tr("1 uscita")
+                  : StatisticsWindow::tr("%1 uscite").arg(count(n));
+}
+
+// How often luck alone gives the hottest (coldest) of 37 numbers so far
+// from chance, on the scale of every verdict.
+QString extremeLine(const stats::NumberFigure& figure, double chance, bool hottest)
+{
+    const QString graded = stats::chanceText(chance) + QStringLiteral(": ") +
+                           stats::evidenceWords(stats::evidence(chance));
+    return hottest ? StatisticsWindow::tr("Un numero ad almeno %1 fra 37: il caso lo dà %2.")
+                         .arg(spinsText(figure.count), graded)
+                   : StatisticsWindow::tr("Un numero a %1 o meno fra 37: il caso lo dà %2.")
+                         .arg(spinsText(figure.count), graded);
 }
 
 } // namespace
 
 void StatisticsWindow::setNote(QChart* chart, const QString& title, const QString& note)
 {
-    chart->setTitle(note.isEmpty() ? title : title + QStringLiteral(" — ") + note);
+    // A chart's title is rich text.
+    chart->setTitle(esc(note.isEmpty() ? title : title + QStringLiteral(" — ") + note));
 }
 
 void StatisticsWindow::showNumbers()
@@ -173,43 +204,7 @@ void StatisticsWindow::showNumbers()
     Stato->setText(state);
     setForeColor(Stato, fileState_ == ReadResult::Failed ? QColor(192, 0, 0) : QColor(Qt::black));
 
-    // The numbers, each in its colour on the wheel, and the line chance expects.
-    QChart* chart = GraficoNumeri->chart();
-    clearChart(chart);
-    setNote(chart, QStringLiteral("Uscite di ogni numero"),
-            spins == 0 ? QStringLiteral("nessuna uscita da contare") : QString());
-    QBarSet* red = barSet(QStringLiteral("Rossi"), QColor(QRgb(wheel::kRed)));
-    QBarSet* black = barSet(QStringLiteral("Neri"), QColor(QRgb(wheel::kBlack)));
-    QBarSet* green = barSet(QStringLiteral("Zero"), QColor(QRgb(wheel::kGreen)));
-    QStringList categories;
-    long long most = 0;
-    for (int n = 0; n < stats::kNumbers; ++n) {
-        const Rgb colour = wheel::pocketColor(wheel::positionOf(n));
-        const double value = double(numbers_.counts[n]);
-        red->append(colour == wheel::kRed ? value : 0);
-        black->append(colour == wheel::kBlack ? value : 0);
-        green->append(colour == wheel::kGreen ? value : 0);
-        categories << QString::number(n);
-        most = std::max(most, numbers_.counts[n]);
-    }
-    auto* bars = new QStackedBarSeries;
-    bars->append({green, red, black});
-    bars->setBarWidth(0.75);
-    chart->addSeries(bars);
-    addAxes(chart, bars, categories, std::max(double(most), numbers_.expected));
-    if (spins > 0) {
-        auto* chance = new QLineSeries;
-        chance->setName(QStringLiteral("Attesa del caso: %1").arg(decimal(numbers_.expected, 1)));
-        chance->append(-0.5, numbers_.expected);
-        chance->append(stats::kNumbers - 0.5, numbers_.expected);
-        QPen pen(QColor(30, 90, 220));
-        pen.setWidth(2);
-        pen.setStyle(Qt::DashLine);
-        chance->setPen(pen);
-        chart->addSeries(chance);
-        for (QAbstractAxis* axis : chart->axes())
-            chance->attachAxis(axis);
-    }
+    drawNumbers();
 
     if (spins == 0) {
         FiguraNumeri->setText(QStringLiteral("<p>Nessuna uscita da contare: qui compariranno il "
@@ -217,35 +212,35 @@ void StatisticsWindow::showNumbers()
                                              "e i loro ritardi.</p>"));
     } else {
         const stats::ChiSquare& t = numbers_.test;
-        const QString head = QStringLiteral("<tr><th>Numero</th><th>Uscite</th><th>z</th>"
-                                            "<th>Ritardo</th></tr>");
         FiguraNumeri->setText(
-            QStringLiteral("<p><b>%1 uscite</b>: il caso ne attende %2 per numero.</p>"
-                           "<p>Chi quadrato %3 con %4 gradi di libertà, %5.<br><i>%6</i></p>"
-                           "<p><b>Più uscite</b><table cellspacing=0 cellpadding=2>%7%8</table></p>"
-                           "<p><b>Meno uscite</b><table cellspacing=0 cellpadding=2>%7%9</table></p>"
-                           "<p><small>z: di quante deviazioni standard le uscite superano (+) o "
-                           "mancano (−) l'attesa del caso. Ritardo: uscite da quando il numero è "
-                           "uscito l'ultima volta.</small></p>")
-                .arg(count(spins), decimal(numbers_.expected, 2), decimal(t.statistic, 2))
+            QStringLiteral("<p><b>%1 uscite</b>: il caso ne attende %2 per numero.<br>"
+                           "Chi quadrato %3 con %4 gradi di libertà, %5.<br><i>%6</i></p>"
+                           "%7<p>%8<br>%9</p><p><small>%10</small></p>")
+                .arg(esc(count(spins)), esc(decimal(numbers_.expected, 2)),
+                     esc(decimal(t.statistic, 2)))
                 .arg(t.degrees)
-                .arg(pText(t), stats::verdict(t), head, numberRows(numbers_.hottest),
-                     numberRows(numbers_.coldest)));
+                .arg(esc(pText(t)), esc(stats::verdict(t)), numberTable(numbers_),
+                     esc(extremeLine(numbers_.hottest.front(), numbers_.hottestChance, true)),
+                     esc(extremeLine(numbers_.coldest.front(), numbers_.coldestChance, false)),
+                     esc(tr("z: di quante deviazioni standard le uscite superano (+) o mancano "
+                            "(−) l'attesa del caso. I più e i meno usciti sono gli estremi di 37 "
+                            "numeri: fra 37, uno oltre ±2 è normale; le due righe sopra dicono "
+                            "quanto spesso il caso dà estremi così. Ritardo: uscite da quando il "
+                            "numero è uscito l'ultima volta."))));
     }
 
     // Groups and sectors: what came out beside what chance expects.
     const std::vector<stats::GroupingFigure> groups = stats::groupFigures(numbers_);
-    chart = GraficoGruppi->chart();
+    QChart* chart = GraficoGruppi->chart();
     clearChart(chart);
     setNote(chart, QStringLiteral("Gruppi e settori della ruota"),
             spins == 0 ? QStringLiteral("nessuna uscita da contare") : QString());
     QBarSet* observed = barSet(QStringLiteral("Uscite"), kObserved);
     QBarSet* expected = barSet(QStringLiteral("Attese dal caso"), kChance);
-    categories.clear();
+    QStringList categories;
     double top = 0;
     QString lines;
     for (const stats::GroupingFigure& grouping : groups) {
-        const stats::GroupFigure* farthest = nullptr;
         for (const stats::GroupFigure& g : grouping.groups) {
             if (!g.charted)
                 continue;
@@ -254,19 +249,21 @@ void StatisticsWindow::showNumbers()
             observed->insert(0, double(g.observed));
             expected->insert(0, g.expected);
             top = std::max({top, double(g.observed), g.expected});
-            if (!farthest || std::fabs(g.z) > std::fabs(farthest->z))
-                farthest = &g;
         }
         if (!grouping.test.valid)
             continue;
         lines += QStringLiteral("<b>%1</b>: %2 (χ² %3, %4 g.l., %5)")
-                     .arg(grouping.name, stats::shortVerdict(grouping.test),
-                          decimal(grouping.test.statistic, 2))
+                     .arg(esc(grouping.name), esc(stats::shortVerdict(grouping.test)),
+                          esc(decimal(grouping.test.statistic, 2)))
                      .arg(grouping.test.degrees)
-                     .arg(pText(grouping.test));
-        if (farthest)
-            lines += QStringLiteral("; più lontano dall'attesa: %1 (z %2)")
-                         .arg(farthest->name, signedZ(farthest->z));
+                     .arg(esc(pText(grouping.test)));
+        if (grouping.heaviest >= 0) {
+            const stats::GroupFigure& g = grouping.groups[std::size_t(grouping.heaviest)];
+            lines += esc(tr("; pesa di più: %1, %2 % del χ² (z %3)")
+                             .arg(g.name)
+                             .arg(std::llround(grouping.heaviestShare * 100))
+                             .arg(signedZ(g.z)));
+        }
         lines += QStringLiteral(".<br>");
     }
     auto* pairs = new QHorizontalBarSeries;
@@ -275,10 +272,100 @@ void StatisticsWindow::showNumbers()
     addAxes(chart, pairs, categories, top, true);
     FiguraGruppi->setText(
         spins == 0 ? QStringLiteral("Nessuna uscita da contare.")
-                   : lines + QStringLiteral("<small>χ²: chi quadrato, con i suoi gradi di "
-                                            "libertà (g.l.). Lo zero conta nel confronto delle "
-                                            "dozzine e delle colonne; il Gioco 0 fa parte dei "
-                                            "Vicini dello 0.</small>"));
+                   : lines + QStringLiteral("<small>") +
+                         esc(tr("χ²: chi quadrato, con i suoi gradi di libertà (g.l.); «pesa di "
+                                "più»: il gruppo che ne fa la parte più grande. Lo zero conta nel "
+                                "confronto delle dozzine e delle colonne; il Gioco 0 fa parte dei "
+                                "Vicini dello 0.")) +
+                         QStringLiteral("</small>"));
+}
+
+void StatisticsWindow::drawNumbers()
+{
+    QChart* chart = GraficoNumeri->chart();
+    clearChart(chart);
+    if (VistaNumeri->currentIndex() == 1)
+        drawDeviations(chart);
+    else
+        drawCounts(chart);
+}
+
+namespace {
+
+// The 37 numbers as stacked bars, one set per colour: upright, 0 on the
+// left, or across, 0 at the top.  `value(n, set)` gives each set's part of
+// number n.
+template <class Value>
+QAbstractBarSeries* numberBars(QChart* chart, const QList<QBarSet*>& sets, bool across, double top,
+                               bool signedValues, Value value)
+{
+    QStringList categories;
+    for (int i = 0; i < stats::kNumbers; ++i) {
+        const int n = across ? stats::kNumbers - 1 - i : i;
+        categories << QString::number(n);
+        for (qsizetype k = 0; k < sets.size(); ++k)
+            sets[k]->append(value(n, k));
+    }
+    QAbstractBarSeries* bars = nullptr;
+    if (across)
+        bars = new QHorizontalStackedBarSeries;
+    else
+        bars = new QStackedBarSeries;
+    bars->append(sets);
+    bars->setBarWidth(0.75);
+    chart->addSeries(bars);
+    addAxes(chart, bars, categories, top, across, signedValues);
+    return bars;
+}
+
+} // namespace
+
+// The count of each number, in its colour on the wheel, and the line chance expects.
+void StatisticsWindow::drawCounts(QChart* chart)
+{
+    setNote(chart, QStringLiteral("Uscite di ogni numero"),
+            numbers_.spins == 0 ? QStringLiteral("nessuna uscita da contare") : QString());
+    const QList<QBarSet*> sets{barSet(QStringLiteral("Zero"), QColor(QRgb(wheel::kGreen))),
+                               barSet(QStringLiteral("Rossi"), QColor(QRgb(wheel::kRed))),
+                               barSet(QStringLiteral("Neri"), QColor(QRgb(wheel::kBlack)))};
+    const Rgb colours[] = {wheel::kGreen, wheel::kRed, wheel::kBlack};
+    const long long most = *std::max_element(numbers_.counts.begin(), numbers_.counts.end());
+    numberBars(chart, sets, numbersAcross_, std::max(double(most), numbers_.expected), false,
+               [&](int n, qsizetype set) {
+                   return wheel::pocketColor(wheel::positionOf(n)) == colours[set]
+                              ? double(numbers_.counts[n])
+                              : 0.0;
+               });
+    if (numbers_.spins > 0) {
+        QPen pen(QColor(30, 90, 220));
+        pen.setWidth(2);
+        pen.setStyle(Qt::DashLine);
+        addLevel(chart, QStringLiteral("Attesa del caso: %1").arg(decimal(numbers_.expected, 1)),
+                 numbers_.expected, pen, numbersAcross_);
+    }
+}
+
+// How far each number is above or below chance, in standard deviations.
+void StatisticsWindow::drawDeviations(QChart* chart)
+{
+    setNote(chart, tr("Scarto di ogni numero dal caso (z)"),
+            numbers_.spins == 0 ? QStringLiteral("nessuna uscita da contare") : QString());
+    double most = 2.5; // the lines at ±2 always in view
+    for (const double z : numbers_.z)
+        most = std::max(most, std::fabs(z));
+    numberBars(chart, {barSet(tr("Sopra l'attesa"), kAbove), barSet(tr("Sotto l'attesa"), kBelow)},
+               numbersAcross_, most, true, [&](int n, qsizetype set) {
+                   return set == 0 ? std::max(numbers_.z[n], 0.0) : std::min(numbers_.z[n], 0.0);
+               });
+    QPen pen(QColor(120, 120, 120));
+    pen.setWidth(1);
+    pen.setStyle(Qt::DashLine);
+    addLevel(chart, tr("±2: fra 37 numeri qualcuno oltre è normale"), 2, pen, numbersAcross_);
+    addLevel(chart, QString(), -2, pen, numbersAcross_);
+    // One entry in the legend for both lines.
+    const auto markers = chart->legend()->markers(chart->series().back());
+    for (QLegendMarker* marker : markers)
+        marker->setVisible(false);
 }
 
 void StatisticsWindow::showAttempts()
@@ -292,6 +379,21 @@ void StatisticsWindow::showAttempts()
     const bool nothing = f.stretches == 0 && f.tallied == 0;
     setNote(chart, QStringLiteral("Proposte: colpi per tentativo"),
             nothing ? QStringLiteral("nessuna proposta seguita") : QString());
+    const QString scope =
+        QStringLiteral("<br><small>") +
+        esc(tr("Le proposte di questa sessione, da quando il programma è aperto o dall'ultimo "
+               "«Azzera», su tutte le uscite giocate o rigiocate: la scelta delle uscite qui "
+               "sopra non le riguarda.")) +
+        QStringLiteral("</small>");
+    if (nothing) {
+        // No bars, no categories: an empty chart with its note.
+        FiguraProposte->setText(
+            QStringLiteral("Nessuna proposta seguita. Spunta «Stringa comp. Progressione» nel "
+                           "visualizzatore (Ctrl+U), poi gioca o rigioca le uscite: qui "
+                           "compariranno i colpi per tentativo accanto a quelli del caso.") +
+            scope);
+        return;
+    }
     QBarSet* hits = barSet(QStringLiteral("Colpi"), kObserved);
     QBarSet* chance = barSet(QStringLiteral("Il caso, stessi numeri per proposta"), kChance);
     QStringList categories;
@@ -315,19 +417,13 @@ void StatisticsWindow::showAttempts()
     chart->addSeries(pairs);
     addAxes(chart, pairs, categories, top);
 
-    if (nothing) {
-        FiguraProposte->setText(
-            QStringLiteral("Nessuna proposta seguita. Spunta «Stringa comp. Progressione» nel "
-                           "visualizzatore (Ctrl+U), poi gioca o rigioca le uscite: qui "
-                           "compariranno i colpi per tentativo accanto a quelli del caso."));
-        return;
-    }
     if (f.stretches == 0) {
         FiguraProposte->setText(
-            QStringLiteral("Il conteggio ha %1 esiti senza le proposte da cui vengono: il "
-                           "confronto con il caso non si può fare. «Azzera» nel visualizzatore "
-                           "ricomincia il conteggio.")
-                .arg(count(f.tallied)));
+            esc(QStringLiteral("Il conteggio ha %1 esiti senza le proposte da cui vengono: il "
+                               "confronto con il caso non si può fare. «Azzera» nel "
+                               "visualizzatore ricomincia il conteggio.")
+                    .arg(count(f.tallied))) +
+            scope);
         return;
     }
     double chanceHits = 0;
@@ -336,22 +432,15 @@ void StatisticsWindow::showAttempts()
         chanceHits += f.chanceHits[std::size_t(a)];
         hitCount += f.hits[std::size_t(a)];
     }
-    QString judgement;
-    if (f.failuresZ <= -2)
-        judgement = QStringLiteral("Meno fallimenti del caso: le proposte hanno fatto meglio di "
-                                   "numeri scelti a caso.");
-    else if (f.failuresZ >= 2)
-        judgement = QStringLiteral("Più fallimenti del caso: le proposte hanno fatto peggio di "
-                                   "numeri scelti a caso.");
-    else
-        judgement = QStringLiteral("Le proposte non hanno fatto né meglio né peggio di "
-                                   "altrettanti numeri scelti a caso.");
     FiguraProposte->setText(
         QStringLiteral("<b>%1 tratti seguiti</b> (ognuno fino a un colpo o a un fallimento), in "
                        "media con %2 numeri.<br>Colpi: %3, il caso ne darebbe %4. Fallite (F): "
                        "%5, il caso ne darebbe %6 (z = %7).<br><i>%8</i>")
-            .arg(count(f.stretches), decimal(f.meanSize, 1), count(hitCount), decimal(chanceHits, 1),
-                 count(f.failures), decimal(f.chanceFailures, 1), signedZ(f.failuresZ), judgement));
+            .arg(esc(count(f.stretches)), esc(decimal(f.meanSize, 1)), esc(count(hitCount)),
+                 esc(decimal(chanceHits, 1)), esc(count(f.failures)),
+                 esc(decimal(f.chanceFailures, 1)), esc(signedZ(f.failuresZ)),
+                 esc(stats::attemptsVerdict(f))) +
+        scope);
 }
 
 } // namespace zt

@@ -1,12 +1,13 @@
-// The statistics window's layout and how it follows the data: changes are
-// gathered by a short timer, dati.mdb is read on a thread of its own (only
-// the rows added since the last reading, after a recorded spin), and the
-// figures are worked out from the spins read.  The charts are filled in
-// statisticscharts.cpp.
+// The statistics window's layout and how it follows the data: changes, told
+// or seen by watching dati.mdb, are gathered by a short timer, dati.mdb is
+// read on a thread of its own (only the rows added since the last reading,
+// unless the rows read before changed), and the figures are worked out from
+// the spins read.  The charts are filled in statisticscharts.cpp.
 
 #include "windows/statisticswindow.h"
 
 #include "store/storefile.h"
+#include "windows/chartparts.h"
 #include "ui/look.h"
 
 #include <QChart>
@@ -17,13 +18,16 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFileSystemWatcher>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLocale>
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QScreen>
+#include <QScrollArea>
 #include <QSpinBox>
 #include <QThread>
 #include <QTimer>
@@ -41,29 +45,13 @@ namespace {
 constexpr int kGatherMs = 250;
 constexpr int kMostWaitMs = 2000;
 
-QChartView* chartView(QWidget* parent, const QString& name)
-{
-    auto* view = new QChartView(parent);
-    view->setObjectName(name);
-    view->setRenderHint(QPainter::Antialiasing);
-    view->chart()->setAnimationOptions(QChart::NoAnimation);
-    view->chart()->legend()->setAlignment(Qt::AlignBottom);
-    view->chart()->setMargins(QMargins(2, 2, 2, 2));
-    view->chart()->setBackgroundRoundness(0);
-    view->setMinimumHeight(220);
-    return view;
-}
-
-QLabel* figureLabel(QWidget* parent, const QString& name)
-{
-    auto* label = new QLabel(parent);
-    label->setObjectName(name);
-    label->setTextFormat(Qt::RichText);
-    label->setWordWrap(true);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    return label;
-}
+// The size the window asks for, within the screen's free area; below this
+// width the figures go one below the other.
+constexpr QSize kPreferred(1200, 900);
+constexpr int kSideBySideWidth = 900;
+// The least heights that keep every label of the charts readable.
+constexpr int kNumbersHeight = 180;
+constexpr int kNumbersAcrossHeight = 37 * 24 + 140;
 
 } // namespace
 
@@ -80,8 +68,7 @@ StatisticsWindow::StatisticsWindow(Links& links) : links_(links)
 {
     setObjectName(QStringLiteral("Statistiche"));
     setWindowTitle(QStringLiteral("Statistiche"));
-    resize(1200, 900);
-    setMinimumSize(1000, 720);
+    resize(kPreferred);
 
     refreshTimer_ = new QTimer(this);
     refreshTimer_->setSingleShot(true);
@@ -90,8 +77,23 @@ StatisticsWindow::StatisticsWindow(Links& links) : links_(links)
     buildControls();
     schedule(0);
 
-    if (QScreen* s = screen())
-        move(s->availableGeometry().center() - rect().center());
+    // dati.mdb changed by anyone (the file itself), or made, removed or
+    // replaced (its folder, where other files come and go too).
+    watcher_ = new QFileSystemWatcher(this);
+    watcher_->addPath(QDir::currentPath());
+    watchFile();
+    connect(watcher_, &QFileSystemWatcher::fileChanged, this, [this] {
+        if (readWanted_ == Read::None)
+            readWanted_ = Read::NewRows;
+        gather();
+    });
+    connect(watcher_, &QFileSystemWatcher::directoryChanged, this, [this] {
+        if (!watchFile())
+            return;
+        if (readWanted_ == Read::None)
+            readWanted_ = Read::NewRows; // the reader tells another file
+        gather();
+    });
 }
 
 StatisticsWindow::~StatisticsWindow()
@@ -107,6 +109,7 @@ void StatisticsWindow::buildControls()
 {
     auto* top = new QHBoxLayout;
     auto* chooseLabel = new QLabel(QStringLiteral("Uscite:"), this);
+    chooseLabel->setTextFormat(Qt::PlainText);
     Filtro = new QComboBox(this);
     Filtro->setObjectName(QStringLiteral("Filtro"));
     // In the order of stats::TypeFilter.
@@ -123,17 +126,30 @@ void StatisticsWindow::buildControls()
     SalvaImmagine = new QPushButton(QStringLiteral("Salva immagine"), this);
     SalvaImmagine->setObjectName(QStringLiteral("SalvaImmagine"));
     SalvaImmagine->setToolTip(QStringLiteral("Salva i grafici come immagine PNG"));
+    auto* viewLabel = new QLabel(tr("Grafico dei numeri:"), this);
+    viewLabel->setTextFormat(Qt::PlainText);
+    VistaNumeri = new QComboBox(this);
+    VistaNumeri->setObjectName(QStringLiteral("VistaNumeri"));
+    VistaNumeri->addItems({tr("Uscite"), tr("Scarto dal caso (z)")});
+    VistaNumeri->setToolTip(tr("Le uscite di ogni numero, o di quante deviazioni standard "
+                               "ognuno è sopra o sotto l'attesa del caso"));
+    viewLabel->setBuddy(VistaNumeri);
     Stato = new QLabel(this);
     Stato->setObjectName(QStringLiteral("Stato"));
+    Stato->setTextFormat(Qt::PlainText); // it may tell a driver's message
     Stato->setWordWrap(true);
     top->addWidget(chooseLabel);
     top->addWidget(Filtro);
     top->addSpacing(12);
     top->addWidget(SoloUltime);
     top->addWidget(Ultime);
-    top->addSpacing(12);
-    top->addWidget(Stato, 1);
+    top->addStretch(1);
     top->addWidget(SalvaImmagine);
+    auto* second = new QHBoxLayout;
+    second->addWidget(viewLabel);
+    second->addWidget(VistaNumeri);
+    second->addSpacing(12);
+    second->addWidget(Stato, 1);
 
     const auto choiceChanged = [this] {
         numbersWanted_ = true;
@@ -148,47 +164,120 @@ void StatisticsWindow::buildControls()
         if (SoloUltime->isChecked())
             choiceChanged();
     });
+    connect(VistaNumeri, &QComboBox::currentIndexChanged, this, &StatisticsWindow::drawNumbers);
     connect(SalvaImmagine, &QPushButton::clicked, this, &StatisticsWindow::askPath);
 
-    Grafici = new QWidget(this);
+    // The charts scroll when the window is too small for them, the choices
+    // above them stay in view.
+    Scorrimento = new QScrollArea(this);
+    Scorrimento->setObjectName(QStringLiteral("Scorrimento"));
+    Scorrimento->setWidgetResizable(true);
+    Scorrimento->setFrameShape(QFrame::NoFrame);
+    Grafici = new QWidget;
     Grafici->setObjectName(QStringLiteral("Grafici"));
     setBackColor(Grafici, Qt::white);
     buildCharts(Grafici);
+    Scorrimento->setWidget(Grafici);
 
     auto* all = new QVBoxLayout(this);
     all->addLayout(top);
-    all->addWidget(Grafici, 1);
+    all->addLayout(second);
+    all->addWidget(Scorrimento, 1);
 }
 
 void StatisticsWindow::buildCharts(QWidget* area)
 {
     // The numbers across the whole width, so that each of the 37 bars has room
-    // for its label; below, side by side, their figures, the groups and the
-    // proposals.
-    GraficoNumeri = chartView(area, QStringLiteral("GraficoNumeri"));
-    GraficoGruppi = chartView(area, QStringLiteral("GraficoGruppi"));
-    GraficoProposte = chartView(area, QStringLiteral("GraficoProposte"));
-    FiguraNumeri = figureLabel(area, QStringLiteral("FiguraNumeri"));
-    FiguraGruppi = figureLabel(area, QStringLiteral("FiguraGruppi"));
-    FiguraProposte = figureLabel(area, QStringLiteral("FiguraProposte"));
+    // for its label; below, side by side (one below the other in a narrow
+    // window), the figures in words, the groups and the proposals.
+    GraficoNumeri = chartView(area, QStringLiteral("GraficoNumeri"), kNumbersHeight);
+    GraficoGruppi = chartView(area, QStringLiteral("GraficoGruppi"), 400);
+    GraficoProposte = chartView(area, QStringLiteral("GraficoProposte"), 200);
+    FiguraNumeri = figureLabel(area, QStringLiteral("FiguraNumeri"), Qt::RichText);
+    FiguraGruppi = figureLabel(area, QStringLiteral("FiguraGruppi"), Qt::RichText);
+    FiguraProposte = figureLabel(area, QStringLiteral("FiguraProposte"), Qt::RichText);
 
-    auto* groups = new QVBoxLayout;
-    groups->addWidget(GraficoGruppi, 1);
-    groups->addWidget(FiguraGruppi);
+    auto* figures = new QVBoxLayout;
+    figures->addWidget(FiguraNumeri);
+    figures->addWidget(FiguraGruppi);
+    figures->addStretch(1);
     auto* proposals = new QVBoxLayout;
     proposals->addWidget(GraficoProposte, 1);
     proposals->addWidget(FiguraProposte);
-    auto* lower = new QHBoxLayout;
-    lower->addWidget(FiguraNumeri, 10);
-    lower->addLayout(groups, 13);
-    lower->addLayout(proposals, 13);
+    lower_ = new QHBoxLayout;
+    lower_->addLayout(figures, 12);
+    lower_->addWidget(GraficoGruppi, 12);
+    lower_->addLayout(proposals, 12);
     auto* layout = new QVBoxLayout(area);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(GraficoNumeri, 6);
-    layout->addLayout(lower, 7);
+    layout->addLayout(lower_, 7);
+}
+
+// --- On the screen ------------------------------------------------------------
+
+void StatisticsWindow::showEvent(QShowEvent* event)
+{
+    if (!placed_) {
+        placed_ = true;
+        placeOnScreen();
+    }
+    SharedWindow::showEvent(event);
+}
+
+void StatisticsWindow::resizeEvent(QResizeEvent* event)
+{
+    // Narrow, everything goes one below the other, and the 37 numbers across
+    // (upright, each would have too little room for its label).
+    const bool narrow = event->size().width() < kSideBySideWidth;
+    lower_->setDirection(narrow ? QBoxLayout::TopToBottom : QBoxLayout::LeftToRight);
+    if (narrow != numbersAcross_) {
+        numbersAcross_ = narrow;
+        GraficoNumeri->setMinimumHeight(narrow ? kNumbersAcrossHeight : kNumbersHeight);
+        drawNumbers();
+    }
+    SharedWindow::resizeEvent(event);
+}
+
+void StatisticsWindow::placeOnScreen()
+{
+    const QScreen* s = screen();
+    if (!s)
+        return;
+    const QRect area = s->availableGeometry();
+    // The window system's frame; before it is known, room for a title bar.
+    const QRect outer = frameGeometry();
+    const QRect inner = geometry();
+    QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(),
+                   outer.right() - inner.right(), outer.bottom() - inner.bottom());
+    if (frame.isNull())
+        frame = QMargins(0, fontMetrics().height() * 2, 0, 0);
+    const QSize room = area.size().shrunkBy(frame);
+    resize(kPreferred.boundedTo(room).expandedTo(minimumSizeHint()));
+    const QSize whole = size().grownBy(frame);
+    move(std::max(area.left(), area.left() + (area.width() - whole.width()) / 2),
+         std::max(area.top(), area.top() + (area.height() - whole.height()) / 2));
 }
 
 // --- Following the data -------------------------------------------------------
+
+bool StatisticsWindow::watchFile()
+{
+    const QString file = QDir::current().absoluteFilePath(QLatin1String(kStoreFileName));
+    const FileIdentity now = fileIdentity(file);
+    const bool other = !(now == watched_);
+    watched_ = now;
+    // A watch follows the file it was given: one renamed over it needs its
+    // own.  The journal of a database in WAL mode takes its changes first.
+    for (const QString& path : {file, file + QStringLiteral("-wal")}) {
+        if (!other && watcher_->files().contains(path))
+            continue;
+        watcher_->removePath(path);
+        if (QFileInfo::exists(path))
+            watcher_->addPath(path);
+    }
+    return other;
+}
 
 void StatisticsWindow::dataChanged(DataChange change)
 {
@@ -204,6 +293,11 @@ void StatisticsWindow::dataChanged(DataChange change)
         attemptsWanted_ = true;
         break;
     }
+    gather();
+}
+
+void StatisticsWindow::gather()
+{
     if (!refreshTimer_->isActive())
         waiting_.start();
     refreshTimer_->start(int(std::clamp<qint64>(kMostWaitMs - waiting_.elapsed(), 0, kGatherMs)));
@@ -251,7 +345,13 @@ void StatisticsWindow::startReading(bool whole)
 {
     auto reading = std::make_shared<Reading>();
     reading->whole = whole;
-    reading->data.lastId = whole ? 0 : cache_.lastId;
+    if (!whole) {
+        // The rows read so far, without their spins: the reader checks them.
+        reading->data.lastId = cache_.lastId;
+        reading->data.rows = cache_.rows;
+        reading->data.unreadable = cache_.unreadable;
+        reading->data.file = cache_.file;
+    }
     reading_ = reading;
     reader_ = QThread::create([reading] {
         reading->result = readSpins(reading->data, &reading->problem, &reading->cancel);
@@ -271,13 +371,15 @@ void StatisticsWindow::readingDone(const std::shared_ptr<Reading>& reading)
     fileState_ = reading->result;
     switch (reading->result) {
     case ReadResult::Read:
-        if (reading->whole) {
+        if (reading->whole || reading->data.restarted) {
             cache_ = std::move(reading->data);
         } else {
-            cache_.spins.insert(cache_.spins.end(), reading->data.spins.begin(),
-                                reading->data.spins.end());
-            cache_.lastId = reading->data.lastId;
-            cache_.unreadable += reading->data.unreadable;
+            const SpinReading& added = reading->data;
+            cache_.spins.insert(cache_.spins.end(), added.spins.begin(), added.spins.end());
+            cache_.lastId = added.lastId;
+            cache_.rows = added.rows;
+            cache_.unreadable = added.unreadable;
+            cache_.file = added.file;
         }
         cacheRead_ = true;
         problem_.clear();

@@ -37,7 +37,10 @@ void ViewerWindow::go()
     QPointer<ViewerWindow> self(this);
     Links& links = links_;
     goRunning_ = true;
+    // The money of the run's spins, for the money window.
+    links.session().play.startGo();
     eseguiGo();
+    links.session().play.endGo();
     if (self)
         goRunning_ = false;
     links.dataChanged(DataChange::TallyChanged);

@@ -5,6 +5,7 @@
 
 #include "windows/viewerwindow.h"
 
+#include "core/savefile.h"
 #include "core/spincsv.h"
 #include "store/recordcursor.h"
 #include "store/spintransfer.h"
@@ -12,7 +13,6 @@
 #include "ui/look.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QMessageBox>
@@ -38,6 +38,7 @@ void showDone(QWidget* parent, const QString& text)
 {
     auto* box = new QMessageBox(QMessageBox::Information, parent->windowTitle(), text,
                                 QMessageBox::Ok, parent);
+    box->setTextFormat(Qt::PlainText); // it names a file
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open();
 }
@@ -65,13 +66,6 @@ QFileDialog* ViewerWindow::csvDialog(const QString& title, bool save)
                                                          "Tutti i file (*)"));
     dialog->setObjectName(QStringLiteral("csvDialog"));
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    // Where the platform gives no dialog of its own, Qt's speaks Italian too.
-    dialog->setLabelText(QFileDialog::LookIn, QStringLiteral("Cartella:"));
-    dialog->setLabelText(QFileDialog::FileName, QStringLiteral("Nome del file:"));
-    dialog->setLabelText(QFileDialog::FileType, QStringLiteral("Tipo di file:"));
-    dialog->setLabelText(QFileDialog::Accept,
-                         save ? QStringLiteral("Salva") : QStringLiteral("Apri"));
-    dialog->setLabelText(QFileDialog::Reject, QStringLiteral("Annulla"));
     if (save) {
         dialog->setAcceptMode(QFileDialog::AcceptSave);
         dialog->setDefaultSuffix(QStringLiteral("csv"));
@@ -129,13 +123,12 @@ void ViewerWindow::importaCsvDa(const QString& path)
         return;
     }
     BusyCursor busy;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        showMessage(this, QStringLiteral("Impossibile leggere il file %1.").arg(name));
+    QByteArray bytes;
+    QString error;
+    if (!readWhole(path, kLargestInput, &bytes, &error)) {
+        showMessage(this, error);
         return;
     }
-    const QByteArray bytes = file.readAll();
-    file.close();
     // A plain list of numbers gets the type the list shows.
     const QString command = source_->command();
     const int tipo = command == viewerTypeCommand(u"Live")   ? 1
@@ -152,6 +145,7 @@ void ViewerWindow::importaCsvDa(const QString& path)
         showMessage(this, transfer.error());
         return;
     }
+    links_.dataChanged(DataChange::SpinRecorded);
     const QString message =
         countText(transfer.rows(), "%1 uscita importata da %2.", "%1 uscite importate da %2.")
             .arg(name);

@@ -6,6 +6,7 @@
 
 #include "store/recordcursor.h"
 #include "store/storecommands.h"
+#include "ui/focusframe.h"
 #include "ui/form.h"
 #include "ui/hiddenbox.h"
 #include "ui/linesbox.h"
@@ -58,6 +59,7 @@ ViewerWindow::ViewerWindow(Links& links)
     buildOptionsPanel(panel(this, "Frame3", {5160, 360, 2535, 2775}));
     buildSendingPanel(panel(this, "Frame2", {7800, 360, 3615, 2775}));
     buildResultsPanel(panel(this, "Frame1", {5160, 3240, 6255, 2415}));
+    buildBottomButtons();
     setInitialTexts();
     buildCsvShortcuts();
     connect(source_, &RecordCursor::currentChanged, this, &ViewerWindow::showRow);
@@ -112,6 +114,8 @@ void ViewerWindow::buildTopStrip()
     auto* statisticsKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_T), this);
     connect(statisticsKey, &QShortcut::activated, this,
             [this] { links_.show(Links::Window::Statistics); });
+    auto* moneyKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_P), this);
+    connect(moneyKey, &QShortcut::activated, this, [this] { links_.show(Links::Window::Money); });
 
     // The window opens with the keyboard on the list, where keys edit nothing
     // (the repeat of the Ctrl+U that opened it included).
@@ -123,12 +127,6 @@ void ViewerWindow::buildTopStrip()
     Text5->setText(QStringLiteral("ok"));
     connect(Text5, &HiddenBox::textChanged, this, &ViewerWindow::posizioneDaNote);
 
-    connect(placeButton(this, QStringLiteral("Command2"), {5280, 5880, 1215, 495}, QStringLiteral("Cancella")),
-            &QPushButton::clicked, this, &ViewerWindow::cancella);
-    connect(placeButton(this, QStringLiteral("Command3"), {7800, 5880, 1095, 495}, QStringLiteral("Conferma")),
-            &QPushButton::clicked, this, &ViewerWindow::conferma);
-    connect(placeButton(this, QStringLiteral("Command1"), {10200, 5880, 1095, 495}, QStringLiteral("Esci")),
-            &QPushButton::clicked, this, &ViewerWindow::esci);
 }
 
 void ViewerWindow::buildSendingPanel(QWidget* f)
@@ -219,6 +217,9 @@ void ViewerWindow::buildResultsPanel(QWidget* f)
     Text15 = placeBox(f, QStringLiteral("Text15"), {5040, 600, 975, 285}, centre);
     Text15->setFont(msSansSerif(8.25, true));
     setBackColor(Text15, yellow);
+    label(f, "Label5", {120, 1080, 1335, 255}, QStringLiteral("Numeri Giocati"), true);
+    Text9 = placeBox(f, QStringLiteral("Text9"), {1440, 960, 735, 315}, centre);
+    Text9->setFont(msSansSerif(9.75, true));
     setForeColor(
         label(f, "Label6", {3960, 960, 1095, 255}, QStringLiteral("2° Uscita"), true, centre),
         QColor(255, 0, 0));
@@ -226,9 +227,6 @@ void ViewerWindow::buildResultsPanel(QWidget* f)
     Text3->setFont(msSansSerif(8.25, true));
     setBackColor(Text3, yellow);
     setForeColor(Text3, QColor(255, 0, 0));
-    label(f, "Label5", {120, 1080, 1335, 255}, QStringLiteral("Numeri Giocati"), true);
-    Text9 = placeBox(f, QStringLiteral("Text9"), {1440, 960, 735, 315}, centre);
-    Text9->setFont(msSansSerif(9.75, true));
 
     // The counters are written only by the replay and the engine.
     for (QLineEdit* counter : {Text16, Text8, Text13, Text15, Text3, Text9})
@@ -249,6 +247,23 @@ void ViewerWindow::buildResultsPanel(QWidget* f)
     Check5->setText(QStringLiteral("Stop"));
     connect(placeButton(f, QStringLiteral("Command13"), {5040, 2040, 975, 315}, QStringLiteral("SALVA")),
             &QPushButton::clicked, this, &ViewerWindow::salva);
+}
+
+void ViewerWindow::buildBottomButtons()
+{
+    connect(placeButton(this, QStringLiteral("Command2"), {5280, 5880, 1215, 495}, QStringLiteral("Cancella")),
+            &QPushButton::clicked, this, &ViewerWindow::cancella);
+    connect(placeButton(this, QStringLiteral("Command3"), {7800, 5880, 1095, 495}, QStringLiteral("Conferma")),
+            &QPushButton::clicked, this, &ViewerWindow::conferma);
+    connect(placeButton(this, QStringLiteral("Command1"), {10200, 5880, 1095, 495}, QStringLiteral("Esci")),
+            &QPushButton::clicked, this, &ViewerWindow::esci);
+
+    // Tab follows the order the controls are made in, which is the order the
+    // eye reads them: the top strip and the list, the options, the position
+    // and sending, the results, the buttons at the bottom.  The list is one
+    // stop: the arrows move in it, Tab leaves it.
+    DataGrid1->setTabKeyNavigation(false);
+    new FocusFrame(this);
 }
 
 void ViewerWindow::setInitialTexts()

@@ -12,8 +12,9 @@ namespace zt {
 enum ExitCode : int {
     ExitOk = 0,
     ExitFailure = 1, // the work could not be done (a file could not be written, …)
-    ExitUsage = 2,   // an unknown option or value: the usage is printed
+    ExitUsage = 2,   // an unknown command, option or value: the usage is printed
     ExitData = 3,    // dati.mdb is missing or unusable, or holds no such row
+    ExitBusy = 4,    // another program holds dati.mdb: trying again later may succeed
 };
 
 // A command: its name, one line for the program's help, and its work, which
@@ -25,12 +26,13 @@ struct Command {
     int (*run)(const QStringList& arguments);
 };
 
-// True when the arguments ask for a command (or the program's --help or
-// --version) rather than the windows.
+// True when there are arguments: a command, the program's --help or
+// --version, or something the program does not know (refused with the
+// usage).  Only without any argument do the windows start.
 bool isCommandLine(int argc, char** argv);
 
 // Runs the command named by argv[1] (under a QCoreApplication) and returns
-// the exit code.
+// the exit code; an unknown command or option gives the usage and ExitUsage.
 int runCommandLine(int argc, char** argv);
 
 } // namespace zt

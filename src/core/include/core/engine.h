@@ -62,9 +62,13 @@ public:
 // One row of the engine for the drawn number (the value of the clicked
 // button's caption).  isFirstRow: the row whose hits restore the keypad (row 0).
 // The first-hit check setting (checkFirst) is the caller's: when it is off the
-// engine is not run at all.  Returns true when the whole call ends.
+// engine is not run at all.  Returns true when the whole call ends.  With
+// `followed`, what a player following the row stakes on at this spin goes
+// there (as followedSpin() gives it).
+struct FollowedSpin;
 bool followStringRow(const StringRowState& row, bool isFirstRow, double drawn,
-                     const StringsSettings& settings, StringOutcomeSink& sink);
+                     const StringsSettings& settings, StringOutcomeSink& sink,
+                     FollowedSpin* followed = nullptr);
 
 // The caption of a delay: "0" for 0, otherwise the number after one blank (" 3").
 QString delayText(double value);
@@ -101,5 +105,31 @@ public:
 // Reports a close or a cancellation to the target when there is one and its
 // reports are enabled; other outcomes report nothing.
 void reportStringOutcome(StringsReportTarget* target, const StringOutcome& outcome);
+
+// What a player following a string row stakes on at a spin: its different
+// numbers 0..36, the attempt the spin is for (counted as the tally counts
+// it: from the string's creation, or from its first hit while the second is
+// awaited, so that the spin after a first hit is attempt 2), and whether the
+// drawn number is among them.
+struct FollowedSpin {
+    int size = 0;
+    int attempt = 1;
+    bool hit = false;
+};
+
+// The spin of a row as it stands before the engine runs on it; `drawn` is
+// the value of the clicked button's caption (any value that is no number
+// 0..36 hits nothing).
+FollowedSpin followedSpin(const StringRowState& row, double drawn);
+
+// Who follows the strings with stakes (the money of the evening).  The spin
+// entry calls followed() for every string row the engine checks on a spin,
+// before it does, and spinEntered() once at the end of every spin.
+class StakeListener {
+public:
+    virtual ~StakeListener() = default;
+    virtual void followed(const FollowedSpin& spin) = 0;
+    virtual void spinEntered() = 0;
+};
 
 } // namespace zt

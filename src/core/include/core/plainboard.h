@@ -47,6 +47,8 @@ public:
     int resets = 0;
     // Where the engine's reports go (none: nothing is reported).
     StringsReportTarget* reportTarget = nullptr;
+    // Who follows the strings with stakes (none: nobody).
+    StakeListener* stakeListener = nullptr;
 
     PlainBoard();
 
@@ -95,6 +97,7 @@ public:
         yellow.bits = numbers.bits & ((std::uint64_t(1) << 37) - 2);
     }
     StringsReportTarget* reports() override { return reportTarget; }
+    StakeListener* stakes() override { return stakeListener; }
     void requestReset() override
     {
         ++resets;

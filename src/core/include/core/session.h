@@ -4,6 +4,7 @@
 // window, and whether the run is ending.  One value, owned by the start-up and
 // handed to the windows, so that nothing of it is global.
 
+#include "core/betting.h"
 #include "core/followedstrings.h"
 #include "core/replay.h"
 #include "core/tally.h"
@@ -17,6 +18,9 @@ struct Session {
     FollowedStrings followed;
     // Shared by every replay of the run, by hand or automatic.
     EventPacing pacing;
+    // The money of the board's spins under the player's stakes: the evening
+    // and the last "GO".
+    LivePlay play;
     // Set when the main board is closed: loops that process events by
     // themselves stop at their next check.
     bool ending = false;

@@ -76,6 +76,9 @@ public:
     // outcome viewer's results panel), or nullptr: nothing is reported.
     virtual StringsReportTarget* reports() = 0;
 
+    // Who follows the strings with stakes, or nullptr: nobody (the default).
+    virtual StakeListener* stakes() { return nullptr; }
+
     // Writes "1" into CM_Azzera; its change handler runs resetBoard() on the
     // board's history (the History given to enterSpin) and writes "ok" back,
     // all before this returns.
@@ -92,7 +95,8 @@ SpinRecord spinRecord(QStringView caption, QStringView gameType, int countBefore
 // A keypad click (or a bridged spin): the whole entry of the spin whose button
 // caption is `caption`, in this order: recording, history, last number,
 // history box, strings engine (with the lock kept around it), new proposal,
-// keypad colours.
+// keypad colours; the stakes' listener, when there is one, hears of every
+// string row the engine checks and of the spin's end.
 void enterSpin(BoardIO& io, History& history, const QString& caption);
 
 // EvidenziaTastiera: when note(0) holds a proposal, restores the keypad and

@@ -57,6 +57,13 @@ ChiSquare chiSquare(std::span<const double> observed, std::span<const double> ex
 // spread (no trials, p of 0 or 1).
 double zScore(double observed, double trials, double p);
 
+// The chance that a count of `trials`, each falling in with probability p,
+// is at least `count` (upper) or at most `count` (!upper).
+double binomialTail(long long trials, double p, long long count, bool upper);
+
+// The chance that a standard normal lies at least |z| from 0, either way.
+double twoSidedP(double z);
+
 // One number among the hottest or coldest.
 struct NumberFigure {
     int number = 0;
@@ -72,10 +79,16 @@ struct NumberTable {
     std::array<long long, kNumbers> counts{};
     std::array<long long, kNumbers> delays{};
     std::array<bool, kNumbers> seen{};
+    std::array<double, kNumbers> z{}; // each count against chance, in standard deviations
     double expected = 0; // spins / 37
     ChiSquare test;      // 36 degrees of freedom
     std::vector<NumberFigure> hottest; // five, most frequent first
     std::vector<NumberFigure> coldest; // five, least frequent first
+    // The hottest and the coldest are the extremes of 37 numbers: the chance
+    // that luck gives some number at least as many spins as the hottest
+    // (at most as many as the coldest).  1 when there are no spins.
+    double hottestChance = 1;
+    double coldestChance = 1;
 };
 NumberTable tabulate(std::span<const std::uint8_t> numbers);
 
@@ -114,6 +127,10 @@ struct GroupingFigure {
     QString name;
     std::vector<GroupFigure> groups;
     ChiSquare test;
+    // The tested group whose term weighs most in the chi-square, and its
+    // share of the statistic (0..1); -1 when the test is not valid.
+    int heaviest = -1;
+    double heaviestShare = 0;
 };
 std::vector<GroupingFigure> groupFigures(const NumberTable& table);
 
@@ -137,11 +154,26 @@ struct AttemptFigures {
 std::vector<double> chanceAttempts(const FollowedStrings& followed, int last);
 AttemptFigures compareAttempts(const ConteggioColpi& tally, const FollowedStrings& followed);
 
-// A plain sentence on a chi-square's p-value, for a player.
+// How strongly a result speaks against luck alone, one scale for every
+// verdict, by the chance p that luck gives a result at least as far from
+// what it expects: Normal from 5 %, Hint from 1 %, Strong from 1 in 1000,
+// VeryStrong below.
+enum class Evidence { Normal, Hint, Strong, VeryStrong };
+Evidence evidence(double p);
+// "nella norma", "un indizio", "un forte indizio", "quasi una prova".
+QString evidenceWords(Evidence level);
+// How often: "30 volte su cento", "una volta su cento", "meno di una volta
+// su cento", "meno di una volta su mille", "quasi sempre".
+QString chanceText(double p);
+
+// A plain sentence on a chi-square's p-value, for a player, beginning with
+// the words of its evidence.
 QString verdict(const ChiSquare& test);
-// The same in a few words: "nella norma", "un po' insolito", "insolito",
-// "molto insolito".
+// Only the words of its evidence, or "troppo poche uscite".
 QString shortVerdict(const ChiSquare& test);
+// A plain sentence on the failures of the proposals against chance's
+// (by failuresZ), beginning with the words of its evidence.
+QString attemptsVerdict(const AttemptFigures& figures);
 
 // A number in Italian form with `decimals` decimals ("3,14").
 QString decimal(double value, int decimals = 2);

@@ -25,6 +25,11 @@ int roundClamped(double value, int lo, int hi);
 // not negative (" 7", " 0"), the minus sign otherwise ("-3").
 QString signText(long long value);
 
+// The text as a message shows it: a character that does not print (a control
+// character such as NUL, a line end or ESC, a byte-order mark) becomes its
+// code in brackets ("[U+0000]"), so that nothing in it acts on a terminal.
+QString printableText(QStringView text);
+
 // Shortest plain decimal form of a double ("5", "2.5", "-3").
 QString plainNumberText(double value);
 

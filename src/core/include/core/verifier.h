@@ -7,6 +7,7 @@
 // PlainBoard instead of the windows' controls, for one setting or for many at
 // once on every processor core.
 
+#include "core/betting.h"
 #include "core/replayconsole.h"
 #include "core/report.h"
 #include "core/tally.h"
@@ -17,6 +18,7 @@
 #include <array>
 #include <atomic>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 namespace zt {
@@ -34,6 +36,8 @@ struct VerifySettings {
     bool proposalCheck = false;               // viewer: "Stringa comp. a colpo"
     bool stringsReport = false;               // viewer: "Stringa comp. Progressione"
     bool autoReset = true;                    // viewer: "Azzera Auto con memoria 1"
+    BetSettings bet;                          // the stakes of a player following the strings
+    SimulationSettings simulation;            // evenings of random spins (none: 0)
 };
 
 // The rows of a replay as "SPIN" reads them, read once for any number of runs:
@@ -51,6 +55,9 @@ public:
     // A row, from the texts of its Numero and Memoria as the viewer's bound
     // boxes show them.
     void append(QStringView numberText, QStringView memoryText);
+    // A row of the number 0..36 (Memoria 1 when it starts a game, else 2).
+    void appendNumber(int number, bool startsGame);
+    void clear() { rows_.clear(); }
     std::size_t size() const { return rows_.size(); }
     const Row& operator[](std::size_t i) const { return rows_[i]; }
 
@@ -65,6 +72,8 @@ struct VerifyResult {
     std::array<QString, panelCounterCount> counters; // by PanelCounter, as the panel shows them
     ConteggioColpi tally;
     ReportInputs report; // the detail only when asked for
+    EveningFigures money; // the stakes of settings.bet on the strings followed
+    std::optional<SimulationFigures> simulation; // when evenings were simulated
 };
 
 // One run: the rows from the start of `rows` as the viewer's current row on,
@@ -72,9 +81,23 @@ struct VerifyResult {
 // no count), then "SALVA"'s inputs.  keepDetail: the detail text is built
 // (it is needed only for the report).  progress, when given, grows by the
 // passes done, in steps.
+// The evenings of settings.simulation, when there are any, are played on
+// simulationThreads threads.  The money follows settings.bet.
 VerifyResult verify(const ReplayRows& rows, const QString& countText,
                     const VerifySettings& settings, bool keepDetail,
-                    std::atomic<std::int64_t>* progress = nullptr);
+                    std::atomic<std::int64_t>* progress = nullptr, int simulationThreads = 1);
+
+// The money of every row replayed ("GO" over all of them, as verify() plays
+// them), with the balance after each row appended to trace.
+EveningFigures playRows(const ReplayRows& rows, const VerifySettings& settings,
+                        std::vector<BalancePoint>* trace);
+
+// settings.simulation.evenings evenings of settings.simulation.spins random
+// spins each (0..36, seeded: the same seed gives the same figures, on any
+// number of threads), each from a fresh board as "GO" plays a recorded game,
+// with the money of settings.bet.  progress grows by the spins played.
+SimulationFigures simulateEvenings(const VerifySettings& settings, int threads,
+                                   std::atomic<std::int64_t>* progress = nullptr);
 
 // verify() for every setting, on `threads` threads at once (at least one),
 // without the detail; the results in the order of the settings.

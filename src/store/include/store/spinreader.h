@@ -14,10 +14,24 @@
 
 namespace zt {
 
+// Which file a path names: another file renamed over it is another file.
+struct FileIdentity {
+    quint64 device = 0;
+    quint64 inode = 0; // 0: no file
+    bool operator==(const FileIdentity&) const = default;
+};
+FileIdentity fileIdentity(const QString& path);
+
 struct SpinReading {
     std::vector<stats::Spin> spins; // in the order of id
     qint64 lastId = 0;              // id of the last row read (0: none)
     qint64 unreadable = 0;          // rows whose Numero is no whole number 0..36
+    // Rows read up to lastId, spins and unreadable ones, and the file they
+    // came from: a later reading checks them before it only adds rows.
+    qint64 rows = 0;
+    FileIdentity file;
+    // The last readSpins found those rows changed and read every row again.
+    bool restarted = false;
 };
 
 enum class ReadResult {
@@ -27,8 +41,12 @@ enum class ReadResult {
     Cancelled, // *cancel was set
 };
 
-// Appends to `reading` the rows whose id is above reading.lastId.  On
-// anything but Read the reading is left as it was.
+// Appends to `reading` the rows whose id is above reading.lastId, which may
+// hold only the rows read before (its spins need not be there).  When the
+// file is another one, or the rows up to lastId are not reading.rows any
+// more (rows deleted or put in below lastId), the reading is emptied first
+// and every row read: restarted.  Rows changed in place keep their count and
+// are not noticed.  On anything but Read the reading is left as it was.
 ReadResult readSpins(SpinReading& reading, QString* problem,
                      const std::atomic<bool>* cancel = nullptr);
 

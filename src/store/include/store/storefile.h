@@ -6,7 +6,8 @@
 // Numero TEXT, Memoria TEXT, Tipo INTEGER, Cima TEXT, Memcima TEXT, Note TEXT).
 // A missing file is created with that table; an existing file is never
 // changed by opening it (no repair, no migration, no change of journal mode),
-// so a file that fails the check keeps every byte.
+// so a file that fails the check keeps every byte; the one exception is a
+// write left half done by a killed program, which is rolled back.
 //
 // Durability: every write is one auto-committed statement with the rollback
 // journal and synchronous = FULL, so a write that has returned is in dati.mdb
@@ -29,24 +30,33 @@ enum class StoreAction { Open, Record, Delete, Update, Read };
 // a plain full stop for Open.
 QString storeMessage(const QString& problem, StoreAction action);
 
-// The problem sentence for an error reported by the database driver.  The
-// sentences name the file at path (by its name), dati.mdb in the working
-// directory when path is empty.
+// The problem sentence for an error reported by the database driver, in
+// Italian whatever the engine said.  The sentences name the file at path (by
+// its name in the working directory, by its full path elsewhere), dati.mdb in
+// the working directory when path is empty.
 QString storeProblem(const QSqlError& error, const QString& path = {});
+
+// True when the error means that another program holds the file: trying
+// again later may succeed.
+bool isBusy(const QSqlError& error);
 
 // storeProblem() for a failure to add a row to Uscite through db: tells a
 // table whose ids are used up, which the engine reports as a full disk.
 QString insertProblem(const QSqlError& error, const QSqlDatabase& db);
 
-// True for an error that only says another program holds the file now
-// (locked, or a journal being rolled back): the same work may succeed later.
-bool isHeldError(const QSqlError& error);
+// The name messages give the file at path (dati.mdb when path is empty): its
+// name in the working directory, its full path elsewhere.
+QString storeFileName(const QString& path = {});
 
 // "Il file dati.mdb è in sola lettura"
 QString readOnlyProblem(const QString& path = {});
 
 // "Il file dati.mdb non esiste"
 QString missingProblem(const QString& path = {});
+
+// A write interrupted half way (a program killed while writing left its
+// journal beside the file) that nobody here may roll back.
+QString interruptedWriteProblem(const QString& path = {});
 
 // One connection of its own (unique name) to dati.mdb in the working
 // directory at the time of open().  Queries made on database() must be gone
@@ -64,8 +74,15 @@ public:
     // waiting up to two seconds for a lock held by another program.  On
     // failure returns false, closes, and puts the problem sentence in *problem.
     // A file without any write permission is opened read-only, even by an
-    // administrator.
+    // administrator.  A folder, a pipe or a device of that name is refused at
+    // once.  A write left half done by a program killed while writing is
+    // rolled back first (as any program that writes the file does), also for
+    // a reader, when the file and its folder may be written; otherwise the
+    // problem says so.
     bool open(QString* problem);
+    // The last open() failed because another program holds the file: trying
+    // again later may succeed.
+    bool busy() const { return busy_; }
     // For readers that never write: open() then leaves a missing file
     // missing (its problem: "Il file dati.mdb non esiste") and opens an
     // existing one read-only.  Set before open().
@@ -73,8 +90,6 @@ public:
     // How long open() and the statements of the connection wait for a lock
     // held by another program (default two seconds).  Set before open().
     void setBusyTimeout(int ms) { busyTimeout_ = ms; }
-    // open() failed only because another program held the file.
-    bool wasHeld() const { return held_; }
     // setFilePath(path), setReadOnly(true) and open(): the file at path as it
     // is, with the checks and messages of open(), never written.
     bool openExisting(const QString& path, QString* problem);
@@ -93,13 +108,15 @@ public:
 
 private:
     bool fail(const QString& text, QString* problem);
+    bool failWith(const QSqlError& error, const QString& path, QString* problem);
 
     QString name_;
     QString path_;
     bool open_ = false;
     bool readOnly_ = false;
     bool readerOnly_ = false;
-    bool held_ = false;
+    bool busy_ = false;
+    bool rolledBack_ = false;
     int busyTimeout_ = 2000;
 };
 

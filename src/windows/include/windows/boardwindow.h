@@ -46,6 +46,8 @@ public:
     QString proposal() override;
     void clearProposal() override;
     void setExchangePolling(bool on) override;
+    FollowedSpin nextSpin() override;
+    Modes modes() override;
 
     // The history of the current game.
     const History& history() const { return StoriaUscite; }
@@ -107,10 +109,9 @@ private:
     // Keyboard play (boardkeys.cpp).
     void buildTypedNumber(); // the label Digitato and its timer
     // Accessible names ("17 nero" on the keypad, caption or tooltip on the
-    // other buttons) and the key watch on every control.
+    // other buttons), the key watch on every control and the focus frame.
     void prepareKeyboard();
     void nameKeypad(); // again after every inversion
-    void showFocus(QWidget* control, Qt::FocusReason reason);
     void typedKey(const TypedNumber::Step& step);
     // After the spin entry: the journal follows the history.
     void spinEntered();
@@ -140,6 +141,7 @@ private:
     void restoreKeypad(int first) override;
     void highlightKeypad(NumberSet numbers) override;
     StringsReportTarget* reports() override;
+    StakeListener* stakes() override;
 
     // Shows a recording failure to the player without blocking the board,
     // once for each failure that differs from the one shown last.
@@ -179,9 +181,6 @@ private:
     TypedNumber typed;
     QLabel* Digitato = nullptr;
     QTimer* DigitatoTimer = nullptr;
-    // Drawn around the control with the keyboard focus, once Tab moved it.
-    QFrame* FocusFrame = nullptr;
-    bool keyboardFocus = false;
 
     // Containers.
     QFrame* Frame22 = nullptr;

@@ -7,6 +7,7 @@
 // call returns).  The start-up implements Links, the one place that knows
 // every window.
 
+#include "core/engine.h"
 #include "core/stringssettings.h"
 
 #include <QString>
@@ -32,6 +33,17 @@ public:
     virtual void clearProposal() = 0;
     // Timer2, the polling of the exchange file numero.txt.
     virtual void setExchangePolling(bool on) = 0;
+    // What a player following the proposal stakes on at the next spin: its
+    // numbers and attempt (size 0: no proposal is followed, or "Controlla 1°
+    // colpo" is clear).
+    virtual FollowedSpin nextSpin() = 0;
+    // "Modo Quorix", "Modo Zentrima13" and the number filter "Numero:".
+    struct Modes {
+        bool quorix = false;
+        bool zentrima = false;
+        QString filter;
+    };
+    virtual Modes modes() = 0;
 
 protected:
     ~BoardLink() = default;
@@ -67,7 +79,7 @@ protected:
 
 // What changed in the data that the statistics follow.
 enum class DataChange {
-    SpinRecorded, // a spin was added to dati.mdb
+    SpinRecorded, // spins were added to dati.mdb (recorded, imported)
     RowsChanged,  // rows of dati.mdb may have changed otherwise (deleted, listed again)
     TallyChanged, // the attempt tally: a string reported, a finished "GO", "Azzera"
 };
@@ -75,7 +87,7 @@ enum class DataChange {
 // The windows as they are known to one another.
 class Links {
 public:
-    enum class Window { Board, Settings, Wheel, Viewer, Notes, Statistics };
+    enum class Window { Board, Settings, Wheel, Viewer, Notes, Statistics, Money };
 
     // What lives for the whole run beside the windows.
     virtual Session& session() = 0;
@@ -92,8 +104,9 @@ public:
     // Shows the window when it is hidden, hides it when it is shown.
     virtual void toggle(Window window) = 0;
 
-    // Tells the windows that follow the data (the statistics, when loaded);
-    // they bring themselves up to date later, so this returns at once.
+    // Tells the windows that follow the data (the statistics and the money
+    // window, when loaded); they bring themselves up to date later, so this
+    // returns at once.
     virtual void dataChanged(DataChange change) = 0;
 
 protected:

@@ -2,9 +2,11 @@
 // The window "Statistiche": the recorded spins of dati.mdb set against pure
 // chance (numbers, groups, wheel sectors) and the attempt tally of the
 // followed strings against random picks of the same sizes, as charts with
-// their figures.  It follows the data: told of a change, it brings itself up
-// to date a moment later, reading dati.mdb on a thread of its own, so that a
-// spin never waits for it.
+// their figures.  It follows the data: told of a change, or seeing dati.mdb
+// change (another program, an import), it brings itself up to date a moment
+// later, reading dati.mdb on a thread of its own, so that a spin never waits
+// for it.  It opens inside the screen's free area and scrolls the charts
+// when they cannot shrink further.
 
 #include "core/statistics.h"
 #include "store/spinreader.h"
@@ -18,12 +20,15 @@
 #include <functional>
 #include <memory>
 
+class QBoxLayout;
 class QChart;
 class QChartView;
 class QCheckBox;
 class QComboBox;
+class QFileSystemWatcher;
 class QLabel;
 class QPushButton;
+class QScrollArea;
 class QSpinBox;
 class QThread;
 class QTimer;
@@ -60,11 +65,23 @@ Q_SIGNALS:
     // The figures were shown anew.
     void refreshed();
 
+protected:
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
     struct Reading;
 
     void buildControls();
     void buildCharts(QWidget* area);
+    // Sized and placed inside the free area of its screen, frame included.
+    void placeOnScreen();
+    // Watches dati.mdb as the file now at its path; true when that is
+    // another file than before (made, removed or replaced).
+    bool watchFile();
+    // A change seen in dati.mdb or told: the figures follow when changes
+    // stop coming for a moment, and at the latest a little later.
+    void gather();
     // Asks for the figures to be brought up to date after a short pause, so
     // that changes coming close together cost one update.
     void schedule(int delayMs);
@@ -74,6 +91,9 @@ private:
     void askPath();
 
     void showNumbers();
+    void drawNumbers();
+    void drawCounts(QChart* chart);
+    void drawDeviations(QChart* chart);
     void showAttempts();
     void setNote(QChart* chart, const QString& title, const QString& note);
 
@@ -95,6 +115,11 @@ private:
     std::shared_ptr<Reading> reading_;
     QTimer* refreshTimer_ = nullptr;
     QElapsedTimer waiting_; // since the oldest change not yet shown
+    QFileSystemWatcher* watcher_ = nullptr;
+    FileIdentity watched_;
+    bool placed_ = false;
+    QBoxLayout* lower_ = nullptr; // side by side, or one below the other when narrow
+    bool numbersAcross_ = false;  // when narrow, the bars of the numbers go across
 
     stats::NumberTable numbers_;
     stats::AttemptFigures attempts_;
@@ -104,7 +129,9 @@ private:
     QCheckBox* SoloUltime = nullptr;
     QSpinBox* Ultime = nullptr;
     QPushButton* SalvaImmagine = nullptr;
+    QComboBox* VistaNumeri = nullptr;
     QLabel* Stato = nullptr;
+    QScrollArea* Scorrimento = nullptr;
     QWidget* Grafici = nullptr;
     QChartView* GraficoNumeri = nullptr;
     QChartView* GraficoGruppi = nullptr;

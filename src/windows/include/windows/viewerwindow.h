@@ -44,6 +44,8 @@ private:
     void buildSendingPanel(QWidget* frame);
     void buildOptionsPanel(QWidget* frame);
     void buildResultsPanel(QWidget* frame);
+    // Cancella, Conferma, Esci; the frame that shows where the keyboard is.
+    void buildBottomButtons();
     void setInitialTexts();
 
     // StringsReportTarget: the results panel (viewerhandlers.cpp).

@@ -1,0 +1,176 @@
+// `zentrima13 progression`: the stakes of a progression by attempt, with the
+// chips at risk and the net of a hit at each attempt, as players work them
+// out by hand.
+
+#include "progressioncommand.h"
+
+#include "app/commands.h"
+#include "core/betting.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QTextStream>
+
+namespace zt {
+
+namespace {
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("progression", text);
+}
+
+QString usage()
+{
+    return tr("Uso: zentrima13 progression --numbers K --max M [opzioni]\n"
+              "Mostra, tentativo per tentativo, la puntata su ognuno dei K numeri di una\n"
+              "stringa, la puntata del colpo, le fiches in gioco fino a lì e quanto rende un\n"
+              "colpo vinto a quel tentativo.\n\n"
+              "Opzioni:\n"
+              "  --numbers K        i numeri della stringa, da 1 a 37\n"
+              "  --max M            i tentativi da mostrare, da 1 a 1000 (\"Contr. Massimo\")\n"
+              "  --progression P    recovery (il recupero, predefinito), flat o i multipli di\n"
+              "                     --stake per tentativo, l'ultimo ripetuto (1,1,2,3,5,8)\n"
+              "  --target N         il recupero: quanto rende almeno un colpo vinto (predefinito: 1)\n"
+              "  --stake N          la puntata di flat, l'unità di un elenco, la puntata minima\n"
+              "                     del recupero (predefinito: 1)\n"
+              "  --table-max N      la puntata massima del tavolo su un numero\n"
+              "  --chip VALORE      il valore di una fiche: le somme nella tua moneta\n"
+              "  -h, --help         mostra questo aiuto\n\n"
+              "Uscita: 0 fatto, 2 opzioni non valide o una progressione impossibile.\n");
+}
+
+int fail(const QString& message, bool withUsage)
+{
+    QTextStream(stderr) << message << '\n' << (withUsage ? u'\n' + usage() : QString());
+    return ExitUsage;
+}
+
+std::optional<double> whole(const QCommandLineParser& p, const char* name, qint64 least,
+                            qint64 most, double fallback)
+{
+    if (!p.isSet(QLatin1String(name)))
+        return fallback;
+    bool ok = false;
+    const qint64 n = p.value(QLatin1String(name)).toLongLong(&ok);
+    if (!ok || n < least || n > most)
+        return std::nullopt;
+    return double(n);
+}
+
+// The table: one line per attempt, the figures right-aligned under their heads.
+QString table(const std::vector<ProgressionRow>& rows, double chip)
+{
+    const QStringList heads{tr("Tentativo"), tr("Per numero"), tr("Sul tavolo"), tr("In gioco"),
+                            tr("Se esce")};
+    std::vector<QStringList> lines;
+    bool capped = false;
+    for (const ProgressionRow& r : rows) {
+        capped = capped || r.stake.capped;
+        lines.push_back({QString::number(r.attempt),
+                         amountText(r.stake.chips, chip) + QLatin1String(r.stake.capped ? "*" : ""),
+                         amountText(r.spinStake, chip), amountText(r.atRisk, chip),
+                         amountText(r.hitNet, chip)});
+    }
+    std::vector<qsizetype> widths;
+    for (const QString& h : heads)
+        widths.push_back(h.size());
+    for (const QStringList& l : lines) {
+        for (int i = 0; i < l.size(); ++i)
+            widths[i] = std::max(widths[i], l[i].size());
+    }
+    const auto join = [&](const QStringList& cells) {
+        QStringList padded;
+        for (int i = 0; i < cells.size(); ++i)
+            padded << cells[i].rightJustified(widths[i]);
+        return padded.join(QStringLiteral("  ")) + u'\n';
+    };
+    QString text = join(heads);
+    for (const QStringList& l : lines)
+        text += join(l);
+    if (capped)
+        text += tr("* ridotta al massimo del tavolo\n");
+    return text;
+}
+
+// What the table shows, in a line.
+QString heading(const BetSettings& bet, int size)
+{
+    const QString stake = amountText(bet.stake, bet.chip);
+    switch (bet.progression) {
+    case BetSettings::Progression::Flat:
+        return tr("Puntata fissa di %1 su ognuno di %2 numeri:").arg(stake).arg(size);
+    case BetSettings::Progression::List:
+        return tr("Progressione %1 (multipli di %2) su ognuno di %3 numeri:")
+            .arg(progressionText(bet), stake)
+            .arg(size);
+    case BetSettings::Progression::Recovery:
+        break;
+    }
+    return tr("Recupero su %1 numeri: un colpo vinto a ogni tentativo rende almeno %2 su tutto il "
+              "puntato:")
+        .arg(size)
+        .arg(amountText(bet.target, bet.chip));
+}
+
+} // namespace
+
+int runProgression(const QStringList& arguments)
+{
+    QCommandLineParser p;
+    for (const char* name : {"numbers", "max", "progression", "target", "stake", "table-max", "chip"})
+        p.addOption({QLatin1String(name), {}, QStringLiteral("N")});
+    p.addOption({{QStringLiteral("h"), QStringLiteral("help")}, {}});
+    if (!p.parse(arguments))
+        return fail(p.errorText(), true);
+    if (p.isSet(QStringLiteral("help"))) {
+        QTextStream(stdout) << usage();
+        return ExitOk;
+    }
+    if (!p.positionalArguments().isEmpty())
+        return fail(tr("Argomento inatteso: %1.").arg(p.positionalArguments().first()), true);
+    if (!p.isSet(QStringLiteral("numbers")) || !p.isSet(QStringLiteral("max")))
+        return fail(tr("Servono --numbers e --max."), true);
+
+    constexpr qint64 most = 1'000'000'000;
+    const auto size = whole(p, "numbers", 1, 37, 0);
+    const auto attempts = whole(p, "max", 1, 1000, 0);
+    const auto target = whole(p, "target", 1, most, 1);
+    const auto stake = whole(p, "stake", 1, most, 1);
+    const auto tableMax = whole(p, "table-max", 1, most, 0);
+    for (auto [value, name] : {std::pair{size, "numbers"}, {attempts, "max"}, {target, "target"},
+                               {stake, "stake"}, {tableMax, "table-max"}}) {
+        if (!value)
+            return fail(tr("Valore non valido per --%1: \"%2\".")
+                            .arg(QLatin1String(name), p.value(QLatin1String(name))),
+                        true);
+    }
+    BetSettings bet;
+    bet.target = *target;
+    bet.stake = *stake;
+    bet.tableMax = *tableMax;
+    if (p.isSet(QStringLiteral("chip"))) {
+        bool ok = false;
+        bet.chip = p.value(QStringLiteral("chip")).toDouble(&ok);
+        if (!ok || !(bet.chip > 0 && bet.chip < 1e9))
+            return fail(tr("Valore non valido per --chip: \"%1\".").arg(p.value(QStringLiteral("chip"))),
+                        true);
+    }
+    const QString progression = p.isSet(QStringLiteral("progression"))
+                                    ? p.value(QStringLiteral("progression"))
+                                    : QStringLiteral("recovery");
+    const auto chosen = withProgression(bet, progression);
+    if (!chosen)
+        return fail(tr("Valore non valido per --progression: \"%1\".").arg(progression), true);
+    const StakeTable stakes(*chosen);
+    if (!stakes.recoverable(int(*size)))
+        return fail(tr("Con %1 numeri nessuna puntata recupera: un colpo vinto rende 36 volte la "
+                       "puntata sul numero, e se ne puntano già %1.")
+                        .arg(*size),
+                    false);
+    QTextStream(stdout) << heading(*chosen, int(*size)) << '\n'
+                        << table(progressionRows(stakes, int(*size), int(*attempts)), chosen->chip);
+    return ExitOk;
+}
+
+} // namespace zt

@@ -1,0 +1,27 @@
+#pragma once
+// The player's settings kept between runs in the settings file zentrima13.ini
+// of the working folder (INI format): the stakes and the simulated evenings
+// of the money window, in the group "Puntate".
+
+#include "core/betting.h"
+
+#include <QString>
+
+namespace zt {
+
+inline constexpr char settingsFileName[] = "zentrima13.ini";
+
+struct MoneyPreferences {
+    BetSettings bet;
+    SimulationSettings simulation{10'000, 300, 1};
+};
+
+// What the file holds; a missing file, or a value that is missing or not
+// valid, gives the default of that value.
+MoneyPreferences readMoneyPreferences(const QString& path);
+
+// Writes the group, keeping the rest of the file.  False when the file
+// could not be written.
+bool writeMoneyPreferences(const QString& path, const MoneyPreferences& preferences);
+
+} // namespace zt

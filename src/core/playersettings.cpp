@@ -1,0 +1,71 @@
+#include "core/playersettings.h"
+
+#include <QSettings>
+
+namespace zt {
+
+namespace {
+
+const QString group = QStringLiteral("Puntate");
+
+// A value as text (a list, as the format reads a value with commas, joined
+// again).
+QString text(const QSettings& s, const char* key)
+{
+    const QVariant v = s.value(QLatin1String(key));
+    return v.userType() == QMetaType::QStringList ? v.toStringList().join(u',') : v.toString();
+}
+
+// A whole number of the group within [least, most], else the fallback.
+double wholeValue(const QSettings& s, const char* key, double least, double most, double fallback)
+{
+    bool ok = false;
+    const qlonglong n = text(s, key).toLongLong(&ok);
+    return ok && n >= least && n <= most ? double(n) : fallback;
+}
+
+} // namespace
+
+MoneyPreferences readMoneyPreferences(const QString& path)
+{
+    MoneyPreferences p;
+    QSettings s(path, QSettings::IniFormat);
+    s.beginGroup(group);
+    BetSettings& b = p.bet;
+    b.stake = wholeValue(s, "Puntata", 1, 1e9, b.stake);
+    b.target = wholeValue(s, "Obiettivo", 1, 1e9, b.target);
+    b.tableMax = wholeValue(s, "MassimoTavolo", 0, 1e9, b.tableMax);
+    b.bankroll = wholeValue(s, "Cassa", 0, StakeTable::ceiling, b.bankroll);
+    bool ok = false;
+    const double chip = text(s, "ValoreFiche").toDouble(&ok);
+    if (ok && chip > 0 && chip < 1e9)
+        b.chip = chip;
+    if (const auto chosen = withProgression(b, text(s, "Progressione")))
+        b = *chosen;
+    SimulationSettings& m = p.simulation;
+    m.evenings = int(wholeValue(s, "Serate", 1, 10'000'000, m.evenings));
+    m.spins = int(wholeValue(s, "UsciteSerata", 1, 1'000'000, m.spins));
+    m.seed = std::uint64_t(wholeValue(s, "Seme", 0, 1e15, double(m.seed)));
+    return p;
+}
+
+bool writeMoneyPreferences(const QString& path, const MoneyPreferences& p)
+{
+    QSettings s(path, QSettings::IniFormat);
+    s.beginGroup(group);
+    const BetSettings& b = p.bet;
+    s.setValue(QStringLiteral("Puntata"), QString::number(b.stake, 'f', 0));
+    s.setValue(QStringLiteral("Progressione"), progressionText(b));
+    s.setValue(QStringLiteral("Obiettivo"), QString::number(b.target, 'f', 0));
+    s.setValue(QStringLiteral("MassimoTavolo"), QString::number(b.tableMax, 'f', 0));
+    s.setValue(QStringLiteral("Cassa"), QString::number(b.bankroll, 'f', 0));
+    s.setValue(QStringLiteral("ValoreFiche"), QString::number(b.chip, 'g', 12));
+    s.setValue(QStringLiteral("Serate"), QString::number(p.simulation.evenings));
+    s.setValue(QStringLiteral("UsciteSerata"), QString::number(p.simulation.spins));
+    s.setValue(QStringLiteral("Seme"), QString::number(p.simulation.seed));
+    s.endGroup();
+    s.sync();
+    return s.status() == QSettings::NoError;
+}
+
+} // namespace zt

@@ -1,0 +1,408 @@
+// What following the proposals costs: the stakes of each progression by
+// attempt, an evening's money against hand-worked figures, the ruin of a
+// bankroll, the money of random evenings against what the tally reports of
+// the same strings, the simulated evenings against chance, the spins' times
+// and the settings file.
+
+#include "core/betting.h"
+#include "core/plainboard.h"
+#include "core/playersettings.h"
+#include "core/textrules.h"
+#include "core/verifier.h"
+#include "testsupport.h"
+
+#include <cmath>
+
+namespace {
+
+zt::BetSettings bet(const QString& progression, double stake = 1, double target = 1,
+                    double tableMax = 0, double bankroll = 0)
+{
+    zt::BetSettings b;
+    b.stake = stake;
+    b.target = target;
+    b.tableMax = tableMax;
+    b.bankroll = bankroll;
+    return zt::withProgression(b, progression).value();
+}
+
+// The spins of a string of `size` numbers hit at the attempts marked 'x' of
+// `pattern` ('.' a miss, '-' a spin without a string followed).
+void play(zt::Purse& purse, int size, const char* pattern)
+{
+    int attempt = 1;
+    for (const char* c = pattern; *c; ++c) {
+        if (*c != '-')
+            purse.followed({size, attempt, *c == 'x'});
+        attempt = *c == '.' ? attempt + 1 : 1;
+        purse.spinEntered();
+    }
+}
+
+// The report of the strings engine, kept for the money it implies.
+class Outcomes : public zt::StringsReportTarget {
+public:
+    explicit Outcomes(const zt::StakeTable& table) : table_(table) {}
+    double staked = 0;
+    double returned = 0;
+
+    // Staked on a string of `size` numbers at attempts first..last; a hit at the last.
+    void stretch(int size, int first, int last, bool hit)
+    {
+        for (int a = first; a <= last; ++a)
+            staked += size * table_.at(size, a).chips;
+        if (hit)
+            returned += 36 * table_.at(size, last).chips;
+    }
+
+    bool reportsEnabled() const override { return true; }
+    void appendDetail(const QString&) override {}
+    void post(const QString&) override {}
+    void addVerified() override {}
+    void addCancelledBeforeHit() override {}
+    void addCancelledAfterHit() override {}
+    void followedString(const zt::StringOutcome& o) override
+    {
+        using K = zt::StringOutcome::Kind;
+        const int a = int(o.a);
+        switch (o.kind) {
+        case K::CloseFirstHit:
+            stretch(o.size, 1, a, true);
+            break;
+        case K::CancelBeforeHit:
+            stretch(o.size, 1, o.attempts, false);
+            break;
+        case K::CloseSecondHit:
+            stretch(o.size, 1, a, true);
+            stretch(o.size, 2, int(o.b), true);
+            break;
+        case K::CancelAfterHit:
+            stretch(o.size, 1, a, true);
+            stretch(o.size, 2, o.attempts, false);
+            break;
+        default:
+            break;
+        }
+    }
+
+private:
+    const zt::StakeTable& table_;
+};
+
+QString stakesText(const zt::StakeTable& table, int size, int attempts)
+{
+    QStringList stakes;
+    for (const zt::ProgressionRow& r : zt::progressionRows(table, size, attempts))
+        stakes << QString::number(r.stake.chips) + (r.stake.capped ? "*" : "");
+    return stakes.join(u' ');
+}
+
+} // namespace
+
+class BettingTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    // The stakes by attempt of each progression ('*': cut to the table's maximum).
+    void progressions_data()
+    {
+        QTest::addColumn<QString>("progression");
+        QTest::addColumn<double>("stake");
+        QTest::addColumn<double>("target");
+        QTest::addColumn<double>("tableMax");
+        QTest::addColumn<int>("size");
+        QTest::addColumn<QString>("stakes");
+        // clang-format off
+        QTest::newRow("flat") << "flat" << 2.0 << 1.0 << 0.0 << 3 << "2 2 2";
+        QTest::newRow("flat over the maximum") << "flat" << 5.0 << 1.0 << 4.0 << 8 << "4* 4*";
+        QTest::newRow("list, last repeated") << "1,1,2,3,5,8" << 1.0 << 1.0 << 0.0 << 3 << "1 1 2 3 5 8 8 8";
+        QTest::newRow("list times the stake") << "1, 2" << 5.0 << 1.0 << 0.0 << 8 << "5 10 10";
+        QTest::newRow("list waiting") << "0,0,1" << 1.0 << 1.0 << 0.0 << 3 << "0 0 1 1";
+        QTest::newRow("list capped") << "1,4" << 1.0 << 1.0 << 3.0 << 3 << "1 3* 3*";
+        // 36 s(a) - 3 (all staked up to a) >= 1: one chip covers eleven attempts.
+        QTest::newRow("recovery, 3 numbers")
+            << "recovery" << 1.0 << 1.0 << 0.0 << 3 << "1 1 1 1 1 1 1 1 1 1 1 2 2 2 2 2 2 3 3 3";
+        QTest::newRow("recovery, 3 numbers, maximum 2")
+            << "recovery" << 1.0 << 1.0 << 2.0 << 3 << "1 1 1 1 1 1 1 1 1 1 1 2 2 2 2 2 2 2* 2*";
+        QTest::newRow("recovery, 18 numbers doubles") << "recovery" << 1.0 << 1.0 << 0.0 << 18 << "1 2 4 8 16 32";
+        QTest::newRow("recovery, target 40") << "recovery" << 1.0 << 40.0 << 0.0 << 3 << "2 2 2 2 2";
+        QTest::newRow("recovery, least stake") << "recovery" << 3.0 << 1.0 << 0.0 << 1 << "3 3 3";
+        QTest::newRow("recovery, 36 numbers: none") << "recovery" << 1.0 << 1.0 << 0.0 << 36 << "0 0";
+        // clang-format on
+    }
+    void progressions()
+    {
+        QFETCH(QString, progression);
+        QFETCH(double, stake);
+        QFETCH(double, target);
+        QFETCH(double, tableMax);
+        QFETCH(int, size);
+        QFETCH(QString, stakes);
+        const zt::BetSettings b = bet(progression, stake, target, tableMax);
+        const zt::StakeTable table(b);
+        QCOMPARE(stakesText(table, size, int(stakes.count(' ') + 1)), stakes);
+        QCOMPARE(table.recoverable(size), stakes != "0 0");
+        if (b.progression != zt::BetSettings::Progression::Recovery || size >= 36)
+            return;
+        // Every uncapped recovery stake is the least whole stake (above the
+        // least one) whose hit nets the target over everything staked.
+        for (const zt::ProgressionRow& r : zt::progressionRows(table, size, 60)) {
+            if (r.stake.capped)
+                break;
+            QVERIFY2(r.hitNet >= target, qPrintable(QString::number(r.attempt)));
+            const double less = r.stake.chips - 1;
+            QVERIFY(less < stake || 36 * less - (r.atRisk - size) < target);
+        }
+    }
+
+    // A progression as written, and written back.
+    void progressionTexts()
+    {
+        const QStringList good{"flat", "Recovery", " 1, 2 ,3", "0,2"};
+        const QStringList back{"flat", "recovery", "1,2,3", "0,2"};
+        for (int i = 0; i < good.size(); ++i)
+            QCOMPARE(zt::progressionText(zt::withProgression({}, good[i]).value()), back[i]);
+        for (const char* bad : {"", "0,0", "1,-2", "1,,2", "1.5", "abc", "2,x"})
+            QVERIFY2(!zt::withProgression({}, QString::fromLatin1(bad)), bad);
+    }
+
+    // A short evening worked by hand: 3 numbers, one chip each, hit at the
+    // fourth attempt, then a spin without a proposal.  Staked 4 x 3 = 12,
+    // returned 36, net 24; chance: -12/37 = -0.3243, variance
+    // 4 x 36^2 x (3/37)(34/37) = 386.244, sd 19.653, z = 24.324 / 19.653 = 1.238.
+    void handWorkedEvening()
+    {
+        const zt::StakeTable table(bet("flat"));
+        zt::Purse purse(table);
+        std::vector<zt::BalancePoint> trace;
+        purse.keepTrace(&trace);
+        play(purse, 3, "...x-");
+        const zt::EveningFigures& f = purse.figures();
+        QCOMPARE(f.spins, 5);
+        QCOMPARE(f.stakedSpins, 4);
+        QCOMPARE(f.hits, 1);
+        QCOMPARE(f.staked, 12.0);
+        QCOMPARE(f.returned, 36.0);
+        QCOMPARE(f.net(), 24.0);
+        QVERIFY(std::fabs(f.expected - -12.0 / 37) < 1e-12);
+        QVERIFY(std::fabs(f.variance - 386.24397) < 1e-4);
+        QVERIFY(std::fabs(f.sd() - 19.65309) < 1e-4);
+        QVERIFY(std::fabs(f.z() - 1.23768) < 1e-4);
+        QVERIFY(std::fabs(f.returnOnStake() - 2) < 1e-12);
+        QCOMPARE(f.maxDrawdown, 9.0);
+        QCOMPARE(f.longestLosingRun, 3);
+        QCOMPARE(f.maxStake, 1.0);
+        QCOMPARE(trace.size(), std::size_t(5));
+        QCOMPARE(trace[2].balance, -9.0f);
+        QCOMPARE(trace[4].balance, 24.0f);
+        QVERIFY(std::fabs(trace[4].sd - 19.65309f) < 1e-3);
+
+        // What a player reads of it, and of no stake at all.
+        const QStringList lines = zt::eveningLines(f, bet("flat"));
+        QCOMPARE(lines.mid(0, 7), (QStringList{"Colpi puntati: 4 di 5", "Puntato: 12",
+                                               "Riscosso: 36", "Saldo: 24",
+                                               "Resa sul puntato: 200,00 %",
+                                               "Atteso dal caso: -0,32 ± 19,65",
+                                               "z: 1,24 (nella norma)"}));
+        zt::BetSettings halves = bet("flat", 1, 1, 0, 100);
+        halves.chip = 0.5;
+        QVERIFY(zt::eveningLines(f, halves).contains("Saldo: 12,00"));
+        QVERIFY(zt::eveningLines(f, halves).contains("Rovina: no"));
+        QVERIFY(zt::eveningLines({}, halves).contains("z: nessuna puntata"));
+        QCOMPARE(zt::EveningFigures{}.z(), 0.0); // nothing staked: no spread, no z
+    }
+
+    // The bankroll ends the evening at the first stake it cannot cover; the
+    // table's maximum cuts stakes and says how often.
+    void ruinAndCaps()
+    {
+        const zt::StakeTable flat(bet("flat"));
+        zt::Purse purse(flat, 10);
+        play(purse, 3, "....x.x");
+        const zt::EveningFigures& f = purse.figures();
+        QVERIFY(f.ruined);
+        QCOMPARE(f.ruinSpin, 4); // 10 - 9 leaves 1, less than the 3 of the fourth spin
+        QCOMPARE(f.staked, 9.0);
+        QCOMPARE(f.returned, 0.0);
+        QCOMPARE(f.spins, 7);
+        QVERIFY(zt::eveningLines(f, bet("flat", 1, 1, 0, 10)).contains("Rovina: al colpo 4"));
+
+        // Exactly covered: no ruin.
+        zt::Purse exact(flat, 9);
+        play(exact, 3, "..x");
+        QVERIFY(!exact.figures().ruined);
+
+        const zt::StakeTable capped(bet("1,4", 1, 1, 3));
+        zt::Purse cut(capped);
+        play(cut, 2, "..x");
+        QCOMPARE(cut.figures().capped, 2);
+        QCOMPARE(cut.figures().maxStake, 3.0);
+        QCOMPARE(cut.figures().staked, 2.0 * (1 + 3 + 3));
+        QCOMPARE(cut.figures().returned, 36.0 * 3);
+
+        // Recovery does not stake a string of 36 numbers: it says so.
+        const zt::StakeTable recovery(bet("recovery"));
+        zt::Purse none(recovery);
+        play(none, 36, "..x");
+        QCOMPARE(none.figures().staked, 0.0);
+        QCOMPARE(none.figures().unrecoverable, 3);
+    }
+
+    // On random evenings through the board, the money the stakes' listener
+    // counts equals 36 x (the stakes of the hits) - staked, as the engine's
+    // reports of the same strings (their sizes and attempts) give it.
+    void moneyMatchesTheReportedStrings_data()
+    {
+        QTest::addColumn<QString>("progression");
+        QTest::addColumn<bool>("secondHit");
+        QTest::addColumn<int>("mode"); // 0 none, 1 Quorix, 2 Zentrima13
+        QTest::newRow("flat, first hit") << "flat" << false << 0;
+        QTest::newRow("list, second hit, Quorix") << "1,2,3,5" << true << 1;
+        QTest::newRow("recovery, first hit, Zentrima13") << "recovery" << false << 2;
+        QTest::newRow("recovery, second hit") << "recovery" << true << 0;
+    }
+    void moneyMatchesTheReportedStrings()
+    {
+        QFETCH(QString, progression);
+        QFETCH(bool, secondHit);
+        QFETCH(int, mode);
+        const zt::StakeTable table(bet(progression, 1, 3, 40));
+        for (std::uint64_t evening = 0; evening < 20; ++evening) {
+            zt::PlainBoard board;
+            board.keepHistoryText = false;
+            board.strings.checkSecond = secondHit;
+            board.strings.maxDelay = 6;
+            board.quorix = mode == 1;
+            board.zentrima = mode == 2;
+            zt::Purse purse(table);
+            Outcomes outcomes(table);
+            board.stakeListener = &purse;
+            board.reportTarget = &outcomes;
+            zt::SpinStream spins(7, evening);
+            for (int i = 0; i < 400; ++i)
+                board.spin(spins.next());
+            // The string still followed at the end: its spins so far.
+            if (!board.row.note.isEmpty()) {
+                const int size = zt::stringSize(board.row.note);
+                const int first = int(zt::leadingNumber(board.row.firstDelay));
+                if (board.row.red) {
+                    outcomes.stretch(size, 1, first + 1, true);
+                    outcomes.stretch(size, 2, int(zt::leadingNumber(board.row.secondDelay)), false);
+                } else {
+                    outcomes.stretch(size, 1, first, false);
+                }
+            }
+            const zt::EveningFigures& f = purse.figures();
+            QVERIFY(f.stakedSpins > 100);
+            QCOMPARE(f.staked, outcomes.staked);
+            QCOMPARE(f.returned, outcomes.returned);
+            QCOMPARE(f.spins, 400);
+        }
+    }
+
+    // Simulated evenings: the same seed gives the same evenings on any
+    // number of threads, and over many evenings the mean lies within a few
+    // standard errors of chance's -1/37 of the staked, whatever the progression.
+    void simulatedEvenings()
+    {
+        zt::VerifySettings s;
+        s.bet = bet("recovery", 1, 1, 50, 200);
+        s.simulation = {3000, 200, 11};
+        const zt::SimulationFigures one = zt::simulateEvenings(s, 1);
+        const zt::SimulationFigures two = zt::simulateEvenings(s, 2);
+        QCOMPARE(one.finals, two.finals);
+        QCOMPARE(one.meanNet, two.meanNet);
+        QCOMPARE(one.evenings, 3000);
+        QVERIFY(one.meanStaked > 400);
+        QVERIFY(std::fabs(one.meanExpected + one.meanStaked / 37) < 1e-9);
+        QVERIFY2(std::fabs(one.meanNet - one.meanExpected) < 4 * one.standardError,
+                 qPrintable(QStringLiteral("%1 against %2 ± %3")
+                                .arg(one.meanNet)
+                                .arg(one.meanExpected)
+                                .arg(one.standardError)));
+        QVERIFY(one.p5 <= one.p25 && one.p25 <= one.p50 && one.p50 <= one.p75 &&
+                one.p75 <= one.p95);
+        QVERIFY(one.ruinedShare > 0 && one.ruinedShare < 1);
+        s.simulation.seed = 12;
+        QVERIFY(zt::simulateEvenings(s, 2).finals != one.finals);
+
+        // The figures of a handful of evenings, worked by hand.
+        const zt::SimulationFigures few = zt::simulationFigures({4, -2, 10, 0}, {37, 37, 74, 0}, 1);
+        QCOMPARE(few.finals, (std::vector<double>{-2, 0, 4, 10}));
+        QCOMPARE(few.meanNet, 3.0);
+        QCOMPARE(few.meanExpected, -1.0);
+        QCOMPARE(few.p50, 2.0);
+        QCOMPARE(few.p25, -0.5);
+        QCOMPARE(few.p95, 9.1);
+        QCOMPARE(few.ruinedShare, 0.25);
+        QVERIFY(std::fabs(few.standardError - std::sqrt(84.0 / 3 / 4)) < 1e-12);
+
+        // Every number comes out, each about as often.
+        zt::SpinStream stream(1, 0);
+        std::array<int, 37> counts{};
+        for (int i = 0; i < 37000; ++i)
+            ++counts[stream.next()];
+        QVERIFY(*std::min_element(counts.begin(), counts.end()) > 800);
+        QVERIFY(*std::max_element(counts.begin(), counts.end()) < 1200);
+    }
+
+    // A z-score in words: the scale and its side.
+    void verdicts()
+    {
+        QCOMPARE(zt::zVerdict(0), QString("nella norma"));
+        QCOMPARE(zt::zVerdict(-1.95), QString("nella norma"));
+        QCOMPARE(zt::zVerdict(2.1), QString("un indizio, sopra il caso"));
+        QCOMPARE(zt::zVerdict(-2.7), QString("un forte indizio, sotto il caso"));
+        QCOMPARE(zt::zVerdict(3.5), QString("quasi una prova, sopra il caso"));
+    }
+
+    // When the spins were entered: the earliest and latest of the times that
+    // read as times, and the spins an hour between them.
+    void spinTimes()
+    {
+        zt::SpinClock clock;
+        QVERIFY(zt::clockLines(clock).isEmpty());
+        clock.add(u"2026-12-06T22:30:00+01:00");
+        clock.add(u"2026-12-06T22:00:00+01:00");
+        clock.add(u"non un'ora");
+        QCOMPARE(clock.perHour(), 2.0); // one spin after the first in half an hour
+        clock.add(u"2026-12-06T21:45:00Z"); // 22:45 at +01:00
+        QCOMPARE(clock.timed(), 3);
+        QCOMPARE(clock.first().toString(Qt::ISODate), QString("2026-12-06T22:00:00+01:00"));
+        // Two spins after the first in three quarters of an hour; the end
+        // shown in the offset of the beginning.
+        QCOMPARE(zt::clockLines(clock),
+                 (QStringList{"Inizio: 06/12/2026 22:00:00", "Fine: 06/12/2026 22:45:00",
+                              "Uscite all'ora: 2,7"}));
+    }
+
+    // The settings file keeps the stakes between runs; what it holds wrong
+    // falls back to the defaults, and its other groups stay.
+    void settingsFile()
+    {
+        zt::test::FreshDir dir;
+        zt::test::writeFile("zentrima13.ini", "[Lingua]\nNome=it\n[Puntate]\nPuntata=zero\n"
+                                              "Progressione=1,x\nValoreFiche=-2\nSerate=5\n");
+        zt::MoneyPreferences p = zt::readMoneyPreferences("zentrima13.ini");
+        QCOMPARE(p.bet.stake, 1.0);
+        QCOMPARE(p.bet.progression, zt::BetSettings::Progression::Flat);
+        QCOMPARE(p.bet.chip, 1.0);
+        QCOMPARE(p.simulation.evenings, 5);
+        p.bet = bet("1,2,4", 5, 3, 100, 500);
+        p.bet.chip = 0.25;
+        p.simulation = {200, 150, 42};
+        QVERIFY(zt::writeMoneyPreferences("zentrima13.ini", p));
+        const zt::MoneyPreferences back = zt::readMoneyPreferences("zentrima13.ini");
+        QCOMPARE(zt::progressionText(back.bet), QString("1,2,4"));
+        QCOMPARE(back.bet.stake, 5.0);
+        QCOMPARE(back.bet.target, 3.0);
+        QCOMPARE(back.bet.tableMax, 100.0);
+        QCOMPARE(back.bet.bankroll, 500.0);
+        QCOMPARE(back.bet.chip, 0.25);
+        QCOMPARE(back.simulation.spins, 150);
+        QCOMPARE(back.simulation.seed, std::uint64_t(42));
+        QVERIFY(zt::test::fileBytes("zentrima13.ini").contains("[Lingua]\nNome=it"));
+    }
+};
+
+ZT_TEST_MAIN(BettingTest)
+#include "tst_betting.moc"
