@@ -4,6 +4,7 @@
 // long reads in stretches; and the record cursor and the grid over it.
 
 #include "core/textrules.h"
+#include "core/betting.h"
 #include "core/verifier.h"
 #include "store/recordcursor.h"
 #include "store/replayreader.h"
@@ -332,8 +333,11 @@ private Q_SLOTS:
              "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 140000) "
              "INSERT INTO Uscite (Numero, Memoria, Tipo) SELECT ' ' || (i % 37), ' ' || i, "
              "1 + (i % 2) FROM n",
-             "DELETE FROM Uscite WHERE id IN (16384, 16385, 65536, 65537, 131073)"});
-        zt::ReplayRows all, part, tail;
+             "DELETE FROM Uscite WHERE id IN (16384, 16385, 65536, 65537, 131073)",
+             "CREATE TABLE UsciteOra (id INTEGER PRIMARY KEY, Ora TEXT NOT NULL)",
+             "INSERT INTO UsciteOra SELECT id, strftime('%Y-%m-%dT%H:%M:%S', 1.8e9 + id, "
+             "'unixepoch') || '+00:00' FROM Uscite WHERE id % 1000 = 0"});
+        zt::ReplayRows all, part, tail, live;
         QString problem;
         QCOMPARE(zt::readReplayRows("dati.mdb", "dati.mdb", {}, -1, all, &problem),
                  zt::ReplayRead::Done);
@@ -347,6 +351,12 @@ private Q_SLOTS:
         // Each row by its number: the ids 65530 to 135532, three of them gone.
         QVERIFY(all[0].read.number == 1 && all[139994].read.number == 140000 % 37);
         QVERIFY(part[0].read.number == 65530 % 37 && part[69999].read.number == 135532 % 37);
+        zt::SpinClock partTimes, liveTimes; // the times of ids 66000 to 135000, of every even id
+        zt::readSpinTimes("dati.mdb", 65530, 70000, partTimes);
+        QCOMPARE(zt::readReplayRowsOfType("dati.mdb", 1, live, &liveTimes, &problem),
+                 zt::ReplayRead::Done);
+        QCOMPARE(QString("%1 %2 %3").arg(partTimes.timed()).arg(live.size()).arg(liveTimes.timed()),
+                 "70 69998 140");
         zt::SpinTransfer out;
         QByteArray csv;
         QVERIFY(out.exportRows(zt::viewerTypeCommand(u"Live"), &csv));
