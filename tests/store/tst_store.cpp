@@ -337,7 +337,7 @@ private Q_SLOTS:
              "CREATE TABLE UsciteOra (id INTEGER PRIMARY KEY, Ora TEXT NOT NULL)",
              "INSERT INTO UsciteOra SELECT id, strftime('%Y-%m-%dT%H:%M:%S', 1.8e9 + id, "
              "'unixepoch') || '+00:00' FROM Uscite WHERE id % 1000 = 0"});
-        zt::ReplayRows all, part, tail, live;
+        zt::ReplayRows all, part, tail, few, live;
         QString problem;
         QCOMPARE(zt::readReplayRows("dati.mdb", "dati.mdb", {}, -1, all, &problem),
                  zt::ReplayRead::Done);
@@ -345,6 +345,9 @@ private Q_SLOTS:
                  zt::ReplayRead::Done);
         QCOMPARE(zt::readReplayRows("dati.mdb", "dati.mdb", 74464, -1, tail, &problem),
                  zt::ReplayRead::Done); // exactly one full stretch to the last row
+        QCOMPARE(zt::readReplayRows("dati.mdb", "dati.mdb", {}, 10, few, &problem),
+                 zt::ReplayRead::Done); // ends inside the first stretch
+        QCOMPARE(few.size(), 10u);
         QCOMPARE(all.size(), 139995u);
         QCOMPARE(part.size(), 70000u);
         QCOMPARE(tail.size(), 65536u);
