@@ -247,13 +247,17 @@ private Q_SLOTS:
         QCOMPARE(rows(), "1:30");
     }
 
-    // A waiting spin written later is taken back with its row.
+    // A waiting spin written later is taken back with its row; while the file
+    // is held a recorded one is not, and recording goes on afterwards.
     void undoDeletesTheRowOfASpinThatWaited()
     {
         click("Check8");
         type("7E");
         std::optional<zt::StoreConnection> locker(std::in_place);
         QVERIFY(locker->open(nullptr) && QSqlQuery(locker->database()).exec("BEGIN EXCLUSIVE"));
+        type("Z");
+        QCOMPARE(QString::number(board->historyCount()), "1");
+        delete board->findChild<QMessageBox*>(); // "… bloccato … L'uscita 7 resta nella storia."
         type("8E");
         locker.reset();
         QTRY_VERIFY(!c<QLabel>("Attesa")->isVisible());
