@@ -164,6 +164,17 @@ private Q_SLOTS:
         QVERIFY(QFile::setPermissions("dati.mdb", QFile::ReadOwner | QFile::WriteOwner));
         type("Z");
         QCOMPARE(history() + rows(), QStringLiteral("1:1 2:2 7:12 8:6"));
+
+        // After "C. PRIMO", and after a full history slid: Ctrl+Z deletes the
+        // newest spin's own row, and stops where the history stops.
+        type("20E21E22E"); // rows 10 to 12
+        click("Command3");
+        type("ZZZ");
+        QCOMPARE(history() + rows(), QStringLiteral("1:1 2:2 7:12 8:6 10:20"));
+        for (int n = 0; n <= 36; ++n) // rows 13 to 49; 0 slides out
+            type(qPrintable(QString::number(n) + u'E'));
+        type(QByteArray(37, 'Z'));
+        QCOMPARE(history() + rows(), QStringLiteral("1:1 2:2 7:12 8:6 10:20 13:0"));
     }
 
     // Another program holds dati.mdb for longer than any wait: the spins
