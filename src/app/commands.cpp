@@ -19,7 +19,7 @@ namespace zt {
 
 namespace {
 
-struct Text {
+struct CommandsText {
     Q_DECLARE_TR_FUNCTIONS(Commands)
 };
 
@@ -48,15 +48,15 @@ const Command* findCommand(const char* name)
 
 QString programHelp()
 {
-    QString text = Text::tr("Uso: zentrima13 [comando] [opzioni]\n"
+    QString text = CommandsText::tr("Uso: zentrima13 [comando] [opzioni]\n"
                             "Senza comando si apre il tavolo di gioco.\n\nComandi:\n");
     for (const Command& c : commands) {
         if (c.run)
             text += QStringLiteral("  %1  %2\n")
                         .arg(QString::fromLatin1(c.name).leftJustified(11),
-                             Text::tr(c.summary));
+                             CommandsText::tr(c.summary));
     }
-    text += Text::tr(
+    text += CommandsText::tr(
         "\n\"zentrima13 <comando> --help\" spiega le opzioni del comando.\n"
         "  -h, --help         mostra questo aiuto\n"
         "  -v, --version      mostra la versione\n\n"
@@ -107,7 +107,7 @@ int failWith(int code, const QString& message)
 {
     QString text = message;
     if (code == ExitBusy)
-        text += Text::tr(" Riprovare quando l'altro programma lo lascia.");
+        text += CommandsText::tr(" Riprovare quando l'altro programma lo lascia.");
     const QByteArray bytes = (text + u'\n').toLocal8Bit();
     std::fflush(stdout);
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stderr);
@@ -213,7 +213,7 @@ int runCommandLine(int argc, char** argv)
     const StartRequest request = readStartRequest(all);
     useLanguage(chosenLanguage(request.language));
     if (request.fault) {
-        QString fault = Text::tr(request.fault);
+        QString fault = CommandsText::tr(request.fault);
         if (fault.contains(u"%1"))
             fault = fault.arg(shownArgument(request.faultValue));
         return usageError(programHelp(), fault);
@@ -230,9 +230,9 @@ int runCommandLine(int argc, char** argv)
         return printOut(programHelp()) ? ExitOk : ExitFailure;
     return usageError(programHelp(),
                       first.startsWith('-')
-                          ? Text::tr("Opzione sconosciuta: %1 (le opzioni vanno dopo il comando).")
+                          ? CommandsText::tr("Opzione sconosciuta: %1 (le opzioni vanno dopo il comando).")
                                 .arg(shownArgument(arguments.first()))
-                          : Text::tr("Comando sconosciuto: %1.").arg(shownArgument(arguments.first())));
+                          : CommandsText::tr("Comando sconosciuto: %1.").arg(shownArgument(arguments.first())));
 }
 
 } // namespace zt

@@ -16,7 +16,7 @@ namespace zt {
 
 namespace {
 
-struct Text {
+struct CsvCommandsText {
     Q_DECLARE_TR_FUNCTIONS(CsvCommands)
 };
 
@@ -57,7 +57,7 @@ const char* const kImportUsage = QT_TRANSLATE_NOOP(
 
 QString plural(qint64 rows, const char* one, const char* many)
 {
-    return Text::tr(rows == 1 ? one : many).arg(rows);
+    return CsvCommandsText::tr(rows == 1 ? one : many).arg(rows);
 }
 
 int exitCode(SpinTransfer::Fault fault)
@@ -98,8 +98,8 @@ struct Options {
                 last.remove(0, 1);
             fault =
                 !unknown.isEmpty()
-                    ? Text::tr("Opzione sconosciuta: %1.").arg(shownArgument(unknown.first()))
-                    : Text::tr("Manca il valore di --%1.").arg(shownArgument(last));
+                    ? CsvCommandsText::tr("Opzione sconosciuta: %1.").arg(shownArgument(unknown.first()))
+                    : CsvCommandsText::tr("Manca il valore di --%1.").arg(shownArgument(last));
             return false;
         }
         if (parser.isSet(tipo)) {
@@ -110,13 +110,13 @@ struct Options {
                 type = 2;
             else {
                 fault =
-                    Text::tr("--tipo vale Live o Spin, non «%1».").arg(shownArgument(value));
+                    CsvCommandsText::tr("--tipo vale Live o Spin, non «%1».").arg(shownArgument(value));
                 return false;
             }
         }
         for (const QCommandLineOption* o : {&db, &out}) {
             if ((o == &db || exporting) && parser.isSet(*o) && parser.value(*o).isEmpty()) {
-                fault = Text::tr("--%1 vuole il nome di un file.").arg(o->names().first());
+                fault = CsvCommandsText::tr("--%1 vuole il nome di un file.").arg(o->names().first());
                 return false;
             }
         }
@@ -132,20 +132,20 @@ int runExport(const QStringList& arguments)
 {
     Options o;
     if (!o.parse(arguments, true))
-        return usageError(Text::tr(kExportUsage), o.fault);
+        return usageError(CsvCommandsText::tr(kExportUsage), o.fault);
     if (o.parser.isSet(o.help))
-        return printOut(Text::tr(kExportUsage)) ? ExitOk : ExitFailure;
+        return printOut(CsvCommandsText::tr(kExportUsage)) ? ExitOk : ExitFailure;
     if (!o.parser.positionalArguments().isEmpty())
-        return usageError(Text::tr(kExportUsage),
-                          Text::tr("Argomento inatteso: %1.")
+        return usageError(CsvCommandsText::tr(kExportUsage),
+                          QCoreApplication::translate("CsvCommands", "Argomento inatteso: %1.")
                               .arg(shownArgument(o.parser.positionalArguments().first())));
 
     SpinTransfer transfer(o.dbPath());
     const QString out = o.parser.isSet(o.out) ? o.parser.value(o.out) : QStringLiteral("-");
     if (out != u"-" && transfer.isDatabase(out))
         return usageError(
-            Text::tr(kExportUsage),
-            Text::tr("--out non può essere il database %1.").arg(shownArgument(out)));
+            CsvCommandsText::tr(kExportUsage),
+            QCoreApplication::translate("CsvCommands", "--out non può essere il database %1.").arg(shownArgument(out)));
     QByteArray csv;
     const QString command = viewerTypeCommand(o.type == 1 ? u"Live" : o.type == 2 ? u"Spin" : u"");
     if (!transfer.exportRows(command, &csv))
@@ -172,16 +172,16 @@ int runImport(const QStringList& arguments)
 {
     Options o;
     if (!o.parse(arguments, false))
-        return usageError(Text::tr(kImportUsage), o.fault);
+        return usageError(CsvCommandsText::tr(kImportUsage), o.fault);
     if (o.parser.isSet(o.help))
-        return printOut(Text::tr(kImportUsage)) ? ExitOk : ExitFailure;
+        return printOut(CsvCommandsText::tr(kImportUsage)) ? ExitOk : ExitFailure;
     const QStringList files = o.parser.positionalArguments();
     if (files.size() != 1)
         return usageError(
-            Text::tr(kImportUsage),
+            CsvCommandsText::tr(kImportUsage),
             files.isEmpty()
-                ? Text::tr("Manca il file da importare.")
-                : Text::tr("Un file solo, non anche %1.").arg(shownArgument(files[1])));
+                ? CsvCommandsText::tr("Manca il file da importare.")
+                : CsvCommandsText::tr("Un file solo, non anche %1.").arg(shownArgument(files[1])));
 
     const QString name = files.first();
     QByteArray bytes;
@@ -194,14 +194,14 @@ int runImport(const QStringList& arguments)
     if (reader.format() == SpinCsvReader::Format::Table) {
         for (const QCommandLineOption* option : {&o.tipo, &o.newestFirst}) {
             if (o.parser.isSet(*option))
-                return usageError(Text::tr(kImportUsage),
-                                  Text::tr("--%1 vale solo per un elenco di numeri: il file %2 "
+                return usageError(CsvCommandsText::tr(kImportUsage),
+                                  QCoreApplication::translate("CsvCommands", "--%1 vale solo per un elenco di numeri: il file %2 "
                                            "ha le colonne di un'esportazione.")
                                       .arg(option->names().first(), shownArgument(name)));
         }
     }
     if (!reader.check())
-        return failWith(ExitFailure, Text::tr("File %1, %2: nessuna uscita è stata importata.")
+        return failWith(ExitFailure, CsvCommandsText::tr("File %1, %2: nessuna uscita è stata importata.")
                                          .arg(shownArgument(name), reader.error()));
 
     SpinTransfer transfer(o.dbPath());

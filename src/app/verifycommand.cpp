@@ -39,7 +39,7 @@ namespace zt {
 
 namespace {
 
-struct Text {
+struct VerifyText {
     Q_DECLARE_TR_FUNCTIONS(Verify)
 };
 
@@ -80,7 +80,7 @@ const char* const modeNames[] = {"none", "quorix", "zentrima13"};
 // The options of the stakes and of the simulated evenings.
 QString moneyHelp()
 {
-    return Text::tr(
+    return VerifyText::tr(
         "  --stake N             fiches su ogni numero della stringa seguita (predefinito: 1)\n"
         "  --progression P       flat (sempre --stake), recovery (il recupero) o i multipli di\n"
         "                        --stake per tentativo, l'ultimo ripetuto (1,1,2,3,5,8)\n"
@@ -96,7 +96,7 @@ QString moneyHelp()
 
 QString usage()
 {
-    QString text = Text::tr(
+    QString text = VerifyText::tr(
         "Uso: zentrima13 verify [opzioni]\n"
         "Verifica le proposte sulle uscite registrate, senza finestre: fa ciò che fa il\n"
         "visualizzatore con \"GO\" sulle righe e poi \"SALVA\", con le impostazioni date.\n"
@@ -115,8 +115,8 @@ QString usage()
     text += moneyHelp();
     for (const Switch& w : switches)
         text += QStringLiteral("  --%1%2\n")
-                    .arg(QString::fromLatin1(w.name).leftJustified(20), Text::tr(w.help));
-    text += Text::tr(
+                    .arg(QString::fromLatin1(w.name).leftJustified(20), VerifyText::tr(w.help));
+    text += VerifyText::tr(
         "  --sweep NOME          verifica l'opzione NOME (una delle sei qui sopra) sia senza\n"
         "                        sia con; si può ripetere\n"
         "  --csv FILE            una riga per combinazione, con l'intestazione; - per lo\n"
@@ -133,7 +133,7 @@ QString usage()
         "Uscita: 0 fatto, 1 un file non si può scrivere, 2 opzioni non valide,\n"
         "3 il file delle uscite manca o non è utilizzabile, o non ha la riga di --from,\n"
         "4 il file delle uscite è bloccato da un altro programma: riprovare più tardi.\n");
-    text += Text::tr(
+    text += VerifyText::tr(
         "\nAnche i valori di --stake, --target, --table-max, --chip, --bankroll,\n"
                   "--simulate, --spins e --seed possono essere elenchi; --progression si ripete\n"
                   "(--progression flat --progression 1,2,4) perché un elenco è già la progressione.\n"
@@ -189,7 +189,7 @@ bool readMoneyChoices(const QCommandLineParser& p, std::vector<MoneyChoice>& cho
                       QString* error)
 {
     const auto bad = [&](const QString& option, const QString& value) {
-        *error = Text::tr("Valore non valido per --%1: \"%2\".")
+        *error = VerifyText::tr("Valore non valido per --%1: \"%2\".")
                      .arg(option, value);
         return false;
     };
@@ -256,11 +256,11 @@ bool readJob(const QCommandLineParser& p, Job& job, QString* error)
 {
     // A bad value, with what the option takes.
     const auto bad = [&](const QString& option, const QString& value, const QString& takes) {
-        *error = Text::tr("Valore non valido per --%1: \"%2\" (%3).")
+        *error = VerifyText::tr("Valore non valido per --%1: \"%2\" (%3).")
                      .arg(option, shownArgument(value), takes);
         return false;
     };
-    const QString aFile = Text::tr("il nome di un file");
+    const QString aFile = VerifyText::tr("il nome di un file");
     job.dbName = p.isSet(QStringLiteral("db")) ? p.value(QStringLiteral("db"))
                                                : QString::fromLatin1(kStoreFileName);
     job.dbPath = QDir::current().absoluteFilePath(job.dbName);
@@ -279,14 +279,14 @@ bool readJob(const QCommandLineParser& p, Job& job, QString* error)
         const QString path = QDir::current().absoluteFilePath(p.value(QLatin1String(name)));
         if (p.isSet(QLatin1String(name)) && !database.isEmpty() &&
             QFileInfo(path).canonicalFilePath() == database) {
-            *error = Text::tr("--%1 non può essere il file delle uscite.").arg(name);
+            *error = VerifyText::tr("--%1 non può essere il file delle uscite.").arg(name);
             return false;
         }
     }
     // Nor may one output replace the other.
     if (p.isSet(QStringLiteral("out")) && p.isSet(QStringLiteral("csv")) &&
         canonicalTarget(job.outPath) == canonicalTarget(job.csvPath)) {
-        *error = Text::tr("--out e --csv non possono essere lo stesso file (%1).")
+        *error = VerifyText::tr("--out e --csv non possono essere lo stesso file (%1).")
                      .arg(shownArgument(job.csvPath));
         return false;
     }
@@ -296,7 +296,7 @@ bool readJob(const QCommandLineParser& p, Job& job, QString* error)
             wholeNumber(v, std::numeric_limits<qint64>::min(), std::numeric_limits<qint64>::max());
         if (!job.from)
             return bad(QStringLiteral("from"), v,
-                       Text::tr("l'id di una riga, un numero intero"));
+                       VerifyText::tr("l'id di una riga, un numero intero"));
     }
     if (p.isSet(QStringLiteral("count"))) {
         const QString v = p.value(QStringLiteral("count"));
@@ -304,7 +304,7 @@ bool readJob(const QCommandLineParser& p, Job& job, QString* error)
         if (!job.count)
             return bad(
                 QStringLiteral("count"), v,
-                Text::tr("un numero intero da 0 a %1").arg(std::numeric_limits<int>::max()));
+                VerifyText::tr("un numero intero da 0 a %1").arg(std::numeric_limits<int>::max()));
     }
 
     std::vector<VerifySettings::Mode> modes;
@@ -312,7 +312,7 @@ bool readJob(const QCommandLineParser& p, Job& job, QString* error)
         const auto* name = std::find_if(std::begin(modeNames), std::end(modeNames),
                                         [&](const char* n) { return m == QLatin1String(n); });
         if (name == std::end(modeNames))
-            return bad(QStringLiteral("mode"), m, Text::tr("none, quorix o zentrima13"));
+            return bad(QStringLiteral("mode"), m, VerifyText::tr("none, quorix o zentrima13"));
         modes.push_back(VerifySettings::Mode(name - std::begin(modeNames)));
     }
     QStringList filters;
@@ -322,7 +322,7 @@ bool readJob(const QCommandLineParser& p, Job& job, QString* error)
         else if (const auto n = wholeNumber(f, 1, 36); n && f == QString::number(*n))
             filters << f;
         else
-            return bad(QStringLiteral("filter"), f, Text::tr("Tutti o un numero da 1 a 36"));
+            return bad(QStringLiteral("filter"), f, VerifyText::tr("Tutti o un numero da 1 a 36"));
     }
     const QStringList maxima = listItems(p, QStringLiteral("max"), QStringLiteral("10"));
 
@@ -341,7 +341,7 @@ bool readJob(const QCommandLineParser& p, Job& job, QString* error)
             return bad(QStringLiteral("sweep"), name, names.join(QStringLiteral(", ")));
         }
         if (p.isSet(name)) {
-            *error = Text::tr("--%1 e --sweep %1 non vanno insieme.").arg(name);
+            *error = VerifyText::tr("--%1 e --sweep %1 non vanno insieme.").arg(name);
             return false;
         }
         if (std::find(swept.begin(), swept.end(), w) == swept.end())
@@ -485,7 +485,7 @@ QString panelText(const VerifyResult& r)
     };
     QString text;
     for (auto [name, counter] : fields)
-        text += Text::tr(name) + QStringLiteral(": ") + r.counters[int(counter)] + u'\n';
+        text += VerifyText::tr(name) + QStringLiteral(": ") + r.counters[int(counter)] + u'\n';
     return text;
 }
 
@@ -558,12 +558,12 @@ private:
         const double seconds = (clock_.elapsed() - replayStartMs_.load()) / 1000.0;
         QString line;
         if (total == 0) {
-            line = Text::tr("Lettura delle uscite…");
+            line = VerifyText::tr("Lettura delle uscite…");
         } else {
             const double rate = seconds > 0 ? now / seconds : 0;
             const QString left =
                 rate > 0 ? QString::number(std::ceil((total - now) / rate), 'f', 0) : QString(u'?');
-            line = Text::tr("%1 di %2 righe, %3 righe/s, %4 s rimanenti")
+            line = VerifyText::tr("%1 di %2 righe, %3 righe/s, %4 s rimanenti")
                        .arg(now)
                        .arg(total)
                        .arg(rate, 0, 'f', 0)
@@ -608,25 +608,25 @@ int runVerify(const QStringList& arguments)
         p.addOption({QLatin1String(w.name), {}});
     if (!p.parse(arguments)) {
         if (!p.unknownOptionNames().isEmpty())
-            return badOptions(Text::tr("Opzione sconosciuta: %1.")
+            return badOptions(VerifyText::tr("Opzione sconosciuta: %1.")
                                   .arg(shownArgument(p.unknownOptionNames().first())));
         // "Missing value after 'x'." or "Unexpected value after 'x'."
         const auto quoted = QRegularExpression(QStringLiteral("'([^']*)'")).match(p.errorText());
         return badOptions(
-            Text::tr("Valore mancante o di troppo per l'opzione %1.")
+            VerifyText::tr("Valore mancante o di troppo per l'opzione %1.")
                 .arg(quoted.hasMatch() ? shownArgument(quoted.captured(1)) : QString()));
     }
     if (p.isSet(QStringLiteral("help")))
         return printOut(usage()) ? ExitOk : ExitFailure;
     if (!p.positionalArguments().isEmpty())
-        return badOptions(Text::tr("Argomento inatteso: %1.")
+        return badOptions(VerifyText::tr("Argomento inatteso: %1.")
                               .arg(shownArgument(p.positionalArguments().first())));
     Job job;
     QString error;
     if (!readJob(p, job, &error))
         return badOptions(error);
     if (job.sweep && p.isSet(QStringLiteral("out")))
-        failWith(ExitOk, Text::tr("Con più combinazioni il rapporto (--out) non viene scritto."));
+        failWith(ExitOk, VerifyText::tr("Con più combinazioni il rapporto (--out) non viene scritto."));
 
     // The rows, then every combination; the threads of the sweep are this
     // machine's processors.

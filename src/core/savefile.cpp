@@ -17,7 +17,7 @@ namespace zt {
 
 namespace {
 
-struct Text {
+struct FilesText {
     Q_DECLARE_TR_FUNCTIONS(Files)
 };
 
@@ -36,14 +36,14 @@ QString shownPath(const QString& path)
 QString kindProblem(mode_t mode)
 {
     if (S_ISDIR(mode))
-        return Text::tr("è una cartella");
+        return FilesText::tr("è una cartella");
     if (S_ISFIFO(mode))
-        return Text::tr("non è un file normale (è una pipe)");
+        return FilesText::tr("non è un file normale (è una pipe)");
     if (S_ISCHR(mode) || S_ISBLK(mode))
-        return Text::tr("non è un file normale (è un dispositivo)");
+        return FilesText::tr("non è un file normale (è un dispositivo)");
     if (S_ISSOCK(mode))
-        return Text::tr("non è un file normale (è un socket)");
-    return S_ISREG(mode) ? QString() : Text::tr("non è un file normale");
+        return FilesText::tr("non è un file normale (è un socket)");
+    return S_ISREG(mode) ? QString() : FilesText::tr("non è un file normale");
 }
 
 // Reads the open descriptor to its end, at most limit bytes; 0 when done,
@@ -88,7 +88,7 @@ bool writeAll(int fd, const QByteArray& bytes)
 
 QString writeFailure(const QString& what, const QString& path, const QString& cause)
 {
-    return Text::tr("Impossibile scrivere %1 %2: %3.").arg(what, shownPath(path), cause);
+    return FilesText::tr("Impossibile scrivere %1 %2: %3.").arg(what, shownPath(path), cause);
 }
 
 // A device or a pipe: written into, never replaced by a file.
@@ -107,46 +107,46 @@ QString systemProblem(int systemError)
 #ifdef EDQUOT
     case EDQUOT:
 #endif
-        return Text::tr("il disco è pieno");
+        return FilesText::tr("il disco è pieno");
     case EACCES:
     case EPERM:
-        return Text::tr("non si ha il permesso");
+        return FilesText::tr("non si ha il permesso");
     case EROFS:
-        return Text::tr("il disco è in sola lettura");
+        return FilesText::tr("il disco è in sola lettura");
     case EIO:
-        return Text::tr("errore di lettura o scrittura del disco");
+        return FilesText::tr("errore di lettura o scrittura del disco");
     case ENOENT:
-        return Text::tr("non esiste");
+        return FilesText::tr("non esiste");
     case ENOTDIR:
-        return Text::tr("una parte del percorso non è una cartella");
+        return FilesText::tr("una parte del percorso non è una cartella");
     case EISDIR:
-        return Text::tr("è una cartella");
+        return FilesText::tr("è una cartella");
     case ENAMETOOLONG:
-        return Text::tr("il nome è troppo lungo");
+        return FilesText::tr("il nome è troppo lungo");
     case ELOOP:
-        return Text::tr("il percorso gira in tondo tra collegamenti simbolici");
+        return FilesText::tr("il percorso gira in tondo tra collegamenti simbolici");
     case EBADF:
-        return Text::tr("è chiuso");
+        return FilesText::tr("è chiuso");
     case EPIPE:
-        return Text::tr("il programma che leggeva ha chiuso il collegamento");
+        return FilesText::tr("il programma che leggeva ha chiuso il collegamento");
     case EFBIG:
-        return Text::tr("il file supererebbe la dimensione massima");
+        return FilesText::tr("il file supererebbe la dimensione massima");
     case EMFILE:
     case ENFILE:
-        return Text::tr("ci sono troppi file aperti");
+        return FilesText::tr("ci sono troppi file aperti");
     case ENOMEM:
-        return Text::tr("la memoria è esaurita");
+        return FilesText::tr("la memoria è esaurita");
     case EINVAL:
-        return Text::tr("il sistema non accetta l'operazione su questo file");
+        return FilesText::tr("il sistema non accetta l'operazione su questo file");
     case ENXIO:
     case ENODEV:
-        return Text::tr("il dispositivo non risponde");
+        return FilesText::tr("il dispositivo non risponde");
     case EAGAIN:
-        return Text::tr("il file non è pronto; riprovare");
+        return FilesText::tr("il file non è pronto; riprovare");
     case 0:
-        return Text::tr("errore imprevisto del sistema");
+        return FilesText::tr("errore imprevisto del sistema");
     default:
-        return Text::tr("errore del sistema numero %1").arg(systemError);
+        return FilesText::tr("errore del sistema numero %1").arg(systemError);
     }
 }
 
@@ -176,8 +176,8 @@ bool readWhole(const QString& path, qint64 limit, QByteArray* bytes, QString* er
         bytes->clear();
         if (error)
             *error = standardInput
-                         ? Text::tr("Impossibile leggere lo standard input: %1.").arg(cause)
-                         : Text::tr("Impossibile leggere il file %1: %2.")
+                         ? FilesText::tr("Impossibile leggere lo standard input: %1.").arg(cause)
+                         : FilesText::tr("Impossibile leggere il file %1: %2.")
                                .arg(shownPath(path), cause);
         return false;
     };
@@ -188,7 +188,7 @@ bool readWhole(const QString& path, qint64 limit, QByteArray* bytes, QString* er
         if (fd < 0) {
             const int why = errno;
             if (why == EACCES)
-                return fail(Text::tr("non si ha il permesso di leggerlo"));
+                return fail(FilesText::tr("non si ha il permesso di leggerlo"));
             return fail(why == EISDIR ? kindProblem(S_IFDIR) : systemProblem(why));
         }
     }
@@ -203,7 +203,7 @@ bool readWhole(const QString& path, qint64 limit, QByteArray* bytes, QString* er
         ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     }
     const QString tooLarge =
-        Text::tr("supera i %1 MB che si possono leggere in una volta").arg(limit >> 20);
+        FilesText::tr("supera i %1 MB che si possono leggere in una volta").arg(limit >> 20);
     if (S_ISREG(st.st_mode) && st.st_size > limit)
         return fail(tooLarge);
     const int read = readAll(fd, limit, bytes);
@@ -219,15 +219,15 @@ QString writeProblem(const QString& path, int systemError)
     const QFileInfo info(path);
     const QString folder = shownPath(info.absolutePath());
     if (info.isDir())
-        return Text::tr("esiste già una cartella con questo nome");
+        return FilesText::tr("esiste già una cartella con questo nome");
     if (!info.dir().exists())
-        return Text::tr("la cartella %1 non esiste").arg(folder);
+        return FilesText::tr("la cartella %1 non esiste").arg(folder);
     if (readOnlyFile(info))
-        return Text::tr("il file è in sola lettura e non è stato modificato");
+        return FilesText::tr("il file è in sola lettura e non è stato modificato");
     if (info.isFile() && !info.isWritable())
-        return Text::tr("non si ha il permesso di modificare il file");
+        return FilesText::tr("non si ha il permesso di modificare il file");
     if (systemError == EACCES || systemError == EPERM)
-        return Text::tr("non si ha il permesso di scrivere nella cartella %1").arg(folder);
+        return FilesText::tr("non si ha il permesso di scrivere nella cartella %1").arg(folder);
     return systemProblem(systemError);
 }
 
@@ -237,7 +237,7 @@ bool writeStandardOutput(const QByteArray& bytes, QString* error)
     if (writeAll(STDOUT_FILENO, bytes))
         return true;
     if (error)
-        *error = Text::tr("Impossibile scrivere sullo standard output: %1.")
+        *error = FilesText::tr("Impossibile scrivere sullo standard output: %1.")
                      .arg(systemProblem(errno));
     return false;
 }

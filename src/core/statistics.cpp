@@ -32,7 +32,7 @@ std::vector<std::uint8_t> selectNumbers(std::span<const Spin> spins, TypeFilter 
 
 namespace {
 
-struct Text {
+struct StatisticheText {
     Q_DECLARE_TR_FUNCTIONS(Statistiche)
 };
 
@@ -291,22 +291,22 @@ std::vector<Grouping> makeGroupings()
     const NumberMask zero = numbersWhere([](int n) { return n == 0; });
     std::vector<Grouping> all;
 
-    all.push_back({Text::tr("Colori"),
-                   {{Text::tr("Rosso"), numbersWhere([&](int n) { return colour(n) == wheel::kRed; })},
-                    {Text::tr("Nero"), numbersWhere([&](int n) { return colour(n) == wheel::kBlack; })},
-                    {Text::tr("Zero"), zero}}});
+    all.push_back({StatisticheText::tr("Colori"),
+                   {{StatisticheText::tr("Rosso"), numbersWhere([&](int n) { return colour(n) == wheel::kRed; })},
+                    {StatisticheText::tr("Nero"), numbersWhere([&](int n) { return colour(n) == wheel::kBlack; })},
+                    {StatisticheText::tr("Zero"), zero}}});
 
-    Grouping dozens{Text::tr("Dozzine"), {}};
-    Grouping columns{Text::tr("Colonne"), {}};
+    Grouping dozens{StatisticheText::tr("Dozzine"), {}};
+    Grouping columns{StatisticheText::tr("Colonne"), {}};
     for (int k = 0; k < 3; ++k) {
-        dozens.groups.push_back({Text::tr("%1ª dozzina").arg(k + 1),
+        dozens.groups.push_back({StatisticheText::tr("%1ª dozzina").arg(k + 1),
                                  numbersWhere([k](int n) { return n > 0 && (n - 1) / 12 == k; })});
-        columns.groups.push_back({Text::tr("%1ª colonna").arg(k + 1),
+        columns.groups.push_back({StatisticheText::tr("%1ª colonna").arg(k + 1),
                                   numbersWhere([k](int n) { return n > 0 && (n - 1) % 3 == k; })});
     }
     // The zero loses every dozen and column bet: a cell of the tests, not a bar.
-    dozens.groups.push_back({Text::tr("Zero"), zero, true, false});
-    columns.groups.push_back({Text::tr("Zero"), zero, true, false});
+    dozens.groups.push_back({StatisticheText::tr("Zero"), zero, true, false});
+    columns.groups.push_back({StatisticheText::tr("Zero"), zero, true, false});
     all.push_back(dozens);
     all.push_back(columns);
 
@@ -315,9 +315,9 @@ std::vector<Grouping> makeGroupings()
                                   QT_TRANSLATE_NOOP("Statistiche", "Vicini dello 0"),
                                   QT_TRANSLATE_NOOP("Statistiche", "Orfanelli"),
                                   QT_TRANSLATE_NOOP("Statistiche", "Serie 5 / 8")};
-    Grouping sectors{Text::tr("Settori della ruota"), {}};
+    Grouping sectors{StatisticheText::tr("Settori della ruota"), {}};
     for (const char* label : labels)
-        sectors.groups.push_back({Text::tr(label), sectorNumbers(label)});
+        sectors.groups.push_back({StatisticheText::tr(label), sectorNumbers(label)});
     // Gioco 0 lies inside Vicini dello 0.
     sectors.groups.front().tested = false;
     all.push_back(sectors);

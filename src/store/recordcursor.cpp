@@ -14,7 +14,7 @@ namespace zt {
 
 namespace {
 
-struct Text {
+struct StoreText {
     Q_DECLARE_TR_FUNCTIONS(Store)
 };
 
@@ -25,7 +25,7 @@ constexpr int kIdStretch = 65536;  // ids read by one statement
 
 QString noRow()
 {
-    return Text::tr("Nessuna riga selezionata.");
+    return StoreText::tr("Nessuna riga selezionata.");
 }
 
 QString quoted(const QString& name)
@@ -69,9 +69,9 @@ bool RecordCursor::changeOneRow(QSqlQuery& q, qint64 id, StoreAction action) con
     if (!q.exec())
         problem = storeProblem(q.lastError());
     else if (q.numRowsAffected() < 1)
-        problem = Text::tr("La riga %1 non è più nel file %2").arg(id).arg(kStoreFileName);
+        problem = StoreText::tr("La riga %1 non è più nel file %2").arg(id).arg(kStoreFileName);
     else if (q.numRowsAffected() > 1)
-        problem = Text::tr("Nel file %2 più righe hanno l'id %1").arg(id).arg(kStoreFileName);
+        problem = StoreText::tr("Nel file %2 più righe hanno l'id %1").arg(id).arg(kStoreFileName);
     q.finish();
     // A deleted row's time goes with it.
     QSqlError timeError;
@@ -118,7 +118,7 @@ bool RecordCursor::requery()
                 columns_ << record.fieldName(i);
             idColumn_ = columnIndex(u"id");
             if (idColumn_ < 0)
-                problem = Text::tr("Il comando non ha la colonna id");
+                problem = StoreText::tr("Il comando non ha la colonna id");
         }
         // The ids in stretches, each a statement of its own: between two of
         // them the file is free for the spins the board records.  A row
@@ -297,7 +297,7 @@ QVariant RecordCursor::value(QStringView column) const
     }
     const int c = columnIndex(column);
     if (c < 0) {
-        fail(Text::tr("La colonna %1 non esiste.").arg(column));
+        fail(StoreText::tr("La colonna %1 non esiste.").arg(column));
         return {};
     }
     return cell(pos_, c);
@@ -318,9 +318,9 @@ bool RecordCursor::updateCurrent(const QVariantMap& values)
     for (auto it = values.begin(); it != values.end(); ++it) {
         const int c = columnIndex(it.key());
         if (c < 0)
-            return fail(Text::tr("La colonna %1 non esiste.").arg(it.key()));
+            return fail(StoreText::tr("La colonna %1 non esiste.").arg(it.key()));
         if (c == idColumn_)
-            return fail(Text::tr("La colonna %1 non si può modificare.").arg(it.key()));
+            return fail(StoreText::tr("La colonna %1 non si può modificare.").arg(it.key()));
         sets << quoted(columns_[c]) + QStringLiteral(" = ?");
         targets << c;
     }

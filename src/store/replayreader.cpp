@@ -20,7 +20,7 @@ namespace zt {
 
 namespace {
 
-struct Text {
+struct StoreText {
     Q_DECLARE_TR_FUNCTIONS(Store)
 };
 
@@ -269,7 +269,7 @@ ReplayRead readReplayRows(const QString& path, const QString& name, std::optiona
         const int found = sqlite3_step(one.st);
         if (found == SQLITE_DONE) {
             *problem =
-                Text::tr("Nel file %1 non c'è la riga con id %2").arg(name).arg(*fromId);
+                StoreText::tr("Nel file %1 non c'è la riga con id %2").arg(name).arg(*fromId);
             return ReplayRead::NoSuchRow;
         }
         if (found != SQLITE_ROW)

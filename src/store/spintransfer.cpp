@@ -17,7 +17,7 @@ namespace zt {
 
 namespace {
 
-struct Text {
+struct StoreText {
     Q_DECLARE_TR_FUNCTIONS(Store)
 };
 
@@ -116,7 +116,7 @@ private:
 
 QString importMessage(const QString& problem)
 {
-    return problem + Text::tr(": nessuna uscita è stata importata.");
+    return problem + StoreText::tr(": nessuna uscita è stata importata.");
 }
 
 } // namespace
@@ -205,7 +205,7 @@ bool SpinTransfer::exportRows(const QString& command, QByteArray* csv)
                     values[c] = QString(utf8(values[c].toByteArray()));
                     if (utf8.hasError())
                         return fail(
-                            storeMessage(Text::tr("Nel file %1 la colonna %2 della riga "
+                            storeMessage(StoreText::tr("Nel file %1 la colonna %2 della riga "
                                                         "con id %3 ha un testo che non è UTF-8")
                                              .arg(storeFileName(path), QLatin1String(kColumns[c]),
                                                   values[0].toString()),
@@ -296,7 +296,7 @@ bool SpinTransfer::importRows(SpinCsvReader& reader)
             // skipped or added rows: the import is whole or not at all.
             qint64 after = 0;
             if (problem.isEmpty() && count(&after) && after - before != rows_)
-                problem = Text::tr("Nel file %1 i trigger o i vincoli della tabella Uscite "
+                problem = StoreText::tr("Nel file %1 i trigger o i vincoli della tabella Uscite "
                                          "cambiano le righe importate (%2 aggiunte invece di %3)")
                               .arg(storeFileName(path))
                               .arg(after - before)
