@@ -75,6 +75,14 @@ inline void destroySharedWindows()
 
 } // namespace zt
 
+// The checks of a test that read the Italian words of the windows: the
+// words are checked where the windows speak Italian, and skipped otherwise.
+#define ZT_ITALIAN_WORDS()                                                                         \
+    do {                                                                                           \
+        if (zt::currentLanguage() != zt::Language::Italian)                                        \
+            QSKIP("reads the Italian words of the windows");                                       \
+    } while (false)
+
 // The main of a test program with windows (offscreen unless told otherwise):
 // the application, speaking the system's language as the program would
 // (LANGUAGE=en runs the tests in English), a fresh working directory, and the

@@ -34,6 +34,7 @@ struct Run {
 Run run(const QStringList& arguments, const QByteArray& input = {}, const QString& output = {})
 {
     QProcess p;
+    p.setProcessEnvironment(italianEnvironment()); // its messages are read
     if (!output.isEmpty())
         p.setStandardOutputFile(output);
     p.start(QStringLiteral(ZT_PROGRAM_PATH), arguments);
@@ -286,6 +287,8 @@ private Q_SLOTS:
 
     void viewerExportsTheListAndImportsIntoIt()
     {
+
+        ZT_ITALIAN_WORDS();
         recordThree();
         zt::ViewerWindow* viewer = zt::shared<zt::ViewerWindow>();
         viewer->show();

@@ -146,6 +146,7 @@ private Q_SLOTS:
         const QString folder = QDir(dir.path()).canonicalPath();
         const auto start = [&](QProcess& p) {
             p.setWorkingDirectory(folder);
+            p.setProcessEnvironment(italianEnvironment()); // its messages are read
             p.start(QStringLiteral(ZT_PROGRAM_PATH), QStringList());
             QVERIFY(p.waitForStarted(10000));
         };
@@ -204,7 +205,7 @@ private Q_SLOTS:
         std::optional<zt::StoreConnection> locker(std::in_place);
         QVERIFY(locker->open(nullptr) && QSqlQuery(locker->database()).exec("BEGIN EXCLUSIVE"));
         QProcess helper;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        QProcessEnvironment env = italianEnvironment();
         env.insert(kHelperDir, folder);
         helper.setProcessEnvironment(env);
         helper.start(QCoreApplication::applicationFilePath(), {"enterSpinsWhileHeld"});

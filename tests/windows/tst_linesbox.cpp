@@ -150,6 +150,7 @@ private Q_SLOTS:
     // board's keys still enter spins there, and a new history drops it.
     void historySelectedAndCopied()
     {
+        ZT_ITALIAN_WORDS();
         for (int n : {5, 17, 32})
             board->sendSpin(QString::number(n)); // " 3:  32", " 2:  17", " 1:  5"
         zt::LinesBox* box = history();

@@ -68,6 +68,7 @@ class StatisticsWindowTest : public QObject {
 private Q_SLOTS:
     void followsTheRecordedSpins()
     {
+        ZT_ITALIAN_WORDS();
         StatisticsWindow* w = statistics();
         QTRY_VERIFY(!w->isBusy());
         QVERIFY(w->stateText().contains("il file dati.mdb non c'è ancora"));
@@ -115,6 +116,7 @@ private Q_SLOTS:
     // window sees it by itself.
     void followsTheFileWhoeverChangesIt()
     {
+        ZT_ITALIAN_WORDS();
         zt::test::FreshDir dir;
         StatisticsWindow* w = freshStatistics();
         QTRY_VERIFY(w->stateText().contains("non c'è ancora"));
@@ -150,6 +152,7 @@ private Q_SLOTS:
     // numbers' deviations from chance in a view of their own.
     void textsAndViews()
     {
+        ZT_ITALIAN_WORDS();
         zt::test::FreshDir dir;
         StatisticsWindow* w = freshStatistics();
         // 70 blacks and 4 zeros: no red at all.
@@ -241,6 +244,8 @@ private Q_SLOTS:
 
     void emptyOnlyZerosAndUnusable()
     {
+
+        ZT_ITALIAN_WORDS();
         zt::test::FreshDir dir;
         StatisticsWindow* w = statistics();
         zt::test::sql(zt::test::usciteTable);
@@ -265,6 +270,8 @@ private Q_SLOTS:
 
     void savesTheChartsAsPng()
     {
+
+        ZT_ITALIAN_WORDS();
         zt::test::FreshDir dir;
         StatisticsWindow* w = statistics();
         zt::test::sql({zt::test::usciteTable, "INSERT INTO Uscite (Numero) VALUES (' 1'), (' 2')"});
@@ -302,6 +309,7 @@ private Q_SLOTS:
     // set against chance; "Azzera" clears both.
     void proposalsAgainstChance()
     {
+        ZT_ITALIAN_WORDS();
         StatisticsWindow* w = statistics();
         QTRY_VERIFY(!w->isBusy());
         QCOMPARE(w->attempts().stretches, 0);

@@ -83,7 +83,7 @@ private:
         control<QCheckBox>(board, "Check2")->setChecked(c["mode"] == "quorix");
         control<QCheckBox>(board, "Check3")->setChecked(c["mode"] == "zentrima13");
         auto* filter = control<QComboBox>(board, "Combo1");
-        filter->setCurrentIndex(filter->findText(c["filter"]));
+        filter->setCurrentIndex(filter->findData(c["filter"]));
         auto* settings = zt::shared<zt::SettingsWindow>();
         control<QLineEdit>(settings, "ST_ContrMax0")->setText(c["max"]);
         control<QCheckBox>(settings, "Check12")->setChecked(c["no-first-check"] == "0");
@@ -128,7 +128,7 @@ private:
                                                               {"Fuori Lim. 1° Uscita", "Text15"},
                                                               {"Fuori Lim. 2° Uscita", "Text3"}};
         for (auto [name, control] : fields)
-            run.panel << QString::fromUtf8(name) + ": " + box(control)->text();
+            run.panel << QCoreApplication::translate("Verify", name) + ": " + box(control)->text();
         return run;
     }
 
