@@ -195,6 +195,55 @@ private Q_SLOTS:
         }
     }
 
+    // The folder it works in: the current one, or one named by an option and
+    // created when missing; a name that cannot be a folder ends it with one
+    // line, and an option it does not know with the usage.
+    void startOptionsChooseTheFolder()
+    {
+        zt::test::FreshDir dir;
+        const QString folder = QDir(dir.path()).canonicalPath();
+        QProcessEnvironment env = italianEnvironment();
+        env.insert("HOME", folder + "/casa");
+        const auto started = [&](const QStringList& arguments, const QString& where) {
+            QProcess p;
+            p.setWorkingDirectory(folder);
+            p.setProcessEnvironment(env);
+            p.start(QStringLiteral(ZT_PROGRAM_PATH), arguments);
+            const bool locked = within10s([&] {
+                return zt::test::fileBytes(where + "/zentrima13.lock").split('\n').value(0).toLongLong() ==
+                       p.processId();
+            });
+            ::kill(pid_t(p.processId()), SIGTERM);
+            return locked && p.waitForFinished(10000) && p.exitCode() == 0 &&
+                   !QFile::exists(folder + "/zentrima13.lock");
+        };
+        QVERIFY(started({"--folder", "serate/oggi"}, folder + "/serate/oggi"));
+        QVERIFY(started({"--lang", "en", "--folder=serate"}, folder + "/serate"));
+        QVERIFY(started({"--player-folder"}, folder + "/casa/Zentrima13"));
+
+        const auto ended = [&](const QStringList& arguments) {
+            QProcess p;
+            p.setWorkingDirectory(folder);
+            p.setProcessEnvironment(env);
+            p.start(QStringLiteral(ZT_PROGRAM_PATH), arguments);
+            p.waitForFinished(10000);
+            return QString::number(p.exitCode()) + ' ' +
+                   QString::fromLocal8Bit(p.readAllStandardError()).section('\n', 0, 0);
+        };
+        QVERIFY(QFile(dir.file("nota.txt")).open(QIODevice::WriteOnly));
+        const QStringList before = QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+        QCOMPARE(ended({"--folder", "nota.txt"}),
+                 "1 Zentrima 13 non può lavorare in nota.txt: non è una cartella.");
+        QVERIFY(ended({"--folder", "nota.txt/sotto"}).startsWith(
+            "1 Zentrima 13 non può creare la cartella nota.txt/sotto: "));
+        QCOMPARE(ended({"--folder"}), "2 --folder vuole il nome di una cartella.");
+        QCOMPARE(ended({"--folder", "a", "--player-folder"}),
+                 "2 --folder e --player-folder non vanno insieme.");
+        QCOMPARE(ended({"--player-folder", "--schermo"}), "2 Opzione sconosciuta: --schermo.");
+        QCOMPARE(ended({"--lang", "fr"}), "2 --lang vale it o en, non «fr».");
+        QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
+    }
+
     // Spins waiting for a file another program holds when the program is
     // killed are written at its next start, each once, in order.
     void waitingSpinsOutliveAKill()
