@@ -2,16 +2,21 @@
 // use and unloaded by their close box, the run ended by the board, and one
 // copy of the program per folder; and what the wheel window shows.
 
+#include "app/language.h"
 #include "app/startup.h"
 #include "core/wheellayout.h"
 #include "storetesting.h"
 #include "windowsupport.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
+#include <QStyleOptionButton>
 #include <QDeadlineTimer>
 #include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QProcess>
 #include <QSqlQuery>
 #include <QThread>
@@ -37,6 +42,56 @@ template <class F> bool within10s(F done)
 }
 
 } // namespace
+
+// The captions of a window of fixed layout that its controls do not hold, one
+// "window/control: text" each: a label's or a button's line wider than the
+// room it leaves for text, a wrapped label's text taller than the label.
+QStringList cutCaptions(QWidget* window)
+{
+    QStringList cut;
+    for (QWidget* c : window->findChildren<QWidget*>()) {
+        if (!c->isVisibleTo(window))
+            continue;
+        c->ensurePolished();
+        QString text;
+        int room = c->contentsRect().width();
+        bool wraps = false;
+        if (auto* label = qobject_cast<QLabel*>(c)) {
+            if (label->textFormat() == Qt::RichText ||
+                (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(label->text())))
+                continue;
+            text = label->text();
+            wraps = label->wordWrap();
+            room -= 2 * label->margin() + std::max(0, label->indent());
+        } else if (auto* button = qobject_cast<QAbstractButton*>(c)) {
+            text = button->text();
+            QStyleOptionButton option;
+            option.initFrom(button);
+            option.text = text;
+            if (qobject_cast<QCheckBox*>(c))
+                room = c->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, c).width();
+            else if (qobject_cast<QRadioButton*>(c))
+                room = c->style()->subElementRect(QStyle::SE_RadioButtonContents, &option, c).width();
+            else
+                room -= 2 * c->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, c);
+        }
+        text.remove(QRegularExpression("&(?!&)"));
+        if (text.trimmed().isEmpty())
+            continue;
+        const QFontMetrics metrics(c->font());
+        bool fits = true;
+        if (wraps) {
+            fits = metrics.boundingRect(QRect(0, 0, room, 10000), Qt::TextWordWrap, text).height() <=
+                   c->contentsRect().height();
+        } else {
+            for (const QString& line : text.split(u'\n'))
+                fits = fits && metrics.horizontalAdvance(line) <= room;
+        }
+        if (!fits)
+            cut << window->objectName() + u'/' + c->objectName() + ": " + text;
+    }
+    return cut;
+}
 
 class LifetimeTest : public QObject {
     Q_OBJECT
@@ -193,6 +248,25 @@ private Q_SLOTS:
             QCOMPARE(copy.exitCode(), 0);
             QVERIFY(!QFile::exists(dir.file("zentrima13.lock")));
         }
+    }
+
+    // The windows of fixed layout hold their captions in either language.
+    void captionsFitInEitherLanguage()
+    {
+        const zt::Language shown = zt::currentLanguage();
+        QStringList cut;
+        for (zt::Language language : {zt::Language::Italian, zt::Language::English}) {
+            zt::destroySharedWindows();
+            zt::useLanguage(language);
+            for (QWidget* w : std::initializer_list<QWidget*>{
+                     zt::shared<zt::BoardWindow>(), zt::shared<zt::SettingsWindow>(),
+                     zt::shared<zt::ViewerWindow>(), zt::shared<zt::NotesWindow>(),
+                     zt::shared<zt::WheelWindow>()})
+                cut += cutCaptions(w);
+        }
+        zt::destroySharedWindows();
+        zt::useLanguage(shown);
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(u'\n')));
     }
 
     // The folder it works in: the current one, or one named by an option and
