@@ -263,6 +263,9 @@ private Q_SLOTS:
                      zt::shared<zt::ViewerWindow>(), zt::shared<zt::NotesWindow>(),
                      zt::shared<zt::WheelWindow>()})
                 cut += cutCaptions(w);
+            // The windows speak the language chosen.
+            QCOMPARE(control<QLabel>(zt::shared<zt::SettingsWindow>(), "LabelLingua")->text(),
+                     language == zt::Language::English ? "Language:" : "Lingua:");
         }
         zt::destroySharedWindows();
         zt::useLanguage(shown);
@@ -311,6 +314,9 @@ private Q_SLOTS:
         QVERIFY(ended({"--folder", "nota.txt/sotto"}).startsWith(
             "1 Zentrima 13 non può creare la cartella nota.txt/sotto: "));
         QCOMPARE(ended({"--folder"}), "2 --folder vuole il nome di una cartella.");
+        QCOMPARE(ended({"--folder="}), "2 --folder vuole il nome di una cartella.");
+        QVERIFY(ended({"--folders"}).startsWith("2 Opzione sconosciuta: --folders "));
+        QVERIFY(ended({"--", "--lang"}).startsWith("2 Opzione sconosciuta: -- "));
         QCOMPARE(ended({"--folder", "a", "--player-folder"}),
                  "2 --folder e --player-folder non vanno insieme.");
         QCOMPARE(ended({"--player-folder", "--schermo"}), "2 Opzione sconosciuta: --schermo.");

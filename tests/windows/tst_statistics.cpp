@@ -253,10 +253,16 @@ private Q_SLOTS:
         QCOMPARE(w->stateText(), QString("Nessuna uscita registrata in dati.mdb."));
         QCOMPARE(w->numbers().spins, 0);
         QVERIFY(!w->chartsImage().isNull());
+        const auto titles = [&] {
+            return chartOf(w, "GraficoNumeri")->title() + '|' + chartOf(w, "GraficoGruppi")->title();
+        };
+        QCOMPARE(titles(), "Uscite di ogni numero — nessuna uscita da contare|"
+                           "Gruppi e settori della ruota — nessuna uscita da contare");
 
         zt::test::sql("INSERT INTO Uscite (Numero) VALUES (' 0'), (' 0'), ('x')");
         changed();
         QCOMPARE(w->numbers().counts[0], 2);
+        QCOMPARE(titles(), "Uscite di ogni numero|Gruppi e settori della ruota");
         QVERIFY(w->numbers().test.valid && std::isfinite(w->numbers().test.statistic));
         QVERIFY(w->stateText().endsWith("1 righe senza un numero da 0 a 36 non sono contate."));
 
