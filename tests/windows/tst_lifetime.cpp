@@ -10,6 +10,7 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QStyleOptionButton>
 #include <QDeadlineTimer>
 #include <QImageReader>
@@ -270,6 +271,34 @@ private Q_SLOTS:
         zt::destroySharedWindows();
         zt::useLanguage(shown);
         QVERIFY2(cut.isEmpty(), qPrintable(cut.join(u'\n')));
+    }
+
+    // The language chosen in the settings window is kept in the working
+    // folder's zentrima13.ini, beside the stakes, and counts at the next start.
+    void languageChosenInTheSettings()
+    {
+        zt::test::FreshDir dir;
+        QFile ini(dir.file("zentrima13.ini"));
+        QVERIFY(ini.open(QIODevice::WriteOnly) && ini.write("[Puntate]\nPuntata=3\n") > 0);
+        ini.close();
+        auto* settings = new zt::SettingsWindow; // reads the folder's file
+        auto* lingua = control<QComboBox>(settings, "Lingua");
+        QCOMPARE(lingua->currentIndex(), 0);
+        const auto choose = [&](int index) {
+            lingua->setCurrentIndex(index);
+            Q_EMIT lingua->activated(index);
+            return zt::chosenLanguage({});
+        };
+        QCOMPARE(choose(2), zt::Language::English);
+        QCOMPARE(choose(1), zt::Language::Italian);
+        QCOMPARE(zt::chosenLanguage(zt::Language::English), zt::Language::English); // --lang
+        QVERIFY(zt::test::fileBytes("zentrima13.ini").contains("Puntata=3"));
+        delete settings;
+        settings = new zt::SettingsWindow;
+        lingua = control<QComboBox>(settings, "Lingua");
+        QCOMPARE(lingua->currentIndex(), 1);
+        QCOMPARE(choose(0), zt::systemLanguage());
+        delete settings;
     }
 
     // The folder it works in: the current one, or one named by an option and
