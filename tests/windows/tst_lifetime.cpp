@@ -4,6 +4,7 @@
 
 #include "app/language.h"
 #include "app/startup.h"
+#include "core/playersettings.h"
 #include "core/wheellayout.h"
 #include "storetesting.h"
 #include "windowsupport.h"
@@ -299,6 +300,20 @@ private Q_SLOTS:
         QCOMPARE(lingua->currentIndex(), 1);
         QCOMPARE(choose(0), zt::systemLanguage());
         delete settings;
+
+        // The program: the system's language, the setting over it, --lang over both.
+        const auto firstWord = [&](const char* system, const QStringList& arguments) {
+            QProcess p;
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            env.insert("LANGUAGE", system);
+            p.setProcessEnvironment(env);
+            p.start(QStringLiteral(ZT_PROGRAM_PATH), arguments + QStringList{"--help"});
+            p.waitForFinished(10000);
+            return QString::fromUtf8(p.readAllStandardOutput()).section(u' ', 0, 0);
+        };
+        QCOMPARE(firstWord("en_GB", {}) + firstWord("it", {}), "Usage:Uso:");
+        QVERIFY(zt::writeLanguagePreference(dir.file("zentrima13.ini"), "it"));
+        QCOMPARE(firstWord("en_GB", {}) + firstWord("en_GB", {"--lang", "en"}), "Uso:Usage:");
     }
 
     // The folder it works in: the current one, or one named by an option and
