@@ -360,6 +360,7 @@ private Q_SLOTS:
         QCOMPARE(ended({"--folder"}), "2 --folder vuole il nome di una cartella.");
         QCOMPARE(ended({"--folder="}), "2 --folder vuole il nome di una cartella.");
         QVERIFY(ended({"--folders"}).startsWith("2 Opzione sconosciuta: --folders "));
+        QVERIFY(ended({"--abcd=en"}).startsWith("2 Opzione sconosciuta: --abcd=en "));
         QVERIFY(ended({"--", "--lang"}).startsWith("2 Opzione sconosciuta: -- "));
         QCOMPARE(ended({"--folder", "a", "--player-folder"}),
                  "2 --folder e --player-folder non vanno insieme.");
