@@ -82,6 +82,7 @@ private Q_SLOTS:
         control<QComboBox>(w, "Filtro")->setCurrentIndex(1); // "Solo Live"
         QTRY_VERIFY(!w->isBusy());
         QCOMPARE(w->numbers().spins, 2);
+        QCOMPARE(w->stateText(), QString("3 uscite in dati.mdb, di cui 2 «Live»."));
         control<QCheckBox>(w, "SoloUltime")->setChecked(true);
         control<QSpinBox>(w, "Ultime")->setValue(1);
         QTRY_VERIFY(!w->isBusy());
