@@ -9,6 +9,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 
 #include <cstdio>
 #include <cstring>
@@ -18,12 +19,21 @@ namespace zt {
 
 namespace {
 
+struct CommandsText {
+    Q_DECLARE_TR_FUNCTIONS(Commands)
+};
+
 // Every command of the program.
 const Command commands[] = {
-    {"export", "scrive le uscite registrate come CSV", runExport},
-    {"import", "aggiunge le uscite di un CSV o di un elenco di numeri", runImport},
-    {"verify", "verifica le proposte sulle uscite registrate, come \"GO\" e \"SALVA\"", runVerify},
-    {"progression", QT_TRANSLATE_NOOP("commands", "mostra le puntate di una progressione per tentativo"),
+    {"export", QT_TRANSLATE_NOOP("Commands", "scrive le uscite registrate come CSV"), runExport},
+    {"import", QT_TRANSLATE_NOOP("Commands", "aggiunge le uscite di un CSV o di un elenco di numeri"),
+     runImport},
+    {"verify",
+     QT_TRANSLATE_NOOP("Commands",
+                       "verifica le proposte sulle uscite registrate, come \"GO\" e \"SALVA\""),
+     runVerify},
+    {"progression",
+     QT_TRANSLATE_NOOP("Commands", "mostra le puntate di una progressione per tentativo"),
      runProgression},
 };
 
@@ -38,18 +48,26 @@ const Command* findCommand(const char* name)
 
 QString programHelp()
 {
-    QString text = QStringLiteral("Uso: zentrima13 [comando] [opzioni]\n"
-                                  "Senza comando si apre il tavolo di gioco.\n\nComandi:\n");
+    QString text = CommandsText::tr("Uso: zentrima13 [comando] [opzioni]\n"
+                            "Senza comando si apre il tavolo di gioco.\n\nComandi:\n");
     for (const Command& c : commands) {
         if (c.run)
             text += QStringLiteral("  %1  %2\n")
                         .arg(QString::fromLatin1(c.name).leftJustified(11),
-                             QString::fromUtf8(c.summary));
+                             CommandsText::tr(c.summary));
     }
-    text += QStringLiteral(
+    text += CommandsText::tr(
         "\n\"zentrima13 <comando> --help\" spiega le opzioni del comando.\n"
-        "  -h, --help     mostra questo aiuto\n"
-        "  -v, --version  mostra la versione\n\n"
+        "  -h, --help         mostra questo aiuto\n"
+        "  -v, --version      mostra la versione\n\n"
+        "Opzioni del tavolo di gioco (senza comando):\n"
+        "  --folder CARTELLA  lavora nella CARTELLA (creata se manca) invece che nella\n"
+        "                     cartella corrente\n"
+        "  --player-folder    lavora nella cartella del giocatore, ~/Zentrima13 (creata se\n"
+        "                     manca): così lo avvia il menu\n"
+        "  --lang it|en       la lingua delle finestre e dei messaggi, anche dopo un comando\n"
+        "                     (predefinita: quella scelta nelle impostazioni, se no quella\n"
+        "                     del sistema)\n\n"
         "Uscita dei comandi: 0 fatto, 1 un file non si può leggere o scrivere (o ha una riga\n"
         "sbagliata), 2 comando o opzioni non validi, 3 il database manca o non è utilizzabile,\n"
         "4 il database è bloccato da un altro programma: riprovare più tardi.\n");
@@ -61,13 +79,35 @@ bool isProgramOption(const char* arg, const char* shortName, const char* longNam
     return std::strcmp(arg, shortName) == 0 || std::strcmp(arg, longName) == 0;
 }
 
+// An option of a start, as "--name value" or "--name=value": true when
+// arguments[*i] is one, with its value (and *i past it); *missing when the
+// value is not there.
+bool takeValueOption(const QStringList& arguments, qsizetype* i, QStringView name, QString* value,
+                     bool* missing)
+{
+    const QString& a = arguments[*i];
+    if (a == name) {
+        *missing = *i + 1 >= arguments.size();
+        *value = *missing ? QString() : arguments[*i + 1];
+        *i += *missing ? 1 : 2;
+        return true;
+    }
+    if (a.startsWith(name) && a.size() > name.size() && a[name.size()] == u'=') {
+        *missing = false;
+        *value = a.mid(name.size() + 1);
+        *i += 1;
+        return true;
+    }
+    return false;
+}
+
 } // namespace
 
 int failWith(int code, const QString& message)
 {
     QString text = message;
     if (code == ExitBusy)
-        text += QStringLiteral(" Riprovare quando l'altro programma lo lascia.");
+        text += CommandsText::tr(" Riprovare quando l'altro programma lo lascia.");
     const QByteArray bytes = (text + u'\n').toLocal8Bit();
     std::fflush(stdout);
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stderr);
@@ -97,9 +137,70 @@ QString shownArgument(const QString& text)
     return printableText(QDir::toNativeSeparators(text));
 }
 
-bool isCommandLine(int argc, char**)
+QString playerFolder()
 {
-    return argc >= 2;
+    return QDir::home().absoluteFilePath(QStringLiteral("Zentrima13"));
+}
+
+StartRequest readStartRequest(QStringList arguments)
+{
+    StartRequest r;
+    const auto fault = [&r](const char* text, const QString& value = {}) {
+        r.fault = text;
+        r.faultValue = value;
+        return r;
+    };
+    // --lang, wherever it is before "--".
+    QStringList rest;
+    for (qsizetype i = 0; i < arguments.size();) {
+        if (arguments[i] == u"--") {
+            rest += arguments.mid(i);
+            break;
+        }
+        QString value;
+        bool missing = false;
+        if (!takeValueOption(arguments, &i, u"--lang", &value, &missing)) {
+            rest << arguments[i++];
+            continue;
+        }
+        if (missing)
+            return fault(QT_TRANSLATE_NOOP("Commands", "Manca il valore di --lang (it o en)."));
+        r.language = languageNamed(value);
+        if (!r.language)
+            return fault(QT_TRANSLATE_NOOP("Commands", "--lang vale it o en, non «%1»."), value);
+    }
+    r.arguments = rest;
+    const auto startOption = [](const QString& a) {
+        return a == u"--player-folder" || a == u"--folder" || a.startsWith(u"--folder=");
+    };
+    if (!rest.isEmpty() && !startOption(rest.first()))
+        return r; // a command, --help, --version or what the usage refuses
+    bool player = false;
+    bool folder = false;
+    for (qsizetype i = 0; i < rest.size();) {
+        QString value;
+        bool missing = false;
+        if (rest[i] == u"--player-folder") {
+            player = true;
+            ++i;
+        } else if (takeValueOption(rest, &i, u"--folder", &value, &missing)) {
+            if (missing || value.isEmpty())
+                return fault(QT_TRANSLATE_NOOP("Commands", "--folder vuole il nome di una cartella."));
+            folder = true;
+            r.folder = value;
+        } else {
+            return fault(rest[i].startsWith(u'-')
+                             ? QT_TRANSLATE_NOOP("Commands", "Opzione sconosciuta: %1.")
+                             : QT_TRANSLATE_NOOP("Commands", "Argomento inatteso: %1."),
+                         rest[i]);
+        }
+    }
+    if (player && folder)
+        return fault(QT_TRANSLATE_NOOP("Commands", "--folder e --player-folder non vanno insieme."));
+    if (player)
+        r.folder = playerFolder();
+    r.windows = true;
+    return r;
 }
 
 int runCommandLine(int argc, char** argv)
@@ -107,8 +208,17 @@ int runCommandLine(int argc, char** argv)
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("zentrima13"));
     QCoreApplication::setApplicationVersion(QStringLiteral(ZT_VERSION));
-    QStringList arguments = QCoreApplication::arguments();
-    arguments.removeFirst(); // the program
+    QStringList all = QCoreApplication::arguments();
+    all.removeFirst(); // the program
+    const StartRequest request = readStartRequest(all);
+    useLanguage(chosenLanguage(request.language));
+    if (request.fault) {
+        QString fault = CommandsText::tr(request.fault);
+        if (fault.contains(u"%1"))
+            fault = fault.arg(shownArgument(request.faultValue));
+        return usageError(programHelp(), fault);
+    }
+    const QStringList& arguments = request.arguments;
     const QByteArray first = arguments.first().toLocal8Bit();
     if (const Command* c = findCommand(first.constData()))
         return c->run(arguments);
@@ -118,13 +228,11 @@ int runCommandLine(int argc, char** argv)
                    : ExitFailure;
     if (isProgramOption(first.constData(), "-h", "--help") || first == "help")
         return printOut(programHelp()) ? ExitOk : ExitFailure;
-    return usageError(
-        programHelp(),
-        first.startsWith('-')
-            ? QStringLiteral("Opzione sconosciuta: %1 (le opzioni vanno dopo il "
-                             "comando).")
-                  .arg(shownArgument(arguments.first()))
-            : QStringLiteral("Comando sconosciuto: %1.").arg(shownArgument(arguments.first())));
+    return usageError(programHelp(),
+                      first.startsWith('-')
+                          ? CommandsText::tr("Opzione sconosciuta: %1 (le opzioni vanno dopo il comando).")
+                                .arg(shownArgument(arguments.first()))
+                          : CommandsText::tr("Comando sconosciuto: %1.").arg(shownArgument(arguments.first())));
 }
 
 } // namespace zt

@@ -8,6 +8,7 @@
 #include "store/storecommands.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -15,7 +16,12 @@ namespace zt {
 
 namespace {
 
-const char* const kExportUsage =
+struct CsvCommandsText {
+    Q_DECLARE_TR_FUNCTIONS(CsvCommands)
+};
+
+const char* const kExportUsage = QT_TRANSLATE_NOOP(
+    "CsvCommands",
     "Uso: zentrima13 export [--db FILE] [--out FILE] [--tipo Live|Spin]\n"
     "Scrive le uscite della tabella Uscite come CSV (UTF-8), in ordine di id, dopo la riga\n"
     "id,Numero,Memoria,Tipo,Cima,Memcima,Note; i valori esattamente come sono registrati\n"
@@ -24,11 +30,13 @@ const char* const kExportUsage =
     "  --out FILE        scrive il CSV nel file, sostituito per intero solo a lavoro finito;\n"
     "                    - per lo standard output (predefinito)\n"
     "  --tipo Live|Spin  solo le uscite di quel tipo di gioco\n"
+    "  --lang it|en      la lingua dei messaggi (it: italiano, en: inglese)\n"
     "  -h, --help        mostra questo aiuto\n\n"
     "Uscita: 0 fatto, 1 un file non si può scrivere, 2 opzioni non valide, 3 il database\n"
-    "manca o non è utilizzabile, 4 il database è bloccato da un altro programma: riprovare.\n";
+    "manca o non è utilizzabile, 4 il database è bloccato da un altro programma: riprovare.\n");
 
-const char* const kImportUsage =
+const char* const kImportUsage = QT_TRANSLATE_NOOP(
+    "CsvCommands",
     "Uso: zentrima13 import FILE [--db FILE] [--tipo Live|Spin] [--newest-first]\n"
     "Aggiunge alla tabella Uscite le uscite del FILE (\"-\": lo standard input): un CSV\n"
     "scritto da \"zentrima13 export\" (anche con \";\" tra i campi), oppure un elenco di\n"
@@ -41,14 +49,15 @@ const char* const kImportUsage =
     "  --tipo Live|Spin  il Tipo delle uscite di un elenco di numeri (predefinito: vuoto)\n"
     "  --newest-first    l'elenco comincia dall'ultima uscita (come molti storici\n"
     "                    pubblicati): le uscite sono registrate dalla più vecchia\n"
+    "  --lang it|en      la lingua dei messaggi (it: italiano, en: inglese)\n"
     "  -h, --help        mostra questo aiuto\n\n"
     "Uscita: 0 fatto, 1 il file non si può leggere o ha una riga sbagliata, 2 opzioni non\n"
     "valide, 3 il database non è utilizzabile, 4 il database è bloccato da un altro\n"
-    "programma: riprovare.\n";
+    "programma: riprovare.\n");
 
 QString plural(qint64 rows, const char* one, const char* many)
 {
-    return QString::fromUtf8(rows == 1 ? one : many).arg(rows);
+    return CsvCommandsText::tr(rows == 1 ? one : many).arg(rows);
 }
 
 int exitCode(SpinTransfer::Fault fault)
@@ -89,8 +98,8 @@ struct Options {
                 last.remove(0, 1);
             fault =
                 !unknown.isEmpty()
-                    ? QStringLiteral("Opzione sconosciuta: %1.").arg(shownArgument(unknown.first()))
-                    : QStringLiteral("Manca il valore di --%1.").arg(shownArgument(last));
+                    ? CsvCommandsText::tr("Opzione sconosciuta: %1.").arg(shownArgument(unknown.first()))
+                    : CsvCommandsText::tr("Manca il valore di --%1.").arg(shownArgument(last));
             return false;
         }
         if (parser.isSet(tipo)) {
@@ -101,13 +110,13 @@ struct Options {
                 type = 2;
             else {
                 fault =
-                    QStringLiteral("--tipo vale Live o Spin, non «%1».").arg(shownArgument(value));
+                    CsvCommandsText::tr("--tipo vale Live o Spin, non «%1».").arg(shownArgument(value));
                 return false;
             }
         }
         for (const QCommandLineOption* o : {&db, &out}) {
             if ((o == &db || exporting) && parser.isSet(*o) && parser.value(*o).isEmpty()) {
-                fault = QStringLiteral("--%1 vuole il nome di un file.").arg(o->names().first());
+                fault = CsvCommandsText::tr("--%1 vuole il nome di un file.").arg(o->names().first());
                 return false;
             }
         }
@@ -123,20 +132,20 @@ int runExport(const QStringList& arguments)
 {
     Options o;
     if (!o.parse(arguments, true))
-        return usageError(QString::fromUtf8(kExportUsage), o.fault);
+        return usageError(CsvCommandsText::tr(kExportUsage), o.fault);
     if (o.parser.isSet(o.help))
-        return printOut(QString::fromUtf8(kExportUsage)) ? ExitOk : ExitFailure;
+        return printOut(CsvCommandsText::tr(kExportUsage)) ? ExitOk : ExitFailure;
     if (!o.parser.positionalArguments().isEmpty())
-        return usageError(QString::fromUtf8(kExportUsage),
-                          QStringLiteral("Argomento inatteso: %1.")
+        return usageError(CsvCommandsText::tr(kExportUsage),
+                          QCoreApplication::translate("CsvCommands", "Argomento inatteso: %1.")
                               .arg(shownArgument(o.parser.positionalArguments().first())));
 
     SpinTransfer transfer(o.dbPath());
     const QString out = o.parser.isSet(o.out) ? o.parser.value(o.out) : QStringLiteral("-");
     if (out != u"-" && transfer.isDatabase(out))
         return usageError(
-            QString::fromUtf8(kExportUsage),
-            QStringLiteral("--out non può essere il database %1.").arg(shownArgument(out)));
+            CsvCommandsText::tr(kExportUsage),
+            QCoreApplication::translate("CsvCommands", "--out non può essere il database %1.").arg(shownArgument(out)));
     QByteArray csv;
     const QString command = viewerTypeCommand(o.type == 1 ? u"Live" : o.type == 2 ? u"Spin" : u"");
     if (!transfer.exportRows(command, &csv))
@@ -144,12 +153,13 @@ int runExport(const QStringList& arguments)
 
     // The file, and the line that tells it is written, or nothing.
     Outputs outputs;
-    outputs.add(out == u"-" ? out : QFileInfo(out).absoluteFilePath(), QStringLiteral("il file"),
+    outputs.add(out == u"-" ? out : QFileInfo(out).absoluteFilePath(), QCoreApplication::translate("Files", "il file"),
                 csv);
     if (out != u"-")
         outputs.add(
             QStringLiteral("-"), {},
-            plural(transfer.rows(), "%1 uscita esportata in %2.\n", "%1 uscite esportate in %2.\n")
+            plural(transfer.rows(), QT_TRANSLATE_NOOP("CsvCommands", "%1 uscita esportata in %2.\n"),
+                   QT_TRANSLATE_NOOP("CsvCommands", "%1 uscite esportate in %2.\n"))
                 .arg(shownArgument(out))
                 .toLocal8Bit());
     QString error;
@@ -162,16 +172,16 @@ int runImport(const QStringList& arguments)
 {
     Options o;
     if (!o.parse(arguments, false))
-        return usageError(QString::fromUtf8(kImportUsage), o.fault);
+        return usageError(CsvCommandsText::tr(kImportUsage), o.fault);
     if (o.parser.isSet(o.help))
-        return printOut(QString::fromUtf8(kImportUsage)) ? ExitOk : ExitFailure;
+        return printOut(CsvCommandsText::tr(kImportUsage)) ? ExitOk : ExitFailure;
     const QStringList files = o.parser.positionalArguments();
     if (files.size() != 1)
         return usageError(
-            QString::fromUtf8(kImportUsage),
+            CsvCommandsText::tr(kImportUsage),
             files.isEmpty()
-                ? QStringLiteral("Manca il file da importare.")
-                : QStringLiteral("Un file solo, non anche %1.").arg(shownArgument(files[1])));
+                ? CsvCommandsText::tr("Manca il file da importare.")
+                : CsvCommandsText::tr("Un file solo, non anche %1.").arg(shownArgument(files[1])));
 
     const QString name = files.first();
     QByteArray bytes;
@@ -184,15 +194,14 @@ int runImport(const QStringList& arguments)
     if (reader.format() == SpinCsvReader::Format::Table) {
         for (const QCommandLineOption* option : {&o.tipo, &o.newestFirst}) {
             if (o.parser.isSet(*option))
-                return usageError(QString::fromUtf8(kImportUsage),
-                                  QStringLiteral("--%1 vale solo per un elenco di numeri: il "
-                                                 "file %2 ha le colonne di un'esportazione.")
+                return usageError(CsvCommandsText::tr(kImportUsage),
+                                  QCoreApplication::translate("CsvCommands", "--%1 vale solo per un elenco di numeri: il file %2 "
+                                           "ha le colonne di un'esportazione.")
                                       .arg(option->names().first(), shownArgument(name)));
         }
     }
     if (!reader.check())
-        return failWith(ExitFailure, QStringLiteral("File %1, %2: nessuna uscita è stata "
-                                                    "importata.")
+        return failWith(ExitFailure, CsvCommandsText::tr("File %1, %2: nessuna uscita è stata importata.")
                                          .arg(shownArgument(name), reader.error()));
 
     SpinTransfer transfer(o.dbPath());
@@ -201,7 +210,9 @@ int runImport(const QStringList& arguments)
     const QString db =
         o.dbPath().isEmpty() ? QString::fromLatin1(kStoreFileName) : shownArgument(o.dbPath());
     const QString done =
-        plural(transfer.rows(), "%1 uscita importata in %2.", "%1 uscite importate in %2.").arg(db);
+        plural(transfer.rows(), QT_TRANSLATE_NOOP("CsvCommands", "%1 uscita importata in %2."),
+               QT_TRANSLATE_NOOP("CsvCommands", "%1 uscite importate in %2."))
+            .arg(db);
     if (!writeStandardOutput((done + u'\n').toLocal8Bit(), &error))
         return failWith(ExitFailure, error + u' ' + done);
     return ExitOk;

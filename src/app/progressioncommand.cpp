@@ -15,14 +15,13 @@ namespace zt {
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("progression", text);
-}
+struct ProgressionText {
+    Q_DECLARE_TR_FUNCTIONS(Progression)
+};
 
 QString usage()
 {
-    return tr("Uso: zentrima13 progression --numbers K --max M [opzioni]\n"
+    return ProgressionText::tr("Uso: zentrima13 progression --numbers K --max M [opzioni]\n"
               "Mostra, tentativo per tentativo, la puntata su ognuno dei K numeri di una\n"
               "stringa, la puntata del colpo, le fiches in gioco fino a lì e quanto rende un\n"
               "colpo vinto a quel tentativo.\n\n"
@@ -36,6 +35,7 @@ QString usage()
               "                     del recupero (predefinito: 1)\n"
               "  --table-max N      la puntata massima del tavolo su un numero\n"
               "  --chip VALORE      il valore di una fiche: le somme nella tua moneta\n"
+              "  --lang it|en       la lingua della tabella (it: italiano, en: inglese)\n"
               "  -h, --help         mostra questo aiuto\n\n"
               "Uscita: 0 fatto, 2 opzioni non valide o una progressione impossibile.\n");
 }
@@ -61,8 +61,8 @@ std::optional<double> whole(const QCommandLineParser& p, const char* name, qint6
 // The table: one line per attempt, the figures right-aligned under their heads.
 QString table(const std::vector<ProgressionRow>& rows, double chip)
 {
-    const QStringList heads{tr("Tentativo"), tr("Per numero"), tr("Sul tavolo"), tr("In gioco"),
-                            tr("Se esce")};
+    const QStringList heads{ProgressionText::tr("Tentativo"), ProgressionText::tr("Per numero"), ProgressionText::tr("Sul tavolo"), ProgressionText::tr("In gioco"),
+                            ProgressionText::tr("Se esce")};
     std::vector<QStringList> lines;
     bool capped = false;
     for (const ProgressionRow& r : rows) {
@@ -89,7 +89,7 @@ QString table(const std::vector<ProgressionRow>& rows, double chip)
     for (const QStringList& l : lines)
         text += join(l);
     if (capped)
-        text += tr("* ridotta al massimo del tavolo\n");
+        text += ProgressionText::tr("* ridotta al massimo del tavolo\n");
     return text;
 }
 
@@ -99,15 +99,15 @@ QString heading(const BetSettings& bet, int size)
     const QString stake = amountText(bet.stake, bet.chip);
     switch (bet.progression) {
     case BetSettings::Progression::Flat:
-        return tr("Puntata fissa di %1 su ognuno di %2 numeri:").arg(stake).arg(size);
+        return ProgressionText::tr("Puntata fissa di %1 su ognuno di %2 numeri:").arg(stake).arg(size);
     case BetSettings::Progression::List:
-        return tr("Progressione %1 (multipli di %2) su ognuno di %3 numeri:")
+        return ProgressionText::tr("Progressione %1 (multipli di %2) su ognuno di %3 numeri:")
             .arg(progressionText(bet), stake)
             .arg(size);
     case BetSettings::Progression::Recovery:
         break;
     }
-    return tr("Recupero su %1 numeri: un colpo vinto a ogni tentativo rende almeno %2 su tutto il "
+    return ProgressionText::tr("Recupero su %1 numeri: un colpo vinto a ogni tentativo rende almeno %2 su tutto il "
               "puntato:")
         .arg(size)
         .arg(amountText(bet.target, bet.chip));
@@ -128,9 +128,9 @@ int runProgression(const QStringList& arguments)
         return ExitOk;
     }
     if (!p.positionalArguments().isEmpty())
-        return fail(tr("Argomento inatteso: %1.").arg(p.positionalArguments().first()), true);
+        return fail(ProgressionText::tr("Argomento inatteso: %1.").arg(p.positionalArguments().first()), true);
     if (!p.isSet(QStringLiteral("numbers")) || !p.isSet(QStringLiteral("max")))
-        return fail(tr("Servono --numbers e --max."), true);
+        return fail(ProgressionText::tr("Servono --numbers e --max."), true);
 
     constexpr qint64 most = 1'000'000'000;
     const auto size = whole(p, "numbers", 1, 37, 0);
@@ -141,7 +141,7 @@ int runProgression(const QStringList& arguments)
     for (auto [value, name] : {std::pair{size, "numbers"}, {attempts, "max"}, {target, "target"},
                                {stake, "stake"}, {tableMax, "table-max"}}) {
         if (!value)
-            return fail(tr("Valore non valido per --%1: \"%2\".")
+            return fail(ProgressionText::tr("Valore non valido per --%1: \"%2\".")
                             .arg(QLatin1String(name), p.value(QLatin1String(name))),
                         true);
     }
@@ -153,7 +153,7 @@ int runProgression(const QStringList& arguments)
         bool ok = false;
         bet.chip = p.value(QStringLiteral("chip")).toDouble(&ok);
         if (!ok || !(bet.chip > 0 && bet.chip < 1e9))
-            return fail(tr("Valore non valido per --chip: \"%1\".").arg(p.value(QStringLiteral("chip"))),
+            return fail(ProgressionText::tr("Valore non valido per --chip: \"%1\".").arg(p.value(QStringLiteral("chip"))),
                         true);
     }
     const QString progression = p.isSet(QStringLiteral("progression"))
@@ -161,10 +161,10 @@ int runProgression(const QStringList& arguments)
                                     : QStringLiteral("recovery");
     const auto chosen = withProgression(bet, progression);
     if (!chosen)
-        return fail(tr("Valore non valido per --progression: \"%1\".").arg(progression), true);
+        return fail(ProgressionText::tr("Valore non valido per --progression: \"%1\".").arg(progression), true);
     const StakeTable stakes(*chosen);
     if (!stakes.recoverable(int(*size)))
-        return fail(tr("Con %1 numeri nessuna puntata recupera: un colpo vinto rende 36 volte la "
+        return fail(ProgressionText::tr("Con %1 numeri nessuna puntata recupera: un colpo vinto rende 36 volte la "
                        "puntata sul numero, e se ne puntano già %1.")
                         .arg(*size),
                     false);

@@ -5,8 +5,12 @@
 #include "app/wiring.h"
 #include "endsignals.h"
 
+#include "core/savefile.h"
+
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
+#include <QIcon>
 #include <QLockFile>
 #include <QMessageBox>
 #include <QTextDocument>
@@ -14,6 +18,8 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <system_error>
 #include <utility>
 #include <vector>
 
@@ -24,6 +30,13 @@ namespace zt {
 
 namespace {
 
+const char* const kContext = "Startup";
+
+QString text(const char* source)
+{
+    return earlyText(kContext, source);
+}
+
 // Held for the whole run in the working folder, so that a second copy started
 // there does not read numero.txt and record its spins a second time.
 const char* const kLockFileName = "zentrima13.lock";
@@ -32,13 +45,14 @@ const char* const kLockFileName = "zentrima13.lock";
 // in a message box where somebody can see one) and touches no file.
 void reportAlreadyOpen()
 {
-    const QString text = QStringLiteral("Zentrima 13 è già aperto nella cartella %1.")
-                             .arg(QDir::toNativeSeparators(QDir::currentPath()));
-    std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
+    const QString message =
+        text(QT_TRANSLATE_NOOP("Startup", "Zentrima 13 è già aperto nella cartella %1."))
+            .arg(QDir::toNativeSeparators(QDir::currentPath()));
+    std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
     const QString platform = QGuiApplication::platformName();
     if (platform != u"offscreen" && platform != u"minimal")
         QMessageBox::warning(nullptr, QStringLiteral("Zentrima 13"),
-                             Qt::convertFromPlainText(text));
+                             Qt::convertFromPlainText(message));
 }
 
 // A standard stream the caller closed (">&-") is held by /dev/null opened the
@@ -64,7 +78,7 @@ QString noDisplayProblem()
     if (!environment("QT_QPA_PLATFORM").isEmpty() || !environment("DISPLAY").isEmpty() ||
         !environment("WAYLAND_DISPLAY").isEmpty())
         return {};
-    return QStringLiteral("non c'è uno schermo (DISPLAY non è impostato)");
+    return text(QT_TRANSLATE_NOOP("Startup", "non c'è uno schermo (DISPLAY non è impostato)"));
 }
 
 // The messages of the window system while the application starts: held, and
@@ -75,35 +89,63 @@ std::vector<std::pair<QtMsgType, QString>> startMessages;
 void noWindows(const QString& why)
 {
     std::fprintf(stderr, "%s\n",
-                 QStringLiteral("Zentrima 13 non può aprire le sue finestre: %1. Senza schermo si "
-                                "avvia con \"xvfb-run -a zentrima13\"; i comandi (zentrima13 "
-                                "--help) non ne hanno bisogno.")
+                 text(QT_TRANSLATE_NOOP("Startup",
+                                        "Zentrima 13 non può aprire le sue finestre: %1. Senza "
+                                        "schermo si avvia con \"xvfb-run -a zentrima13\"; i "
+                                        "comandi (zentrima13 --help) non ne hanno bisogno."))
                      .arg(why)
                      .toLocal8Bit()
                      .constData());
 }
 
-void holdStartMessage(QtMsgType type, const QMessageLogContext&, const QString& text)
+void holdStartMessage(QtMsgType type, const QMessageLogContext&, const QString& message)
 {
     if (type != QtFatalMsg) {
-        startMessages.emplace_back(type, text);
+        startMessages.emplace_back(type, message);
         return;
     }
     const QString platform = environment("QT_QPA_PLATFORM");
     const QString display =
         environment(environment("DISPLAY").isEmpty() ? "WAYLAND_DISPLAY" : "DISPLAY");
     noWindows(!platform.isEmpty()
-                  ? QStringLiteral("la piattaforma grafica «%1» non si avvia").arg(platform)
-                  : QStringLiteral("lo schermo «%1» non risponde").arg(display));
+                  ? text(QT_TRANSLATE_NOOP("Startup", "la piattaforma grafica «%1» non si avvia"))
+                        .arg(platform)
+                  : text(QT_TRANSLATE_NOOP("Startup", "lo schermo «%1» non risponde")).arg(display));
     std::_Exit(1);
 }
 
 void giveStartMessages()
 {
-    for (const auto& [type, text] : std::exchange(startMessages, {})) {
+    for (const auto& [type, message] : std::exchange(startMessages, {})) {
         if (type == QtWarningMsg || type == QtCriticalMsg)
-            qWarning("%s", qUtf8Printable(text));
+            qWarning("%s", qUtf8Printable(message));
     }
+}
+
+// Makes the folder the working folder, creating it (and the folders above it)
+// when missing; why it cannot be, or nothing.
+QString enterFolder(const QString& folder)
+{
+    const QString shown = QDir::toNativeSeparators(QDir::cleanPath(folder));
+    const QFileInfo info(folder);
+    if (info.exists() && !info.isDir())
+        return text(QT_TRANSLATE_NOOP("Startup",
+                                      "Zentrima 13 non può lavorare in %1: non è una cartella."))
+            .arg(shown);
+    std::error_code error;
+    std::filesystem::create_directories(std::filesystem::path(QFile::encodeName(folder).toStdString()),
+                                        error);
+    if (error)
+        return text(QT_TRANSLATE_NOOP("Startup",
+                                      "Zentrima 13 non può creare la cartella %1: %2."))
+            .arg(shown, systemProblem(error.value()));
+    if (!QDir::setCurrent(folder)) {
+        const int cause = errno;
+        return text(QT_TRANSLATE_NOOP("Startup",
+                                      "Zentrima 13 non può lavorare nella cartella %1: %2."))
+            .arg(shown, systemProblem(cause));
+    }
+    return {};
 }
 
 } // namespace
@@ -111,8 +153,22 @@ void giveStartMessages()
 int runProgram(int argc, char** argv)
 {
     holdClosedStandardStreams();
-    if (isCommandLine(argc, argv))
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const StartRequest request = readStartRequest(arguments);
+    if (!request.windows)
         return runCommandLine(argc, argv);
+    if (!request.folder.isEmpty()) {
+        // Its settings are not read before the folder is entered.
+        useLanguage(request.language.value_or(systemLanguage()));
+        if (const QString why = enterFolder(request.folder); !why.isEmpty()) {
+            std::fprintf(stderr, "%s\n", why.toLocal8Bit().constData());
+            return 1;
+        }
+    }
+    // In the working folder: the language chosen in its settings counts.
+    useLanguage(chosenLanguage(request.language));
     if (const QString why = noDisplayProblem(); !why.isEmpty()) {
         noWindows(why);
         return 1;
@@ -122,7 +178,13 @@ int runProgram(int argc, char** argv)
     qInstallMessageHandler(previous);
     giveStartMessages();
     QApplication::setApplicationName(QStringLiteral("Zentrima13"));
-    loadTranslations(QStringLiteral("it"));
+    // The menu entry's name, which desktops match the windows with, and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.zentrima13.Zentrima13"));
+    QIcon icon;
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/%1.png").arg(size));
+    QApplication::setWindowIcon(icon);
+    installLanguage();
     // Before the lock is taken: from then on a kill or a logout closes the
     // board as its close box does, and the lock goes with it.
     EndSignals endSignals;

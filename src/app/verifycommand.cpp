@@ -39,6 +39,10 @@ namespace zt {
 
 namespace {
 
+struct VerifyText {
+    Q_DECLARE_TR_FUNCTIONS(Verify)
+};
+
 // The switches of the windows a run can set, by the options that set them.
 struct Switch {
     const char* name;
@@ -47,14 +51,18 @@ struct Switch {
     bool clears; // the option clears a box ticked at start
 };
 const Switch switches[] = {
-    {"proposal-check", "spunta \"Stringa comp. a colpo\"", &VerifySettings::proposalCheck, false},
-    {"strings-report", "spunta \"Stringa comp. Progressione\"", &VerifySettings::stringsReport,
-     false},
-    {"no-first-check", "toglie \"Controlla 1° colpo\"", &VerifySettings::firstCheck, true},
-    {"second-hit", "spunta \"Controlla 2° colpo\"", &VerifySettings::secondHit, false},
-    {"reset-after-string", "spunta \"Azzera\" delle impostazioni",
+    {"proposal-check", QT_TRANSLATE_NOOP("Verify", "spunta \"Stringa comp. a colpo\""),
+     &VerifySettings::proposalCheck, false},
+    {"strings-report", QT_TRANSLATE_NOOP("Verify", "spunta \"Stringa comp. Progressione\""),
+     &VerifySettings::stringsReport, false},
+    {"no-first-check", QT_TRANSLATE_NOOP("Verify", "toglie \"Controlla 1° colpo\""),
+     &VerifySettings::firstCheck, true},
+    {"second-hit", QT_TRANSLATE_NOOP("Verify", "spunta \"Controlla 2° colpo\""),
+     &VerifySettings::secondHit, false},
+    {"reset-after-string", QT_TRANSLATE_NOOP("Verify", "spunta \"Azzera\" delle impostazioni"),
      &VerifySettings::resetAfterString, false},
-    {"no-auto-reset", "toglie \"Azzera Auto con memoria 1\"", &VerifySettings::autoReset, true},
+    {"no-auto-reset", QT_TRANSLATE_NOOP("Verify", "toglie \"Azzera Auto con memoria 1\""),
+     &VerifySettings::autoReset, true},
 };
 
 void setSwitch(VerifySettings& s, const Switch& w, bool given)
@@ -72,8 +80,7 @@ const char* const modeNames[] = {"none", "quorix", "zentrima13"};
 // The options of the stakes and of the simulated evenings.
 QString moneyHelp()
 {
-    return QCoreApplication::translate(
-        "verify",
+    return VerifyText::tr(
         "  --stake N             fiches su ogni numero della stringa seguita (predefinito: 1)\n"
         "  --progression P       flat (sempre --stake), recovery (il recupero) o i multipli di\n"
         "                        --stake per tentativo, l'ultimo ripetuto (1,1,2,3,5,8)\n"
@@ -89,7 +96,7 @@ QString moneyHelp()
 
 QString usage()
 {
-    QString text = QStringLiteral(
+    QString text = VerifyText::tr(
         "Uso: zentrima13 verify [opzioni]\n"
         "Verifica le proposte sulle uscite registrate, senza finestre: fa ciò che fa il\n"
         "visualizzatore con \"GO\" sulle righe e poi \"SALVA\", con le impostazioni date.\n"
@@ -108,12 +115,14 @@ QString usage()
     text += moneyHelp();
     for (const Switch& w : switches)
         text += QStringLiteral("  --%1%2\n")
-                    .arg(QString::fromLatin1(w.name).leftJustified(20), QString::fromUtf8(w.help));
-    text += QStringLiteral(
+                    .arg(QString::fromLatin1(w.name).leftJustified(20), VerifyText::tr(w.help));
+    text += VerifyText::tr(
         "  --sweep NOME          verifica l'opzione NOME (una delle sei qui sopra) sia senza\n"
         "                        sia con; si può ripetere\n"
         "  --csv FILE            una riga per combinazione, con l'intestazione; - per lo\n"
         "                        standard output\n"
+        "  --lang it|en          la lingua dei messaggi e dei risultati (it: italiano, en:\n"
+        "                        inglese); il rapporto e il CSV non cambiano\n"
         "  -h, --help            mostra questo aiuto\n\n"
         "MODI, NUMERI e TESTI possono essere elenchi separati da virgole (--max 2,4,6): ogni\n"
         "combinazione viene verificata, su tutti i processori. Con più combinazioni il rapporto\n"
@@ -124,8 +133,8 @@ QString usage()
         "Uscita: 0 fatto, 1 un file non si può scrivere, 2 opzioni non valide,\n"
         "3 il file delle uscite manca o non è utilizzabile, o non ha la riga di --from,\n"
         "4 il file delle uscite è bloccato da un altro programma: riprovare più tardi.\n");
-    text += QCoreApplication::translate(
-        "verify", "\nAnche i valori di --stake, --target, --table-max, --chip, --bankroll,\n"
+    text += VerifyText::tr(
+        "\nAnche i valori di --stake, --target, --table-max, --chip, --bankroll,\n"
                   "--simulate, --spins e --seed possono essere elenchi; --progression si ripete\n"
                   "(--progression flat --progression 1,2,4) perché un elenco è già la progressione.\n"
                   "Le fiches valgono per ogni numero della stringa seguita: un colpo vinto rende\n"
@@ -180,7 +189,7 @@ bool readMoneyChoices(const QCommandLineParser& p, std::vector<MoneyChoice>& cho
                       QString* error)
 {
     const auto bad = [&](const QString& option, const QString& value) {
-        *error = QCoreApplication::translate("verify", "Valore non valido per --%1: \"%2\".")
+        *error = VerifyText::tr("Valore non valido per --%1: \"%2\".")
                      .arg(option, value);
         return false;
     };
@@ -247,11 +256,11 @@ bool readJob(const QCommandLineParser& p, Job& job, QString* error)
 {
     // A bad value, with what the option takes.
     const auto bad = [&](const QString& option, const QString& value, const QString& takes) {
-        *error = QStringLiteral("Valore non valido per --%1: \"%2\" (%3).")
+        *error = VerifyText::tr("Valore non valido per --%1: \"%2\" (%3).")
                      .arg(option, shownArgument(value), takes);
         return false;
     };
-    const QString aFile = QStringLiteral("il nome di un file");
+    const QString aFile = VerifyText::tr("il nome di un file");
     job.dbName = p.isSet(QStringLiteral("db")) ? p.value(QStringLiteral("db"))
                                                : QString::fromLatin1(kStoreFileName);
     job.dbPath = QDir::current().absoluteFilePath(job.dbName);
@@ -270,14 +279,14 @@ bool readJob(const QCommandLineParser& p, Job& job, QString* error)
         const QString path = QDir::current().absoluteFilePath(p.value(QLatin1String(name)));
         if (p.isSet(QLatin1String(name)) && !database.isEmpty() &&
             QFileInfo(path).canonicalFilePath() == database) {
-            *error = QStringLiteral("--%1 non può essere il file delle uscite.").arg(name);
+            *error = VerifyText::tr("--%1 non può essere il file delle uscite.").arg(name);
             return false;
         }
     }
     // Nor may one output replace the other.
     if (p.isSet(QStringLiteral("out")) && p.isSet(QStringLiteral("csv")) &&
         canonicalTarget(job.outPath) == canonicalTarget(job.csvPath)) {
-        *error = QStringLiteral("--out e --csv non possono essere lo stesso file (%1).")
+        *error = VerifyText::tr("--out e --csv non possono essere lo stesso file (%1).")
                      .arg(shownArgument(job.csvPath));
         return false;
     }
@@ -287,7 +296,7 @@ bool readJob(const QCommandLineParser& p, Job& job, QString* error)
             wholeNumber(v, std::numeric_limits<qint64>::min(), std::numeric_limits<qint64>::max());
         if (!job.from)
             return bad(QStringLiteral("from"), v,
-                       QStringLiteral("l'id di una riga, un numero intero"));
+                       VerifyText::tr("l'id di una riga, un numero intero"));
     }
     if (p.isSet(QStringLiteral("count"))) {
         const QString v = p.value(QStringLiteral("count"));
@@ -295,7 +304,7 @@ bool readJob(const QCommandLineParser& p, Job& job, QString* error)
         if (!job.count)
             return bad(
                 QStringLiteral("count"), v,
-                QStringLiteral("un numero intero da 0 a %1").arg(std::numeric_limits<int>::max()));
+                VerifyText::tr("un numero intero da 0 a %1").arg(std::numeric_limits<int>::max()));
     }
 
     std::vector<VerifySettings::Mode> modes;
@@ -303,7 +312,7 @@ bool readJob(const QCommandLineParser& p, Job& job, QString* error)
         const auto* name = std::find_if(std::begin(modeNames), std::end(modeNames),
                                         [&](const char* n) { return m == QLatin1String(n); });
         if (name == std::end(modeNames))
-            return bad(QStringLiteral("mode"), m, QStringLiteral("none, quorix o zentrima13"));
+            return bad(QStringLiteral("mode"), m, VerifyText::tr("none, quorix o zentrima13"));
         modes.push_back(VerifySettings::Mode(name - std::begin(modeNames)));
     }
     QStringList filters;
@@ -313,7 +322,7 @@ bool readJob(const QCommandLineParser& p, Job& job, QString* error)
         else if (const auto n = wholeNumber(f, 1, 36); n && f == QString::number(*n))
             filters << f;
         else
-            return bad(QStringLiteral("filter"), f, QStringLiteral("Tutti o un numero da 1 a 36"));
+            return bad(QStringLiteral("filter"), f, VerifyText::tr("Tutti o un numero da 1 a 36"));
     }
     const QStringList maxima = listItems(p, QStringLiteral("max"), QStringLiteral("10"));
 
@@ -332,7 +341,7 @@ bool readJob(const QCommandLineParser& p, Job& job, QString* error)
             return bad(QStringLiteral("sweep"), name, names.join(QStringLiteral(", ")));
         }
         if (p.isSet(name)) {
-            *error = QStringLiteral("--%1 e --sweep %1 non vanno insieme.").arg(name);
+            *error = VerifyText::tr("--%1 e --sweep %1 non vanno insieme.").arg(name);
             return false;
         }
         if (std::find(swept.begin(), swept.end(), w) == swept.end())
@@ -467,16 +476,16 @@ QByteArray csvText(const Job& job, const std::vector<VerifyResult>& results)
 QString panelText(const VerifyResult& r)
 {
     const std::pair<const char*, PanelCounter> fields[] = {
-        {"Boules", PanelCounter::Rows},
-        {"Verificate", PanelCounter::Verified},
-        {"Conta Usc.", PanelCounter::Hits},
-        {"Numeri Giocati", PanelCounter::Numbers},
-        {"Fuori Lim. 1° Uscita", PanelCounter::CancelledBeforeHit},
-        {"Fuori Lim. 2° Uscita", PanelCounter::CancelledAfterHit},
+        {QT_TRANSLATE_NOOP("Verify", "Boules"), PanelCounter::Rows},
+        {QT_TRANSLATE_NOOP("Verify", "Verificate"), PanelCounter::Verified},
+        {QT_TRANSLATE_NOOP("Verify", "Conta Usc."), PanelCounter::Hits},
+        {QT_TRANSLATE_NOOP("Verify", "Numeri Giocati"), PanelCounter::Numbers},
+        {QT_TRANSLATE_NOOP("Verify", "Fuori Lim. 1° Uscita"), PanelCounter::CancelledBeforeHit},
+        {QT_TRANSLATE_NOOP("Verify", "Fuori Lim. 2° Uscita"), PanelCounter::CancelledAfterHit},
     };
     QString text;
     for (auto [name, counter] : fields)
-        text += QString::fromUtf8(name) + QStringLiteral(": ") + r.counters[int(counter)] + u'\n';
+        text += VerifyText::tr(name) + QStringLiteral(": ") + r.counters[int(counter)] + u'\n';
     return text;
 }
 
@@ -547,15 +556,20 @@ private:
         const std::int64_t total = total_.load();
         const std::int64_t now = done.load();
         const double seconds = (clock_.elapsed() - replayStartMs_.load()) / 1000.0;
+        QString line;
         if (total == 0) {
-            std::fprintf(stderr, "\r\033[KLettura delle uscite…");
+            line = VerifyText::tr("Lettura delle uscite…");
         } else {
             const double rate = seconds > 0 ? now / seconds : 0;
             const QString left =
                 rate > 0 ? QString::number(std::ceil((total - now) / rate), 'f', 0) : QString(u'?');
-            std::fprintf(stderr, "\r\033[K%lld di %lld righe, %.0f righe/s, %s s rimanenti",
-                         (long long)now, (long long)total, rate, qPrintable(left));
+            line = VerifyText::tr("%1 di %2 righe, %3 righe/s, %4 s rimanenti")
+                       .arg(now)
+                       .arg(total)
+                       .arg(rate, 0, 'f', 0)
+                       .arg(left);
         }
+        std::fprintf(stderr, "\r\033[K%s", line.toLocal8Bit().constData());
         std::fflush(stderr);
     }
 
@@ -594,26 +608,25 @@ int runVerify(const QStringList& arguments)
         p.addOption({QLatin1String(w.name), {}});
     if (!p.parse(arguments)) {
         if (!p.unknownOptionNames().isEmpty())
-            return badOptions(QStringLiteral("Opzione sconosciuta: %1.")
+            return badOptions(VerifyText::tr("Opzione sconosciuta: %1.")
                                   .arg(shownArgument(p.unknownOptionNames().first())));
         // "Missing value after 'x'." or "Unexpected value after 'x'."
         const auto quoted = QRegularExpression(QStringLiteral("'([^']*)'")).match(p.errorText());
         return badOptions(
-            QStringLiteral("Valore mancante o di troppo per l'opzione %1.")
+            VerifyText::tr("Valore mancante o di troppo per l'opzione %1.")
                 .arg(quoted.hasMatch() ? shownArgument(quoted.captured(1)) : QString()));
     }
     if (p.isSet(QStringLiteral("help")))
         return printOut(usage()) ? ExitOk : ExitFailure;
     if (!p.positionalArguments().isEmpty())
-        return badOptions(QStringLiteral("Argomento inatteso: %1.")
+        return badOptions(VerifyText::tr("Argomento inatteso: %1.")
                               .arg(shownArgument(p.positionalArguments().first())));
     Job job;
     QString error;
     if (!readJob(p, job, &error))
         return badOptions(error);
     if (job.sweep && p.isSet(QStringLiteral("out")))
-        failWith(ExitOk, QStringLiteral("Con più combinazioni il rapporto (--out) non viene "
-                                        "scritto."));
+        failWith(ExitOk, VerifyText::tr("Con più combinazioni il rapporto (--out) non viene scritto."));
 
     // The rows, then every combination; the threads of the sweep are this
     // machine's processors.
@@ -650,12 +663,12 @@ int runVerify(const QStringList& arguments)
     Outputs outputs;
     if (!job.sweep) {
         const VerifyResult& r = results.front();
-        outputs.add(job.outPath, QStringLiteral("il rapporto"), reportBytes(r.report, r.tally));
+        outputs.add(job.outPath, QCoreApplication::translate("Files", "il rapporto"), reportBytes(r.report, r.tally));
     }
     if (!job.csvPath.isEmpty())
         outputs.add(job.csvPath == u"-" ? job.csvPath
                                         : QDir::current().absoluteFilePath(job.csvPath),
-                    QStringLiteral("il file"), csvText(job, results));
+                    QCoreApplication::translate("Files", "il file"), csvText(job, results));
     if (!job.sweep && job.csvPath != u"-" && job.outPath != u"-")
         outputs.add(QStringLiteral("-"), {}, (panelText(results.front()) +
                                  moneyPanelText(job.settings.front(), results.front(), clock))

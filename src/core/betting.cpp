@@ -1,6 +1,7 @@
 #include "core/betting.h"
 
 #include "core/statistics.h"
+#include "core/textrules.h"
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -13,16 +14,9 @@ namespace zt {
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("Puntate", text);
-}
-
-const QLocale& italian()
-{
-    static const QLocale locale(QLocale::Italian, QLocale::Italy);
-    return locale;
-}
+struct PuntateText {
+    Q_DECLARE_TR_FUNCTIONS(Puntate)
+};
 
 QString decimalText(double value, int decimals)
 {
@@ -30,7 +24,7 @@ QString decimalText(double value, int decimals)
     const double scale = std::pow(10.0, decimals);
     if (std::round(value * scale) == 0)
         value = 0;
-    return italian().toString(value, 'f', decimals);
+    return shownLocale().toString(value, 'f', decimals);
 }
 
 } // namespace
@@ -331,7 +325,7 @@ QString zVerdict(double z)
     const stats::Evidence level = stats::evidence(stats::twoSidedP(z));
     if (level == stats::Evidence::Normal)
         return stats::evidenceWords(level);
-    const QString side = z > 0 ? tr("sopra il caso") : tr("sotto il caso");
+    const QString side = z > 0 ? PuntateText::tr("sopra il caso") : PuntateText::tr("sotto il caso");
     return QStringLiteral("%1, %2").arg(stats::evidenceWords(level), side);
 }
 
@@ -359,24 +353,24 @@ QStringList eveningLines(const EveningFigures& f, const BetSettings& s)
 {
     const auto money = [&](double chips) { return amountText(chips, s.chip); };
     QStringList lines{
-        tr("Colpi puntati: %1 di %2").arg(f.stakedSpins).arg(f.spins),
-        tr("Puntato: %1").arg(money(f.staked)),
-        tr("Riscosso: %1").arg(money(f.returned)),
-        tr("Saldo: %1").arg(money(f.net())),
-        tr("Resa sul puntato: %1 %").arg(decimalText(f.returnOnStake() * 100, 2)),
-        tr("Atteso dal caso: %1 ± %2").arg(money(f.expected), money(f.sd())),
-        f.variance > 0 ? tr("z: %1 (%2)").arg(decimalText(f.z(), 2), zVerdict(f.z()))
-                       : tr("z: nessuna puntata"),
-        tr("Discesa massima: %1").arg(money(f.maxDrawdown)),
-        tr("Puntata massima: %1 per numero").arg(money(f.maxStake)),
-        tr("Colpi persi di fila, al massimo: %1").arg(f.longestLosingRun),
+        PuntateText::tr("Colpi puntati: %1 di %2").arg(f.stakedSpins).arg(f.spins),
+        PuntateText::tr("Puntato: %1").arg(money(f.staked)),
+        PuntateText::tr("Riscosso: %1").arg(money(f.returned)),
+        PuntateText::tr("Saldo: %1").arg(money(f.net())),
+        PuntateText::tr("Resa sul puntato: %1 %").arg(decimalText(f.returnOnStake() * 100, 2)),
+        PuntateText::tr("Atteso dal caso: %1 ± %2").arg(money(f.expected), money(f.sd())),
+        f.variance > 0 ? PuntateText::tr("z: %1 (%2)").arg(decimalText(f.z(), 2), zVerdict(f.z()))
+                       : PuntateText::tr("z: nessuna puntata"),
+        PuntateText::tr("Discesa massima: %1").arg(money(f.maxDrawdown)),
+        PuntateText::tr("Puntata massima: %1 per numero").arg(money(f.maxStake)),
+        PuntateText::tr("Colpi persi di fila, al massimo: %1").arg(f.longestLosingRun),
     };
     if (s.tableMax > 0 || f.capped > 0)
-        lines << tr("Puntate ridotte al massimo: %1").arg(f.capped);
+        lines << PuntateText::tr("Puntate ridotte al massimo: %1").arg(f.capped);
     if (s.bankroll > 0)
-        lines << (f.ruined ? tr("Rovina: al colpo %1").arg(f.ruinSpin) : tr("Rovina: no"));
+        lines << (f.ruined ? PuntateText::tr("Rovina: al colpo %1").arg(f.ruinSpin) : PuntateText::tr("Rovina: no"));
     if (f.unrecoverable > 0)
-        lines << tr("Colpi non giocati, recupero impossibile con 36 numeri o più: %1")
+        lines << PuntateText::tr("Colpi non giocati, recupero impossibile con 36 numeri o più: %1")
                      .arg(f.unrecoverable);
     return lines;
 }
@@ -388,10 +382,10 @@ QStringList clockLines(const SpinClock& clock)
     const QString format = QStringLiteral("dd/MM/yyyy HH:mm:ss");
     // Both in the offset from UTC of the beginning.
     const QDateTime last = clock.last().toOffsetFromUtc(clock.first().offsetFromUtc());
-    QStringList lines{tr("Inizio: %1").arg(clock.first().toString(format)),
-                      tr("Fine: %1").arg(last.toString(format))};
+    QStringList lines{PuntateText::tr("Inizio: %1").arg(clock.first().toString(format)),
+                      PuntateText::tr("Fine: %1").arg(last.toString(format))};
     if (clock.perHour() > 0)
-        lines << tr("Uscite all'ora: %1").arg(decimalText(clock.perHour(), 1));
+        lines << PuntateText::tr("Uscite all'ora: %1").arg(decimalText(clock.perHour(), 1));
     return lines;
 }
 
@@ -399,14 +393,14 @@ QStringList simulationLines(const SimulationFigures& m, const BetSettings& s)
 {
     const auto money = [&](double chips) { return amountText(chips, s.chip); };
     QStringList lines{
-        tr("Serate simulate: %1 da %2 uscite (seme %3)").arg(m.evenings).arg(m.spins).arg(m.seed),
-        tr("Saldo finale, percentili 5°, 25°, 50°, 75°, 95°: %1 / %2 / %3 / %4 / %5")
+        PuntateText::tr("Serate simulate: %1 da %2 uscite (seme %3)").arg(m.evenings).arg(m.spins).arg(m.seed),
+        PuntateText::tr("Saldo finale, percentili 5°, 25°, 50°, 75°, 95°: %1 / %2 / %3 / %4 / %5")
             .arg(money(m.p5), money(m.p25), money(m.p50), money(m.p75), money(m.p95)),
-        tr("Saldo medio: %1 ± %2 (atteso dal caso %3)")
+        PuntateText::tr("Saldo medio: %1 ± %2 (atteso dal caso %3)")
             .arg(money(m.meanNet), money(m.standardError), money(m.meanExpected)),
     };
     if (s.bankroll > 0)
-        lines << tr("Serate in rovina: %1 %").arg(decimalText(m.ruinedShare * 100, 2));
+        lines << PuntateText::tr("Serate in rovina: %1 %").arg(decimalText(m.ruinedShare * 100, 2));
     return lines;
 }
 

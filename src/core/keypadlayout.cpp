@@ -1,5 +1,7 @@
 #include "core/keypadlayout.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <array>
 
@@ -21,8 +23,11 @@ Rgb numberColor(int number)
 
 QString numberName(int number)
 {
-    const char* colour = number == 0 ? " verde" : isRed(number) ? " rosso" : " nero";
-    return QString::number(number) + QLatin1String(colour);
+    // For screen readers: "17 nero", "3 rosso", "0 verde".
+    const char* name = number == 0    ? QT_TRANSLATE_NOOP("Keypad", "%1 verde")
+                       : isRed(number) ? QT_TRANSLATE_NOOP("Keypad", "%1 rosso")
+                                       : QT_TRANSLATE_NOOP("Keypad", "%1 nero");
+    return QCoreApplication::translate("Keypad", name).arg(number);
 }
 
 QRect buttonTwips(int index)

@@ -7,6 +7,7 @@ namespace zt {
 namespace {
 
 const QString group = QStringLiteral("Puntate");
+const QString languageKey = QStringLiteral("Interfaccia/Lingua");
 
 // A value as text (a list, as the format reads a value with commas, joined
 // again).
@@ -64,6 +65,24 @@ bool writeMoneyPreferences(const QString& path, const MoneyPreferences& p)
     s.setValue(QStringLiteral("UsciteSerata"), QString::number(p.simulation.spins));
     s.setValue(QStringLiteral("Seme"), QString::number(p.simulation.seed));
     s.endGroup();
+    s.sync();
+    return s.status() == QSettings::NoError;
+}
+
+QString readLanguagePreference(const QString& path)
+{
+    const QSettings s(path, QSettings::IniFormat);
+    const QString language = s.value(languageKey).toString();
+    return language == u"it" || language == u"en" ? language : QString();
+}
+
+bool writeLanguagePreference(const QString& path, const QString& language)
+{
+    QSettings s(path, QSettings::IniFormat);
+    if (language.isEmpty())
+        s.remove(languageKey);
+    else
+        s.setValue(languageKey, language);
     s.sync();
     return s.status() == QSettings::NoError;
 }

@@ -1,5 +1,6 @@
 #include "core/savefile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -16,6 +17,10 @@ namespace zt {
 
 namespace {
 
+struct FilesText {
+    Q_DECLARE_TR_FUNCTIONS(Files)
+};
+
 // A file that nobody may write: it is kept as it is, even by an administrator.
 bool readOnlyFile(const QFileInfo& info)
 {
@@ -31,14 +36,14 @@ QString shownPath(const QString& path)
 QString kindProblem(mode_t mode)
 {
     if (S_ISDIR(mode))
-        return QStringLiteral("è una cartella");
+        return FilesText::tr("è una cartella");
     if (S_ISFIFO(mode))
-        return QStringLiteral("non è un file normale (è una pipe)");
+        return FilesText::tr("non è un file normale (è una pipe)");
     if (S_ISCHR(mode) || S_ISBLK(mode))
-        return QStringLiteral("non è un file normale (è un dispositivo)");
+        return FilesText::tr("non è un file normale (è un dispositivo)");
     if (S_ISSOCK(mode))
-        return QStringLiteral("non è un file normale (è un socket)");
-    return S_ISREG(mode) ? QString() : QStringLiteral("non è un file normale");
+        return FilesText::tr("non è un file normale (è un socket)");
+    return S_ISREG(mode) ? QString() : FilesText::tr("non è un file normale");
 }
 
 // Reads the open descriptor to its end, at most limit bytes; 0 when done,
@@ -83,7 +88,7 @@ bool writeAll(int fd, const QByteArray& bytes)
 
 QString writeFailure(const QString& what, const QString& path, const QString& cause)
 {
-    return QStringLiteral("Impossibile scrivere %1 %2: %3.").arg(what, shownPath(path), cause);
+    return FilesText::tr("Impossibile scrivere %1 %2: %3.").arg(what, shownPath(path), cause);
 }
 
 // A device or a pipe: written into, never replaced by a file.
@@ -102,46 +107,46 @@ QString systemProblem(int systemError)
 #ifdef EDQUOT
     case EDQUOT:
 #endif
-        return QStringLiteral("il disco è pieno");
+        return FilesText::tr("il disco è pieno");
     case EACCES:
     case EPERM:
-        return QStringLiteral("non si ha il permesso");
+        return FilesText::tr("non si ha il permesso");
     case EROFS:
-        return QStringLiteral("il disco è in sola lettura");
+        return FilesText::tr("il disco è in sola lettura");
     case EIO:
-        return QStringLiteral("errore di lettura o scrittura del disco");
+        return FilesText::tr("errore di lettura o scrittura del disco");
     case ENOENT:
-        return QStringLiteral("non esiste");
+        return FilesText::tr("non esiste");
     case ENOTDIR:
-        return QStringLiteral("una parte del percorso non è una cartella");
+        return FilesText::tr("una parte del percorso non è una cartella");
     case EISDIR:
-        return QStringLiteral("è una cartella");
+        return FilesText::tr("è una cartella");
     case ENAMETOOLONG:
-        return QStringLiteral("il nome è troppo lungo");
+        return FilesText::tr("il nome è troppo lungo");
     case ELOOP:
-        return QStringLiteral("il percorso gira in tondo tra collegamenti simbolici");
+        return FilesText::tr("il percorso gira in tondo tra collegamenti simbolici");
     case EBADF:
-        return QStringLiteral("è chiuso");
+        return FilesText::tr("è chiuso");
     case EPIPE:
-        return QStringLiteral("il programma che leggeva ha chiuso il collegamento");
+        return FilesText::tr("il programma che leggeva ha chiuso il collegamento");
     case EFBIG:
-        return QStringLiteral("il file supererebbe la dimensione massima");
+        return FilesText::tr("il file supererebbe la dimensione massima");
     case EMFILE:
     case ENFILE:
-        return QStringLiteral("ci sono troppi file aperti");
+        return FilesText::tr("ci sono troppi file aperti");
     case ENOMEM:
-        return QStringLiteral("la memoria è esaurita");
+        return FilesText::tr("la memoria è esaurita");
     case EINVAL:
-        return QStringLiteral("il sistema non accetta l'operazione su questo file");
+        return FilesText::tr("il sistema non accetta l'operazione su questo file");
     case ENXIO:
     case ENODEV:
-        return QStringLiteral("il dispositivo non risponde");
+        return FilesText::tr("il dispositivo non risponde");
     case EAGAIN:
-        return QStringLiteral("il file non è pronto; riprovare");
+        return FilesText::tr("il file non è pronto; riprovare");
     case 0:
-        return QStringLiteral("errore imprevisto del sistema");
+        return FilesText::tr("errore imprevisto del sistema");
     default:
-        return QStringLiteral("errore del sistema numero %1").arg(systemError);
+        return FilesText::tr("errore del sistema numero %1").arg(systemError);
     }
 }
 
@@ -171,8 +176,8 @@ bool readWhole(const QString& path, qint64 limit, QByteArray* bytes, QString* er
         bytes->clear();
         if (error)
             *error = standardInput
-                         ? QStringLiteral("Impossibile leggere lo standard input: %1.").arg(cause)
-                         : QStringLiteral("Impossibile leggere il file %1: %2.")
+                         ? FilesText::tr("Impossibile leggere lo standard input: %1.").arg(cause)
+                         : FilesText::tr("Impossibile leggere il file %1: %2.")
                                .arg(shownPath(path), cause);
         return false;
     };
@@ -183,7 +188,7 @@ bool readWhole(const QString& path, qint64 limit, QByteArray* bytes, QString* er
         if (fd < 0) {
             const int why = errno;
             if (why == EACCES)
-                return fail(QStringLiteral("non si ha il permesso di leggerlo"));
+                return fail(FilesText::tr("non si ha il permesso di leggerlo"));
             return fail(why == EISDIR ? kindProblem(S_IFDIR) : systemProblem(why));
         }
     }
@@ -198,7 +203,7 @@ bool readWhole(const QString& path, qint64 limit, QByteArray* bytes, QString* er
         ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     }
     const QString tooLarge =
-        QStringLiteral("supera i %1 MB che si possono leggere in una volta").arg(limit >> 20);
+        FilesText::tr("supera i %1 MB che si possono leggere in una volta").arg(limit >> 20);
     if (S_ISREG(st.st_mode) && st.st_size > limit)
         return fail(tooLarge);
     const int read = readAll(fd, limit, bytes);
@@ -214,15 +219,15 @@ QString writeProblem(const QString& path, int systemError)
     const QFileInfo info(path);
     const QString folder = shownPath(info.absolutePath());
     if (info.isDir())
-        return QStringLiteral("esiste già una cartella con questo nome");
+        return FilesText::tr("esiste già una cartella con questo nome");
     if (!info.dir().exists())
-        return QStringLiteral("la cartella %1 non esiste").arg(folder);
+        return FilesText::tr("la cartella %1 non esiste").arg(folder);
     if (readOnlyFile(info))
-        return QStringLiteral("il file è in sola lettura e non è stato modificato");
+        return FilesText::tr("il file è in sola lettura e non è stato modificato");
     if (info.isFile() && !info.isWritable())
-        return QStringLiteral("non si ha il permesso di modificare il file");
+        return FilesText::tr("non si ha il permesso di modificare il file");
     if (systemError == EACCES || systemError == EPERM)
-        return QStringLiteral("non si ha il permesso di scrivere nella cartella %1").arg(folder);
+        return FilesText::tr("non si ha il permesso di scrivere nella cartella %1").arg(folder);
     return systemProblem(systemError);
 }
 
@@ -232,7 +237,7 @@ bool writeStandardOutput(const QByteArray& bytes, QString* error)
     if (writeAll(STDOUT_FILENO, bytes))
         return true;
     if (error)
-        *error = QStringLiteral("Impossibile scrivere sullo standard output: %1.")
+        *error = FilesText::tr("Impossibile scrivere sullo standard output: %1.")
                      .arg(systemProblem(errno));
     return false;
 }

@@ -18,6 +18,11 @@ namespace zt {
 
 namespace {
 
+struct CsvText {
+    Q_DECLARE_TR_FUNCTIONS(Csv)
+};
+
+
 const char* const kColumnNames[kSpinCsvColumns] = {"id",   "Numero",  "Memoria", "Tipo",
                                                    "Cima", "Memcima", "Note"};
 
@@ -160,7 +165,7 @@ SpinCsvReader::SpinCsvReader(const QByteArray& bytes, int listTipo) : listTipo_(
     text_ = decoder(bytes);
     if (decoder.hasError()) {
         startFault_ =
-            QStringLiteral("riga %1: il testo non è in UTF-8").arg(firstBadUtf8Line(bytes));
+            CsvText::tr("riga %1: il testo non è in UTF-8").arg(firstBadUtf8Line(bytes));
         return;
     }
     fields_.reserve(kSpinCsvColumns);
@@ -179,7 +184,7 @@ SpinCsvReader::SpinCsvReader(const QByteArray& bytes, int listTipo) : listTipo_(
     } else if (header == 1) {
         // Meant as a header, but not ours: no row can be read right.
         format_ = Format::Table;
-        startFault_ = QStringLiteral("riga %1: l'intestazione non è %2")
+        startFault_ = CsvText::tr("riga %1: l'intestazione non è %2")
                           .arg(recordLine_)
                           .arg(QLatin1String(kSpinCsvHeader));
     } else {
@@ -224,7 +229,7 @@ int SpinCsvReader::headerWith(QChar sep)
 
 bool SpinCsvReader::fault(int line, const QString& what)
 {
-    error_ = QStringLiteral("riga %1: %2").arg(line).arg(what);
+    error_ = CsvText::tr("riga %1: %2").arg(line).arg(what);
     pos_ = text_.size();
     return false;
 }
@@ -317,7 +322,7 @@ bool SpinCsvReader::nextRecord()
             bool doubled = false;
             for (;;) {
                 if (pos_ >= n)
-                    return fault(openedOn, QStringLiteral("virgolette aperte e mai chiuse"));
+                    return fault(openedOn, CsvText::tr("virgolette aperte e mai chiuse"));
                 if (text_[pos_] == u'"') {
                     if (pos_ + 1 < n && text_[pos_ + 1] == u'"') {
                         doubled = true;
@@ -341,12 +346,12 @@ bool SpinCsvReader::nextRecord()
             }
             if (pos_ < n && text_[pos_] != sep_ && !atLineEnd())
                 return fault(line_,
-                             QStringLiteral("testo dopo le virgolette che chiudono un campo"));
+                             CsvText::tr("testo dopo le virgolette che chiudono un campo"));
         } else {
             const qsizetype from = pos_;
             while (pos_ < n && text_[pos_] != sep_ && !atLineEnd()) {
                 if (text_[pos_] == u'"')
-                    return fault(line_, QStringLiteral("virgolette dentro un campo che non è tra "
+                    return fault(line_, CsvText::tr("virgolette dentro un campo che non è tra "
                                                        "virgolette"));
                 ++pos_;
             }
@@ -371,11 +376,11 @@ bool SpinCsvReader::nextTableRow(SpinCsvRow* row)
     if (fields_.size() != size_t(kSpinCsvColumns)) {
         QString what =
             fields_.size() == 1
-                ? QStringLiteral("1 campo invece di %1").arg(kSpinCsvColumns)
-                : QStringLiteral("%1 campi invece di %2").arg(fields_.size()).arg(kSpinCsvColumns);
+                ? CsvText::tr("1 campo invece di %1").arg(kSpinCsvColumns)
+                : CsvText::tr("%1 campi invece di %2").arg(fields_.size()).arg(kSpinCsvColumns);
         const QChar other = sep_ == u',' ? u';' : u',';
         if (QStringView(text_).sliced(recordStart_, pos_ - recordStart_).contains(other))
-            what += QStringLiteral(" (i campi di questo file sono separati da «%1», come "
+            what += CsvText::tr(" (i campi di questo file sono separati da «%1», come "
                                    "nell'intestazione, non da «%2»)")
                         .arg(sep_)
                         .arg(other);
@@ -401,23 +406,23 @@ bool SpinCsvReader::nextTableRow(SpinCsvRow* row)
     const QString memoria = numberText(fields_[2]);
     const Field& tipo = fields_[3];
     if (trimmedBlanks(numero).isEmpty())
-        return fault(line, QStringLiteral("Numero è vuoto"));
+        return fault(line, CsvText::tr("Numero è vuoto"));
     if (wholeNumber(numero, 36) < 0)
         return fault(line,
-                     QStringLiteral("Numero %1 non è un numero da 0 a 36").arg(shown(numero)));
+                     CsvText::tr("Numero %1 non è un numero da 0 a 36").arg(shown(numero)));
     if (trimmedBlanks(memoria).isEmpty())
-        return fault(line, QStringLiteral("Memoria è vuota"));
+        return fault(line, CsvText::tr("Memoria è vuota"));
     const qint64 memory = wholeNumber(memoria, INT_MAX);
     if (memory == kTooLarge)
-        return fault(line, QStringLiteral("Memoria %1 supera %2, il valore più alto ammesso")
+        return fault(line, CsvText::tr("Memoria %1 supera %2, il valore più alto ammesso")
                                .arg(shown(memoria))
                                .arg(INT_MAX));
     if (memory < 1)
         return fault(
-            line, QStringLiteral("Memoria %1 non è un numero intero positivo").arg(shown(memoria)));
+            line, CsvText::tr("Memoria %1 non è un numero intero positivo").arg(shown(memoria)));
     const QStringView type = trimmedBlanks(tipo.text);
     if (!type.isEmpty() && type != u"1" && type != u"2")
-        return fault(line, QStringLiteral("Tipo %1 non è 1, 2 o vuoto").arg(shown(tipo.text)));
+        return fault(line, CsvText::tr("Tipo %1 non è 1, 2 o vuoto").arg(shown(tipo.text)));
     if (row) {
         row->numero = value(fields_[1]);
         row->memoria = value(fields_[2]);
@@ -460,16 +465,16 @@ bool SpinCsvReader::nextListNumber(SpinCsvRow* row)
         } else if (c == sep_) {
             if (afterComma_)
                 return fault(line_, sep_ == u','
-                                        ? QStringLiteral("manca un numero prima di una virgola")
-                                        : QStringLiteral("manca un numero prima di un «;»"));
+                                        ? CsvText::tr("manca un numero prima di una virgola")
+                                        : CsvText::tr("manca un numero prima di un «;»"));
             afterComma_ = true;
             ++pos_;
         } else if (c == other) {
-            QString what = QStringLiteral("«%1» non separa i numeri di questo elenco, che usa «%2»")
+            QString what = CsvText::tr("«%1» non separa i numeri di questo elenco, che usa «%2»")
                                .arg(other)
                                .arg(sep_);
             if (sepLine_ > 0)
-                what += QStringLiteral(" (come la riga %1)").arg(sepLine_);
+                what += CsvText::tr(" (come la riga %1)").arg(sepLine_);
             return fault(line_, what);
         } else {
             const qsizetype from = pos_;
@@ -479,7 +484,7 @@ bool SpinCsvReader::nextListNumber(SpinCsvRow* row)
             const qint64 number = wholeNumber(token, 36);
             if (number < 0)
                 return fault(line_,
-                             QStringLiteral("%1 non è un numero da 0 a 36").arg(shown(token)));
+                             CsvText::tr("%1 non è un numero da 0 a 36").arg(shown(token)));
             afterComma_ = false;
             listRow(number, row);
             return true;

@@ -4,6 +4,8 @@
 #include "core/history.h"
 #include "core/proposals.h"
 
+#include <QCoreApplication>
+
 #include <cstdint>
 #include <limits>
 
@@ -112,9 +114,7 @@ bool CalcolaStringhe(BoardIO& io, double drawn, const StringsSettings& settings,
 
 QString lastNumberCaption(QStringView numberText)
 {
-    QString caption = QStringLiteral("Ultimo: ");
-    caption.append(numberText);
-    return caption;
+    return QCoreApplication::translate("Board", "Ultimo: %1").arg(numberText);
 }
 
 SpinRecord spinRecord(QStringView caption, QStringView gameType, int countBefore)

@@ -1,5 +1,6 @@
 #include "core/statistics.h"
 
+#include "core/textrules.h"
 #include "core/wheellayout.h"
 
 #include <QCoreApplication>
@@ -30,6 +31,11 @@ std::vector<std::uint8_t> selectNumbers(std::span<const Spin> spins, TypeFilter 
 // --- Chance's tests ----------------------------------------------------------
 
 namespace {
+
+struct StatisticheText {
+    Q_DECLARE_TR_FUNCTIONS(Statistiche)
+};
+
 
 constexpr double kEpsilon = 1e-15;
 constexpr double kTiny = 1e-300;
@@ -285,29 +291,33 @@ std::vector<Grouping> makeGroupings()
     const NumberMask zero = numbersWhere([](int n) { return n == 0; });
     std::vector<Grouping> all;
 
-    all.push_back({QStringLiteral("Colori"),
-                   {{QStringLiteral("Rosso"), numbersWhere([&](int n) { return colour(n) == wheel::kRed; })},
-                    {QStringLiteral("Nero"), numbersWhere([&](int n) { return colour(n) == wheel::kBlack; })},
-                    {QStringLiteral("Zero"), zero}}});
+    all.push_back({StatisticheText::tr("Colori"),
+                   {{StatisticheText::tr("Rosso"), numbersWhere([&](int n) { return colour(n) == wheel::kRed; })},
+                    {StatisticheText::tr("Nero"), numbersWhere([&](int n) { return colour(n) == wheel::kBlack; })},
+                    {StatisticheText::tr("Zero"), zero}}});
 
-    Grouping dozens{QStringLiteral("Dozzine"), {}};
-    Grouping columns{QStringLiteral("Colonne"), {}};
+    Grouping dozens{StatisticheText::tr("Dozzine"), {}};
+    Grouping columns{StatisticheText::tr("Colonne"), {}};
     for (int k = 0; k < 3; ++k) {
-        dozens.groups.push_back({QStringLiteral("%1ª dozzina").arg(k + 1),
+        dozens.groups.push_back({StatisticheText::tr("%1ª dozzina").arg(k + 1),
                                  numbersWhere([k](int n) { return n > 0 && (n - 1) / 12 == k; })});
-        columns.groups.push_back({QStringLiteral("%1ª colonna").arg(k + 1),
+        columns.groups.push_back({StatisticheText::tr("%1ª colonna").arg(k + 1),
                                   numbersWhere([k](int n) { return n > 0 && (n - 1) % 3 == k; })});
     }
     // The zero loses every dozen and column bet: a cell of the tests, not a bar.
-    dozens.groups.push_back({QStringLiteral("Zero"), zero, true, false});
-    columns.groups.push_back({QStringLiteral("Zero"), zero, true, false});
+    dozens.groups.push_back({StatisticheText::tr("Zero"), zero, true, false});
+    columns.groups.push_back({StatisticheText::tr("Zero"), zero, true, false});
     all.push_back(dozens);
     all.push_back(columns);
 
-    const char* const labels[] = {"Gioco 0", "Vicini dello 0", "Orfanelli", "Serie 5 / 8"};
-    Grouping sectors{QStringLiteral("Settori della ruota"), {}};
+    // The sectors by the labels of the wheel picture.
+    const char* const labels[] = {QT_TRANSLATE_NOOP("Statistiche", "Gioco 0"),
+                                  QT_TRANSLATE_NOOP("Statistiche", "Vicini dello 0"),
+                                  QT_TRANSLATE_NOOP("Statistiche", "Orfanelli"),
+                                  QT_TRANSLATE_NOOP("Statistiche", "Serie 5 / 8")};
+    Grouping sectors{StatisticheText::tr("Settori della ruota"), {}};
     for (const char* label : labels)
-        sectors.groups.push_back({QString::fromUtf8(label), sectorNumbers(label)});
+        sectors.groups.push_back({StatisticheText::tr(label), sectorNumbers(label)});
     // Gioco 0 lies inside Vicini dello 0.
     sectors.groups.front().tested = false;
     all.push_back(sectors);
@@ -429,7 +439,7 @@ QString decimal(double value, int decimals)
 {
     if (std::isinf(value))
         return value > 0 ? QStringLiteral("∞") : QStringLiteral("-∞");
-    return QLocale(QLocale::Italian, QLocale::Italy).toString(value, 'f', decimals);
+    return shownLocale().toString(value, 'f', decimals);
 }
 
 Evidence evidence(double p)

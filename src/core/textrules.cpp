@@ -122,4 +122,24 @@ QString printableText(QStringView text)
     return out;
 }
 
+namespace {
+
+QLocale& shownLocaleSlot()
+{
+    static QLocale locale(QLocale::Italian, QLocale::Italy);
+    return locale;
+}
+
+} // namespace
+
+const QLocale& shownLocale()
+{
+    return shownLocaleSlot();
+}
+
+void setShownLocale(const QLocale& locale)
+{
+    shownLocaleSlot() = locale;
+}
+
 } // namespace zt

@@ -2,6 +2,7 @@
 
 #include "store/spintimes.h"
 
+#include <QCoreApplication>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -13,6 +14,10 @@ namespace zt {
 
 namespace {
 
+struct StoreText {
+    Q_DECLARE_TR_FUNCTIONS(Store)
+};
+
 constexpr int kPageRows = 256;     // rows read together when a row is first used
 constexpr int kWholeRows = 16384;  // results up to this size are read at requery
 constexpr int kCachedRows = 65536; // values kept of a larger result
@@ -20,7 +25,7 @@ constexpr int kIdStretch = 65536;  // ids read by one statement
 
 QString noRow()
 {
-    return QStringLiteral("Nessuna riga selezionata.");
+    return StoreText::tr("Nessuna riga selezionata.");
 }
 
 QString quoted(const QString& name)
@@ -64,9 +69,9 @@ bool RecordCursor::changeOneRow(QSqlQuery& q, qint64 id, StoreAction action) con
     if (!q.exec())
         problem = storeProblem(q.lastError());
     else if (q.numRowsAffected() < 1)
-        problem = QStringLiteral("La riga %1 non è più nel file %2").arg(id).arg(kStoreFileName);
+        problem = StoreText::tr("La riga %1 non è più nel file %2").arg(id).arg(kStoreFileName);
     else if (q.numRowsAffected() > 1)
-        problem = QStringLiteral("Nel file %2 più righe hanno l'id %1").arg(id).arg(kStoreFileName);
+        problem = StoreText::tr("Nel file %2 più righe hanno l'id %1").arg(id).arg(kStoreFileName);
     q.finish();
     // A deleted row's time goes with it.
     QSqlError timeError;
@@ -113,7 +118,7 @@ bool RecordCursor::requery()
                 columns_ << record.fieldName(i);
             idColumn_ = columnIndex(u"id");
             if (idColumn_ < 0)
-                problem = QStringLiteral("Il comando non ha la colonna id");
+                problem = StoreText::tr("Il comando non ha la colonna id");
         }
         // The ids in stretches, each a statement of its own: between two of
         // them the file is free for the spins the board records.  A row
@@ -292,7 +297,7 @@ QVariant RecordCursor::value(QStringView column) const
     }
     const int c = columnIndex(column);
     if (c < 0) {
-        fail(QStringLiteral("La colonna %1 non esiste.").arg(column));
+        fail(StoreText::tr("La colonna %1 non esiste.").arg(column));
         return {};
     }
     return cell(pos_, c);
@@ -313,9 +318,9 @@ bool RecordCursor::updateCurrent(const QVariantMap& values)
     for (auto it = values.begin(); it != values.end(); ++it) {
         const int c = columnIndex(it.key());
         if (c < 0)
-            return fail(QStringLiteral("La colonna %1 non esiste.").arg(it.key()));
+            return fail(StoreText::tr("La colonna %1 non esiste.").arg(it.key()));
         if (c == idColumn_)
-            return fail(QStringLiteral("La colonna %1 non si può modificare.").arg(it.key()));
+            return fail(StoreText::tr("La colonna %1 non si può modificare.").arg(it.key()));
         sets << quoted(columns_[c]) + QStringLiteral(" = ?");
         targets << c;
     }

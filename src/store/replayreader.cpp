@@ -4,6 +4,7 @@
 #include "core/verifier.h"
 #include "store/storefile.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QSqlDatabase>
 #include <QSqlDriver>
@@ -18,6 +19,10 @@
 namespace zt {
 
 namespace {
+
+struct StoreText {
+    Q_DECLARE_TR_FUNCTIONS(Store)
+};
 
 // A column of the current result row as the viewer's bound box shows it (the
 // text of the value the database driver of the windows gives), handed to f
@@ -264,7 +269,7 @@ ReplayRead readReplayRows(const QString& path, const QString& name, std::optiona
         const int found = sqlite3_step(one.st);
         if (found == SQLITE_DONE) {
             *problem =
-                QStringLiteral("Nel file %1 non c'è la riga con id %2").arg(name).arg(*fromId);
+                StoreText::tr("Nel file %1 non c'è la riga con id %2").arg(name).arg(*fromId);
             return ReplayRead::NoSuchRow;
         }
         if (found != SQLITE_ROW)

@@ -16,10 +16,9 @@ namespace zt {
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("SpinQueue", text);
-}
+struct QueueText {
+    Q_DECLARE_TR_FUNCTIONS(SpinQueue)
+};
 
 QByteArray escaped(const QString& text)
 {
@@ -132,7 +131,7 @@ bool SpinQueue::load(const QString& path)
         return true;
     if (!file.open(QIODevice::ReadOnly)) {
         readable_ = saved_ = false;
-        problem_ = tr("Il file %1 delle uscite in attesa non si può leggere (%2)")
+        problem_ = QueueText::tr("Il file %1 delle uscite in attesa non si può leggere (%2)")
                        .arg(QFileInfo(path).fileName(), file.errorString());
         return false;
     }
@@ -172,11 +171,11 @@ bool SpinQueue::load(const QString& path)
     if (damaged == 0)
         return true;
     const QString name = QFileInfo(path).fileName();
-    problem_ = (damaged == 1 ? tr("Nel file %1 una riga era danneggiata ed è stata tolta").arg(name)
-                             : tr("Nel file %1 %2 righe erano danneggiate e sono state tolte")
+    problem_ = (damaged == 1 ? QueueText::tr("Nel file %1 una riga era danneggiata ed è stata tolta").arg(name)
+                             : QueueText::tr("Nel file %1 %2 righe erano danneggiate e sono state tolte")
                                    .arg(name)
                                    .arg(damaged)) +
-               tr(": un'uscita in attesa di registrazione può essere andata persa");
+               QueueText::tr(": un'uscita in attesa di registrazione può essere andata persa");
     return false;
 }
 
@@ -250,7 +249,7 @@ bool SpinQueue::change(const QByteArray& lines, std::deque<WaitingSpin> next)
 
 bool SpinQueue::failWrite()
 {
-    problem_ = tr("Il file %1 delle uscite in attesa non si può scrivere")
+    problem_ = QueueText::tr("Il file %1 delle uscite in attesa non si può scrivere")
                    .arg(QFileInfo(path_).fileName());
     return false;
 }

@@ -2,6 +2,7 @@
 
 #include "core/spincsv.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlError>
@@ -15,6 +16,10 @@
 namespace zt {
 
 namespace {
+
+struct StoreText {
+    Q_DECLARE_TR_FUNCTIONS(Store)
+};
 
 const char* const kColumns[kSpinCsvColumns] = {"id",   "Numero",  "Memoria", "Tipo",
                                                "Cima", "Memcima", "Note"};
@@ -111,7 +116,7 @@ private:
 
 QString importMessage(const QString& problem)
 {
-    return problem + QStringLiteral(": nessuna uscita è stata importata.");
+    return problem + StoreText::tr(": nessuna uscita è stata importata.");
 }
 
 } // namespace
@@ -200,7 +205,7 @@ bool SpinTransfer::exportRows(const QString& command, QByteArray* csv)
                     values[c] = QString(utf8(values[c].toByteArray()));
                     if (utf8.hasError())
                         return fail(
-                            storeMessage(QStringLiteral("Nel file %1 la colonna %2 della riga "
+                            storeMessage(StoreText::tr("Nel file %1 la colonna %2 della riga "
                                                         "con id %3 ha un testo che non è UTF-8")
                                              .arg(storeFileName(path), QLatin1String(kColumns[c]),
                                                   values[0].toString()),
@@ -291,7 +296,7 @@ bool SpinTransfer::importRows(SpinCsvReader& reader)
             // skipped or added rows: the import is whole or not at all.
             qint64 after = 0;
             if (problem.isEmpty() && count(&after) && after - before != rows_)
-                problem = QStringLiteral("Nel file %1 i trigger o i vincoli della tabella Uscite "
+                problem = StoreText::tr("Nel file %1 i trigger o i vincoli della tabella Uscite "
                                          "cambiano le righe importate (%2 aggiunte invece di %3)")
                               .arg(storeFileName(path))
                               .arg(after - before)

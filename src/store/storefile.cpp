@@ -3,6 +3,7 @@
 #include "core/savefile.h"
 #include "core/textrules.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -16,6 +17,10 @@
 namespace zt {
 
 namespace {
+
+struct StoreText {
+    Q_DECLARE_TR_FUNCTIONS(Store)
+};
 
 const QString kFile = QString::fromLatin1(kStoreFileName);
 
@@ -117,30 +122,30 @@ QString storeMessage(const QString& problem, StoreAction action)
     case StoreAction::Open:
         return problem + u'.';
     case StoreAction::Record:
-        return problem + QStringLiteral(": l'uscita non è stata registrata.");
+        return problem + StoreText::tr(": l'uscita non è stata registrata.");
     case StoreAction::Delete:
-        return problem + QStringLiteral(": la riga non è stata cancellata.");
+        return problem + StoreText::tr(": la riga non è stata cancellata.");
     case StoreAction::Update:
-        return problem + QStringLiteral(": la modifica non è stata salvata.");
+        return problem + StoreText::tr(": la modifica non è stata salvata.");
     case StoreAction::Read:
-        return problem + QStringLiteral(": le righe non sono state lette.");
+        return problem + StoreText::tr(": le righe non sono state lette.");
     }
     return problem + u'.';
 }
 
 QString readOnlyProblem(const QString& path)
 {
-    return QStringLiteral("Il file %1 è in sola lettura").arg(storeFileName(path));
+    return StoreText::tr("Il file %1 è in sola lettura").arg(storeFileName(path));
 }
 
 QString missingProblem(const QString& path)
 {
-    return QStringLiteral("Il file %1 non esiste").arg(storeFileName(path));
+    return StoreText::tr("Il file %1 non esiste").arg(storeFileName(path));
 }
 
 QString interruptedWriteProblem(const QString& path)
 {
-    return QStringLiteral("Il file %1 ha una scrittura interrotta da annullare (il file %2-journal "
+    return StoreText::tr("Il file %1 ha una scrittura interrotta da annullare (il file %2-journal "
                           "accanto), ma qui il file o la sua cartella non si possono scrivere: la "
                           "annulla il primo programma che lo apre potendolo scrivere")
         .arg(storeFileName(path), QFileInfo(path.isEmpty() ? kFile : path).fileName());
@@ -159,29 +164,29 @@ QString storeProblem(const QSqlError& error, const QString& path)
     const QString engineText = error.databaseText();
     switch (code) {
     case kReadOnlyDirectory: // the file itself may be writable
-        return QStringLiteral("Nella cartella %1 del file %2 non si possono creare file")
+        return StoreText::tr("Nella cartella %1 del file %2 non si possono creare file")
             .arg(QDir::toNativeSeparators(path.isEmpty() ? QDir::currentPath()
                                                          : QFileInfo(path).absolutePath()),
                  file);
     case kReadOnlyRollback:
         return interruptedWriteProblem(path);
     case kNotNull:
-        return QStringLiteral("Nel file %1 la colonna %2 della tabella Uscite non accetta righe "
+        return StoreText::tr("Nel file %1 la colonna %2 della tabella Uscite non accetta righe "
                               "senza valore")
             .arg(file, constraintColumn(engineText));
     case kUnique:
     case kPrimaryKey:
-        return QStringLiteral("Nel file %1 la colonna %2 della tabella Uscite non accetta "
+        return StoreText::tr("Nel file %1 la colonna %2 della tabella Uscite non accetta "
                               "valori ripetuti")
             .arg(file, constraintColumn(engineText));
     case kCheck:
-        return QStringLiteral("Nel file %1 un vincolo CHECK della tabella Uscite rifiuta la riga")
+        return StoreText::tr("Nel file %1 un vincolo CHECK della tabella Uscite rifiuta la riga")
             .arg(file);
     case kTrigger:
-        return QStringLiteral("Nel file %1 un trigger rifiuta la riga («%2»)")
+        return StoreText::tr("Nel file %1 un trigger rifiuta la riga («%2»)")
             .arg(file, printableText(engineText));
     case kForeignKey:
-        return QStringLiteral("Nel file %1 un vincolo di chiave esterna rifiuta la riga").arg(file);
+        return StoreText::tr("Nel file %1 un vincolo di chiave esterna rifiuta la riga").arg(file);
     default:
         break;
     }
@@ -189,52 +194,52 @@ QString storeProblem(const QSqlError& error, const QString& path)
     case kBusy:
     case kLocked:
     case kProtocol:
-        return QStringLiteral("Il file %1 è bloccato da un altro programma").arg(file);
+        return StoreText::tr("Il file %1 è bloccato da un altro programma").arg(file);
     case kReadOnlyCode:
         return readOnlyProblem(path);
     case kNotADatabase:
-        return QStringLiteral("Il file %1 non è un database valido").arg(file);
+        return StoreText::tr("Il file %1 non è un database valido").arg(file);
     case kCorrupt:
-        return QStringLiteral("Il file %1 è danneggiato").arg(file);
+        return StoreText::tr("Il file %1 è danneggiato").arg(file);
     case kFull:
-        return QStringLiteral("Il disco del file %1 è pieno").arg(file);
+        return StoreText::tr("Il disco del file %1 è pieno").arg(file);
     case kCantOpen:
-        return QStringLiteral("Il file %1 non si può aprire").arg(file);
+        return StoreText::tr("Il file %1 non si può aprire").arg(file);
     case kIoError:
-        return QStringLiteral("Errore di lettura o scrittura sul file %1").arg(file);
+        return StoreText::tr("Errore di lettura o scrittura sul file %1").arg(file);
     case kPermission:
-        return QStringLiteral("Non si ha il permesso di accedere al file %1").arg(file);
+        return StoreText::tr("Non si ha il permesso di accedere al file %1").arg(file);
     case kNoMemory:
-        return QStringLiteral("La memoria non basta per il file %1").arg(file);
+        return StoreText::tr("La memoria non basta per il file %1").arg(file);
     case kSchemaChanged:
-        return QStringLiteral("Un altro programma ha cambiato la struttura del file %1").arg(file);
+        return StoreText::tr("Un altro programma ha cambiato la struttura del file %1").arg(file);
     case kTooBig:
-        return QStringLiteral("Nel file %1 un valore è troppo grande").arg(file);
+        return StoreText::tr("Nel file %1 un valore è troppo grande").arg(file);
     case kConstraint:
-        return QStringLiteral("Nel file %1 un vincolo della tabella Uscite rifiuta la riga")
+        return StoreText::tr("Nel file %1 un vincolo della tabella Uscite rifiuta la riga")
             .arg(file);
     case kMismatch:
-        return QStringLiteral("Nel file %1 un valore non è del tipo che la tabella Uscite vuole")
+        return StoreText::tr("Nel file %1 un valore non è del tipo che la tabella Uscite vuole")
             .arg(file);
     case kAuthorization:
-        return QStringLiteral("Il file %1 chiede un'operazione non permessa").arg(file);
+        return StoreText::tr("Il file %1 chiede un'operazione non permessa").arg(file);
     case kError:
         // The engine's words on what the file's schema (a trigger, a view)
         // asks for.
         if (engineText.contains(u"not authorized"))
-            return QStringLiteral("Il file %1 chiede un'operazione non permessa").arg(file);
+            return StoreText::tr("Il file %1 chiede un'operazione non permessa").arg(file);
         if (engineText.startsWith(u"unsafe use of "))
-            return QStringLiteral("Nel file %1 la struttura della tabella Uscite chiama %2, che "
+            return StoreText::tr("Nel file %1 la struttura della tabella Uscite chiama %2, che "
                                   "lì non è permessa")
                 .arg(file, printableText(engineText.mid(14).trimmed()));
         if (engineText.startsWith(u"no such "))
-            return QStringLiteral("Nel file %1 la struttura della tabella Uscite usa «%2», che non "
+            return StoreText::tr("Nel file %1 la struttura della tabella Uscite usa «%2», che non "
                                   "c'è")
                 .arg(file, printableText(engineText.section(u':', -1).trimmed()));
-        return QStringLiteral("Il file %1 ha una struttura che questo programma non sa usare")
+        return StoreText::tr("Il file %1 ha una struttura che questo programma non sa usare")
             .arg(file);
     default:
-        return QStringLiteral("Errore imprevisto del database nel file %1 (codice %2)")
+        return StoreText::tr("Errore imprevisto del database nel file %1 (codice %2)")
             .arg(file)
             .arg(code);
     }
@@ -252,7 +257,7 @@ QString insertProblem(const QSqlError& error, const QSqlDatabase& db)
                                 "COLLATE NOCASE"}) {
             if (q.exec(QString::fromLatin1(sql)) && q.next() &&
                 q.value(0).toLongLong() == std::numeric_limits<qint64>::max())
-                return QStringLiteral("La tabella Uscite del file %1 ha esaurito i numeri di "
+                return StoreText::tr("La tabella Uscite del file %1 ha esaurito i numeri di "
                                       "riga (id)")
                     .arg(file);
         }
@@ -355,7 +360,7 @@ bool StoreConnection::open(QString* problem)
         // Why, where the folder tells it.
         const QFileInfo folder(info.absolutePath());
         if (!folder.isDir() || !folder.isWritable())
-            return fail(QStringLiteral("Il file %1 non si può creare (%2)")
+            return fail(StoreText::tr("Il file %1 non si può creare (%2)")
                             .arg(file, writeProblem(path, EACCES)),
                         problem);
         return failWith(error, path, problem);
@@ -367,7 +372,7 @@ bool StoreConnection::open(QString* problem)
             "CREATE TABLE Uscite (id INTEGER PRIMARY KEY AUTOINCREMENT, Numero TEXT, "
             "Memoria TEXT, Tipo INTEGER, Cima TEXT, Memcima TEXT, Note TEXT)"));
         if (!created) {
-            const QString text = QStringLiteral("Il file %1 non si può creare (%2)")
+            const QString text = StoreText::tr("Il file %1 non si può creare (%2)")
                                      .arg(file, storeProblem(q.lastError(), path));
             q = QSqlQuery();
             db = {};
@@ -403,10 +408,10 @@ bool StoreConnection::open(QString* problem)
         }
         QString fault;
         if (names.isEmpty())
-            fault = QStringLiteral("Nel file %1 manca la tabella Uscite").arg(file);
+            fault = StoreText::tr("Nel file %1 manca la tabella Uscite").arg(file);
         for (const char* column : kColumns) {
             if (fault.isEmpty() && !names.contains(QString::fromLatin1(column).toLower()))
-                fault = QStringLiteral("Nel file %1 manca la colonna %2 della tabella Uscite")
+                fault = StoreText::tr("Nel file %1 manca la colonna %2 della tabella Uscite")
                             .arg(file, QString::fromLatin1(column));
         }
         // id must be the engine's own row number (the rowid): only then does
@@ -421,9 +426,9 @@ bool StoreConnection::open(QString* problem)
                 !q.next())
                 fault = storeProblem(q.lastError(), path);
             else if (q.value(0).toString() != u"table")
-                fault = QStringLiteral("Nel file %1 Uscite non è una tabella").arg(file);
+                fault = StoreText::tr("Nel file %1 Uscite non è una tabella").arg(file);
             else if (!integerKey || q.value(1).toInt() != 0)
-                fault = QStringLiteral("Nel file %1 la colonna id della tabella Uscite non è "
+                fault = StoreText::tr("Nel file %1 la colonna id della tabella Uscite non è "
                                        "una chiave intera assegnata dal database")
                             .arg(file);
         }

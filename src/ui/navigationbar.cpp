@@ -23,12 +23,12 @@ NavigationBar::NavigationBar(QWidget* parent) : QWidget(parent)
         connect(b, &QToolButton::clicked, this, signal);
         row->addWidget(b);
     };
-    add("first", QStringLiteral("|<"), QStringLiteral("Primo"), &NavigationBar::firstClicked);
-    add("previous", QStringLiteral("<"), QStringLiteral("Precedente"),
+    add("first", QStringLiteral("|<"), tr("Primo"), &NavigationBar::firstClicked);
+    add("previous", QStringLiteral("<"), tr("Precedente"),
         &NavigationBar::previousClicked);
     row->addStretch(1);
-    add("next", QStringLiteral(">"), QStringLiteral("Successivo"), &NavigationBar::nextClicked);
-    add("last", QStringLiteral(">|"), QStringLiteral("Ultimo"), &NavigationBar::lastClicked);
+    add("next", QStringLiteral(">"), tr("Successivo"), &NavigationBar::nextClicked);
+    add("last", QStringLiteral(">|"), tr("Ultimo"), &NavigationBar::lastClicked);
 }
 
 void NavigationBar::drive(RecordCursor* source)

@@ -58,7 +58,7 @@ done
 # A verify over a small file, with the installed program.
 cd "$work"
 "$program" import - --db "$work/dati.mdb" <<<"5, 17, 32, 8, 11, 30, 2, 14, 9" >/dev/null
-"$program" verify --db "$work/dati.mdb" --out "$work/Statistica.txt" >"$work/panel.txt"
+LANGUAGE=it "$program" verify --db "$work/dati.mdb" --out "$work/Statistica.txt" >"$work/panel.txt"
 grep -q '^Boules: 9$' "$work/panel.txt" || { cat "$work/panel.txt"; fail "verify"; }
 [ -s "$work/Statistica.txt" ] || fail "no report"
 echo "package ok: $(basename "${deb[0]}")"

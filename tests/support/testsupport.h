@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QProcessEnvironment>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -53,3 +54,12 @@ inline QByteArray fileBytes(const QString& name)
         TestObject tc;                                                                             \
         return QTest::qExec(&tc, argc, argv);                                                      \
     }
+
+// The environment of a copy of the program that speaks Italian, whatever the
+// tests speak: for the tests that read its Italian words.
+inline QProcessEnvironment italianEnvironment()
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("LANGUAGE"), QStringLiteral("it"));
+    return env;
+}

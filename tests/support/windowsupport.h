@@ -2,6 +2,7 @@
 // The windows of a test program: one AppLinks, made by the test's main after
 // the application, and the shared instances found through it.
 
+#include "app/language.h"
 #include "app/wiring.h"
 #include "testsupport.h"
 #include "controls.h"
@@ -74,9 +75,18 @@ inline void destroySharedWindows()
 
 } // namespace zt
 
+// The checks of a test that read the Italian words of the windows: the
+// words are checked where the windows speak Italian, and skipped otherwise.
+#define ZT_ITALIAN_WORDS()                                                                         \
+    do {                                                                                           \
+        if (zt::currentLanguage() != zt::Language::Italian)                                        \
+            QSKIP("reads the Italian words of the windows");                                       \
+    } while (false)
+
 // The main of a test program with windows (offscreen unless told otherwise):
-// the application, a fresh working directory, and the windows deleted before
-// the application ends.
+// the application, speaking the system's language as the program would
+// (LANGUAGE=en runs the tests in English), a fresh working directory, and the
+// windows deleted before the application ends.
 #define ZT_WINDOWS_TEST_MAIN(TestObject)                                                           \
     int main(int argc, char** argv)                                                                \
     {                                                                                              \
@@ -84,6 +94,7 @@ inline void destroySharedWindows()
             qputenv("QT_QPA_PLATFORM", "offscreen");                                               \
         QApplication app(argc, argv);                                                              \
         QApplication::setQuitOnLastWindowClosed(false);                                            \
+        zt::useLanguage(zt::chosenLanguage({}));                                                   \
         zt::test::FreshDir dir;                                                                    \
         int code = 0;                                                                              \
         {                                                                                          \

@@ -75,6 +75,8 @@ private Q_SLOTS:
 
     void typedNumbersEnterAsClicksWhateverHasTheFocus()
     {
+
+        ZT_ITALIAN_WORDS();
         c<QComboBox>("Combo1")->setFocus(); // a closed list: the digits are spins
         type("17");
         QCOMPARE(shown(), QStringLiteral("Digitato: 17"));
@@ -122,6 +124,8 @@ private Q_SLOTS:
 
     void undoTakesBackSpinsAndOnlyTheRowsThisRunRecorded()
     {
+
+        ZT_ITALIAN_WORDS();
         sql({zt::test::usciteTable, "INSERT INTO Uscite (Numero) VALUES (' 1'), (' 2')"});
         type("Z"); // nothing to take back
         click("Check8");
@@ -183,6 +187,7 @@ private Q_SLOTS:
     // still waiting, and one once the file is free writes them at once.
     void spinsWaitWhileAnotherProgramHoldsTheFile()
     {
+        ZT_ITALIAN_WORDS();
         sql({zt::test::usciteTable, "INSERT INTO Uscite (Numero) VALUES (' 1')"});
         c<QComboBox>("Combo7")->setCurrentText("Live");
         click("Check8");
@@ -230,6 +235,7 @@ private Q_SLOTS:
     // entered meanwhile is not recorded, and once mended they are written.
     void waitingSpinsOutlastAFileToMend()
     {
+        ZT_ITALIAN_WORDS();
         sql(zt::test::usciteTable);
         {
             zt::SpinQueue left;
@@ -280,6 +286,8 @@ private Q_SLOTS:
 
     void namesFocusAndHelp()
     {
+
+        ZT_ITALIAN_WORDS();
         const auto name = [](QWidget* w) {
             return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
         };

@@ -139,7 +139,7 @@ class DifferentialTest : public QObject {
             plain.strings.maxDelay = zt::leadingNumber(t);
         } else if (what < 97) {
             b<QComboBox>("Combo1")->setCurrentIndex(pick(3) ? 0 : pick(37));
-            t = plain.filter = b<QComboBox>("Combo1")->currentText();
+            t = plain.filter = b<QComboBox>("Combo1")->currentData().toString();
         } else if (what < 99 && plain.lock) { // a proposal typed under the lock
             t = pick(2) ? "3, x7, 30," + QString(pick(60), u'2') : QString();
             b<zt::LinesBox>("note_0")->setText(t);
@@ -265,6 +265,7 @@ private Q_SLOTS:
     // tooltip, until recording is switched off or a spin is recorded again.
     void unusableDatabaseIsReportedOnceAndPlayGoesOn()
     {
+        ZT_ITALIAN_WORDS();
         const QByteArray garbage = QByteArray("no database here\n").repeated(300);
         const QString reason =
             "Il file dati.mdb non è un database valido: l'uscita non è stata registrata.";

@@ -2,16 +2,23 @@
 // use and unloaded by their close box, the run ended by the board, and one
 // copy of the program per folder; and what the wheel window shows.
 
+#include "app/language.h"
 #include "app/startup.h"
+#include "core/playersettings.h"
 #include "core/wheellayout.h"
 #include "storetesting.h"
 #include "windowsupport.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QStyleOptionButton>
 #include <QDeadlineTimer>
 #include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QProcess>
 #include <QSqlQuery>
 #include <QThread>
@@ -38,6 +45,56 @@ template <class F> bool within10s(F done)
 
 } // namespace
 
+// The captions of a window of fixed layout that its controls do not hold, one
+// "window/control: text" each: a label's or a button's line wider than the
+// room it leaves for text, a wrapped label's text taller than the label.
+QStringList cutCaptions(QWidget* window)
+{
+    QStringList cut;
+    for (QWidget* c : window->findChildren<QWidget*>()) {
+        if (!c->isVisibleTo(window))
+            continue;
+        c->ensurePolished();
+        QString text;
+        int room = c->contentsRect().width();
+        bool wraps = false;
+        if (auto* label = qobject_cast<QLabel*>(c)) {
+            if (label->textFormat() == Qt::RichText ||
+                (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(label->text())))
+                continue;
+            text = label->text();
+            wraps = label->wordWrap();
+            room -= 2 * label->margin() + std::max(0, label->indent());
+        } else if (auto* button = qobject_cast<QAbstractButton*>(c)) {
+            text = button->text();
+            QStyleOptionButton option;
+            option.initFrom(button);
+            option.text = text;
+            if (qobject_cast<QCheckBox*>(c))
+                room = c->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, c).width();
+            else if (qobject_cast<QRadioButton*>(c))
+                room = c->style()->subElementRect(QStyle::SE_RadioButtonContents, &option, c).width();
+            else
+                room -= 2 * c->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, c);
+        }
+        text.remove(QRegularExpression("&(?!&)"));
+        if (text.trimmed().isEmpty())
+            continue;
+        const QFontMetrics metrics(c->font());
+        bool fits = true;
+        if (wraps) {
+            fits = metrics.boundingRect(QRect(0, 0, room, 10000), Qt::TextWordWrap, text).height() <=
+                   c->contentsRect().height();
+        } else {
+            for (const QString& line : text.split(u'\n'))
+                fits = fits && metrics.horizontalAdvance(line) <= room;
+        }
+        if (!fits)
+            cut << window->objectName() + u'/' + c->objectName() + ": " + text;
+    }
+    return cut;
+}
+
 class LifetimeTest : public QObject {
     Q_OBJECT
     // The settings as the board reads them: H highlight, F first-hit check,
@@ -59,7 +116,7 @@ private Q_SLOTS:
         QVERIFY(!zt::loaded<zt::SettingsWindow>());
         QCOMPARE(settings(), "HF-- 1/10");
         QPointer<zt::SettingsWindow> w = zt::loaded<zt::SettingsWindow>();
-        QVERIFY(w && !w->isVisible() && w->size() == QSize(425, 192));
+        QVERIFY(w && !w->isVisible() && w->size() == QSize(425, 224));
         QVERIFY(control<QWidget>(w, "Numerostringhe")->isHidden());
         // "OK" only hides it; its close box unloads it and the next one starts afresh.
         w->show();
@@ -146,6 +203,7 @@ private Q_SLOTS:
         const QString folder = QDir(dir.path()).canonicalPath();
         const auto start = [&](QProcess& p) {
             p.setWorkingDirectory(folder);
+            p.setProcessEnvironment(italianEnvironment()); // its messages are read
             p.start(QStringLiteral(ZT_PROGRAM_PATH), QStringList());
             QVERIFY(p.waitForStarted(10000));
         };
@@ -194,6 +252,123 @@ private Q_SLOTS:
         }
     }
 
+    // The windows of fixed layout hold their captions in either language.
+    void captionsFitInEitherLanguage()
+    {
+        const zt::Language shown = zt::currentLanguage();
+        QStringList cut;
+        for (zt::Language language : {zt::Language::Italian, zt::Language::English}) {
+            zt::destroySharedWindows();
+            zt::useLanguage(language);
+            for (QWidget* w : std::initializer_list<QWidget*>{
+                     zt::shared<zt::BoardWindow>(), zt::shared<zt::SettingsWindow>(),
+                     zt::shared<zt::ViewerWindow>(), zt::shared<zt::NotesWindow>(),
+                     zt::shared<zt::WheelWindow>()})
+                cut += cutCaptions(w);
+            // The windows speak the language chosen.
+            QCOMPARE(control<QLabel>(zt::shared<zt::SettingsWindow>(), "LabelLingua")->text(),
+                     language == zt::Language::English ? "Language:" : "Lingua:");
+        }
+        zt::destroySharedWindows();
+        zt::useLanguage(shown);
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(u'\n')));
+    }
+
+    // The language chosen in the settings window is kept in the working
+    // folder's zentrima13.ini, beside the stakes, and counts at the next start.
+    void languageChosenInTheSettings()
+    {
+        zt::test::FreshDir dir;
+        QFile ini(dir.file("zentrima13.ini"));
+        QVERIFY(ini.open(QIODevice::WriteOnly) && ini.write("[Puntate]\nPuntata=3\n") > 0);
+        ini.close();
+        auto* settings = new zt::SettingsWindow; // reads the folder's file
+        auto* lingua = control<QComboBox>(settings, "Lingua");
+        QCOMPARE(lingua->currentIndex(), 0);
+        const auto choose = [&](int index) {
+            lingua->setCurrentIndex(index);
+            Q_EMIT lingua->activated(index);
+            return zt::chosenLanguage({});
+        };
+        QCOMPARE(choose(2), zt::Language::English);
+        QCOMPARE(choose(1), zt::Language::Italian);
+        QCOMPARE(zt::chosenLanguage(zt::Language::English), zt::Language::English); // --lang
+        QVERIFY(zt::test::fileBytes("zentrima13.ini").contains("Puntata=3"));
+        delete settings;
+        settings = new zt::SettingsWindow;
+        lingua = control<QComboBox>(settings, "Lingua");
+        QCOMPARE(lingua->currentIndex(), 1);
+        QCOMPARE(choose(0), zt::systemLanguage());
+        delete settings;
+
+        // The program: the system's language, the setting over it, --lang over both.
+        const auto firstWord = [&](const char* system, const QStringList& arguments) {
+            QProcess p;
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            env.insert("LANGUAGE", system);
+            p.setProcessEnvironment(env);
+            p.start(QStringLiteral(ZT_PROGRAM_PATH), arguments + QStringList{"--help"});
+            p.waitForFinished(10000);
+            return QString::fromUtf8(p.readAllStandardOutput()).section(u' ', 0, 0);
+        };
+        QCOMPARE(firstWord("en_GB", {}) + firstWord("it", {}), "Usage:Uso:");
+        QVERIFY(zt::writeLanguagePreference(dir.file("zentrima13.ini"), "it"));
+        QCOMPARE(firstWord("en_GB", {}) + firstWord("en_GB", {"--lang", "en"}), "Uso:Usage:");
+    }
+
+    // The folder it works in: the current one, or one named by an option and
+    // created when missing; a name that cannot be a folder ends it with one
+    // line, and an option it does not know with the usage.
+    void startOptionsChooseTheFolder()
+    {
+        zt::test::FreshDir dir;
+        const QString folder = QDir(dir.path()).canonicalPath();
+        QProcessEnvironment env = italianEnvironment();
+        env.insert("HOME", folder + "/casa");
+        const auto started = [&](const QStringList& arguments, const QString& where) {
+            QProcess p;
+            p.setWorkingDirectory(folder);
+            p.setProcessEnvironment(env);
+            p.start(QStringLiteral(ZT_PROGRAM_PATH), arguments);
+            const bool locked = within10s([&] {
+                return zt::test::fileBytes(where + "/zentrima13.lock").split('\n').value(0).toLongLong() ==
+                       p.processId();
+            });
+            ::kill(pid_t(p.processId()), SIGTERM);
+            return locked && p.waitForFinished(10000) && p.exitCode() == 0 &&
+                   !QFile::exists(folder + "/zentrima13.lock");
+        };
+        QVERIFY(started({"--folder", "serate/oggi"}, folder + "/serate/oggi"));
+        QVERIFY(started({"--lang", "en", "--folder=serate"}, folder + "/serate"));
+        QVERIFY(started({"--player-folder"}, folder + "/casa/Zentrima13"));
+
+        const auto ended = [&](const QStringList& arguments) {
+            QProcess p;
+            p.setWorkingDirectory(folder);
+            p.setProcessEnvironment(env);
+            p.start(QStringLiteral(ZT_PROGRAM_PATH), arguments);
+            p.waitForFinished(10000);
+            return QString::number(p.exitCode()) + ' ' +
+                   QString::fromLocal8Bit(p.readAllStandardError()).section('\n', 0, 0);
+        };
+        QVERIFY(QFile(dir.file("nota.txt")).open(QIODevice::WriteOnly));
+        const QStringList before = QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+        QCOMPARE(ended({"--folder", "nota.txt"}),
+                 "1 Zentrima 13 non può lavorare in nota.txt: non è una cartella.");
+        QVERIFY(ended({"--folder", "nota.txt/sotto"}).startsWith(
+            "1 Zentrima 13 non può creare la cartella nota.txt/sotto: "));
+        QCOMPARE(ended({"--folder"}), "2 --folder vuole il nome di una cartella.");
+        QCOMPARE(ended({"--folder="}), "2 --folder vuole il nome di una cartella.");
+        QVERIFY(ended({"--folders"}).startsWith("2 Opzione sconosciuta: --folders "));
+        QVERIFY(ended({"--abcd=en"}).startsWith("2 Opzione sconosciuta: --abcd=en "));
+        QVERIFY(ended({"--", "--lang"}).startsWith("2 Opzione sconosciuta: -- "));
+        QCOMPARE(ended({"--folder", "a", "--player-folder"}),
+                 "2 --folder e --player-folder non vanno insieme.");
+        QCOMPARE(ended({"--player-folder", "--schermo"}), "2 Opzione sconosciuta: --schermo.");
+        QCOMPARE(ended({"--lang", "fr"}), "2 --lang vale it o en, non «fr».");
+        QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
+    }
+
     // Spins waiting for a file another program holds when the program is
     // killed are written at its next start, each once, in order.
     void waitingSpinsOutliveAKill()
@@ -204,7 +379,7 @@ private Q_SLOTS:
         std::optional<zt::StoreConnection> locker(std::in_place);
         QVERIFY(locker->open(nullptr) && QSqlQuery(locker->database()).exec("BEGIN EXCLUSIVE"));
         QProcess helper;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        QProcessEnvironment env = italianEnvironment();
         env.insert(kHelperDir, folder);
         helper.setProcessEnvironment(env);
         helper.start(QCoreApplication::applicationFilePath(), {"enterSpinsWhileHeld"});

@@ -80,6 +80,7 @@ private Q_SLOTS:
     // are no list change nothing and say why.
     void stakesKeptBetweenRuns()
     {
+        ZT_ITALIAN_WORDS();
         MoneyWindow* w = money();
         control<QSpinBox>(w, "Puntata")->setValue(2);
         control<QLineEdit>(w, "Elenco")->setText("1,2,4");
@@ -127,6 +128,7 @@ private Q_SLOTS:
     // The stake of the next spin and the evening's balance follow the board.
     void readoutFollowsTheBoard()
     {
+        ZT_ITALIAN_WORDS();
         MoneyWindow* w = money();
         zt::BoardLink& board = zt::test::links().board();
         control<QPushButton>(w, "NuovaSerata")->click();
@@ -166,6 +168,7 @@ private Q_SLOTS:
     // played; the simulated evenings.
     void recordedRowsAndSimulatedEvenings()
     {
+        ZT_ITALIAN_WORDS();
         zt::test::FreshDir dir;
         zt::test::sql({zt::test::usciteTable,
                        "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 3002) "

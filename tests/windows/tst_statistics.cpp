@@ -68,6 +68,7 @@ class StatisticsWindowTest : public QObject {
 private Q_SLOTS:
     void followsTheRecordedSpins()
     {
+        ZT_ITALIAN_WORDS();
         StatisticsWindow* w = statistics();
         QTRY_VERIFY(!w->isBusy());
         QVERIFY(w->stateText().contains("il file dati.mdb non c'è ancora"));
@@ -81,6 +82,7 @@ private Q_SLOTS:
         control<QComboBox>(w, "Filtro")->setCurrentIndex(1); // "Solo Live"
         QTRY_VERIFY(!w->isBusy());
         QCOMPARE(w->numbers().spins, 2);
+        QCOMPARE(w->stateText(), QString("3 uscite in dati.mdb, di cui 2 «Live»."));
         control<QCheckBox>(w, "SoloUltime")->setChecked(true);
         control<QSpinBox>(w, "Ultime")->setValue(1);
         QTRY_VERIFY(!w->isBusy());
@@ -115,6 +117,7 @@ private Q_SLOTS:
     // window sees it by itself.
     void followsTheFileWhoeverChangesIt()
     {
+        ZT_ITALIAN_WORDS();
         zt::test::FreshDir dir;
         StatisticsWindow* w = freshStatistics();
         QTRY_VERIFY(w->stateText().contains("non c'è ancora"));
@@ -150,6 +153,7 @@ private Q_SLOTS:
     // numbers' deviations from chance in a view of their own.
     void textsAndViews()
     {
+        ZT_ITALIAN_WORDS();
         zt::test::FreshDir dir;
         StatisticsWindow* w = freshStatistics();
         // 70 blacks and 4 zeros: no red at all.
@@ -241,6 +245,8 @@ private Q_SLOTS:
 
     void emptyOnlyZerosAndUnusable()
     {
+
+        ZT_ITALIAN_WORDS();
         zt::test::FreshDir dir;
         StatisticsWindow* w = statistics();
         zt::test::sql(zt::test::usciteTable);
@@ -248,10 +254,16 @@ private Q_SLOTS:
         QCOMPARE(w->stateText(), QString("Nessuna uscita registrata in dati.mdb."));
         QCOMPARE(w->numbers().spins, 0);
         QVERIFY(!w->chartsImage().isNull());
+        const auto titles = [&] {
+            return chartOf(w, "GraficoNumeri")->title() + '|' + chartOf(w, "GraficoGruppi")->title();
+        };
+        QCOMPARE(titles(), "Uscite di ogni numero — nessuna uscita da contare|"
+                           "Gruppi e settori della ruota — nessuna uscita da contare");
 
         zt::test::sql("INSERT INTO Uscite (Numero) VALUES (' 0'), (' 0'), ('x')");
         changed();
         QCOMPARE(w->numbers().counts[0], 2);
+        QCOMPARE(titles(), "Uscite di ogni numero|Gruppi e settori della ruota");
         QVERIFY(w->numbers().test.valid && std::isfinite(w->numbers().test.statistic));
         QVERIFY(w->stateText().endsWith("1 righe senza un numero da 0 a 36 non sono contate."));
 
@@ -265,6 +277,8 @@ private Q_SLOTS:
 
     void savesTheChartsAsPng()
     {
+
+        ZT_ITALIAN_WORDS();
         zt::test::FreshDir dir;
         StatisticsWindow* w = statistics();
         zt::test::sql({zt::test::usciteTable, "INSERT INTO Uscite (Numero) VALUES (' 1'), (' 2')"});
@@ -302,6 +316,7 @@ private Q_SLOTS:
     // set against chance; "Azzera" clears both.
     void proposalsAgainstChance()
     {
+        ZT_ITALIAN_WORDS();
         StatisticsWindow* w = statistics();
         QTRY_VERIFY(!w->isBusy());
         QCOMPARE(w->attempts().stretches, 0);

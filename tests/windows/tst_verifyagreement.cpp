@@ -4,12 +4,15 @@
 // "SALVA") leaves the panel and the tally that the sweep's CSV line shows,
 // and writes the very bytes that the command writes for that combination;
 // the stakes set in the money window give the "GO" the money figures of the
-// line, and the panel's lines of the money.
+// line, and the panel's lines of the money.  What is stored or exchanged is
+// the same whichever language the windows and the commands speak.
 
 #include "core/betting.h"
 #include "core/report.h"
 #include "core/session.h"
 #include "windows/moneywindow.h"
+#include "windows/viewerwindow.h"
+#include "app/language.h"
 #include "storetesting.h"
 #include "windowsupport.h"
 
@@ -67,6 +70,17 @@ QProcess* verify(const QStringList& arguments)
     return p;
 }
 
+// The program run as a command in the working directory, in a language.
+QByteArray command(QStringList arguments, zt::Language language)
+{
+    QProcess p;
+    p.start(QStringLiteral(ZT_PROGRAM_PATH),
+            arguments << QStringLiteral("--lang") << zt::languageCode(language));
+    if (!p.waitForFinished(60000) || p.exitCode() != 0)
+        qWarning() << arguments << p.readAllStandardError();
+    return p.readAllStandardOutput();
+}
+
 } // namespace
 
 class VerifyAgreementTest : public QObject {
@@ -83,7 +97,7 @@ private:
         control<QCheckBox>(board, "Check2")->setChecked(c["mode"] == "quorix");
         control<QCheckBox>(board, "Check3")->setChecked(c["mode"] == "zentrima13");
         auto* filter = control<QComboBox>(board, "Combo1");
-        filter->setCurrentIndex(filter->findText(c["filter"]));
+        filter->setCurrentIndex(filter->findData(c["filter"]));
         auto* settings = zt::shared<zt::SettingsWindow>();
         control<QLineEdit>(settings, "ST_ContrMax0")->setText(c["max"]);
         control<QCheckBox>(settings, "Check12")->setChecked(c["no-first-check"] == "0");
@@ -128,7 +142,7 @@ private:
                                                               {"Fuori Lim. 1° Uscita", "Text15"},
                                                               {"Fuori Lim. 2° Uscita", "Text3"}};
         for (auto [name, control] : fields)
-            run.panel << QString::fromUtf8(name) + ": " + box(control)->text();
+            run.panel << QCoreApplication::translate("Verify", name) + ": " + box(control)->text();
         return run;
     }
 
@@ -138,6 +152,62 @@ private Q_SLOTS:
     {
         zt::destroySharedWindows();
         QDesktopServices::unsetUrlHandler("file");
+    }
+
+    void sameBytesInEitherLanguage()
+    {
+        const zt::Language shown = zt::currentLanguage();
+        QMap<QString, QByteArray> written[2];
+        for (zt::Language language : {zt::Language::Italian, zt::Language::English}) {
+            zt::destroySharedWindows();
+            zt::useLanguage(language);
+            zt::test::FreshDir dir;
+            QMap<QString, QByteArray>& bytes = written[int(language)];
+
+            // The board records a game typed by the player, of the type "Live".
+            auto* board = zt::shared<zt::BoardWindow>();
+            control<QComboBox>(board, "Combo7")->setCurrentIndex(1);
+            control<QCheckBox>(board, "Check8")->setChecked(true);
+            for (int n : {5, 17, 0, 36, 17, 22, 9, 31, 14, 20, 1, 33, 16, 24, 5, 10, 23, 8, 30, 11})
+                board->sendSpin(QString::number(n));
+            control<QCheckBox>(board, "Check8")->setChecked(false);
+            bytes["rows"] = zt::test::sql("SELECT group_concat(id || '|' || Numero || '|' || "
+                                          "Memoria || '|' || ifnull(Tipo, '') || '|' || "
+                                          "ifnull(Note, ''), '/') FROM Uscite")
+                                .value(0)
+                                .toString()
+                                .toUtf8();
+            QVERIFY(bytes["rows"].count('/') == 19);
+
+            // Replayed by "GO" and written by "SALVA".
+            auto* viewer = zt::shared<zt::ViewerWindow>();
+            viewer->show();
+            control<QPushButton>(viewer, "Command5")->click();
+            control<QCheckBox>(viewer, "Check6")->setChecked(true);
+            control<QLineEdit>(viewer, "Text6")->setText("20");
+            control<QPushButton>(viewer, "Command6")->click();
+            control<QPushButton>(viewer, "Command13")->click();
+            bytes["report"] = zt::test::fileBytes(zt::reportFileName);
+
+            // Out and in again by the commands, and checked by verify.
+            bytes["export"] = command({"export"}, language);
+            QFile csv(dir.file("uscite.csv"));
+            QVERIFY(csv.open(QIODevice::WriteOnly) && csv.write(bytes["export"]) > 0);
+            csv.close();
+            command({"import", "uscite.csv", "--db", "copia.mdb"}, language);
+            bytes["import"] = command({"export", "--db", "copia.mdb"}, language);
+            bytes["verify"] = command({"verify", "--max", "3,6", "--strings-report", "--mode",
+                                       "none,zentrima13", "--csv", "-"},
+                                      language);
+            command({"verify", "--out", "rapporto.txt", "--strings-report"}, language);
+            bytes["verify report"] = zt::test::fileBytes("rapporto.txt");
+        }
+        zt::destroySharedWindows();
+        zt::useLanguage(shown);
+        for (const QString& name : written[0].keys())
+            QVERIFY2(written[0][name] == written[1][name], qPrintable(name));
+        QVERIFY(written[0]["report"].startsWith("Orba") && written[0]["verify"].contains("fallite"));
+        QCOMPARE(written[0]["import"], written[0]["export"]);
     }
 
     void windowsAndCommandAgree_data()

@@ -25,6 +25,7 @@ Outcome run(const QStringList& arguments, const std::function<void(QProcess&)>& 
     QProcess p;
     p.setProgram(QStringLiteral(ZT_PROGRAM_PATH));
     p.setArguments(arguments);
+    p.setProcessEnvironment(italianEnvironment()); // its messages are read
     if (setup)
         setup(p);
     p.start();
@@ -75,7 +76,7 @@ private Q_SLOTS:
         // The windows without a display: one line, no abort.
         for (const char* display : {"", ":4713"}) {
             o = run({}, [&](QProcess& p) {
-                QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+                QProcessEnvironment env = italianEnvironment();
                 for (const char* name : {"QT_QPA_PLATFORM", "WAYLAND_DISPLAY", "DISPLAY"})
                     env.remove(name);
                 if (*display)

@@ -142,6 +142,7 @@ private Q_SLOTS:
     // a click in the list), not typed text.  The layout is fixed.
     void openingAndTypeFilter()
     {
+        ZT_ITALIAN_WORDS();
         record(4);
         QCOMPARE(box<QTableView>("DataGrid1")->geometry(), QRect(8, 24, 329, 401));
         for (QWidget* w : {static_cast<QWidget*>(viewer()),
@@ -179,6 +180,7 @@ private Q_SLOTS:
     // Finding rows, the notes window handing a row over, notes, deleting.
     void browsingAndNotes()
     {
+        ZT_ITALIAN_WORDS();
         record(4);
         QCOMPARE(texts({"Text7", "Text1"}), "1| 10");
         box("Text21")->setText("2.5"); // no such id: past the last row
@@ -441,6 +443,7 @@ private Q_SLOTS:
     // editor opened; or, with nothing written, why not.
     void reportMessages()
     {
+        ZT_ITALIAN_WORDS();
         box<zt::LinesBox>("Text19")->setText("Ω 日本 ü€°");
         click("Command13");
         QVERIFY(message().endsWith("; 3 caratteri che la codifica Windows-1252 non può contenere "

@@ -208,7 +208,7 @@ void BoardWindow::reportRecordingFailure(const QString& message)
     if (message == shownRecordingFailure)
         return;
     shownRecordingFailure = message;
-    showWarning(this, QStringLiteral("Registra Uscite"), message);
+    showWarning(this, tr("Registra Uscite"), message);
 }
 
 void BoardWindow::showRecordingState()
@@ -243,7 +243,7 @@ void BoardWindow::showRecordingState()
 void BoardWindow::markRecordingSwitch(const QString& failure)
 {
     const bool failing = !failure.isEmpty();
-    const QString tip = QStringLiteral("Registra Uscite");
+    const QString tip = tr("Registra Uscite");
     Check8->setToolTip(failing ? tip + u'\n' + failure : tip);
     // Failing: the box is light red inside a red frame.
     QPalette p = Check8->palette();
@@ -287,7 +287,7 @@ bool BoardWindow::zentrimaMode()
 
 QString BoardWindow::filterText()
 {
-    return Combo1->currentText();
+    return Combo1->currentData().toString();
 }
 
 void BoardWindow::setLastNumber(const QString& numberText)

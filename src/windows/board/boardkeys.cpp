@@ -25,19 +25,6 @@ namespace {
 // How long a refused number stays on the board, unless another key comes first.
 constexpr int refusalMs = 1500;
 
-const QString keysHelp =
-    QStringLiteral("Tasti del tavolo:\n"
-                   "0-9: digita il numero uscito (una o due cifre, da 0 a 36)\n"
-                   "Invio (anche quello del tastierino): inserisce il numero digitato,\n"
-                   "    come un clic sul suo tasto\n"
-                   "Esc: cancella il numero digitato; Backspace: toglie l'ultima cifra\n"
-                   "Ctrl+Z: toglie l'ultima uscita dalla storia, come \"C. ULTIMO\",\n"
-                   "    e cancella la riga che questa sessione ha registrato per lei\n"
-                   "Ctrl+U: apre Visualizza Uscite; Ctrl+T: apre le Statistiche\n"
-                   "Ctrl+P: apre le Puntate (quanto costa seguire le proposte)\n"
-                   "Tab: passa al comando seguente; Spazio: preme il comando scelto\n"
-                   "Con il Lock spuntato, nel riquadro della proposta i tasti scrivono testo.");
-
 enum class BoardKey { None, Digit, Enter, Escape, Backspace, Undo };
 
 BoardKey boardKey(const QKeyEvent& key)
@@ -82,16 +69,26 @@ void BoardWindow::buildTypedNumber()
     DigitatoTimer->setSingleShot(true);
     DigitatoTimer->setInterval(refusalMs);
     connect(DigitatoTimer, &QTimer::timeout, Digitato, &QWidget::hide);
-    setToolTip(keysHelp);
+    setToolTip(tr("Tasti del tavolo:\n"
+                  "0-9: digita il numero uscito (una o due cifre, da 0 a 36)\n"
+                  "Invio (anche quello del tastierino): inserisce il numero digitato,\n"
+                  "    come un clic sul suo tasto\n"
+                  "Esc: cancella il numero digitato; Backspace: toglie l'ultima cifra\n"
+                  "Ctrl+Z: toglie l'ultima uscita dalla storia, come \"C. ULTIMO\",\n"
+                  "    e cancella la riga che questa sessione ha registrato per lei\n"
+                  "Ctrl+U: apre Visualizza Uscite; Ctrl+T: apre le Statistiche\n"
+                  "Ctrl+P: apre le Puntate (quanto costa seguire le proposte)\n"
+                  "Tab: passa al comando seguente; Spazio: preme il comando scelto\n"
+                  "Con il Lock spuntato, nel riquadro della proposta i tasti scrivono testo."));
 }
 
 void BoardWindow::prepareKeyboard()
 {
     nameKeypad();
-    Combo1->setAccessibleName(QStringLiteral("Numero"));
-    Combo7->setAccessibleName(QStringLiteral("Tipo gioco"));
-    Text1->setAccessibleName(QStringLiteral("Storia"));
-    note_0->setAccessibleName(QStringLiteral("Proposta"));
+    Combo1->setAccessibleName(tr("Numero"));
+    Combo7->setAccessibleName(tr("Tipo gioco"));
+    Text1->setAccessibleName(tr("Storia"));
+    note_0->setAccessibleName(tr("Proposta"));
     // Every control watched for the board's keys; buttons named by their
     // caption, or by their tooltip when they have none.
     QList<QObject*> todo{this};
@@ -164,14 +161,14 @@ void BoardWindow::typedKey(const TypedNumber::Step& step)
         return;
     DigitatoTimer->stop();
     if (step.kind == Step::Refused) {
-        Digitato->setText(step.refused + QStringLiteral(" errato"));
+        Digitato->setText(tr("%1 errato").arg(step.refused));
         setLabelColors(Digitato, QColor(255, 0, 0), QColor(255, 255, 255));
         Digitato->show();
         DigitatoTimer->start();
         return;
     }
     setLabelColors(Digitato, Qt::black, QColor(255, 255, 128));
-    Digitato->setText(QStringLiteral("Digitato: ") + typed.text());
+    Digitato->setText(tr("Digitato: %1").arg(typed.text()));
     Digitato->setVisible(!typed.text().isEmpty());
     // The same click as the mouse's on the button that shows the number, so
     // an inverted keypad is honoured.
@@ -194,9 +191,8 @@ void BoardWindow::undoLastSpin()
         kept = Adodc2.remove(entry.row, entry.number, entry.memory) == SpinRecorder::Removal::Failed;
     if (kept) {
         showWarning(
-            this, QStringLiteral("Annulla l'ultima uscita"),
-            Adodc2.lastError() +
-                QStringLiteral(" L'uscita %1 resta nella storia.").arg(StoriaUscite.newest()));
+            this, tr("Annulla l'ultima uscita"),
+            Adodc2.lastError() + tr(" L'uscita %1 resta nella storia.").arg(StoriaUscite.newest()));
         return;
     }
     cancelNewest(); // exactly "C. ULTIMO"

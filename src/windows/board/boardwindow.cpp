@@ -7,9 +7,6 @@
 #include "ui/hiddenbox.h"
 #include "ui/linesbox.h"
 #include "ui/look.h"
-#include "ui/form.h"
-#include "ui/hiddenbox.h"
-#include "ui/look.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -49,7 +46,7 @@ const QColor brown(128, 64, 0);
 BoardWindow::BoardWindow(Links& links) : links_(links)
 {
     setObjectName(QStringLiteral("Zentrima13"));
-    setWindowTitle(QStringLiteral("Roulette"));
+    setWindowTitle(tr("Roulette"));
     setFont(controlFont());
     setFixedSize(twipsSize(9240, 4080));
 
@@ -90,27 +87,29 @@ void BoardWindow::buildUpperPanel()
     CM_tempo = placeHidden(Frame23, QStringLiteral("CM_tempo"), QStringLiteral("CM_Tempo"));
 
     Check2 = addCheck(Frame21, QStringLiteral("Check2"), {480, 840, 1575, 195},
-                      QStringLiteral("Modo Quorix"), brown);
+                      tr("Modo Quorix"), brown);
     Check3 = addCheck(Frame21, QStringLiteral("Check3"), {2040, 840, 1575, 195},
-                      QStringLiteral("Modo Zentrima13"), brown);
+                      tr("Modo Zentrima13"), brown);
     connect(Check2, &QCheckBox::toggled, this, &BoardWindow::quorixToggled);
     connect(Check3, &QCheckBox::toggled, this, &BoardWindow::zentrimaToggled);
 
     Label1 = placeLabel(Frame21, QStringLiteral("Label1"), {4920, 840, 1455, 495},
-                      QStringLiteral("Numero:"));
+                      tr("Numero:"));
     setLook(Label1, QColor(255, 255, 128), msSansSerif(9.75, true));
     Combo1 = place<QComboBox>(Frame21, QStringLiteral("Combo1"), {6000, 840, 1095, 315});
-    Combo1->addItem(QStringLiteral("Tutti"));
+    // The rules read the item's data, the filter's Italian name, whatever
+    // language the list shows.
+    Combo1->addItem(tr("Tutti"), QStringLiteral("Tutti"));
     for (int n = 1; n <= 36; ++n)
-        Combo1->addItem(QString::number(n));
+        Combo1->addItem(QString::number(n), QString::number(n));
 
     Check1 = addCheck(Frame21, QStringLiteral("Check1"), {6960, 0, 135, 255}, {}, brown);
-    Check1->setToolTip(QStringLiteral("Lock"));
+    Check1->setToolTip(tr("Lock"));
     connect(Check1, &QCheckBox::toggled, this, &BoardWindow::lockToggled);
 
     Command21_0 = place<QPushButton>(Frame21, arrayName("Command21", 0), {120, 360, 255, 320});
     Command21_0->setText(QStringLiteral("X"));
-    Command21_0->setToolTip(QStringLiteral("Visualizza rettangolo per note"));
+    Command21_0->setToolTip(tr("Visualizza rettangolo per note"));
     connect(Command21_0, &QPushButton::clicked, this, [this] { clearStringRow(0); });
 
     const QFont big = msSansSerif(13.5, true);
@@ -118,7 +117,7 @@ void BoardWindow::buildUpperPanel()
                          QStringLiteral(" 0"), Qt::AlignRight);
     setLook(Label26_0, QColor(255, 255, 0), big);
     auto* ritardi = placeLabel(Frame21, arrayName("Label43", 1), {7080, 240, 495, 255},
-                             QStringLiteral("Ritardi"), Qt::AlignHCenter);
+                             tr("Ritardi"), Qt::AlignHCenter);
     setLook(ritardi, Qt::white,
             designFont(QStringLiteral("Bodoni MT Condensed"), 8.25, true, QFont::Serif));
     Label38_0 = placeLabel(Frame21, arrayName("Label38", 0), {6840, 360, 495, 375},
@@ -141,38 +140,38 @@ void BoardWindow::buildLowerPanel()
 
     auto* ev = place<QPushButton>(Frame2, QStringLiteral("Command16"), {120, 0, 375, 255});
     ev->setText(QStringLiteral("EV"));
-    ev->setToolTip(QStringLiteral("Inverti Tastiera"));
+    ev->setToolTip(tr("Inverti Tastiera"));
     connect(ev, &QPushButton::clicked, this, &BoardWindow::repaintHighlight);
     auto* invert =
         place<QPushButton>(Frame2, QStringLiteral("Command14"), {120, 240, 375, 255});
     invert->setText(QStringLiteral("<>"));
-    invert->setToolTip(QStringLiteral("Inverti Tastiera"));
+    invert->setToolTip(tr("Inverti Tastiera"));
     connect(invert, &QPushButton::clicked, this, &BoardWindow::invertKeypad);
 
     const QColor light(224, 224, 224);
     auto* setup = placeColorButton(Frame2, QStringLiteral("Command7"), {7920, 70, 975, 255},
-                                 QStringLiteral("SETUP"), light);
+                                 tr("SETUP"), light);
     connect(setup, &QPushButton::clicked, this, [this] { links_.show(Links::Window::Settings); });
     auto* wheel = placeColorButton(Frame2, QStringLiteral("Command11"), {7920, 390, 975, 255},
-                                 QStringLiteral("ROUTA"), QColor(0, 255, 0));
+                                 tr("ROUTA"), QColor(0, 255, 0));
     connect(wheel, &QPushButton::clicked, this, [this] { links_.show(Links::Window::Wheel); });
     auto* all = placeColorButton(Frame2, QStringLiteral("Command6"), {7920, 720, 975, 360},
-                               QStringLiteral("C. TUTTO"), QColor(255, 192, 192));
+                               tr("C. TUTTO"), QColor(255, 192, 192));
     connect(all, &QPushButton::clicked, this, &BoardWindow::cancelAll);
     auto* first = placeColorButton(Frame2, QStringLiteral("Command3"), {7920, 1200, 975, 255},
-                                 QStringLiteral("C. PRIMO"), light);
+                                 tr("C. PRIMO"), light);
     connect(first, &QPushButton::clicked, this, &BoardWindow::cancelOldest);
     auto* last = placeColorButton(Frame2, QStringLiteral("Command4"), {7920, 1440, 975, 255},
-                                QStringLiteral("C. ULTIMO"), light);
+                                tr("C. ULTIMO"), light);
     connect(last, &QPushButton::clicked, this, &BoardWindow::cancelNewest);
 
     auto* gameType = placeLabel(Frame2, QStringLiteral("Label30"), {7920, 1755, 1095, 255},
-                              QStringLiteral("   Tipo gioco"));
+                              tr("   Tipo gioco"));
     setForeColor(gameType, QColor(128, 0, 0));
     Combo7 = place<QComboBox>(Frame2, QStringLiteral("Combo7"), {8110, 1995, 855, 315});
     Combo7->addItems({QStringLiteral("."), QStringLiteral("Live"), QStringLiteral("Spin")});
     Check8 = addCheck(Frame2, QStringLiteral("Check8"), {7900, 2115, 200, 195}, {}, {});
-    Check8->setToolTip(QStringLiteral("Registra Uscite"));
+    Check8->setToolTip(tr("Registra Uscite"));
     Check8Frame = placeFrame(Frame2, QStringLiteral("Check8Frame"), {}, QColor(255, 0, 0));
     Check8Frame->setGeometry(Check8->geometry().adjusted(-3, -3, 3, 3));
     Check8Frame->stackUnder(Combo7); // under the switch and the type selector
@@ -186,7 +185,7 @@ void BoardWindow::buildLowerPanel()
     });
 
     placeLabel(Frame2, QStringLiteral("Label7"), {600, 2040, 7095, 255},
-             QStringLiteral("Zentrima 13 - assistente da tavolo per la roulette a zero singolo"));
+             tr("Zentrima 13 - assistente da tavolo per la roulette a zero singolo"));
 
     DB2_nu = placeHidden(Frame2, QStringLiteral("DB2_nu"));
     DB2_gi = placeHidden(Frame2, QStringLiteral("DB2_gi"));
@@ -237,11 +236,11 @@ void BoardWindow::buildKeypad()
 void BoardWindow::buildTitleAndHistory()
 {
     auto* title = placeLabel(Frame22, QStringLiteral("Label3"), {600, 0, 3855, 735},
-                           QStringLiteral("Roulette Zentrima 13"));
+                           tr("Roulette Zentrima 13"));
     setLook(title, QColor(255, 255, 128),
             designFont(QStringLiteral("Times New Roman"), 20.25, false, QFont::Serif));
     Label6 = placeLabel(Frame22, QStringLiteral("Label6"), {7200, 120, 1455, 495},
-                      QStringLiteral("Ultimo:"));
+                      tr("Ultimo:"));
     setLook(Label6, Qt::white, msSansSerif(13.5, true));
     // In the free band of the title row, where a typed number shows over it.
     Attesa = placeLabel(Frame22, QStringLiteral("Attesa"), {4560, 15, 2460, 450}, {},
@@ -272,7 +271,7 @@ void BoardWindow::buildTitleAndHistory()
 void BoardWindow::startUp()
 {
     readHistorySize();
-    Combo1->setCurrentIndex(Combo1->findText(QStringLiteral("Tutti")));
+    Combo1->setCurrentIndex(Combo1->findData(QStringLiteral("Tutti")));
     Combo7->setCurrentIndex(Combo7->findText(QStringLiteral(".")));
     saveKeypadColors();
     CM_pulsante->setText(QStringLiteral("ok"));

@@ -19,10 +19,9 @@ namespace zt {
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("MoneyWindow", text);
-}
+struct MoneyWindowText {
+    Q_DECLARE_TR_FUNCTIONS(MoneyWindow)
+};
 
 // At most this many points along a line: a long evening is drawn from every
 // n-th spin (and the last).
@@ -74,8 +73,8 @@ void drawBalance(QChart* chart, const std::vector<BalancePoint>& trace, const QS
 {
     clearChart(chart);
     chart->setTitle(title);
-    auto* balance = line(tr("Saldo"), QColor(46, 110, 180));
-    auto* expected = line(tr("Atteso dal caso"), QColor(120, 120, 120), Qt::DashLine);
+    auto* balance = line(MoneyWindowText::tr("Saldo"), QColor(46, 110, 180));
+    auto* expected = line(MoneyWindowText::tr("Atteso dal caso"), QColor(120, 120, 120), Qt::DashLine);
     auto* upper = new QLineSeries;
     auto* lower = new QLineSeries;
     const std::size_t step = std::max<std::size_t>(1, (trace.size() + kMostPoints - 1) / kMostPoints);
@@ -100,19 +99,19 @@ void drawBalance(QChart* chart, const std::vector<BalancePoint>& trace, const QS
     if (!trace.empty() && (trace.size() - 1) % step != 0)
         add(trace.size() - 1);
     auto* band = new QAreaSeries(upper, lower);
-    band->setName(tr("Caso: ± 2 deviazioni standard"));
+    band->setName(MoneyWindowText::tr("Caso: ± 2 deviazioni standard"));
     band->setColor(QColor(220, 220, 220));
     band->setBorderColor(QColor(200, 200, 200));
     chart->addSeries(band);
     chart->addSeries(expected);
     chart->addSeries(balance);
-    addAxes(chart, tr("Colpi"), tr("Fiches"), 0, double(trace.size()), low, high);
+    addAxes(chart, MoneyWindowText::tr("Colpi"), MoneyWindowText::tr("Fiches"), 0, double(trace.size()), low, high);
 }
 
 void drawEvenings(QChart* chart, const SimulationFigures& figures, double chip)
 {
     clearChart(chart);
-    chart->setTitle(tr("Saldo finale delle serate simulate"));
+    chart->setTitle(MoneyWindowText::tr("Saldo finale delle serate simulate"));
     const std::vector<double>& finals = figures.finals;
     if (finals.empty())
         return;
@@ -132,7 +131,7 @@ void drawEvenings(QChart* chart, const SimulationFigures& figures, double chip)
         most = std::max(most, counts[i]);
     }
     auto* bars = new QAreaSeries(top);
-    bars->setName(tr("Serate"));
+    bars->setName(MoneyWindowText::tr("Serate"));
     bars->setColor(QColor(46, 110, 180, 160));
     bars->setBorderColor(QColor(46, 110, 180));
     chart->addSeries(bars);
@@ -142,9 +141,9 @@ void drawEvenings(QChart* chart, const SimulationFigures& figures, double chip)
         s->append(x, double(most));
         chart->addSeries(s);
     };
-    mark(figures.meanNet * chip, tr("Media"), QColor(200, 60, 40), Qt::SolidLine);
-    mark(figures.meanExpected * chip, tr("Atteso dal caso"), QColor(90, 90, 90), Qt::DashLine);
-    addAxes(chart, chip == 1 ? tr("Fiches") : tr("Saldo"), tr("Serate"), first, first + bins * width,
+    mark(figures.meanNet * chip, MoneyWindowText::tr("Media"), QColor(200, 60, 40), Qt::SolidLine);
+    mark(figures.meanExpected * chip, MoneyWindowText::tr("Atteso dal caso"), QColor(90, 90, 90), Qt::DashLine);
+    addAxes(chart, chip == 1 ? MoneyWindowText::tr("Fiches") : MoneyWindowText::tr("Saldo"), MoneyWindowText::tr("Serate"), first, first + bins * width,
             0, double(most));
 }
 

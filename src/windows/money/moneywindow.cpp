@@ -6,6 +6,7 @@
 #include "windows/moneywindow.h"
 
 #include "core/session.h"
+#include "core/textrules.h"
 #include "core/verifier.h"
 #include "store/replayreader.h"
 #include "store/storefile.h"
@@ -54,7 +55,7 @@ template <class Box> Box* numberBox(QWidget* parent, const QString& name, double
     auto* box = new Box(parent);
     box->setObjectName(name);
     box->setRange(least, most);
-    box->setLocale(QLocale(QLocale::Italian, QLocale::Italy));
+    box->setLocale(shownLocale());
     box->setGroupSeparatorShown(true);
     return box;
 }

@@ -19,7 +19,7 @@ namespace zt {
 NotesWindow::NotesWindow(Links& links) : links_(links)
 {
     setObjectName(QStringLiteral("Cerca"));
-    setWindowTitle(QStringLiteral("Cerca"));
+    setWindowTitle(tr("Cerca"));
     setFont(controlFont());
     setBackColor(this, Qt::black);
     setFixedSize(twipsSize(8010, 5625));
@@ -43,11 +43,11 @@ NotesWindow::NotesWindow(Links& links) : links_(links)
     connect(source, &RecordCursor::currentChanged, this, showRow);
 
     auto* confirm =
-        placeButton(this, QStringLiteral("Command3"), {360, 5040, 975, 495}, QStringLiteral("Conferma"));
+        placeButton(this, QStringLiteral("Command3"), {360, 5040, 975, 495}, tr("Conferma"));
     connect(confirm, &QPushButton::clicked, this, &NotesWindow::conferma);
     place<NavigationBar>(this, QStringLiteral("Adodc1"), {3480, 5160, 1575, 330})->drive(source);
     auto* leave =
-        placeButton(this, QStringLiteral("Command1"), {6720, 5040, 975, 495}, QStringLiteral("Esci"));
+        placeButton(this, QStringLiteral("Command1"), {6720, 5040, 975, 495}, tr("Esci"));
     connect(leave, &QPushButton::clicked, this, &QWidget::hide);
 
     if (!source->open())

@@ -1,21 +1,25 @@
 #include "windows/settingswindow.h"
 
+#include "core/playersettings.h"
 #include "core/textrules.h"
 #include "ui/form.h"
 #include "ui/look.h"
 
 #include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+
+#include <algorithm>
 
 namespace zt {
 
 namespace {
 
 const QColor rust(192, 64, 0);
-const QString sameTip = QStringLiteral("Controlla uscite e azzera");
 
 QLineEdit* addNumberBox(QWidget* parent, const QString& name, const QRect& twips,
                         const QString& text)
@@ -30,13 +34,15 @@ QLineEdit* addNumberBox(QWidget* parent, const QString& name, const QRect& twips
 SettingsWindow::SettingsWindow()
 {
     setObjectName(QStringLiteral("Impauto"));
-    setWindowTitle(QStringLiteral("Impostazioni Auto"));
+    setWindowTitle(tr("Impostazioni Auto"));
     setFont(controlFont());
     setBackColor(this, Qt::black);
-    setFixedSize(twipsSize(6375, 2880));
+    // The design's layout, and below it the language.
+    setFixedSize(twipsSize(6375, 3360));
+    const QString sameTip = tr("Controlla uscite e azzera");
 
     auto* heading = place<QLabel>(this, QStringLiteral("Label1"), {1440, 0, 3495, 375});
-    heading->setText(QStringLiteral("Impostazioni"));
+    heading->setText(tr("Impostazioni"));
     heading->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     setForeColor(heading, Qt::white);
     heading->setFont(designFont(QStringLiteral("MS Sans Serif"), 13.5));
@@ -50,39 +56,39 @@ SettingsWindow::SettingsWindow()
     auto* border = new QFrame(frame);
     border->setFrameStyle(QFrame::Box | QFrame::Sunken);
     border->setGeometry(0, 6, frame->width(), frame->height() - 6);
-    auto* caption = new QLabel(QStringLiteral("Stringa Composta"), frame);
+    auto* caption = new QLabel(tr("Stringa Composta"), frame);
     caption->setAutoFillBackground(true);
     caption->adjustSize();
     caption->move(6, 0);
 
     Check20 = placeCheck(frame, QStringLiteral("Check20"), {120, 360, 1860, 195},
-                               QStringLiteral("Evidenzia su Tastiera"), true, rust);
+                               tr("Evidenzia su Tastiera"), true, rust);
     Check20->setToolTip(sameTip);
     auto* rowsLabel = place<QLabel>(frame, QStringLiteral("Label78"), {4320, 360, 855, 255});
-    rowsLabel->setText(QStringLiteral("Stringhe"));
+    rowsLabel->setText(tr("Stringhe"));
     rowsLabel->hide();
     Numerostringhe = addNumberBox(frame, QStringLiteral("Numerostringhe"), {5040, 360, 735, 285},
                               QStringLiteral("1"));
     Numerostringhe->hide();
 
     Check12 = placeCheck(frame, QStringLiteral("Check12"), {120, 720, 1545, 195},
-                           QStringLiteral("Controlla 1° colpo"), true, rust);
+                           tr("Controlla 1° colpo"), true, rust);
     Check12->setToolTip(sameTip);
     Check16 = placeCheck(frame, QStringLiteral("Check16"), {2160, 720, 1635, 195},
-                            QStringLiteral("Controlla 2° colpo"), false, rust);
+                            tr("Controlla 2° colpo"), false, rust);
     auto* maxLabel = place<QLabel>(frame, QStringLiteral("Label25"), {3840, 720, 1215, 255});
-    maxLabel->setText(QStringLiteral("Contr. Massimo"));
+    maxLabel->setText(tr("Contr. Massimo"));
     maxLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     maxLabel->setToolTip(
-        QStringLiteral("Ritardo massimo ammesso dopo il quale cancella ca stringa"));
+        tr("Ritardo massimo ammesso dopo il quale cancella ca stringa"));
     ST_ContrMax0 = addNumberBox(frame, QStringLiteral("ST_ContrMax0"), {5040, 720, 735, 285},
                                   QStringLiteral("10"));
     Check1 = placeCheck(frame, QStringLiteral("Check1"), {120, 1080, 1545, 195},
-                           QStringLiteral("Azzera"), false, rust);
+                           tr("Azzera"), false, rust);
     Check1->setToolTip(sameTip);
 
     auto* ok = place<QPushButton>(this, QStringLiteral("Command1"), {120, 2040, 6135, 495});
-    ok->setText(QStringLiteral("OK"));
+    ok->setText(tr("OK"));
     connect(ok, &QPushButton::clicked, this, &QWidget::hide);
 
     setTabOrder(ok, Check20);
@@ -91,6 +97,31 @@ SettingsWindow::SettingsWindow()
     setTabOrder(Check12, ST_ContrMax0);
     setTabOrder(ST_ContrMax0, Check1);
     setTabOrder(Check1, Numerostringhe);
+    buildLanguageChoice();
+    setTabOrder(Numerostringhe, Lingua);
+}
+
+void SettingsWindow::buildLanguageChoice()
+{
+    auto* label = place<QLabel>(this, QStringLiteral("LabelLingua"), {120, 2700, 1095, 255});
+    label->setText(tr("Lingua:"));
+    setForeColor(label, Qt::white);
+    Lingua = place<QComboBox>(this, QStringLiteral("Lingua"), {1200, 2640, 1935, 315});
+    // The item's data is what the settings file keeps.
+    Lingua->addItem(tr("Come il sistema"), QString());
+    Lingua->addItem(QStringLiteral("Italiano"), QStringLiteral("it"));
+    Lingua->addItem(QStringLiteral("English"), QStringLiteral("en"));
+    label->setBuddy(Lingua);
+    const QString file = QDir::current().absoluteFilePath(QLatin1String(settingsFileName));
+    Lingua->setCurrentIndex(std::max(0, Lingua->findData(readLanguagePreference(file))));
+    auto* when = place<QLabel>(this, QStringLiteral("LabelLinguaAvvio"), {3240, 2700, 3015, 255});
+    when->setText(tr("(dal prossimo avvio)"));
+    setForeColor(when, Qt::white);
+    connect(Lingua, &QComboBox::activated, this, [this, file] {
+        if (!writeLanguagePreference(file, Lingua->currentData().toString()))
+            showMessage(this, tr("La lingua scelta non si è potuta salvare in %1.")
+                                  .arg(QDir::toNativeSeparators(file)));
+    });
 }
 
 StringsSettings SettingsWindow::settings()

@@ -5,6 +5,7 @@
 #include "windows/statisticswindow.h"
 
 #include "core/session.h"
+#include "core/textrules.h"
 #include "core/wheellayout.h"
 #include "store/storefile.h"
 #include "ui/look.h"
@@ -39,10 +40,10 @@ using stats::decimal;
 
 QString count(long long n)
 {
-    return QLocale(QLocale::Italian, QLocale::Italy).toString(n);
+    return shownLocale().toString(n);
 }
 
-// A z-score with its sign: "+1,96", "−0,42".
+// A z-score with its sign: "+1,96", "−0,42" (in Italian).
 QString signedZ(double z)
 {
     const QString text = decimal(std::fabs(z), 2);
@@ -51,7 +52,8 @@ QString signedZ(double z)
 
 QString pText(const stats::ChiSquare& test)
 {
-    return test.pValue < 0.001 ? QStringLiteral("p < 0,001") : QStringLiteral("p = ") + decimal(test.pValue, 3);
+    return test.pValue < 0.001 ? QStringLiteral("p < ") + decimal(0.001, 3)
+                               : QStringLiteral("p = ") + decimal(test.pValue, 3);
 }
 
 // Every text put into rich text goes through this: "p < 0,001" must not
@@ -122,10 +124,10 @@ QString numberTable(const stats::NumberTable& t)
                               "<td align=right>%3</td><td align=right>%4</td>")
             .arg(f.number)
             .arg(esc(count(f.count)), esc(signedZ(f.z)),
-                 esc(f.seen ? count(f.delay) : QStringLiteral("mai uscito")));
+                 esc(f.seen ? count(f.delay) : StatisticsWindow::tr("mai uscito")));
     };
-    const QString head = QStringLiteral("<th>Numero</th><th>Uscite</th><th>z</th><th>Ritardo</th>");
-    QString rows = QStringLiteral("<table cellspacing=0 cellpadding=2><tr><th colspan=4 "
+    const QString head = StatisticsWindow::tr("<th>Numero</th><th>Uscite</th><th>z</th><th>Ritardo</th>");
+    QString rows = StatisticsWindow::tr("<table cellspacing=0 cellpadding=2><tr><th colspan=4 "
                                   "align=left>Più uscite</th><td width=12></td><th colspan=4 "
                                   "align=left>Meno uscite</th></tr><tr>%1<td></td>%1</tr>")
                        .arg(head);
@@ -175,30 +177,30 @@ void StatisticsWindow::showNumbers()
 
     // The line above the charts.
     const QString file = QLatin1String(kStoreFileName);
-    const QString typeName = filter == stats::TypeFilter::Live ? QStringLiteral("«Live»")
-                                                               : QStringLiteral("«Spin»");
+    const QString typeName = filter == stats::TypeFilter::Live ? tr("«Live»")
+                                                               : tr("«Spin»");
     QString state;
     if (fileState_ == ReadResult::Failed) {
         state = problem_;
     } else if (fileState_ == ReadResult::NoFile) {
-        state = QStringLiteral("Nessuna uscita registrata: il file %1 non c'è ancora.").arg(file);
+        state = tr("Nessuna uscita registrata: il file %1 non c'è ancora.").arg(file);
     } else if (cache_.spins.empty()) {
         state = cache_.unreadable > 0
-                    ? QStringLiteral("Nessuna uscita da contare in %1: %2 righe senza un numero "
+                    ? tr("Nessuna uscita da contare in %1: %2 righe senza un numero "
                                      "da 0 a 36.")
                           .arg(file, count(cache_.unreadable))
-                    : QStringLiteral("Nessuna uscita registrata in %1.").arg(file);
+                    : tr("Nessuna uscita registrata in %1.").arg(file);
     } else {
-        state = QStringLiteral("%1 uscite in %2").arg(count(qint64(cache_.spins.size())), file);
+        state = tr("%1 uscite in %2").arg(count(qint64(cache_.spins.size())), file);
         if (filter != stats::TypeFilter::All)
-            state += QStringLiteral(", di cui %1 %2").arg(count(chosenFrom_), typeName);
+            state += tr(", di cui %1 %2").arg(count(chosenFrom_), typeName);
         if (last > 0 && chosenFrom_ > last)
-            state += QStringLiteral("; contate le ultime %1").arg(count(last));
+            state += tr("; contate le ultime %1").arg(count(last));
         state += u'.';
         if (spins == 0)
-            state += QStringLiteral(" Nessuna uscita %1 da contare.").arg(typeName);
+            state += tr(" Nessuna uscita %1 da contare.").arg(typeName);
         if (cache_.unreadable > 0)
-            state += QStringLiteral(" %1 righe senza un numero da 0 a 36 non sono contate.")
+            state += tr(" %1 righe senza un numero da 0 a 36 non sono contate.")
                          .arg(count(cache_.unreadable));
     }
     Stato->setText(state);
@@ -207,13 +209,13 @@ void StatisticsWindow::showNumbers()
     drawNumbers();
 
     if (spins == 0) {
-        FiguraNumeri->setText(QStringLiteral("<p>Nessuna uscita da contare: qui compariranno il "
+        FiguraNumeri->setText(tr("<p>Nessuna uscita da contare: qui compariranno il "
                                              "confronto con il caso, i numeri più e meno usciti "
                                              "e i loro ritardi.</p>"));
     } else {
         const stats::ChiSquare& t = numbers_.test;
         FiguraNumeri->setText(
-            QStringLiteral("<p><b>%1 uscite</b>: il caso ne attende %2 per numero.<br>"
+            tr("<p><b>%1 uscite</b>: il caso ne attende %2 per numero.<br>"
                            "Chi quadrato %3 con %4 gradi di libertà, %5.<br><i>%6</i></p>"
                            "%7<p>%8<br>%9</p><p><small>%10</small></p>")
                 .arg(esc(count(spins)), esc(decimal(numbers_.expected, 2)),
@@ -233,10 +235,10 @@ void StatisticsWindow::showNumbers()
     const std::vector<stats::GroupingFigure> groups = stats::groupFigures(numbers_);
     QChart* chart = GraficoGruppi->chart();
     clearChart(chart);
-    setNote(chart, QStringLiteral("Gruppi e settori della ruota"),
-            spins == 0 ? QStringLiteral("nessuna uscita da contare") : QString());
-    QBarSet* observed = barSet(QStringLiteral("Uscite"), kObserved);
-    QBarSet* expected = barSet(QStringLiteral("Attese dal caso"), kChance);
+    setNote(chart, tr("Gruppi e settori della ruota"),
+            spins == 0 ? tr("nessuna uscita da contare") : QString());
+    QBarSet* observed = barSet(tr("Uscite"), kObserved);
+    QBarSet* expected = barSet(tr("Attese dal caso"), kChance);
     QStringList categories;
     double top = 0;
     QString lines;
@@ -271,7 +273,7 @@ void StatisticsWindow::showNumbers()
     chart->addSeries(pairs);
     addAxes(chart, pairs, categories, top, true);
     FiguraGruppi->setText(
-        spins == 0 ? QStringLiteral("Nessuna uscita da contare.")
+        spins == 0 ? tr("Nessuna uscita da contare.")
                    : lines + QStringLiteral("<small>") +
                          esc(tr("χ²: chi quadrato, con i suoi gradi di libertà (g.l.); «pesa di "
                                 "più»: il gruppo che ne fa la parte più grande. Lo zero conta nel "
@@ -323,11 +325,11 @@ QAbstractBarSeries* numberBars(QChart* chart, const QList<QBarSet*>& sets, bool 
 // The count of each number, in its colour on the wheel, and the line chance expects.
 void StatisticsWindow::drawCounts(QChart* chart)
 {
-    setNote(chart, QStringLiteral("Uscite di ogni numero"),
-            numbers_.spins == 0 ? QStringLiteral("nessuna uscita da contare") : QString());
-    const QList<QBarSet*> sets{barSet(QStringLiteral("Zero"), QColor(QRgb(wheel::kGreen))),
-                               barSet(QStringLiteral("Rossi"), QColor(QRgb(wheel::kRed))),
-                               barSet(QStringLiteral("Neri"), QColor(QRgb(wheel::kBlack)))};
+    setNote(chart, tr("Uscite di ogni numero"),
+            numbers_.spins == 0 ? tr("nessuna uscita da contare") : QString());
+    const QList<QBarSet*> sets{barSet(tr("Zero"), QColor(QRgb(wheel::kGreen))),
+                               barSet(tr("Rossi"), QColor(QRgb(wheel::kRed))),
+                               barSet(tr("Neri"), QColor(QRgb(wheel::kBlack)))};
     const Rgb colours[] = {wheel::kGreen, wheel::kRed, wheel::kBlack};
     const long long most = *std::max_element(numbers_.counts.begin(), numbers_.counts.end());
     numberBars(chart, sets, numbersAcross_, std::max(double(most), numbers_.expected), false,
@@ -340,7 +342,7 @@ void StatisticsWindow::drawCounts(QChart* chart)
         QPen pen(QColor(30, 90, 220));
         pen.setWidth(2);
         pen.setStyle(Qt::DashLine);
-        addLevel(chart, QStringLiteral("Attesa del caso: %1").arg(decimal(numbers_.expected, 1)),
+        addLevel(chart, tr("Attesa del caso: %1").arg(decimal(numbers_.expected, 1)),
                  numbers_.expected, pen, numbersAcross_);
     }
 }
@@ -349,7 +351,7 @@ void StatisticsWindow::drawCounts(QChart* chart)
 void StatisticsWindow::drawDeviations(QChart* chart)
 {
     setNote(chart, tr("Scarto di ogni numero dal caso (z)"),
-            numbers_.spins == 0 ? QStringLiteral("nessuna uscita da contare") : QString());
+            numbers_.spins == 0 ? tr("nessuna uscita da contare") : QString());
     double most = 2.5; // the lines at ±2 always in view
     for (const double z : numbers_.z)
         most = std::max(most, std::fabs(z));
@@ -377,8 +379,8 @@ void StatisticsWindow::showAttempts()
     QChart* chart = GraficoProposte->chart();
     clearChart(chart);
     const bool nothing = f.stretches == 0 && f.tallied == 0;
-    setNote(chart, QStringLiteral("Proposte: colpi per tentativo"),
-            nothing ? QStringLiteral("nessuna proposta seguita") : QString());
+    setNote(chart, tr("Proposte: colpi per tentativo"),
+            nothing ? tr("nessuna proposta seguita") : QString());
     const QString scope =
         QStringLiteral("<br><small>") +
         esc(tr("Le proposte di questa sessione, da quando il programma è aperto o dall'ultimo "
@@ -388,14 +390,14 @@ void StatisticsWindow::showAttempts()
     if (nothing) {
         // No bars, no categories: an empty chart with its note.
         FiguraProposte->setText(
-            QStringLiteral("Nessuna proposta seguita. Spunta «Stringa comp. Progressione» nel "
+            tr("Nessuna proposta seguita. Spunta «Stringa comp. Progressione» nel "
                            "visualizzatore (Ctrl+U), poi gioca o rigioca le uscite: qui "
                            "compariranno i colpi per tentativo accanto a quelli del caso.") +
             scope);
         return;
     }
-    QBarSet* hits = barSet(QStringLiteral("Colpi"), kObserved);
-    QBarSet* chance = barSet(QStringLiteral("Il caso, stessi numeri per proposta"), kChance);
+    QBarSet* hits = barSet(tr("Colpi"), kObserved);
+    QBarSet* chance = barSet(tr("Il caso, stessi numeri per proposta"), kChance);
     QStringList categories;
     double top = 0;
     for (int a = 1; a <= f.lastAttempt; ++a) {
@@ -419,7 +421,7 @@ void StatisticsWindow::showAttempts()
 
     if (f.stretches == 0) {
         FiguraProposte->setText(
-            esc(QStringLiteral("Il conteggio ha %1 esiti senza le proposte da cui vengono: il "
+            esc(tr("Il conteggio ha %1 esiti senza le proposte da cui vengono: il "
                                "confronto con il caso non si può fare. «Azzera» nel "
                                "visualizzatore ricomincia il conteggio.")
                     .arg(count(f.tallied))) +
@@ -433,7 +435,7 @@ void StatisticsWindow::showAttempts()
         hitCount += f.hits[std::size_t(a)];
     }
     FiguraProposte->setText(
-        QStringLiteral("<b>%1 tratti seguiti</b> (ognuno fino a un colpo o a un fallimento), in "
+        tr("<b>%1 tratti seguiti</b> (ognuno fino a un colpo o a un fallimento), in "
                        "media con %2 numeri.<br>Colpi: %3, il caso ne darebbe %4. Fallite (F): "
                        "%5, il caso ne darebbe %6 (z = %7).<br><i>%8</i>")
             .arg(esc(count(f.stretches)), esc(decimal(f.meanSize, 1)), esc(count(hitCount)),

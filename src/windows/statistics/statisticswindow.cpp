@@ -6,6 +6,7 @@
 
 #include "windows/statisticswindow.h"
 
+#include "core/textrules.h"
 #include "store/storefile.h"
 #include "windows/chartparts.h"
 #include "ui/look.h"
@@ -67,7 +68,7 @@ struct StatisticsWindow::Reading {
 StatisticsWindow::StatisticsWindow(Links& links) : links_(links)
 {
     setObjectName(QStringLiteral("Statistiche"));
-    setWindowTitle(QStringLiteral("Statistiche"));
+    setWindowTitle(tr("Statistiche"));
     resize(kPreferred);
 
     refreshTimer_ = new QTimer(this);
@@ -108,24 +109,24 @@ StatisticsWindow::~StatisticsWindow()
 void StatisticsWindow::buildControls()
 {
     auto* top = new QHBoxLayout;
-    auto* chooseLabel = new QLabel(QStringLiteral("Uscite:"), this);
+    auto* chooseLabel = new QLabel(tr("Uscite:"), this);
     chooseLabel->setTextFormat(Qt::PlainText);
     Filtro = new QComboBox(this);
     Filtro->setObjectName(QStringLiteral("Filtro"));
     // In the order of stats::TypeFilter.
-    Filtro->addItems({QStringLiteral("Tutte"), QStringLiteral("Solo Live"), QStringLiteral("Solo Spin")});
-    SoloUltime = new QCheckBox(QStringLiteral("Solo le ultime"), this);
+    Filtro->addItems({tr("Tutte"), tr("Solo Live"), tr("Solo Spin")});
+    SoloUltime = new QCheckBox(tr("Solo le ultime"), this);
     SoloUltime->setObjectName(QStringLiteral("SoloUltime"));
     Ultime = new QSpinBox(this);
     Ultime->setObjectName(QStringLiteral("Ultime"));
     Ultime->setRange(1, 100'000'000);
     Ultime->setValue(1000);
-    Ultime->setLocale(QLocale(QLocale::Italian, QLocale::Italy));
+    Ultime->setLocale(shownLocale());
     Ultime->setGroupSeparatorShown(true);
     Ultime->setEnabled(false);
-    SalvaImmagine = new QPushButton(QStringLiteral("Salva immagine"), this);
+    SalvaImmagine = new QPushButton(tr("Salva immagine"), this);
     SalvaImmagine->setObjectName(QStringLiteral("SalvaImmagine"));
-    SalvaImmagine->setToolTip(QStringLiteral("Salva i grafici come immagine PNG"));
+    SalvaImmagine->setToolTip(tr("Salva i grafici come immagine PNG"));
     auto* viewLabel = new QLabel(tr("Grafico dei numeri:"), this);
     viewLabel->setTextFormat(Qt::PlainText);
     VistaNumeri = new QComboBox(this);
@@ -338,7 +339,7 @@ void StatisticsWindow::startReading(bool whole)
     });
     connect(reader_, &QThread::finished, this, [this, reading] { readingDone(reading); });
     if (!cacheRead_)
-        Stato->setText(QStringLiteral("Lettura di %1…").arg(QLatin1String(kStoreFileName)));
+        Stato->setText(tr("Lettura di %1…").arg(QLatin1String(kStoreFileName)));
     reader_->start(QThread::LowPriority);
 }
 
@@ -397,8 +398,8 @@ QImage StatisticsWindow::chartsImage()
     image.fill(Qt::white);
     QPainter painter(&image);
     painter.setFont(font());
-    const QString title = QStringLiteral("Statistiche, %1 — %2")
-                              .arg(QLocale(QLocale::Italian, QLocale::Italy)
+    const QString title = tr("Statistiche, %1 — %2")
+                              .arg(shownLocale()
                                        .toString(QDateTime::currentDateTime(), QStringLiteral("d/M/yyyy HH:mm")),
                                    Stato->text());
     painter.drawText(QRect(8, 0, size.width() - 16, head), Qt::AlignVCenter | Qt::AlignLeft,
@@ -417,8 +418,7 @@ bool StatisticsWindow::saveImage(const QString& chosen)
         path += QStringLiteral(".png");
     const QImage image = chartsImage();
     if (image.isNull() || !image.save(path, "PNG")) {
-        showMessage(this, QStringLiteral("L'immagine non è stata salvata: non si può scrivere il "
-                                         "file %1.")
+        showMessage(this, tr("L'immagine non è stata salvata: non si può scrivere il file %1.")
                               .arg(QDir::toNativeSeparators(path)));
         return false;
     }
@@ -431,9 +431,9 @@ void StatisticsWindow::askPath()
         saveImage(pathProvider_());
         return;
     }
-    auto* dialog = new QFileDialog(this, QStringLiteral("Salva immagine"),
-                                   QDir::current().absoluteFilePath(QStringLiteral("statistiche.png")),
-                                   QStringLiteral("Immagini PNG (*.png)"));
+    auto* dialog = new QFileDialog(this, tr("Salva immagine"),
+                                   QDir::current().absoluteFilePath(tr("statistiche.png")),
+                                   tr("Immagini PNG (*.png)"));
     dialog->setAcceptMode(QFileDialog::AcceptSave);
     dialog->setDefaultSuffix(QStringLiteral("png"));
     dialog->setAttribute(Qt::WA_DeleteOnClose);

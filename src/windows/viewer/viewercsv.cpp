@@ -45,7 +45,7 @@ void showDone(QWidget* parent, const QString& text)
 
 QString countText(qint64 rows, const char* one, const char* many)
 {
-    return QString::fromUtf8(rows == 1 ? one : many).arg(rows);
+    return ViewerWindow::tr(rows == 1 ? one : many).arg(rows);
 }
 
 } // namespace
@@ -61,15 +61,15 @@ void ViewerWindow::buildCsvShortcuts()
 QFileDialog* ViewerWindow::csvDialog(const QString& title, bool save)
 {
     auto* dialog = new QFileDialog(this, title, QDir::currentPath(),
-                                   save ? QStringLiteral("File CSV (*.csv);;Tutti i file (*)")
-                                        : QStringLiteral("CSV o elenco di numeri (*.csv *.txt);;"
-                                                         "Tutti i file (*)"));
+                                   save ? tr("File CSV (*.csv);;Tutti i file (*)")
+                                        : tr("CSV o elenco di numeri (*.csv *.txt);;"
+                                             "Tutti i file (*)"));
     dialog->setObjectName(QStringLiteral("csvDialog"));
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     if (save) {
         dialog->setAcceptMode(QFileDialog::AcceptSave);
         dialog->setDefaultSuffix(QStringLiteral("csv"));
-        dialog->selectFile(QStringLiteral("uscite.csv"));
+        dialog->selectFile(tr("uscite.csv"));
     } else {
         dialog->setFileMode(QFileDialog::ExistingFile);
     }
@@ -78,14 +78,14 @@ QFileDialog* ViewerWindow::csvDialog(const QString& title, bool save)
 
 void ViewerWindow::esportaCsv()
 {
-    QFileDialog* dialog = csvDialog(QStringLiteral("Esporta le uscite"), true);
+    QFileDialog* dialog = csvDialog(tr("Esporta le uscite"), true);
     connect(dialog, &QFileDialog::fileSelected, this, &ViewerWindow::esportaCsvIn);
     dialog->open();
 }
 
 void ViewerWindow::importaCsv()
 {
-    QFileDialog* dialog = csvDialog(QStringLiteral("Importa le uscite"), false);
+    QFileDialog* dialog = csvDialog(tr("Importa le uscite"), false);
     connect(dialog, &QFileDialog::fileSelected, this, &ViewerWindow::importaCsvDa);
     dialog->open();
 }
@@ -94,8 +94,8 @@ void ViewerWindow::esportaCsvIn(const QString& path)
 {
     SpinTransfer transfer;
     if (transfer.isDatabase(path)) {
-        showMessage(this, QStringLiteral("Il file %1 è il database delle uscite: il CSV non è "
-                                         "stato scritto.")
+        showMessage(this, tr("Il file %1 è il database delle uscite: il CSV non è "
+                             "stato scritto.")
                               .arg(QDir::toNativeSeparators(path)));
         return;
     }
@@ -108,8 +108,8 @@ void ViewerWindow::esportaCsvIn(const QString& path)
     else if (!saveFileWhole(path, csv, &error))
         showMessage(this, error);
     else
-        showDone(this, countText(transfer.rows(), "%1 uscita esportata in %2.",
-                                 "%1 uscite esportate in %2.")
+        showDone(this, countText(transfer.rows(), QT_TR_NOOP("%1 uscita esportata in %2."),
+                                 QT_TR_NOOP("%1 uscite esportate in %2."))
                            .arg(QDir::toNativeSeparators(path)));
 }
 
@@ -119,7 +119,7 @@ void ViewerWindow::importaCsvDa(const QString& path)
     // "GO" replays the list: new rows would make it start over.
     if (goRunning_) {
         showMessage(this,
-                    QStringLiteral("GO è in corso: il file %1 non è stato importato.").arg(name));
+                    tr("GO è in corso: il file %1 non è stato importato.").arg(name));
         return;
     }
     BusyCursor busy;
@@ -136,7 +136,7 @@ void ViewerWindow::importaCsvDa(const QString& path)
                                                              : 0;
     SpinCsvReader reader(bytes, tipo);
     if (!reader.check()) {
-        showMessage(this, QStringLiteral("File %1, %2: nessuna uscita è stata importata.")
+        showMessage(this, tr("File %1, %2: nessuna uscita è stata importata.")
                               .arg(name, reader.error()));
         return;
     }
@@ -147,7 +147,8 @@ void ViewerWindow::importaCsvDa(const QString& path)
     }
     links_.dataChanged(DataChange::SpinRecorded);
     const QString message =
-        countText(transfer.rows(), "%1 uscita importata da %2.", "%1 uscite importate da %2.")
+        countText(transfer.rows(), QT_TR_NOOP("%1 uscita importata da %2."),
+                  QT_TR_NOOP("%1 uscite importate da %2."))
             .arg(name);
     if (!source_->requery())
         showMessage(this, message + u' ' + source_->lastError());

@@ -277,20 +277,20 @@ void ViewerWindow::salva()
     }
     QString message;
     if (replaced > 0)
-        message = QStringLiteral("Il rapporto %1 è stato scritto; %2 che la codifica Windows-1252 "
-                                 "non può contenere %3 come \"?\".")
-                      .arg(path,
-                           replaced == 1 ? QStringLiteral("1 carattere")
-                                         : QStringLiteral("%1 caratteri").arg(replaced),
-                           replaced == 1 ? QStringLiteral("è stato scritto")
-                                         : QStringLiteral("sono stati scritti"));
+        message = replaced == 1
+                      ? tr("Il rapporto %1 è stato scritto; 1 carattere che la codifica "
+                           "Windows-1252 non può contenere è stato scritto come \"?\".")
+                            .arg(path)
+                      : tr("Il rapporto %1 è stato scritto; %2 caratteri che la codifica "
+                           "Windows-1252 non può contenere sono stati scritti come \"?\".")
+                            .arg(path)
+                            .arg(replaced);
     if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
         message = message.isEmpty()
-                      ? QStringLiteral("Il rapporto %1 è stato scritto, ma non è stato possibile "
-                                       "aprirlo con l'editor di testo.")
+                      ? tr("Il rapporto %1 è stato scritto, ma non è stato possibile aprirlo "
+                           "con l'editor di testo.")
                             .arg(path)
-                      : message + QStringLiteral(" Non è stato possibile aprirlo con l'editor di "
-                                                 "testo.");
+                      : message + tr(" Non è stato possibile aprirlo con l'editor di testo.");
     if (!message.isEmpty())
         showMessage(this, message);
 }

@@ -50,7 +50,7 @@ ViewerWindow::ViewerWindow(Links& links)
     : links_(links), source_(new RecordCursor(viewerCommand(), this))
 {
     setObjectName(QStringLiteral("visualizzaUsc"));
-    setWindowTitle(QStringLiteral("Visualizza Uscite"));
+    setWindowTitle(tr("Visualizza Uscite"));
     setFont(controlFont());
     setBackColor(this, QColor(128, 64, 0));
     setFixedSize(twipsSize(11655, 6480));
@@ -75,13 +75,13 @@ ViewerWindow::~ViewerWindow() = default;
 
 void ViewerWindow::buildTopStrip()
 {
-    label(this, "Label9", {120, 120, 1215, 255}, QStringLiteral("Tipo:"), true);
+    label(this, "Label9", {120, 120, 1215, 255}, tr("Tipo:"), true);
     Combo7 = place<QComboBox>(this, QStringLiteral("Combo7"), {600, 0, 975, 315});
     Combo7->setEditable(true);
     Combo7->setInsertPolicy(QComboBox::NoInsert);
     Combo7->addItems({QStringLiteral("."), QStringLiteral("Live"), QStringLiteral("Spin")});
     Combo7->setCurrentIndex(-1);
-    Combo7->setEditText(QStringLiteral("Scegli"));
+    Combo7->setEditText(tr("Scegli"));
     // Only a pick from the list filters (the list, or the arrow keys on the
     // closed box): text typed into the box and confirmed with Enter, or left
     // by moving away, does not pick the item it spells.
@@ -89,7 +89,7 @@ void ViewerWindow::buildTopStrip()
     QObject::disconnect(Combo7->lineEdit(), SIGNAL(editingFinished()), Combo7, nullptr);
     connect(Combo7, &QComboBox::activated, this, &ViewerWindow::filtra);
 
-    connect(placeButton(this, QStringLiteral("Command11"), {1800, 70, 735, 255}, QStringLiteral("Cerca")),
+    connect(placeButton(this, QStringLiteral("Command11"), {1800, 70, 735, 255}, tr("Cerca")),
             &QPushButton::clicked, this, [this] { links_.show(Links::Window::Notes); });
 
     // The note comes back from "Conferma" as stored or typed, whatever its
@@ -134,30 +134,30 @@ void ViewerWindow::buildSendingPanel(QWidget* f)
     placeLine(f, QStringLiteral("Line1"), -120, 720, 3360, 3);
     placeLine(f, QStringLiteral("Line4"), 0, 1680, 3480, 3);
 
-    label(f, "Label21", {120, 0, 975, 255}, QStringLiteral("Posizione:"), true);
+    label(f, "Label21", {120, 0, 975, 255}, tr("Posizione:"), true);
     Text21 = placeBox(f, QStringLiteral("Text21"), {120, 240, 735, 285});
-    connect(placeButton(f, QStringLiteral("Command10"), {960, 240, 735, 375}, QStringLiteral("Cerca")),
+    connect(placeButton(f, QStringLiteral("Command10"), {960, 240, 735, 375}, tr("Cerca")),
             &QPushButton::clicked, this, &ViewerWindow::trova);
     place<NavigationBar>(f, QStringLiteral("Adodc1"), {1800, 240, 1575, 330})->drive(source_);
 
-    setForeColor(label(f, "Label1", {120, 840, 1575, 255}, QStringLiteral("Prossimo num.:"), true),
+    setForeColor(label(f, "Label1", {120, 840, 1575, 255}, tr("Prossimo num.:"), true),
                  QColor(217, 187, 17));
     Text1 = placeBox(f, QStringLiteral("Text1"), {120, 1080, 975, 495}, Qt::AlignHCenter);
     Text1->setFont(msSansSerif(13.5, true));
     setForeColor(Text1, QColor(192, 0, 0));
-    auto* spinButton = placeButton(f, QStringLiteral("Command4"), {1440, 840, 1935, 735}, QStringLiteral("SPIN"));
+    auto* spinButton = placeButton(f, QStringLiteral("Command4"), {1440, 840, 1935, 735}, tr("SPIN"));
     spinButton->setFont(msSansSerif(9.75, true));
     connect(spinButton, &QPushButton::clicked, this, &ViewerWindow::spin);
 
-    label(f, "Label12", {0, 1800, 1575, 255}, QStringLiteral("Numero Rand.:"), true);
+    label(f, "Label12", {0, 1800, 1575, 255}, tr("Numero Rand.:"), true);
     Text10 = placeBox(f, QStringLiteral("Text10"), {360, 2040, 975, 495}, Qt::AlignHCenter);
     Text10->setFont(msSansSerif(13.5, true));
-    connect(placeButton(f, QStringLiteral("Command7"), {1440, 2040, 735, 495}, QStringLiteral("Genera")),
+    connect(placeButton(f, QStringLiteral("Command7"), {1440, 2040, 735, 495}, tr("Genera")),
             &QPushButton::clicked, this, &ViewerWindow::genera);
-    connect(placeButton(f, QStringLiteral("Command8"), {2280, 2040, 495, 495}, QStringLiteral("Invia")),
+    connect(placeButton(f, QStringLiteral("Command8"), {2280, 2040, 495, 495}, tr("Invia")),
             &QPushButton::clicked, this, &ViewerWindow::invia);
-    auto* both = placeButton(f, QStringLiteral("Command9"), {2880, 2040, 495, 495}, QStringLiteral("G+I"));
-    both->setToolTip(QStringLiteral("Genera e Invia"));
+    auto* both = placeButton(f, QStringLiteral("Command9"), {2880, 2040, 495, 495}, tr("G+I"));
+    both->setToolTip(tr("Genera e Invia"));
     connect(both, &QPushButton::clicked, this, [this] {
         genera();
         invia();
@@ -166,33 +166,33 @@ void ViewerWindow::buildSendingPanel(QWidget* f)
 
 void ViewerWindow::buildOptionsPanel(QWidget* f)
 {
-    auto* settings = placeButton(f, QStringLiteral("Command12"), {120, 80, 2295, 375}, QStringLiteral("Impostazioni"));
-    settings->setToolTip(QStringLiteral("Azzera"));
+    auto* settings = placeButton(f, QStringLiteral("Command12"), {120, 80, 2295, 375}, tr("Impostazioni"));
+    settings->setToolTip(tr("Azzera"));
     connect(settings, &QPushButton::clicked, this,
             [this] { links_.toggle(Links::Window::Settings); });
-    auto* reset = placeButton(f, QStringLiteral("Command5"), {120, 480, 2295, 375}, QStringLiteral("Azzera"));
-    reset->setToolTip(QStringLiteral("Azzera"));
+    auto* reset = placeButton(f, QStringLiteral("Command5"), {120, 480, 2295, 375}, tr("Azzera"));
+    reset->setToolTip(tr("Azzera"));
     connect(reset, &QPushButton::clicked, this, &ViewerWindow::azzera);
 
-    label(f, "Label14", {0, 840, 1095, 255}, QStringLiteral("Controlli:"), true, Qt::AlignHCenter);
+    label(f, "Label14", {0, 840, 1095, 255}, tr("Controlli:"), true, Qt::AlignHCenter);
     const QColor blue(154, 186, 235);
     const QColor grey(192, 192, 192);
-    Check4 = placeCheck(f, QStringLiteral("Check4"), {120, 1080, 2295, 315}, QStringLiteral("Stringa comp. a colpo"),
+    Check4 = placeCheck(f, QStringLiteral("Check4"), {120, 1080, 2295, 315}, tr("Stringa comp. a colpo"),
                       false, blue);
     Check6 = placeCheck(f, QStringLiteral("Check6"), {120, 1320, 2295, 240},
-                      QStringLiteral("Stringa comp. Progressione"), false, blue);
+                      tr("Stringa comp. Progressione"), false, blue);
     Check8 = placeCheck(f, QStringLiteral("Check8"), {120, 1680, 2295, 255},
-                      QStringLiteral("Azzera Auto con memoria 1"), true, grey);
-    Check1 = placeCheck(f, QStringLiteral("Check1"), {120, 2040, 1335, 225}, QStringLiteral("Ritorno Aut."), true,
+                      tr("Azzera Auto con memoria 1"), true, grey);
+    Check1 = placeCheck(f, QStringLiteral("Check1"), {120, 2040, 1335, 225}, tr("Ritorno Aut."), true,
                       grey);
     Check1->setFont(designFont(QStringLiteral("Times New Roman"), 9.75, false, QFont::Serif));
-    Check1->setToolTip(QStringLiteral("Ritorna dopo l'elaborazione"));
+    Check1->setToolTip(tr("Ritorna dopo l'elaborazione"));
 
-    connect(placeButton(f, QStringLiteral("Command6"), {1560, 2040, 855, 255}, QStringLiteral("GO")),
+    connect(placeButton(f, QStringLiteral("Command6"), {1560, 2040, 855, 255}, tr("GO")),
             &QPushButton::clicked, this, &ViewerWindow::go);
-    label(f, "Label8", {120, 2400, 495, 255}, QStringLiteral("Colpi:"), true);
+    label(f, "Label8", {120, 2400, 495, 255}, tr("Colpi:"), true);
     Text6 = placeBox(f, QStringLiteral("Text6"), {720, 2280, 615, 285}, Qt::AlignRight);
-    connect(placeButton(f, QStringLiteral("Command14"), {1560, 2400, 855, 255}, QStringLiteral("STOP")),
+    connect(placeButton(f, QStringLiteral("Command14"), {1560, 2400, 855, 255}, tr("STOP")),
             &QPushButton::clicked, this, [this] { Check5->setChecked(true); });
 }
 
@@ -202,26 +202,26 @@ void ViewerWindow::buildResultsPanel(QWidget* f)
 
     const auto centre = Qt::AlignHCenter;
     const QColor yellow(255, 255, 192);
-    label(f, "Label13", {1200, 0, 3615, 255}, QStringLiteral("Risultati della verifica"), true,
+    label(f, "Label13", {1200, 0, 3615, 255}, tr("Risultati della verifica"), true,
           centre);
-    label(f, "Label19", {0, 240, 1095, 255}, QStringLiteral("Verificate"), true, centre);
+    label(f, "Label19", {0, 240, 1095, 255}, tr("Verificate"), true, centre);
     Text16 = placeBox(f, QStringLiteral("Text16"), {1440, 240, 735, 285}, centre);
     setForeColor(
-        label(f, "Label18", {5040, 240, 1095, 255}, QStringLiteral("Fuori Lim."), true, centre),
+        label(f, "Label18", {5040, 240, 1095, 255}, tr("Fuori Lim."), true, centre),
         QColor(128, 0, 0));
-    label(f, "Label2", {120, 720, 1215, 255}, QStringLiteral("Conta Usc."), true);
+    label(f, "Label2", {120, 720, 1215, 255}, tr("Conta Usc."), true);
     Text8 = placeBox(f, QStringLiteral("Text8"), {1440, 600, 735, 300}, centre);
     Text8->setFont(msSansSerif(9.75, true));
     Text13 = placeBox(f, QStringLiteral("Text13"), {2400, 600, 975, 285}, centre);
-    label(f, "Label4", {3960, 600, 1095, 255}, QStringLiteral("1° Uscita"), true, centre);
+    label(f, "Label4", {3960, 600, 1095, 255}, tr("1° Uscita"), true, centre);
     Text15 = placeBox(f, QStringLiteral("Text15"), {5040, 600, 975, 285}, centre);
     Text15->setFont(msSansSerif(8.25, true));
     setBackColor(Text15, yellow);
-    label(f, "Label5", {120, 1080, 1335, 255}, QStringLiteral("Numeri Giocati"), true);
+    label(f, "Label5", {120, 1080, 1335, 255}, tr("Numeri Giocati"), true);
     Text9 = placeBox(f, QStringLiteral("Text9"), {1440, 960, 735, 315}, centre);
     Text9->setFont(msSansSerif(9.75, true));
     setForeColor(
-        label(f, "Label6", {3960, 960, 1095, 255}, QStringLiteral("2° Uscita"), true, centre),
+        label(f, "Label6", {3960, 960, 1095, 255}, tr("2° Uscita"), true, centre),
         QColor(255, 0, 0));
     Text3 = placeBox(f, QStringLiteral("Text3"), {5040, 960, 975, 285}, centre);
     Text3->setFont(msSansSerif(8.25, true));
@@ -236,7 +236,7 @@ void ViewerWindow::buildResultsPanel(QWidget* f)
     Text19B->setText(QStringLiteral("ok"));
     connect(Text19B, &HiddenBox::textChanged, this, &ViewerWindow::tallyPosted);
 
-    label(f, "Label20", {120, 1440, 1455, 495}, QStringLiteral("Dettaglio Colpi:"), true);
+    label(f, "Label20", {120, 1440, 1455, 495}, tr("Dettaglio Colpi:"), true);
     // The detail grows all evening: only what is added is laid out again.
     Text19 = place<LinesBox>(f, QStringLiteral("Text19"), {1440, 1320, 4695, 645});
     Text19->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -244,18 +244,18 @@ void ViewerWindow::buildResultsPanel(QWidget* f)
     Text19->setTypingOnDemand(true);
 
     Check5 = place<QCheckBox>(f, QStringLiteral("Check5"), {120, 2040, 975, 195});
-    Check5->setText(QStringLiteral("Stop"));
-    connect(placeButton(f, QStringLiteral("Command13"), {5040, 2040, 975, 315}, QStringLiteral("SALVA")),
+    Check5->setText(tr("Stop"));
+    connect(placeButton(f, QStringLiteral("Command13"), {5040, 2040, 975, 315}, tr("SALVA")),
             &QPushButton::clicked, this, &ViewerWindow::salva);
 }
 
 void ViewerWindow::buildBottomButtons()
 {
-    connect(placeButton(this, QStringLiteral("Command2"), {5280, 5880, 1215, 495}, QStringLiteral("Cancella")),
+    connect(placeButton(this, QStringLiteral("Command2"), {5280, 5880, 1215, 495}, tr("Cancella")),
             &QPushButton::clicked, this, &ViewerWindow::cancella);
-    connect(placeButton(this, QStringLiteral("Command3"), {7800, 5880, 1095, 495}, QStringLiteral("Conferma")),
+    connect(placeButton(this, QStringLiteral("Command3"), {7800, 5880, 1095, 495}, tr("Conferma")),
             &QPushButton::clicked, this, &ViewerWindow::conferma);
-    connect(placeButton(this, QStringLiteral("Command1"), {10200, 5880, 1095, 495}, QStringLiteral("Esci")),
+    connect(placeButton(this, QStringLiteral("Command1"), {10200, 5880, 1095, 495}, tr("Esci")),
             &QPushButton::clicked, this, &ViewerWindow::esci);
 
     // Tab follows the order the controls are made in, which is the order the

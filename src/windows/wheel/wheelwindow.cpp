@@ -10,7 +10,7 @@ namespace zt {
 WheelWindow::WheelWindow()
 {
     setObjectName(QStringLiteral("Ruota"));
-    setWindowTitle(QStringLiteral("Routa"));
+    setWindowTitle(tr("Routa"));
     setFixedSize(twipsSize(6210, 6195));
 
     auto* image = place<QLabel>(this, QStringLiteral("Image1"), {120, 120, 6000, 6000});

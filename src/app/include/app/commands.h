@@ -4,7 +4,11 @@
 // windows'; errors go to standard error with a non-zero exit, and then
 // nothing is written.
 
+#include "app/language.h"
+
 #include <QStringList>
+
+#include <optional>
 
 namespace zt {
 
@@ -26,10 +30,25 @@ struct Command {
     int (*run)(const QStringList& arguments);
 };
 
-// True when there are arguments: a command, the program's --help or
-// --version, or something the program does not know (refused with the
-// usage).  Only without any argument do the windows start.
-bool isCommandLine(int argc, char** argv);
+// What the arguments (after the program's name) ask for.  The windows start
+// without arguments or with only the options of a start: --folder DIR (work
+// in DIR), --player-folder (work in ~/Zentrima13) and --lang it|en.  Anything
+// else is a command line: a command, the program's --help or --version, or
+// something the program refuses with the usage (a fault in the options of a
+// start included).  --lang is taken out of a command line too, before any
+// "--", and sets the language of its messages.
+struct StartRequest {
+    bool windows = false;
+    QString folder;                   // the working folder of the windows; empty: the current one
+    std::optional<Language> language; // --lang
+    const char* fault = nullptr;      // a wrong option, refused with the usage: its text
+    QString faultValue;               // (context "Commands") and the value it names
+    QStringList arguments;            // the arguments without --lang
+};
+StartRequest readStartRequest(QStringList arguments);
+
+// The player's own folder, where the program started from the menu works.
+QString playerFolder();
 
 // Runs the command named by argv[1] (under a QCoreApplication) and returns
 // the exit code; an unknown command or option gives the usage and ExitUsage.

@@ -1,7 +1,8 @@
 #pragma once
 // The player's settings kept between runs in the settings file zentrima13.ini
 // of the working folder (INI format): the stakes and the simulated evenings
-// of the money window, in the group "Puntate".
+// of the money window, in the group "Puntate"; the language of the windows
+// and the commands, in the group "Interfaccia".
 
 #include "core/betting.h"
 
@@ -23,5 +24,13 @@ MoneyPreferences readMoneyPreferences(const QString& path);
 // Writes the group, keeping the rest of the file.  False when the file
 // could not be written.
 bool writeMoneyPreferences(const QString& path, const MoneyPreferences& preferences);
+
+// The language chosen in the settings window: "it", "en", or empty (none
+// chosen, or a value not known: the system's language).
+QString readLanguagePreference(const QString& path);
+
+// Writes it (empty: the key is removed), keeping the rest of the file.  False
+// when the file could not be written.
+bool writeLanguagePreference(const QString& path, const QString& language);
 
 } // namespace zt

@@ -4,6 +4,7 @@
 #include "core/savefile.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 
 namespace zt {
@@ -34,7 +35,7 @@ QByteArray reportBytes(const ReportInputs& in, const ConteggioColpi& tally,
 // "Impossibile scrivere il rapporto <path>: <cause>."
 inline bool saveReport(const QString& path, const QByteArray& bytes, QString* error)
 {
-    return saveWhole(path, bytes, QStringLiteral("il rapporto"), error);
+    return saveWhole(path, bytes, QCoreApplication::translate("Files", "il rapporto"), error);
 }
 
 } // namespace zt

@@ -39,6 +39,7 @@
 #include "core/savefile.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 #include <QStringView>
 #include <QVariant>
@@ -148,7 +149,7 @@ private:
 // reads "Impossibile scrivere il file <path>: <cause>."
 inline bool saveFileWhole(const QString& path, const QByteArray& bytes, QString* error)
 {
-    return saveWhole(path, bytes, QStringLiteral("il file"), error);
+    return saveWhole(path, bytes, QCoreApplication::translate("Files", "il file"), error);
 }
 
 } // namespace zt

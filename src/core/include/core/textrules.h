@@ -1,6 +1,7 @@
 #pragma once
 // Conversions between numbers and the texts the windows hold.
 
+#include <QLocale>
 #include <QString>
 #include <QStringView>
 
@@ -32,5 +33,11 @@ QString printableText(QStringView text);
 
 // Shortest plain decimal form of a double ("5", "2.5", "-3").
 QString plainNumberText(double value);
+
+// The locale of the numbers a person reads (the statistics, the stakes, the
+// panels of the commands): Italian ("3.700", "0,05") unless the interface
+// speaks English.  Never the numbers of what is stored or exchanged.
+const QLocale& shownLocale();
+void setShownLocale(const QLocale& locale);
 
 } // namespace zt

@@ -8,6 +8,7 @@
 #include "windows/links.h"
 
 class QCheckBox;
+class QComboBox;
 class QLineEdit;
 
 namespace zt {
@@ -24,12 +25,17 @@ public:
     bool checksFirstHit() override;
 
 private:
+    // The language of the windows and the commands, kept in zentrima13.ini:
+    // it counts from the next start.
+    void buildLanguageChoice();
+
     QCheckBox* Check20 = nullptr; // "Evidenzia su Tastiera"
     QLineEdit* Numerostringhe = nullptr;
     QCheckBox* Check12 = nullptr; // "Controlla 1° colpo"
     QCheckBox* Check16 = nullptr; // "Controlla 2° colpo"
     QLineEdit* ST_ContrMax0 = nullptr; // "Contr. Massimo"
     QCheckBox* Check1 = nullptr;  // "Azzera"
+    QComboBox* Lingua = nullptr;
 };
 
 } // namespace zt
