@@ -99,6 +99,39 @@ EveningFigures playRows(const ReplayRows& rows, const VerifySettings& settings,
 SimulationFigures simulateEvenings(const VerifySettings& settings, int threads,
                                    std::atomic<std::int64_t>* progress = nullptr);
 
+// How the runs of many combinations go: progress grows by the passes done
+// (each pass counted once for every combination the run stands for, and the
+// spins of simulated evenings); once stop is set the runs end as soon as
+// they can, leaving their results unfinished.
+struct RunControl {
+    std::atomic<std::int64_t>* progress = nullptr;
+    const std::atomic<bool>* stop = nullptr;
+};
+
+// The results of many combinations over the same rows, each replay made
+// once: combinations that differ only in what cannot change it (the number
+// filter in "Modo Quorix" and "Modo Zentrima13", what a chip is worth) share
+// one result, and those that differ only in their stakes share one replay of
+// the board, each way of staking following it.
+struct SharedRuns {
+    std::vector<std::size_t> of; // per combination, its result
+    std::size_t distinct = 0;    // distinct results
+    std::size_t boardRuns = 0;   // replays of the rows made (of every set of rows)
+    bool complete = true;        // false: stopped before the end
+    std::vector<std::vector<VerifyResult>> results; // per set of rows, per distinct result
+    const VerifyResult& at(std::size_t rowSet, std::size_t combination) const
+    {
+        return results[rowSet][of[combination]];
+    }
+};
+
+// verify() without the detail for every combination over every set of rows
+// (each with its "Colpi:" text), on `threads` threads at once.
+SharedRuns verifyShared(const std::vector<const ReplayRows*>& rowSets,
+                        const std::vector<QString>& countTexts,
+                        const std::vector<VerifySettings>& settings, int threads,
+                        const RunControl& control = {});
+
 // verify() for every setting, on `threads` threads at once (at least one),
 // without the detail; the results in the order of the settings.
 std::vector<VerifyResult> verifyAll(const ReplayRows& rows, const QString& countText,
