@@ -1,7 +1,7 @@
 #include "core/associations.h"
 
-#include "core/textrules.h"
 #include "core/numberlist.h"
+#include "core/textrules.h"
 
 #include <array>
 #include <bitset>
@@ -160,8 +160,7 @@ void UnisciNumeri(QString& text, int& count)
 
 namespace {
 // The numbers of every row of a table, read once.
-template <class Row>
-NumberSet rowSet(Row row, int number)
+template <class Row> NumberSet rowSet(Row row, int number)
 {
     static const auto sets = [row] {
         std::array<NumberSet, 37> all;

@@ -1,13 +1,13 @@
 #include "core/engine.h"
 
-#include "core/textrules.h"
 #include "core/numberlist.h"
+#include "core/textrules.h"
 
 #include <algorithm>
 #include <array>
 #include <bit>
-#include <cstdint>
 #include <cmath>
+#include <cstdint>
 
 namespace zt {
 
@@ -42,8 +42,8 @@ bool followStringRow(const StringRowState& row, bool isFirstRow, double drawn,
         holdNumber(held, item);
         hits += item == drawn;
     });
-    const RowFacts facts{!row.text.isEmpty(), row.red, delayValue(row.firstDelay),
-                         delayValue(row.secondDelay), hits, std::popcount(held)};
+    const RowFacts facts{!row.text.isEmpty(),         row.red, delayValue(row.firstDelay),
+                         delayValue(row.secondDelay), hits,    std::popcount(held)};
     if (followed)
         *followed = spinOf(held, facts.red ? facts.secondDelay : facts.firstDelay, drawn);
     return followRow(facts, isFirstRow, settings, sink);

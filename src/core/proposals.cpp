@@ -1,7 +1,7 @@
 #include "core/proposals.h"
 
-#include "core/textrules.h"
 #include "core/history.h"
+#include "core/textrules.h"
 
 #include <algorithm>
 #include <array>
@@ -80,8 +80,8 @@ const ProposalText& quorixProposalText(int h24, int h8)
         auto all = std::make_unique<std::array<ProposalText, 37 * 37>>();
         for (int a = 0; a <= 36; ++a) {
             for (int b = 0; b <= 36; ++b)
-                (*all)[a * 37 + b] = proposalOf(numberListText(quorixNumbers(a, b)),
-                                                quorixNumbers(a, b).size());
+                (*all)[a * 37 + b] =
+                    proposalOf(numberListText(quorixNumbers(a, b)), quorixNumbers(a, b).size());
         }
         return all;
     }();

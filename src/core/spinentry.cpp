@@ -1,9 +1,9 @@
 #include "core/spinentry.h"
 
-#include "core/textrules.h"
 #include "core/history.h"
 #include "core/plainboard.h"
 #include "core/proposals.h"
+#include "core/textrules.h"
 
 #include <cstdint>
 #include <limits>
@@ -110,8 +110,12 @@ bool CalcolaStringhe(IO& io, double drawn, const StringsSettings& settings,
         NumberSet held;
         const auto read = [&](const QString& text, const ListFacts& facts, QStringView first,
                               QStringView second) {
-            state = {!text.isEmpty(),   io.noteRed(row), delayValue(first),
-                     delayValue(second), facts.equalItems(text, drawn), facts.size};
+            state = {!text.isEmpty(),
+                     io.noteRed(row),
+                     delayValue(first),
+                     delayValue(second),
+                     facts.equalItems(text, drawn),
+                     facts.size};
             held = facts.held;
         };
         if constexpr (std::is_same_v<IO, PlainBoard>) {
@@ -187,9 +191,10 @@ template <class IO> void enterSpinOn(IO& io, History& history, const QString& ca
     const bool quorix = io.quorixMode();
     const bool zentrima = io.zentrimaMode();
     if (note.isEmpty()) {
-        const ProposalText& made = !quorix && !zentrima ? defaultProposalText(number, io.filterText())
-                                   : quorix             ? quorixProposalText(history)
-                                                        : zentrimaProposalText(history);
+        const ProposalText& made = !quorix && !zentrima
+                                       ? defaultProposalText(number, io.filterText())
+                                   : quorix ? quorixProposalText(history)
+                                            : zentrimaProposalText(history);
         if (!made.text.isEmpty()) {
             note = made.text;
             facts = &made.facts;

@@ -374,8 +374,7 @@ QString numberKey(double v)
 QString boardKey(const VerifySettings& s)
 {
     return QStringList{QString::number(int(s.mode)),
-                       s.mode == VerifySettings::Mode::None ? s.filter : QString(),
-                       s.maxDelay,
+                       s.mode == VerifySettings::Mode::None ? s.filter : QString(), s.maxDelay,
                        QStringLiteral("%1%2%3%4%5%6")
                            .arg(s.firstCheck)
                            .arg(s.secondHit)
@@ -391,9 +390,13 @@ QString boardKey(const VerifySettings& s)
 QString stakesKey(const VerifySettings& s)
 {
     const BetSettings& b = s.bet;
-    return QStringList{progressionText(b), numberKey(b.stake), numberKey(b.target),
-                       numberKey(b.tableMax), numberKey(b.bankroll),
-                       QString::number(s.simulation.evenings), QString::number(s.simulation.spins),
+    return QStringList{progressionText(b),
+                       numberKey(b.stake),
+                       numberKey(b.target),
+                       numberKey(b.tableMax),
+                       numberKey(b.bankroll),
+                       QString::number(s.simulation.evenings),
+                       QString::number(s.simulation.spins),
                        QString::number(s.simulation.seed)}
         .join(QChar(0));
 }
@@ -413,8 +416,8 @@ SharedRuns verifyShared(const std::vector<const ReplayRows*>& rowSets,
         std::int64_t combinations = 0;
     };
     std::vector<Group> groups;
-    std::vector<std::size_t> first;  // per distinct run: its first combination
-    std::vector<std::size_t> groupOf; // per distinct run
+    std::vector<std::size_t> first;    // per distinct run: its first combination
+    std::vector<std::size_t> groupOf;  // per distinct run
     std::vector<std::int64_t> sharing; // per distinct run: the combinations it stands for
     {
         std::map<QString, std::size_t> boards;
@@ -424,8 +427,8 @@ SharedRuns verifyShared(const std::vector<const ReplayRows*>& rowSets,
             const auto [g, newBoard] = boards.try_emplace(board, groups.size());
             if (newBoard)
                 groups.emplace_back();
-            const auto [d, newRun] = distinct.try_emplace(board + QChar(1) + stakesKey(settings[i]),
-                                                          first.size());
+            const auto [d, newRun] =
+                distinct.try_emplace(board + QChar(1) + stakesKey(settings[i]), first.size());
             if (newRun) {
                 first.push_back(i);
                 groupOf.push_back(g->second);
@@ -499,7 +502,8 @@ std::vector<VerifyResult> verifyAll(const ReplayRows& rows, const QString& count
                                     const std::vector<VerifySettings>& settings, int threads,
                                     std::atomic<std::int64_t>* progress)
 {
-    const SharedRuns runs = verifyShared({&rows}, {countText}, settings, threads, {progress, nullptr});
+    const SharedRuns runs =
+        verifyShared({&rows}, {countText}, settings, threads, {progress, nullptr});
     std::vector<VerifyResult> results;
     results.reserve(settings.size());
     for (std::size_t i = 0; i < settings.size(); ++i)

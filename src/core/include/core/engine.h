@@ -61,11 +61,10 @@ public:
 };
 
 // One row of the engine for the drawn number (the value of the clicked
-// button's caption), read from the row's texts.  isFirstRow: the row whose hits restore the keypad (row 0).
-// The first-hit check setting (checkFirst) is the caller's: when it is off the
-// engine is not run at all.  Returns true when the whole call ends.  With
-// `followed`, what a player following the row stakes on at this spin goes
-// there (as followedSpin() gives it).
+// button's caption), read from the row's texts.  isFirstRow: the row whose hits restore the keypad
+// (row 0). The first-hit check setting (checkFirst) is the caller's: when it is off the engine is
+// not run at all.  Returns true when the whole call ends.  With `followed`, what a player following
+// the row stakes on at this spin goes there (as followedSpin() gives it).
 struct FollowedSpin;
 bool followStringRow(const StringRowState& row, bool isFirstRow, double drawn,
                      const StringsSettings& settings, StringOutcomeSink& sink,

@@ -53,7 +53,7 @@ public:
     virtual bool addToCounter(PanelCounter counter, double amount) = 0;
 
     // The board and the settings.
-    virtual QString proposal() = 0;    // note(0); empty when no string is followed
+    virtual QString proposal() = 0; // note(0); empty when no string is followed
     // The proposal check's count of a proposal against the number sent; a
     // console that knows the proposal's list may count without reading it.
     virtual ProposalCheck checkProposal(const QString& proposal, double sent)

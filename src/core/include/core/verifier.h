@@ -71,7 +71,7 @@ private:
 struct VerifyResult {
     std::array<QString, panelCounterCount> counters; // by PanelCounter, as the panel shows them
     ConteggioColpi tally;
-    ReportInputs report; // the detail only when asked for
+    ReportInputs report;  // the detail only when asked for
     EveningFigures money; // the stakes of settings.bet on the strings followed
     std::optional<SimulationFigures> simulation; // when evenings were simulated
 };
