@@ -203,12 +203,22 @@ double delayValue(QStringView text)
 
 namespace {
 
-QString attemptText(double attempt)
+long long attemptOf(double attempt)
 {
-    return signText(static_cast<long long>(roundHalfEven(attempt)));
+    return static_cast<long long>(roundHalfEven(attempt));
 }
 
 } // namespace
+
+void StringsReportTarget::postAttempt(long long attempt)
+{
+    post(signText(attempt));
+}
+
+void StringsReportTarget::postFailure()
+{
+    post(QStringLiteral("F"));
+}
 
 void reportStringOutcome(StringsReportTarget* target, const StringOutcome& outcome)
 {
@@ -227,36 +237,44 @@ void reportStringOutcome(StringsReportTarget* target, const StringOutcome& outco
     if (!target->reportsEnabled())
         return;
     target->followedString(outcome);
+    const bool detail = target->keepsDetail();
+    const auto append = [&](const QString& text) {
+        if (detail)
+            target->appendDetail(text);
+    };
     const QString failure = QStringLiteral(" F,");
     switch (outcome.kind) {
     case K::CloseFirstHit: {
-        const QString a = attemptText(outcome.a);
-        target->appendDetail(a + QLatin1String(", "));
-        target->post(a);
+        const long long a = attemptOf(outcome.a);
+        if (detail)
+            append(signText(a) + QLatin1String(", "));
+        target->postAttempt(a);
         target->addVerified();
         break;
     }
     case K::CloseSecondHit: {
-        const QString a = attemptText(outcome.a);
-        const QString b = attemptText(outcome.b);
-        target->appendDetail(a + u'-' + b + QLatin1String(", "));
-        target->post(a);
-        target->post(b);
+        const long long a = attemptOf(outcome.a);
+        const long long b = attemptOf(outcome.b);
+        if (detail)
+            append(signText(a) + u'-' + signText(b) + QLatin1String(", "));
+        target->postAttempt(a);
+        target->postAttempt(b);
         target->addVerified();
         break;
     }
     case K::CancelBeforeHit:
         target->addCancelledBeforeHit();
-        target->appendDetail(failure);
-        target->post(QStringLiteral("F"));
+        append(failure);
+        target->postFailure();
         break;
     case K::CancelAfterHit: {
-        const QString a = attemptText(outcome.a);
+        const long long a = attemptOf(outcome.a);
         target->addCancelledAfterHit();
-        target->appendDetail(a + QLatin1String(", "));
-        target->post(a);
-        target->appendDetail(failure);
-        target->post(QStringLiteral("F"));
+        if (detail)
+            append(signText(a) + QLatin1String(", "));
+        target->postAttempt(a);
+        append(failure);
+        target->postFailure();
         break;
     }
     default:

@@ -52,7 +52,7 @@ public:
             proposing_ = NumberSet{~std::uint64_t(0)};
         }
         for (int b = 0; b <= 36; ++b)
-            buttonNumber_[b] = int(digitsValue(board_.captions[b]));
+            buttonOf_[int(digitsValue(board_.captions[b]))] = b;
     }
     PlainConsole(const ReplayRows& rows, const VerifySettings& s, const QString& countText,
                  bool keepDetail, const StakeTable& stakes)
@@ -78,34 +78,34 @@ public:
 
     // Rows from the current one on that change nothing but the history, the
     // last number, the rows replayed and the spins of the evening, passed at
-    // once (at most `most`): while the board in its default mode follows no
-    // proposal, a row that neither starts a game to be reset nor brings a
-    // number that makes a proposal (a number filter waits for its number)
-    // only enters its spin.  Returns how many rows were passed.
+    // once (at most `most`): while the board follows no proposal, a row that
+    // brings no number that makes one (in the default mode a number filter
+    // waits for its number) only enters its spin, after the reset of the
+    // board when it starts a game.  Returns how many rows were passed.
     std::int64_t passIdleRows(std::int64_t most)
     {
         if (!board_.row.note.isEmpty())
             return 0;
         std::int64_t passed = 0;
         long long entered = 0;
-        int lastButton = -1;
+        int lastNumber = -1;
+        const bool resets = settings_.autoReset;
         while (passed < most && pos_ < rows_.size()) {
-            const ReplayRows::Row& r = rows_[pos_];
-            if (r.read.startsGame && settings_.autoReset)
+            const ReplayRows::Brief r = rows_.brief(pos_);
+            if (r.number >= 0 && proposing_.contains(r.number))
                 break;
-            if (r.button >= 0) {
-                const int n = buttonNumber_[r.button];
-                if (proposing_.contains(n))
-                    break;
-                board_.history.push(n);
-                lastButton = r.button;
+            if (r.startsGame && resets)
+                board_.requestReset();
+            if (r.number >= 0) {
+                board_.history.push(r.number);
+                lastNumber = r.number;
                 ++entered;
             }
             ++pos_;
             ++passed;
         }
         if (entered > 0) {
-            board_.lastNumber = board_.captions[lastButton];
+            board_.lastNumber = board_.captions[buttonOf_[lastNumber]];
             board_.yellow = {};
             for (Purse& p : purses)
                 p.spinsEntered(entered);
@@ -157,6 +157,9 @@ public:
             detail_ += text;
     }
     void post(const QString& text) override { tally.post(text); }
+    bool keepsDetail() const override { return keepDetail_; }
+    void postAttempt(long long attempt) override { tally.postAttempt(attempt); }
+    void postFailure() override { tally.postFailure(); }
     void addVerified() override { counters[int(PanelCounter::Verified)] += 1; }
     void addCancelledBeforeHit() override { counters[int(PanelCounter::CancelledBeforeHit)] += 1; }
     void addCancelledAfterHit() override { counters[int(PanelCounter::CancelledAfterHit)] += 1; }
@@ -164,7 +167,7 @@ public:
 private:
     PlainBoard board_;
     NumberSet proposing_;
-    std::array<int, 37> buttonNumber_{};
+    std::array<int, 37> buttonOf_{}; // the keypad button of each number
     const ReplayRows& rows_;
     std::size_t pos_ = 0;
     const VerifySettings& settings_;
@@ -203,7 +206,15 @@ void ReplayRows::append(QStringView numberText, QStringView memoryText)
         if (known)
             *known = r.button;
     }
-    rows_.push_back(r);
+    append(r);
+}
+
+void ReplayRows::append(const Row& row)
+{
+    rows_.push_back(row);
+    const int number =
+        row.button >= 0 ? int(digitsValue(startKeypad().captions[row.button])) : -1;
+    briefs_.push_back({std::int8_t(number), row.read.startsGame});
 }
 
 void ReplayRows::appendNumber(int number, bool startsGame)
@@ -211,7 +222,7 @@ void ReplayRows::appendNumber(int number, bool startsGame)
     int& button = buttonOf_[number];
     if (button == -2)
         button = bridgedButton(startKeypad(), QString::number(number));
-    rows_.push_back({{double(number), true, startsGame}, button});
+    append({{double(number), true, startsGame}, button});
 }
 
 namespace {
@@ -369,16 +380,20 @@ QString numberKey(double v)
 }
 
 // What makes the board's replay of a combination: its settings but the
-// stakes, the simulated evenings and, in the modes that do not read it, the
-// number filter.
+// stakes, the simulated evenings and what the board's mode does not read.
+// In the default mode no proposal reads the history, so "Azzera", which only
+// empties the history besides what closing a string does already, changes
+// nothing there; the other modes do not read the number filter.
 QString boardKey(const VerifySettings& s)
 {
+    const bool byDefault = s.mode == VerifySettings::Mode::None;
     return QStringList{QString::number(int(s.mode)),
-                       s.mode == VerifySettings::Mode::None ? s.filter : QString(), s.maxDelay,
+                       byDefault ? s.filter : QString(),
+                       s.maxDelay,
                        QStringLiteral("%1%2%3%4%5%6")
                            .arg(s.firstCheck)
                            .arg(s.secondHit)
-                           .arg(s.resetAfterString)
+                           .arg(s.resetAfterString && !byDefault)
                            .arg(s.proposalCheck)
                            .arg(s.stringsReport)
                            .arg(s.autoReset)}

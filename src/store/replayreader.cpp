@@ -163,7 +163,8 @@ void readSpinTimes(const QString& path, std::optional<qint64> fromId, qint64 lim
 }
 
 ReplayRead readReplayRows(const QString& path, const QString& name, std::optional<qint64> fromId,
-                          qint64 limit, ReplayRows& rows, QString* problem)
+                          qint64 limit, ReplayRows& rows, QString* problem,
+                          std::vector<qint64>* ids)
 {
     StoreConnection conn;
     if (!conn.openExisting(path, problem))
@@ -193,7 +194,7 @@ ReplayRead readReplayRows(const QString& path, const QString& name, std::optiona
             return engineProblem();
     }
 
-    Statement all(db, "SELECT Numero, Memoria FROM Uscite WHERE id >= ?1 ORDER BY id LIMIT ?2");
+    Statement all(db, "SELECT Numero, Memoria, id FROM Uscite WHERE id >= ?1 ORDER BY id LIMIT ?2");
     if (all.code != SQLITE_OK ||
         sqlite3_bind_int64(all.st, 1, fromId.value_or(std::numeric_limits<qint64>::min())) !=
             SQLITE_OK ||
@@ -204,6 +205,8 @@ ReplayRead readReplayRows(const QString& path, const QString& name, std::optiona
         withShownText(all.st, 0, [&](QStringView number) {
             withShownText(all.st, 1, [&](QStringView memory) { rows.append(number, memory); });
         });
+        if (ids)
+            ids->push_back(sqlite3_column_int64(all.st, 2));
     }
     if (step != SQLITE_DONE)
         return engineProblem();

@@ -112,6 +112,13 @@ public:
     virtual void appendDetail(const QString& text) = 0;
     // Writes into the tally mailbox (Text19B); each call is one post.
     virtual void post(const QString& text) = 0;
+    // Whether the attempt detail is kept: when it is not, its texts are not
+    // made at all.
+    virtual bool keepsDetail() const { return true; }
+    // Posts an attempt (its text, the number after one blank) or a failure
+    // ("F"); a target may count them without the texts.
+    virtual void postAttempt(long long attempt);
+    virtual void postFailure();
     // Adds 1 to "Verificate" (Text16).
     virtual void addVerified() = 0;
     // Adds 1 to "Fuori Lim." at the first hit (Text15).

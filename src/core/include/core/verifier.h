@@ -50,19 +50,38 @@ public:
         int button = -1; // -1: the bridge enters nothing
     };
 
+    // What a row enters, in brief: the number of the spin it enters (-1:
+    // none) and whether it starts a game.
+    struct Brief {
+        std::int8_t number = -1;
+        bool startsGame = false;
+    };
+
     ReplayRows();
-    void reserve(std::size_t count) { rows_.reserve(count); }
+    void reserve(std::size_t count)
+    {
+        rows_.reserve(count);
+        briefs_.reserve(count);
+    }
     // A row, from the texts of its Numero and Memoria as the viewer's bound
     // boxes show them.
     void append(QStringView numberText, QStringView memoryText);
     // A row of the number 0..36 (Memoria 1 when it starts a game, else 2).
     void appendNumber(int number, bool startsGame);
-    void clear() { rows_.clear(); }
+    // A row as read already.
+    void append(const Row& row);
+    void clear()
+    {
+        rows_.clear();
+        briefs_.clear();
+    }
     std::size_t size() const { return rows_.size(); }
     const Row& operator[](std::size_t i) const { return rows_[i]; }
+    Brief brief(std::size_t i) const { return briefs_[i]; }
 
 private:
     std::vector<Row> rows_;
+    std::vector<Brief> briefs_;
     // Buttons already found for the numbers 0..36 (-2: not yet).
     std::array<int, 37> buttonOf_;
 };
@@ -110,9 +129,10 @@ struct RunControl {
 
 // The results of many combinations over the same rows, each replay made
 // once: combinations that differ only in what cannot change it (the number
-// filter in "Modo Quorix" and "Modo Zentrima13", what a chip is worth) share
-// one result, and those that differ only in their stakes share one replay of
-// the board, each way of staking following it.
+// filter in "Modo Quorix" and "Modo Zentrima13", "Azzera" in the default
+// mode, what a chip is worth) share one result, and those that differ only
+// in their stakes share one replay of the board, each way of staking
+// following it.
 struct SharedRuns {
     std::vector<std::size_t> of; // per combination, its result
     std::size_t distinct = 0;    // distinct results
