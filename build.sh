@@ -4,6 +4,7 @@
 #   ./build.sh test    build and run every test through CTest
 #   ./build.sh asan    build and run every test under AddressSanitizer/UBSan
 #   ./build.sh bench   build and print the benchmark figures
+#   ./build.sh package build the Debian package zentrima13_<version>_amd64.deb
 #   ./build.sh fuzz [seconds]
 #                      build the fuzz targets with clang and run each one in turn
 #                      for the given time (default 60 s) from its seed corpus
@@ -34,6 +35,12 @@ ensure_packages() {
 ensure_packages cmake ninja-build g++ qt6-base-dev qt6-charts-dev libqt6opengl6-dev libqt6sql6-sqlite \
     qt6-qpa-plugins qt6-translations-l10n libsqlite3-dev
 
+# What building and checking the Debian package needs (the test "package"
+# runs these tools too).
+package_tools() {
+    ensure_packages dpkg-dev file lintian desktop-file-utils appstream
+}
+
 build() { (cd "$repo" && cmake --preset "$1" && cmake --build --preset "$1"); }
 
 case "$action" in
@@ -48,10 +55,18 @@ run)
     exec "$repo/build/default/zentrima13"
     ;;
 test)
+    package_tools
     (cd "$repo" && cmake --workflow --preset default)
     ;;
 asan)
+    package_tools
     (cd "$repo" && cmake --workflow --preset asan)
+    ;;
+package)
+    package_tools
+    build default
+    (cd "$repo/build/default" && cpack)
+    echo "Built $repo/build/default/zentrima13_$(sed -n 's/^project(zentrima13 VERSION \([0-9.]*\).*/\1/p' "$repo/CMakeLists.txt")_amd64.deb"
     ;;
 bench)
     build default
@@ -80,7 +95,7 @@ fuzz)
     exit "$status"
     ;;
 *)
-    echo "usage: $0 run|test|asan|bench|fuzz [seconds]" >&2
+    echo "usage: $0 run|test|asan|bench|package|fuzz [seconds]" >&2
     exit 64
     ;;
 esac

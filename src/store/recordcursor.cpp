@@ -1,10 +1,13 @@
 #include "store/recordcursor.h"
 
+#include "store/spintimes.h"
+
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
 
 #include <algorithm>
+#include <limits>
 
 namespace zt {
 
@@ -13,6 +16,7 @@ namespace {
 constexpr int kPageRows = 256;     // rows read together when a row is first used
 constexpr int kWholeRows = 16384;  // results up to this size are read at requery
 constexpr int kCachedRows = 65536; // values kept of a larger result
+constexpr int kIdStretch = 65536;  // ids read by one statement
 
 QString noRow()
 {
@@ -64,6 +68,10 @@ bool RecordCursor::changeOneRow(QSqlQuery& q, qint64 id, StoreAction action) con
     else if (q.numRowsAffected() > 1)
         problem = QStringLiteral("Nel file %2 più righe hanno l'id %1").arg(id).arg(kStoreFileName);
     q.finish();
+    // A deleted row's time goes with it.
+    QSqlError timeError;
+    if (problem.isEmpty() && action == StoreAction::Delete && !deleteSpinTime(db, id, &timeError))
+        problem = storeProblem(timeError);
     if (problem.isEmpty() && db.commit())
         return true;
     if (problem.isEmpty())
@@ -94,7 +102,6 @@ bool RecordCursor::requery()
         action = StoreAction::Open;
     } else {
         QSqlDatabase db = conn_.database();
-        db.transaction(); // one snapshot for the ids and the values read now
         QSqlQuery q(db);
         q.setForwardOnly(true);
         const QString from = QStringLiteral(" FROM (%1)").arg(command_);
@@ -108,16 +115,31 @@ bool RecordCursor::requery()
             if (idColumn_ < 0)
                 problem = QStringLiteral("Il comando non ha la colonna id");
         }
-        if (problem.isEmpty() && !q.exec(QStringLiteral("SELECT id") + from))
+        // The ids in stretches, each a statement of its own: between two of
+        // them the file is free for the spins the board records.  A row
+        // changed or deleted meanwhile is read as it is when it is used.
+        if (problem.isEmpty() &&
+            !q.prepare(QStringLiteral("SELECT id") + from +
+                       QStringLiteral(" WHERE id > ? ORDER BY id LIMIT %1").arg(kIdStretch)))
             problem = storeProblem(q.lastError());
-        while (problem.isEmpty() && q.next())
-            ids_.push_back(q.value(0).toLongLong());
-        q.finish();
+        for (qint64 after = std::numeric_limits<qint64>::min(); problem.isEmpty();
+             after = ids_.back()) {
+            q.addBindValue(after);
+            if (!q.exec()) {
+                problem = storeProblem(q.lastError());
+                break;
+            }
+            int got = 0;
+            for (; q.next(); ++got)
+                ids_.push_back(q.value(0).toLongLong());
+            q.finish();
+            if (got < kIdStretch)
+                break;
+        }
         if (problem.isEmpty() && !ids_.empty() && size() <= kWholeRows) {
             const auto [lo, hi] = std::minmax_element(ids_.begin(), ids_.end());
             fetchRange(*lo, *hi, &problem);
         }
-        db.commit();
         if (!problem.isEmpty()) {
             columns_.clear();
             ids_.clear();

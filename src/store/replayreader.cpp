@@ -66,6 +66,9 @@ template <class F> void withShownText(sqlite3_stmt* st, int column, F&& f)
     f(QStringView(utf16, sqlite3_column_bytes16(st, column) / 2));
 }
 
+// Ids read by one statement: at most about 15 ms of reading.
+constexpr qint64 kStretch = 65536;
+
 class Statement {
 public:
     Statement(sqlite3* db, const char* sql)
@@ -103,10 +106,66 @@ void addTime(sqlite3_stmt* st, int column, SpinClock& clock)
                                 sqlite3_column_bytes(st, column)));
 }
 
+// Reads the rows of Uscite from the first id at or after `from` up to the
+// last id at the start, at most `limit` of them (every one when negative), in
+// stretches of ids, each a statement of its own, so that the file is free
+// between two of them and a spin the board records waits a moment at most.
+// stretch(from, to, left) reads the rows with the ids from..to (at most left
+// of them when left is not negative) and returns how many rows of Uscite it
+// read, or -1 on an error of the engine.  False on such an error.  (A stretch
+// of ids, not of rows, needs no id read with every row.)
+template <class F> bool readInStretches(sqlite3* db, qint64 from, qint64 limit, F stretch)
+{
+    qint64 lastId = 0;
+    {
+        Statement last(db, "SELECT max(id) FROM Uscite");
+        if (last.code != SQLITE_OK || sqlite3_step(last.st) != SQLITE_ROW)
+            return false;
+        if (sqlite3_column_type(last.st, 0) == SQLITE_NULL)
+            return true;
+        lastId = sqlite3_column_int64(last.st, 0);
+    }
+    Statement first(db, "SELECT min(id) FROM Uscite WHERE id >= ?1");
+    if (first.code != SQLITE_OK)
+        return false;
+    for (qint64 left = limit; left != 0;) {
+        // The stretch starts at an id there is, past any gap in the ids.
+        if (sqlite3_bind_int64(first.st, 1, from) != SQLITE_OK ||
+            sqlite3_step(first.st) != SQLITE_ROW)
+            return false;
+        const bool more = sqlite3_column_type(first.st, 0) != SQLITE_NULL;
+        from = sqlite3_column_int64(first.st, 0);
+        sqlite3_reset(first.st);
+        if (!more || from > lastId)
+            return true;
+        qint64 to = lastId;
+        if (lastId >= std::numeric_limits<qint64>::min() + kStretch && from <= lastId - kStretch)
+            to = from + kStretch - 1;
+        const qint64 got = stretch(from, to, left);
+        if (got < 0)
+            return false;
+        if (left > 0)
+            left -= got;
+        if (to == lastId)
+            return true;
+        from = to + 1;
+    }
+    return true;
+}
+
+// Binds the ids from..to to the parameters 1 and 2 of st, and left to the
+// third when it is not negative.
+bool bindStretch(sqlite3_stmt* st, qint64 from, qint64 to, qint64 left)
+{
+    return sqlite3_bind_int64(st, 1, from) == SQLITE_OK &&
+           sqlite3_bind_int64(st, 2, to) == SQLITE_OK &&
+           (left < 0 || sqlite3_bind_int64(st, 3, left) == SQLITE_OK);
+}
+
 } // namespace
 
-ReplayRead readReplayRowsOfType(const QString& path, int type,
-                                ReplayRows& rows, SpinClock* clock, QString* problem)
+ReplayRead readReplayRowsOfType(const QString& path, int type, ReplayRows& rows, SpinClock* clock,
+                                QString* problem)
 {
     StoreConnection conn;
     if (!conn.openExisting(path, problem))
@@ -125,20 +184,30 @@ ReplayRead readReplayRowsOfType(const QString& path, int type,
     const QByteArray sql =
         QByteArray("SELECT u.Numero, u.Memoria") + (times ? ", o.Ora" : ", NULL") +
         " FROM Uscite u" + (times ? " LEFT JOIN UsciteOra o ON o.id = u.id" : "") +
-        " WHERE ?1 = 0 OR (CASE WHEN u.Tipo = 1 THEN 1 WHEN u.Tipo = 2 THEN 2 ELSE 0 END) = ?1"
-        " ORDER BY u.id";
+        " WHERE u.id BETWEEN ?1 AND ?2 AND (?3 = 0 OR (CASE WHEN u.Tipo = 1 THEN 1 WHEN"
+        " u.Tipo = 2 THEN 2 ELSE 0 END) = ?3) ORDER BY u.id";
     Statement all(db, sql.constData());
-    if (all.code != SQLITE_OK || sqlite3_bind_int(all.st, 1, type) != SQLITE_OK)
+    if (all.code != SQLITE_OK || sqlite3_bind_int(all.st, 3, type) != SQLITE_OK)
         return engineProblem();
-    int step;
-    while ((step = sqlite3_step(all.st)) == SQLITE_ROW) {
-        withShownText(all.st, 0, [&](QStringView number) {
-            withShownText(all.st, 1, [&](QStringView memory) { rows.append(number, memory); });
+    const bool read = readInStretches(
+        db, std::numeric_limits<qint64>::min(), -1, [&](qint64 from, qint64 to, qint64) {
+            if (!bindStretch(all.st, from, to, -1))
+                return qint64(-1);
+            int step;
+            while ((step = sqlite3_step(all.st)) == SQLITE_ROW) {
+                withShownText(all.st, 0, [&](QStringView number) {
+                    withShownText(all.st, 1,
+                                  [&](QStringView memory) { rows.append(number, memory); });
+                });
+                if (times)
+                    addTime(all.st, 2, *clock);
+            }
+            if (step != SQLITE_DONE)
+                return qint64(-1);
+            sqlite3_reset(all.st);
+            return qint64(0); // no limit to count against
         });
-        if (times)
-            addTime(all.st, 2, *clock);
-    }
-    return step == SQLITE_DONE ? ReplayRead::Done : engineProblem();
+    return read ? ReplayRead::Done : engineProblem();
 }
 
 void readSpinTimes(const QString& path, std::optional<qint64> fromId, qint64 limit,
@@ -151,15 +220,24 @@ void readSpinTimes(const QString& path, std::optional<qint64> fromId, qint64 lim
     sqlite3* db = engineHandle(conn);
     if (!db || !hasTimes(db))
         return;
-    Statement all(db, "SELECT o.Ora FROM (SELECT id FROM Uscite WHERE id >= ?1 ORDER BY id "
-                      "LIMIT ?2) u JOIN UsciteOra o ON o.id = u.id");
-    if (all.code != SQLITE_OK ||
-        sqlite3_bind_int64(all.st, 1, fromId.value_or(std::numeric_limits<qint64>::min())) !=
-            SQLITE_OK ||
-        sqlite3_bind_int64(all.st, 2, limit < 0 ? -1 : limit) != SQLITE_OK)
+    // One row per row of Uscite (a time or NULL), so that the limit counts
+    // the rows readReplayRows() counts.
+    const QByteArray sql = QByteArray("SELECT o.Ora FROM Uscite u LEFT JOIN UsciteOra o ON o.id = "
+                                      "u.id WHERE u.id BETWEEN ?1 AND ?2 ORDER BY u.id") +
+                           (limit < 0 ? "" : " LIMIT ?3");
+    Statement all(db, sql.constData());
+    if (all.code != SQLITE_OK)
         return;
-    while (sqlite3_step(all.st) == SQLITE_ROW)
-        addTime(all.st, 0, clock);
+    readInStretches(db, fromId.value_or(std::numeric_limits<qint64>::min()), limit,
+                    [&](qint64 from, qint64 to, qint64 left) {
+                        if (!bindStretch(all.st, from, to, left))
+                            return qint64(-1);
+                        qint64 got = 0;
+                        for (; sqlite3_step(all.st) == SQLITE_ROW; ++got)
+                            addTime(all.st, 0, clock);
+                        sqlite3_reset(all.st);
+                        return got;
+                    });
 }
 
 ReplayRead readReplayRows(const QString& path, const QString& name, std::optional<qint64> fromId,
@@ -194,21 +272,36 @@ ReplayRead readReplayRows(const QString& path, const QString& name, std::optiona
             return engineProblem();
     }
 
-    Statement all(db, "SELECT Numero, Memoria, id FROM Uscite WHERE id >= ?1 ORDER BY id LIMIT ?2");
-    if (all.code != SQLITE_OK ||
-        sqlite3_bind_int64(all.st, 1, fromId.value_or(std::numeric_limits<qint64>::min())) !=
-            SQLITE_OK ||
-        sqlite3_bind_int64(all.st, 2, limit < 0 ? -1 : limit) != SQLITE_OK)
+    // The rows as they are now: those up to the last id, in stretches.
+    Statement some(db, limit < 0 ? "SELECT Numero, Memoria, id FROM Uscite WHERE id BETWEEN ?1 AND ?2 "
+                                   "ORDER BY id"
+                                 : "SELECT Numero, Memoria, id FROM Uscite WHERE id BETWEEN ?1 AND ?2 "
+                                   "ORDER BY id LIMIT ?3");
+    if (some.code != SQLITE_OK)
         return engineProblem();
-    int step;
-    while ((step = sqlite3_step(all.st)) == SQLITE_ROW) {
-        withShownText(all.st, 0, [&](QStringView number) {
-            withShownText(all.st, 1, [&](QStringView memory) { rows.append(number, memory); });
-        });
-        if (ids)
-            ids->push_back(sqlite3_column_int64(all.st, 2));
-    }
-    if (step != SQLITE_DONE)
+    const bool read =
+        readInStretches(db, fromId.value_or(std::numeric_limits<qint64>::min()), limit,
+                        [&](qint64 from, qint64 to, qint64 left) {
+                            if (!bindStretch(some.st, from, to, left))
+                                return qint64(-1);
+                            qint64 got = 0;
+                            int step;
+                            while ((step = sqlite3_step(some.st)) == SQLITE_ROW) {
+                                ++got;
+                                withShownText(some.st, 0, [&](QStringView number) {
+                                    withShownText(some.st, 1, [&](QStringView memory) {
+                                        rows.append(number, memory);
+                                    });
+                                });
+                                if (ids)
+                                    ids->push_back(sqlite3_column_int64(some.st, 2));
+                            }
+                            if (step != SQLITE_DONE)
+                                return qint64(-1);
+                            sqlite3_reset(some.st); // the file is free until the next stretch
+                            return got;
+                        });
+    if (!read)
         return engineProblem();
     return ReplayRead::Done;
 }

@@ -1,5 +1,9 @@
 #include "store/spinrecorder.h"
 
+#include "store/spintimes.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
 #include <QSqlError>
 
 namespace zt {
@@ -9,6 +13,14 @@ namespace {
 QVariant textOrNull(const QString& text)
 {
     return text.trimmed().isEmpty() ? QVariant() : QVariant(text);
+}
+
+// Tipo as stored: a whole number as a number.
+QVariant typeValue(const QString& tipo)
+{
+    bool whole = false;
+    const qlonglong type = tipo.trimmed().toLongLong(&whole);
+    return whole ? QVariant(type) : textOrNull(tipo);
 }
 
 } // namespace
@@ -43,6 +55,7 @@ bool SpinRecorder::connect(QString* problem)
 bool SpinRecorder::open()
 {
     QString problem;
+    conn_.setBusyTimeout(kSpinWait);
     if (!connect(&problem))
         return fail(problem, StoreAction::Open);
     error_.clear();
@@ -51,34 +64,223 @@ bool SpinRecorder::open()
 
 bool SpinRecorder::record(const QString& numero, const QString& tipo, const QString& memoria)
 {
+    return record(numero, tipo, memoria, QDateTime::currentDateTime()) == Outcome::Recorded;
+}
+
+SpinRecorder::Outcome SpinRecorder::record(const QString& numero, const QString& tipo,
+                                           const QString& memoria, const QDateTime& entered)
+{
+    written_.clear();
+    WaitingSpin spin{0, numero, memoria, tipo, spinTimeText(entered), 0};
+    if (!queue_.isEmpty()) {
+        // The spins that wait go first; this one waits behind them if they
+        // must.  The file was held a moment ago: a click does not wait for it.
+        const Attempt first = writeQueue(0);
+        if (first == Attempt::Held)
+            return wait(std::move(spin));
+        if (first == Attempt::Failed) {
+            fail(problem_, StoreAction::Record);
+            return Outcome::Failed;
+        }
+    }
+    std::vector<qint64> rows;
+    switch (writeSpins({&spin}, rows, nullptr, kSpinWait)) {
+    case Attempt::Done:
+        lastId_ = rows.front();
+        error_.clear();
+        return Outcome::Recorded;
+    case Attempt::Held:
+        return wait(std::move(spin));
+    case Attempt::Failed:
+        break;
+    }
+    fail(problem_, StoreAction::Record);
+    return Outcome::Failed;
+}
+
+SpinRecorder::Outcome SpinRecorder::wait(WaitingSpin spin)
+{
+    queue_.setPath(SpinQueue::pathFor(conn_.filePath()));
+    lastKey_ = queue_.add(std::move(spin));
+    error_.clear();
+    return Outcome::Waiting;
+}
+
+bool SpinRecorder::loadWaiting()
+{
+    written_.clear();
+    return queue_.load(SpinQueue::pathFor(conn_.filePath()));
+}
+
+bool SpinRecorder::writeWaiting(int waitMs)
+{
+    written_.clear();
+    return queue_.isEmpty() || writeQueue(waitMs) == Attempt::Done;
+}
+
+SpinRecorder::Attempt SpinRecorder::writeQueue(int waitMs)
+{
+    // Copies: the queue changes while they are written.
+    const std::vector<WaitingSpin> spins(queue_.spins().begin(), queue_.spins().end());
+    std::vector<const WaitingSpin*> order;
+    std::vector<qint64> keys;
+    for (const WaitingSpin& s : spins) {
+        order.push_back(&s);
+        keys.push_back(s.key);
+    }
+    std::vector<qint64> rows;
+    const Attempt attempt = writeSpins(order, rows, &keys, waitMs);
+    if (attempt != Attempt::Done)
+        return attempt;
+    queue_.written(keys);
+    for (size_t i = 0; i < keys.size(); ++i)
+        written_.push_back({keys[i], rows[i]});
+    return attempt;
+}
+
+SpinRecorder::Attempt SpinRecorder::attemptFailed(const QString& problem, bool held)
+{
+    problem_ = problem;
+    held_ = held;
+    // Anything but a lock may be mended meanwhile (permissions given back, a
+    // file replaced): the next attempt opens and checks the file afresh.
+    if (!held)
+        close();
+    return held ? Attempt::Held : Attempt::Failed;
+}
+
+SpinRecorder::Attempt SpinRecorder::writeSpins(const std::vector<const WaitingSpin*>& spins,
+                                               std::vector<qint64>& rows,
+                                               const std::vector<qint64>* keys, int waitMs)
+{
+    rows.clear();
     if (!isOpen()) {
         QString problem;
+        conn_.setBusyTimeout(waitMs);
         if (!connect(&problem))
-            return fail(problem, StoreAction::Record);
+            return attemptFailed(problem, conn_.busy());
     }
     if (conn_.isReadOnly())
-        return fail(readOnlyProblem(), StoreAction::Record);
+        return attemptFailed(readOnlyProblem(), false);
 
-    bool whole = false;
-    const qlonglong type = tipo.trimmed().toLongLong(&whole);
-    insert_->bindValue(0, textOrNull(numero));
-    insert_->bindValue(1, textOrNull(memoria));
-    insert_->bindValue(2, whole ? QVariant(type) : textOrNull(tipo));
-    if (!insert_->exec()) {
-        const QString problem = insertProblem(insert_->lastError(), conn_.database());
-        insert_->finish();
-        return fail(problem, StoreAction::Record);
+    QString problem;
+    bool held = false;
+    {
+        const QSqlDatabase db = conn_.database();
+        QSqlQuery transaction(db);
+        transaction.exec(QStringLiteral("PRAGMA busy_timeout = %1").arg(waitMs));
+        // The write lock first: a file another program writes is known
+        // before anything is written.
+        if (!transaction.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
+            problem = storeProblem(transaction.lastError());
+            held = isBusy(transaction.lastError());
+        } else {
+            problem = insertSpins(db, spins, rows, keys, &held);
+            if (problem.isEmpty() && !transaction.exec(QStringLiteral("COMMIT"))) {
+                problem = storeProblem(transaction.lastError());
+                held = isBusy(transaction.lastError());
+            }
+            if (!problem.isEmpty())
+                transaction.exec(QStringLiteral("ROLLBACK"));
+        }
     }
-    lastId_ = insert_->lastInsertId().toLongLong();
+    if (!problem.isEmpty())
+        return attemptFailed(problem, held);
+    problem_.clear();
+    held_ = false;
+    return Attempt::Done;
+}
+
+QString SpinRecorder::insertSpins(const QSqlDatabase& db,
+                                  const std::vector<const WaitingSpin*>& spins,
+                                  std::vector<qint64>& rows, const std::vector<qint64>* keys,
+                                  bool* held)
+{
+    QSqlError error;
+    bool inserting = false;
+    const auto run = [&](QSqlQuery& q) {
+        if (q.exec())
+            return true;
+        error = q.lastError();
+        return false;
+    };
+    QSqlQuery time(db);
+    QSqlQuery check(db);
+    bool ok =
+        createTimesTable(db, &error) &&
+        time.prepare(QStringLiteral("INSERT OR REPLACE INTO UsciteOra (id, Ora) VALUES (?, ?)")) &&
+        check.prepare(QStringLiteral(
+            "SELECT 1 FROM Uscite WHERE id = ? AND Numero IS ? AND Memoria IS ? AND "
+            "Tipo IS ? AND EXISTS (SELECT 1 FROM UsciteOra WHERE id = ? AND Ora = ?)"));
+    if (!ok && !error.isValid())
+        error = time.lastError().isValid() ? time.lastError() : check.lastError();
+    for (auto it = spins.begin(); ok && it != spins.end(); ++it) {
+        const WaitingSpin& s = **it;
+        const QVariant numero = textOrNull(s.numero);
+        const QVariant memoria = textOrNull(s.memoria);
+        const QVariant tipo = typeValue(s.tipo);
+        if (s.row != 0) { // written before, unless that write was never committed
+            for (const QVariant& v :
+                 {QVariant(s.row), numero, memoria, tipo, QVariant(s.row), QVariant(s.ora)})
+                check.addBindValue(v);
+            if (!(ok = run(check)))
+                break;
+            const bool there = check.next();
+            check.finish();
+            if (there) {
+                rows.push_back(s.row);
+                continue;
+            }
+        }
+        insert_->bindValue(0, numero);
+        insert_->bindValue(1, memoria);
+        insert_->bindValue(2, tipo);
+        inserting = true;
+        if (!(ok = run(*insert_)))
+            break;
+        inserting = false;
+        const qint64 row = insert_->lastInsertId().toLongLong();
+        insert_->finish();
+        time.addBindValue(row);
+        time.addBindValue(s.ora);
+        if (!(ok = run(time)))
+            break;
+        rows.push_back(row);
+    }
     insert_->finish();
-    error_.clear();
-    return true;
+    if (!ok) {
+        *held = isBusy(error);
+        return inserting ? insertProblem(error, db) : storeProblem(error);
+    }
+    if (!keys)
+        return {};
+    // The rows noted before they are committed.  Spins the queue file does
+    // not hold (it could not be written or read) need no note.
+    std::vector<std::pair<qint64, qint64>> noted;
+    for (size_t i = 0; i < keys->size(); ++i)
+        noted.emplace_back((*keys)[i], rows[i]);
+    if (!queue_.noteRows(noted) && queue_.mayHoldSpins())
+        return queue_.problem();
+    return {};
+}
+
+bool SpinRecorder::dropWaiting(qint64 key)
+{
+    if (queue_.remove(key)) {
+        error_.clear();
+        return true;
+    }
+    error_ = queue_.problem() +
+             QCoreApplication::translate("SpinRecorder",
+                                         ": l'uscita non è stata tolta da quelle in attesa.");
+    return false;
 }
 
 SpinRecorder::Removal SpinRecorder::remove(qint64 id, const QString& numero, const QString& memoria)
 {
     if (!isOpen()) {
         QString problem;
+        conn_.setBusyTimeout(kSpinWait);
         if (!connect(&problem)) {
             fail(problem, StoreAction::Delete);
             return Removal::Failed;
@@ -88,17 +290,42 @@ SpinRecorder::Removal SpinRecorder::remove(qint64 id, const QString& numero, con
         fail(readOnlyProblem(), StoreAction::Delete);
         return Removal::Failed;
     }
-    QSqlQuery q(conn_.database());
-    q.prepare(QStringLiteral("DELETE FROM Uscite WHERE id = ? AND Numero IS ? AND Memoria IS ?"));
-    q.addBindValue(id);
-    q.addBindValue(textOrNull(numero));
-    q.addBindValue(textOrNull(memoria));
-    if (!q.exec()) {
-        fail(storeProblem(q.lastError()), StoreAction::Delete);
+    QSqlError error;
+    bool deleted = false;
+    {
+        QSqlDatabase db = conn_.database();
+        QSqlQuery q(db);
+        q.exec(QStringLiteral("PRAGMA busy_timeout = %1").arg(kSpinWait));
+        bool ok = db.transaction();
+        if (!ok)
+            error = db.lastError();
+        if (ok) {
+            q.prepare(
+                QStringLiteral("DELETE FROM Uscite WHERE id = ? AND Numero IS ? AND Memoria IS ?"));
+            q.addBindValue(id);
+            q.addBindValue(textOrNull(numero));
+            q.addBindValue(textOrNull(memoria));
+            ok = q.exec();
+            if (!ok)
+                error = q.lastError();
+            deleted = ok && q.numRowsAffected() > 0;
+            q.finish();
+            // The time goes with its row.
+            ok = ok && (!deleted || deleteSpinTime(db, id, &error));
+            if (ok && !db.commit()) {
+                ok = false;
+                error = db.lastError();
+            }
+            if (!ok)
+                db.rollback();
+        }
+    }
+    if (error.isValid()) {
+        fail(storeProblem(error), StoreAction::Delete);
         return Removal::Failed;
     }
     error_.clear();
-    return q.numRowsAffected() > 0 ? Removal::Deleted : Removal::Gone;
+    return deleted ? Removal::Deleted : Removal::Gone;
 }
 
 } // namespace zt

@@ -8,6 +8,7 @@
 #include <QSqlQuery>
 #include <QStringDecoder>
 
+#include <limits>
 #include <utility>
 #include <vector>
 
@@ -19,6 +20,8 @@ const char* const kColumns[kSpinCsvColumns] = {"id",   "Numero",  "Memoria", "Ti
                                                "Cima", "Memcima", "Note"};
 
 constexpr int kBatchRows = 100;
+// Rows exported by one statement: about 15 ms of reading.
+constexpr int kExportStretch = 16384;
 constexpr int kInsertColumns = 6; // every column but id
 
 // The statement that adds `rows` rows.
@@ -157,40 +160,61 @@ bool SpinTransfer::exportRows(const QString& command, QByteArray* csv)
                        .arg(QLatin1String(kColumns[c]));
     QString text;
     {
+        // The rows up to the last id at the start, in stretches of their own:
+        // between two of them the file is free for the spins the board records.
+        QSqlQuery last(conn_.database());
+        if (!last.exec(QStringLiteral("SELECT max(id) FROM Uscite")) || !last.next())
+            return fail(storeMessage(storeProblem(last.lastError(), path), StoreAction::Read),
+                        isBusy(last.lastError()) ? Fault::Busy : Fault::Refused);
+        const qint64 lastId = last.value(0).toLongLong();
+        last.finish();
         QSqlQuery q(conn_.database());
         q.setForwardOnly(true);
         const auto readFailure = [&] {
             return storeMessage(storeProblem(q.lastError(), path), StoreAction::Read);
         };
-        if (!q.exec(QStringLiteral("SELECT %1 FROM (%2) ORDER BY id").arg(columns, command)))
+        if (!q.prepare(QStringLiteral("SELECT %1 FROM (").arg(columns) + command +
+                       QStringLiteral(") WHERE id > ? AND id <= ? ORDER BY id LIMIT %1")
+                           .arg(kExportStretch)))
             return fail(readFailure(), isBusy(q.lastError()) ? Fault::Busy : Fault::Refused);
         appendSpinCsvHeader(text);
         QVariant values[kSpinCsvColumns];
         qint64 rows = 0;
-        while (q.next()) {
-            values[0] = q.value(0);
-            for (int c = 1; c < kSpinCsvColumns; ++c) {
-                values[c] = q.value(2 * c - 1);
-                if (!q.value(2 * c).toBool())
-                    continue;
-                QStringDecoder utf8(QStringDecoder::Utf8,
-                                    QStringDecoder::Flag::Stateless |
-                                        QStringDecoder::Flag::ConvertInitialBom);
-                values[c] = QString(utf8(values[c].toByteArray()));
-                if (utf8.hasError())
-                    return fail(
-                        storeMessage(QStringLiteral("Nel file %1 la colonna %2 della riga "
-                                                    "con id %3 ha un testo che non è UTF-8")
-                                         .arg(storeFileName(path), QLatin1String(kColumns[c]),
-                                              values[0].toString()),
-                                     StoreAction::Read),
-                        Fault::Failed);
+        for (qint64 after = std::numeric_limits<qint64>::min(), got = kExportStretch;
+             got == kExportStretch && after < lastId;) {
+            q.addBindValue(after);
+            q.addBindValue(lastId);
+            if (!q.exec())
+                return fail(readFailure(), isBusy(q.lastError()) ? Fault::Busy
+                                           : rows == 0              ? Fault::Refused
+                                                                    : Fault::Failed);
+            for (got = 0; q.next(); ++got) {
+                values[0] = q.value(0);
+                for (int c = 1; c < kSpinCsvColumns; ++c) {
+                    values[c] = q.value(2 * c - 1);
+                    if (!q.value(2 * c).toBool())
+                        continue;
+                    QStringDecoder utf8(QStringDecoder::Utf8,
+                                        QStringDecoder::Flag::Stateless |
+                                            QStringDecoder::Flag::ConvertInitialBom);
+                    values[c] = QString(utf8(values[c].toByteArray()));
+                    if (utf8.hasError())
+                        return fail(
+                            storeMessage(QStringLiteral("Nel file %1 la colonna %2 della riga "
+                                                        "con id %3 ha un testo che non è UTF-8")
+                                             .arg(storeFileName(path), QLatin1String(kColumns[c]),
+                                                  values[0].toString()),
+                                         StoreAction::Read),
+                            Fault::Failed);
+                }
+                appendSpinCsvRow(text, values);
+                after = values[0].toLongLong();
             }
-            appendSpinCsvRow(text, values);
-            ++rows;
+            if (q.lastError().isValid())
+                return fail(readFailure(), isBusy(q.lastError()) ? Fault::Busy : Fault::Failed);
+            q.finish(); // the file is free until the next stretch
+            rows += got;
         }
-        if (q.lastError().isValid())
-            return fail(readFailure(), isBusy(q.lastError()) ? Fault::Busy : Fault::Failed);
         rows_ = rows;
     }
     conn_.close();

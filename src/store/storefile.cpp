@@ -343,7 +343,7 @@ bool StoreConnection::open(QString* problem)
 
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name_);
     db.setDatabaseName(path);
-    QString options = QStringLiteral("QSQLITE_BUSY_TIMEOUT=2000");
+    QString options = QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeout_);
     if (readOnly_)
         options += QStringLiteral(";QSQLITE_OPEN_READONLY");
     db.setConnectOptions(options);
@@ -428,6 +428,7 @@ bool StoreConnection::open(QString* problem)
                             .arg(file);
         }
         if (!fault.isEmpty()) {
+            busy_ = isBusy(q.lastError());
             q = QSqlQuery();
             db = {};
             return fail(fault, problem);

@@ -1,11 +1,13 @@
 #include "ui/look.h"
 
-#include <QMessageBox>
-
 #include <QAbstractScrollArea>
 #include <QFontInfo>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QScreen>
 #include <QWidget>
+
+#include <algorithm>
 
 namespace zt {
 
@@ -78,6 +80,26 @@ namespace zt {
 void showMessage(QWidget* parent, const QString& text)
 {
     showWarning(parent, parent ? parent->windowTitle() : QString(), text, true);
+}
+
+void placeOnScreen(QWidget* window, QSize preferred)
+{
+    const QScreen* s = window->screen();
+    if (!s)
+        return;
+    const QRect area = s->availableGeometry();
+    // The window system's frame; before it is known, room for a title bar.
+    const QRect outer = window->frameGeometry();
+    const QRect inner = window->geometry();
+    QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(),
+                   outer.right() - inner.right(), outer.bottom() - inner.bottom());
+    if (frame.isNull())
+        frame = QMargins(0, window->fontMetrics().height() * 2, 0, 0);
+    const QSize room = area.size().shrunkBy(frame);
+    window->resize(preferred.boundedTo(room).expandedTo(window->minimumSizeHint()));
+    const QSize whole = window->size().grownBy(frame);
+    window->move(std::max(area.left(), area.left() + (area.width() - whole.width()) / 2),
+                 std::max(area.top(), area.top() + (area.height() - whole.height()) / 2));
 }
 
 } // namespace zt

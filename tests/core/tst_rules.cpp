@@ -12,6 +12,8 @@
 #include "core/replay.h"
 #include "core/report.h"
 #include "core/tally.h"
+#include "core/textrules.h"
+#include "core/verifier.h"
 #include "core/wheellayout.h"
 #include "testsupport.h"
 
@@ -178,32 +180,54 @@ private Q_SLOTS:
         }
     }
 
+    // An evening of two games replayed as "GO" and "SALVA" do it, with the
+    // second hit checked, "Contr. Massimo" 3 and the progression reported.
+    // Worked by hand from the rules: 17 proposes 14 20 31, hit by 20 at the
+    // 1st attempt and again by 31 at the 2nd (" 1- 2, "); 31 proposes 24 5
+    // 16, missed by 3, hit by 5 at the 2nd, then missed twice: cancelled
+    // after its first hit (" 2,  F,"); 9 proposes 26 0 3, missed three times
+    // (" F,"); 36 proposes 13 27 36, missed by 4, and the next game's
+    // Memoria 1 throws it away before its 13 could hit; 13 proposes 14 20
+    // 31, hit by 14 at the 1st and again at the 3rd (" 1- 3, "); the 14
+    // leaves 15 19 32 unfinished.
+    void anEveningReplayed()
+    {
+        zt::ReplayRows rows;
+        const int spins[] = {17, 20, 31, 3, 5, 9, 9, 36, 36, 36, 4, 13, 14, 2, 14};
+        for (int i = 0; i < 15; ++i)
+            rows.append(zt::signText(spins[i]), zt::signText(i < 11 ? i + 1 : i - 10));
+        zt::VerifySettings s;
+        s.maxDelay = QStringLiteral("3");
+        s.secondHit = s.stringsReport = true;
+        const zt::VerifyResult r = zt::verify(rows, QStringLiteral("15"), s, true);
+        QCOMPARE(QStringList(r.counters.begin(), r.counters.end()).join(u' '), "2 0 0 15 1 1");
+        QCOMPARE(zt::reportBytes(r.report, r.tally),
+                 crlf("Orba\n\nBoules:15\n\n\n\nUscite al: 1\xB0 colpo n\xB0: 2\n"
+                      "Uscite al: 2\xB0 colpo n\xB0: 2\nUscite al: 3\xB0 colpo n\xB0: 1\n"
+                      "\nFallite: 2\n\n\nTotale:2\n\n\ndettaglio colpi:\n"
+                      " 1- 2,  2,  F, F, 1- 3, \n"));
+    }
+
     void reportBytes()
     {
         zt::ConteggioColpi tally;
         zt::ReportInputs in{"0", "0", false, "10", "0", {}};
         QCOMPARE(zt::reportBytes(in, tally),
                  crlf("Orba\n\n\n\n\n\nFallite: 0\n\n\nTotale:0\n\n\ndettaglio colpi:\n\n"));
-        // A run adds "Boules:"; progression adds one line per attempt up to the maximum.
-        in = {"25", "25", true, "3", "12", " 4,  F, 2- 3, "};
-        for (const char* post : {" 4", " 4", "F", " 2"})
-            tally.post(QString::fromLatin1(post));
-        QCOMPARE(zt::reportBytes(in, tally),
-                 crlf("Orba\n\nBoules:25\n\n\n\nUscite al: 1\xB0 colpo n\xB0: 0\n"
-                      "Uscite al: 2\xB0 colpo n\xB0: 1\nUscite al: 3\xB0 colpo n\xB0: 0\n"
-                      "\nFallite: 1\n\n\nTotale:12\n\n\ndettaglio colpi:\n 4,  F, 2- 3, \n"));
+        in.attemptLines = true;
         QString lines;
         for (const char* max : {"10", "250", "dieci", "2.5"}) {
             in.maxAttempts = max;
             lines += QString::number(zt::reportBytes(in, tally).count("Uscite al:")) + u' ';
         }
         QCOMPARE(lines, "10 100 0 2 "); // the tally ends at attempt 100
-        // Typed lines end in CR LF; what Windows-1252 cannot hold is "?", and counted.
-        in.detail = QStringLiteral("uno\ndue Ω日本 😀 ü€°\x1a");
+        // Typed lines end in CR LF; what Windows-1252 cannot hold is "?", and
+        // counted; the edges of its single-byte ranges are held.
+        in.detail = QStringLiteral("uno\ndue Ω日本 😀 ü€°\x1a\u007F\u0080\u0081\u00A0ÿ\u0100");
         int replaced = -1;
         QVERIFY(zt::reportBytes(in, tally, &replaced)
-                    .endsWith(":\r\nuno\r\ndue ??? ? \xFC\x80\xB0\x1A\r\n"));
-        QCOMPARE(replaced, 4);
+                    .endsWith(":\r\nuno\r\ndue ??? ? \xFC\x80\xB0\x1A\x7F?\x81\xA0\xFF?\r\n"));
+        QCOMPARE(replaced, 6);
     }
 
     void reportWriting()

@@ -38,15 +38,17 @@ private Q_SLOTS:
         using V = QVariant;
         QString text;
         zt::appendSpinCsvHeader(text);
-        zt::appendSpinCsvRow(text, {V(1), V(" 5"), V(" 1"), V(1), V(), V(), V()});
+        zt::appendSpinCsvRow(text, {V(1), V(" 5"), V(" 1"), V(1), V("\n"), V(), V("a\rb")});
         zt::appendSpinCsvRow(
             text, {V(2), V("0"), V(" 37"), V(), V(""), V("a,b"), V("detto \"basta\"\r\nè 🎲\n")});
         // Bytes in their own form; a text that looks like them, and formulas, as they are.
         zt::appendSpinCsvRow(text, {V(3), V(" 1"), V(QByteArray(" 2")), V(2), V("X'41'"),
                                     V(QByteArray("")), V("=1+1")});
-        QCOMPARE(text, QStringLiteral("id,Numero,Memoria,Tipo,Cima,Memcima,Note\r\n1, 5, 1,1,,,\r\n"
-                                      "2,0, 37,,\"\",\"a,b\",\"detto \"\"basta\"\"\r\nè 🎲\n\"\r\n"
-                                      "3, 1,\"X'2032'\",2,X'41',\"X''\",=1+1\r\n"));
+        QCOMPARE(text,
+                 QStringLiteral(
+                     "id,Numero,Memoria,Tipo,Cima,Memcima,Note\r\n1, 5, 1,1,\"\n\",,\"a\rb\"\r\n"
+                     "2,0, 37,,\"\",\"a,b\",\"detto \"\"basta\"\"\r\nè 🎲\n\"\r\n"
+                     "3, 1,\"X'2032'\",2,X'41',\"X''\",=1+1\r\n"));
     }
 
     void readsBothFormats_data()

@@ -95,6 +95,8 @@ private Q_SLOTS:
         row("ninth miss", "#1 =17,_25, 3*9", "17, 25,| 9/ 0/ 0|17, 25, |9: 3 3 3 3 3 3|3");
         row("tenth miss", "#1 =17,_25, 3*10",
             "|0/0/ 0||10: 3 3 3 3 3 3|3", "Text15|detail: F,|post:F");
+        row("delays past 127", "#1 M200 =17, 3*150 17", "|0/0/ 0||36: 17 3 3 3 3 3|17",
+            "detail: 151, |post: 151|Text16");
         row("maximum 3", "#1 M3 =17, 3*3", "|0/0/ 0||3: 3 3 3|3", "Text15|detail: F,|post:F");
         row("cancel after the first hit", "#1 S =17,_25, 17 3*9", "|0/0/ 0||10: 3 3 3 3 3 3|3",
             "Text3|detail: 1, |post: 1|detail: F,|post:F");

@@ -94,6 +94,26 @@ private Q_SLOTS:
                               "che non è UTF-8: le righe non sono state lette.");
     }
 
+    // Another program in the middle of a write: the import stores nothing
+    // and says to try again, before any row is read into the file.
+    void aWriterElsewhereRefusesTheImport()
+    {
+        zt::SpinRecorder().record(" 5", "", " 1");
+        zt::StoreConnection other;
+        QVERIFY(other.open(nullptr));
+        QSqlQuery writing(other.database());
+        QVERIFY(writing.exec("BEGIN IMMEDIATE") &&
+                writing.exec("INSERT INTO Uscite (Numero) VALUES (' 9')"));
+        zt::SpinTransfer in;
+        QVERIFY(!import("17\n", in));
+        QCOMPARE(in.fault(), zt::SpinTransfer::Fault::Busy);
+        QCOMPARE(in.error(), "Il file dati.mdb è bloccato da un altro programma: nessuna uscita "
+                             "è stata importata.");
+        QVERIFY(writing.exec("ROLLBACK"));
+        QCOMPARE(rows(), QStringList({"' 5'|' 1'|NULL|NULL|NULL|NULL"}));
+        QVERIFY(import("17\n", in) && in.rows() == 1);
+    }
+
     void aFailureMidwayStoresNothing()
     {
         // More rows than the engine's page cache holds, so that the file

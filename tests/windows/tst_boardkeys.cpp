@@ -1,6 +1,9 @@
 // Playing the board from the keyboard: typed numbers enter spins as clicks
-// do, and Ctrl+Z takes spins back together with the rows this run recorded.
+// do, and Ctrl+Z takes spins back together with the rows this run recorded,
+// or out of the spins waiting for a file another program holds.
 
+#include "store/spinqueue.h"
+#include "store/spintimes.h"
 #include "storetesting.h"
 #include "ui/colorbutton.h"
 #include "windowsupport.h"
@@ -12,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QSqlQuery>
 #include <QPlainTextEdit>
 #include <QTimer>
 
@@ -160,6 +164,118 @@ private Q_SLOTS:
         QVERIFY(QFile::setPermissions("dati.mdb", QFile::ReadOwner | QFile::WriteOwner));
         type("Z");
         QCOMPARE(history() + rows(), QStringLiteral("1:1 2:2 7:12 8:6"));
+
+        // After "C. PRIMO", and after a full history slid: Ctrl+Z deletes the
+        // newest spin's own row, and stops where the history stops.
+        type("20E21E22E"); // rows 10 to 12
+        click("Command3");
+        type("ZZZ");
+        QCOMPARE(history() + rows(), QStringLiteral("1:1 2:2 7:12 8:6 10:20"));
+        for (int n = 0; n <= 36; ++n) // rows 13 to 49; 0 slides out
+            type(qPrintable(QString::number(n) + u'E'));
+        type(QByteArray(37, 'Z'));
+        QCOMPARE(history() + rows(), QStringLiteral("1:1 2:2 7:12 8:6 10:20 13:0"));
+    }
+
+    // Another program holds dati.mdb for longer than any wait: the spins
+    // entered meanwhile, however they come, wait in order and the board says
+    // how many; Ctrl+Z takes a waiting one back; a new start finds them
+    // still waiting, and one once the file is free writes them at once.
+    void spinsWaitWhileAnotherProgramHoldsTheFile()
+    {
+        sql({zt::test::usciteTable, "INSERT INTO Uscite (Numero) VALUES (' 1')"});
+        c<QComboBox>("Combo7")->setCurrentText("Live");
+        click("Check8");
+        std::optional<zt::StoreConnection> locker(std::in_place);
+        QVERIFY(locker->open(nullptr) && QSqlQuery(locker->database()).exec("BEGIN EXCLUSIVE"));
+        for (int i = 0; i <= 36; ++i) {
+            if (key(i)->text() == u"17")
+                key(i)->click();
+        }
+        type("5E");
+        zt::test::writeFile("numero.txt", "0000000001\r\n22\r\n");
+        QMetaObject::invokeMethod(board, "pollExchangeFile");
+        board->sendSpin("9");
+        const auto waiting = [&] {
+            return c<QLabel>("Attesa")->isVisibleTo(board)
+                       ? text("Attesa").replace('\n', ' ') +
+                             (c<QFrame>("Check8Frame")->isVisibleTo(board) ? " red" : "")
+                       : QString();
+        };
+        QCOMPARE(waiting(), "4 uscite in attesa di registrazione red");
+        QVERIFY(board->findChildren<QMessageBox*>().isEmpty()); // no box per spin
+        QVERIFY(c<QCheckBox>("Check8")->toolTip().contains("bloccato da un altro programma"));
+        type("Z"); // 9 never reaches the file
+        QCOMPARE(waiting() + history(),
+                 "3 uscite in attesa di registrazione red 3:  22| 2:  5| 1:  17|");
+
+        zt::destroySharedWindows(); // a new start, the file still held
+        board = zt::shared<zt::BoardWindow>();
+        QCOMPARE(waiting(), "3 uscite in attesa di registrazione red");
+        QVERIFY(c<QTimer>("AttesaTimer")->isActive());
+        locker.reset(); // lets go, and a new start writes them before anything else
+        zt::destroySharedWindows();
+        board = zt::shared<zt::BoardWindow>();
+        QCOMPARE(waiting(), QString());
+        QVERIFY(!c<QFrame>("Check8Frame")->isVisibleTo(board) &&
+                !c<QTimer>("AttesaTimer")->isActive());
+        QCOMPARE(sql("SELECT group_concat(trim(Numero) || Memoria || Tipo, ',') FROM Uscite u "
+                     "JOIN UsciteOra o ON o.id = u.id"),
+                 QVariantList{"17 11,5 21,22 31"});
+        QVERIFY(!QFile::exists("dati.mdb-attesa"));
+    }
+
+    // Spins left waiting by an earlier run, and a file the player must mend
+    // (without write permission): said once, they keep waiting, a spin
+    // entered meanwhile is not recorded, and once mended they are written.
+    void waitingSpinsOutlastAFileToMend()
+    {
+        sql(zt::test::usciteTable);
+        {
+            zt::SpinQueue left;
+            QVERIFY(left.load("dati.mdb-attesa"));
+            left.add({0, " 30", " 1", "", zt::spinTimeText(QDateTime::currentDateTime()), 0});
+        }
+        QVERIFY(QFile::setPermissions("dati.mdb", QFile::ReadOwner | QFile::ReadGroup));
+        zt::destroySharedWindows();
+        board = zt::shared<zt::BoardWindow>();
+        QVERIFY(c<QLabel>("Attesa")->isVisibleTo(board));
+        QMetaObject::invokeMethod(board, "recordWaitingSpins");
+        QMetaObject::invokeMethod(board, "recordWaitingSpins"); // said once
+        click("Check8");
+        type("2E");
+        QStringList said;
+        for (QMessageBox* box : board->findChildren<QMessageBox*>())
+            said << box->text();
+        QCOMPARE(said, QStringList({"Il file dati.mdb è in sola lettura: le uscite in attesa non "
+                                    "sono state registrate. Il programma riprova da solo.",
+                                    "Il file dati.mdb è in sola lettura: l'uscita non è stata "
+                                    "registrata."}));
+        QVERIFY(QFile::setPermissions("dati.mdb", QFile::ReadOwner | QFile::WriteOwner));
+        QMetaObject::invokeMethod(board, "recordWaitingSpins");
+        QVERIFY(!c<QLabel>("Attesa")->isVisibleTo(board) &&
+                !c<QFrame>("Check8Frame")->isVisibleTo(board));
+        QCOMPARE(rows(), "1:30");
+    }
+
+    // A waiting spin written later is taken back with its row; while the file
+    // is held a recorded one is not, and recording goes on afterwards.
+    void undoDeletesTheRowOfASpinThatWaited()
+    {
+        click("Check8");
+        type("7E");
+        std::optional<zt::StoreConnection> locker(std::in_place);
+        QVERIFY(locker->open(nullptr) && QSqlQuery(locker->database()).exec("BEGIN EXCLUSIVE"));
+        type("Z");
+        QCOMPARE(QString::number(board->historyCount()), "1");
+        delete board->findChild<QMessageBox*>(); // "… bloccato … L'uscita 7 resta nella storia."
+        type("8E");
+        locker.reset();
+        QTRY_VERIFY(!c<QLabel>("Attesa")->isVisible());
+        QCOMPARE(rows(), "1:7 2:8");
+        type("ZZ");
+        QCOMPARE(QString::number(board->historyCount()) + rows(), "0");
+        QCOMPARE(sql("SELECT count(*) FROM UsciteOra"), QVariantList{0});
     }
 
     void namesFocusAndHelp()

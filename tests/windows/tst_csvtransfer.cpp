@@ -31,9 +31,11 @@ struct Run {
 };
 
 // The program run as a command in the working directory.
-Run run(const QStringList& arguments, const QByteArray& input = {})
+Run run(const QStringList& arguments, const QByteArray& input = {}, const QString& output = {})
 {
     QProcess p;
+    if (!output.isEmpty())
+        p.setStandardOutputFile(output);
     p.start(QStringLiteral(ZT_PROGRAM_PATH), arguments);
     p.write(input);
     p.closeWriteChannel();
@@ -121,6 +123,16 @@ private Q_SLOTS:
         QCOMPARE(r.out + r.err, QStringLiteral("1 uscita esportata in uscite.csv.\n"));
         QCOMPARE(fileBytes("uscite.csv"),
                  QByteArray(kHeader) + "1, 7, 12,,,x,\"a, \"\"b\"\"\nc\"\r\n");
+
+        // Standard output that cannot take the CSV, or the line after a file:
+        // a failure, and no file left behind.
+        for (const char* out : {"-", "mai.csv"}) {
+            r = run({"export", "--db", "altro.mdb", "--out", out}, {}, "/dev/full");
+            QCOMPARE(QString::number(r.code) + r.err,
+                     QStringLiteral("1Impossibile scrivere sullo standard output: il disco è "
+                                    "pieno.\n"));
+        }
+        QVERIFY(!QFile::exists(u"mai.csv"_qs));
     }
 
     void commandsRefuseAndWriteNothing_data()
@@ -316,6 +328,16 @@ private Q_SLOTS:
         QCOMPARE(fileBytes(), before);
         QCOMPARE(grid->model()->rowCount(), 3);
         QTRY_COMPARE(statistics->numbers().spins, 5);
+
+        // Under "Spin" a list gets Tipo 2.
+        Q_EMIT type->activated(2);
+        viewer->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(viewer));
+        pressAndChoose(grid, Qt::Key_I, dir_->file("lista.txt"));
+        QCOMPARE(messageOf(viewer),
+                 QStringLiteral("2 uscite importate da %1.").arg(dir_->file("lista.txt")));
+        QCOMPARE(grid->model()->rowCount(), 3);
+        QCOMPARE(sql("SELECT Tipo FROM Uscite WHERE id > 5"), QVariantList({2, 2}));
         delete statistics;
     }
 };

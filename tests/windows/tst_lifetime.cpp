@@ -4,6 +4,7 @@
 
 #include "app/startup.h"
 #include "core/wheellayout.h"
+#include "storetesting.h"
 #include "windowsupport.h"
 
 #include <QCheckBox>
@@ -12,12 +13,30 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
+#include <QSqlQuery>
 #include <QThread>
 
 #include <cmath>
 #include <csignal>
+#include <cstdio>
 
 using zt::control;
+
+namespace {
+
+// Set in the environment of a helper: the folder it plays in.
+const char* const kHelperDir = "ZT_LIFETIME_HELPER_DIR";
+
+// Waits up to ten seconds for `done`.
+template <class F> bool within10s(F done)
+{
+    const QDeadlineTimer deadline(10000);
+    while (!done() && !deadline.hasExpired())
+        QThread::msleep(20);
+    return done();
+}
+
+} // namespace
 
 class LifetimeTest : public QObject {
     Q_OBJECT
@@ -130,14 +149,11 @@ private Q_SLOTS:
             p.start(QStringLiteral(ZT_PROGRAM_PATH), QStringList());
             QVERIFY(p.waitForStarted(10000));
         };
-        const auto lockedBy = [&](const QProcess& p) { // waits up to ten seconds
-            const QDeadlineTimer deadline(10000);
-            for (;; QThread::msleep(20)) {
+        const auto lockedBy = [&](const QProcess& p) {
+            return within10s([&] {
                 const QByteArray lock = zt::test::fileBytes(dir.file("zentrima13.lock"));
-                if (lock.split('\n').value(0).toLongLong() == p.processId() ||
-                    deadline.hasExpired())
-                    return !deadline.hasExpired();
-            }
+                return lock.split('\n').value(0).toLongLong() == p.processId();
+            });
         };
         const auto files = [&] {
             QStringList out;
@@ -176,6 +192,55 @@ private Q_SLOTS:
             QCOMPARE(copy.exitCode(), 0);
             QVERIFY(!QFile::exists(dir.file("zentrima13.lock")));
         }
+    }
+
+    // Spins waiting for a file another program holds when the program is
+    // killed are written at its next start, each once, in order.
+    void waitingSpinsOutliveAKill()
+    {
+        zt::test::FreshDir dir;
+        const QString folder = QDir(dir.path()).canonicalPath();
+        zt::test::sql(zt::test::usciteTable);
+        std::optional<zt::StoreConnection> locker(std::in_place);
+        QVERIFY(locker->open(nullptr) && QSqlQuery(locker->database()).exec("BEGIN EXCLUSIVE"));
+        QProcess helper;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(kHelperDir, folder);
+        helper.setProcessEnvironment(env);
+        helper.start(QCoreApplication::applicationFilePath(), {"enterSpinsWhileHeld"});
+        QByteArray said;
+        while (!said.contains("in attesa") && helper.waitForReadyRead(20000))
+            said += helper.readAllStandardOutput();
+        QVERIFY2(said.contains("5 uscite in attesa"), said.constData());
+        helper.kill(); // SIGKILL, with five spins waiting
+        QVERIFY(helper.waitForFinished(10000));
+        locker.reset();
+
+        QProcess program;
+        program.setWorkingDirectory(folder);
+        program.start(QStringLiteral(ZT_PROGRAM_PATH), QStringList());
+        QVERIFY(within10s([&] { return !QFile::exists(dir.file("dati.mdb-attesa")); }));
+        program.kill();
+        QVERIFY(program.waitForFinished(10000));
+        QCOMPARE(zt::test::sql("SELECT group_concat(trim(Numero) || '/' || trim(Memoria), ' ') "
+                               "FROM Uscite u JOIN UsciteOra o ON o.id = u.id"),
+                 QVariantList{"17/1 5/2 22/3 0/4 36/5"});
+    }
+
+    // Not a test of its own: the body of the helper process started above.
+    void enterSpinsWhileHeld()
+    {
+        if (qEnvironmentVariableIsEmpty(kHelperDir))
+            return;
+        QDir::setCurrent(qEnvironmentVariable(kHelperDir));
+        auto* board = zt::shared<zt::BoardWindow>();
+        control<QCheckBox>(board, "Check8")->setChecked(true);
+        for (int n : {17, 5, 22, 0, 36})
+            board->sendSpin(QString::number(n));
+        const QString waiting = control<QLabel>(board, "Attesa")->text().replace('\n', ' ');
+        std::printf("%s\n", qPrintable(waiting));
+        std::fflush(stdout);
+        QTest::qWait(60000); // until killed
     }
 };
 

@@ -17,6 +17,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QSpinBox>
 
@@ -49,6 +52,28 @@ class MoneyWindowTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void cleanup() { zt::destroySharedWindows(); }
+
+    // The window opens inside the screen's free area, and what does not fit
+    // scrolls: the stakes stay whole, the charts keep the height that shows
+    // them (also at double scale on a 1280 x 800 screen: money_scale2).
+    void fitsTheScreen()
+    {
+        MoneyWindow* w = money();
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        const QRect area = w->screen()->availableGeometry();
+        QVERIFY(area.contains(w->frameGeometry()));
+        w->resize(std::min(area.width(), 700), std::min(area.height() - 40, 500));
+        QTRY_COMPARE(w->height(), std::min(area.height() - 40, 500));
+        QApplication::processEvents();
+        auto* scroll = control<QScrollArea>(w, "Scorrimento");
+        QVERIFY(scroll->verticalScrollBar()->maximum() > 0);
+        for (const char* name : {"GraficoSaldo", "GraficoSerate"})
+            QVERIFY2(control<QWidget>(w, name)->height() >= 220, name);
+        for (const char* name : {"Puntata", "Progressione", "Cassa", "NuovaSerata", "Simula"}) {
+            const auto* c = control<QWidget>(w, name);
+            QVERIFY2(c->width() >= c->minimumSizeHint().width(), name);
+        }
+    }
 
     // The stakes set in the window hold at once, are written to the
     // settings file, and are there again in the next run; multiples that

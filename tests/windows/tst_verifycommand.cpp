@@ -39,11 +39,11 @@ QStringList files()
     return QDir::current().entryList(QDir::Files | QDir::Hidden, QDir::Name);
 }
 
-// Two games: 7 17 7 7 | 7 3.
-void makeRows()
+// Rows of (Numero, Memoria): by default two games, 7 17 7 7 | 7 3.
+void makeRows(std::initializer_list<std::pair<int, int>> rows = {
+                  {7, 1}, {17, 2}, {7, 3}, {7, 4}, {7, 1}, {3, 2}})
 {
     QStringList statements{zt::test::usciteTable};
-    const std::pair<int, int> rows[] = {{7, 1}, {17, 2}, {7, 3}, {7, 4}, {7, 1}, {3, 2}};
     for (auto [n, m] : rows)
         statements << QStringLiteral("INSERT INTO Uscite (Numero, Memoria, Tipo) VALUES (' %1', "
                                      "' %2', 1)")
@@ -208,23 +208,6 @@ private Q_SLOTS:
         o = run({"verify", "--out", "-"});
         QVERIFY(o.code == 0 && o.out.startsWith("Orba\r\n\r\nBoules:6\r\n"));
 
-        // A sweep: one CSV line per combination, and no report.
-        o = run({"verify", "--max", "2,10", "--sweep", "second-hit", "--strings-report", "--out",
-                 "mai.txt", "--csv", "righe.csv"});
-        QCOMPARE(o.code, 0);
-        QVERIFY(o.out.isEmpty() && !QFile::exists("mai.txt"));
-        const QStringList lines = QString::fromUtf8(zt::test::fileBytes("righe.csv")).split('\n');
-        QCOMPARE(lines.size(), 6);
-        QCOMPARE(lines[0], QString("mode,filter,max,proposal-check,strings-report,no-first-check,"
-                                   "second-hit,reset-after-string,no-auto-reset,boules,verificate,"
-                                   "conta_usc,numeri_giocati,fuori_lim_1,fuori_lim_2,colpo_1,"
-                                   "colpo_2,colpo_3,colpo_4,colpo_5,colpo_6,colpo_7,colpo_8,"
-                                   "colpo_9,colpo_10,fallite,staked,returned,net,expected,sd,z,"
-                                   "max_drawdown,max_stake,capped,stake,progression,target,"
-                                   "table_max,chip,bankroll"));
-        QVERIFY(lines[1].startsWith("none,Tutti,2,0,1,0,0,0,0,6,") &&
-                lines[1].contains(",,,,,,,,,1,12,0,-12,"));
-        QVERIFY(lines[4].startsWith("none,Tutti,10,0,1,0,1,0,0,6,"));
         QCOMPARE(run({"verify", "--max", "2,10", "--csv", "-"}).out.count('\n'), 3);
         QCOMPARE(zt::test::fileBytes("dati.mdb"), dati);
 
@@ -249,6 +232,41 @@ private Q_SLOTS:
             QCOMPARE(run({"verify", "--max", "2,3", "--csv", "nulla"}).code, 0);
             QVERIFY(QFileInfo::exists("nulla") && !QFileInfo("nulla").isFile());
         }
+    }
+
+    // A sweep of two switches over two maxima, one CSV line each, the first
+    // list outermost, each switch off then on, the later one innermost; and
+    // no report.  Worked by hand from the rules: 17 20 31 3 5 9 9 36 36 36 4
+    // | 13 14 2 14, each number proposing its row.  "Contr. Massimo" 1
+    // cancels a string at its first miss and, with the second hit, at its
+    // first hit; without the automatic reset the 13 plays on the 4's row
+    // (with 1) or hits the 36's at its 2nd attempt (with 3).
+    void sweepLines()
+    {
+        zt::test::FreshDir dir;
+        makeRows({{17, 1}, {20, 2}, {31, 3}, {3, 4}, {5, 5}, {9, 6}, {9, 7}, {36, 8}, {36, 9},
+                  {36, 10}, {4, 11}, {13, 1}, {14, 2}, {2, 3}, {14, 4}});
+        const Outcome o =
+            run({"verify", "--max", " 1,3 ", "--sweep", "second-hit", "--sweep", "no-auto-reset",
+                 "--strings-report", "--out", "mai.txt", "--csv", "righe.csv"});
+        QCOMPARE(o.code, 0);
+        QVERIFY(o.out.isEmpty() && !QFile::exists("mai.txt"));
+        QStringList lines = QString::fromUtf8(zt::test::fileBytes("righe.csv")).split('\n');
+        QCOMPARE(lines.size(), 10);
+        QVERIFY(lines[0].startsWith("mode,filter,max,proposal-check,strings-report,no-first-check,"
+                                    "second-hit,reset-after-string,no-auto-reset,boules,verificate,"
+                                    "conta_usc,numeri_giocati,fuori_lim_1,fuori_lim_2,colpo_1,"
+                                    "colpo_2,colpo_3,fallite,staked,"));
+        for (QString& line : lines)
+            line = line.section(u',', 2, 18);
+        QCOMPARE(lines.mid(1, 8), (QStringList{"\" 1\",0,1,0,0,0,0,15,4,0,0,9,0,4,,,9",
+                                               "\" 1\",0,1,0,0,0,1,15,4,0,0,10,0,4,,,10",
+                                               "\" 1\",0,1,0,1,0,0,15,0,0,0,9,4,4,,,13",
+                                               "\" 1\",0,1,0,1,0,1,15,0,0,0,10,4,4,,,14",
+                                               "\"3 \",0,1,0,0,0,0,15,4,0,0,2,0,4,0,0,2",
+                                               "\"3 \",0,1,0,0,0,1,15,5,0,0,2,0,4,1,0,2",
+                                               "\"3 \",0,1,0,1,0,0,15,2,0,0,1,1,2,2,1,2",
+                                               "\"3 \",0,1,0,1,0,1,15,1,0,0,1,2,1,3,0,3"}));
     }
 
     // The money of the rows, worked by hand: the proposal of 7 is followed

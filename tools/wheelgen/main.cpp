@@ -1,4 +1,5 @@
-// Draws the wheel picture of the wheel window and writes it as a GIF89a.
+// Draws the wheel picture of the wheel window and writes it as a GIF89a;
+// with --icons, draws the program's icon (icon.cpp) as an SVG and as PNGs.
 //
 // Regenerate the committed picture from the repository root with
 //
@@ -18,6 +19,7 @@
 // the error is largest; every pixel takes its nearest entry.
 
 #include "gifwriter.h"
+#include "icon.h"
 #include "core/wheellayout.h"
 
 #include <QFont>
@@ -26,11 +28,14 @@
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
+#include <QBuffer>
+#include <QDir>
 #include <QSaveFile>
 
 #include <algorithm>
 #include <climits>
 #include <cstdio>
+#include <cstring>
 #include <map>
 #include <numbers>
 
@@ -226,25 +231,50 @@ Indexed quantise(const QImage& image)
     return out;
 }
 
+bool writeFile(const QString& path, const QByteArray& bytes)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    std::fprintf(stderr, "%s: %lld bytes\n", qPrintable(path), qlonglong(bytes.size()));
+    return true;
+}
+
+// The icon at the sizes of the hicolor theme, as <folder>/<size>.png, and
+// <folder>/zentrima13.svg.
+bool writeIcons(const QString& folder)
+{
+    if (!QDir().mkpath(folder))
+        return false;
+    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256, 512}) {
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        wheelgen::drawIcon(size).save(&buffer, "PNG");
+        if (!writeFile(QStringLiteral("%1/%2.png").arg(folder).arg(size), png))
+            return false;
+    }
+    return writeFile(folder + QStringLiteral("/zentrima13.svg"), wheelgen::iconSvg());
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s output.gif\n", argv[0]);
+    const bool icons = argc == 3 && std::strcmp(argv[1], "--icons") == 0;
+    if (argc != 2 && !icons) {
+        std::fprintf(stderr, "usage: %s output.gif | --icons folder\n", argv[0]);
         return 64;
     }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
+    if (icons)
+        return writeIcons(QString::fromLocal8Bit(argv[2])) ? 0 : 1;
     const Indexed picture = quantise(drawWheel());
     const QByteArray gif =
         wheelgen::encodeGif(kPictureSize, kPictureSize, picture.palette, picture.pixels);
-    QSaveFile file(QString::fromLocal8Bit(argv[1]));
-    if (!file.open(QIODevice::WriteOnly) || file.write(gif) != gif.size() || !file.commit()) {
-        std::fprintf(stderr, "cannot write %s\n", argv[1]);
-        return 1;
-    }
-    std::fprintf(stderr, "%s: %lld bytes\n", argv[1], qlonglong(gif.size()));
-    return 0;
+    return writeFile(QString::fromLocal8Bit(argv[1]), gif) ? 0 : 1;
 }

@@ -16,6 +16,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDateTime>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -150,23 +151,93 @@ void BoardWindow::recordSpin(const SpinRecord& record)
     DB2_nu->setText(record.number);
     DB2_gi->setText(record.type);
     DB2_me->setText(record.memory);
-    if (Adodc2.record(DB2_nu->text(), DB2_gi->text(), DB2_me->text())) {
-        recordedNow = {Adodc2.lastId(), DB2_nu->text(), DB2_me->text()};
+    switch (Adodc2.record(DB2_nu->text(), DB2_gi->text(), DB2_me->text(),
+                          QDateTime::currentDateTime())) {
+    case SpinRecorder::Outcome::Recorded:
+        recordedNow = {Adodc2.lastId(), 0, DB2_nu->text(), DB2_me->text()};
         shownRecordingFailure.clear();
-        markRecordingSwitch({});
         links_.dataChanged(DataChange::SpinRecorded);
-    } else {
+        break;
+    case SpinRecorder::Outcome::Waiting:
+        recordedNow = {0, Adodc2.lastKey(), DB2_nu->text(), DB2_me->text()};
+        break;
+    case SpinRecorder::Outcome::Failed:
         reportRecordingFailure(Adodc2.lastError());
+        break;
     }
+    spinsWritten(); // spins that waited before this one
+    showRecordingState();
+}
+
+void BoardWindow::recordWaitingSpins()
+{
+    if (Adodc2.writeWaiting(SpinRecorder::kRetryWait))
+        shownRecordingFailure.clear(); // the file works again
+    else if (!Adodc2.heldOnly())
+        reportRecordingFailure(
+            Adodc2.waitProblem() +
+            tr(": le uscite in attesa non sono state registrate. Il programma riprova da solo."));
+    spinsWritten();
+    showRecordingState();
+}
+
+void BoardWindow::spinsWritten()
+{
+    for (const WrittenSpin& spin : Adodc2.written())
+        journal.written(spin.key, spin.row);
+    if (!Adodc2.written().empty())
+        links_.dataChanged(DataChange::SpinRecorded);
+}
+
+void BoardWindow::recordSpinsLeftWaiting()
+{
+    const bool read = Adodc2.loadWaiting();
+    if (!Adodc2.waiting().empty())
+        Adodc2.writeWaiting(SpinRecorder::kSpinWait);
+    if (!read) { // said once the board shows
+        const QString problem = Adodc2.queueProblem() + u'.';
+        QTimer::singleShot(0, this, [this, problem] {
+            showWarning(this, QStringLiteral("Registra Uscite"), problem);
+        });
+    }
+    showRecordingState();
 }
 
 void BoardWindow::reportRecordingFailure(const QString& message)
 {
-    markRecordingSwitch(message);
     if (message == shownRecordingFailure)
         return;
     shownRecordingFailure = message;
     showWarning(this, QStringLiteral("Registra Uscite"), message);
+}
+
+void BoardWindow::showRecordingState()
+{
+    const int waiting = int(Adodc2.waiting().size());
+    QStringList reasons;
+    if (waiting > 0) {
+        Attesa->setText(waiting == 1 ? tr("1 uscita in attesa\ndi registrazione")
+                                     : tr("%1 uscite in attesa\ndi registrazione").arg(waiting));
+        const QString kept =
+            Adodc2.waitingSaved()
+                ? tr("Il programma riprova da solo; intanto le uscite sono conservate nel file "
+                     "%1.")
+                      .arg(SpinQueue::pathFor(QString::fromLatin1(kStoreFileName)))
+                : tr("Il programma riprova da solo; intanto le uscite sono solo in memoria e "
+                     "andrebbero perse chiudendo il programma (%1).")
+                      .arg(Adodc2.queueProblem());
+        reasons << QString(Attesa->text()).replace(u'\n', u' ') + u'.'
+                << Adodc2.waitProblem() + u'.' << kept;
+    }
+    Attesa->setToolTip(reasons.join(u'\n'));
+    Attesa->setVisible(waiting > 0);
+    if (waiting > 0)
+        AttesaTimer->start();
+    else
+        AttesaTimer->stop();
+    if (!shownRecordingFailure.isEmpty())
+        reasons << shownRecordingFailure;
+    markRecordingSwitch(reasons.join(u'\n'));
 }
 
 void BoardWindow::markRecordingSwitch(const QString& failure)

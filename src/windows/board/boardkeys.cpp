@@ -185,8 +185,14 @@ void BoardWindow::undoLastSpin()
         return;
     Q_ASSERT(journal.size() == StoriaUscite.count());
     const JournalEntry entry = journal.isEmpty() ? JournalEntry{} : journal.newest();
-    if (entry.row != 0 &&
-        Adodc2.remove(entry.row, entry.number, entry.memory) == SpinRecorder::Removal::Failed) {
+    // A spin still waiting to be recorded leaves the queue; a recorded one
+    // takes its row with it.
+    bool kept = false;
+    if (entry.waiting != 0)
+        kept = !Adodc2.dropWaiting(entry.waiting);
+    else if (entry.row != 0)
+        kept = Adodc2.remove(entry.row, entry.number, entry.memory) == SpinRecorder::Removal::Failed;
+    if (kept) {
         showWarning(
             this, QStringLiteral("Annulla l'ultima uscita"),
             Adodc2.lastError() +
@@ -194,6 +200,7 @@ void BoardWindow::undoLastSpin()
         return;
     }
     cancelNewest(); // exactly "C. ULTIMO"
+    showRecordingState();
 }
 
 } // namespace zt

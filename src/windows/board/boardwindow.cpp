@@ -178,12 +178,11 @@ void BoardWindow::buildLowerPanel()
     Check8Frame->stackUnder(Combo7); // under the switch and the type selector
     Check8Frame->hide();
     // Recording switched on again: a failure that persists is shown again.
-    // Switched off, nothing is failing.
+    // Switched off, nothing is failing (spins still waiting are still shown).
     connect(Check8, &QCheckBox::toggled, this, [this](bool on) {
-        if (on)
-            shownRecordingFailure.clear();
-        else
-            markRecordingSwitch({});
+        shownRecordingFailure.clear();
+        if (!on)
+            showRecordingState();
     });
 
     placeLabel(Frame2, QStringLiteral("Label7"), {600, 2040, 7095, 255},
@@ -198,6 +197,11 @@ void BoardWindow::buildLowerPanel()
     Timer2->setInterval(200);
     connect(Timer2, &QTimer::timeout, this, &BoardWindow::pollExchangeFile);
     Timer2->start();
+
+    AttesaTimer = new QTimer(this);
+    AttesaTimer->setObjectName(QStringLiteral("AttesaTimer"));
+    AttesaTimer->setInterval(500);
+    connect(AttesaTimer, &QTimer::timeout, this, &BoardWindow::recordWaitingSpins);
 }
 
 void BoardWindow::buildKeypad()
@@ -239,6 +243,16 @@ void BoardWindow::buildTitleAndHistory()
     Label6 = placeLabel(Frame22, QStringLiteral("Label6"), {7200, 120, 1455, 495},
                       QStringLiteral("Ultimo:"));
     setLook(Label6, Qt::white, msSansSerif(13.5, true));
+    // In the free band of the title row, where a typed number shows over it.
+    Attesa = placeLabel(Frame22, QStringLiteral("Attesa"), {4560, 15, 2460, 450}, {},
+                        Qt::AlignCenter);
+    Attesa->setFont(msSansSerif(8.25, true));
+    Attesa->setAutoFillBackground(true);
+    QPalette attesa = Attesa->palette();
+    attesa.setColor(QPalette::WindowText, QColor(192, 0, 0));
+    attesa.setColor(QPalette::Window, QColor(255, 255, 255));
+    Attesa->setPalette(attesa);
+    Attesa->hide();
 
     Text1 = place<LinesBox>(Frame22, QStringLiteral("Text1"), {7920, 480, 1095, 1095});
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -263,6 +277,7 @@ void BoardWindow::startUp()
     saveKeypadColors();
     CM_pulsante->setText(QStringLiteral("ok"));
     setNoteColor(Qt::black);
+    recordSpinsLeftWaiting();
 }
 
 void BoardWindow::saveKeypadColors()
@@ -317,6 +332,8 @@ void BoardWindow::closeEvent(QCloseEvent* event)
     // Closing the board ends the run at once, whatever else is open: every
     // event loop returns, and loops that process events stop at their next check.
     event->accept();
+    if (!Adodc2.waiting().empty())
+        Adodc2.writeWaiting(SpinRecorder::kCloseWait);
     links_.session().ending = true;
     QCoreApplication::exit(0);
 }

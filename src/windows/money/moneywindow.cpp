@@ -26,6 +26,7 @@
 #include <QLocale>
 #include <QPainter>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QThread>
@@ -60,6 +61,9 @@ template <class Box> Box* numberBox(QWidget* parent, const QString& name, double
 
 } // namespace
 
+// The size the window asks for, within the screen's free area.
+constexpr QSize kPreferred(1100, 860);
+
 struct MoneyWindow::Job {
     QThread* thread = nullptr;
     ~Job()
@@ -73,7 +77,7 @@ MoneyWindow::MoneyWindow(Links& links) : links_(links)
 {
     setObjectName(QStringLiteral("Puntate"));
     setWindowTitle(tr("Puntate"));
-    resize(1100, 860);
+    resize(kPreferred);
     buildControls();
     MoneyPreferences shown = readMoneyPreferences(QString::fromLatin1(settingsFileName));
     shown.bet = links_.session().play.settings();
@@ -90,6 +94,15 @@ MoneyWindow::MoneyWindow(Links& links) : links_(links)
 }
 
 MoneyWindow::~MoneyWindow() = default;
+
+void MoneyWindow::showEvent(QShowEvent* event)
+{
+    if (!placed_) {
+        placed_ = true;
+        placeOnScreen(this, kPreferred);
+    }
+    SharedWindow::showEvent(event);
+}
 
 void MoneyWindow::buildControls()
 {
@@ -206,13 +219,25 @@ void MoneyWindow::buildControls()
     evenings->addWidget(GraficoSerate, 3);
     evenings->addWidget(FiguraSerate, 1);
 
-    auto* all = new QVBoxLayout(this);
+    // Everything scrolls when the window is smaller than the charts need (a
+    // small screen, a large scale).
+    auto* content = new QWidget;
+    content->setObjectName(QStringLiteral("Contenuto"));
+    auto* all = new QVBoxLayout(content);
     all->addWidget(stakes);
     all->addLayout(readout);
     all->addLayout(curveRow);
     all->addLayout(balance, 1);
     all->addLayout(simulationRow);
     all->addLayout(evenings, 1);
+    Scorrimento = new QScrollArea(this);
+    Scorrimento->setObjectName(QStringLiteral("Scorrimento"));
+    Scorrimento->setWidgetResizable(true);
+    Scorrimento->setFrameShape(QFrame::NoFrame);
+    Scorrimento->setWidget(content);
+    auto* window = new QVBoxLayout(this);
+    window->setContentsMargins(0, 0, 0, 0);
+    window->addWidget(Scorrimento);
 
     const auto edited = [this] { settingsEdited(); };
     connect(Puntata, &QSpinBox::valueChanged, this, edited);

@@ -220,7 +220,7 @@ void StatisticsWindow::showEvent(QShowEvent* event)
 {
     if (!placed_) {
         placed_ = true;
-        placeOnScreen();
+        placeOnScreen(this, kPreferred);
     }
     SharedWindow::showEvent(event);
 }
@@ -237,26 +237,6 @@ void StatisticsWindow::resizeEvent(QResizeEvent* event)
         drawNumbers();
     }
     SharedWindow::resizeEvent(event);
-}
-
-void StatisticsWindow::placeOnScreen()
-{
-    const QScreen* s = screen();
-    if (!s)
-        return;
-    const QRect area = s->availableGeometry();
-    // The window system's frame; before it is known, room for a title bar.
-    const QRect outer = frameGeometry();
-    const QRect inner = geometry();
-    QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(),
-                   outer.right() - inner.right(), outer.bottom() - inner.bottom());
-    if (frame.isNull())
-        frame = QMargins(0, fontMetrics().height() * 2, 0, 0);
-    const QSize room = area.size().shrunkBy(frame);
-    resize(kPreferred.boundedTo(room).expandedTo(minimumSizeHint()));
-    const QSize whole = size().grownBy(frame);
-    move(std::max(area.left(), area.left() + (area.width() - whole.width()) / 2),
-         std::max(area.top(), area.top() + (area.height() - whole.height()) / 2));
 }
 
 // --- Following the data -------------------------------------------------------

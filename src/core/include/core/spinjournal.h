@@ -3,6 +3,8 @@
 // spin, oldest first, kept beside the history so that entry i is the spin of
 // history entry i.  An entry names the row of dati.mdb that this run
 // recorded for the spin, if any; only such a row may ever be deleted by undo.
+// A spin that waits to be written (the file held by another program) names
+// its place in the queue of waiting spins instead, until it is written.
 
 #include <QString>
 
@@ -11,9 +13,10 @@
 namespace zt {
 
 struct JournalEntry {
-    qint64 row = 0; // id of the row recorded for the spin; 0: not recorded
-    QString number; // Numero as recorded (" 17")
-    QString memory; // Memoria as recorded (" 1")
+    qint64 row = 0;     // id of the row recorded for the spin; 0: not recorded
+    qint64 waiting = 0; // its key among the waiting spins; 0: not waiting
+    QString number;     // Numero as recorded (" 17")
+    QString memory;     // Memoria as recorded (" 1")
 };
 
 class SpinJournal {
@@ -30,6 +33,16 @@ public:
     {
         entries_.push_back(entry);
         keepNewest(historyCount);
+    }
+    // A waiting spin was written as row `row`: undo now deletes that row.
+    void written(qint64 waiting, qint64 row)
+    {
+        for (JournalEntry& e : entries_) {
+            if (e.waiting == waiting) {
+                e.waiting = 0;
+                e.row = row;
+            }
+        }
     }
     // "C. ULTIMO" and undo.
     void dropNewest()

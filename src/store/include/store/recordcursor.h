@@ -7,10 +7,12 @@
 // Snapshot.  requery() runs the command and keeps its rows as they were at
 // that moment: rows added, changed or deleted through another connection
 // (the main board's recorder, the other window) appear only after the next
-// requery().  A result of up to 16384 rows is read whole at requery(); a
-// larger one keeps the list of its ids and reads the other values of a row
-// the first time the row is used (in pages of 256 rows), so opening, moving
-// and finding stay fast over a million rows.
+// requery().  The command lists rows in the order of id; requery() reads
+// their ids in stretches, so that the file is free between two of them for
+// the spins the board records.  A result of up to 16384 rows is read whole
+// at requery(); a larger one keeps the list of its ids and reads the other
+// values of a row the first time the row is used (in pages of 256 rows), so
+// opening, moving and finding stay fast over a million rows.
 //
 // Position.  The position is on a row (0 … size()-1), before the first row
 // (BOF) or past the last row (EOF); an empty result is at BOF and EOF at once.
@@ -106,9 +108,10 @@ public:
     // current.  The id column cannot be changed.
     bool updateCurrent(const QVariantMap& values);
 
-    // Deletes the current row, and only it, from the table and from the
-    // result.  The next row becomes current (the new last row when the last
-    // one was deleted, BOF/EOF when none is left).  Ids are never reused.
+    // Deletes the current row, and only it (with its time, when UsciteOra
+    // holds one), from the table and from the result.  The next row becomes
+    // current (the new last row when the last one was deleted, BOF/EOF when
+    // none is left).  Ids are never reused.
     bool deleteCurrent();
 
 Q_SIGNALS:
@@ -127,7 +130,8 @@ private:
     QVariantList rowValues(int row) const;
     bool fetchRange(qint64 lo, qint64 hi, QString* problem = nullptr) const;
     // Runs q, an update or delete of the row with that id, in a transaction
-    // that is kept only when exactly one row changed.
+    // that is kept only when exactly one row changed (a deleted row's time
+    // in UsciteOra is deleted with it).
     bool changeOneRow(QSqlQuery& q, qint64 id, StoreAction action) const;
     void setPosition(int pos, bool always = false);
     bool fail(const QString& message) const;

@@ -87,6 +87,9 @@ public:
     // missing (its problem: "Il file dati.mdb non esiste") and opens an
     // existing one read-only.  Set before open().
     void setReadOnly(bool readOnly) { readerOnly_ = readOnly; }
+    // How long open() and the statements of the connection wait for a lock
+    // held by another program (default two seconds).  Set before open().
+    void setBusyTimeout(int ms) { busyTimeout_ = ms; }
     // setFilePath(path), setReadOnly(true) and open(): the file at path as it
     // is, with the checks and messages of open(), never written.
     bool openExisting(const QString& path, QString* problem);
@@ -114,6 +117,7 @@ private:
     bool readerOnly_ = false;
     bool busy_ = false;
     bool rolledBack_ = false;
+    int busyTimeout_ = 2000;
 };
 
 } // namespace zt

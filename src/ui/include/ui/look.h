@@ -54,6 +54,12 @@ void setBackColor(QWidget* widget, const QColor& color);
 // The colour of the widget's text, for labels, check boxes and text boxes alike.
 void setForeColor(QWidget* widget, const QColor& color);
 
+// Gives a top-level window the `preferred` size, or less where the screen's
+// free area is smaller (never less than its layout's least size), and puts
+// it in the middle of that area, its title bar inside it.  Called when the
+// window is first shown.
+void placeOnScreen(QWidget* window, QSize preferred);
+
 // Shows a warning to the player without waiting for it: the box deletes
 // itself when dismissed.  A window-modal box blocks only `parent`'s window.
 void showWarning(QWidget* parent, const QString& title, const QString& text,

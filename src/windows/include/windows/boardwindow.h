@@ -70,6 +70,8 @@ public:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 protected:
+    // Ends the run; spins still waiting to be recorded get one last short try
+    // and otherwise wait in the queue file for the next start.
     void closeEvent(QCloseEvent* event) override;
 
 private Q_SLOTS:
@@ -90,6 +92,7 @@ private Q_SLOTS:
     void repaintHighlight();                      // Command16 "EV"
     void invertKeypad();                          // Command14 "<>"
     void pollExchangeFile();                      // Timer2 tick
+    void recordWaitingSpins();                    // AttesaTimer tick: the waiting spins written
 
     // Handlers of boardkeys.cpp.
     void undoLastSpin(); // Ctrl+Z: "C. ULTIMO", and the row recorded for the spin deleted
@@ -143,9 +146,16 @@ private:
     // Shows a recording failure to the player without blocking the board,
     // once for each failure that differs from the one shown last.
     void reportRecordingFailure(const QString& message);
-    // While recording fails the switch Check8 is red and its tooltip gives
-    // the reason; an empty failure gives it back its plain look.
+    // The state of recording on the board: while spins wait to be recorded
+    // their count shows in the title row (Attesa) and AttesaTimer retries;
+    // while spins wait or recording fails Check8 is framed in red, its
+    // tooltip giving the reason.
+    void showRecordingState();
     void markRecordingSwitch(const QString& failure);
+    // Waiting spins just written: undo now deletes their rows.
+    void spinsWritten();
+    // At start-up: the spins an earlier run left waiting are written.
+    void recordSpinsLeftWaiting();
 
     Links& links_;
 
@@ -158,6 +168,10 @@ private:
     SpinRecorder Adodc2;
     // The recording failure last shown; empty once recording works again.
     QString shownRecordingFailure;
+    // How many spins wait to be recorded, in the title row, and the timer
+    // that tries to record them while any wait.
+    QLabel* Attesa = nullptr;
+    QTimer* AttesaTimer = nullptr;
     // The row recorded by the spin being entered (none: row 0).
     JournalEntry recordedNow;
     // One entry per spin of StoriaUscite: what undo may delete.

@@ -22,6 +22,7 @@ class QDoubleSpinBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QScrollArea;
 class QSpinBox;
 class QThread;
 class QTimer;
@@ -50,6 +51,9 @@ Q_SIGNALS:
     // The balance chart or the simulated evenings were shown anew.
     void refreshed();
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     // Which balance the chart shows (the items of Curva, in order).
     enum class Curve { Evening, LastGo, Recorded };
@@ -75,6 +79,7 @@ private:
                   std::function<void()> done);
 
     Links& links_;
+    bool placed_ = false; // put on the screen at the first show
     std::uint64_t shownVersion_ = ~std::uint64_t(0);
     QTimer* followTimer_ = nullptr;
 
@@ -107,6 +112,7 @@ private:
     QPushButton* Simula = nullptr;
     QChartView* GraficoSerate = nullptr;
     QLabel* FiguraSerate = nullptr;
+    QScrollArea* Scorrimento = nullptr;
 };
 
 } // namespace zt

@@ -75,7 +75,6 @@ private:
     void buildControls();
     void buildCharts(QWidget* area);
     // Sized and placed inside the free area of its screen, frame included.
-    void placeOnScreen();
     // Watches dati.mdb as the file now at its path; true when that is
     // another file than before (made, removed or replaced).
     bool watchFile();

@@ -1,0 +1,64 @@
+#!/usr/bin/env bash
+# The Debian package as a player gets it: built with CPack from this build,
+# checked by Debian's own tools, unpacked into a temporary root and run there.
+#   check.sh <build folder> <version>
+set -euo pipefail
+build="$1"
+version="$2"
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+
+for tool in cpack lintian desktop-file-validate appstreamcli dpkg-deb dpkg-shlibdeps; do
+    if ! command -v "$tool" >/dev/null; then
+        echo "SKIP: $tool is not installed (./build.sh test installs it)"
+        exit 77
+    fi
+done
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+cpack --config "$build/CPackConfig.cmake" -B "$work/out" >"$work/cpack.log" 2>&1 ||
+    { cat "$work/cpack.log"; fail "cpack"; }
+deb=("$work"/out/zentrima13_*_amd64.deb)
+[ -f "${deb[0]}" ] || fail "no zentrima13_<version>_amd64.deb"
+
+# Lintian: no error.  The informational tags left are hardening hints for a
+# build without Debian's own compiler flags, and "Serie" (a word of the wheel)
+# read as a misspelling.
+lintian --fail-on error "${deb[0]}" | tee "$work/lintian.log"
+grep -q '^E:' "$work/lintian.log" && fail "lintian reports errors"
+
+root="$work/root"
+dpkg-deb -x "${deb[0]}" "$root"
+desktop-file-validate "$root"/usr/share/applications/*.desktop || fail "desktop entry"
+appstreamcli validate --no-net "$root"/usr/share/metainfo/*.metainfo.xml || fail "metainfo"
+[ -f "$root/usr/share/man/man1/zentrima13.1.gz" ] || fail "no manual page"
+[ -f "$root/usr/share/bash-completion/completions/zentrima13" ] || fail "no completion"
+for size in 16 22 24 32 48 64 128 256 512; do
+    [ -f "$root/usr/share/icons/hicolor/${size}x${size}/apps/zentrima13.png" ] || fail "icon $size"
+done
+dpkg-deb -f "${deb[0]}" Depends | grep -q 'libqt6core6' || fail "Depends not computed"
+
+program="$root/usr/bin/zentrima13"
+[ "$("$program" --version)" = "zentrima13 $version" ] || fail "--version"
+
+# Every option a command's --help lists is in the manual page and the
+# completion.
+man="$(zcat "$root/usr/share/man/man1/zentrima13.1.gz" | sed 's/\\-/-/g')"
+completion="$(cat "$root/usr/share/bash-completion/completions/zentrima13")"
+for command in "" $("$program" --help | awk '/^Comandi:/{c=1;next} c&&/^  [a-z]/{print $1} /^$/{if(c)exit}'); do
+    options="$("$program" $command --help | grep -o -- '--[a-z][a-z-]*' | sort -u)"
+    for option in $options; do
+        grep -q -- "$option" <<<"$man" || fail "$option of '${command:-zentrima13}' missing from the manual page"
+        grep -q -- "$option\\b" <<<"$completion" || fail "$option of '${command:-zentrima13}' missing from the completion"
+    done
+    [ -z "$command" ] || grep -q -- "$command" <<<"$completion" || fail "command $command missing from the completion"
+done
+
+# A verify over a small file, with the installed program.
+cd "$work"
+"$program" import - --db "$work/dati.mdb" <<<"5, 17, 32, 8, 11, 30, 2, 14, 9" >/dev/null
+"$program" verify --db "$work/dati.mdb" --out "$work/Statistica.txt" >"$work/panel.txt"
+grep -q '^Boules: 9$' "$work/panel.txt" || { cat "$work/panel.txt"; fail "verify"; }
+[ -s "$work/Statistica.txt" ] || fail "no report"
+echo "package ok: $(basename "${deb[0]}")"
