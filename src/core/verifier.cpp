@@ -211,10 +211,16 @@ void ReplayRows::append(QStringView numberText, QStringView memoryText)
 
 void ReplayRows::append(const Row& row)
 {
+    // The number on each keypad button, read once.
+    static const std::array<std::int8_t, 37> numberOn = [] {
+        std::array<std::int8_t, 37> numbers{};
+        for (int b = 0; b <= 36; ++b)
+            numbers[b] = std::int8_t(digitsValue(startKeypad().captions[b]));
+        return numbers;
+    }();
     rows_.push_back(row);
-    const int number =
-        row.button >= 0 ? int(digitsValue(startKeypad().captions[row.button])) : -1;
-    briefs_.push_back({std::int8_t(number), row.read.startsGame});
+    briefs_.push_back({row.button >= 0 ? numberOn[row.button] : std::int8_t(-1),
+                       row.read.startsGame});
 }
 
 void ReplayRows::appendNumber(int number, bool startsGame)
