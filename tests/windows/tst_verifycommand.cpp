@@ -421,7 +421,16 @@ private Q_SLOTS:
             QCOMPARE(o.code, 2);
             QVERIFY(o.err.contains("Uso: zentrima13 search"));
         }
+        // The CSV on standard output instead of the panel.
+        Outcome o = run(QStringList{"search", "--csv", "-"} + small);
+        QVERIFY(o.code == 0 && o.out.startsWith("rank,mode,filter,max,") && o.out.count('\n') == 9);
         QCOMPARE(files(), QStringList{"dati.mdb"});
+        // Games too short for Modo Quorix, here and on the random evenings
+        // shaped like them: nothing is staked anywhere, and a best that only
+        // ties with luck is not taken for better than it.
+        o = run({"search", "--mode", "quorix", "--max", "3", "--luck", "2"});
+        QVERIFY(panelLine(o.out, "La migliore sulle uscite vere (0, z -)")
+                    .contains("non fa meglio della migliore su uscite a caso in 2 serate su 2"));
     }
 
     // A setting made to win on the choosing part only: it tops the search
