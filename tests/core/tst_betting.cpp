@@ -329,6 +329,8 @@ private Q_SLOTS:
             QCOMPARE(shared.spins, alone.spins);
             std::vector<zt::BalancePoint> trace;
             const zt::EveningFigures traced = zt::playRows(rows, settings[i], &trace);
+            QCOMPARE(traced.spins, alone.spins);
+            QCOMPARE(traced.net(), alone.net());
             QCOMPARE(qint64(trace.size()), qint64(traced.spins));
             QCOMPARE(trace.back().balance, float(traced.net()));
         }
