@@ -737,6 +737,274 @@ Exit status: 0 done, 2 invalid options or an impossible progression.
     </message>
 </context>
 <context>
+    <name>Search</name>
+    <message>
+        <source>Uso: zentrima13 search [opzioni]
+Cerca le impostazioni che avrebbero reso di più, e guarda se reggono su uscite su
+cui non sono state scelte: divide le righe all&apos;inizio di una partita in una parte
+di scelta e una di verifica, verifica ogni combinazione su entrambe (come
+&quot;verify&quot;), le ordina sulla parte di scelta e mostra le 20 migliori con il loro
+risultato nella parte di verifica; poi rifà la ricerca su serate di uscite a caso
+lunghe come la parte di scelta, per mostrare quanto bene la migliore di tante
+combinazioni sembra andare per sola fortuna.
+
+Senza opzioni le combinazioni sono: i tre modi, &quot;Numero:&quot; Tutti e da 1 a 36,
+&quot;Contr. Massimo&quot; da 1 a 36, e senza e con --second-hit, --reset-after-string e
+--no-auto-reset, sempre con --strings-report: 31.968 combinazioni. Ogni opzione
+le restringe (--mode zentrima13 --max 5,8,10); un --sweep sceglie esattamente gli
+interruttori da provare senza e con, e un interruttore dato vale per tutte.
+
+Opzioni:
+</source>
+        <translation>Usage: zentrima13 search [options]
+Looks for the settings that would have paid best, and checks whether they hold on
+spins they were not chosen on: splits the rows at the start of a game into a
+choosing part and a judging part, checks every combination on both (as
+&quot;verify&quot; does), ranks them on the choosing part and shows the best 20 with their
+result on the judging part; then repeats the search on sessions of random spins
+as long as the choosing part, to show how good the best of many combinations
+looks by luck alone.
+
+Without options the combinations are: the three modes, &quot;Number:&quot; Tutti and 1 to 36,
+&quot;Max. spins&quot; 1 to 36, and without and with --second-hit, --reset-after-string and
+--no-auto-reset, always with --strings-report: 31,968 combinations. Each option
+narrows them (--mode zentrima13 --max 5,8,10); a --sweep chooses exactly the
+switches tried without and with, and a switch given holds for all.
+
+Options:
+</translation>
+    </message>
+    <message>
+        <source>  --choose P%           la parte di scelta finisce con la partita che contiene la
+                        riga al P% delle righe (predefinito: 50%)
+  --choose-until ID     la parte di scelta finisce con la partita che contiene la
+                        riga con questo id
+  --rank net|hits       ordina per saldo (predefinito) o per colpi vinti per colpo
+                        puntato
+  --luck N              serate a caso per la fortuna della ricerca (predefinito: 3;
+                        0: nessuna)
+  --seed S              il seme delle serate a caso (predefinito: 1)
+  --csv FILE            una riga per combinazione, le migliori prima, con le cifre
+                        delle due parti una accanto all&apos;altra; - per lo standard
+                        output (e allora i risultati non si mostrano)
+  --lang it|en          la lingua dei messaggi e dei risultati (it: italiano, en:
+                        inglese); il CSV non cambia
+  -h, --help            mostra questo aiuto
+
+Nei modi quorix e zentrima13 il filtro &quot;Numero:&quot; non cambia nulla: le combinazioni
+che differiscono solo per il filtro si giocano una volta e hanno gli stessi risultati.
+Ctrl+C interrompe la ricerca senza scrivere nulla.
+
+Uscita: 0 fatto, 1 un file non si può scrivere, 2 opzioni non valide,
+3 il file delle uscite manca o non è utilizzabile, non ha la riga di --from o di
+--choose-until, o non si può dividere, 4 il file delle uscite è bloccato da un altro
+programma: riprovare più tardi, 130 interrotta.
+</source>
+        <translation>  --choose P%           the choosing part ends with the game that holds the row
+                        at P% of the rows (default: 50%)
+  --choose-until ID     the choosing part ends with the game that holds the row
+                        with this id
+  --rank net|hits       ranks by balance (default) or by hits per staked spin
+  --luck N              random sessions for the luck of the search (default: 3;
+                        0: none)
+  --seed S              the seed of the random sessions (default: 1)
+  --csv FILE            one line per combination, best first, with the figures
+                        of the two parts side by side; - for standard output
+                        (and then the results are not shown)
+  --lang it|en          the language of the messages and results (it: Italian, en:
+                        English); the CSV does not change
+  -h, --help            show this help
+
+In the quorix and zentrima13 modes the &quot;Number:&quot; filter changes nothing: combinations
+that differ only by the filter are played once and have the same results.
+Ctrl+C stops the search without writing anything.
+
+Exit status: 0 done, 1 a file cannot be written, 2 invalid options,
+3 the file of the spins is missing or unusable, has no row --from or
+--choose-until, or cannot be split, 4 the file of the spins is locked by another
+program: try again later, 130 interrupted.
+</translation>
+    </message>
+    <message>
+        <source>Valore non valido per --%1: &quot;%2&quot; (%3).</source>
+        <translation>Invalid value for --%1: &quot;%2&quot; (%3).</translation>
+    </message>
+    <message>
+        <source>--choose e --choose-until non vanno insieme.</source>
+        <translation>--choose and --choose-until do not go together.</translation>
+    </message>
+    <message>
+        <source>una percentuale tra 0% e 100%, come 50%</source>
+        <translation>a percentage between 0% and 100%, such as 50%</translation>
+    </message>
+    <message>
+        <source>l&apos;id di una riga, un numero intero</source>
+        <translation>the id of a row, a whole number</translation>
+    </message>
+    <message>
+        <source>un numero intero da 0 a 100</source>
+        <translation>a whole number from 0 to 100</translation>
+    </message>
+    <message>
+        <source>un numero intero da 0 in su</source>
+        <translation>a whole number from 0 up</translation>
+    </message>
+    <message>
+        <source>Nel file %1 non ci sono righe da dividere</source>
+        <translation>The file %1 has no rows to split</translation>
+    </message>
+    <message>
+        <source>Tra le righe lette dal file %1 non c&apos;è la riga con id %2</source>
+        <translation>The rows read from the file %1 have no row with id %2</translation>
+    </message>
+    <message>
+        <source>Dopo la riga con id %1 nessuna partita comincia (Memoria 1): la parte di verifica resterebbe vuota</source>
+        <translation>No game begins after the row with id %1 (Memoria 1): the judging part would be empty</translation>
+    </message>
+    <message>
+        <source>sì</source>
+        <translation>yes</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>Parte di scelta: %1 righe (id %2); parte di verifica: %3 righe (id %4), divise all&apos;inizio di una partita.</source>
+        <translation>Choosing part: %1 rows (ids %2); judging part: %3 rows (ids %4), split at the start of a game.</translation>
+    </message>
+    <message>
+        <source>Combinazioni: %1, giocate %2 per parte.</source>
+        <translation>Combinations: %1, %2 played per part.</translation>
+    </message>
+    <message>
+        <source>Nei modi quorix e zentrima13 il filtro &quot;Numero:&quot; non cambia nulla: le combinazioni che differiscono solo per il filtro (o per il valore della fiche) hanno gli stessi risultati e qui contano una volta.</source>
+        <translation>In the quorix and zentrima13 modes the &quot;Number:&quot; filter changes nothing: combinations that differ only by the filter (or by the chip value) have the same results and count once here.</translation>
+    </message>
+    <message>
+        <source>Ordinate per colpi vinti per colpo puntato nella parte di scelta.</source>
+        <translation>Ranked by hits per staked spin on the choosing part.</translation>
+    </message>
+    <message>
+        <source>Ordinate per saldo nella parte di scelta, in fiches.</source>
+        <translation>Ranked by balance on the choosing part, in chips.</translation>
+    </message>
+    <message>
+        <source>Le %1 migliori nella parte di scelta, e come sono andate nella parte di verifica:</source>
+        <translation>The best %1 on the choosing part, and how they did on the judging part:</translation>
+    </message>
+    <message>
+        <source>n.</source>
+        <translation>no.</translation>
+    </message>
+    <message>
+        <source>modo</source>
+        <translation>mode</translation>
+    </message>
+    <message>
+        <source>filtro</source>
+        <translation>filter</translation>
+    </message>
+    <message>
+        <source>max</source>
+        <translation>max</translation>
+    </message>
+    <message>
+        <source>2° colpo</source>
+        <translation>2nd hit</translation>
+    </message>
+    <message>
+        <source>Azzera</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <source>Azz. auto</source>
+        <translation>Auto reset</translation>
+    </message>
+    <message>
+        <source>puntate</source>
+        <translation>stakes</translation>
+    </message>
+    <message>
+        <source>colpi % scelta</source>
+        <translation>hits % choosing</translation>
+    </message>
+    <message>
+        <source>verifica</source>
+        <translation>judging</translation>
+    </message>
+    <message>
+        <source>saldo scelta</source>
+        <translation>choosing balance</translation>
+    </message>
+    <message>
+        <source>z</source>
+        <translation>z</translation>
+    </message>
+    <message>
+        <source>saldo verifica</source>
+        <translation>judging balance</translation>
+    </message>
+    <message>
+        <source>qualsiasi</source>
+        <translation>any</translation>
+    </message>
+    <message>
+        <source>Nella parte di verifica hanno un saldo positivo %1 delle %2 (la sola fortuna, con le loro puntate, ne darebbe in media %3).</source>
+        <translation>On the judging part %1 of the %2 have a positive balance (luck alone, with their stakes, would give %3 on average).</translation>
+    </message>
+    <message>
+        <source>La prima: %1 in verifica, z %2 (%3).</source>
+        <translation>The first: %1 on the judging part, z %2 (%3).</translation>
+    </message>
+    <message>
+        <source>nessuna puntata</source>
+        <translation>no stake</translation>
+    </message>
+    <message numerus="yes">
+        <source>La fortuna della ricerca: su %n serate di uscite a caso lunghe come la parte di scelta (seme %1), la migliore delle %2 combinazioni ha avuto %3 (z %4).</source>
+        <translation>
+            <numerusform>On %n session of random spins as long as the choosing part (seed %1), the best of the %2 combinations had %3 (z %4): the luck of the search.</numerusform>
+            <numerusform>On %n sessions of random spins as long as the choosing part (seed %1), the best of the %2 combinations had %3 (z %4): the luck of the search.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>La migliore sulle uscite vere (%1, z %2) non fa meglio della migliore su uscite a caso in %3 serate su %4: la migliore di tante combinazioni sembra andare così bene anche per sola fortuna.</source>
+        <translation>The best on the real spins (%1, z %2) does no better than the best on random spins in %3 sessions of %4: the best of many combinations looks this good by luck alone too.</translation>
+    </message>
+    <message>
+        <source>La migliore sulle uscite vere (%1, z %2) fa meglio della migliore di ogni serata a caso; se regge lo dice la parte di verifica.</source>
+        <translation>The best on the real spins (%1, z %2) does better than the best of every random session; whether it holds, the judging part tells.</translation>
+    </message>
+    <message>
+        <source>Argomento inatteso: %1.</source>
+        <translation>Unexpected argument: %1.</translation>
+    </message>
+    <message>
+        <source>Ricerca interrotta: nessun file è stato scritto.</source>
+        <translation>Search interrupted: no file was written.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 combinazioni su %2 righe (scelta %3, verifica %4), e %n serate a caso per la fortuna della ricerca.</source>
+        <translation>
+            <numerusform>%1 combinations over %2 rows (choosing %3, judging %4), and %n random session for the luck of the search.</numerusform>
+            <numerusform>%1 combinations over %2 rows (choosing %3, judging %4), and %n random sessions for the luck of the search.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 di %2 uscite giocate (%3 al secondo), %4 rimanenti</source>
+        <translation>%1 of %2 spins played (%3 a second), %4 left</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>tempo</source>
+        <translation>time</translation>
+    </message>
+</context>
+<context>
     <name>SpinQueue</name>
     <message>
         <source>Il file %1 delle uscite in attesa non si può leggere (%2)</source>
@@ -1146,100 +1414,6 @@ Exit status: 0 done, 2 invalid options or an impossible progression.
         <translation>clears &quot;Auto reset at game start&quot;</translation>
     </message>
     <message>
-        <source>  --stake N             fiches su ogni numero della stringa seguita (predefinito: 1)
-  --progression P       flat (sempre --stake), recovery (il recupero) o i multipli di
-                        --stake per tentativo, l&apos;ultimo ripetuto (1,1,2,3,5,8)
-  --target N            il recupero: quanto rende almeno un colpo vinto (predefinito: 1)
-  --table-max N         la puntata massima del tavolo su un numero
-  --chip VALORE         il valore di una fiche: le somme nella tua moneta
-  --bankroll N          le fiches della serata: finisce alla prima puntata che non
-                        coprono (rovina)
-  --simulate N          gioca anche N serate di uscite a caso con le stesse impostazioni
-  --spins L             uscite di ogni serata simulata (predefinito: 300)
-  --seed S              il seme delle serate simulate (predefinito: 1)
-</source>
-        <translation>  --stake N             chips on each number of the followed set (default: 1)
-  --progression P       flat (always --stake), recovery or the multiples of
-                        --stake per attempt, the last one repeated (1,1,2,3,5,8)
-  --target N            recovery: what a hit pays at least (default: 1)
-  --table-max N         the table maximum on a straight-up number
-  --chip VALUE          the value of a chip: the sums in your own currency
-  --bankroll N          the chips of the session: it ends at the first stake they
-                        do not cover (bust)
-  --simulate N          also plays N sessions of random spins with the same settings
-  --spins L             spins of each simulated session (default: 300)
-  --seed S              the seed of the simulated sessions (default: 1)
-</translation>
-    </message>
-    <message>
-        <source>Uso: zentrima13 verify [opzioni]
-Verifica le proposte sulle uscite registrate, senza finestre: fa ciò che fa il
-visualizzatore con &quot;GO&quot; sulle righe e poi &quot;SALVA&quot;, con le impostazioni date.
-Scrive il rapporto e mostra i risultati della verifica, un &quot;nome: valore&quot; per riga.
-
-Opzioni:
-  --db FILE             il file delle uscite (predefinito: dati.mdb); non viene mai scritto
-  --out FILE            il rapporto (predefinito: Statistica.txt)
-  --from ID             parte dalla riga con questo id, come &quot;Cerca&quot;
-  --count N             righe da rigiocare, come &quot;Colpi:&quot; (predefinito: fino all&apos;ultima)
-  --mode MODI           none, quorix o zentrima13 (predefinito: none)
-  --filter NUMERI       il filtro &quot;Numero:&quot; del tavolo: Tutti o da 1 a 36 (predefinito: Tutti)
-  --max TESTI           &quot;Contr. Massimo&quot; delle impostazioni (predefinito: 10)
-</source>
-        <translation>Usage: zentrima13 verify [options]
-Checks the proposals against the recorded spins, without windows: does what the
-viewer does with &quot;GO&quot; over the rows and then &quot;SAVE&quot;, with the settings given.
-Writes the report and shows the results of the check, one &quot;name: value&quot; a line.
-
-Options:
-  --db FILE             the file of the spins (default: dati.mdb); it is never written
-  --out FILE            the report (default: Statistica.txt)
-  --from ID             starts from the row with this id, as &quot;Find&quot; does
-  --count N             rows to replay, as &quot;Spins:&quot; (default: up to the last)
-  --mode MODES          none, quorix or zentrima13 (default: none)
-  --filter NUMBERS      the board&apos;s &quot;Number:&quot; filter: Tutti or 1 to 36 (default: Tutti)
-  --max TRIES           &quot;Max. spins&quot; of the settings (default: 10)
-</translation>
-    </message>
-    <message>
-        <source>  --sweep NOME          verifica l&apos;opzione NOME (una delle sei qui sopra) sia senza
-                        sia con; si può ripetere
-  --csv FILE            una riga per combinazione, con l&apos;intestazione; - per lo
-                        standard output
-  --lang it|en          la lingua dei messaggi e dei risultati (it: italiano, en:
-                        inglese); il rapporto e il CSV non cambiano
-  -h, --help            mostra questo aiuto
-
-MODI, NUMERI e TESTI possono essere elenchi separati da virgole (--max 2,4,6): ogni
-combinazione viene verificata, su tutti i processori. Con più combinazioni il rapporto
-non viene scritto e le righe vanno al file di --csv (senza --csv, allo standard output).
---out - scrive il rapporto sullo standard output (e allora i risultati non si
-mostrano); --out e --csv non possono essere lo stesso file.
-
-Uscita: 0 fatto, 1 un file non si può scrivere, 2 opzioni non valide,
-3 il file delle uscite manca o non è utilizzabile, o non ha la riga di --from,
-4 il file delle uscite è bloccato da un altro programma: riprovare più tardi.
-</source>
-        <translation>  --sweep NAME          checks the option NAME (one of the six above) both without
-                        and with it; can be repeated
-  --csv FILE            one line per combination, with the header; - for
-                        standard output
-  --lang it|en          the language of the messages and results (it: Italian, en:
-                        English); the report and the CSV do not change
-  -h, --help            show this help
-
-MODES, NUMBERS and TRIES can be comma-separated lists (--max 2,4,6): every
-combination is checked, on all processors. With several combinations the report
-is not written and the lines go to the file of --csv (without --csv, to standard output).
---out - writes the report to standard output (and then the results are not
-shown); --out and --csv cannot be the same file.
-
-Exit status: 0 done, 1 a file cannot be written, 2 invalid options,
-3 the file of the spins is missing or unusable, or has no row --from,
-4 the file of the spins is locked by another program: try again later.
-</translation>
-    </message>
-    <message>
         <source>
 Anche i valori di --stake, --target, --table-max, --chip, --bankroll,
 --simulate, --spins e --seed possono essere elenchi; --progression si ripete
@@ -1342,6 +1516,119 @@ stake on the number that came out.
     <message>
         <source>Con più combinazioni il rapporto (--out) non viene scritto.</source>
         <translation>With several combinations the report (--out) is not written.</translation>
+    </message>
+    <message>
+        <source>  --db FILE             il file delle uscite (predefinito: dati.mdb); non viene mai scritto
+  --from ID             parte dalla riga con questo id, come &quot;Cerca&quot;
+  --count N             righe da rigiocare, come &quot;Colpi:&quot; (predefinito: fino all&apos;ultima)
+  --mode MODI           none, quorix o zentrima13
+  --filter NUMERI       il filtro &quot;Numero:&quot; del tavolo: Tutti o da 1 a 36
+  --max TESTI           &quot;Contr. Massimo&quot; delle impostazioni
+</source>
+        <translation>  --db FILE             the file of the spins (default: dati.mdb); it is never written
+  --from ID             starts from the row with this id, as &quot;Find&quot; does
+  --count N             rows to replay, as &quot;Spins:&quot; (default: up to the last)
+  --mode MODES          none, quorix or zentrima13
+  --filter NUMBERS      the board&apos;s &quot;Number:&quot; filter: Tutti or 1 to 36
+  --max TRIES           &quot;Max. spins&quot; of the settings
+</translation>
+    </message>
+    <message>
+        <source>  --stake N             fiches su ogni numero della stringa seguita (predefinito: 1)
+  --progression P       flat (sempre --stake), recovery (il recupero) o i multipli di
+                        --stake per tentativo, l&apos;ultimo ripetuto (1,1,2,3,5,8)
+  --target N            il recupero: quanto rende almeno un colpo vinto (predefinito: 1)
+  --table-max N         la puntata massima del tavolo su un numero
+  --chip VALORE         il valore di una fiche: le somme nella tua moneta
+  --bankroll N          le fiches della serata: finisce alla prima puntata che non
+                        coprono (rovina)
+</source>
+        <translation>  --stake N             chips on each number of the followed set (default: 1)
+  --progression P       flat (always --stake), recovery or the multiples of
+                        --stake per attempt, the last one repeated (1,1,2,3,5,8)
+  --target N            recovery: what a hit pays at least (default: 1)
+  --table-max N         the table maximum on a straight-up number
+  --chip VALUE          the value of a chip: the sums in your own currency
+  --bankroll N          the chips of the session: it ends at the first stake they
+                        do not cover (bust)
+</translation>
+    </message>
+    <message>
+        <source>  --simulate N          gioca anche N serate di uscite a caso con le stesse impostazioni
+  --spins L             uscite di ogni serata simulata (predefinito: 300)
+  --seed S              il seme delle serate simulate (predefinito: 1)
+</source>
+        <translation>  --simulate N          also plays N sessions of random spins with the same settings
+  --spins L             spins of each simulated session (default: 300)
+  --seed S              the seed of the simulated sessions (default: 1)
+</translation>
+    </message>
+    <message>
+        <source>  --sweep NOME          verifica l&apos;opzione NOME (una delle sei qui sopra) sia senza
+                        sia con; si può ripetere
+</source>
+        <translation>  --sweep NAME          checks the option NAME (one of the six above) both without
+                        and with it; can be repeated
+</translation>
+    </message>
+    <message>
+        <source>Uso: zentrima13 verify [opzioni]
+Verifica le proposte sulle uscite registrate, senza finestre: fa ciò che fa il
+visualizzatore con &quot;GO&quot; sulle righe e poi &quot;SALVA&quot;, con le impostazioni date.
+Scrive il rapporto e mostra i risultati della verifica, un &quot;nome: valore&quot; per riga.
+
+Opzioni (predefiniti: --mode none, --filter Tutti, --max 10):
+  --out FILE            il rapporto (predefinito: Statistica.txt)
+</source>
+        <translation>Usage: zentrima13 verify [options]
+Checks the proposals against the recorded spins, without windows: does what the
+viewer does with &quot;GO&quot; over the rows and then &quot;SAVE&quot;, with the settings given.
+Writes the report and shows the results of the check, one &quot;name: value&quot; a line.
+
+Options (defaults: --mode none, --filter Tutti, --max 10):
+  --out FILE            the report (default: Statistica.txt)
+</translation>
+    </message>
+    <message>
+        <source>  --csv FILE            una riga per combinazione, con l&apos;intestazione; - per lo
+                        standard output
+  --lang it|en          la lingua dei messaggi e dei risultati (it: italiano, en:
+                        inglese); il rapporto e il CSV non cambiano
+  -h, --help            mostra questo aiuto
+
+MODI, NUMERI e TESTI possono essere elenchi separati da virgole (--max 2,4,6): ogni
+combinazione viene verificata, su tutti i processori. Con più combinazioni il rapporto
+non viene scritto e le righe vanno al file di --csv (senza --csv, allo standard output).
+--out - scrive il rapporto sullo standard output (e allora i risultati non si
+mostrano); --out e --csv non possono essere lo stesso file.
+
+Uscita: 0 fatto, 1 un file non si può scrivere, 2 opzioni non valide,
+3 il file delle uscite manca o non è utilizzabile, o non ha la riga di --from,
+4 il file delle uscite è bloccato da un altro programma: riprovare più tardi.
+</source>
+        <translation>  --csv FILE            one line per combination, with the header; - for
+                        standard output
+  --lang it|en          the language of the messages and results (it: Italian, en:
+                        English); the report and the CSV do not change
+  -h, --help            show this help
+
+MODES, NUMBERS and TRIES can be comma-separated lists (--max 2,4,6): every
+combination is checked, on all processors. With several combinations the report
+is not written and the lines go to the file of --csv (without --csv, to standard output).
+--out - writes the report to standard output (and then the results are not
+shown); --out and --csv cannot be the same file.
+
+Exit status: 0 done, 1 a file cannot be written, 2 invalid options,
+3 the file of the spins is missing or unusable, or has no row --from,
+4 the file of the spins is locked by another program: try again later.
+</translation>
+    </message>
+</context>
+<context>
+    <name>commands</name>
+    <message>
+        <source>cerca le impostazioni migliori su una parte delle uscite e le giudica sul resto</source>
+        <translation>looks for the best settings on one part of the spins and judges them on the rest</translation>
     </message>
 </context>
 <context>

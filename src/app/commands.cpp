@@ -5,6 +5,7 @@
 #include "core/textrules.h"
 #include "csvcommands.h"
 #include "progressioncommand.h"
+#include "searchcommand.h"
 #include "verifycommand.h"
 
 #include <QCoreApplication>
@@ -35,6 +36,10 @@ const Command commands[] = {
     {"progression",
      QT_TRANSLATE_NOOP("Commands", "mostra le puntate di una progressione per tentativo"),
      runProgression},
+    {"search",
+     QT_TRANSLATE_NOOP("commands",
+                       "cerca le impostazioni migliori su una parte delle uscite e le giudica sul resto"),
+     runSearch},
 };
 
 const Command* findCommand(const char* name)

@@ -1,7 +1,7 @@
 #include "core/associations.h"
 
-#include "core/textrules.h"
 #include "core/numberlist.h"
+#include "core/textrules.h"
 
 #include <array>
 #include <bitset>
@@ -160,8 +160,7 @@ void UnisciNumeri(QString& text, int& count)
 
 namespace {
 // The numbers of every row of a table, read once.
-template <class Row>
-NumberSet rowSet(Row row, int number)
+template <class Row> NumberSet rowSet(Row row, int number)
 {
     static const auto sets = [row] {
         std::array<NumberSet, 37> all;
@@ -193,15 +192,53 @@ QString numberListText(NumberSet set)
     return list.text();
 }
 
+namespace {
+
+// A number that the keypad paints for an item, or 0 for none.
+int paintedItem(double v)
+{
+    const int n = wholeItem(v, 0, 37);
+    return n <= 36 ? n : 0;
+}
+
+bool isWheelNumber(double v)
+{
+    return v >= 0 && v <= 36 && v == static_cast<int>(v);
+}
+
+} // namespace
+
 NumberSet highlightedNumbers(QStringView note)
 {
     NumberSet set;
     forEachListItem(note, [&](double v) {
-        const int n = wholeItem(v, 0, 37);
-        if (n >= 1 && n <= 36)
+        if (const int n = paintedItem(v))
             set.add(n);
     });
     return set;
+}
+
+ListFacts listFacts(QStringView list)
+{
+    ListFacts facts;
+    forEachListItem(list, [&](double v) {
+        ++facts.items;
+        if (const int n = paintedItem(v))
+            facts.painted.add(n);
+        if (!isWheelNumber(v) || facts.held.contains(static_cast<int>(v)))
+            facts.plain = false;
+        if (isWheelNumber(v))
+            facts.held.add(static_cast<int>(v));
+    });
+    facts.size = facts.held.size();
+    return facts;
+}
+
+int ListFacts::countEqualItems(QStringView text, double value)
+{
+    int count = 0;
+    forEachListItem(text, [&](double v) { count += v == value; });
+    return count;
 }
 
 } // namespace zt

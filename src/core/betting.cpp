@@ -174,6 +174,16 @@ void Purse::spinEntered()
             {float(figures_.net()), float(figures_.expected), float(figures_.sd())});
 }
 
+void Purse::spinsEntered(long long count)
+{
+    if (!trace_) {
+        figures_.spins += count;
+        return;
+    }
+    for (long long i = 0; i < count; ++i)
+        spinEntered();
+}
+
 void Purse::clear()
 {
     figures_ = {};

@@ -1,13 +1,13 @@
 #include "core/engine.h"
 
-#include "core/textrules.h"
 #include "core/numberlist.h"
+#include "core/textrules.h"
 
 #include <algorithm>
 #include <array>
 #include <bit>
-#include <cstdint>
 #include <cmath>
+#include <cstdint>
 
 namespace zt {
 
@@ -36,41 +36,47 @@ bool followStringRow(const StringRowState& row, bool isFirstRow, double drawn,
                      const StringsSettings& settings, StringOutcomeSink& sink,
                      FollowedSpin* followed)
 {
+    std::uint64_t held = 0;
+    int hits = 0;
+    forEachListItem(row.text, [&](double item) {
+        holdNumber(held, item);
+        hits += item == drawn;
+    });
+    const RowFacts facts{!row.text.isEmpty(),         row.red, delayValue(row.firstDelay),
+                         delayValue(row.secondDelay), hits,    std::popcount(held)};
+    if (followed)
+        *followed = spinOf(held, facts.red ? facts.secondDelay : facts.firstDelay, drawn);
+    return followRow(facts, isFirstRow, settings, sink);
+}
+
+bool followRow(const RowFacts& row, bool isFirstRow, const StringsSettings& settings,
+               StringOutcomeSink& sink)
+{
     using K = StringOutcome::Kind;
     const double last = settings.maxDelay - 1;
     bool red = row.red;
-    bool holdsString = !row.text.isEmpty();
-    double first = leadingNumber(row.firstDelay);
-    double second = leadingNumber(row.secondDelay);
-    // The stake's spin is the row as it stands before this spin.
-    const double delay = red ? second : first;
-    std::uint64_t held = 0;
-    // The string's size, counted once and only when a close or cancellation
-    // reports it.
-    int size = -1;
+    bool holdsString = row.holdsString;
+    double first = row.firstDelay;
+    double second = row.secondDelay;
     const auto withSize = [&](StringOutcome outcome) {
-        if (size < 0)
-            size = stringSize(row.text);
-        outcome.size = size;
+        outcome.size = row.size;
         outcome.attempts = stringAttempts(settings.maxDelay);
         return outcome;
     };
 
-    forEachListItem(row.text, [&](double item) {
-        if (followed)
-            holdNumber(held, item);
-        if (item != drawn)
-            return;
+    // Each item equal to the drawn number is a hit, in the order of the list:
+    // a number listed twice is handled twice.
+    for (int hit = 0; hit < row.hits; ++hit) {
         if (isFirstRow)
             sink.apply({K::RestoreKeypad});
         if (settings.checkSecond && !red) {
             // A row closed earlier in this scan is empty: it must not turn
             // red, or the next string made in it would start at its second hit.
             if (!holdsString)
-                return;
+                continue;
             red = true;
             sink.apply({K::TurnRed});
-            return;
+            continue;
         }
         // a and b are read before the delays go back to 0.
         sink.apply(withSize(
@@ -81,10 +87,7 @@ bool followStringRow(const StringRowState& row, bool isFirstRow, double drawn,
         second = 0;
         if (settings.resetAfter)
             sink.apply({K::ResetRequest});
-    });
-
-    if (followed)
-        *followed = spinOf(held, delay, drawn);
+    }
 
     // A row that no longer holds a string (closed just now) has no delay to
     // check: a string already reported as hit is never also reported cancelled.
@@ -112,23 +115,47 @@ bool followStringRow(const StringRowState& row, bool isFirstRow, double drawn,
     return false;
 }
 
-QString delayText(double value)
+FollowedSpin followedSpin(const RowFacts& row, NumberSet held, double drawn)
 {
-    // The usual delays are texts over static storage, which copy for free.
-    constexpr int cachedCount = 128;
-    static char16_t storage[cachedCount][4];
+    FollowedSpin spin;
+    spin.size = row.size;
+    spin.hit = drawn >= 0 && drawn <= 36 && held.containsValue(drawn);
+    spin.attempt = int(std::clamp((row.red ? row.secondDelay : row.firstDelay) + 1, 1.0, 1e9));
+    return spin;
+}
+
+namespace {
+
+// The usual delays are texts over static storage, which copy for free.
+constexpr int cachedDelays = 128;
+
+const std::array<QString, cachedDelays>& cachedDelayTexts()
+{
+    static char16_t storage[cachedDelays][4];
     static const auto cached = [] {
-        std::array<QString, cachedCount> texts;
-        for (int i = 0; i < cachedCount; ++i) {
+        std::array<QString, cachedDelays> texts;
+        for (int i = 0; i < cachedDelays; ++i) {
             const QString t = i == 0 ? QStringLiteral("0") : signText(i);
             std::copy(t.utf16(), t.utf16() + t.size(), storage[i]);
             texts[i] = QString::fromRawData(reinterpret_cast<const QChar*>(storage[i]), t.size());
         }
         return texts;
     }();
-    if (value >= 0 && value < cachedCount && value == std::floor(value))
-        return cached[static_cast<int>(value)];
+    return cached;
+}
+
+[[gnu::noinline]] QString otherDelayText(double value)
+{
     return value < 0 ? plainNumberText(value) : QLatin1Char(' ') + plainNumberText(value);
+}
+
+} // namespace
+
+QString delayText(double value)
+{
+    if (value >= 0 && value < cachedDelays && value == static_cast<int>(value))
+        return cachedDelayTexts()[static_cast<int>(value)];
+    return otherDelayText(value);
 }
 
 int stringSize(QStringView text)
@@ -157,17 +184,41 @@ FollowedSpin followedSpin(const StringRowState& row, double drawn)
 {
     std::uint64_t held = 0;
     forEachListItem(row.text, [&](double item) { holdNumber(held, item); });
-    return spinOf(held, leadingNumber(row.red ? row.secondDelay : row.firstDelay), drawn);
+    return spinOf(held, delayValue(row.red ? row.secondDelay : row.firstDelay), drawn);
+}
+
+double delayValue(QStringView text)
+{
+    // The captions this engine writes: "0", " 7", " 12".
+    const auto digit = [](QChar c) { return c >= u'0' && c <= u'9'; };
+    const qsizetype n = text.size();
+    if (n == 1 && digit(text[0]))
+        return text[0].unicode() - u'0';
+    if (n == 2 && text[0] == u' ' && digit(text[1]))
+        return text[1].unicode() - u'0';
+    if (n == 3 && text[0] == u' ' && digit(text[1]) && digit(text[2]))
+        return (text[1].unicode() - u'0') * 10 + (text[2].unicode() - u'0');
+    return leadingNumber(text);
 }
 
 namespace {
 
-QString attemptText(double attempt)
+long long attemptOf(double attempt)
 {
-    return signText(static_cast<long long>(roundHalfEven(attempt)));
+    return static_cast<long long>(roundHalfEven(attempt));
 }
 
 } // namespace
+
+void StringsReportTarget::postAttempt(long long attempt)
+{
+    post(signText(attempt));
+}
+
+void StringsReportTarget::postFailure()
+{
+    post(QStringLiteral("F"));
+}
 
 void reportStringOutcome(StringsReportTarget* target, const StringOutcome& outcome)
 {
@@ -186,36 +237,44 @@ void reportStringOutcome(StringsReportTarget* target, const StringOutcome& outco
     if (!target->reportsEnabled())
         return;
     target->followedString(outcome);
+    const bool detail = target->keepsDetail();
+    const auto append = [&](const QString& text) {
+        if (detail)
+            target->appendDetail(text);
+    };
     const QString failure = QStringLiteral(" F,");
     switch (outcome.kind) {
     case K::CloseFirstHit: {
-        const QString a = attemptText(outcome.a);
-        target->appendDetail(a + QLatin1String(", "));
-        target->post(a);
+        const long long a = attemptOf(outcome.a);
+        if (detail)
+            append(signText(a) + QLatin1String(", "));
+        target->postAttempt(a);
         target->addVerified();
         break;
     }
     case K::CloseSecondHit: {
-        const QString a = attemptText(outcome.a);
-        const QString b = attemptText(outcome.b);
-        target->appendDetail(a + u'-' + b + QLatin1String(", "));
-        target->post(a);
-        target->post(b);
+        const long long a = attemptOf(outcome.a);
+        const long long b = attemptOf(outcome.b);
+        if (detail)
+            append(signText(a) + u'-' + signText(b) + QLatin1String(", "));
+        target->postAttempt(a);
+        target->postAttempt(b);
         target->addVerified();
         break;
     }
     case K::CancelBeforeHit:
         target->addCancelledBeforeHit();
-        target->appendDetail(failure);
-        target->post(QStringLiteral("F"));
+        append(failure);
+        target->postFailure();
         break;
     case K::CancelAfterHit: {
-        const QString a = attemptText(outcome.a);
+        const long long a = attemptOf(outcome.a);
         target->addCancelledAfterHit();
-        target->appendDetail(a + QLatin1String(", "));
-        target->post(a);
-        target->appendDetail(failure);
-        target->post(QStringLiteral("F"));
+        if (detail)
+            append(signText(a) + QLatin1String(", "));
+        target->postAttempt(a);
+        append(failure);
+        target->postFailure();
         break;
     }
     default:

@@ -41,8 +41,7 @@ void History::setSize(int size)
 {
     size_ = std::clamp(size, 1, MaxSize);
     if (count_ > size_) {
-        const int surplus = count_ - size_;
-        std::memmove(entries_.data(), entries_.data() + surplus, size_ * sizeof(entries_[0]));
+        first_ += count_ - size_;
         count_ = size_;
     }
 }
@@ -50,10 +49,14 @@ void History::setSize(int size)
 void History::push(int number)
 {
     if (count_ == size_) {
-        std::memmove(entries_.data(), entries_.data() + 1, (size_ - 1) * sizeof(entries_[0]));
+        ++first_;
         --count_;
     }
-    entries_[count_++] = static_cast<std::int16_t>(number);
+    if (first_ + count_ == Table) {
+        std::memmove(entries_.data(), entries_.data() + first_, count_ * sizeof(entries_[0]));
+        first_ = 0;
+    }
+    entries_[first_ + count_++] = static_cast<std::int16_t>(number);
 }
 
 void History::dropNewest()
@@ -65,7 +68,7 @@ void History::dropNewest()
 void History::dropOldest()
 {
     if (count_ > 0) {
-        std::memmove(entries_.data(), entries_.data() + 1, (count_ - 1) * sizeof(entries_[0]));
+        ++first_;
         --count_;
     }
 }
@@ -79,7 +82,7 @@ QString History::text() const
         appendSigned(out, i);
         *out++ = u':';
         *out++ = u' ';
-        appendSigned(out, entries_[i - 1]);
+        appendSigned(out, at(i - 1));
         *out++ = u'\r';
         *out++ = u'\n';
     }
@@ -95,7 +98,7 @@ int History::hotNumber(int length) const
     std::uint16_t seen[37] = {};
     int leader = 0;
     for (int i = start; i < count_; ++i) {
-        const int n = entries_[i];
+        const int n = at(i);
         if (n < 0 || n > 36)
             continue;
         leader = std::max(leader, (++seen[n] << 6) | (63 - n));

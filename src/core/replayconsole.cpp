@@ -18,7 +18,7 @@ void controllaProposta(ReplayIO& io, double sent)
     if (text.isEmpty())
         return;
     io.addToCounter(PanelCounter::Verified, 1);
-    const ProposalCheck check = checkProposal(text, sent);
+    const ProposalCheck check = io.checkProposal(text, sent);
     io.addToCounter(PanelCounter::Hits, check.hits);
     io.addToCounter(PanelCounter::Numbers, check.numbers);
     if (io.checksFirstHit())

@@ -1,22 +1,24 @@
 #include "core/spinentry.h"
 
-#include "core/textrules.h"
 #include "core/history.h"
+#include "core/plainboard.h"
 #include "core/proposals.h"
+#include "core/textrules.h"
 
 #include <QCoreApplication>
 
 #include <cstdint>
 #include <limits>
+#include <type_traits>
 
 namespace zt {
 
 namespace {
 
 // Applies the engine's outcomes for one row to the board, in order.
-class RowApplier : public StringOutcomeSink {
+template <class IO> class RowApplier : public StringOutcomeSink {
 public:
-    RowApplier(BoardIO& io, int row, bool& firstRowEmptied)
+    RowApplier(IO& io, int row, bool& firstRowEmptied)
         : io_(io), row_(row), firstRowEmptied_(firstRowEmptied)
     {
     }
@@ -70,7 +72,7 @@ private:
         io_.setSecondDelayText(row_, zero);
     }
 
-    BoardIO& io_;
+    IO& io_;
     int row_;
     bool& firstRowEmptied_;
 };
@@ -82,58 +84,67 @@ bool rowInUse(BoardIO& io, const StringsSettings& settings, int row)
     return row < io.stringRowCount() && row <= settings.rows - 1;
 }
 
-// The strings engine over the board's rows for the drawn number, row 0's text
-// given as already read.  Nothing happens when the first-hit check is off.
-// Returns true when row 0 was emptied (closed, cancelled or reset).
-bool CalcolaStringhe(BoardIO& io, double drawn, const StringsSettings& settings,
-                const QString& firstRowText)
+// What the board's proposal list holds.  The board without a window
+// remembers it for its proposal; a window reads its box again.
+template <class IO> const ListFacts& noteFacts(IO& io, const QString& text, ListFacts& scratch)
+{
+    if constexpr (std::is_same_v<IO, PlainBoard>)
+        return io.factsOf(text);
+    else
+        return scratch = listFacts(text);
+}
+
+// The strings engine over the board's rows for the drawn number, row 0's
+// text given as already read and its facts as firstFacts() gives them.
+// Nothing happens when the first-hit check is off.  Returns true when row 0
+// was emptied (closed, cancelled or reset).
+template <class IO, class FirstFacts>
+bool CalcolaStringhe(IO& io, double drawn, const StringsSettings& settings,
+                     const QString& firstRowText, FirstFacts&& firstFacts)
 {
     bool firstRowEmptied = false;
     if (!settings.checkFirst)
         return firstRowEmptied;
     StakeListener* const stakes = io.stakes();
     for (int row = 0; rowInUse(io, settings, row); ++row) {
-        // Copies taken once: the outcomes change the controls, not these.
-        const QString text = row == 0 ? firstRowText : io.noteText(row);
-        const QString first = io.firstDelayText(row);
-        const QString second = io.secondDelayText(row);
-        const StringRowState state{text, io.noteRed(row), first, second};
-        RowApplier applier(io, row, firstRowEmptied);
-        FollowedSpin spin;
-        const bool ends = followStringRow(state, row == 0, drawn, settings, applier,
-                                          stakes && !text.isEmpty() ? &spin : nullptr);
-        if (stakes && !text.isEmpty())
-            stakes->followed(spin);
+        // The row as it stands, read before any outcome changes it.
+        RowFacts state;
+        NumberSet held;
+        const auto read = [&](const QString& text, const ListFacts& facts, QStringView first,
+                              QStringView second) {
+            state = {!text.isEmpty(),
+                     io.noteRed(row),
+                     delayValue(first),
+                     delayValue(second),
+                     facts.equalItems(text, drawn),
+                     facts.size};
+            held = facts.held;
+        };
+        if constexpr (std::is_same_v<IO, PlainBoard>) {
+            read(firstRowText, firstFacts(), io.row.firstDelay, io.row.secondDelay);
+        } else {
+            const QString text = row == 0 ? firstRowText : io.noteText(row);
+            ListFacts scratch;
+            read(text, row == 0 ? firstFacts() : (scratch = listFacts(text)),
+                 io.firstDelayText(row), io.secondDelayText(row));
+        }
+        RowApplier<IO> applier(io, row, firstRowEmptied);
+        const bool ends = followRow(state, row == 0, settings, applier);
+        if (stakes && state.holdsString)
+            stakes->followed(followedSpin(state, held, drawn));
         if (ends)
             break;
     }
     return firstRowEmptied;
 }
 
-} // namespace
-
-QString lastNumberCaption(QStringView numberText)
-{
-    return QCoreApplication::translate("Board", "Ultimo: %1").arg(numberText);
-}
-
-SpinRecord spinRecord(QStringView caption, QStringView gameType, int countBefore)
-{
-    SpinRecord r;
-    r.number = signText(static_cast<long long>(roundHalfEven(leadingNumber(caption))));
-    if (gameType == u"Live")
-        r.type = QStringLiteral("1");
-    else if (gameType == u"Spin")
-        r.type = QStringLiteral("2");
-    r.memory = signText(countBefore + 1);
-    return r;
-}
-
-void enterSpin(BoardIO& io, History& history, const QString& caption)
+// The whole entry of a spin, for any board: the board window through
+// BoardIO, the board without a window over its own fields.
+template <class IO> void enterSpinOn(IO& io, History& history, const QString& caption)
 {
     // The drawn number as the engine compares it, and as a 16-bit whole
     // number for the history and the tables.
-    const double drawn = leadingNumber(caption);
+    const double drawn = digitsValue(caption);
     const int number = drawn >= 0 && drawn <= 36 && drawn == static_cast<int>(drawn)
                            ? static_cast<int>(drawn)
                            : roundClamped(drawn, std::numeric_limits<std::int16_t>::min(),
@@ -159,40 +170,79 @@ void enterSpin(BoardIO& io, History& history, const QString& caption)
 
     // The strings engine follows the proposal; a locked proposal keeps its
     // text.  What the board writes into note(0) during the spin is tracked
-    // here, so the box is read once.
+    // here, so the box is read once, and its list read at most once.
     const bool locked = io.locked();
     QString note = io.noteText(0);
-    if (!note.isEmpty() && CalcolaStringhe(io, drawn, readSettings(), note)) {
-        if (locked)
+    ListFacts scratch;
+    const ListFacts* facts = nullptr;
+    const auto noteListFacts = [&]() -> const ListFacts& {
+        if (!facts)
+            facts = &noteFacts(io, note, scratch);
+        return *facts;
+    };
+    if (!note.isEmpty() && CalcolaStringhe(io, drawn, readSettings(), note, noteListFacts)) {
+        if (locked) {
             io.setNoteText(0, note);
-        else
+        } else {
             note.clear();
+            facts = nullptr;
+        }
     }
 
     // A new proposal, only when none is being followed.
     const bool quorix = io.quorixMode();
     const bool zentrima = io.zentrimaMode();
     if (note.isEmpty()) {
-        int count = 0;
-        if (!quorix && !zentrima)
-            note = defaultProposal(number, io.filterText());
-        else if (quorix)
-            note = quorixProposal(history, count);
-        else
-            note = zentrimaProposal(history);
-        if (!note.isEmpty()) {
+        const ProposalText& made = !quorix && !zentrima
+                                       ? defaultProposalText(number, io.filterText())
+                                   : quorix ? quorixProposalText(history)
+                                            : zentrimaProposalText(history);
+        if (!made.text.isEmpty()) {
+            note = made.text;
+            facts = &made.facts;
             io.setNoteText(0, note);
+            if constexpr (std::is_same_v<IO, PlainBoard>)
+                io.rememberFacts(note, made.facts);
             if (quorix)
-                io.setCountText(0, QString::number(count));
+                io.setCountText(0, made.countText);
         }
     }
 
     if (note.isEmpty())
         io.restoreKeypad(0);
     else if (readSettings().highlight)
-        io.highlightKeypad(highlightedNumbers(note));
+        io.highlightKeypad(noteListFacts().painted);
     if (StakeListener* stakes = io.stakes())
         stakes->spinEntered();
+}
+
+} // namespace
+
+QString lastNumberCaption(QStringView numberText)
+{
+    return QCoreApplication::translate("Board", "Ultimo: %1").arg(numberText);
+}
+
+SpinRecord spinRecord(QStringView caption, QStringView gameType, int countBefore)
+{
+    SpinRecord r;
+    r.number = signText(static_cast<long long>(roundHalfEven(leadingNumber(caption))));
+    if (gameType == u"Live")
+        r.type = QStringLiteral("1");
+    else if (gameType == u"Spin")
+        r.type = QStringLiteral("2");
+    r.memory = signText(countBefore + 1);
+    return r;
+}
+
+void enterSpin(BoardIO& io, History& history, const QString& caption)
+{
+    enterSpinOn(io, history, caption);
+}
+
+void enterSpin(PlainBoard& board, const QString& caption)
+{
+    enterSpinOn(board, board.history, caption);
 }
 
 void EvidenziaTastiera(BoardIO& io)

@@ -246,7 +246,8 @@ void readSpinTimes(const QString& path, std::optional<qint64> fromId, qint64 lim
 }
 
 ReplayRead readReplayRows(const QString& path, const QString& name, std::optional<qint64> fromId,
-                          qint64 limit, ReplayRows& rows, QString* problem)
+                          qint64 limit, ReplayRows& rows, QString* problem,
+                          std::vector<qint64>* ids)
 {
     StoreConnection conn;
     if (!conn.openExisting(path, problem))
@@ -277,9 +278,9 @@ ReplayRead readReplayRows(const QString& path, const QString& name, std::optiona
     }
 
     // The rows as they are now: those up to the last id, in stretches.
-    Statement some(db, limit < 0 ? "SELECT Numero, Memoria FROM Uscite WHERE id BETWEEN ?1 AND ?2 "
+    Statement some(db, limit < 0 ? "SELECT Numero, Memoria, id FROM Uscite WHERE id BETWEEN ?1 AND ?2 "
                                    "ORDER BY id"
-                                 : "SELECT Numero, Memoria FROM Uscite WHERE id BETWEEN ?1 AND ?2 "
+                                 : "SELECT Numero, Memoria, id FROM Uscite WHERE id BETWEEN ?1 AND ?2 "
                                    "ORDER BY id LIMIT ?3");
     if (some.code != SQLITE_OK)
         return engineProblem();
@@ -297,6 +298,8 @@ ReplayRead readReplayRows(const QString& path, const QString& name, std::optiona
                                         rows.append(number, memory);
                                     });
                                 });
+                                if (ids)
+                                    ids->push_back(sqlite3_column_int64(some.st, 2));
                             }
                             if (step != SQLITE_DONE)
                                 return qint64(-1);

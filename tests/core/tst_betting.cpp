@@ -299,6 +299,43 @@ private Q_SLOTS:
         }
     }
 
+    // Over recorded rows, combinations that differ only in their stakes
+    // share one replay of the board and count as each would alone, rows that
+    // only enter their spin included; the balance traced for the chart has a
+    // point for every spin, ending on the evening's net.
+    void stakesOverRecordedRows()
+    {
+        zt::ReplayRows rows;
+        zt::SpinStream spins(3, 0);
+        for (int i = 0; i < 3000; ++i)
+            rows.appendNumber(spins.next(), i % 37 == 0);
+        const QString count = QString::number(rows.size());
+        std::vector<zt::VerifySettings> settings;
+        for (const char* progression : {"flat", "recovery", "1,2,3"}) {
+            zt::VerifySettings s;
+            s.filter = QStringLiteral("7");
+            s.maxDelay = QStringLiteral("6");
+            s.bet = bet(progression, 1, 1, 20, 300);
+            settings.push_back(s);
+        }
+        const std::vector<zt::VerifyResult> together = zt::verifyAll(rows, count, settings, 2);
+        for (std::size_t i = 0; i < settings.size(); ++i) {
+            const zt::EveningFigures alone = zt::verify(rows, count, settings[i], false).money;
+            const zt::EveningFigures& shared = together[i].money;
+            QVERIFY(alone.stakedSpins > 50);
+            QCOMPARE(shared.staked, alone.staked);
+            QCOMPARE(shared.returned, alone.returned);
+            QCOMPARE(shared.stakedSpins, alone.stakedSpins);
+            QCOMPARE(shared.spins, alone.spins);
+            std::vector<zt::BalancePoint> trace;
+            const zt::EveningFigures traced = zt::playRows(rows, settings[i], &trace);
+            QCOMPARE(traced.spins, alone.spins);
+            QCOMPARE(traced.net(), alone.net());
+            QCOMPARE(qint64(trace.size()), qint64(traced.spins));
+            QCOMPARE(trace.back().balance, float(traced.net()));
+        }
+    }
+
     // Simulated evenings: the same seed gives the same evenings on any
     // number of threads, and over many evenings the mean lies within a few
     // standard errors of chance's -1/37 of the staked, whatever the progression.

@@ -245,6 +245,12 @@ private Q_SLOTS:
                            "--sweep",
                            "no-auto-reset"}
             << 40 << QStringList{"--stake", "2", "--progression", "1,1,2,3", "--chip", "0.5"};
+        // The last number of the keypad waited for, and made a proposal of.
+        QTest::newRow("filter 36")
+            << 5u
+            << QStringList{"--filter", "Tutti,36", "--max", "2,6", "--strings-report", "--sweep",
+                           "second-hit", "--sweep", "proposal-check"}
+            << -1 << QStringList{};
     }
     void windowsAndCommandAgree()
     {

@@ -1,4 +1,5 @@
-// `zentrima13 verify` from outside, as a player or a script runs it.
+// `zentrima13 verify` and `search` from outside, as a player or a script runs
+// them.
 
 #include "storetesting.h"
 #include "testsupport.h"
@@ -6,7 +7,9 @@
 #include <QProcess>
 
 #include <functional>
+#include <random>
 
+#include <signal.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 
@@ -40,17 +43,50 @@ QStringList files()
     return QDir::current().entryList(QDir::Files | QDir::Hidden, QDir::Name);
 }
 
+using Rows = std::vector<std::pair<int, int>>;
+
 // Rows of (Numero, Memoria): by default two games, 7 17 7 7 | 7 3.
-void makeRows(std::initializer_list<std::pair<int, int>> rows = {
-                  {7, 1}, {17, 2}, {7, 3}, {7, 4}, {7, 1}, {3, 2}})
+void makeRows(const Rows& rows = {{7, 1}, {17, 2}, {7, 3}, {7, 4}, {7, 1}, {3, 2}})
 {
-    QStringList statements{zt::test::usciteTable};
+    QStringList values;
     for (auto [n, m] : rows)
-        statements << QStringLiteral("INSERT INTO Uscite (Numero, Memoria, Tipo) VALUES (' %1', "
-                                     "' %2', 1)")
-                          .arg(n)
-                          .arg(m);
-    zt::test::sql(statements);
+        values << QStringLiteral("(' %1', ' %2', 1)").arg(n).arg(m);
+    zt::test::sql({zt::test::usciteTable,
+                   "INSERT INTO Uscite (Numero, Memoria, Tipo) VALUES " + values.join(',')});
+}
+
+// Games of `length` random spins (the same at every run); with `planted`,
+// every sixth spin is a 7 followed by a 32, the first of the three numbers
+// the board proposes after a 7.
+void addGames(Rows& rows, int games, int length, std::mt19937& random, bool planted = false)
+{
+    for (int g = 0; g < games; ++g) {
+        for (int k = 1; k <= length; ++k) {
+            int n = int(random() % 37);
+            if (planted && k > 6)
+                n = k % 6 == 1 ? 7 : k % 6 == 2 ? 32 : n;
+            rows.push_back({n, k});
+        }
+    }
+}
+
+// The lines of a CSV file, split into their fields (no field here holds a comma).
+QList<QStringList> csvLines(const QString& name)
+{
+    QList<QStringList> lines;
+    for (const QString& line : QString::fromUtf8(zt::test::fileBytes(name)).split('\n'))
+        if (!line.isEmpty())
+            lines << line.split(',');
+    return lines;
+}
+
+// The panel line of the search that starts with `start`.
+QString panelLine(const QString& out, const QString& start)
+{
+    for (const QString& line : out.split('\n'))
+        if (line.startsWith(start))
+            return line;
+    return {};
 }
 
 } // namespace
@@ -297,6 +333,161 @@ private Q_SLOTS:
                               "Uscite all'ora: 2,0", "Serate simulate: 50 da 40 uscite (seme 1)"}));
         QVERIFY(lines[16].startsWith("Saldo finale, percentili 5°, 25°, 50°, 75°, 95°: "));
         QVERIFY(lines[18].startsWith("Serate in rovina: "));
+    }
+
+    // Every combination of the search is verified on each part as `verify`
+    // verifies it alone on the same rows; the lines come best first.
+    void searchAgreesWithVerify()
+    {
+        zt::test::FreshDir dir;
+        std::mt19937 random(24);
+        Rows rows;
+        addGames(rows, 6, 25, random);
+        addGames(rows, 1, 13, random);
+        makeRows(rows);
+        const QStringList grid{"--mode", "none,zentrima13", "--filter", "Tutti,7", "--max", "3,8",
+                               "--sweep", "second-hit", "--stake", "2", "--progression", "1,2"};
+        Outcome o = run(QStringList{"search", "--luck", "0", "--csv", "s.csv"} + grid);
+        QCOMPARE(o.code, 0);
+        // Row 82 is in the fourth game: the choosing part ends with it.
+        QCOMPARE(panelLine(o.out, "Parte di scelta"),
+                 QString("Parte di scelta: 100 righe (id 1–100); parte di verifica: 63 righe "
+                         "(id 101–163), divise all'inizio di una partita."));
+        QVERIFY(o.err.startsWith("16 combinazioni su 163 righe (scelta 100, verifica 63)"));
+        const QStringList verifyGrid = grid + QStringList{"--strings-report"};
+        QCOMPARE(run(QStringList{"verify", "--count", "100", "--csv", "a.csv"} + verifyGrid).code,
+                 0);
+        QCOMPARE(run(QStringList{"verify", "--from", "101", "--csv", "b.csv"} + verifyGrid).code,
+                 0);
+
+        const QList<QStringList> found = csvLines("s.csv");
+        const QList<QStringList> alone[2] = {csvLines("a.csv"), csvLines("b.csv")};
+        const qsizetype results = alone[0][0].size() - 9 - 6;
+        QCOMPARE(found.size(), 17);
+        QCOMPARE(found[0].size(), 1 + 9 + 2 * (results + 2) + 6);
+        const qsizetype net = found[0].indexOf("choose_net");
+        QVERIFY(net > 0);
+        for (int i = 1; i < found.size(); ++i) {
+            const QStringList& line = found[i];
+            QVERIFY(i == 1 || line[net].toDouble() <= found[i - 1][net].toDouble());
+            int matched = 0;
+            for (int part = 0; part < 2; ++part) {
+                for (const QStringList& v : alone[part]) {
+                    if (v.mid(0, 9) != line.mid(1, 9))
+                        continue;
+                    const qsizetype at = 10 + part * (results + 2);
+                    QCOMPARE(line.mid(at, results), v.mid(9, results));
+                    ++matched;
+                }
+            }
+            QCOMPARE(matched, 2);
+        }
+    }
+
+    // The rows are split where a game begins, after the row asked for; what
+    // cannot be split is refused, and nothing is written.
+    void searchSplit()
+    {
+        zt::test::FreshDir dir;
+        makeRows({{1, 1}, {2, 2}, {3, 3}, {4, 4}, {5, 1}, {6, 2}, {7, 3}, {8, 4}, {9, 5},
+                  {10, 6}, {11, 1}, {12, 2}, {13, 3}, {14, 4}, {15, 5}});
+        const QStringList small{"--mode", "none", "--filter", "Tutti", "--max", "3", "--luck", "0"};
+        const struct {
+            QStringList arguments;
+            QString split;
+        } splits[] = {{{"--choose-until", "2"}, "4 righe (id 1–4); parte di verifica: 11 righe (id 5–15)"},
+                      {{"--choose-until", "5"}, "10 righe (id 1–10); parte di verifica: 5 righe (id 11–15)"},
+                      {{}, "10 righe (id 1–10); parte di verifica: 5 righe (id 11–15)"},
+                      {{"--choose", "20%"}, "4 righe (id 1–4); parte di verifica: 11 righe (id 5–15)"},
+                      {{"--from", "5", "--choose", "50"},
+                       "6 righe (id 5–10); parte di verifica: 5 righe (id 11–15)"}};
+        for (const auto& s : splits) {
+            const Outcome o = run(QStringList{"search"} + s.arguments + small);
+            QCOMPARE(o.code, 0);
+            QCOMPARE(panelLine(o.out, "Parte di scelta").section(": ", 1).section(", divise", 0, 0),
+                     s.split);
+        }
+        for (const QStringList& bad : {QStringList{"--choose-until", "11"},
+                                       QStringList{"--choose-until", "99"},
+                                       QStringList{"--from", "11"}}) {
+            const Outcome o = run(QStringList{"search", "--csv", "s.csv"} + bad + small);
+            QCOMPARE(o.code, 3);
+            QVERIFY(o.out.isEmpty() && o.err.count('\n') == 1);
+        }
+        for (const QStringList& bad :
+             {QStringList{"--choose", "0%"}, QStringList{"--choose", "100"},
+              QStringList{"--choose", "50%", "--choose-until", "3"}, QStringList{"--luck", "-1"},
+              QStringList{"--rank", "z"}}) {
+            const Outcome o = run(QStringList{"search", "--csv", "s.csv"} + small + bad);
+            QCOMPARE(o.code, 2);
+            QVERIFY(o.err.contains("Uso: zentrima13 search"));
+        }
+        // The CSV on standard output instead of the panel.
+        Outcome o = run(QStringList{"search", "--csv", "-"} + small);
+        QVERIFY(o.code == 0 && o.out.startsWith("rank,mode,filter,max,") && o.out.count('\n') == 9);
+        QCOMPARE(files(), QStringList{"dati.mdb"});
+        // Games too short for Modo Quorix, here and on the random evenings
+        // shaped like them: nothing is staked anywhere, and a best that only
+        // ties with luck is not taken for better than it.
+        o = run({"search", "--mode", "quorix", "--max", "3", "--luck", "2"});
+        QVERIFY(panelLine(o.out, "La migliore sulle uscite vere (0, z -)")
+                    .contains("non fa meglio della migliore su uscite a caso in 2 serate su 2"));
+    }
+
+    // A setting made to win on the choosing part only: it tops the search
+    // there, beyond what luck gave the best on random evenings (the same
+    // for the same seed), and the judging part shows it was not real.
+    void searchPlantedBias()
+    {
+        zt::test::FreshDir dir;
+        std::mt19937 random(11);
+        Rows rows;
+        addGames(rows, 5, 60, random, true);
+        addGames(rows, 5, 60, random);
+        makeRows(rows);
+        const QStringList grid{"search", "--mode", "none,zentrima13", "--filter", "Tutti,7,9",
+                               "--max", "2,4"};
+        const Outcome o = run(grid + QStringList{"--seed", "5"});
+        QCOMPARE(o.code, 0);
+        const QStringList first =
+            panelLine(o.out, "  1  ").replace(',', '.').split(' ', Qt::SkipEmptyParts);
+        const double chosenZ = first[first.size() - 3].toDouble();
+        const double judgedZ = first.last().toDouble();
+        QVERIFY2(first[1] == "none" && first[2] == "7" && chosenZ > 5 && judgedZ < 2,
+                 qPrintable(first.join(' ')));
+        const QString luck = panelLine(o.out, "La fortuna della ricerca");
+        QVERIFY(luck.contains("(seme 5)"));
+        QVERIFY(panelLine(o.out, "La migliore sulle uscite vere")
+                    .contains("fa meglio della migliore di ogni serata a caso"));
+        QCOMPARE(panelLine(run(grid + QStringList{"--seed", "5"}).out, "La fortuna della ricerca"),
+                 luck);
+        const QString other = panelLine(run(grid + QStringList{"--seed", "6"}).out,
+                                        "La fortuna della ricerca");
+        QVERIFY(!other.isEmpty() && other != luck);
+    }
+
+    // Ctrl+C stops the search at once: exit 130, no file written.
+    void searchInterrupted()
+    {
+        zt::test::FreshDir dir;
+        std::mt19937 random(3);
+        Rows rows;
+        addGames(rows, 200, 100, random);
+        makeRows(rows);
+        QProcess p;
+        p.setProcessEnvironment(italianEnvironment()); // its messages are read
+        p.setReadChannel(QProcess::StandardError);
+        p.start(QStringLiteral(ZT_PROGRAM_PATH), {"search", "--csv", "s.csv", "--luck", "20"});
+        QByteArray err;
+        while (!err.contains('\n') && p.waitForReadyRead(60000))
+            err += p.readAllStandardError();
+        QVERIFY(err.contains("combinazioni su 20.000 righe"));
+        ::kill(pid_t(p.processId()), SIGINT);
+        QVERIFY(p.waitForFinished(60000));
+        QCOMPARE(p.exitCode(), 130);
+        QVERIFY(p.readAllStandardError().contains("Ricerca interrotta: nessun file è stato scritto."));
+        QVERIFY(p.readAllStandardOutput().isEmpty());
+        QCOMPARE(files(), QStringList{"dati.mdb"});
     }
 
     // The stakes of a progression by attempt, as players work them out.

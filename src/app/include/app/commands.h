@@ -19,6 +19,7 @@ enum ExitCode : int {
     ExitUsage = 2,   // an unknown command, option or value: the usage is printed
     ExitData = 3,    // dati.mdb is missing or unusable, or holds no such row
     ExitBusy = 4,    // another program holds dati.mdb: trying again later may succeed
+    ExitInterrupted = 130, // stopped by Ctrl+C (or ended by the system) before anything was written
 };
 
 // A command: its name, one line for the program's help, and its work, which

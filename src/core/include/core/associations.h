@@ -60,4 +60,29 @@ QString numberListText(NumberSet set);
 // number is found by the value of its caption.
 NumberSet highlightedNumbers(QStringView note);
 
+// What the strings engine, the keypad and the proposal check read of a number
+// list, read in one pass.  The lists the board makes hold each number once,
+// so the items equal to a number are known from `held` alone; for any other
+// list they are counted in its text again.
+struct ListFacts {
+    NumberSet held;    // the items that are whole numbers 0..36
+    NumberSet painted; // highlightedNumbers()
+    int size = 0;      // how many numbers `held` holds
+    int items = 0;     // how many items (the numbers in play of a proposal check)
+    bool plain = true; // every item is a whole number 0..36, and none is listed twice
+
+    // The items of `text` (the list these facts are of) equal to `value`.
+    int equalItems(QStringView text, double value) const
+    {
+        if (!plain)
+            return countEqualItems(text, value);
+        if (!(value >= 0 && value <= 36))
+            return 0;
+        const int n = static_cast<int>(value);
+        return n == value && held.contains(n);
+    }
+    static int countEqualItems(QStringView text, double value);
+};
+ListFacts listFacts(QStringView list);
+
 } // namespace zt

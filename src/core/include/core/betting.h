@@ -130,6 +130,8 @@ public:
 
     void followed(const FollowedSpin& spin) override;
     void spinEntered() override;
+    // `count` spins entered one after another with nothing staked.
+    void spinsEntered(long long count);
 
     const EveningFigures& figures() const { return figures_; }
     double balance() const { return figures_.net(); }

@@ -7,6 +7,7 @@
 // own picture of the row as the outcomes change it, so the caller applies each
 // outcome to the controls and never has to feed anything back.
 
+#include "core/associations.h"
 #include "core/stringssettings.h"
 
 #include <QString>
@@ -60,18 +61,38 @@ public:
 };
 
 // One row of the engine for the drawn number (the value of the clicked
-// button's caption).  isFirstRow: the row whose hits restore the keypad (row 0).
-// The first-hit check setting (checkFirst) is the caller's: when it is off the
-// engine is not run at all.  Returns true when the whole call ends.  With
-// `followed`, what a player following the row stakes on at this spin goes
-// there (as followedSpin() gives it).
+// button's caption), read from the row's texts.  isFirstRow: the row whose hits restore the keypad
+// (row 0). The first-hit check setting (checkFirst) is the caller's: when it is off the engine is
+// not run at all.  Returns true when the whole call ends.  With `followed`, what a player following
+// the row stakes on at this spin goes there (as followedSpin() gives it).
 struct FollowedSpin;
 bool followStringRow(const StringRowState& row, bool isFirstRow, double drawn,
                      const StringsSettings& settings, StringOutcomeSink& sink,
                      FollowedSpin* followed = nullptr);
 
+// A row as the engine reads it, for a board that knows its string's list
+// without reading the text again: whether it holds a string, its phase, its
+// delays by value, the items of its list equal to the drawn number and how
+// many different numbers 0..36 the list holds.
+struct RowFacts {
+    bool holdsString = false;
+    bool red = false;
+    double firstDelay = 0;
+    double secondDelay = 0;
+    int hits = 0;
+    int size = 0;
+};
+
+// followStringRow() from the row's facts (the stake's spin is the caller's:
+// followedSpin() below).
+bool followRow(const RowFacts& row, bool isFirstRow, const StringsSettings& settings,
+               StringOutcomeSink& sink);
+
 // The caption of a delay: "0" for 0, otherwise the number after one blank (" 3").
 QString delayText(double value);
+// A delay caption read by its leading number (the captions delayText() makes
+// are read without the general reader).
+double delayValue(QStringView text);
 
 // How many different numbers 0..36 a string text holds.
 int stringSize(QStringView text);
@@ -91,6 +112,13 @@ public:
     virtual void appendDetail(const QString& text) = 0;
     // Writes into the tally mailbox (Text19B); each call is one post.
     virtual void post(const QString& text) = 0;
+    // Whether the attempt detail is kept: when it is not, its texts are not
+    // made at all.
+    virtual bool keepsDetail() const { return true; }
+    // Posts an attempt (its text, the number after one blank) or a failure
+    // ("F"); a target may count them without the texts.
+    virtual void postAttempt(long long attempt);
+    virtual void postFailure();
     // Adds 1 to "Verificate" (Text16).
     virtual void addVerified() = 0;
     // Adds 1 to "Fuori Lim." at the first hit (Text15).
@@ -121,6 +149,8 @@ struct FollowedSpin {
 // the value of the clicked button's caption (any value that is no number
 // 0..36 hits nothing).
 FollowedSpin followedSpin(const StringRowState& row, double drawn);
+// The same for a row known by its facts and the numbers 0..36 its list holds.
+FollowedSpin followedSpin(const RowFacts& row, NumberSet held, double drawn);
 
 // Who follows the strings with stakes (the money of the evening).  The spin
 // entry calls followed() for every string row the engine checks on a spin,

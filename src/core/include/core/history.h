@@ -1,6 +1,8 @@
 #pragma once
-// The history of the current game: the drawn numbers, oldest first, in a fixed
-// table of 501 entries of which the first count() are in use.
+// The history of the current game: the drawn numbers, oldest first, at most
+// 500 of them.  They are kept in a longer table in which they move towards
+// the end as spins come and are copied back to its start only when they reach
+// it, so that a spin does not shift the whole history.
 
 #include <QString>
 #include <QStringView>
@@ -12,7 +14,6 @@ namespace zt {
 
 class History {
 public:
-    static constexpr int Entries = 501;
     static constexpr int MaxSize = 500;
     static constexpr int DefaultSize = 36;
 
@@ -29,11 +30,9 @@ public:
 
     int count() const { return count_; }
     bool isEmpty() const { return count_ == 0; }
-    // The whole table; entries from count() on are stale.
-    const std::array<std::int16_t, Entries>& entries() const { return entries_; }
     // Entry i (0 = oldest); i must be below count().
-    int at(int i) const { return entries_[i]; }
-    int newest() const { return entries_[count_ - 1]; }
+    int at(int i) const { return entries_[first_ + i]; }
+    int newest() const { return entries_[first_ + count_ - 1]; }
 
     // Appends a spin; a full history first drops its oldest spin.
     void push(int number);
@@ -41,7 +40,7 @@ public:
     void dropNewest();
     // "C. PRIMO": drops the oldest spin; nothing on an empty history.
     void dropOldest();
-    // Count to 0; the entries themselves are kept.
+    // Count to 0.
     void clear() { count_ = 0; }
 
     // The history box text: for each position i from count() down to 1 the
@@ -56,7 +55,9 @@ public:
     int hotNumber(int length) const;
 
 private:
-    std::array<std::int16_t, Entries> entries_{};
+    static constexpr int Table = 2048;
+    std::array<std::int16_t, Table> entries_{};
+    int first_ = 0; // where the oldest spin is
     int size_ = DefaultSize;
     int count_ = 0;
 };

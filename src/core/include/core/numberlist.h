@@ -31,12 +31,7 @@ inline QStringView trimmedBlanks(QStringView text)
 // other text by its leading number.
 inline double listItemValue(QStringView item)
 {
-    const auto digit = [](QChar c) { return c >= u'0' && c <= u'9'; };
-    if (item.size() == 1 && digit(item[0]))
-        return item[0].unicode() - u'0';
-    if (item.size() == 2 && digit(item[0]) && digit(item[1]))
-        return (item[0].unicode() - u'0') * 10 + (item[1].unicode() - u'0');
-    return leadingNumber(item);
+    return digitsValue(item);
 }
 
 // Calls f(double value) for every item of the list, in order.

@@ -10,7 +10,11 @@
 
 namespace zt {
 
-class PlainBoard : public BoardIO {
+class PlainBoard;
+// The spin entry of enterSpin() on the board's own fields and history.
+void enterSpin(PlainBoard& board, const QString& caption);
+
+class PlainBoard final : public BoardIO {
 public:
     struct Row {
         QString note;
@@ -53,7 +57,7 @@ public:
     PlainBoard();
 
     // Clicks the keypad button of this index (its caption is the drawn number).
-    void click(int index) { enterSpin(*this, history, captions[index]); }
+    void click(int index) { enterSpin(*this, captions[index]); }
     // Enters the spin of a number through its button, wherever it is.
     void spin(int number) { click(bridgeButton(*this, QString::number(number))); }
     // "<>": swaps the design and the turned keypad (captions only here).
@@ -71,7 +75,7 @@ public:
     bool quorixMode() override { return quorix; }
     bool zentrimaMode() override { return zentrima; }
     QString filterText() override { return filter; }
-    void setLastNumber(const QString& numberText) override { lastNumber = numberText; }
+    void setLastNumber(const QString& numberText) override { assign(lastNumber, numberText); }
     void showHistory(const History& h) override
     {
         if (keepHistoryText)
@@ -79,14 +83,14 @@ public:
     }
     int stringRowCount() override { return 1; }
     QString noteText(int) override { return row.note; }
-    void setNoteText(int, const QString& text) override { row.note = text; }
+    void setNoteText(int, const QString& text) override { assign(row.note, text); }
     bool noteRed(int) override { return row.red; }
     void setNoteRed(int, bool red) override { row.red = red; }
     QString firstDelayText(int) override { return row.firstDelay; }
     QString secondDelayText(int) override { return row.secondDelay; }
-    void setFirstDelayText(int, const QString& text) override { row.firstDelay = text; }
-    void setSecondDelayText(int, const QString& text) override { row.secondDelay = text; }
-    void setCountText(int, const QString& text) override { row.count = text; }
+    void setFirstDelayText(int, const QString& text) override { assign(row.firstDelay, text); }
+    void setSecondDelayText(int, const QString& text) override { assign(row.secondDelay, text); }
+    void setCountText(int, const QString& text) override { assign(row.count, text); }
     QString keypadCaption(int index) override { return captions[index]; }
     // Zero is never yellow, so restoring from 0 or from 1 is the same here.
     void restoreKeypad(int) override { yellow = {}; }
@@ -103,6 +107,38 @@ public:
         ++resets;
         resetBoard(*this, history);
     }
+
+    // What the list of a text (the proposal's, as a rule) holds: remembered
+    // for the text last asked about or written by the spin entry, and read
+    // again for any other text.
+    const ListFacts& factsOf(const QString& text)
+    {
+        if (text.size() != factsText_.size() ||
+            (!text.isEmpty() && text.constData() != factsText_.constData())) {
+            assign(factsText_, text);
+            facts_ = listFacts(text);
+        }
+        return facts_;
+    }
+    void rememberFacts(const QString& text, const ListFacts& facts)
+    {
+        assign(factsText_, text);
+        facts_ = facts;
+    }
+
+private:
+    // to = from, in line (the board's texts are written at every spin).
+    static void assign(QString& to, const QString& from)
+    {
+        QString copy(from);
+        to.swap(copy);
+    }
+
+    // A copy of the text the facts are of: while it is held, a text at the
+    // same place with the same length is that text (writing into either
+    // would copy it first).
+    QString factsText_;
+    ListFacts facts_;
 };
 
 } // namespace zt

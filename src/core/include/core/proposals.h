@@ -2,12 +2,27 @@
 // The three ways a spin makes a new proposal when none is being followed.
 // Each returns the text for the proposal box, or an empty text for none.
 
+#include "core/associations.h"
+
 #include <QString>
 #include <QStringView>
 
 namespace zt {
 
 class History;
+
+// A proposal as the board writes it (an empty text: none), with what its list
+// holds and, for "Modo Quorix", the count of its numbers and its text for the
+// count label.  The texts come from tables made once for the run.
+struct ProposalText {
+    QString text;
+    ListFacts facts;
+    int count = 0;
+    QString countText;
+};
+const ProposalText& defaultProposalText(int drawn, QStringView filterText);
+const ProposalText& quorixProposalText(const History& history);
+const ProposalText& zentrimaProposalText(const History& history);
 
 // No mode ticked: the AssociatiTre row of the drawn number, unchanged, when
 // the number filter reads "Tutti" or its leading number equals the number.

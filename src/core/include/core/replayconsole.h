@@ -7,6 +7,7 @@
 // writes the control named beside it at the moment it is called.
 
 #include "core/report.h"
+#include "core/tally.h"
 
 #include <QString>
 #include <QStringView>
@@ -52,7 +53,13 @@ public:
     virtual bool addToCounter(PanelCounter counter, double amount) = 0;
 
     // The board and the settings.
-    virtual QString proposal() = 0;    // note(0); empty when no string is followed
+    virtual QString proposal() = 0; // note(0); empty when no string is followed
+    // The proposal check's count of a proposal against the number sent; a
+    // console that knows the proposal's list may count without reading it.
+    virtual ProposalCheck checkProposal(const QString& proposal, double sent)
+    {
+        return zt::checkProposal(proposal, sent);
+    }
     virtual void clearProposal() = 0;  // note(0) emptied
     virtual bool checksFirstHit() = 0; // "Controlla 1° colpo" (Check12)
     // "1" into CM_Azzera: the board is reset, and "ok" back, when this returns.

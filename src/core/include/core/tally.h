@@ -20,6 +20,16 @@ public:
     // 0 < n <= 100 counts at roundHalfEven(n); anything else is dropped.
     // Returns true when an entry was counted.
     bool post(QStringView text);
+    // The post of an attempt's text (the number after one blank) and of
+    // "F", without the texts.
+    bool postAttempt(long long attempt)
+    {
+        if (attempt <= 0 || attempt > Last)
+            return false;
+        ++entries_[attempt];
+        return true;
+    }
+    void postFailure() { ++entries_[0]; }
 
     long long entry(int index) const { return entries_.at(index); }
     void clear() { entries_.fill(0); }

@@ -12,6 +12,18 @@ namespace zt {
 // " 7x" is 7).  A text with none reads as 0.  Never reads past the text.
 double leadingNumber(QStringView text);
 
+// leadingNumber() of a text, read at once when the text is one or two digits
+// (a keypad caption, an item of a number list).
+inline double digitsValue(QStringView text)
+{
+    const auto digit = [](QChar c) { return c >= u'0' && c <= u'9'; };
+    if (text.size() == 1 && digit(text[0]))
+        return text[0].unicode() - u'0';
+    if (text.size() == 2 && digit(text[0]) && digit(text[1]))
+        return (text[0].unicode() - u'0') * 10 + (text[1].unicode() - u'0');
+    return leadingNumber(text);
+}
+
 // True when the whole text, blanks around it aside, is exactly one decimal
 // number as leadingNumber reads it ("5" and " 5 " yes; "5x", "", "2,5" no).
 bool isWholeNumberText(QStringView text);

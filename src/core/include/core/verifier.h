@@ -50,19 +50,38 @@ public:
         int button = -1; // -1: the bridge enters nothing
     };
 
+    // What a row enters, in brief: the number of the spin it enters (-1:
+    // none) and whether it starts a game.
+    struct Brief {
+        std::int8_t number = -1;
+        bool startsGame = false;
+    };
+
     ReplayRows();
-    void reserve(std::size_t count) { rows_.reserve(count); }
+    void reserve(std::size_t count)
+    {
+        rows_.reserve(count);
+        briefs_.reserve(count);
+    }
     // A row, from the texts of its Numero and Memoria as the viewer's bound
     // boxes show them.
     void append(QStringView numberText, QStringView memoryText);
     // A row of the number 0..36 (Memoria 1 when it starts a game, else 2).
     void appendNumber(int number, bool startsGame);
-    void clear() { rows_.clear(); }
+    // A row as read already.
+    void append(const Row& row);
+    void clear()
+    {
+        rows_.clear();
+        briefs_.clear();
+    }
     std::size_t size() const { return rows_.size(); }
     const Row& operator[](std::size_t i) const { return rows_[i]; }
+    Brief brief(std::size_t i) const { return briefs_[i]; }
 
 private:
     std::vector<Row> rows_;
+    std::vector<Brief> briefs_;
     // Buttons already found for the numbers 0..36 (-2: not yet).
     std::array<int, 37> buttonOf_;
 };
@@ -71,7 +90,7 @@ private:
 struct VerifyResult {
     std::array<QString, panelCounterCount> counters; // by PanelCounter, as the panel shows them
     ConteggioColpi tally;
-    ReportInputs report; // the detail only when asked for
+    ReportInputs report;  // the detail only when asked for
     EveningFigures money; // the stakes of settings.bet on the strings followed
     std::optional<SimulationFigures> simulation; // when evenings were simulated
 };
@@ -98,6 +117,40 @@ EveningFigures playRows(const ReplayRows& rows, const VerifySettings& settings,
 // with the money of settings.bet.  progress grows by the spins played.
 SimulationFigures simulateEvenings(const VerifySettings& settings, int threads,
                                    std::atomic<std::int64_t>* progress = nullptr);
+
+// How the runs of many combinations go: progress grows by the passes done
+// (each pass counted once for every combination the run stands for, and the
+// spins of simulated evenings); once stop is set the runs end as soon as
+// they can, leaving their results unfinished.
+struct RunControl {
+    std::atomic<std::int64_t>* progress = nullptr;
+    const std::atomic<bool>* stop = nullptr;
+};
+
+// The results of many combinations over the same rows, each replay made
+// once: combinations that differ only in what cannot change it (the number
+// filter in "Modo Quorix" and "Modo Zentrima13", "Azzera" in the default
+// mode, what a chip is worth) share one result, and those that differ only
+// in their stakes share one replay of the board, each way of staking
+// following it.
+struct SharedRuns {
+    std::vector<std::size_t> of; // per combination, its result
+    std::size_t distinct = 0;    // distinct results
+    std::size_t boardRuns = 0;   // replays of the rows made (of every set of rows)
+    bool complete = true;        // false: stopped before the end
+    std::vector<std::vector<VerifyResult>> results; // per set of rows, per distinct result
+    const VerifyResult& at(std::size_t rowSet, std::size_t combination) const
+    {
+        return results[rowSet][of[combination]];
+    }
+};
+
+// verify() without the detail for every combination over every set of rows
+// (each with its "Colpi:" text), on `threads` threads at once.
+SharedRuns verifyShared(const std::vector<const ReplayRows*>& rowSets,
+                        const std::vector<QString>& countTexts,
+                        const std::vector<VerifySettings>& settings, int threads,
+                        const RunControl& control = {});
 
 // verify() for every setting, on `threads` threads at once (at least one),
 // without the detail; the results in the order of the settings.

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <optional>
+#include <vector>
 
 namespace zt {
 
@@ -24,12 +25,13 @@ enum class ReplayRead {
 // name the file as name) and appends to rows, in id order, the rows from the
 // one whose id is fromId (from the first when none is given), at most limit
 // of them (every one when limit is negative), each as the viewer's bound
-// boxes show its Numero and Memoria.  The rows are those up to the last id
+// boxes show its Numero and Memoria, and with `ids` its id there.  The rows are those up to the last id
 // at the start, read in stretches that leave the file free between them for
 // the spins the board records.  Anything but Done sets *problem to a sentence
 // for the player, without its full stop.
 ReplayRead readReplayRows(const QString& path, const QString& name, std::optional<qint64> fromId,
-                          qint64 limit, ReplayRows& rows, QString* problem);
+                          qint64 limit, ReplayRows& rows, QString* problem,
+                          std::vector<qint64>* ids = nullptr);
 
 // The rows of one game type (1 "Live", 2 "Spin"; 0 every row), all of them in
 // id order, as readReplayRows() reads them; with a clock, the times at which

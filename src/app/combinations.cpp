@@ -1,0 +1,520 @@
+#include "combinations.h"
+
+#include "commandio.h"
+#include "core/betting.h"
+#include "core/report.h"
+#include "core/savefile.h"
+#include "core/textrules.h"
+#include "store/storefile.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <condition_variable>
+#include <cstdio>
+#include <limits>
+#include <mutex>
+#include <thread>
+
+namespace zt {
+
+const Switch switches[6] = {
+    {"proposal-check", QT_TRANSLATE_NOOP("Verify", "spunta \"Stringa comp. a colpo\""), &VerifySettings::proposalCheck, false},
+    {"strings-report", QT_TRANSLATE_NOOP("Verify", "spunta \"Stringa comp. Progressione\""), &VerifySettings::stringsReport,
+     false},
+    {"no-first-check", QT_TRANSLATE_NOOP("Verify", "toglie \"Controlla 1° colpo\""), &VerifySettings::firstCheck, true},
+    {"second-hit", QT_TRANSLATE_NOOP("Verify", "spunta \"Controlla 2° colpo\""), &VerifySettings::secondHit, false},
+    {"reset-after-string", QT_TRANSLATE_NOOP("Verify", "spunta \"Azzera\" delle impostazioni"),
+     &VerifySettings::resetAfterString, false},
+    {"no-auto-reset", QT_TRANSLATE_NOOP("Verify", "toglie \"Azzera Auto con memoria 1\""), &VerifySettings::autoReset, true},
+};
+
+const char* const modeNames[3] = {"none", "quorix", "zentrima13"};
+
+void setSwitch(VerifySettings& s, const Switch& w, bool given)
+{
+    s.*w.field = given != w.clears;
+}
+
+bool switchGiven(const VerifySettings& s, const Switch& w)
+{
+    return (s.*w.field) != w.clears;
+}
+
+namespace {
+
+QStringList listItems(const QCommandLineParser& p, const QString& option, const QString& fallback)
+{
+    QStringList items;
+    for (const QString& value : p.values(option))
+        items += value.split(u',');
+    return items.isEmpty() ? fallback.split(u',') : items;
+}
+
+std::optional<qint64> wholeNumber(const QString& text, qint64 least, qint64 most)
+{
+    bool ok = false;
+    const qint64 n = text.toLongLong(&ok);
+    if (!ok || n < least || n > most)
+        return std::nullopt;
+    return n;
+}
+
+// The stakes and the simulated evenings of one combination.
+struct MoneyChoice {
+    BetSettings bet;
+    SimulationSettings simulation;
+};
+
+// Every combination of the options of the stakes and the simulated evenings,
+// in the order of the options; false with *error for a bad value.
+bool readMoneyChoices(const QCommandLineParser& p, bool simulation,
+                      std::vector<MoneyChoice>& choices, QString* error)
+{
+    const auto bad = [&](const QString& option, const QString& value) {
+        *error = QCoreApplication::translate("Verify", "Valore non valido per --%1: \"%2\".")
+                     .arg(option, value);
+        return false;
+    };
+    choices = {MoneyChoice{}};
+    // Each option's values multiply the combinations so far, the later
+    // option innermost.
+    const auto sweep = [&](const char* name, const QStringList& values, auto&& apply) {
+        std::vector<MoneyChoice> next;
+        for (const MoneyChoice& c : choices) {
+            for (const QString& v : values) {
+                MoneyChoice n = c;
+                if (!apply(n, v))
+                    return bad(QLatin1String(name), v);
+                next.push_back(n);
+            }
+        }
+        choices = std::move(next);
+        return true;
+    };
+    const auto whole = [&](const char* name, qint64 least, qint64 most, auto&& set) {
+        return sweep(name, listItems(p, QLatin1String(name), QString()),
+                     [&](MoneyChoice& c, const QString& v) {
+                         if (v.isEmpty() && !p.isSet(QLatin1String(name)))
+                             return true; // not given: the default stays
+                         const auto n = wholeNumber(v, least, most);
+                         if (n)
+                             set(c, *n);
+                         return n.has_value();
+                     });
+    };
+    constexpr qint64 most = 1'000'000'000;
+    QStringList progressions = p.values(QStringLiteral("progression"));
+    if (progressions.isEmpty())
+        progressions << QStringLiteral("flat");
+    const bool stakes =
+        whole("stake", 1, most, [](MoneyChoice& c, qint64 n) { c.bet.stake = double(n); }) &&
+        sweep("progression", progressions,
+              [](MoneyChoice& c, const QString& v) {
+                  const auto b = withProgression(c.bet, v);
+                  if (b)
+                      c.bet = *b;
+                  return b.has_value();
+              }) &&
+        whole("target", 1, most, [](MoneyChoice& c, qint64 n) { c.bet.target = double(n); }) &&
+        whole("table-max", 1, most, [](MoneyChoice& c, qint64 n) { c.bet.tableMax = double(n); }) &&
+        sweep("chip", listItems(p, QStringLiteral("chip"), QStringLiteral("1")),
+              [](MoneyChoice& c, const QString& v) {
+                  bool ok = false;
+                  c.bet.chip = v.toDouble(&ok);
+                  return ok && c.bet.chip > 0 && c.bet.chip < 1e9;
+              }) &&
+        whole("bankroll", 1, StakeTable::ceiling,
+              [](MoneyChoice& c, qint64 n) { c.bet.bankroll = double(n); });
+    if (!stakes || !simulation)
+        return stakes;
+    return whole("simulate", 1, 10'000'000,
+                 [](MoneyChoice& c, qint64 n) { c.simulation.evenings = int(n); }) &&
+           whole("spins", 1, 1'000'000,
+                 [](MoneyChoice& c, qint64 n) { c.simulation.spins = int(n); }) &&
+           whole("seed", 0, std::numeric_limits<qint64>::max(),
+                 [](MoneyChoice& c, qint64 n) { c.simulation.seed = std::uint64_t(n); });
+}
+
+// A bad value, with what the option takes.
+bool badValue(QString* error, const QString& option, const QString& value, const QString& takes)
+{
+    *error = QCoreApplication::translate("Verify", "Valore non valido per --%1: \"%2\" (%3).")
+                 .arg(option, shownArgument(value), takes);
+    return false;
+}
+
+} // namespace
+
+void addRunOptions(QCommandLineParser& p, bool withOut, bool simulation)
+{
+    p.addOptions({
+        {QStringLiteral("db"), {}, QStringLiteral("FILE")},
+        {QStringLiteral("from"), {}, QStringLiteral("ID")},
+        {QStringLiteral("count"), {}, QStringLiteral("N")},
+        {QStringLiteral("mode"), {}, QStringLiteral("MODI")},
+        {QStringLiteral("filter"), {}, QStringLiteral("NUMERI")},
+        {QStringLiteral("max"), {}, QStringLiteral("TESTI")},
+        {QStringLiteral("sweep"), {}, QStringLiteral("NOME")},
+        {QStringLiteral("stake"), {}, QStringLiteral("N")},
+        {QStringLiteral("progression"), {}, QStringLiteral("P")},
+        {QStringLiteral("target"), {}, QStringLiteral("N")},
+        {QStringLiteral("table-max"), {}, QStringLiteral("N")},
+        {QStringLiteral("chip"), {}, QStringLiteral("VALORE")},
+        {QStringLiteral("bankroll"), {}, QStringLiteral("N")},
+        {QStringLiteral("csv"), {}, QStringLiteral("FILE")},
+        {{QStringLiteral("h"), QStringLiteral("help")}, {}},
+    });
+    if (withOut)
+        p.addOption({QStringLiteral("out"), {}, QStringLiteral("FILE")});
+    if (simulation)
+        p.addOptions({{QStringLiteral("simulate"), {}, QStringLiteral("N")},
+                      {QStringLiteral("spins"), {}, QStringLiteral("L")},
+                      {QStringLiteral("seed"), {}, QStringLiteral("S")}});
+    for (const Switch& w : switches)
+        p.addOption({QLatin1String(w.name), {}});
+}
+
+bool readRunFiles(const QCommandLineParser& p, bool withOut, RunFiles& files, QString* error)
+{
+    const auto bad = [&](const QString& option, const QString& value, const QString& takes) {
+        return badValue(error, option, value, takes);
+    };
+    const auto given = [&](const char* name) {
+        return (withOut || qstrcmp(name, "out") != 0) && p.isSet(QLatin1String(name));
+    };
+    const QString aFile = QCoreApplication::translate("Verify", "il nome di un file");
+    files.dbName = p.isSet(QStringLiteral("db")) ? p.value(QStringLiteral("db"))
+                                                 : QString::fromLatin1(kStoreFileName);
+    files.dbPath = QDir::current().absoluteFilePath(files.dbName);
+    if (withOut) {
+        const QString out = p.isSet(QStringLiteral("out")) ? p.value(QStringLiteral("out"))
+                                                           : QString::fromLatin1(reportFileName);
+        files.outPath = out == u"-" ? out : QDir::current().absoluteFilePath(out);
+    }
+    if (p.isSet(QStringLiteral("csv")))
+        files.csvPath = p.value(QStringLiteral("csv"));
+    for (const char* name : {"db", "out", "csv"}) {
+        if (given(name) && p.value(QLatin1String(name)).isEmpty())
+            return bad(QLatin1String(name), {}, aFile);
+    }
+    // The database is only read: no output may replace it.
+    const QString database = QFileInfo(files.dbPath).canonicalFilePath();
+    for (const char* name : {"out", "csv"}) {
+        if (!given(name))
+            continue;
+        const QString path = QDir::current().absoluteFilePath(p.value(QLatin1String(name)));
+        if (!database.isEmpty() && QFileInfo(path).canonicalFilePath() == database) {
+            *error = QCoreApplication::translate("Verify", "--%1 non può essere il file delle uscite.").arg(name);
+            return false;
+        }
+    }
+    // Nor may one output replace the other.
+    if (given("out") && given("csv") &&
+        canonicalTarget(files.outPath) == canonicalTarget(files.csvPath)) {
+        *error = QCoreApplication::translate("Verify", "--out e --csv non possono essere lo stesso file (%1).")
+                     .arg(shownArgument(files.csvPath));
+        return false;
+    }
+    if (p.isSet(QStringLiteral("from"))) {
+        const QString v = p.value(QStringLiteral("from"));
+        files.from =
+            wholeNumber(v, std::numeric_limits<qint64>::min(), std::numeric_limits<qint64>::max());
+        if (!files.from)
+            return bad(QStringLiteral("from"), v,
+                       QCoreApplication::translate("Verify", "l'id di una riga, un numero intero"));
+    }
+    if (p.isSet(QStringLiteral("count"))) {
+        const QString v = p.value(QStringLiteral("count"));
+        files.count = wholeNumber(v, 0, std::numeric_limits<int>::max());
+        if (!files.count)
+            return bad(
+                QStringLiteral("count"), v,
+                QCoreApplication::translate("Verify", "un numero intero da 0 a %1").arg(std::numeric_limits<int>::max()));
+    }
+    return true;
+}
+
+bool readCombinations(const QCommandLineParser& p, const CombinationDefaults& defaults,
+                      std::vector<VerifySettings>& settings, bool* anySwept, QString* error)
+{
+    const auto bad = [&](const QString& option, const QString& value, const QString& takes) {
+        return badValue(error, option, value, takes);
+    };
+    std::vector<VerifySettings::Mode> modes;
+    for (const QString& m : listItems(p, QStringLiteral("mode"), defaults.modes)) {
+        const auto* name = std::find_if(std::begin(modeNames), std::end(modeNames),
+                                        [&](const char* n) { return m == QLatin1String(n); });
+        if (name == std::end(modeNames))
+            return bad(QStringLiteral("mode"), m, QCoreApplication::translate("Verify", "none, quorix o zentrima13"));
+        modes.push_back(VerifySettings::Mode(name - std::begin(modeNames)));
+    }
+    QStringList filters;
+    for (const QString& f : listItems(p, QStringLiteral("filter"), defaults.filters)) {
+        if (f.compare(u"Tutti", Qt::CaseInsensitive) == 0)
+            filters << QStringLiteral("Tutti");
+        else if (const auto n = wholeNumber(f, 1, 36); n && f == QString::number(*n))
+            filters << f;
+        else
+            return bad(QStringLiteral("filter"), f, QCoreApplication::translate("Verify", "Tutti o un numero da 1 a 36"));
+    }
+    const QStringList maxima = listItems(p, QStringLiteral("max"), defaults.maxima);
+
+    VerifySettings base;
+    for (const Switch& w : switches)
+        setSwitch(base, w, p.isSet(QLatin1String(w.name)));
+    base.stringsReport = base.stringsReport || defaults.stringsReport;
+    std::vector<const Switch*> swept;
+    for (const QString& name : p.values(QStringLiteral("sweep"))) {
+        const auto* w =
+            std::find_if(std::begin(switches), std::end(switches),
+                         [&](const Switch& s) { return name == QLatin1String(s.name); });
+        if (w == std::end(switches)) {
+            QStringList names;
+            for (const Switch& known : switches)
+                names << QLatin1String(known.name);
+            return bad(QStringLiteral("sweep"), name, names.join(QStringLiteral(", ")));
+        }
+        if (p.isSet(name)) {
+            *error = QCoreApplication::translate("Verify", "--%1 e --sweep %1 non vanno insieme.").arg(name);
+            return false;
+        }
+        if (std::find(swept.begin(), swept.end(), w) == swept.end())
+            swept.push_back(w);
+    }
+    if (!p.isSet(QStringLiteral("sweep"))) {
+        for (const Switch& w : switches) {
+            if (defaults.swept.contains(QLatin1String(w.name)) && !p.isSet(QLatin1String(w.name)))
+                swept.push_back(&w);
+        }
+    }
+
+    std::vector<MoneyChoice> money;
+    if (!readMoneyChoices(p, defaults.simulation, money, error))
+        return false;
+
+    // Every combination, the first list outermost, each swept switch off then on.
+    settings.clear();
+    for (VerifySettings::Mode mode : modes) {
+        for (const QString& filter : filters) {
+            for (const QString& max : maxima) {
+                for (const MoneyChoice& m : money) {
+                    for (unsigned bits = 0; bits < (1u << swept.size()); ++bits) {
+                        VerifySettings s = base;
+                        s.mode = mode;
+                        s.filter = filter;
+                        s.maxDelay = max;
+                        s.bet = m.bet;
+                        s.simulation = m.simulation;
+                        for (std::size_t k = 0; k < swept.size(); ++k)
+                            setSwitch(s, *swept[k], bits >> (swept.size() - 1 - k) & 1);
+                        settings.push_back(s);
+                    }
+                }
+            }
+        }
+    }
+    *anySwept = !swept.empty();
+    return true;
+}
+
+QString combinationHelp(bool simulation)
+{
+    QString text = QCoreApplication::translate("Verify", 
+        "  --db FILE             il file delle uscite (predefinito: dati.mdb); non viene mai "
+        "scritto\n"
+        "  --from ID             parte dalla riga con questo id, come \"Cerca\"\n"
+        "  --count N             righe da rigiocare, come \"Colpi:\" (predefinito: fino "
+        "all'ultima)\n"
+        "  --mode MODI           none, quorix o zentrima13\n"
+        "  --filter NUMERI       il filtro \"Numero:\" del tavolo: Tutti o da 1 a 36\n"
+        "  --max TESTI           \"Contr. Massimo\" delle impostazioni\n");
+    text += QCoreApplication::translate(
+        "Verify",
+        "  --stake N             fiches su ogni numero della stringa seguita (predefinito: 1)\n"
+        "  --progression P       flat (sempre --stake), recovery (il recupero) o i multipli di\n"
+        "                        --stake per tentativo, l'ultimo ripetuto (1,1,2,3,5,8)\n"
+        "  --target N            il recupero: quanto rende almeno un colpo vinto (predefinito: 1)\n"
+        "  --table-max N         la puntata massima del tavolo su un numero\n"
+        "  --chip VALORE         il valore di una fiche: le somme nella tua moneta\n"
+        "  --bankroll N          le fiches della serata: finisce alla prima puntata che non\n"
+        "                        coprono (rovina)\n");
+    if (simulation)
+        text += QCoreApplication::translate(
+            "Verify", "  --simulate N          gioca anche N serate di uscite a caso con le stesse "
+                      "impostazioni\n"
+                      "  --spins L             uscite di ogni serata simulata (predefinito: 300)\n"
+                      "  --seed S              il seme delle serate simulate (predefinito: 1)\n");
+    for (const Switch& w : switches)
+        text += QStringLiteral("  --%1%2\n")
+                    .arg(QString::fromLatin1(w.name).leftJustified(20),
+                         QCoreApplication::translate("Verify", w.help));
+    text += QCoreApplication::translate("Verify", 
+        "  --sweep NOME          verifica l'opzione NOME (una delle sei qui sopra) sia senza\n"
+        "                        sia con; si può ripetere\n");
+    return text;
+}
+
+QString parseProblem(const QCommandLineParser& p)
+{
+    if (!p.unknownOptionNames().isEmpty())
+        return QCoreApplication::translate("Verify", "Opzione sconosciuta: %1.")
+            .arg(shownArgument(p.unknownOptionNames().first()));
+    // "Missing value after 'x'." or "Unexpected value after 'x'."
+    const auto quoted = QRegularExpression(QStringLiteral("'([^']*)'")).match(p.errorText());
+    return QCoreApplication::translate("Verify", "Valore mancante o di troppo per l'opzione %1.")
+        .arg(quoted.hasMatch() ? shownArgument(quoted.captured(1)) : QString());
+}
+
+int attemptsShown(const QString& maxText)
+{
+    // 1 to its number, at most to the last tally entry.
+    const double n = std::fmin(leadingNumber(maxText), ConteggioColpi::Last);
+    return n >= 1 ? int(n) : 0;
+}
+
+QString csvField(const QString& text)
+{
+    static const QRegularExpression special(QStringLiteral("[\",\\r\\n]|^\\s|\\s$"));
+    if (!text.contains(special))
+        return text;
+    return u'"' + QString(text).replace(u'"', QStringLiteral("\"\"")) + u'"';
+}
+
+QStringList settingsHeader()
+{
+    QStringList header{QStringLiteral("mode"), QStringLiteral("filter"), QStringLiteral("max")};
+    for (const Switch& w : switches)
+        header << QLatin1String(w.name);
+    return header;
+}
+
+QStringList settingsFields(const VerifySettings& s)
+{
+    QStringList line{QLatin1String(modeNames[int(s.mode)]), s.filter, csvField(s.maxDelay)};
+    for (const Switch& w : switches)
+        line << QString::number(int(switchGiven(s, w)));
+    return line;
+}
+
+namespace {
+
+const PanelCounter csvCounters[] = {
+    PanelCounter::Rows,    PanelCounter::Verified,           PanelCounter::Hits,
+    PanelCounter::Numbers, PanelCounter::CancelledBeforeHit, PanelCounter::CancelledAfterHit};
+
+} // namespace
+
+QStringList resultHeader(int attempts)
+{
+    QStringList header{QStringLiteral("boules"),      QStringLiteral("verificate"),
+                       QStringLiteral("conta_usc"),   QStringLiteral("numeri_giocati"),
+                       QStringLiteral("fuori_lim_1"), QStringLiteral("fuori_lim_2")};
+    for (int i = 1; i <= attempts; ++i)
+        header << QStringLiteral("colpo_%1").arg(i);
+    header << QStringLiteral("fallite")
+           << QStringList{"staked", "returned",     "net",       "expected", "sd",
+                          "z",      "max_drawdown", "max_stake", "capped"};
+    return header;
+}
+
+QStringList resultFields(const VerifySettings& s, const VerifyResult& r, int attempts)
+{
+    QStringList line;
+    for (PanelCounter counter : csvCounters)
+        line << r.counters[int(counter)];
+    const int shown = attemptsShown(s.maxDelay);
+    for (int i = 1; i <= attempts; ++i)
+        line << (i <= shown ? QString::number(r.tally.entry(i)) : QString());
+    line << QString::number(r.tally.entry(0));
+    const EveningFigures& f = r.money;
+    const auto money = [&](double chips) { return csvAmount(chips * s.bet.chip); };
+    line << money(f.staked) << money(f.returned) << money(f.net()) << money(f.expected)
+         << money(f.sd()) << csvAmount(f.z()) << money(f.maxDrawdown) << money(f.maxStake)
+         << QString::number(f.capped);
+    return line;
+}
+
+QStringList stakesHeader()
+{
+    return {"stake", "progression", "target", "table_max", "chip", "bankroll"};
+}
+
+QStringList stakesFields(const VerifySettings& s)
+{
+    const auto optional = [](double v) { return v > 0 ? csvAmount(v) : QString(); };
+    return {csvAmount(s.bet.stake),  csvField(progressionText(s.bet)),
+            csvAmount(s.bet.target), optional(s.bet.tableMax),
+            csvAmount(s.bet.chip),   optional(s.bet.bankroll)};
+}
+
+Progress::Progress(Describe describe) : describe_(std::move(describe))
+{
+    clock_.start();
+}
+
+void Progress::start(std::int64_t total)
+{
+    startMs_ = clock_.elapsed();
+    total_ = total;
+}
+
+void Progress::run(const std::function<void()>& work)
+{
+    bool finished = false;
+    std::mutex m;
+    std::condition_variable cv;
+    std::thread worker([&] {
+        work();
+        std::lock_guard lock(m);
+        finished = true;
+        cv.notify_one();
+    });
+    const bool terminal = ::isatty(STDERR_FILENO);
+    bool shown = false;
+    std::unique_lock lock(m);
+    while (!cv.wait_for(lock, std::chrono::milliseconds(250), [&] { return finished; })) {
+        if (terminal && clock_.elapsed() >= 1000) {
+            show();
+            shown = true;
+        }
+    }
+    lock.unlock();
+    worker.join();
+    if (shown)
+        std::fprintf(stderr, "\r\033[K");
+}
+
+void Progress::show()
+{
+    const std::int64_t total = total_.load();
+    const std::int64_t now = done.load();
+    const double seconds = (clock_.elapsed() - startMs_.load()) / 1000.0;
+    QString line;
+    if (total == 0) {
+        line = QCoreApplication::translate("Verify", "Lettura delle uscite…");
+    } else {
+        const double rate = seconds > 0 ? now / seconds : 0;
+        const double left = rate > 0 ? std::ceil((total - now) / rate) : -1;
+        if (describe_) {
+            line = describe_(now, total, rate, left);
+        } else {
+            line = QCoreApplication::translate("Verify", "%1 di %2 righe, %3 righe/s, %4 s rimanenti")
+                       .arg(now)
+                       .arg(total)
+                       .arg(QString::number(rate, 'f', 0),
+                            left >= 0 ? QString::number(left, 'f', 0) : QStringLiteral("?"));
+        }
+    }
+    std::fprintf(stderr, "\r\033[K%s", line.toLocal8Bit().constData());
+    std::fflush(stderr);
+}
+
+} // namespace zt

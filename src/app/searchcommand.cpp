@@ -1,0 +1,543 @@
+// `zentrima13 search`: every combination of a grid of settings verified on a
+// choosing part and a judging part of the recorded rows, ranked on the
+// choosing part, with the luck of the search measured on random evenings.
+// The replays are the core's (core/search.h, core/verifier.h).
+
+#include "searchcommand.h"
+
+#include "app/commands.h"
+#include "combinations.h"
+#include "commandio.h"
+#include "core/betting.h"
+#include "core/savefile.h"
+#include "core/search.h"
+#include "core/textrules.h"
+#include "store/replayreader.h"
+#include "store/storefile.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QLocale>
+
+#include <signal.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <map>
+#include <thread>
+
+namespace zt {
+
+namespace {
+
+struct SearchText {
+    Q_DECLARE_TR_FUNCTIONS(Search)
+};
+
+QString count(qint64 n)
+{
+    return shownLocale().toString(n);
+}
+
+QString decimals(double v, int places)
+{
+    if (std::round(v * std::pow(10.0, places)) == 0)
+        v = 0; // no "-0,00"
+    return shownLocale().toString(v, 'f', places);
+}
+
+// Ctrl+C and the system's end: the search stops at once and writes nothing;
+// a second one ends the program there and then.
+std::atomic<bool> stopRequested{false};
+
+extern "C" void onStopSignal(int)
+{
+    if (stopRequested.exchange(true))
+        ::_exit(ExitInterrupted);
+}
+
+class StopOnSignals {
+public:
+    StopOnSignals()
+    {
+        struct sigaction action {};
+        action.sa_handler = onStopSignal;
+        sigemptyset(&action.sa_mask);
+        for (int i = 0; i < 3; ++i)
+            ::sigaction(signals_[i], &action, &before_[i]);
+    }
+    ~StopOnSignals() { restore(); }
+    // From here on the signals end the program as they did before.
+    void restore()
+    {
+        for (int i = 0; i < 3; ++i)
+            ::sigaction(signals_[i], &before_[i], nullptr);
+    }
+    StopOnSignals(const StopOnSignals&) = delete;
+    StopOnSignals& operator=(const StopOnSignals&) = delete;
+
+private:
+    const int signals_[3] = {SIGINT, SIGTERM, SIGHUP};
+    struct sigaction before_[3] {};
+};
+
+QString usage()
+{
+    QString text = SearchText::tr(
+        "Uso: zentrima13 search [opzioni]\n"
+        "Cerca le impostazioni che avrebbero reso di più, e guarda se reggono su uscite su\n"
+        "cui non sono state scelte: divide le righe all'inizio di una partita in una parte\n"
+        "di scelta e una di verifica, verifica ogni combinazione su entrambe (come\n"
+        "\"verify\"), le ordina sulla parte di scelta e mostra le 20 migliori con il loro\n"
+        "risultato nella parte di verifica; poi rifà la ricerca su serate di uscite a caso\n"
+        "lunghe come la parte di scelta, per mostrare quanto bene la migliore di tante\n"
+        "combinazioni sembra andare per sola fortuna.\n\n"
+        "Senza opzioni le combinazioni sono: i tre modi, \"Numero:\" Tutti e da 1 a 36,\n"
+        "\"Contr. Massimo\" da 1 a 36, e senza e con --second-hit, --reset-after-string e\n"
+        "--no-auto-reset, sempre con --strings-report: 31.968 combinazioni. Ogni opzione\n"
+        "le restringe (--mode zentrima13 --max 5,8,10); un --sweep sceglie esattamente gli\n"
+        "interruttori da provare senza e con, e un interruttore dato vale per tutte.\n\n"
+        "Opzioni:\n");
+    text += combinationHelp(false);
+    text += SearchText::tr(
+        "  --choose P%           la parte di scelta finisce con la partita che contiene la\n"
+        "                        riga al P% delle righe (predefinito: 50%)\n"
+        "  --choose-until ID     la parte di scelta finisce con la partita che contiene la\n"
+        "                        riga con questo id\n"
+        "  --rank net|hits       ordina per saldo (predefinito) o per colpi vinti per colpo\n"
+        "                        puntato\n"
+        "  --luck N              serate a caso per la fortuna della ricerca (predefinito: 3;\n"
+        "                        0: nessuna)\n"
+        "  --seed S              il seme delle serate a caso (predefinito: 1)\n"
+        "  --csv FILE            una riga per combinazione, le migliori prima, con le cifre\n"
+        "                        delle due parti una accanto all'altra; - per lo standard\n"
+        "                        output (e allora i risultati non si mostrano)\n"
+        "  --lang it|en          la lingua dei messaggi e dei risultati (it: italiano, en:\n"
+        "                        inglese); il CSV non cambia\n"
+        "  -h, --help            mostra questo aiuto\n\n"
+        "Nei modi quorix e zentrima13 il filtro \"Numero:\" non cambia nulla: le combinazioni\n"
+        "che differiscono solo per il filtro si giocano una volta e hanno gli stessi risultati.\n"
+        "Ctrl+C interrompe la ricerca senza scrivere nulla.\n\n"
+        "Uscita: 0 fatto, 1 un file non si può scrivere, 2 opzioni non valide,\n"
+        "3 il file delle uscite manca o non è utilizzabile, non ha la riga di --from o di\n"
+        "--choose-until, o non si può dividere, 4 il file delle uscite è bloccato da un altro\n"
+        "programma: riprovare più tardi, 130 interrotta.\n");
+    return text;
+}
+
+int badOptions(const QString& message)
+{
+    return usageError(usage(), message);
+}
+
+QString numbersText(int first, int last)
+{
+    QStringList all;
+    for (int n = first; n <= last; ++n)
+        all << QString::number(n);
+    return all.join(u',');
+}
+
+struct Job {
+    RunFiles files;
+    SearchSettings search;
+    double choosePercent = 50;
+    std::optional<qint64> chooseUntil;
+};
+
+bool readJob(const QCommandLineParser& p, Job& job, QString* error)
+{
+    const auto bad = [&](const QString& option, const QString& takes) {
+        *error = SearchText::tr("Valore non valido per --%1: \"%2\" (%3).")
+                     .arg(option, shownArgument(p.value(option)), takes);
+        return false;
+    };
+    CombinationDefaults defaults;
+    defaults.modes = QStringLiteral("none,quorix,zentrima13");
+    defaults.filters = QStringLiteral("Tutti,") + numbersText(1, 36);
+    defaults.maxima = numbersText(1, 36);
+    defaults.swept = QStringList{"second-hit", "reset-after-string", "no-auto-reset"};
+    defaults.stringsReport = true;
+    defaults.simulation = false;
+    bool swept = false;
+    if (!readRunFiles(p, false, job.files, error) ||
+        !readCombinations(p, defaults, job.search.combinations, &swept, error))
+        return false;
+
+    if (p.isSet(QStringLiteral("choose")) && p.isSet(QStringLiteral("choose-until"))) {
+        *error = SearchText::tr("--choose e --choose-until non vanno insieme.");
+        return false;
+    }
+    if (p.isSet(QStringLiteral("choose"))) {
+        QString v = p.value(QStringLiteral("choose"));
+        if (v.endsWith(u'%'))
+            v.chop(1);
+        bool ok = false;
+        job.choosePercent = v.toDouble(&ok);
+        if (!ok || !(job.choosePercent > 0 && job.choosePercent < 100))
+            return bad(QStringLiteral("choose"), SearchText::tr("una percentuale tra 0% e 100%, come 50%"));
+    }
+    if (p.isSet(QStringLiteral("choose-until"))) {
+        bool ok = false;
+        job.chooseUntil = p.value(QStringLiteral("choose-until")).toLongLong(&ok);
+        if (!ok)
+            return bad(QStringLiteral("choose-until"), SearchText::tr("l'id di una riga, un numero intero"));
+    }
+    if (p.isSet(QStringLiteral("rank"))) {
+        const QString v = p.value(QStringLiteral("rank"));
+        if (v == u"net")
+            job.search.rank = SearchRank::Net;
+        else if (v == u"hits")
+            job.search.rank = SearchRank::HitsPerSpin;
+        else
+            return bad(QStringLiteral("rank"), QStringLiteral("net o hits"));
+    }
+    if (p.isSet(QStringLiteral("luck"))) {
+        bool ok = false;
+        job.search.luckEvenings = p.value(QStringLiteral("luck")).toInt(&ok);
+        if (!ok || job.search.luckEvenings < 0 || job.search.luckEvenings > 100)
+            return bad(QStringLiteral("luck"), SearchText::tr("un numero intero da 0 a 100"));
+    }
+    if (p.isSet(QStringLiteral("seed"))) {
+        bool ok = false;
+        job.search.seed = p.value(QStringLiteral("seed")).toULongLong(&ok);
+        if (!ok)
+            return bad(QStringLiteral("seed"), SearchText::tr("un numero intero da 0 in su"));
+    }
+    return true;
+}
+
+// Where the rows are split: the index of the first judging row, or a
+// message (without its full stop) when they cannot be.
+struct Split {
+    std::size_t at = 0;
+    QString problem;
+};
+
+Split splitRows(const Job& job, const ReplayRows& rows, const std::vector<qint64>& ids)
+{
+    Split split;
+    std::size_t last = 0;
+    if (rows.size() == 0) {
+        split.problem = SearchText::tr("Nel file %1 non ci sono righe da dividere").arg(job.files.dbName);
+        return split;
+    }
+    if (job.chooseUntil) {
+        const auto found = std::lower_bound(ids.begin(), ids.end(), *job.chooseUntil);
+        if (found == ids.end() || *found != *job.chooseUntil) {
+            split.problem = SearchText::tr("Tra le righe lette dal file %1 non c'è la riga con id %2")
+                                .arg(job.files.dbName)
+                                .arg(*job.chooseUntil);
+            return split;
+        }
+        last = std::size_t(found - ids.begin());
+    } else {
+        const double at = std::ceil(double(rows.size()) * job.choosePercent / 100);
+        last = std::size_t(std::clamp(at, 1.0, double(rows.size()))) - 1;
+    }
+    split.at = gameEndAfter(rows, last);
+    if (split.at >= rows.size())
+        split.problem = SearchText::tr("Dopo la riga con id %1 nessuna partita comincia (Memoria 1): la "
+                           "parte di verifica resterebbe vuota")
+                            .arg(ids[last]);
+    return split;
+}
+
+QString onOff(bool on)
+{
+    return on ? SearchText::tr("sì") : SearchText::tr("no");
+}
+
+// The z of a part, as the panel shows it ("-" without stakes).
+QString zText(const EveningFigures& f)
+{
+    return f.variance > 0 ? decimals(f.z(), 2) : QStringLiteral("-");
+}
+
+// The chance that luck alone leaves a positive net with these stakes.
+double chanceOfGain(const EveningFigures& f)
+{
+    if (!(f.variance > 0))
+        return 0;
+    return 0.5 * std::erfc(-f.expected / f.sd() / std::sqrt(2.0));
+}
+
+QString panelText(const Job& job, const SearchResult& result, std::size_t chooseRows,
+                  std::size_t judgeRows, const QString& chooseIds, const QString& judgeIds)
+{
+    const std::vector<VerifySettings>& combos = job.search.combinations;
+    const SharedRuns& runs = result.runs;
+    std::vector<std::size_t> firstOf(runs.distinct, combos.size());
+    std::map<QString, int> bets;
+    for (std::size_t i = 0; i < combos.size(); ++i) {
+        firstOf[runs.of[i]] = std::min(firstOf[runs.of[i]], i);
+        bets[progressionText(combos[i].bet) + QString::number(combos[i].bet.stake)] = 0;
+    }
+    const bool byHits = job.search.rank == SearchRank::HitsPerSpin;
+    const VerifySettings& best = combos[firstOf[result.order.front()]];
+    QStringList lines;
+    lines << SearchText::tr("Parte di scelta: %1 righe (id %2); parte di verifica: %3 righe (id %4), divise "
+                "all'inizio di una partita.")
+                 .arg(count(qint64(chooseRows)), chooseIds, count(qint64(judgeRows)), judgeIds);
+    lines << SearchText::tr("Combinazioni: %1, giocate %2 per parte.")
+                 .arg(count(qint64(combos.size())), count(qint64(runs.distinct)));
+    if (runs.distinct < combos.size())
+        lines << SearchText::tr("Nei modi quorix e zentrima13 il filtro \"Numero:\" non cambia nulla: le "
+                    "combinazioni che differiscono solo per il filtro (o per il valore della "
+                    "fiche) hanno gli stessi risultati e qui contano una volta.");
+    lines << (byHits ? SearchText::tr("Ordinate per colpi vinti per colpo puntato nella parte di scelta.")
+                     : SearchText::tr("Ordinate per saldo nella parte di scelta, in fiches."));
+    lines << QString();
+
+    const std::size_t shown = std::min<std::size_t>(20, result.order.size());
+    lines << SearchText::tr("Le %1 migliori nella parte di scelta, e come sono andate nella parte di verifica:")
+                 .arg(shown);
+    const bool progressions = bets.size() > 1;
+    QString head = QStringLiteral("%1  %2 %3 %4 %5 %6 %7")
+                       .arg(SearchText::tr("n."), 3)
+                       .arg(SearchText::tr("modo"), -10)
+                       .arg(SearchText::tr("filtro"), -9)
+                       .arg(SearchText::tr("max"), 5)
+                       .arg(SearchText::tr("2° colpo"), -8)
+                       .arg(SearchText::tr("Azzera"), -6)
+                       .arg(SearchText::tr("Azz. auto"), -9);
+    if (progressions)
+        head += QStringLiteral(" %1").arg(SearchText::tr("puntate"), -12);
+    if (byHits)
+        head += QStringLiteral(" %1 %2").arg(SearchText::tr("colpi % scelta"), 14).arg(SearchText::tr("verifica"), 9);
+    head += QStringLiteral(" %1 %2 %3 %4")
+                .arg(SearchText::tr("saldo scelta"), 13)
+                .arg(SearchText::tr("z"), 6)
+                .arg(SearchText::tr("saldo verifica"), 15)
+                .arg(SearchText::tr("z"), 6);
+    lines << head;
+    int kept = 0;
+    double chanceKept = 0;
+    for (std::size_t k = 0; k < shown; ++k) {
+        const std::size_t run = result.order[k];
+        const VerifySettings& s = combos[firstOf[run]];
+        const VerifyResult& chosen = runs.results[SearchResult::choosing][run];
+        const VerifyResult& judged = runs.results[SearchResult::judging][run];
+        const auto money = [&](double chips) { return amountText(chips, s.bet.chip); };
+        const QString filter =
+            s.mode == VerifySettings::Mode::None ? s.filter : SearchText::tr("qualsiasi");
+        QString line = QStringLiteral("%1  %2 %3 %4 %5 %6 %7")
+                           .arg(k + 1, 3)
+                           .arg(QLatin1String(modeNames[int(s.mode)]), -10)
+                           .arg(filter, -9)
+                           .arg(s.maxDelay, 5)
+                           .arg(onOff(s.secondHit), -8)
+                           .arg(onOff(s.resetAfterString), -6)
+                           .arg(onOff(s.autoReset), -9);
+        if (progressions)
+            line += QStringLiteral(" %1").arg(
+                QString::number(s.bet.stake) + u'×' + progressionText(s.bet), -12);
+        if (byHits)
+            line += QStringLiteral(" %1 %2")
+                        .arg(decimals(100 * rankValue(chosen, SearchRank::HitsPerSpin), 2), 14)
+                        .arg(decimals(100 * rankValue(judged, SearchRank::HitsPerSpin), 2), 9);
+        line += QStringLiteral(" %1 %2 %3 %4")
+                    .arg(money(chosen.money.net()), 13)
+                    .arg(zText(chosen.money), 6)
+                    .arg(money(judged.money.net()), 15)
+                    .arg(zText(judged.money), 6);
+        lines << line;
+        kept += judged.money.net() > 0;
+        chanceKept += chanceOfGain(judged.money);
+    }
+    lines << SearchText::tr("Nella parte di verifica hanno un saldo positivo %1 delle %2 (la sola fortuna, "
+                "con le loro puntate, ne darebbe in media %3).")
+                 .arg(kept)
+                 .arg(shown)
+                 .arg(decimals(chanceKept, 1));
+    const VerifyResult& bestJudged = runs.results[SearchResult::judging][result.order.front()];
+    lines << SearchText::tr("La prima: %1 in verifica, z %2 (%3).")
+                 .arg(amountText(bestJudged.money.net(), best.bet.chip), zText(bestJudged.money),
+                      bestJudged.money.variance > 0 ? zVerdict(bestJudged.money.z())
+                                                    : SearchText::tr("nessuna puntata"));
+
+    // The luck of the search.
+    const int evenings = int(result.luckBest.size());
+    if (evenings > 0) {
+        const VerifyResult& bestChosen =
+            runs.results[SearchResult::choosing][result.order.front()];
+        const double bestValue = rankValue(bestChosen, job.search.rank);
+        QStringList values;
+        QStringList zs;
+        int asGood = 0;
+        for (int e = 0; e < evenings; ++e) {
+            const VerifyResult& r = runs.results[SearchResult::luckSet(e)][result.luckBest[e]];
+            const double v = rankValue(r, job.search.rank);
+            values << (byHits ? decimals(100 * v, 2) + u'%' : amountText(v, best.bet.chip));
+            zs << zText(r.money);
+            asGood += v >= bestValue;
+        }
+        const QString bestText = byHits ? decimals(100 * bestValue, 2) + u'%'
+                                        : amountText(bestValue, best.bet.chip);
+        lines << QString();
+        lines << SearchText::tr("La fortuna della ricerca: su %n serate di uscite a caso lunghe come la parte "
+                    "di scelta (seme %1), la migliore delle %2 combinazioni ha avuto %3 "
+                    "(z %4).",
+                    nullptr, evenings)
+                     .arg(job.search.seed)
+                     .arg(count(qint64(runs.distinct)))
+                     .arg(values.join(QStringLiteral(" / ")), zs.join(QStringLiteral(" / ")));
+        lines << (asGood > 0
+                      ? SearchText::tr("La migliore sulle uscite vere (%1, z %2) non fa meglio della migliore "
+                           "su uscite a caso in %3 serate su %4: la migliore di tante "
+                           "combinazioni sembra andare così bene anche per sola fortuna.")
+                            .arg(bestText, zText(bestChosen.money))
+                            .arg(asGood)
+                            .arg(evenings)
+                      : SearchText::tr("La migliore sulle uscite vere (%1, z %2) fa meglio della migliore "
+                           "di ogni serata a caso; se regge lo dice la parte di verifica.")
+                            .arg(bestText, zText(bestChosen.money)));
+    }
+    return lines.join(u'\n') + u'\n';
+}
+
+QByteArray csvText(const Job& job, const SearchResult& result)
+{
+    const std::vector<VerifySettings>& combos = job.search.combinations;
+    const SharedRuns& runs = result.runs;
+    int attempts = 0;
+    for (const VerifySettings& s : combos)
+        attempts = std::max(attempts, attemptsShown(s.maxDelay));
+    const QStringList part = resultHeader(attempts) << QStringLiteral("staked_spins")
+                                                    << QStringLiteral("hits");
+    QStringList header{QStringLiteral("rank")};
+    header << settingsHeader();
+    for (const char* prefix : {"choose_", "judge_"}) {
+        for (const QString& column : part)
+            header << QLatin1String(prefix) + column;
+    }
+    header << stakesHeader();
+
+    // The combinations in the order of their results, best first.
+    std::vector<std::size_t> place(runs.distinct);
+    for (std::size_t k = 0; k < result.order.size(); ++k)
+        place[result.order[k]] = k;
+    std::vector<std::size_t> lines(combos.size());
+    for (std::size_t i = 0; i < combos.size(); ++i)
+        lines[i] = i;
+    std::stable_sort(lines.begin(), lines.end(), [&](std::size_t a, std::size_t b) {
+        return place[runs.of[a]] < place[runs.of[b]];
+    });
+
+    QString text = header.join(u',') + u'\n';
+    for (std::size_t i : lines) {
+        const VerifySettings& s = combos[i];
+        QStringList line{QString::number(place[runs.of[i]] + 1)};
+        line << settingsFields(s);
+        for (std::size_t set : {SearchResult::choosing, SearchResult::judging}) {
+            const VerifyResult& r = runs.at(set, i);
+            line << resultFields(s, r, attempts) << QString::number(r.money.stakedSpins)
+                 << QString::number(r.money.hits);
+        }
+        line << stakesFields(s);
+        text += line.join(u',') + u'\n';
+    }
+    return text.toUtf8();
+}
+
+QString idRange(const std::vector<qint64>& ids, std::size_t begin, std::size_t end)
+{
+    return QStringLiteral("%1–%2").arg(ids[begin]).arg(ids[end - 1]);
+}
+
+} // namespace
+
+int runSearch(const QStringList& arguments)
+{
+    QCommandLineParser p;
+    addRunOptions(p, false, false);
+    p.addOptions({{QStringLiteral("choose"), {}, QStringLiteral("P%")},
+                  {QStringLiteral("choose-until"), {}, QStringLiteral("ID")},
+                  {QStringLiteral("rank"), {}, QStringLiteral("net|hits")},
+                  {QStringLiteral("luck"), {}, QStringLiteral("N")},
+                  {QStringLiteral("seed"), {}, QStringLiteral("S")}});
+    if (!p.parse(arguments))
+        return badOptions(parseProblem(p));
+    if (p.isSet(QStringLiteral("help")))
+        return printOut(usage()) ? ExitOk : ExitFailure;
+    if (!p.positionalArguments().isEmpty())
+        return badOptions(SearchText::tr("Argomento inatteso: %1.")
+                              .arg(shownArgument(p.positionalArguments().first())));
+    Job job;
+    QString error;
+    if (!readJob(p, job, &error))
+        return badOptions(error);
+
+    StopOnSignals stopSignals;
+    const auto interrupted = [] {
+        return failWith(ExitInterrupted, SearchText::tr("Ricerca interrotta: nessun file è stato scritto."));
+    };
+
+    // The rows, read once, and where they are split.
+    ReplayRows rows;
+    std::vector<qint64> ids;
+    ReplayRead read = ReplayRead::Done;
+    Progress reading;
+    reading.run([&] {
+        read = readReplayRows(job.files.dbPath, job.files.dbName, job.files.from,
+                              job.files.count.value_or(-1), rows, &error, &ids);
+    });
+    if (stopRequested)
+        return interrupted();
+    if (read != ReplayRead::Done)
+        return failWith(read == ReplayRead::Busy ? ExitBusy : ExitData,
+                        storeMessage(error, StoreAction::Open));
+    const Split split = splitRows(job, rows, ids);
+    if (!split.problem.isEmpty())
+        return failWith(ExitData, split.problem + u'.');
+    const ReplayRows choose = rowsBetween(rows, 0, split.at);
+    const ReplayRows judge = rowsBetween(rows, split.at, rows.size());
+
+    const std::size_t combinations = job.search.combinations.size();
+    failWith(ExitOk, SearchText::tr("%1 combinazioni su %2 righe (scelta %3, verifica %4), e %n serate a "
+                        "caso per la fortuna della ricerca.",
+                        nullptr, job.search.luckEvenings)
+                         .arg(count(qint64(combinations)), count(qint64(rows.size())),
+                              count(qint64(choose.size())), count(qint64(judge.size()))));
+
+    // Every combination on both parts and on the random evenings, on every
+    // processor.
+    SearchResult result;
+    Progress searching([](std::int64_t done, std::int64_t total, double rate, double left) {
+        return SearchText::tr("%1 di %2 uscite giocate (%3 al secondo), %4 rimanenti")
+            .arg(count(done), count(total), count(qint64(rate)),
+                 left >= 0 ? SearchText::tr("%1 s").arg(count(qint64(left))) : SearchText::tr("tempo"));
+    });
+    searching.start(searchPasses(choose.size(), judge.size(), job.search));
+    searching.run([&] {
+        const int threads = int(std::max(1u, std::thread::hardware_concurrency()));
+        result = search(choose, judge, job.search, threads, {&searching.done, &stopRequested});
+    });
+    if (stopRequested || !result.runs.complete)
+        return interrupted();
+
+    // Every output, or none; nothing stops them half way.
+    stopSignals.restore();
+    struct sigaction ignore {};
+    ignore.sa_handler = SIG_IGN;
+    for (int s : {SIGINT, SIGTERM, SIGHUP})
+        ::sigaction(s, &ignore, nullptr);
+    Outputs outputs;
+    if (!job.files.csvPath.isEmpty())
+        outputs.add(job.files.csvPath == u"-"
+                        ? job.files.csvPath
+                        : QDir::current().absoluteFilePath(job.files.csvPath),
+                    QStringLiteral("il file"), csvText(job, result));
+    if (job.files.csvPath != u"-")
+        outputs.add(QStringLiteral("-"), {},
+                    panelText(job, result, choose.size(), judge.size(),
+                              idRange(ids, 0, split.at), idRange(ids, split.at, rows.size()))
+                        .toLocal8Bit());
+    if (!outputs.write(&error))
+        return failWith(ExitFailure, error);
+    return ExitOk;
+}
+
+} // namespace zt
