@@ -254,7 +254,8 @@ private Q_SLOTS:
     }
 
     // Where the queue file cannot be written the spins wait in memory, and
-    // are written all the same once the file is free.
+    // are written all the same once the file is free.  Once the queue file
+    // holds a spin, a spin is taken back only if that can be saved in it.
     void spinsWaitInMemoryWithoutAQueueFile()
     {
         QVERIFY(QDir().mkdir("dati.mdb-attesa"));
@@ -272,6 +273,21 @@ private Q_SLOTS:
         }
         QVERIFY(rec.writeWaiting());
         QCOMPARE(sql("SELECT group_concat(Numero) FROM Uscite"), QVariantList{" 4"});
+        QVERIFY(QDir().rmdir("dati.mdb-attesa"));
+        {
+            zt::StoreConnection locker;
+            QVERIFY(locker.open(nullptr) && QSqlQuery(locker.database()).exec("BEGIN EXCLUSIVE"));
+            QCOMPARE(rec.record(" 7", "", " 2", QDateTime::currentDateTime()),
+                     SpinRecorder::Outcome::Waiting);
+            QVERIFY(rec.waitingSaved());
+            QVERIFY(QFile::rename("dati.mdb-attesa", "kept") && QDir().mkdir("dati.mdb-attesa"));
+            QVERIFY(!rec.dropWaiting(rec.lastKey()) && rec.waiting().size() == 1);
+            QCOMPARE(rec.lastError(), "Il file dati.mdb-attesa delle uscite in attesa non si può "
+                                      "scrivere: l'uscita non è stata tolta da quelle in attesa.");
+        }
+        QVERIFY(QDir().rmdir("dati.mdb-attesa") && QFile::rename("kept", "dati.mdb-attesa"));
+        QVERIFY(rec.writeWaiting());
+        QCOMPARE(sql("SELECT group_concat(Numero) FROM Uscite"), QVariantList{" 4, 7"});
     }
 
     // The program stopped while it wrote waiting spins, between noting the
