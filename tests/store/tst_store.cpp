@@ -251,6 +251,14 @@ private Q_SLOTS:
         RecordCursor viewer(zt::viewerCommand());
         QVERIFY(viewer.open() && viewer.findId(3) && viewer.deleteCurrent());
         QCOMPARE(sql("SELECT group_concat(id) FROM UsciteOra"), QVariantList{"1,2"});
+        // A queue file left by a run stopped before it could remove it: the
+        // spin in it was written, so nothing waits, and the file goes.
+        const auto line = [](const QByteArray& text) {
+            return text + '\t' + QByteArray::number(qChecksum(text), 16).rightJustified(4, '0') + '\n';
+        };
+        zt::test::writeFile("dati.mdb-attesa",
+                            line("uscita\t1\t 9\t 6\t\t" + ora.toUtf8()) + line("scritta\t1"));
+        QVERIFY(rec.loadWaiting() && rec.waiting().empty() && !QFile::exists("dati.mdb-attesa"));
     }
 
     // Where the queue file cannot be written the spins wait in memory, and
