@@ -207,6 +207,7 @@ private Q_SLOTS:
     {
         const QDateTime at = QDateTime::currentDateTime().addSecs(-3600);
         SpinRecorder rec;
+        QVERIFY(rec.open());
         QCOMPARE(rec.record(" 1", "", " 1", at), SpinRecorder::Outcome::Recorded);
         {
             zt::StoreConnection locker;
@@ -246,7 +247,8 @@ private Q_SLOTS:
                      .hasMatch(),
                  qPrintable(ora));
         QCOMPARE(QDateTime::fromString(ora, Qt::ISODate), at.addMSecs(-at.time().msec()));
-        // A row deleted takes its time with it.
+        // A row deleted takes its time with it; a row changed since is kept with its time.
+        QCOMPARE(rec.remove(1, " 2", " 1"), SpinRecorder::Removal::Gone);
         QCOMPARE(rec.remove(4, " 0", " 5"), SpinRecorder::Removal::Deleted);
         RecordCursor viewer(zt::viewerCommand());
         QVERIFY(viewer.open() && viewer.findId(3) && viewer.deleteCurrent());
