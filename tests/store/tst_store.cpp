@@ -416,7 +416,7 @@ private Q_SLOTS:
         QVERIFY(v.setCurrentRow(10) && !v.findId(5) && v.isEof() && v.lastError().isEmpty());
         QVERIFY(!v.value(u"Numero").isValid());
         QCOMPARE(v.lastError(), "Nessuna riga selezionata.");
-        QVERIFY(!v.setCurrentRow(v.size()));
+        QVERIFY(!v.setCurrentRow(v.size()) && v.setCurrentRow(0) && v.value(u"id") == 1);
         QVERIFY(v.moveFirst() && !v.movePrevious() && v.isBof() && !v.movePrevious() && v.findId(60));
         QVERIFY(!v.moveNext() && v.isEof() && !v.isBof() && !v.moveNext()); // stays past the last
         // Three rows back as one move; further back ends before the first.
