@@ -245,6 +245,9 @@ private Q_SLOTS:
         play(none, 36, "..x");
         QCOMPARE(none.figures().staked, 0.0);
         QCOMPARE(none.figures().unrecoverable, 3);
+        zt::Purse single(recovery); // a string of one number is staked like any other
+        play(single, 1, ".x");
+        QVERIFY(single.figures().staked == 2 && single.figures().net() == 34);
     }
 
     // On random evenings through the board, the money the stakes' listener

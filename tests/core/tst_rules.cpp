@@ -222,12 +222,14 @@ private Q_SLOTS:
         }
         QCOMPARE(lines, "10 100 0 2 "); // the tally ends at attempt 100
         // Typed lines end in CR LF; what Windows-1252 cannot hold is "?", and
-        // counted; the edges of its single-byte ranges are held.
-        in.detail = QStringLiteral("uno\ndue Ω日本 😀 ü€°\x1a\u007F\u0080\u0081\u00A0ÿ\u0100");
+        // counted; the edges of its single-byte ranges are held, and a lone
+        // half of a surrogate pair is one character.
+        in.detail = QStringLiteral("uno\ndue Ω日本 😀 ü€°\x1a\u007F\u0080\u0081\u00A0ÿ\u0100") +
+                    QChar(0xD83D) + u'x';
         int replaced = -1;
         QVERIFY(zt::reportBytes(in, tally, &replaced)
-                    .endsWith(":\r\nuno\r\ndue ??? ? \xFC\x80\xB0\x1A\x7F?\x81\xA0\xFF?\r\n"));
-        QCOMPARE(replaced, 6);
+                    .endsWith(":\r\nuno\r\ndue ??? ? \xFC\x80\xB0\x1A\x7F?\x81\xA0\xFF??x\r\n"));
+        QCOMPARE(replaced, 7);
     }
 
     void reportWriting()

@@ -63,8 +63,9 @@ private Q_SLOTS:
         QTest::newRow("table, ';', a BOM opening a note, bytes")
             << QByteArray("id;Numero;Memoria;Tipo;Cima;Memcima;Note\n1;5;1;;;;\xEF\xBB\xBF"
                           "a\n"
-                          "2;6;2;;;;\"X'09aFAf'\"\n3;7;3;;;;\"X'0'\"\n4;8;4;;;;\"x'0g'\"\n")
-            << 0 << "5|1|0|\uFEFFa;6|2|0|b:09afaf;7|3|0|X'0';8|4|0|x'0g'";
+                          "2;6;2;;;;\"X'09aFAf'\"\n3;7;3;;;;\"X'0'\"\n4;8;4;;;;\"x'0g'\"\n"
+                          "5;9;5;;;;\"A'00'\"\n")
+            << 0 << "5|1|0|\uFEFFa;6|2|0|b:09afaf;7|3|0|X'0';8|4|0|x'0g';9|5|0|A'00'";
         QTest::newRow("list, ';'")
             << QByteArray("5;17;\n32 ;0") << 0 << " 5| 1|0; 17| 2|0; 32| 3|0; 0| 4|0";
         QTest::newRow("table, LF, header in other case")

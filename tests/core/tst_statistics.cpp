@@ -339,18 +339,18 @@ private Q_SLOTS:
         QVERIFY(std::fabs(chance[3] - 19.0 * 18 / 1369) < 1e-12);
         QVERIFY(std::fabs(chance[0] - (361.0 / 1369 + 1)) < 1e-12);
 
-        // Beside the tally.
+        // Beside the tally, up to its last entry.
         ConteggioColpi tally;
-        for (const char* post : {" 2", " 2", " 3", "F"})
+        for (const char* post : {" 2", " 2", " 3", "F", " 100"})
             tally.post(QString::fromLatin1(post));
         followed.clear();
         followed.add({18, 1, 3}, 4);
         const AttemptFigures f = compareAttempts(tally, followed);
-        QCOMPARE(f.lastAttempt, 3);
-        QCOMPARE(f.hits[2], 2);
+        QCOMPARE(f.lastAttempt, 100);
+        QVERIFY(f.hits[2] == 2 && f.hits[100] == 1);
         QCOMPARE(f.failures, 1);
         QCOMPARE(f.stretches, 4);
-        QCOMPARE(f.tallied, 4);
+        QCOMPARE(f.tallied, 5);
         QCOMPARE(f.meanSize, 18.0);
         const double fail = std::pow(19.0 / 37, 3);
         QVERIFY(std::fabs(f.chanceFailures - 4 * fail) < 1e-12);

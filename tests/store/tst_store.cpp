@@ -91,6 +91,8 @@ private Q_SLOTS:
         row("id INT key", table.arg("INT PRIMARY KEY", ""), "", "record", key + none);
         row("without rowid", table.arg("INTEGER PRIMARY KEY", " WITHOUT ROWID"), "", "open", key + '.');
         row("read-only, record", rows + ";read-only", "", "record", "Il file dati.mdb è in sola lettura" + none);
+        row("times table of another shape", rows + ";CREATE TABLE UsciteOra (id INTEGER PRIMARY KEY, x)", "",
+            "record", "Il file dati.mdb ha una struttura che questo programma non sa usare" + none);
         row("deleted elsewhere", rows, "DELETE FROM Uscite WHERE id = 1", "delete",
             "La riga 1 non è più nel file dati.mdb" + kept);
         row("id twice, delete", rows, twice, "delete", "Nel file dati.mdb più righe hanno l'id 1" + kept);
@@ -205,6 +207,7 @@ private Q_SLOTS:
     {
         const QDateTime at = QDateTime::currentDateTime().addSecs(-3600);
         SpinRecorder rec;
+        QVERIFY(rec.open());
         QCOMPARE(rec.record(" 1", "", " 1", at), SpinRecorder::Outcome::Recorded);
         {
             zt::StoreConnection locker;
@@ -244,15 +247,25 @@ private Q_SLOTS:
                      .hasMatch(),
                  qPrintable(ora));
         QCOMPARE(QDateTime::fromString(ora, Qt::ISODate), at.addMSecs(-at.time().msec()));
-        // A row deleted takes its time with it.
+        // A row deleted takes its time with it; a row changed since is kept with its time.
+        QCOMPARE(rec.remove(1, " 2", " 1"), SpinRecorder::Removal::Gone);
         QCOMPARE(rec.remove(4, " 0", " 5"), SpinRecorder::Removal::Deleted);
         RecordCursor viewer(zt::viewerCommand());
         QVERIFY(viewer.open() && viewer.findId(3) && viewer.deleteCurrent());
         QCOMPARE(sql("SELECT group_concat(id) FROM UsciteOra"), QVariantList{"1,2"});
+        // A queue file left by a run stopped before it could remove it: the
+        // spin in it was written, so nothing waits, and the file goes.
+        const auto line = [](const QByteArray& text) {
+            return text + '\t' + QByteArray::number(qChecksum(text), 16).rightJustified(4, '0') + '\n';
+        };
+        zt::test::writeFile("dati.mdb-attesa",
+                            line("uscita\t1\t 9\t 6\t\t" + ora.toUtf8()) + line("scritta\t1"));
+        QVERIFY(rec.loadWaiting() && rec.waiting().empty() && !QFile::exists("dati.mdb-attesa"));
     }
 
     // Where the queue file cannot be written the spins wait in memory, and
-    // are written all the same once the file is free.
+    // are written all the same once the file is free.  Once the queue file
+    // holds a spin, a spin is taken back only if that can be saved in it.
     void spinsWaitInMemoryWithoutAQueueFile()
     {
         QVERIFY(QDir().mkdir("dati.mdb-attesa"));
@@ -270,12 +283,27 @@ private Q_SLOTS:
         }
         QVERIFY(rec.writeWaiting());
         QCOMPARE(sql("SELECT group_concat(Numero) FROM Uscite"), QVariantList{" 4"});
+        QVERIFY(QDir().rmdir("dati.mdb-attesa"));
+        {
+            zt::StoreConnection locker;
+            QVERIFY(locker.open(nullptr) && QSqlQuery(locker.database()).exec("BEGIN EXCLUSIVE"));
+            QCOMPARE(rec.record(" 7", "", " 2", QDateTime::currentDateTime()),
+                     SpinRecorder::Outcome::Waiting);
+            QVERIFY(rec.waitingSaved());
+            QVERIFY(QFile::rename("dati.mdb-attesa", "kept") && QDir().mkdir("dati.mdb-attesa"));
+            QVERIFY(!rec.dropWaiting(rec.lastKey()) && rec.waiting().size() == 1);
+            QCOMPARE(rec.lastError(), "Il file dati.mdb-attesa delle uscite in attesa non si può "
+                                      "scrivere: l'uscita non è stata tolta da quelle in attesa.");
+        }
+        QVERIFY(QDir().rmdir("dati.mdb-attesa") && QFile::rename("kept", "dati.mdb-attesa"));
+        QVERIFY(rec.writeWaiting());
+        QCOMPARE(sql("SELECT group_concat(Numero) FROM Uscite"), QVariantList{" 4, 7"});
     }
 
     // The program stopped while it wrote waiting spins, between noting the
     // row of the first and knowing it committed: it is written once, whatever
-    // the file then holds at that row; one noted written is not written again.  A line cut short by a power failure
-    // is left out and said.
+    // the file then holds at that row; one noted written is not written again.  A line cut short by a power failure,
+    // and a spin's line found twice, are left out and said.
     void interruptedWriteOfWaitingSpins_data()
     {
         QTest::addColumn<QString>("row2");  // Numero of the row with id 2; empty: none
@@ -309,12 +337,14 @@ private Q_SLOTS:
             QVERIFY(q.written({1}) && q.noteRows({{2, 2}}) && q.saved());
             QVERIFY(q.spins().front().row == 2 && q.spins().back().row == 0);
         }
-        QFile tail("dati.mdb-attesa");
-        QVERIFY(tail.open(QIODevice::Append) && tail.write("uscita\t4\t 8\t 3") > 0);
+        const QByteArray copy = zt::test::fileBytes("dati.mdb-attesa").split('\n').at(3);
+        QFile tail("dati.mdb-attesa"); // spin 3 once more, and a line cut short
+        QVERIFY(copy.startsWith("uscita\t3\t") && tail.open(QIODevice::Append) &&
+                tail.write(copy + "\nuscita\t4\t 8\t 3") > 0);
         tail.close();
         SpinRecorder rec;
         QVERIFY(!rec.loadWaiting());
-        QVERIFY2(rec.queueProblem().startsWith("Nel file dati.mdb-attesa una riga era danneggiata"),
+        QVERIFY2(rec.queueProblem().startsWith("Nel file dati.mdb-attesa 2 righe erano danneggiate"),
                  qPrintable(rec.queueProblem()));
         QVERIFY(rec.waiting().size() == 2 && rec.writeWaiting());
         QCOMPARE(sql("SELECT group_concat(trim(Numero), ' ') FROM Uscite WHERE id > 1"),
@@ -329,16 +359,21 @@ private Q_SLOTS:
     // row once, in order, across the ends of the stretches and gaps in the ids.
     void longReadsInStretches()
     {
-        sql({zt::test::usciteTable,
-             "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 140000) "
+        zt::ReplayRows all, part, tail, few, live;
+        QString problem;
+        sql(zt::test::usciteTable); // an empty table is read, not refused
+        QCOMPARE(zt::readReplayRows("dati.mdb", "dati.mdb", {}, -1, all, &problem),
+                 zt::ReplayRead::Done);
+        QCOMPARE(zt::readReplayRowsOfType("dati.mdb", 1, all, nullptr, &problem),
+                 zt::ReplayRead::Done);
+        QVERIFY(all.size() == 0 && problem.isEmpty());
+        sql({"WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 140000) "
              "INSERT INTO Uscite (Numero, Memoria, Tipo) SELECT ' ' || (i % 37), ' ' || i, "
              "1 + (i % 2) FROM n",
              "DELETE FROM Uscite WHERE id IN (16384, 16385, 65536, 65537, 131073)",
              "CREATE TABLE UsciteOra (id INTEGER PRIMARY KEY, Ora TEXT NOT NULL)",
              "INSERT INTO UsciteOra SELECT id, strftime('%Y-%m-%dT%H:%M:%S', 1.8e9 + id, "
              "'unixepoch') || '+00:00' FROM Uscite WHERE id % 1000 = 0"});
-        zt::ReplayRows all, part, tail, few, live;
-        QString problem;
         QCOMPARE(zt::readReplayRows("dati.mdb", "dati.mdb", {}, -1, all, &problem),
                  zt::ReplayRead::Done);
         QCOMPARE(zt::readReplayRows("dati.mdb", "dati.mdb", 65530, 70000, part, &problem),
@@ -381,7 +416,8 @@ private Q_SLOTS:
         QVERIFY(v.setCurrentRow(10) && !v.findId(5) && v.isEof() && v.lastError().isEmpty());
         QVERIFY(!v.value(u"Numero").isValid());
         QCOMPARE(v.lastError(), "Nessuna riga selezionata.");
-        QVERIFY(v.moveFirst() && !v.movePrevious() && v.isBof() && v.findId(60));
+        QVERIFY(!v.setCurrentRow(v.size()) && v.setCurrentRow(0) && v.value(u"id") == 1);
+        QVERIFY(v.moveFirst() && !v.movePrevious() && v.isBof() && !v.movePrevious() && v.findId(60));
         QVERIFY(!v.moveNext() && v.isEof() && !v.isBof() && !v.moveNext()); // stays past the last
         // Three rows back as one move; further back ends before the first.
         const int before = moved.count();
