@@ -112,6 +112,9 @@ private Q_SLOTS:
             QCOMPARE(grown.viewport()->grab().toImage(), whole.viewport()->grab().toImage());
         }
         QVERIFY(grown.lineCount() > 3);
+        // A word wider than the box is cut where it meets the edge.
+        whole.setText(QString(60, u'w'));
+        QCOMPARE(whole.lineCount() > 1, wrap);
     }
 
     // Scrolled to its end (Ctrl+End) a box shows its last line whole at the
