@@ -430,6 +430,7 @@ private Q_SLOTS:
         // shaped like them: nothing is staked anywhere, and a best that only
         // ties with luck is not taken for better than it.
         o = run({"search", "--mode", "quorix", "--max", "3", "--luck", "2"});
+        QCOMPARE(panelLine(o.out, "La prima"), "La prima: 0 in verifica, z - (nessuna puntata).");
         QVERIFY(panelLine(o.out, "La migliore sulle uscite vere (0, z -)")
                     .contains("non fa meglio della migliore su uscite a caso in 2 serate su 2"));
     }
