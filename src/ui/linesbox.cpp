@@ -685,8 +685,8 @@ void LinesBox::mouseMoveEvent(QMouseEvent* event)
     QPoint at = event->position().toPoint();
     if (at.y() < 0)
         at.setY(margin - lineHeight());
-    else if (at.y() >= viewport()->height())
-        at.setY(margin + linesShown() * lineHeight());
+    else if (at.y() >= viewport()->height()) // the line under the last whole one
+        at.setY(std::max(viewport()->height(), margin + linesShown() * lineHeight()));
     moveCursor(positionAt(at), true);
 }
 

@@ -421,12 +421,15 @@ private Q_SLOTS:
     {
         zt::test::FreshDir dir;
         zt::test::writeFile("zentrima13.ini", "[Lingua]\nNome=it\n[Puntate]\nPuntata=zero\n"
-                                              "Progressione=1,x\nValoreFiche=-2\nSerate=5\n");
+                                              "Progressione=1,x\nValoreFiche=-2\nSerate=5\n"
+                                              "UsciteSerata=1\nSeme=0\n");
         zt::MoneyPreferences p = zt::readMoneyPreferences("zentrima13.ini");
         QCOMPARE(p.bet.stake, 1.0);
         QCOMPARE(p.bet.progression, zt::BetSettings::Progression::Flat);
         QCOMPARE(p.bet.chip, 1.0);
         QCOMPARE(p.simulation.evenings, 5);
+        QCOMPARE(p.simulation.spins, 1); // the least values are kept
+        QCOMPARE(p.simulation.seed, std::uint64_t(0));
         p.bet = bet("1,2,4", 5, 3, 100, 500);
         p.bet.chip = 0.25;
         p.simulation = {200, 150, 42};

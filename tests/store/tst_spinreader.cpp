@@ -20,6 +20,7 @@ private Q_SLOTS:
         QTest::newRow("plain") << "36" << 36;
         QTest::newRow("leading number") << "5x" << 5;
         QTest::newRow("whole as fraction") << "8.0" << 8;
+        QTest::newRow("signed") << " +5" << 5;
         QTest::newRow("above") << " 37" << -1;
         QTest::newRow("fraction") << "2.5" << -1;
         QTest::newRow("negative") << "-3" << -1;

@@ -195,6 +195,9 @@ private Q_SLOTS:
         QTest::newRow("onto the database")
             << QStringList{"export", "--out", "dati.mdb"} << QByteArray() << 2
             << "--out non può essere il database dati.mdb.";
+        QTest::newRow("no database name")
+            << QStringList{"import", "f.txt", "--db", ""} << QByteArray("5") << 2
+            << "--db vuole il nome di un file.";
         QTest::newRow("folder") << QStringList{"export", "--out", "no/u.csv"} << QByteArray() << 1
                                 << "Impossibile scrivere il file %1: la cartella %2 non esiste.";
     }

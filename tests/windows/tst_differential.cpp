@@ -199,6 +199,7 @@ private Q_SLOTS:
         QCOMPARE(board->windowTitle() + QString(" %1x%2").arg(board->width()).arg(board->height()),
                  "Roulette 616x272");
         QCOMPARE(key(36)->text() + key(36)->backColor().name(), "34#ff0000");
+        QCOMPARE(key(0)->backColor().name() + key(37)->backColor().name(), "#00c000#c0ffc0");
         QVERIFY(key(36)->parentWidget() == b("Frame20") && key(0)->parentWidget() == b("Frame2"));
         QCOMPARE(key(36)->geometry(), QRect(448, 88, 33, 33));
         QCOMPARE(key(0)->geometry(), QRect(10, 40, 25, 49));

@@ -112,6 +112,9 @@ private Q_SLOTS:
             QCOMPARE(grown.viewport()->grab().toImage(), whole.viewport()->grab().toImage());
         }
         QVERIFY(grown.lineCount() > 3);
+        // A word wider than the box is cut where it meets the edge.
+        whole.setText(QString(60, u'w'));
+        QCOMPARE(whole.lineCount() > 1, wrap);
     }
 
     // Scrolled to its end (Ctrl+End) a box shows its last line whole at the
@@ -135,6 +138,12 @@ private Q_SLOTS:
             const QString at =
                 QStringLiteral("height %1: line %2-%3").arg(height).arg(top).arg(bottom);
             QVERIFY2(top > 0 && bottom <= last && last - bottom <= bottom - top, qPrintable(at));
+            // Dragged below the box from the top, the text comes up a line.
+            keys(&box, {Qt::CTRL | Qt::Key_Home});
+            QTest::mousePress(box.viewport(), Qt::LeftButton, {}, QPoint(4, 6));
+            QTest::mouseMove(box.viewport(), QPoint(4, box.viewport()->height() + 5));
+            QTest::mouseRelease(box.viewport(), Qt::LeftButton, {}, QPoint(4, 6));
+            QVERIFY2(box.verticalScrollBar()->value() == 1, qPrintable(at));
             if (height != 61)
                 continue;
             keys(&box, {Qt::CTRL | Qt::Key_Home}); // the view follows the caret down

@@ -245,11 +245,12 @@ private Q_SLOTS:
                            "--sweep",
                            "no-auto-reset"}
             << 40 << QStringList{"--stake", "2", "--progression", "1,1,2,3", "--chip", "0.5"};
-        // The last number of the keypad waited for, and made a proposal of.
+        // The last number of the keypad waited for, and made a proposal of;
+        // a filter that leaves the other modes alone.
         QTest::newRow("filter 36")
             << 5u
-            << QStringList{"--filter", "Tutti,36", "--max", "2,6", "--strings-report", "--sweep",
-                           "second-hit", "--sweep", "proposal-check"}
+            << QStringList{"--filter", "Tutti,36", "--mode", "none,quorix", "--max", "2,6",
+                           "--strings-report", "--sweep", "second-hit", "--sweep", "proposal-check"}
             << -1 << QStringList{};
     }
     void windowsAndCommandAgree()

@@ -430,6 +430,7 @@ private Q_SLOTS:
         // shaped like them: nothing is staked anywhere, and a best that only
         // ties with luck is not taken for better than it.
         o = run({"search", "--mode", "quorix", "--max", "3", "--luck", "2"});
+        QCOMPARE(panelLine(o.out, "La prima"), "La prima: 0 in verifica, z - (nessuna puntata).");
         QVERIFY(panelLine(o.out, "La migliore sulle uscite vere (0, z -)")
                     .contains("non fa meglio della migliore su uscite a caso in 2 serate su 2"));
     }
@@ -512,11 +513,16 @@ private Q_SLOTS:
         o = run({"progression", "--numbers", "36", "--max", "3"});
         QCOMPARE(o.code, 2);
         QVERIFY(o.out.isEmpty() && o.err.startsWith("Con 36 numeri nessuna puntata recupera"));
-        for (const QStringList& bad : {QStringList{"--numbers", "38", "--max", "3"},
-                                       QStringList{"--numbers", "3"},
-                                       QStringList{"--numbers", "3", "--max", "3", "--target", "0"}}) {
+        const std::pair<QStringList, QString> refused[] = {
+            {{"--numbers", "38", "--max", "3"}, "Valore non valido per --numbers: \"38\"."},
+            {{"--numbers", "3"}, "Servono --numbers e --max."},
+            {{"--max", "3"}, "Servono --numbers e --max."},
+            {{"--numbers", "3", "--max", "3", "--target", "0"}, "Valore non valido per --target: \"0\"."},
+            {{"--numbers", "3", "--max", "3", "--chip", "0"}, "Valore non valido per --chip: \"0\"."}};
+        for (const auto& [bad, why] : refused) {
             o = run(QStringList{"progression"} + bad);
             QCOMPARE(o.code, 2);
+            QCOMPARE(o.err.section('\n', 0, 0), why);
             QVERIFY(o.err.contains("Uso: zentrima13 progression"));
         }
     }
