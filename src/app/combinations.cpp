@@ -26,14 +26,18 @@
 namespace zt {
 
 const Switch switches[6] = {
-    {"proposal-check", QT_TRANSLATE_NOOP("Verify", "spunta \"Stringa comp. a colpo\""), &VerifySettings::proposalCheck, false},
-    {"strings-report", QT_TRANSLATE_NOOP("Verify", "spunta \"Stringa comp. Progressione\""), &VerifySettings::stringsReport,
-     false},
-    {"no-first-check", QT_TRANSLATE_NOOP("Verify", "toglie \"Controlla 1° colpo\""), &VerifySettings::firstCheck, true},
-    {"second-hit", QT_TRANSLATE_NOOP("Verify", "spunta \"Controlla 2° colpo\""), &VerifySettings::secondHit, false},
+    {"proposal-check", QT_TRANSLATE_NOOP("Verify", "spunta \"Stringa comp. a colpo\""),
+     &VerifySettings::proposalCheck, false},
+    {"strings-report", QT_TRANSLATE_NOOP("Verify", "spunta \"Stringa comp. Progressione\""),
+     &VerifySettings::stringsReport, false},
+    {"no-first-check", QT_TRANSLATE_NOOP("Verify", "toglie \"Controlla 1° colpo\""),
+     &VerifySettings::firstCheck, true},
+    {"second-hit", QT_TRANSLATE_NOOP("Verify", "spunta \"Controlla 2° colpo\""),
+     &VerifySettings::secondHit, false},
     {"reset-after-string", QT_TRANSLATE_NOOP("Verify", "spunta \"Azzera\" delle impostazioni"),
      &VerifySettings::resetAfterString, false},
-    {"no-auto-reset", QT_TRANSLATE_NOOP("Verify", "toglie \"Azzera Auto con memoria 1\""), &VerifySettings::autoReset, true},
+    {"no-auto-reset", QT_TRANSLATE_NOOP("Verify", "toglie \"Azzera Auto con memoria 1\""),
+     &VerifySettings::autoReset, true},
 };
 
 const char* const modeNames[3] = {"none", "quorix", "zentrima13"};
@@ -212,14 +216,17 @@ bool readRunFiles(const QCommandLineParser& p, bool withOut, RunFiles& files, QS
             continue;
         const QString path = QDir::current().absoluteFilePath(p.value(QLatin1String(name)));
         if (!database.isEmpty() && QFileInfo(path).canonicalFilePath() == database) {
-            *error = QCoreApplication::translate("Verify", "--%1 non può essere il file delle uscite.").arg(name);
+            *error =
+                QCoreApplication::translate("Verify", "--%1 non può essere il file delle uscite.")
+                    .arg(name);
             return false;
         }
     }
     // Nor may one output replace the other.
     if (given("out") && given("csv") &&
         canonicalTarget(files.outPath) == canonicalTarget(files.csvPath)) {
-        *error = QCoreApplication::translate("Verify", "--out e --csv non possono essere lo stesso file (%1).")
+        *error = QCoreApplication::translate(
+                     "Verify", "--out e --csv non possono essere lo stesso file (%1).")
                      .arg(shownArgument(files.csvPath));
         return false;
     }
@@ -235,9 +242,9 @@ bool readRunFiles(const QCommandLineParser& p, bool withOut, RunFiles& files, QS
         const QString v = p.value(QStringLiteral("count"));
         files.count = wholeNumber(v, 0, std::numeric_limits<int>::max());
         if (!files.count)
-            return bad(
-                QStringLiteral("count"), v,
-                QCoreApplication::translate("Verify", "un numero intero da 0 a %1").arg(std::numeric_limits<int>::max()));
+            return bad(QStringLiteral("count"), v,
+                       QCoreApplication::translate("Verify", "un numero intero da 0 a %1")
+                           .arg(std::numeric_limits<int>::max()));
     }
     return true;
 }
@@ -253,7 +260,8 @@ bool readCombinations(const QCommandLineParser& p, const CombinationDefaults& de
         const auto* name = std::find_if(std::begin(modeNames), std::end(modeNames),
                                         [&](const char* n) { return m == QLatin1String(n); });
         if (name == std::end(modeNames))
-            return bad(QStringLiteral("mode"), m, QCoreApplication::translate("Verify", "none, quorix o zentrima13"));
+            return bad(QStringLiteral("mode"), m,
+                       QCoreApplication::translate("Verify", "none, quorix o zentrima13"));
         modes.push_back(VerifySettings::Mode(name - std::begin(modeNames)));
     }
     QStringList filters;
@@ -263,7 +271,8 @@ bool readCombinations(const QCommandLineParser& p, const CombinationDefaults& de
         else if (const auto n = wholeNumber(f, 1, 36); n && f == QString::number(*n))
             filters << f;
         else
-            return bad(QStringLiteral("filter"), f, QCoreApplication::translate("Verify", "Tutti o un numero da 1 a 36"));
+            return bad(QStringLiteral("filter"), f,
+                       QCoreApplication::translate("Verify", "Tutti o un numero da 1 a 36"));
     }
     const QStringList maxima = listItems(p, QStringLiteral("max"), defaults.maxima);
 
@@ -283,7 +292,8 @@ bool readCombinations(const QCommandLineParser& p, const CombinationDefaults& de
             return bad(QStringLiteral("sweep"), name, names.join(QStringLiteral(", ")));
         }
         if (p.isSet(name)) {
-            *error = QCoreApplication::translate("Verify", "--%1 e --sweep %1 non vanno insieme.").arg(name);
+            *error = QCoreApplication::translate("Verify", "--%1 e --sweep %1 non vanno insieme.")
+                         .arg(name);
             return false;
         }
         if (std::find(swept.begin(), swept.end(), w) == swept.end())
@@ -327,7 +337,8 @@ bool readCombinations(const QCommandLineParser& p, const CombinationDefaults& de
 
 QString combinationHelp(bool simulation)
 {
-    QString text = QCoreApplication::translate("Verify", 
+    QString text = QCoreApplication::translate(
+        "Verify",
         "  --db FILE             il file delle uscite (predefinito: dati.mdb); non viene mai "
         "scritto\n"
         "  --from ID             parte dalla riga con questo id, come \"Cerca\"\n"
@@ -356,7 +367,8 @@ QString combinationHelp(bool simulation)
         text += QStringLiteral("  --%1%2\n")
                     .arg(QString::fromLatin1(w.name).leftJustified(20),
                          QCoreApplication::translate("Verify", w.help));
-    text += QCoreApplication::translate("Verify", 
+    text += QCoreApplication::translate(
+        "Verify",
         "  --sweep NOME          verifica l'opzione NOME (una delle sei qui sopra) sia senza\n"
         "                        sia con; si può ripetere\n");
     return text;
@@ -506,11 +518,12 @@ void Progress::show()
         if (describe_) {
             line = describe_(now, total, rate, left);
         } else {
-            line = QCoreApplication::translate("Verify", "%1 di %2 righe, %3 righe/s, %4 s rimanenti")
-                       .arg(now)
-                       .arg(total)
-                       .arg(QString::number(rate, 'f', 0),
-                            left >= 0 ? QString::number(left, 'f', 0) : QStringLiteral("?"));
+            line =
+                QCoreApplication::translate("Verify", "%1 di %2 righe, %3 righe/s, %4 s rimanenti")
+                    .arg(now)
+                    .arg(total)
+                    .arg(QString::number(rate, 'f', 0),
+                         left >= 0 ? QString::number(left, 'f', 0) : QStringLiteral("?"));
         }
     }
     std::fprintf(stderr, "\r\033[K%s", line.toLocal8Bit().constData());

@@ -80,7 +80,7 @@ public:
 
 private:
     const int signals_[3] = {SIGINT, SIGTERM, SIGHUP};
-    struct sigaction before_[3] {};
+    struct sigaction before_[3]{};
 };
 
 QString usage()
@@ -177,13 +177,15 @@ bool readJob(const QCommandLineParser& p, Job& job, QString* error)
         bool ok = false;
         job.choosePercent = v.toDouble(&ok);
         if (!ok || !(job.choosePercent > 0 && job.choosePercent < 100))
-            return bad(QStringLiteral("choose"), SearchText::tr("una percentuale tra 0% e 100%, come 50%"));
+            return bad(QStringLiteral("choose"),
+                       SearchText::tr("una percentuale tra 0% e 100%, come 50%"));
     }
     if (p.isSet(QStringLiteral("choose-until"))) {
         bool ok = false;
         job.chooseUntil = p.value(QStringLiteral("choose-until")).toLongLong(&ok);
         if (!ok)
-            return bad(QStringLiteral("choose-until"), SearchText::tr("l'id di una riga, un numero intero"));
+            return bad(QStringLiteral("choose-until"),
+                       SearchText::tr("l'id di una riga, un numero intero"));
     }
     if (p.isSet(QStringLiteral("rank"))) {
         const QString v = p.value(QStringLiteral("rank"));
@@ -221,15 +223,17 @@ Split splitRows(const Job& job, const ReplayRows& rows, const std::vector<qint64
     Split split;
     std::size_t last = 0;
     if (rows.size() == 0) {
-        split.problem = SearchText::tr("Nel file %1 non ci sono righe da dividere").arg(job.files.dbName);
+        split.problem =
+            SearchText::tr("Nel file %1 non ci sono righe da dividere").arg(job.files.dbName);
         return split;
     }
     if (job.chooseUntil) {
         const auto found = std::lower_bound(ids.begin(), ids.end(), *job.chooseUntil);
         if (found == ids.end() || *found != *job.chooseUntil) {
-            split.problem = SearchText::tr("Tra le righe lette dal file %1 non c'è la riga con id %2")
-                                .arg(job.files.dbName)
-                                .arg(*job.chooseUntil);
+            split.problem =
+                SearchText::tr("Tra le righe lette dal file %1 non c'è la riga con id %2")
+                    .arg(job.files.dbName)
+                    .arg(*job.chooseUntil);
             return split;
         }
         last = std::size_t(found - ids.begin());
@@ -239,9 +243,10 @@ Split splitRows(const Job& job, const ReplayRows& rows, const std::vector<qint64
     }
     split.at = gameEndAfter(rows, last);
     if (split.at >= rows.size())
-        split.problem = SearchText::tr("Dopo la riga con id %1 nessuna partita comincia (Memoria 1): la "
+        split.problem =
+            SearchText::tr("Dopo la riga con id %1 nessuna partita comincia (Memoria 1): la "
                            "parte di verifica resterebbe vuota")
-                            .arg(ids[last]);
+                .arg(ids[last]);
     return split;
 }
 
@@ -278,22 +283,27 @@ QString panelText(const Job& job, const SearchResult& result, std::size_t choose
     const bool byHits = job.search.rank == SearchRank::HitsPerSpin;
     const VerifySettings& best = combos[firstOf[result.order.front()]];
     QStringList lines;
-    lines << SearchText::tr("Parte di scelta: %1 righe (id %2); parte di verifica: %3 righe (id %4), divise "
-                "all'inizio di una partita.")
+    lines << SearchText::tr(
+                 "Parte di scelta: %1 righe (id %2); parte di verifica: %3 righe (id %4), divise "
+                 "all'inizio di una partita.")
                  .arg(count(qint64(chooseRows)), chooseIds, count(qint64(judgeRows)), judgeIds);
     lines << SearchText::tr("Combinazioni: %1, giocate %2 per parte.")
                  .arg(count(qint64(combos.size())), count(qint64(runs.distinct)));
     if (runs.distinct < combos.size())
-        lines << SearchText::tr("Nei modi quorix e zentrima13 il filtro \"Numero:\" non cambia nulla: le "
-                    "combinazioni che differiscono solo per il filtro (o per il valore della "
-                    "fiche) hanno gli stessi risultati e qui contano una volta.");
-    lines << (byHits ? SearchText::tr("Ordinate per colpi vinti per colpo puntato nella parte di scelta.")
+        lines << SearchText::tr(
+            "Nei modi quorix e zentrima13 il filtro \"Numero:\" non cambia nulla: le "
+            "combinazioni che differiscono solo per il filtro (o per il valore della "
+            "fiche) hanno gli stessi risultati e qui contano una volta.");
+    lines << (byHits ? SearchText::tr(
+                           "Ordinate per colpi vinti per colpo puntato nella parte di scelta.")
                      : SearchText::tr("Ordinate per saldo nella parte di scelta, in fiches."));
     lines << QString();
 
     const std::size_t shown = std::min<std::size_t>(20, result.order.size());
-    lines << SearchText::tr("Le %1 migliori nella parte di scelta, e come sono andate nella parte di verifica:")
-                 .arg(shown);
+    lines
+        << SearchText::tr(
+               "Le %1 migliori nella parte di scelta, e come sono andate nella parte di verifica:")
+               .arg(shown);
     const bool progressions = bets.size() > 1;
     QString head = QStringLiteral("%1  %2 %3 %4 %5 %6 %7")
                        .arg(SearchText::tr("n."), 3)
@@ -306,7 +316,9 @@ QString panelText(const Job& job, const SearchResult& result, std::size_t choose
     if (progressions)
         head += QStringLiteral(" %1").arg(SearchText::tr("puntate"), -12);
     if (byHits)
-        head += QStringLiteral(" %1 %2").arg(SearchText::tr("colpi % scelta"), 14).arg(SearchText::tr("verifica"), 9);
+        head += QStringLiteral(" %1 %2")
+                    .arg(SearchText::tr("colpi % scelta"), 14)
+                    .arg(SearchText::tr("verifica"), 9);
     head += QStringLiteral(" %1 %2 %3 %4")
                 .arg(SearchText::tr("saldo scelta"), 13)
                 .arg(SearchText::tr("z"), 6)
@@ -347,8 +359,9 @@ QString panelText(const Job& job, const SearchResult& result, std::size_t choose
         kept += judged.money.net() > 0;
         chanceKept += chanceOfGain(judged.money);
     }
-    lines << SearchText::tr("Nella parte di verifica hanno un saldo positivo %1 delle %2 (la sola fortuna, "
-                "con le loro puntate, ne darebbe in media %3).")
+    lines << SearchText::tr(
+                 "Nella parte di verifica hanno un saldo positivo %1 delle %2 (la sola fortuna, "
+                 "con le loro puntate, ne darebbe in media %3).")
                  .arg(kept)
                  .arg(shown)
                  .arg(decimals(chanceKept, 1));
@@ -361,8 +374,7 @@ QString panelText(const Job& job, const SearchResult& result, std::size_t choose
     // The luck of the search.
     const int evenings = int(result.luckBest.size());
     if (evenings > 0) {
-        const VerifyResult& bestChosen =
-            runs.results[SearchResult::choosing][result.order.front()];
+        const VerifyResult& bestChosen = runs.results[SearchResult::choosing][result.order.front()];
         const double bestValue = rankValue(bestChosen, job.search.rank);
         QStringList values;
         QStringList zs;
@@ -374,25 +386,28 @@ QString panelText(const Job& job, const SearchResult& result, std::size_t choose
             zs << zText(r.money);
             asGood += v >= bestValue;
         }
-        const QString bestText = byHits ? decimals(100 * bestValue, 2) + u'%'
-                                        : amountText(bestValue, best.bet.chip);
+        const QString bestText =
+            byHits ? decimals(100 * bestValue, 2) + u'%' : amountText(bestValue, best.bet.chip);
         lines << QString();
-        lines << SearchText::tr("La fortuna della ricerca: su %n serate di uscite a caso lunghe come la parte "
-                    "di scelta (seme %1), la migliore delle %2 combinazioni ha avuto %3 "
-                    "(z %4).",
-                    nullptr, evenings)
+        lines << SearchText::tr(
+                     "La fortuna della ricerca: su %n serate di uscite a caso lunghe come la parte "
+                     "di scelta (seme %1), la migliore delle %2 combinazioni ha avuto %3 "
+                     "(z %4).",
+                     nullptr, evenings)
                      .arg(job.search.seed)
                      .arg(count(qint64(runs.distinct)))
                      .arg(values.join(QStringLiteral(" / ")), zs.join(QStringLiteral(" / ")));
         lines << (asGood > 0
-                      ? SearchText::tr("La migliore sulle uscite vere (%1, z %2) non fa meglio della migliore "
-                           "su uscite a caso in %3 serate su %4: la migliore di tante "
-                           "combinazioni sembra andare così bene anche per sola fortuna.")
+                      ? SearchText::tr(
+                            "La migliore sulle uscite vere (%1, z %2) non fa meglio della migliore "
+                            "su uscite a caso in %3 serate su %4: la migliore di tante "
+                            "combinazioni sembra andare così bene anche per sola fortuna.")
                             .arg(bestText, zText(bestChosen.money))
                             .arg(asGood)
                             .arg(evenings)
-                      : SearchText::tr("La migliore sulle uscite vere (%1, z %2) fa meglio della migliore "
-                           "di ogni serata a caso; se regge lo dice la parte di verifica.")
+                      : SearchText::tr(
+                            "La migliore sulle uscite vere (%1, z %2) fa meglio della migliore "
+                            "di ogni serata a caso; se regge lo dice la parte di verifica.")
                             .arg(bestText, zText(bestChosen.money)));
     }
     return lines.join(u'\n') + u'\n';
@@ -405,8 +420,8 @@ QByteArray csvText(const Job& job, const SearchResult& result)
     int attempts = 0;
     for (const VerifySettings& s : combos)
         attempts = std::max(attempts, attemptsShown(s.maxDelay));
-    const QStringList part = resultHeader(attempts) << QStringLiteral("staked_spins")
-                                                    << QStringLiteral("hits");
+    const QStringList part = resultHeader(attempts)
+                             << QStringLiteral("staked_spins") << QStringLiteral("hits");
     QStringList header{QStringLiteral("rank")};
     header << settingsHeader();
     for (const char* prefix : {"choose_", "judge_"}) {
@@ -472,7 +487,8 @@ int runSearch(const QStringList& arguments)
 
     StopOnSignals stopSignals;
     const auto interrupted = [] {
-        return failWith(ExitInterrupted, SearchText::tr("Ricerca interrotta: nessun file è stato scritto."));
+        return failWith(ExitInterrupted,
+                        SearchText::tr("Ricerca interrotta: nessun file è stato scritto."));
     };
 
     // The rows, read once, and where they are split.
@@ -496,11 +512,12 @@ int runSearch(const QStringList& arguments)
     const ReplayRows judge = rowsBetween(rows, split.at, rows.size());
 
     const std::size_t combinations = job.search.combinations.size();
-    failWith(ExitOk, SearchText::tr("%1 combinazioni su %2 righe (scelta %3, verifica %4), e %n serate a "
-                        "caso per la fortuna della ricerca.",
-                        nullptr, job.search.luckEvenings)
-                         .arg(count(qint64(combinations)), count(qint64(rows.size())),
-                              count(qint64(choose.size())), count(qint64(judge.size()))));
+    failWith(ExitOk,
+             SearchText::tr("%1 combinazioni su %2 righe (scelta %3, verifica %4), e %n serate a "
+                            "caso per la fortuna della ricerca.",
+                            nullptr, job.search.luckEvenings)
+                 .arg(count(qint64(combinations)), count(qint64(rows.size())),
+                      count(qint64(choose.size())), count(qint64(judge.size()))));
 
     // Every combination on both parts and on the random evenings, on every
     // processor.
@@ -508,7 +525,8 @@ int runSearch(const QStringList& arguments)
     Progress searching([](std::int64_t done, std::int64_t total, double rate, double left) {
         return SearchText::tr("%1 di %2 uscite giocate (%3 al secondo), %4 rimanenti")
             .arg(count(done), count(total), count(qint64(rate)),
-                 left >= 0 ? SearchText::tr("%1 s").arg(count(qint64(left))) : SearchText::tr("tempo"));
+                 left >= 0 ? SearchText::tr("%1 s").arg(count(qint64(left)))
+                           : SearchText::tr("tempo"));
     });
     searching.start(searchPasses(choose.size(), judge.size(), job.search));
     searching.run([&] {
@@ -526,14 +544,13 @@ int runSearch(const QStringList& arguments)
         ::sigaction(s, &ignore, nullptr);
     Outputs outputs;
     if (!job.files.csvPath.isEmpty())
-        outputs.add(job.files.csvPath == u"-"
-                        ? job.files.csvPath
-                        : QDir::current().absoluteFilePath(job.files.csvPath),
+        outputs.add(job.files.csvPath == u"-" ? job.files.csvPath
+                                              : QDir::current().absoluteFilePath(job.files.csvPath),
                     QStringLiteral("il file"), csvText(job, result));
     if (job.files.csvPath != u"-")
         outputs.add(QStringLiteral("-"), {},
-                    panelText(job, result, choose.size(), judge.size(),
-                              idRange(ids, 0, split.at), idRange(ids, split.at, rows.size()))
+                    panelText(job, result, choose.size(), judge.size(), idRange(ids, 0, split.at),
+                              idRange(ids, split.at, rows.size()))
                         .toLocal8Bit());
     if (!outputs.write(&error))
         return failWith(ExitFailure, error);

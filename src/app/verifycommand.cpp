@@ -28,7 +28,8 @@ namespace {
 
 QString usage()
 {
-    QString text = QCoreApplication::translate("Verify", 
+    QString text = QCoreApplication::translate(
+        "Verify",
         "Uso: zentrima13 verify [opzioni]\n"
         "Verifica le proposte sulle uscite registrate, senza finestre: fa ciò che fa il\n"
         "visualizzatore con \"GO\" sulle righe e poi \"SALVA\", con le impostazioni date.\n"
@@ -36,7 +37,8 @@ QString usage()
         "Opzioni (predefiniti: --mode none, --filter Tutti, --max 10):\n"
         "  --out FILE            il rapporto (predefinito: Statistica.txt)\n");
     text += combinationHelp(true);
-    text += QCoreApplication::translate("Verify", 
+    text += QCoreApplication::translate(
+        "Verify",
         "  --csv FILE            una riga per combinazione, con l'intestazione; - per lo\n"
         "                        standard output\n"
         "  --lang it|en          la lingua dei messaggi e dei risultati (it: italiano, en:\n"
@@ -141,7 +143,8 @@ QString panelText(const VerifyResult& r)
     };
     QString text;
     for (auto [name, counter] : fields)
-        text += QCoreApplication::translate("Verify", name) + QStringLiteral(": ") + r.counters[int(counter)] + u'\n';
+        text += QCoreApplication::translate("Verify", name) + QStringLiteral(": ") +
+                r.counters[int(counter)] + u'\n';
     return text;
 }
 
@@ -183,7 +186,9 @@ int runVerify(const QStringList& arguments)
     if (!readJob(p, job, &error))
         return badOptions(error);
     if (job.sweep && p.isSet(QStringLiteral("out")))
-        failWith(ExitOk, QCoreApplication::translate("Verify", "Con più combinazioni il rapporto (--out) non viene scritto."));
+        failWith(ExitOk,
+                 QCoreApplication::translate(
+                     "Verify", "Con più combinazioni il rapporto (--out) non viene scritto."));
 
     // The rows, then every combination; the threads of the sweep are this
     // machine's processors.
