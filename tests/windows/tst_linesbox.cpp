@@ -209,6 +209,11 @@ private Q_SLOTS:
         QTest::mousePress(view, Qt::LeftButton, {}, pointAt(box, 1, " 2:  1"));
         QCOMPARE(box->selectedText(), QStringLiteral(" 2:  17\n"));
         QTest::mouseRelease(view, Qt::LeftButton, {}, pointAt(box, 1, " 2:  1"));
+        const QPoint pastTheEnd = pointAt(box, 1, " 2:  17    "); // three clicks there too
+        QTest::mouseDClick(view, Qt::LeftButton, {}, pastTheEnd);
+        QTest::mousePress(view, Qt::LeftButton, {}, pastTheEnd);
+        QCOMPARE(box->selectedText(), QStringLiteral(" 2:  17\n"));
+        QTest::mouseRelease(view, Qt::LeftButton, {}, pastTheEnd);
 
         // The usual menu, in Qt's own words of the program's language.
         const bool english = zt::currentLanguage() == zt::Language::English;

@@ -382,6 +382,21 @@ private Q_SLOTS:
             }
             QCOMPARE(matched, 2);
         }
+        // Lines that share one replay keep the grid's order: "Tutti" before "7".
+        const auto withoutRank = [](QStringList line) {
+            line[0].clear();
+            return line;
+        };
+        for (int i = 1; i < found.size(); ++i) {
+            if (found[i][1] != "zentrima13" || found[i][2] != "7")
+                continue;
+            QStringList twin = withoutRank(found[i]);
+            twin[2] = "Tutti";
+            const auto at = std::find_if(found.begin() + 1, found.end(), [&](const QStringList& l) {
+                return withoutRank(l) == twin;
+            });
+            QVERIFY(at != found.end() && at - found.begin() < i);
+        }
     }
 
     // The rows are split where a game begins, after the row asked for; what
