@@ -405,6 +405,10 @@ private Q_SLOTS:
         clock.add(u"2026-12-06T22:00:00+01:00");
         clock.add(u"non un'ora");
         QCOMPARE(clock.perHour(), 2.0); // one spin after the first in half an hour
+        zt::SpinClock instant; // two spins in one second: no rate, not an endless one
+        instant.add(u"2026-12-06T22:00:00Z");
+        instant.add(u"2026-12-06T22:00:00Z");
+        QCOMPARE(instant.perHour(), 0.0);
         clock.add(u"2026-12-06T21:45:00Z"); // 22:45 at +01:00
         QCOMPARE(clock.timed(), 3);
         QCOMPARE(clock.first().toString(Qt::ISODate), QString("2026-12-06T22:00:00+01:00"));
