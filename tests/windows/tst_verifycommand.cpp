@@ -397,6 +397,20 @@ private Q_SLOTS:
             });
             QVERIFY(at != found.end() && at - found.begin() < i);
         }
+        // Replays that tie keep the grid's order too ("none" with 7 nets the
+        // same with or without second-hit): mode, filter, maximum, then sweep.
+        const auto gridIndex = [](const QStringList& l) {
+            return (l[1] == "zentrima13") * 8 + (l[2] == "7") * 4 + (l[3] == "8") * 2 +
+                   (l[7] == "1");
+        };
+        int ties = 0;
+        for (int i = 2; i < found.size(); ++i) {
+            if (found[i][0] == found[i - 1][0] || found[i][net] != found[i - 1][net])
+                continue;
+            ++ties;
+            QVERIFY2(gridIndex(found[i]) > gridIndex(found[i - 1]), qPrintable(found[i].join(',')));
+        }
+        QCOMPARE(ties, 2);
     }
 
     // The rows are split where a game begins, after the row asked for; what
