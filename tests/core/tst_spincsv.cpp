@@ -10,10 +10,10 @@ QString read(const QByteArray& bytes, int listTipo = 0, bool newestFirst = false
 {
     zt::SpinCsvReader reader(bytes, listTipo);
     reader.setNewestFirst(newestFirst);
-    if (!reader.check())
-        return reader.error();
-    QStringList rows;
     zt::SpinCsvRow row;
+    if (!reader.check()) // nor is any row read after the fault
+        return reader.next(row) ? QStringLiteral("a row after the fault") : reader.error();
+    QStringList rows;
     while (reader.next(row)) {
         rows << row.numero.toString() + u'|' + row.memoria.toString() + u'|' +
                     QString::number(row.tipo);
