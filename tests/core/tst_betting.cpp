@@ -7,6 +7,7 @@
 #include "core/betting.h"
 #include "core/plainboard.h"
 #include "core/playersettings.h"
+#include "core/search.h"
 #include "core/textrules.h"
 #include "core/verifier.h"
 #include "testsupport.h"
@@ -383,6 +384,19 @@ private Q_SLOTS:
             ++counts[stream.next()];
         QVERIFY(*std::min_element(counts.begin(), counts.end()) > 800);
         QVERIFY(*std::max_element(counts.begin(), counts.end()) < 1200);
+
+        // An evening of luck has the shape of the rows it stands for: as many
+        // spins, games starting where theirs do, the numbers of its stream.
+        zt::ReplayRows shape;
+        for (int i = 0; i < 5; ++i)
+            shape.appendNumber(0, i % 3 == 0);
+        const zt::ReplayRows luck = zt::randomEvening(shape, 1, 0);
+        QCOMPARE(luck.size(), std::size_t(5));
+        zt::SpinStream same(1, 0);
+        for (std::size_t i = 0; i < 5; ++i) {
+            QCOMPARE(luck.brief(i).startsGame, i % 3 == 0);
+            QCOMPARE(int(luck.brief(i).number), same.next());
+        }
     }
 
     // A z-score in words: the scale and its side.
