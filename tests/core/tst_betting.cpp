@@ -397,6 +397,17 @@ private Q_SLOTS:
             QCOMPARE(luck.brief(i).startsGame, i % 3 == 0);
             QCOMPARE(int(luck.brief(i).number), same.next());
         }
+
+        // Progress counts the rows and the simulated spins once for every
+        // combination a shared run stands for (two chips, one run).
+        zt::VerifySettings small;
+        small.bet = bet("flat");
+        small.simulation = {4, 25, 3};
+        std::vector<zt::VerifySettings> pair{small, small};
+        pair[1].bet.chip = 2;
+        std::atomic<std::int64_t> done{0};
+        zt::verifyAll(shape, QStringLiteral("5"), pair, 2, &done);
+        QCOMPARE(done.load(), 2 * 5 + 2 * 4 * 25);
     }
 
     // A z-score in words: the scale and its side.
