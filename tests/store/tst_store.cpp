@@ -95,6 +95,9 @@ private Q_SLOTS:
             "record", "Il file dati.mdb ha una struttura che questo programma non sa usare" + none);
         row("deleted elsewhere", rows, "DELETE FROM Uscite WHERE id = 1", "delete",
             "La riga 1 non è più nel file dati.mdb" + kept);
+        row("time kept by a trigger", rows + ";CREATE TABLE UsciteOra (id INTEGER PRIMARY KEY, Ora TEXT NOT NULL);"
+            "INSERT INTO UsciteOra VALUES (1, '2026-12-07T03:00:00');time kept", "", "delete",
+            "Nel file dati.mdb un trigger rifiuta la riga («tenuta»)" + kept);
         row("id twice, delete", rows, twice, "delete", "Nel file dati.mdb più righe hanno l'id 1" + kept);
         row("id twice, update", rows, twice, "update",
             "Nel file dati.mdb più righe hanno l'id 1: la modifica non è stata salvata.");
@@ -120,6 +123,8 @@ private Q_SLOTS:
         for (const QString& s : state.split(u';')) {
             if (s == u"read-only")
                 QFile::setPermissions("dati.mdb", QFile::ReadOwner | QFile::ReadGroup);
+            else if (s == u"time kept")
+                sql("CREATE TRIGGER k BEFORE DELETE ON UsciteOra BEGIN SELECT RAISE(ABORT, 'tenuta'); END");
             else if (s != u"text" && s != u"empty" && s != u"folder" && s != u"device")
                 sql(s);
         }
