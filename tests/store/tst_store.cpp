@@ -431,6 +431,7 @@ private Q_SLOTS:
         // A delete removes that row only, the next one is current, and ids are never reused.
         QVERIFY(v.findId(3) && v.deleteCurrent() && v.value(u"id") == 4);
         QVERIFY(v.moveLast() && v.deleteCurrent() && v.value(u"id") == 59);
+        QVERIFY(v.updateCurrent({}) && v.lastError().isEmpty()); // nothing to change
         QCOMPARE(sql("SELECT count(*) || ' ' || max(id) FROM Uscite WHERE id NOT IN (3, 60)"),
                  QVariantList{"58 59"});
         recordSpins(1);
