@@ -167,12 +167,14 @@ bool RecordCursor::fetchRange(qint64 lo, qint64 hi, QString* problem) const
     q.prepare(QStringLiteral("SELECT * FROM (%1) WHERE id BETWEEN ? AND ?").arg(command_));
     q.addBindValue(lo);
     q.addBindValue(hi);
-    if (!q.exec()) {
+    const auto failed = [&] {
         const QString text = storeProblem(q.lastError());
         if (problem)
             *problem = text;
         return failProblem(text, StoreAction::Read);
-    }
+    };
+    if (!q.exec())
+        return failed();
     const int n = int(columns_.size());
     while (q.next()) {
         QVariantList values;
@@ -181,6 +183,9 @@ bool RecordCursor::fetchRange(qint64 lo, qint64 hi, QString* problem) const
             values << q.value(c);
         rows_.insert(values.value(idColumn_).toLongLong(), values);
     }
+    // The rows end early at one the engine cannot read (a damaged file).
+    if (q.lastError().isValid())
+        return failed();
     return true;
 }
 

@@ -145,6 +145,9 @@ ReadResult readSpins(SpinReading& reading, QString* problem, const std::atomic<b
                 else
                     added.spins.push_back({std::uint8_t(number), std::uint8_t(gameType)});
             }
+            // The rows end early at one the engine cannot read (a damaged file).
+            if (q.lastError().isValid())
+                return failed(q);
             q.finish(); // the shared lock goes with the statement
             added.lastId = to;
         }

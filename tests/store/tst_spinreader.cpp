@@ -1,5 +1,7 @@
 #include "core/betting.h"
 #include "core/verifier.h"
+#include "store/recordcursor.h"
+#include "store/storecommands.h"
 #include "store/replayreader.h"
 #include "store/spinreader.h"
 #include "storetesting.h"
@@ -180,6 +182,28 @@ private Q_SLOTS:
         QCOMPARE(problem, QStringLiteral("Il file dati.mdb non è un database valido: le righe non "
                                          "sono state lette."));
         QCOMPARE(test::fileBytes("dati.mdb"), QByteArray("not a database at all").repeated(100));
+
+        // A row the engine finds damaged fails the whole read: no rows up to it.
+        QFile::remove("dati.mdb");
+        sql({test::usciteTable, "INSERT INTO Uscite (Numero, Memoria, Tipo) VALUES (' 5', ' 1', 1), "
+                                "('ZZZZZZZZZZ', ' 2', 1), (' 9', ' 3', 1)"});
+        QByteArray bytes = test::fileBytes("dati.mdb");
+        const qsizetype text = bytes.indexOf("ZZZZZZZZZZ");
+        QCOMPARE(bytes.mid(text - 8, 4).toHex(), QByteArray("08002111")); // its record's header
+        bytes[text - 6] = 0x7f; // a text longer than the record
+        test::writeFile("dati.mdb", bytes);
+        ReplayRows rows;
+        QCOMPARE(readReplayRowsOfType(QDir::current().absoluteFilePath("dati.mdb"), 0, rows,
+                                      nullptr, &problem),
+                 ReplayRead::Unusable);
+        QVERIFY2(problem.startsWith("Il file dati.mdb è danneggiato"), qPrintable(problem));
+        SpinReading damaged;
+        QCOMPARE(readSpins(damaged, &problem), ReadResult::Failed);
+        QCOMPARE(problem, QStringLiteral("Il file dati.mdb è danneggiato: le righe non sono state lette."));
+        RecordCursor viewer(viewerCommand());
+        QVERIFY(!viewer.open());
+        QVERIFY2(viewer.lastError().startsWith("Il file dati.mdb è danneggiato"),
+                 qPrintable(viewer.lastError()));
     }
 };
 
