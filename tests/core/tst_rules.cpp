@@ -83,6 +83,12 @@ private Q_SLOTS:
         QTest::newRow("no blanks") << "17,25,34," << "17 5 4|4, 5, 17, |4, 5, 17, ";
         QTest::newRow("off the wheel") << "99, 37, -5, ab, 17," << "99 37 -5 0 17|-5, 0, 17, 37, 99, |17, ";
         QTest::newRow("only zeros") << "0, 00, 0," << "0 0 0||";
+        QString every, items, merged; // every item a list can hold, backwards
+        for (int n = 99; n >= -9; --n)
+            every += QString::number(n) + ", ", items += QString::number(n) + ' ',
+                merged = QString::number(n) + ", " + merged;
+        QTest::newRow("every item") << every << items.trimmed() + '|' + merged + '|' +
+                                           merged.section(", ", 10, 45) + ", ";
         // clang-format on
     }
     void lists()
