@@ -204,6 +204,13 @@ private Q_SLOTS:
         QVERIFY(!viewer.open());
         QVERIFY2(viewer.lastError().startsWith("Il file dati.mdb è danneggiato"),
                  qPrintable(viewer.lastError()));
+        // So does a table whose first page is damaged, before any row is read.
+        bytes[4096] = 0;
+        test::writeFile("dati.mdb", bytes);
+        QCOMPARE(readReplayRowsOfType(QDir::current().absoluteFilePath("dati.mdb"), 0, rows,
+                                      nullptr, &problem),
+                 ReplayRead::Unusable);
+        QVERIFY2(problem.startsWith("Il file dati.mdb è danneggiato"), qPrintable(problem));
     }
 };
 

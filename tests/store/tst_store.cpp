@@ -93,6 +93,8 @@ private Q_SLOTS:
         row("read-only, record", rows + ";read-only", "", "record", "Il file dati.mdb è in sola lettura" + none);
         row("times table of another shape", rows + ";CREATE TABLE UsciteOra (id INTEGER PRIMARY KEY, x)", "",
             "record", "Il file dati.mdb ha una struttura che questo programma non sa usare" + none);
+        row("times table's name taken", rows + ";CREATE INDEX UsciteOra ON Uscite (Numero)", "", "record",
+            "Il file dati.mdb ha una struttura che questo programma non sa usare" + none);
         row("deleted elsewhere", rows, "DELETE FROM Uscite WHERE id = 1", "delete",
             "La riga 1 non è più nel file dati.mdb" + kept);
         row("time kept by a trigger", rows + ";CREATE TABLE UsciteOra (id INTEGER PRIMARY KEY, Ora TEXT NOT NULL);"
