@@ -275,6 +275,14 @@ private Q_SLOTS:
             QCOMPARE(got, want);
         }
         QCOMPARE(groupings().size(), 4u);
+        for (const Grouping& g : groupings()) { // and no group without a number
+            for (const Group& member : g.groups) {
+                int size = 0;
+                for (int n = 0; n <= 36; ++n)
+                    size += member.members[std::size_t(n)];
+                QVERIFY2(size > 0, qPrintable(member.name));
+            }
+        }
 
         const std::vector<std::uint8_t> run{5, 0, 5, 7, 12};
         const auto figures = groupFigures(tabulate(run));
