@@ -79,6 +79,7 @@ private Q_SLOTS:
                       kept = ": la riga non è stata cancellata.";
         // clang-format off
         row("text file", "text", "", "open", "Il file dati.mdb non è un database valido.");
+        row("link to nowhere", "dangling", "", "record", "Il file dati.mdb non si può aprire" + none);
         row("folder", "folder", "", "open", "dati.mdb è una cartella.");
         row("device", "device", "", "open", "dati.mdb non è un file normale (è un dispositivo).");
         row("empty file", "empty", "", "open", "Nel file dati.mdb manca la tabella Uscite.");
@@ -120,14 +121,14 @@ private Q_SLOTS:
             zt::test::writeFile("dati.mdb", state == u"text" ? "Numero;Memoria\n 17; 1\n" : "");
         if (state == u"folder")
             QDir().mkdir("dati.mdb");
-        if (state == u"device")
-            QFile::link("/dev/null", "dati.mdb");
+        if (state == u"device" || state == u"dangling")
+            QFile::link(state == u"device" ? "/dev/null" : "nowhere/dati.mdb", "dati.mdb");
         for (const QString& s : state.split(u';')) {
             if (s == u"read-only")
                 QFile::setPermissions("dati.mdb", QFile::ReadOwner | QFile::ReadGroup);
             else if (s == u"time kept")
                 sql("CREATE TRIGGER k BEFORE DELETE ON UsciteOra BEGIN SELECT RAISE(ABORT, 'tenuta'); END");
-            else if (s != u"text" && s != u"empty" && s != u"folder" && s != u"device")
+            else if (s != u"text" && s != u"empty" && s != u"folder" && s != u"device" && s != u"dangling")
                 sql(s);
         }
         RecordCursor viewer(zt::viewerCommand());
