@@ -373,10 +373,12 @@ private Q_SLOTS:
         StringsSettings settings;
         Outcomes out;
         // 5 listed twice: two numbers; the first 5 closes the string at attempt 4.
-        followStringRow({u"5, 16, 5,", false, u" 3", u" 0"}, true, 5, settings, out);
+        FollowedSpin spin;
+        followStringRow({u"5, 16, 5,", false, u" 3", u" 0"}, true, 5, settings, out, &spin);
         QCOMPARE(int(out.list[1].kind), int(StringOutcome::Kind::CloseFirstHit));
         QCOMPARE(out.list[1].size, 2);
         QCOMPARE(out.list[1].attempts, 10);
+        QVERIFY(spin.hit && spin.size == 2 && spin.attempt == 4); // the stake's spin
 
         settings.checkSecond = true;
         settings.maxDelay = 0; // the first miss cancels
