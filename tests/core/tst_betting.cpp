@@ -450,7 +450,7 @@ private Q_SLOTS:
     {
         zt::test::FreshDir dir;
         zt::test::writeFile("zentrima13.ini", "[Lingua]\nNome=it\n[Puntate]\nPuntata=zero\n"
-                                              "Progressione=1,x\nValoreFiche=-2\nSerate=5\n"
+                                              "Progressione=1,x\nValoreFiche=0\nSerate=5\n"
                                               "UsciteSerata=1\nSeme=0\n");
         zt::MoneyPreferences p = zt::readMoneyPreferences("zentrima13.ini");
         QCOMPARE(p.bet.stake, 1.0);
