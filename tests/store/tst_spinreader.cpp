@@ -21,7 +21,7 @@ private Q_SLOTS:
         QTest::newRow("zero") << " 0" << 0;
         QTest::newRow("plain") << "36" << 36;
         QTest::newRow("leading number") << "5x" << 5;
-        QTest::newRow("whole as fraction") << "8.0" << 8;
+        QTest::newRow("whole as fraction") << "36.0" << 36;
         QTest::newRow("signed") << " +5" << 5;
         QTest::newRow("above") << " 37" << -1;
         QTest::newRow("fraction") << "2.5" << -1;
