@@ -158,11 +158,11 @@ private Q_SLOTS:
     // A progression as written, and written back.
     void progressionTexts()
     {
-        const QStringList good{"flat", "Recovery", " 1, 2 ,3", "0,2"};
-        const QStringList back{"flat", "recovery", "1,2,3", "0,2"};
+        const QStringList good{"flat", "Recovery", " 1, 2 ,3", "0,2", "1,1000000000"};
+        const QStringList back{"flat", "recovery", "1,2,3", "0,2", "1,1000000000"};
         for (int i = 0; i < good.size(); ++i)
             QCOMPARE(zt::progressionText(zt::withProgression({}, good[i]).value()), back[i]);
-        for (const char* bad : {"", "0,0", "1,-2", "1,,2", "1.5", "abc", "2,x"})
+        for (const char* bad : {"", "0,0", "1,-2", "1,,2", "1.5", "abc", "2,x", "1000000001"})
             QVERIFY2(!zt::withProgression({}, QString::fromLatin1(bad)), bad);
     }
 

@@ -425,7 +425,8 @@ private Q_SLOTS:
         QVERIFY(!v.value(u"Numero").isValid());
         QCOMPARE(v.lastError(), "Nessuna riga selezionata.");
         QVERIFY(!v.setCurrentRow(v.size()) && v.setCurrentRow(0) && v.value(u"id") == 1);
-        QVERIFY(v.moveFirst() && !v.movePrevious() && v.isBof() && !v.movePrevious() && v.findId(60));
+        QVERIFY(v.moveFirst() && !v.isBof() && !v.movePrevious() && v.isBof() && !v.movePrevious() &&
+                v.findId(60));
         QVERIFY(!v.moveNext() && v.isEof() && !v.isBof() && !v.moveNext()); // stays past the last
         // Three rows back as one move; further back ends before the first.
         const int before = moved.count();
