@@ -167,6 +167,7 @@ private Q_SLOTS:
         // Hot numbers: ties go to the lowest; before 36 spins each window covers
         // the whole history (from then on its last spins: the Quorix script).
         QCOMPARE(withSpins({}).hotNumber(24) + withSpins({30, 7, 30, 7}).hotNumber(8), 7);
+        QCOMPARE(withSpins({36, 1, 36}).hotNumber(8), 36);
         const zt::History young = withSpins({3, 3, 3, 20, 21, 22, 23, 24, 25, 26, 22, 22});
         QCOMPARE(young.hotNumber(8) + young.hotNumber(24), 6);
     }

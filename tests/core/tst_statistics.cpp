@@ -379,6 +379,8 @@ private Q_SLOTS:
         QCOMPARE(out.list[1].size, 2);
         QCOMPARE(out.list[1].attempts, 10);
         QVERIFY(spin.hit && spin.size == 2 && spin.attempt == 4); // the stake's spin
+        followStringRow({u"0, 32,", false, u" 0", u" 0"}, true, 0, settings, out, &spin);
+        QVERIFY(spin.hit && spin.attempt == 1); // 0 is a number like any other
 
         settings.checkSecond = true;
         settings.maxDelay = 0; // the first miss cancels

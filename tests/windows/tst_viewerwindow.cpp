@@ -356,6 +356,7 @@ private Q_SLOTS:
         if (ending == "viewer closed")
             QTimer::singleShot(0, viewer(), &QWidget::close);
         click("Command6");
+        QCOMPARE(viewer()->isVisible(), ending != "viewer closed"); // closed while it ran
 
         struct Painted : QObject {
             QSet<QObject*> controls;
