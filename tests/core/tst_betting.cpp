@@ -199,11 +199,10 @@ private Q_SLOTS:
 
         // What a player reads of it, and of no stake at all.
         const QStringList lines = zt::eveningLines(f, bet("flat"));
-        QCOMPARE(lines.mid(0, 7), (QStringList{"Colpi puntati: 4 di 5", "Puntato: 12",
-                                               "Riscosso: 36", "Saldo: 24",
-                                               "Resa sul puntato: 200,00 %",
-                                               "Atteso dal caso: -0,32 ± 19,65",
-                                               "z: 1,24 (nella norma)"}));
+        QCOMPARE(lines.mid(0, 7),
+                 (QStringList{"Colpi puntati: 4 di 5", "Puntato: 12", "Riscosso: 36", "Saldo: 24",
+                              "Resa sul puntato: 200,00 %", "Atteso dal caso: -0,32 ± 19,65",
+                              "z: 1,24 (nella norma)"}));
         zt::BetSettings halves = bet("flat", 1, 1, 0, 100);
         halves.chip = 0.5;
         QVERIFY(zt::eveningLines(f, halves).contains("Saldo: 12,00"));
@@ -376,6 +375,7 @@ private Q_SLOTS:
         QCOMPARE(few.p95, 9.1);
         QCOMPARE(few.ruinedShare, 0.25);
         QVERIFY(std::fabs(few.standardError - std::sqrt(84.0 / 3 / 4)) < 1e-12);
+        QCOMPARE(zt::simulationFigures({4}, {37}, 0).standardError, 0.0); // one evening: no spread
 
         // Every number comes out, each about as often.
         zt::SpinStream stream(1, 0);
@@ -430,7 +430,7 @@ private Q_SLOTS:
         clock.add(u"2026-12-06T22:00:00+01:00");
         clock.add(u"non un'ora");
         QCOMPARE(clock.perHour(), 2.0); // one spin after the first in half an hour
-        zt::SpinClock instant; // two spins in one second: no rate, not an endless one
+        zt::SpinClock instant;          // two spins in one second: no rate, not an endless one
         instant.add(u"2026-12-06T22:00:00Z");
         instant.add(u"2026-12-06T22:00:00Z");
         QCOMPARE(instant.perHour(), 0.0);

@@ -1,9 +1,9 @@
 #include "core/betting.h"
 #include "core/verifier.h"
 #include "store/recordcursor.h"
-#include "store/storecommands.h"
 #include "store/replayreader.h"
 #include "store/spinreader.h"
+#include "store/storecommands.h"
 #include "storetesting.h"
 #include "testsupport.h"
 
@@ -101,14 +101,14 @@ private Q_SLOTS:
         QCOMPARE(next.rows, 5);
 
         // A row deleted and one added: as many rows, not the same ones.
-        sql({"DELETE FROM Uscite WHERE id = 3", "INSERT INTO Uscite (Numero, Tipo) VALUES (' 6', 1)"});
+        sql({"DELETE FROM Uscite WHERE id = 3",
+             "INSERT INTO Uscite (Numero, Tipo) VALUES (' 6', 1)"});
         next = goOn();
         QVERIFY(next.restarted);
         QCOMPARE(numbers(next), (QList<int>{1, 2, 4, 5, 6}));
         QCOMPARE(next.rows, 5);
         QCOMPARE(next.unreadable, 0);
         QCOMPARE(next.lastId, 6);
-
     }
 
     void manyRowsInStretches()
@@ -185,8 +185,9 @@ private Q_SLOTS:
 
         // A row the engine finds damaged fails the whole read: no rows up to it.
         QFile::remove("dati.mdb");
-        sql({test::usciteTable, "INSERT INTO Uscite (Numero, Memoria, Tipo) VALUES (' 5', ' 1', 1), "
-                                "('ZZZZZZZZZZ', ' 2', 1), (' 9', ' 3', 1)"});
+        sql({test::usciteTable,
+             "INSERT INTO Uscite (Numero, Memoria, Tipo) VALUES (' 5', ' 1', 1), "
+             "('ZZZZZZZZZZ', ' 2', 1), (' 9', ' 3', 1)"});
         QByteArray bytes = test::fileBytes("dati.mdb");
         const qsizetype text = bytes.indexOf("ZZZZZZZZZZ");
         QCOMPARE(bytes.mid(text - 8, 4).toHex(), QByteArray("08002111")); // its record's header
@@ -199,7 +200,8 @@ private Q_SLOTS:
         QVERIFY2(problem.startsWith("Il file dati.mdb è danneggiato"), qPrintable(problem));
         SpinReading damaged;
         QCOMPARE(readSpins(damaged, &problem), ReadResult::Failed);
-        QCOMPARE(problem, QStringLiteral("Il file dati.mdb è danneggiato: le righe non sono state lette."));
+        QCOMPARE(problem,
+                 QStringLiteral("Il file dati.mdb è danneggiato: le righe non sono state lette."));
         RecordCursor viewer(viewerCommand());
         QVERIFY(!viewer.open());
         QVERIFY2(viewer.lastError().startsWith("Il file dati.mdb è danneggiato"),

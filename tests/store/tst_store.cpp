@@ -3,8 +3,8 @@
 // another program holds the file, written once whenever the program stopped;
 // long reads in stretches; and the record cursor and the grid over it.
 
-#include "core/textrules.h"
 #include "core/betting.h"
+#include "core/textrules.h"
 #include "core/verifier.h"
 #include "store/recordcursor.h"
 #include "store/replayreader.h"
@@ -127,8 +127,10 @@ private Q_SLOTS:
             if (s == u"read-only")
                 QFile::setPermissions("dati.mdb", QFile::ReadOwner | QFile::ReadGroup);
             else if (s == u"time kept")
-                sql("CREATE TRIGGER k BEFORE DELETE ON UsciteOra BEGIN SELECT RAISE(ABORT, 'tenuta'); END");
-            else if (s != u"text" && s != u"empty" && s != u"folder" && s != u"device" && s != u"dangling")
+                sql("CREATE TRIGGER k BEFORE DELETE ON UsciteOra BEGIN SELECT RAISE(ABORT, "
+                    "'tenuta'); END");
+            else if (s != u"text" && s != u"empty" && s != u"folder" && s != u"device" &&
+                     s != u"dangling")
                 sql(s);
         }
         RecordCursor viewer(zt::viewerCommand());
@@ -240,10 +242,9 @@ private Q_SLOTS:
         QCOMPARE(rec.written().size(), 2u);
         QVERIFY(rec.written()[0].key == 1 && rec.written()[1].key == 3 && rec.waiting().empty());
         QVERIFY(!QFile::exists("dati.mdb-attesa"));
-        const QStringList stored{"11/1/ " + zt::spinTimeText(at),
-                                 "217/2/2 " + zt::spinTimeText(at.addSecs(17)),
-                                 "322/4/2 " + zt::spinTimeText(at.addSecs(22)),
-                                 "40/5/ " + zt::spinTimeText(at)};
+        const QStringList stored{
+            "11/1/ " + zt::spinTimeText(at), "217/2/2 " + zt::spinTimeText(at.addSecs(17)),
+            "322/4/2 " + zt::spinTimeText(at.addSecs(22)), "40/5/ " + zt::spinTimeText(at)};
         QCOMPARE(sql("SELECT group_concat(u.id || trim(Numero) || '/' || trim(Memoria) || '/' || "
                      "ifnull(Tipo, '') || ' ' || o.Ora, ', ') FROM Uscite u JOIN UsciteOra o "
                      "ON o.id = u.id"),
@@ -264,7 +265,8 @@ private Q_SLOTS:
         // A queue file left by a run stopped before it could remove it: the
         // spin in it was written, so nothing waits, and the file goes.
         const auto line = [](const QByteArray& text) {
-            return text + '\t' + QByteArray::number(qChecksum(text), 16).rightJustified(4, '0') + '\n';
+            return text + '\t' + QByteArray::number(qChecksum(text), 16).rightJustified(4, '0') +
+                   '\n';
         };
         zt::test::writeFile("dati.mdb-attesa",
                             line("uscita\t1\t 9\t 6\t\t" + ora.toUtf8()) + line("scritta\t1"));
@@ -310,17 +312,25 @@ private Q_SLOTS:
 
     // The program stopped while it wrote waiting spins, between noting the
     // row of the first and knowing it committed: it is written once, whatever
-    // the file then holds at that row; one noted written is not written again.  A line cut short by a power failure,
-    // and a spin's line found twice, are left out and said.
+    // the file then holds at that row; one noted written is not written again.  A line cut short by
+    // a power failure, and a spin's line found twice, are left out and said.
     void interruptedWriteOfWaitingSpins_data()
     {
         QTest::addColumn<QString>("row2");  // Numero of the row with id 2; empty: none
         QTest::addColumn<QString>("time2"); // its time: "17" the spin's, "0" another's
         QTest::addColumn<QString>("rows");
-        QTest::newRow("committed") << " 17" << "17" << "17 5";
-        QTest::newRow("never committed") << "" << "" << "17 5";
-        QTest::newRow("row taken by another program") << " 9" << "" << "9 17 5";
-        QTest::newRow("same spin at another time") << " 17" << "0" << "17 17 5";
+        QTest::newRow("committed") << " 17"
+                                   << "17"
+                                   << "17 5";
+        QTest::newRow("never committed") << ""
+                                         << ""
+                                         << "17 5";
+        QTest::newRow("row taken by another program") << " 9"
+                                                      << ""
+                                                      << "9 17 5";
+        QTest::newRow("same spin at another time") << " 17"
+                                                   << "0"
+                                                   << "17 17 5";
     }
     void interruptedWriteOfWaitingSpins()
     {
@@ -352,13 +362,15 @@ private Q_SLOTS:
         tail.close();
         SpinRecorder rec;
         QVERIFY(!rec.loadWaiting());
-        QVERIFY2(rec.queueProblem().startsWith("Nel file dati.mdb-attesa 2 righe erano danneggiate"),
-                 qPrintable(rec.queueProblem()));
+        QVERIFY2(
+            rec.queueProblem().startsWith("Nel file dati.mdb-attesa 2 righe erano danneggiate"),
+            qPrintable(rec.queueProblem()));
         QVERIFY(rec.waiting().size() == 2 && rec.writeWaiting());
         QCOMPARE(sql("SELECT group_concat(trim(Numero), ' ') FROM Uscite WHERE id > 1"),
                  QVariantList{rows});
         QCOMPARE(sql("SELECT count(*) FROM Uscite u JOIN UsciteOra o ON o.id = u.id AND "
-                     "o.Ora = '" + t17 + "' AND u.Numero = ' 17'"),
+                     "o.Ora = '" +
+                     t17 + "' AND u.Numero = ' 17'"),
                  QVariantList{1});
         QVERIFY(!QFile::exists("dati.mdb-attesa"));
     }
@@ -425,8 +437,8 @@ private Q_SLOTS:
         QVERIFY(!v.value(u"Numero").isValid());
         QCOMPARE(v.lastError(), "Nessuna riga selezionata.");
         QVERIFY(!v.setCurrentRow(v.size()) && v.setCurrentRow(0) && v.value(u"id") == 1);
-        QVERIFY(v.moveFirst() && !v.isBof() && !v.movePrevious() && v.isBof() && !v.movePrevious() &&
-                v.findId(60));
+        QVERIFY(v.moveFirst() && !v.isBof() && !v.movePrevious() && v.isBof() &&
+                !v.movePrevious() && v.findId(60));
         QVERIFY(!v.moveNext() && v.isEof() && !v.isBof() && !v.moveNext()); // stays past the last
         // Three rows back as one move; further back ends before the first.
         const int before = moved.count();
@@ -446,6 +458,11 @@ private Q_SLOTS:
         v.setCommand("SELECT id, Numero FROM Uscite WHERE id < 0"); // before first and past last
         QVERIFY(v.requery() && v.isBof() && v.isEof() && !v.moveFirst() && !v.findId(1));
         QVERIFY(!v.updateCurrent({{"Numero", " 1"}}) && !v.deleteCurrent());
+        // A row changed so that it no longer matches stays, as written.
+        v.setCommand("SELECT id, Numero, Note FROM Uscite WHERE Note IS NULL");
+        QVERIFY(v.requery() && v.findId(4) && v.updateCurrent({{"Note", "x"}}));
+        QVERIFY(v.value(u"Note") == "x" &&
+                v.value(u"Numero") == sql("SELECT Numero FROM Uscite WHERE id = 4")[0]);
     }
 
     void largeResultReadsRowsWhenUsed()
