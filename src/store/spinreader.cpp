@@ -47,9 +47,8 @@ int spinNumber(QStringView text)
         return n <= 36 ? n : -1;
     }
     // A text without a number (empty, a word) is no spin, not a zero.
-    const bool number =
-        digit(i) ||
-        (rest >= 2 && (text[i] == u'+' || text[i] == u'-' || text[i] == u'.') && digit(i + 1));
+    const bool number = digit(i) || (rest >= 2 && (text[i] == u'+' || text[i] == u'-' ||
+                                                   text[i] == u'.') && digit(i + 1));
     if (!number)
         return -1;
     const double n = leadingNumber(text);
