@@ -137,6 +137,10 @@ bool RecordCursor::requery()
             int got = 0;
             for (; q.next(); ++got)
                 ids_.push_back(q.value(0).toLongLong());
+            // The ids end early at a part the engine cannot read (a damaged
+            // file); the stretch is then short, and the loop ends below.
+            if (q.lastError().isValid())
+                problem = storeProblem(q.lastError());
             q.finish();
             if (got < kIdStretch)
                 break;

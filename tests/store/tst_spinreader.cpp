@@ -206,6 +206,19 @@ private Q_SLOTS:
         QVERIFY(!viewer.open());
         QVERIFY2(viewer.lastError().startsWith("Il file dati.mdb è danneggiato"),
                  qPrintable(viewer.lastError()));
+        // And a damaged page among the ids the viewer lists, past those it reads at once.
+        QFile::remove("dati.mdb");
+        sql({test::usciteTable,
+             "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 40000) "
+             "INSERT INTO Uscite (Numero, Memoria) SELECT ' ' || (i % 37), ' ' || i FROM n"});
+        QByteArray many = test::fileBytes("dati.mdb");
+        const qsizetype middle = many.size() / 4096 / 2 * 4096; // a page of rows
+        QCOMPARE(int(many[middle]), 0x0d);
+        many[middle] = 0;
+        test::writeFile("dati.mdb", many);
+        QVERIFY(!viewer.open());
+        QVERIFY2(viewer.lastError().startsWith("Il file dati.mdb è danneggiato"),
+                 qPrintable(viewer.lastError()));
         // So does a table whose first page is damaged, before any row is read.
         bytes[4096] = 0;
         test::writeFile("dati.mdb", bytes);
