@@ -160,6 +160,7 @@ private Q_SLOTS:
         h.dropOldest();
         h.push(-3);
         QCOMPARE(h.text(), " 2: -3\r\n 1:  5\r\n");
+        QCOMPARE(h.hotNumber(8), 5); // a number off the wheel is never hot
         zt::History big(500); // a full history slides; the largest stays inside the table
         for (int i = 0; i < 1200; ++i)
             big.push(i % 37);
