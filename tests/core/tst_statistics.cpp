@@ -89,12 +89,9 @@ private Q_SLOTS:
         // Summed exactly in rational numbers.
         QTest::newRow("coin, 8 of 10 or more") << 10LL << 0.5 << 8LL << true << 56.0 / 1024;
         QTest::newRow("coin, 2 of 10 or fewer") << 10LL << 0.5 << 2LL << false << 56.0 / 1024;
-        QTest::newRow("1000 spins, 40 or more")
-            << 1000LL << 1.0 / 37 << 40LL << true << 0.010517010651503188;
-        QTest::newRow("1000 spins, 15 or fewer")
-            << 1000LL << 1.0 / 37 << 15LL << false << 0.008059503189927042;
-        QTest::newRow("3700 spins, 130 or more")
-            << 3700LL << 1.0 / 37 << 130LL << true << 0.001999506902951645;
+        QTest::newRow("1000 spins, 40 or more") << 1000LL << 1.0 / 37 << 40LL << true << 0.010517010651503188;
+        QTest::newRow("1000 spins, 15 or fewer") << 1000LL << 1.0 / 37 << 15LL << false << 0.008059503189927042;
+        QTest::newRow("3700 spins, 130 or more") << 3700LL << 1.0 / 37 << 130LL << true << 0.001999506902951645;
         QTest::newRow("below the mean, upper") << 10LL << 0.5 << 3LL << true << 968.0 / 1024;
         QTest::newRow("nothing or more") << 5LL << 0.2 << 0LL << true << 1.0;
         QTest::newRow("more than the trials") << 5LL << 0.2 << 6LL << true << 0.0;
@@ -117,27 +114,17 @@ private Q_SLOTS:
         QTest::addColumn<QString>("words");
         QTest::addColumn<QString>("often");
         QTest::addColumn<QString>("sentence");
-        QTest::newRow("5 %") << 0.05 << "nella norma"
-                             << "5 volte su cento"
-                             << "nulla fa pensare";
-        QTest::newRow("just below 5 %") << 0.0499 << "un indizio"
-                                        << "5 volte su cento"
+        QTest::newRow("5 %") << 0.05 << "nella norma" << "5 volte su cento" << "nulla fa pensare";
+        QTest::newRow("just below 5 %") << 0.0499 << "un indizio" << "5 volte su cento"
                                         << "non ancora una prova";
-        QTest::newRow("1 %") << 0.01 << "un indizio"
-                             << "una volta su cento"
-                             << "non ancora una prova";
-        QTest::newRow("below 1 %") << 0.0099 << "un forte indizio"
-                                   << "meno di una volta su cento"
+        QTest::newRow("1 %") << 0.01 << "un indizio" << "una volta su cento" << "non ancora una prova";
+        QTest::newRow("below 1 %") << 0.0099 << "un forte indizio" << "meno di una volta su cento"
                                    << "difficilmente è solo fortuna";
-        QTest::newRow("1 in 1000") << 0.001 << "un forte indizio"
-                                   << "meno di una volta su cento"
+        QTest::newRow("1 in 1000") << 0.001 << "un forte indizio" << "meno di una volta su cento"
                                    << "difficilmente è solo fortuna";
         QTest::newRow("below 1 in 1000") << 0.00099 << "quasi una prova"
-                                         << "meno di una volta su mille"
-                                         << "controllare la ruota";
-        QTest::newRow("almost always") << 0.996 << "nella norma"
-                                       << "quasi sempre"
-                                       << "nulla fa pensare";
+                                         << "meno di una volta su mille" << "controllare la ruota";
+        QTest::newRow("almost always") << 0.996 << "nella norma" << "quasi sempre" << "nulla fa pensare";
     }
     void gradedWords()
     {
@@ -265,8 +252,7 @@ private Q_SLOTS:
                 want << QStringLiteral("%1ª dozzina").arg((n - 1) / 12 + 1)
                      << QStringLiteral("%1ª colonna").arg((n - 1) % 3 + 1);
             else
-                want << "Zero"
-                     << "Zero";
+                want << "Zero" << "Zero";
             if (gioco.count(n))
                 want << "Gioco 0";
             if (vicini.count(n))

@@ -319,18 +319,12 @@ private Q_SLOTS:
         QTest::addColumn<QString>("row2");  // Numero of the row with id 2; empty: none
         QTest::addColumn<QString>("time2"); // its time: "17" the spin's, "0" another's
         QTest::addColumn<QString>("rows");
-        QTest::newRow("committed") << " 17"
-                                   << "17"
-                                   << "17 5";
-        QTest::newRow("never committed") << ""
-                                         << ""
-                                         << "17 5";
-        QTest::newRow("row taken by another program") << " 9"
-                                                      << ""
-                                                      << "9 17 5";
-        QTest::newRow("same spin at another time") << " 17"
-                                                   << "0"
-                                                   << "17 17 5";
+        // clang-format off
+        QTest::newRow("committed") << " 17" << "17" << "17 5";
+        QTest::newRow("never committed") << "" << "" << "17 5";
+        QTest::newRow("row taken by another program") << " 9" << "" << "9 17 5";
+        QTest::newRow("same spin at another time") << " 17" << "0" << "17 17 5";
+        // clang-format on
     }
     void interruptedWriteOfWaitingSpins()
     {

@@ -151,8 +151,7 @@ private Q_SLOTS:
                 keys(&box, {Qt::Key_Down});
                 QVERIFY2(textRows(&box, 4).first > 0, qPrintable(at));
             }
-            for (QEvent::Type type :
-                 {QEvent::FocusOut, QEvent::FocusIn}) { // another window, and back
+            for (QEvent::Type type : {QEvent::FocusOut, QEvent::FocusIn}) { // another window, and back
                 QFocusEvent e(type, Qt::ActiveWindowFocusReason);
                 QApplication::sendEvent(&box, &e);
             }

@@ -141,8 +141,8 @@ private Q_SLOTS:
                               << "--second-hit e --sweep second-hit";
         QTest::newRow("argument") << QStringList{"dati.mdb"} << "Argomento inatteso";
         QTest::newRow("stake") << QStringList{"--stake", "2,0"} << "--stake: \"0\"";
-        QTest::newRow("progression")
-            << QStringList{"--progression", "1,x"} << "--progression: \"1,x\"";
+        QTest::newRow("progression") << QStringList{"--progression", "1,x"}
+                                     << "--progression: \"1,x\"";
         QTest::newRow("chip") << QStringList{"--chip", "0"} << "--chip: \"0\"";
         QTest::newRow("simulate") << QStringList{"--simulate", "-5"} << "--simulate: \"-5\"";
         QTest::newRow("out on the rows")
@@ -214,13 +214,12 @@ private Q_SLOTS:
         QCOMPARE(o.code, 0);
         // The proposal is dropped at each check, before its spin: nothing is
         // followed, nothing staked.
-        QCOMPARE(o.out,
-                 QString("Boules: 2\nVerificate: 2\nConta Usc.: 1\nNumeri Giocati: 6\n"
-                         "Fuori Lim. 1° Uscita: 0\nFuori Lim. 2° Uscita: 0\n"
-                         "Colpi puntati: 0 di 2\nPuntato: 0\nRiscosso: 0\nSaldo: 0\n"
-                         "Resa sul puntato: 0,00 %\nAtteso dal caso: 0 ± 0\n"
-                         "z: nessuna puntata\nDiscesa massima: 0\n"
-                         "Puntata massima: 0 per numero\nColpi persi di fila, al massimo: 0\n"));
+        QCOMPARE(o.out, QString("Boules: 2\nVerificate: 2\nConta Usc.: 1\nNumeri Giocati: 6\n"
+                                "Fuori Lim. 1° Uscita: 0\nFuori Lim. 2° Uscita: 0\n"
+                                "Colpi puntati: 0 di 2\nPuntato: 0\nRiscosso: 0\nSaldo: 0\n"
+                                "Resa sul puntato: 0,00 %\nAtteso dal caso: 0 ± 0\n"
+                                "z: nessuna puntata\nDiscesa massima: 0\n"
+                                "Puntata massima: 0 per numero\nColpi persi di fila, al massimo: 0\n"));
         QVERIFY(zt::test::fileBytes("Statistica.txt")
                     .startsWith("Orba\r\n\r\nBoules:2\r\n\r\n\r\n\r\n\r\nFallite: 0\r\n"));
         QCOMPARE(files(), (QStringList{"Statistica.txt", "dati.mdb"}));
@@ -282,21 +281,8 @@ private Q_SLOTS:
     void sweepLines()
     {
         zt::test::FreshDir dir;
-        makeRows({{17, 1},
-                  {20, 2},
-                  {31, 3},
-                  {3, 4},
-                  {5, 5},
-                  {9, 6},
-                  {9, 7},
-                  {36, 8},
-                  {36, 9},
-                  {36, 10},
-                  {4, 11},
-                  {13, 1},
-                  {14, 2},
-                  {2, 3},
-                  {14, 4}});
+        makeRows({{17, 1}, {20, 2}, {31, 3}, {3, 4}, {5, 5}, {9, 6}, {9, 7}, {36, 8}, {36, 9},
+                  {36, 10}, {4, 11}, {13, 1}, {14, 2}, {2, 3}, {14, 4}});
         const Outcome o =
             run({"verify", "--max", " 1,3 ", "--sweep", "second-hit", "--sweep", "no-auto-reset",
                  "--strings-report", "--out", "mai.txt", "--csv", "righe.csv"});
@@ -332,9 +318,9 @@ private Q_SLOTS:
                        "NOT NULL)",
                        "INSERT INTO UsciteOra VALUES (1, '2026-12-06T22:15:03+01:00'), "
                        "(6, '2026-12-06T22:45:03+01:00')"});
-        const Outcome o =
-            run({"verify", "--max", "2", "--stake", "2", "--progression", "1,3", "--table-max", "5",
-                 "--bankroll", "20", "--simulate", "50", "--spins", "40"});
+        const Outcome o = run({"verify", "--max", "2", "--stake", "2", "--progression", "1,3",
+                               "--table-max", "5", "--bankroll", "20", "--simulate", "50",
+                               "--spins", "40"});
         QCOMPARE(o.code, 0);
         const QStringList lines = o.out.split('\n').mid(6);
         QCOMPARE(lines.mid(0, 16),
@@ -359,9 +345,8 @@ private Q_SLOTS:
         addGames(rows, 6, 25, random);
         addGames(rows, 1, 13, random);
         makeRows(rows);
-        const QStringList grid{
-            "--mode",  "none,zentrima13", "--filter", "Tutti,7", "--max",         "3,8",
-            "--sweep", "second-hit",      "--stake",  "2",       "--progression", "1,2"};
+        const QStringList grid{"--mode", "none,zentrima13", "--filter", "Tutti,7", "--max", "3,8",
+                               "--sweep", "second-hit", "--stake", "2", "--progression", "1,2"};
         Outcome o = run(QStringList{"search", "--luck", "0", "--csv", "s.csv"} + grid);
         QCOMPARE(o.code, 0);
         // Row 82 is in the fourth game: the choosing part ends with it.
@@ -433,41 +418,27 @@ private Q_SLOTS:
     void searchSplit()
     {
         zt::test::FreshDir dir;
-        makeRows({{1, 1},
-                  {2, 2},
-                  {3, 3},
-                  {4, 4},
-                  {5, 1},
-                  {6, 2},
-                  {7, 3},
-                  {8, 4},
-                  {9, 5},
-                  {10, 6},
-                  {11, 1},
-                  {12, 2},
-                  {13, 3},
-                  {14, 4},
-                  {15, 5}});
+        makeRows({{1, 1}, {2, 2}, {3, 3}, {4, 4}, {5, 1}, {6, 2}, {7, 3}, {8, 4}, {9, 5},
+                  {10, 6}, {11, 1}, {12, 2}, {13, 3}, {14, 4}, {15, 5}});
         const QStringList small{"--mode", "none", "--filter", "Tutti", "--max", "3", "--luck", "0"};
         const struct {
             QStringList arguments;
             QString split;
-        } splits[] = {
-            {{"--choose-until", "2"}, "4 righe (id 1–4); parte di verifica: 11 righe (id 5–15)"},
-            {{"--choose-until", "5"}, "10 righe (id 1–10); parte di verifica: 5 righe (id 11–15)"},
-            {{}, "10 righe (id 1–10); parte di verifica: 5 righe (id 11–15)"},
-            {{"--choose", "20%"}, "4 righe (id 1–4); parte di verifica: 11 righe (id 5–15)"},
-            {{"--from", "5", "--choose", "50"},
-             "6 righe (id 5–10); parte di verifica: 5 righe (id 11–15)"}};
+        } splits[] = {{{"--choose-until", "2"}, "4 righe (id 1–4); parte di verifica: 11 righe (id 5–15)"},
+                      {{"--choose-until", "5"}, "10 righe (id 1–10); parte di verifica: 5 righe (id 11–15)"},
+                      {{}, "10 righe (id 1–10); parte di verifica: 5 righe (id 11–15)"},
+                      {{"--choose", "20%"}, "4 righe (id 1–4); parte di verifica: 11 righe (id 5–15)"},
+                      {{"--from", "5", "--choose", "50"},
+                       "6 righe (id 5–10); parte di verifica: 5 righe (id 11–15)"}};
         for (const auto& s : splits) {
             const Outcome o = run(QStringList{"search"} + s.arguments + small);
             QCOMPARE(o.code, 0);
             QCOMPARE(panelLine(o.out, "Parte di scelta").section(": ", 1).section(", divise", 0, 0),
                      s.split);
         }
-        for (const QStringList& bad :
-             {QStringList{"--choose-until", "11"}, QStringList{"--choose-until", "99"},
-              QStringList{"--from", "11"}}) {
+        for (const QStringList& bad : {QStringList{"--choose-until", "11"},
+                                       QStringList{"--choose-until", "99"},
+                                       QStringList{"--from", "11"}}) {
             const Outcome o = run(QStringList{"search", "--csv", "s.csv"} + bad + small);
             QCOMPARE(o.code, 3);
             QVERIFY(o.out.isEmpty() && o.err.count('\n') == 1);
@@ -505,7 +476,7 @@ private Q_SLOTS:
         addGames(rows, 5, 60, random);
         makeRows(rows);
         const QStringList grid{"search", "--mode", "none,zentrima13", "--filter", "Tutti,7,9",
-                               "--max",  "2,4"};
+                               "--max", "2,4"};
         const Outcome o = run(grid + QStringList{"--seed", "5"});
         QCOMPARE(o.code, 0);
         const QStringList first =
@@ -520,8 +491,8 @@ private Q_SLOTS:
                     .contains("fa meglio della migliore di ogni serata a caso"));
         QCOMPARE(panelLine(run(grid + QStringList{"--seed", "5"}).out, "La fortuna della ricerca"),
                  luck);
-        const QString other =
-            panelLine(run(grid + QStringList{"--seed", "6"}).out, "La fortuna della ricerca");
+        const QString other = panelLine(run(grid + QStringList{"--seed", "6"}).out,
+                                        "La fortuna della ricerca");
         QVERIFY(!other.isEmpty() && other != luck);
     }
 
@@ -544,8 +515,7 @@ private Q_SLOTS:
         ::kill(pid_t(p.processId()), SIGINT);
         QVERIFY(p.waitForFinished(60000));
         QCOMPARE(p.exitCode(), 130);
-        QVERIFY(
-            p.readAllStandardError().contains("Ricerca interrotta: nessun file è stato scritto."));
+        QVERIFY(p.readAllStandardError().contains("Ricerca interrotta: nessun file è stato scritto."));
         QVERIFY(p.readAllStandardOutput().isEmpty());
         QCOMPARE(files(), QStringList{"dati.mdb"});
     }
@@ -558,8 +528,7 @@ private Q_SLOTS:
         QStringList lines = o.out.split('\n');
         QCOMPARE(lines[0], QString("Recupero su 3 numeri: un colpo vinto a ogni tentativo rende "
                                    "almeno 1 su tutto il puntato:"));
-        QCOMPARE(lines[1].simplified(),
-                 QString("Tentativo Per numero Sul tavolo In gioco Se esce"));
+        QCOMPARE(lines[1].simplified(), QString("Tentativo Per numero Sul tavolo In gioco Se esce"));
         QCOMPARE(lines[2].simplified(), QString("1 1 3 3 33"));
         QCOMPARE(lines[12].simplified(), QString("11 1 3 33 3"));
         QCOMPARE(lines[13].simplified(), QString("12 2 6 39 33"));
@@ -577,10 +546,8 @@ private Q_SLOTS:
             {{"--numbers", "38", "--max", "3"}, "Valore non valido per --numbers: \"38\"."},
             {{"--numbers", "3"}, "Servono --numbers e --max."},
             {{"--max", "3"}, "Servono --numbers e --max."},
-            {{"--numbers", "3", "--max", "3", "--target", "0"},
-             "Valore non valido per --target: \"0\"."},
-            {{"--numbers", "3", "--max", "3", "--chip", "0"},
-             "Valore non valido per --chip: \"0\"."}};
+            {{"--numbers", "3", "--max", "3", "--target", "0"}, "Valore non valido per --target: \"0\"."},
+            {{"--numbers", "3", "--max", "3", "--chip", "0"}, "Valore non valido per --chip: \"0\"."}};
         for (const auto& [bad, why] : refused) {
             o = run(QStringList{"progression"} + bad);
             QCOMPARE(o.code, 2);

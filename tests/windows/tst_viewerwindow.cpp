@@ -7,8 +7,8 @@
 #include "core/tally.h"
 #include "reportrecorder.h"
 #include "storetesting.h"
-#include "ui/linesbox.h"
 #include "windowsupport.h"
+#include "ui/linesbox.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>
@@ -408,14 +408,12 @@ private Q_SLOTS:
             QVERIFY2(forward.size() < 100 && framed(w), qPrintable(w->objectName()));
             forward << w;
         }
-        for (QWidget* w = press(Qt::SHIFT | Qt::Key_Tab); w != grid;
-             w = press(Qt::SHIFT | Qt::Key_Tab))
+        for (QWidget* w = press(Qt::SHIFT | Qt::Key_Tab); w != grid; w = press(Qt::SHIFT | Qt::Key_Tab))
             backward.prepend(w);
         QCOMPARE(backward, forward);
         QSet<QWidget*> reachable;
         for (QWidget* w : viewer()->findChildren<QWidget*>()) {
-            if (w->isVisible() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus) &&
-                !w->focusProxy())
+            if (w->isVisible() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus) && !w->focusProxy())
                 reachable << w;
         }
         forward << grid;
