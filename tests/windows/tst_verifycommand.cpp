@@ -411,6 +411,14 @@ private Q_SLOTS:
             QVERIFY2(gridIndex(found[i]) > gridIndex(found[i - 1]), qPrintable(found[i].join(',')));
         }
         QCOMPARE(ties, 2);
+
+        // "Azzera" after a string changes a Modo Zentrima13 replay: not shared.
+        QCOMPARE(run({"verify", "--mode", "zentrima13", "--strings-report", "--max", "3", "--sweep",
+                      "reset-after-string", "--csv", "r.csv"})
+                     .code,
+                 0);
+        const QList<QStringList> resets = csvLines("r.csv");
+        QVERIFY(resets.size() == 3 && resets[1].mid(9) != resets[2].mid(9));
     }
 
     // The rows are split where a game begins, after the row asked for; what
