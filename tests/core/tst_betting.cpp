@@ -376,6 +376,8 @@ private Q_SLOTS:
         QCOMPARE(few.ruinedShare, 0.25);
         QVERIFY(std::fabs(few.standardError - std::sqrt(84.0 / 3 / 4)) < 1e-12);
         QCOMPARE(zt::simulationFigures({4}, {37}, 0).standardError, 0.0); // one evening: no spread
+        zt::VerifyResult none; // ranked by hits a spin, staking nothing ranks as nothing
+        QCOMPARE(zt::rankValue(none, zt::SearchRank::HitsPerSpin), 0.0);
         const zt::StakeTable flat(bet("flat")); // a string may hold every number, not more
         QVERIFY(flat.at(37, 1).chips == 1 && flat.at(38, 1).chips == 0);
 
