@@ -11,6 +11,7 @@
 #include "core/betting.h"
 #include "core/savefile.h"
 #include "core/search.h"
+#include "core/statistics.h"
 #include "core/textrules.h"
 #include "store/replayreader.h"
 #include "store/storefile.h"
@@ -261,14 +262,6 @@ QString zText(const EveningFigures& f)
     return f.variance > 0 ? decimals(f.z(), 2) : QStringLiteral("-");
 }
 
-// The chance that luck alone leaves a positive net with these stakes.
-double chanceOfGain(const EveningFigures& f)
-{
-    if (!(f.variance > 0))
-        return 0;
-    return 0.5 * std::erfc(-f.expected / f.sd() / std::sqrt(2.0));
-}
-
 QString panelText(const Job& job, const SearchResult& result, std::size_t chooseRows,
                   std::size_t judgeRows, const QString& chooseIds, const QString& judgeIds)
 {
@@ -357,7 +350,7 @@ QString panelText(const Job& job, const SearchResult& result, std::size_t choose
                     .arg(zText(judged.money), 6);
         lines << line;
         kept += judged.money.net() > 0;
-        chanceKept += chanceOfGain(judged.money);
+        chanceKept += chanceOfGain(judged.money, s.bet);
     }
     lines << SearchText::tr(
                  "Nella parte di verifica hanno un saldo positivo %1 delle %2 (la sola fortuna, "
@@ -368,7 +361,7 @@ QString panelText(const Job& job, const SearchResult& result, std::size_t choose
     const VerifyResult& bestJudged = runs.results[SearchResult::judging][result.order.front()];
     lines << SearchText::tr("La prima: %1 in verifica, z %2 (%3).")
                  .arg(amountText(bestJudged.money.net(), best.bet.chip), zText(bestJudged.money),
-                      bestJudged.money.variance > 0 ? zVerdict(bestJudged.money.z())
+                      bestJudged.money.variance > 0 ? netVerdict(bestJudged.money, best.bet)
                                                     : SearchText::tr("nessuna puntata"));
 
     // The luck of the search.
@@ -409,6 +402,11 @@ QString panelText(const Job& job, const SearchResult& result, std::size_t choose
                             "La migliore sulle uscite vere (%1, z %2) fa meglio della migliore "
                             "di ogni serata a caso; se regge lo dice la parte di verifica.")
                             .arg(bestText, zText(bestChosen.money)));
+        // Random spins are as likely as the real ones to give the best of
+        // the evenings: (as good + 1) in (evenings + 1) by luck alone.
+        const double luck = stats::drawnChance(asGood, evenings);
+        lines << SearchText::tr("Una ricerca su uscite a caso fa almeno altrettanto bene %1 (%2).")
+                     .arg(stats::chanceText(luck), stats::evidenceWords(stats::evidence(luck)));
     }
     return lines.join(u'\n') + u'\n';
 }

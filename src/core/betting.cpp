@@ -148,6 +148,7 @@ void Purse::followed(const FollowedSpin& spin)
         f.ruinSpin = f.spins + 1;
         return;
     }
+    f.stretches.follow(spin);
     ++f.stakedSpins;
     f.capped += stake.capped;
     f.staked += spinStake;
@@ -328,17 +329,6 @@ int SpinStream::next()
     }
 }
 
-QString zVerdict(double z)
-{
-    // The words of the statistics' one scale, by the chance of a result at
-    // least this far from chance's on either side.
-    const stats::Evidence level = stats::evidence(stats::twoSidedP(z));
-    if (level == stats::Evidence::Normal)
-        return stats::evidenceWords(level);
-    const QString side = z > 0 ? PuntateText::tr("sopra il caso") : PuntateText::tr("sotto il caso");
-    return QStringLiteral("%1, %2").arg(stats::evidenceWords(level), side);
-}
-
 QString amountText(double chips, double chip)
 {
     if (chip != 1)
@@ -369,7 +359,7 @@ QStringList eveningLines(const EveningFigures& f, const BetSettings& s)
         PuntateText::tr("Saldo: %1").arg(money(f.net())),
         PuntateText::tr("Resa sul puntato: %1 %").arg(decimalText(f.returnOnStake() * 100, 2)),
         PuntateText::tr("Atteso dal caso: %1 ± %2").arg(money(f.expected), money(f.sd())),
-        f.variance > 0 ? PuntateText::tr("z: %1 (%2)").arg(decimalText(f.z(), 2), zVerdict(f.z()))
+        f.variance > 0 ? PuntateText::tr("z: %1 (%2)").arg(decimalText(f.z(), 2), netVerdict(f, s))
                        : PuntateText::tr("z: nessuna puntata"),
         PuntateText::tr("Discesa massima: %1").arg(money(f.maxDrawdown)),
         PuntateText::tr("Puntata massima: %1 per numero").arg(money(f.maxStake)),

@@ -130,8 +130,11 @@ bool CalcolaStringhe(IO& io, double drawn, const StringsSettings& settings,
         }
         RowApplier<IO> applier(io, row, firstRowEmptied);
         const bool ends = followRow(state, row == 0, settings, applier);
-        if (stakes && state.holdsString)
-            stakes->followed(followedSpin(state, held, drawn));
+        if (stakes && state.holdsString) {
+            FollowedSpin spin = followedSpin(state, held, drawn);
+            spin.last = stringAttempts(settings.maxDelay);
+            stakes->followed(spin);
+        }
         if (ends)
             break;
     }

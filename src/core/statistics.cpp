@@ -233,6 +233,8 @@ NumberTable tabulate(std::span<const std::uint8_t> numbers)
         t.z[n] = zScore(observed[n], double(t.spins), 1.0 / kNumbers);
     }
     t.test = chiSquare(observed, expected);
+    if (const std::optional<double> p = numbersChance(t.spins, t.test.statistic))
+        t.test.pValue = *p;
 
     std::array<int, kNumbers> order;
     std::iota(order.begin(), order.end(), 0);
@@ -255,8 +257,12 @@ NumberTable tabulate(std::span<const std::uint8_t> numbers)
     // Some number of 37 at least that far, taking the numbers as independent:
     // 1 - (1 - tail)^37.
     const auto someNumber = [](double tail) { return -std::expm1(kNumbers * std::log1p(-tail)); };
-    t.hottestChance = someNumber(binomialTail(t.spins, 1.0 / kNumbers, t.hottest[0].count, true));
-    t.coldestChance = someNumber(binomialTail(t.spins, 1.0 / kNumbers, t.coldest[0].count, false));
+    t.hottestChance = hottestChance(t.spins, t.hottest[0].count)
+                          .value_or(someNumber(binomialTail(t.spins, 1.0 / kNumbers,
+                                                            t.hottest[0].count, true)));
+    t.coldestChance = coldestChance(t.spins, t.coldest[0].count)
+                          .value_or(someNumber(binomialTail(t.spins, 1.0 / kNumbers,
+                                                            t.coldest[0].count, false)));
     return t;
 }
 
@@ -336,7 +342,8 @@ std::vector<GroupingFigure> groupFigures(const NumberTable& table)
 {
     std::vector<GroupingFigure> out;
     const double spins = double(table.spins);
-    for (const Grouping& g : groupings()) {
+    for (std::size_t index = 0; index < groupings().size(); ++index) {
+        const Grouping& g = groupings()[index];
         GroupingFigure f{g.name, {}, {}};
         std::vector<double> observed;
         std::vector<double> expected;
@@ -355,6 +362,10 @@ std::vector<GroupingFigure> groupFigures(const NumberTable& table)
             }
         }
         f.test = chiSquare(observed, expected);
+        if (f.test.valid) {
+            if (const std::optional<double> p = groupingChance(table.spins, index, f.test.statistic))
+                f.test.pValue = *p;
+        }
         if (f.test.valid && f.test.statistic > 0) {
             double most = -1;
             for (std::size_t i = 0; i < f.groups.size(); ++i) {
@@ -423,13 +434,17 @@ AttemptFigures compareAttempts(const ConteggioColpi& tally, const FollowedString
     f.chanceHits[0] = 0;
     // The failures are a sum of independent stretches, each failing with its own chance.
     double variance = 0;
+    IndependentSum failing;
     for (const auto& [phase, count] : followed.phases()) {
         const double q = 1 - std::clamp(double(phase.size) / kNumbers, 0.0, 1.0);
         const double fail = std::pow(q, std::max(phase.last - phase.first + 1, 0));
         variance += double(count) * fail * (1 - fail);
+        failing.addBernoulli(1, fail, count);
     }
-    if (variance > 0)
+    if (variance > 0) {
         f.failuresZ = (double(f.failures) - f.chanceFailures) / std::sqrt(variance);
+        f.failuresChance = failing.chance(f.failures);
+    }
     return f;
 }
 
@@ -536,7 +551,7 @@ QString shortVerdict(const ChiSquare& test)
 
 QString attemptsVerdict(const AttemptFigures& f)
 {
-    const double p = twoSidedP(f.failuresZ);
+    const double p = f.failuresChance.p;
     const Evidence level = evidence(p);
     if (level == Evidence::Normal)
         return QCoreApplication::translate("Statistiche",
@@ -544,7 +559,7 @@ QString attemptsVerdict(const AttemptFigures& f)
                                            "né peggio di altrettanti numeri scelti a caso (uno "
                                            "scarto così il caso lo dà %1).")
             .arg(chanceText(p));
-    const QString how = f.failuresZ < 0
+    const QString how = f.failuresChance.side < 0
                             ? QCoreApplication::translate("Statistiche",
                                                           "le proposte sono fallite meno di "
                                                           "altrettanti numeri scelti a caso")

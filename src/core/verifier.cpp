@@ -163,6 +163,9 @@ public:
     void addVerified() override { counters[int(PanelCounter::Verified)] += 1; }
     void addCancelledBeforeHit() override { counters[int(PanelCounter::CancelledBeforeHit)] += 1; }
     void addCancelledAfterHit() override { counters[int(PanelCounter::CancelledAfterHit)] += 1; }
+    void followedString(const StringOutcome& outcome) override { strings.add(outcome); }
+
+    FollowedStrings strings;
 
 private:
     PlainBoard board_;
@@ -292,6 +295,7 @@ VerifyResult resultOf(PlainConsole& console, std::size_t purse)
     for (int i = 0; i < panelCounterCount; ++i)
         result.counters[i] = console.counterText(PanelCounter(i));
     result.tally = console.tally;
+    result.followed = console.strings;
     result.report = reportInputs(console);
     result.money = console.purses[purse].figures();
     return result;

@@ -10,6 +10,7 @@
 // a miss loses k s(a).  Chance expects -k s(a) / 37 of the spin, with the
 // variance (36 s(a))^2 (k/37)(1 - k/37).
 
+#include "core/chance.h"
 #include "core/engine.h"
 
 #include <QDateTime>
@@ -82,6 +83,34 @@ private:
     BetSettings::Progression progression_;
 };
 
+// The stretches of the strings a player stakes on: each from its first
+// staked attempt to its hit, or to the attempt that cancels it unhit.  The
+// spins of a string are not independent draws (a hit ends its stakes, a miss
+// raises them): its stretch is, with a chance for a hit at each attempt.
+class StakedStretches {
+public:
+    struct Stretch {
+        int size = 0;
+        int first = 1;
+        int last = 1; // the last attempt it can reach: its cancellation, or
+                      // the last staked when it was cut short unhit
+        long long count = 0;
+    };
+    // A staked spin (spin.last: the attempt that cancels it; 0 not known).
+    void follow(const FollowedSpin& spin);
+    const std::vector<Stretch>& closed() const { return closed_; }
+    // The stretch followed now, not hit yet (count 0: none).
+    Stretch open() const { return {size_, first_, next_ - 1, size_ > 0 ? 1 : 0}; }
+
+private:
+    void close(int last);
+    std::vector<Stretch> closed_;
+    int size_ = 0;
+    int first_ = 1;
+    int next_ = 1;
+    int cancelAt_ = 0;
+};
+
 // The money of an evening and chance beside it, in chips.
 struct EveningFigures {
     long long spins = 0;         // spins entered
@@ -98,6 +127,8 @@ struct EveningFigures {
     double maxStake = 0;    // the largest stake per number
     bool ruined = false;    // the bankroll could not cover a stake
     long long ruinSpin = 0; // the spin (from 1) it could not cover
+    // The stretches staked on, whose nets make the evening's (netChance).
+    StakedStretches stretches;
 
     double net() const { return returned - staked; }
     double sd() const;
@@ -239,12 +270,19 @@ private:
     std::uint64_t state_;
 };
 
-// In words, how far a z-score lies from chance, on the statistics' one scale
-// (stats::evidence of the two-sided chance): "nella norma" within 1.96
-// standard deviations, then "un indizio", "un forte indizio", "quasi una
-// prova" (chance alone does it less than 5, 1, 0.1 times in 100), with the
-// side ("sopra il caso" / "sotto il caso").
-QString zVerdict(double z);
+// The chance that luck alone leaves a net at least as far from chance's
+// expectation as this evening's, on its side, with the same stretches staked
+// on under the same settings: from the exact distribution of the net (or a
+// seeded simulation of the same stretches where that grows too large).
+stats::SidedChance netChance(const EveningFigures& f, const BetSettings& settings);
+stats::SidedChance netChance(const EveningFigures& f, const StakeTable& table);
+// The chance that luck alone, with the same stakes, leaves a net above 0.
+double chanceOfGain(const EveningFigures& f, const BetSettings& settings);
+// In words, how far the net lies from chance, on the statistics' one scale
+// by netChance: "nella norma", "un indizio", "un forte indizio", "quasi una
+// prova" (chance alone goes as far on that side less than 5, 1, 0.1 times in
+// 100), with the side ("sopra il caso" / "sotto il caso") and how often.
+QString netVerdict(const EveningFigures& f, const BetSettings& settings);
 
 // An amount of chips for a player: whole chips ("-12"), or with a chip value
 // other than 1 the money ("-6,00").

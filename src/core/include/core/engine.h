@@ -143,6 +143,7 @@ struct FollowedSpin {
     int size = 0;
     int attempt = 1;
     bool hit = false;
+    int last = 0; // the attempt that cancels the string unhit (0: not known)
 };
 
 // The spin of a row as it stands before the engine runs on it; `drawn` is

@@ -5,6 +5,7 @@
 // that chance never reaches or a test without two cells give figures marked
 // as not computed, never a division by zero.
 
+#include "core/chance.h"
 #include "core/followedstrings.h"
 #include "core/tally.h"
 
@@ -50,6 +51,9 @@ struct ChiSquare {
 };
 // Cells that chance never reaches (expectation 0) and that hold nothing are
 // left out; one that holds something makes the statistic infinite (p = 0).
+// The p-value is the chi-square distribution's, which holds for large
+// expectations only: the tests of a run of spins take theirs from runs of the
+// same length (chance.h) where it does not.
 ChiSquare chiSquare(std::span<const double> observed, std::span<const double> expected);
 
 // How many standard deviations `observed` lies from its expectation, for a
@@ -86,7 +90,8 @@ struct NumberTable {
     std::vector<NumberFigure> coldest; // five, least frequent first
     // The hottest and the coldest are the extremes of 37 numbers: the chance
     // that luck gives some number at least as many spins as the hottest
-    // (at most as many as the coldest).  1 when there are no spins.
+    // (at most as many as the coldest).  1 when there are no spins.  Like
+    // the test's p-value, from runs of the same length where they are short.
     double hottestChance = 1;
     double coldestChance = 1;
 };
@@ -145,6 +150,7 @@ struct AttemptFigures {
     long long failures = 0;
     double chanceFailures = 0;
     double failuresZ = 0;             // failures against chance's, in standard deviations
+    SidedChance failuresChance;       // of failures at least as far from chance's, on their side
     long long stretches = 0;          // stretches followed (each one post of the tally)
     long long tallied = 0;            // hits and failures counted by the tally
     double meanSize = 0;              // numbers per stretch, on average
@@ -171,8 +177,8 @@ QString chanceText(double p);
 QString verdict(const ChiSquare& test);
 // Only the words of its evidence, or "troppo poche uscite".
 QString shortVerdict(const ChiSquare& test);
-// A plain sentence on the failures of the proposals against chance's
-// (by failuresZ), beginning with the words of its evidence.
+// A plain sentence on the failures of the proposals against chance's (by
+// the one-sided failuresChance), beginning with the words of its evidence.
 QString attemptsVerdict(const AttemptFigures& figures);
 
 // A number in Italian form with `decimals` decimals ("3,14").

@@ -8,6 +8,7 @@
 // once on every processor core.
 
 #include "core/betting.h"
+#include "core/followedstrings.h"
 #include "core/replayconsole.h"
 #include "core/report.h"
 #include "core/tally.h"
@@ -90,6 +91,7 @@ private:
 struct VerifyResult {
     std::array<QString, panelCounterCount> counters; // by PanelCounter, as the panel shows them
     ConteggioColpi tally;
+    FollowedStrings followed; // the strings behind the tally's counts
     ReportInputs report;  // the detail only when asked for
     EveningFigures money; // the stakes of settings.bet on the strings followed
     std::optional<SimulationFigures> simulation; // when evenings were simulated

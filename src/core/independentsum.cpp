@@ -1,0 +1,389 @@
+#include "core/chance.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numeric>
+#include <optional>
+#include <utility>
+
+namespace zt::stats {
+
+namespace {
+
+using Value = IndependentSum::Value;
+using Kind = IndependentSum::Kind;
+
+// Chances smaller than this share of the largest are left out: what they add
+// to any chance stated lies far below the grades' thresholds.
+constexpr double kNegligible = 1e-15;
+// The exact sum is given up for the simulation past this many cells of the
+// distribution, or this many products.
+constexpr double kMostCells = double(std::size_t(1) << 21);
+constexpr double kMostWork = 6e7;
+constexpr long long kFirstDraws = 2000;
+constexpr long long kMostDraws = 400000;
+constexpr double kMostDrawWork = 3e8;
+
+Value floorDiv(Value a, Value b)
+{
+    const Value q = a / b;
+    return (a % b != 0 && (a < 0) != (b < 0)) ? q - 1 : q;
+}
+
+Value ceilDiv(Value a, Value b)
+{
+    return -floorDiv(-a, b);
+}
+
+Value gcd(Value a, Value b)
+{
+    a = a < 0 ? -a : a;
+    b = b < 0 ? -b : b;
+    while (b != 0)
+        a = std::exchange(b, a % b);
+    return a;
+}
+
+// The chances of Binomial(n, p) that are not negligible, from `first` on,
+// found outwards from the mode.
+struct Window {
+    long long first = 0;
+    std::vector<double> probs;
+};
+
+Window binomialWindow(long long n, double p)
+{
+    if (p <= 0 || n <= 0)
+        return {0, {1.0}};
+    if (p >= 1)
+        return {n, {1.0}};
+    const long long mode = std::clamp<long long>((long long)std::floor(double(n + 1) * p), 0, n);
+    const double logMode = std::lgamma(double(n) + 1) - std::lgamma(double(mode) + 1) -
+                           std::lgamma(double(n - mode) + 1) + double(mode) * std::log(p) +
+                           double(n - mode) * std::log1p(-p);
+    const double odds = p / (1 - p);
+    std::vector<double> up{1.0};
+    for (long long k = mode; k < n; ++k) {
+        const double next = up.back() * double(n - k) / double(k + 1) * odds;
+        if (next < kNegligible)
+            break;
+        up.push_back(next);
+    }
+    std::vector<double> down;
+    double term = 1.0;
+    for (long long k = mode; k > 0; --k) {
+        term *= double(k) / double(n - k + 1) / odds;
+        if (term < kNegligible)
+            break;
+        down.push_back(term);
+    }
+    Window w;
+    w.first = mode - (long long)down.size();
+    w.probs.assign(down.rbegin(), down.rend());
+    w.probs.insert(w.probs.end(), up.begin(), up.end());
+    const double scale = std::exp(logMode);
+    for (double& v : w.probs)
+        v *= scale;
+    return w;
+}
+
+// A distribution over whole multiples of a unit: probs[i] is the chance of
+// (first + i) units.
+struct Distribution {
+    Value first = 0;
+    std::vector<double> probs{1.0};
+
+    void trim()
+    {
+        const double top = *std::max_element(probs.begin(), probs.end());
+        const auto keep = [&](double v) { return v >= top * kNegligible; };
+        const auto begin = std::find_if(probs.begin(), probs.end(), keep);
+        const auto end = std::find_if(probs.rbegin(), probs.rend(), keep).base();
+        first += begin - probs.begin();
+        probs = std::vector<double>(begin, end);
+    }
+};
+
+// Chances at offsets (in units) from a first one.
+struct Sparse {
+    Value first = 0;
+    std::vector<std::pair<std::size_t, double>> at; // offset, chance
+    std::size_t span = 1;
+};
+
+// A kind's outcomes in units.
+Sparse sparseOf(const Kind& kind, Value unit)
+{
+    Sparse s;
+    Value least = kind.front().value;
+    Value most = least;
+    for (const IndependentSum::Outcome& o : kind) {
+        least = std::min(least, o.value);
+        most = std::max(most, o.value);
+    }
+    s.first = least / unit;
+    s.span = std::size_t((most - least) / unit) + 1;
+    for (const IndependentSum::Outcome& o : kind) {
+        if (o.p > 0)
+            s.at.push_back({std::size_t((o.value - least) / unit), o.p});
+    }
+    return s;
+}
+
+// `count` draws of weight · Bernoulli(p), in units, through the binomial.
+Sparse bernoulliSum(Value weight, double p, long long count, Value unit)
+{
+    const Window w = binomialWindow(count, p);
+    const Value step = weight / unit;
+    Sparse s;
+    const std::size_t n = w.probs.size();
+    s.span = std::size_t((step < 0 ? -step : step) * Value(n - 1)) + 1;
+    if (step >= 0) {
+        s.first = Value(w.first) * step;
+        for (std::size_t k = 0; k < n; ++k)
+            s.at.push_back({std::size_t(Value(k) * step), w.probs[k]});
+    } else {
+        s.first = Value(w.first + (long long)n - 1) * step;
+        for (std::size_t k = 0; k < n; ++k)
+            s.at.push_back({std::size_t(Value(n - 1 - k) * -step), w.probs[k]});
+    }
+    return s;
+}
+
+// d * s, within the budget (false: beyond it).
+bool convolve(Distribution& d, const Sparse& s, double& work)
+{
+    const double cells = double(d.probs.size()) + double(s.span) - 1;
+    work += double(d.probs.size()) * double(s.at.size());
+    if (cells > kMostCells || work > kMostWork)
+        return false;
+    std::vector<double> next(std::size_t(cells), 0.0);
+    const std::size_t n = d.probs.size();
+    const double* __restrict in = d.probs.data();
+    for (const auto& [offset, p] : s.at) {
+        double* __restrict out = next.data() + offset;
+        for (std::size_t i = 0; i < n; ++i)
+            out[i] += in[i] * p;
+    }
+    d.first += s.first;
+    d.probs = std::move(next);
+    d.trim();
+    return true;
+}
+
+// Two outcomes, one of them 0: the weight of the other and its chance.
+std::optional<std::pair<Value, double>> bernoulli(const Kind& kind)
+{
+    if (kind.size() == 1)
+        return std::pair{kind[0].value, kind[0].value == 0 ? 0.0 : 1.0};
+    if (kind.size() != 2 || (kind[0].value != 0 && kind[1].value != 0))
+        return std::nullopt;
+    return kind[0].value == 0 ? std::pair{kind[1].value, kind[1].p}
+                              : std::pair{kind[0].value, kind[0].p};
+}
+
+// The distribution of `count` draws of a kind (or of every kind) in units.
+bool addKind(Distribution& d, const Kind& kind, long long count, Value unit, double& work)
+{
+    if (const auto b = bernoulli(kind))
+        return b->first == 0 || convolve(d, bernoulliSum(b->first, b->second, count, unit), work);
+    const Sparse one = sparseOf(kind, unit);
+    for (long long i = 0; i < count; ++i) {
+        if (!convolve(d, one, work))
+            return false;
+    }
+    return true;
+}
+
+Value unitOf(const std::map<Kind, long long>& kinds)
+{
+    Value g = 0;
+    for (const auto& [kind, count] : kinds) {
+        for (const IndependentSum::Outcome& o : kind)
+            g = gcd(g, o.value);
+    }
+    return g > 0 ? g : 1;
+}
+
+// A seeded stream of doubles in [0, 1).
+class Uniforms {
+public:
+    explicit Uniforms(std::uint64_t seed) : state_(seed) {}
+    double next()
+    {
+        state_ += 0x9E3779B97F4A7C15ull;
+        std::uint64_t z = state_;
+        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+        z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+        z ^= z >> 31;
+        return double(z >> 11) * 0x1.0p-53;
+    }
+
+private:
+    std::uint64_t state_;
+};
+
+// Draws one part of the sum: the sum of all draws of a kind from its own
+// distribution, or each draw of it apart where that grows too large.
+struct Sampler {
+    Value first = 0;
+    Value unit = 1;
+    std::vector<double> cumulative;
+    long long copies = 1;
+
+    Value draw(Uniforms& random) const
+    {
+        Value s = 0;
+        for (long long c = 0; c < copies; ++c) {
+            const double u = random.next() * cumulative.back();
+            const auto at = std::upper_bound(cumulative.begin(), cumulative.end(), u);
+            const std::size_t i =
+                std::min<std::size_t>(std::size_t(at - cumulative.begin()), cumulative.size() - 1);
+            s += (first + Value(i)) * unit;
+        }
+        return s;
+    }
+};
+
+Sampler samplerOf(const Kind& kind, long long count)
+{
+    Value unit = 0;
+    for (const IndependentSum::Outcome& o : kind)
+        unit = gcd(unit, o.value);
+    unit = unit > 0 ? unit : 1;
+    Distribution d;
+    double work = 0;
+    Sampler s{0, unit, {}, 1};
+    if (!addKind(d, kind, count, unit, work)) {
+        d = Distribution{};
+        work = 0;
+        addKind(d, kind, 1, unit, work);
+        s.copies = count;
+    }
+    s.first = d.first;
+    s.cumulative.resize(d.probs.size());
+    std::partial_sum(d.probs.begin(), d.probs.end(), s.cumulative.begin());
+    return s;
+}
+
+struct Tails {
+    double atLeast = 1;
+    double atMost = 1;
+    bool simulated = false;
+};
+
+// P(S ≥ value) and P(S ≤ value), summed, or drawn until the grade of the
+// side asked is settled.
+Tails tailsOf(const std::map<Kind, long long>& kinds, Value value, int side)
+{
+    const Value unit = unitOf(kinds);
+    Distribution d;
+    double work = 0;
+    bool exact = true;
+    for (const auto& [kind, count] : kinds) {
+        if (!(exact = addKind(d, kind, count, unit, work)))
+            break;
+    }
+    if (exact) {
+        const Value up = ceilDiv(value, unit);
+        const Value down = floorDiv(value, unit);
+        Tails t{0, 0, false};
+        for (std::size_t i = 0; i < d.probs.size(); ++i) {
+            const Value at = d.first + Value(i);
+            t.atLeast += at >= up ? d.probs[i] : 0;
+            t.atMost += at <= down ? d.probs[i] : 0;
+        }
+        return {std::clamp(t.atLeast, 0.0, 1.0), std::clamp(t.atMost, 0.0, 1.0), false};
+    }
+
+    std::vector<Sampler> samplers;
+    std::uint64_t seed = 0x5EED0F5u;
+    double perDraw = 0;
+    for (const auto& [kind, count] : kinds) {
+        samplers.push_back(samplerOf(kind, count));
+        perDraw += double(samplers.back().copies) * std::log2(double(samplers.back().cumulative.size()) + 2);
+        seed = seed * 31 + std::uint64_t(count) * 7919 + kind.size();
+    }
+    const long long most = std::clamp((long long)(kMostDrawWork / perDraw), kFirstDraws, kMostDraws);
+    Uniforms random(seed);
+    long long draws = 0, atLeast = 0, atMost = 0;
+    for (long long batch = kFirstDraws; draws < most; batch = std::min(draws, most - draws)) {
+        for (long long i = 0; i < batch; ++i) {
+            Value s = 0;
+            for (const Sampler& sm : samplers)
+                s += sm.draw(random);
+            atLeast += s >= value;
+            atMost += s <= value;
+        }
+        draws += batch;
+        if (gradeSettled(side >= 0 ? atLeast : atMost, draws))
+            break;
+    }
+    return {drawnChance(atLeast, draws), drawnChance(atMost, draws), true};
+}
+
+} // namespace
+
+bool gradeSettled(long long asFar, long long draws)
+{
+    const double p = drawnChance(asFar, draws);
+    const double se = std::sqrt(p * (1 - p) / double(draws));
+    return std::all_of(std::begin(kGradeLimits), std::end(kGradeLimits),
+                       [&](double limit) { return std::fabs(p - limit) > 4 * se; });
+}
+
+double drawnChance(long long asFar, long long draws)
+{
+    return double(asFar + 1) / double(draws + 1);
+}
+
+void IndependentSum::add(const Kind& kind, long long count, Value seen)
+{
+    if (kind.empty() || count <= 0)
+        return;
+    observed_ += seen;
+    kinds_[kind] += count;
+}
+
+void IndependentSum::addBernoulli(long long weight, double p, long long count, long long successes)
+{
+    p = std::clamp(p, 0.0, 1.0);
+    add(Kind{{0, 1 - p}, {Value(weight), p}}, count, Value(weight) * successes);
+}
+
+void IndependentSum::add(const IndependentSum& other)
+{
+    for (const auto& [kind, count] : other.kinds_)
+        kinds_[kind] += count;
+    observed_ += other.observed_;
+}
+
+long double IndependentSum::mean() const
+{
+    long double m = 0;
+    for (const auto& [kind, count] : kinds_) {
+        long double one = 0;
+        for (const Outcome& o : kind)
+            one += (long double)o.value * (long double)o.p;
+        m += one * (long double)count;
+    }
+    return m;
+}
+
+SidedChance IndependentSum::chance(Value value) const
+{
+    const long double m = mean();
+    const long double v = (long double)value;
+    if (kinds_.empty() || std::fabs(v - m) <= 1e-12L * std::max(1.0L, std::fabs(m)))
+        return {};
+    const int side = v > m ? 1 : -1;
+    const Tails t = tailsOf(kinds_, value, side);
+    return {side, side > 0 ? t.atLeast : t.atMost, t.simulated};
+}
+
+double IndependentSum::atLeast(Value value) const
+{
+    return kinds_.empty() ? (value <= 0 ? 1.0 : 0.0) : tailsOf(kinds_, value, 1).atLeast;
+}
+
+} // namespace zt::stats

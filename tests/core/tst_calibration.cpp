@@ -1,0 +1,271 @@
+// Every graded verdict keeps its word: on evenings of random spins, however
+// short, a verdict at a grade or above comes no more often than the chance
+// that grade states (5, 1, 0.1 in 100), counted within three standard
+// errors.  The money of the strings followed in the three modes, the
+// proposals' failures, the numbers, their extremes, the groups and the
+// sectors; and the cases worked by hand.
+
+#include "testsupport.h"
+
+#include "core/betting.h"
+#include "core/chance.h"
+#include "core/statistics.h"
+#include "core/verifier.h"
+
+#include <cmath>
+#include <map>
+#include <thread>
+
+namespace {
+
+using zt::stats::Evidence;
+
+// How many verdicts of a kind reached each grade.
+struct Grades {
+    long long judged = 0;
+    std::array<long long, 3> reached{}; // below 5 %, 1 %, 1 in 1000
+
+    void add(double p)
+    {
+        ++judged;
+        for (int g = 0; g < 3; ++g)
+            reached[std::size_t(g)] += p < zt::stats::kGradeLimits[g];
+    }
+    // The grades whose count lies more than three standard errors above
+    // what the chance they state allows.
+    QStringList broken(const QString& name) const
+    {
+        QStringList out;
+        for (int g = 0; g < 3; ++g) {
+            const double limit = zt::stats::kGradeLimits[g];
+            const double allowed = double(judged) * limit;
+            const double se = std::sqrt(double(judged) * limit * (1 - limit));
+            if (double(reached[std::size_t(g)]) > allowed + 3 * se)
+                out << QStringLiteral("%1 below %2: %3 of %4 (at most %5)")
+                           .arg(name)
+                           .arg(limit)
+                           .arg(reached[std::size_t(g)])
+                           .arg(judged)
+                           .arg(allowed + 3 * se, 0, 'f', 1);
+        }
+        return out;
+    }
+};
+
+// A one-sided verdict counts on its side.
+void addSided(std::map<QString, Grades>& grades, const QString& name,
+              const zt::stats::SidedChance& c)
+{
+    grades[name + QStringLiteral(" above")].add(c.side > 0 ? c.p : 1);
+    grades[name + QStringLiteral(" below")].add(c.side < 0 ? c.p : 1);
+}
+
+zt::EveningFigures purseOf(int size, const char* pattern)
+{
+    static const zt::StakeTable table;
+    zt::Purse purse(table);
+    int attempt = 1;
+    for (const char* c = pattern; *c; ++c) {
+        purse.followed({size, attempt, *c == 'x'});
+        attempt = *c == '.' ? attempt + 1 : 1;
+        purse.spinEntered();
+    }
+    return purse.figures();
+}
+
+} // namespace
+
+class Calibration : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    // A staked spin of three numbers that hits: chance does it 3 times in
+    // 37.  One hit in two spins: 1 - (34/37)² = 15.6 %.  Neither is a hint.
+    void handWorkedEvenings()
+    {
+        const zt::BetSettings flat;
+        const zt::EveningFigures one = purseOf(3, "x");
+        QVERIFY(one.z() > 3.3); // what the normal approximation called a proof
+        const zt::stats::SidedChance c1 = zt::netChance(one, flat);
+        QCOMPARE(c1.side, 1);
+        QVERIFY(std::fabs(c1.p - 3.0 / 37) < 1e-12);
+        QCOMPARE(zt::netVerdict(one, flat),
+                 QString("nella norma: un saldo almeno così alto il caso lo dà 8 volte su cento"));
+        QVERIFY(std::fabs(zt::chanceOfGain(one, flat) - 3.0 / 37) < 1e-12);
+
+        // A hit and a miss: the string's second stretch is still followed.
+        const zt::stats::SidedChance c2 = zt::netChance(purseOf(3, "x."), flat);
+        QVERIFY(std::fabs(c2.p - (1 - std::pow(34.0 / 37, 2))) < 1e-12);
+        QVERIFY(zt::stats::evidence(c2.p) == Evidence::Normal);
+
+        // Three hits of one number in three spins: (1/37)³, on its side.
+        const zt::EveningFigures three = purseOf(1, "xxx");
+        QVERIFY(std::fabs(zt::netChance(three, flat).p / std::pow(1.0 / 37, 3) - 1) < 1e-9);
+        QVERIFY(zt::netVerdict(three, flat).startsWith("quasi una prova, sopra il caso: "));
+        // Twenty misses of 18 numbers: (19/37)^20, below.
+        const zt::EveningFigures misses = purseOf(18, "....................");
+        const zt::stats::SidedChance low = zt::netChance(misses, flat);
+        QCOMPARE(low.side, -1);
+        QVERIFY(std::fabs(low.p / std::pow(19.0 / 37, 20) - 1) < 1e-9);
+        QVERIFY(zt::netVerdict(misses, flat).startsWith("quasi una prova, sotto il caso"));
+        QCOMPARE(zt::netChance({}, flat).side, 0); // nothing staked, nothing to judge
+
+        // Doubling up to 4 on one number, cancelled after 3 attempts: a hit
+        // at the third attempt nets 36·4 - 7 = 137, chance (36/37)² / 37.
+        // Taken spin by spin, a hit on the stake of 4 would count too
+        // whenever the first two hit instead: that chance is larger.
+        zt::BetSettings doubling = zt::withProgression({}, QStringLiteral("1,2,4")).value();
+        const zt::StakeTable table(doubling);
+        zt::Purse purse(table);
+        for (int a = 1; a <= 3; ++a)
+            purse.followed({1, a, a == 3, 3});
+        const zt::stats::SidedChance late = zt::netChance(purse.figures(), doubling);
+        QVERIFY(std::fabs(late.p - std::pow(36.0 / 37, 2) / 37) < 1e-12);
+    }
+
+    // The sum is drawn where it grows too large to be summed: the drawn
+    // chance agrees with the normal approximation where that holds (a long
+    // evening of many different stakes); where it can be summed, the sum is
+    // exact.
+    void drawnWhereTheSumGrowsTooLarge()
+    {
+        zt::stats::IndependentSum wide;
+        long double variance = 0;
+        for (long long s = 1; s <= 60; ++s) {
+            const long long weight = 1'000'003 * s + s * s;
+            wide.addBernoulli(weight, 5 / 37.0, 200);
+            variance += (long double)weight * weight * 200 * (5 / 37.0) * (32 / 37.0);
+        }
+        const auto above = zt::stats::IndependentSum::Value(wide.mean() + 2.326L * std::sqrt(variance));
+        const zt::stats::SidedChance c = wide.chance(above);
+        QVERIFY(c.simulated);
+        QVERIFY2(std::fabs(c.p - 0.01) < 0.002, qPrintable(QString::number(c.p)));
+
+        zt::stats::IndependentSum small;
+        small.addBernoulli(3, 0.25, 4);
+        small.addBernoulli(5, 0.5, 2);
+        small.add({{-1, 0.5}, {2, 0.5}});
+        // P(3 B(4, 1/4) + 5 B(2, 1/2) + D ≥ 14), D -1 or 2.
+        double exact = 0;
+        for (int b4 = 0; b4 <= 4; ++b4)
+            for (int b2 = 0; b2 <= 2; ++b2)
+                for (int d : {-1, 2}) {
+                    if (3 * b4 + 5 * b2 + d < 14)
+                        continue;
+                    const double p4 = std::tgamma(5) / std::tgamma(b4 + 1) / std::tgamma(5 - b4) *
+                                      std::pow(0.25, b4) * std::pow(0.75, 4 - b4);
+                    exact += p4 * (b2 == 1 ? 0.5 : 0.25) * 0.5;
+                }
+        QVERIFY(!small.chance(14).simulated);
+        QVERIFY(std::fabs(small.atLeast(14) - exact) < 1e-12);
+    }
+
+    // Beyond the runs simulated the chi-square approximation stands: at
+    // that length it gives the grades' thresholds within a tenth of what the
+    // simulated runs give.
+    void approximationCloseWhereItIsUsed()
+    {
+        const long long n = zt::stats::kSimulatedSpins;
+        QVERIFY(!zt::stats::numbersChance(n + 1, 40).has_value());
+        for (const double limit : {0.05, 0.01, 0.001}) {
+            // The statistic where the chi-square distribution gives `limit`.
+            double lo = 0, hi = 200;
+            for (int i = 0; i < 100; ++i) {
+                const double mid = (lo + hi) / 2;
+                (zt::stats::chiSquarePValue(mid, 36) > limit ? lo : hi) = mid;
+            }
+            const double drawn = zt::stats::numbersChance(n, hi).value();
+            QVERIFY2(std::fabs(drawn / limit - 1) < 0.1,
+                     qPrintable(QString("%1 against %2").arg(drawn).arg(limit)));
+        }
+    }
+
+    void gradesKeepTheirWord_data()
+    {
+        QTest::addColumn<int>("spins");
+        QTest::addColumn<int>("evenings");
+        for (const int spins : {1, 2, 5, 10, 20, 37, 100, 300})
+            QTest::addRow("%d spins", spins) << spins << (spins <= 37 ? 3000 : 2000);
+    }
+    void gradesKeepTheirWord()
+    {
+        QFETCH(int, spins);
+        QFETCH(int, evenings);
+        using Mode = zt::VerifySettings::Mode;
+        struct Way {
+            const char* name;
+            Mode mode;
+            const char* progression;
+            bool secondHit;
+        };
+        const Way ways[] = {{"default mode, flat", Mode::None, "flat", false},
+                            {"Quorix, 1,2,3,5,8, second hit", Mode::Quorix, "1,2,3,5,8", true},
+                            {"Zentrima13, doubling", Mode::Zentrima13, "1,2,4,8,16,32", false}};
+        std::vector<zt::VerifySettings> settings;
+        std::vector<zt::StakeTable> tables;
+        for (const Way& way : ways) {
+            zt::VerifySettings s;
+            s.mode = way.mode;
+            s.maxDelay = QStringLiteral("6");
+            s.stringsReport = true;
+            s.secondHit = way.secondHit;
+            s.bet = zt::withProgression({}, QString::fromLatin1(way.progression)).value();
+            settings.push_back(s);
+            tables.emplace_back(s.bet);
+        }
+        const QString countText = QString::number(spins);
+        // Half the evenings on a second thread.
+        std::array<std::map<QString, Grades>, 2> parts;
+        const auto judge = [&](int part) {
+            std::map<QString, Grades>& grades = parts[std::size_t(part)];
+            for (int e = part; e < evenings; e += 2) {
+                zt::SpinStream stream(2026, std::uint64_t(e) * 1000 + std::uint64_t(spins));
+                std::vector<std::uint8_t> numbers;
+                zt::ReplayRows rows;
+                for (int i = 0; i < spins; ++i) {
+                    numbers.push_back(std::uint8_t(stream.next()));
+                    rows.appendNumber(numbers.back(), i == 0);
+                }
+                const zt::stats::NumberTable table = zt::stats::tabulate(numbers);
+                grades["numbers"].add(table.test.pValue);
+                grades["hottest"].add(table.hottestChance);
+                grades["coldest"].add(table.coldestChance);
+                for (const zt::stats::GroupingFigure& g : zt::stats::groupFigures(table)) {
+                    if (g.test.valid)
+                        grades[g.name].add(g.test.pValue);
+                }
+                for (std::size_t w = 0; w < settings.size(); ++w) {
+                    const QString way = QString::fromLatin1(ways[w].name);
+                    const zt::VerifyResult r = zt::verify(rows, countText, settings[w], false);
+                    if (r.money.stakedSpins > 0)
+                        addSided(grades, QStringLiteral("money, %1").arg(way),
+                                 zt::netChance(r.money, tables[w]));
+                    const zt::stats::AttemptFigures f =
+                        zt::stats::compareAttempts(r.tally, r.followed);
+                    if (f.stretches > 0)
+                        addSided(grades, QStringLiteral("failures, %1").arg(way), f.failuresChance);
+                }
+            }
+        };
+        std::thread second(judge, 1);
+        judge(0);
+        second.join();
+        std::map<QString, Grades> grades = parts[0];
+        for (const auto& [name, g] : parts[1]) {
+            Grades& sum = grades[name];
+            sum.judged += g.judged;
+            for (std::size_t k = 0; k < 3; ++k)
+                sum.reached[k] += g.reached[k];
+        }
+        QStringList broken;
+        for (const auto& [name, g] : grades)
+            broken << g.broken(name);
+        QVERIFY2(broken.isEmpty(), qPrintable(broken.join(QStringLiteral("\n"))));
+        // Every verdict was judged, the money and the failures in every way
+        // once the evenings are long enough for the modes to propose.
+        QVERIFY(grades.count("numbers") && grades.count("hottest") && grades.count("coldest"));
+        QCOMPARE(grades.size(), spins < 100 ? grades.size() : std::size_t(7 + 3 * 2 * 2));
+    }
+};
+
+ZT_TEST_MAIN(Calibration)
+#include "tst_calibration.moc"
