@@ -326,7 +326,9 @@ private Q_SLOTS:
         QCOMPARE(lines.mid(0, 16),
                  (QStringList{"Colpi puntati: 1 di 6", "Puntato: 6", "Riscosso: 0", "Saldo: -6",
                               "Resa sul puntato: -100,00 %", "Atteso dal caso: -0,16 ± 19,65",
-                              "z: -0,30 (nella norma)", "Discesa massima: 6",
+                              "z: -0,30 (nella norma: un saldo così basso o meno il caso lo dà 92 "
+                              "volte su cento)",
+                              "Discesa massima: 6",
                               "Puntata massima: 2 per numero", "Colpi persi di fila, al massimo: 1",
                               "Puntate ridotte al massimo: 0", "Rovina: al colpo 3",
                               "Inizio: 06/12/2026 22:15:03", "Fine: 06/12/2026 22:45:03",
@@ -497,6 +499,10 @@ private Q_SLOTS:
         QVERIFY(luck.contains("(seme 5)"));
         QVERIFY(panelLine(o.out, "La migliore sulle uscite vere")
                     .contains("fa meglio della migliore di ogni serata a caso"));
+        // Beating all three random evenings, luck alone does 1 time in 4.
+        QCOMPARE(panelLine(o.out, "Una ricerca su uscite a caso"),
+                 QString("Una ricerca su uscite a caso fa almeno altrettanto bene 25 volte su "
+                         "cento (nella norma)."));
         QCOMPARE(panelLine(run(grid + QStringList{"--seed", "5"}).out, "La fortuna della ricerca"),
                  luck);
         const QString other = panelLine(run(grid + QStringList{"--seed", "6"}).out,

@@ -6,7 +6,6 @@
 // same run, with draws enough to settle the grade; the chi-square and normal
 // approximations only on runs long enough for them to hold.
 
-#include <compare>
 #include <cstdint>
 #include <map>
 #include <optional>
@@ -33,7 +32,10 @@ public:
     struct Outcome {
         Value value = 0;
         double p = 0;
-        auto operator<=>(const Outcome&) const = default;
+        friend bool operator<(const Outcome& a, const Outcome& b)
+        {
+            return a.value != b.value ? a.value < b.value : a.p < b.p;
+        }
     };
     // The outcomes of one draw, their chances summing to 1.
     using Kind = std::vector<Outcome>;
