@@ -735,6 +735,14 @@ Exit status: 0 done, 2 invalid options or an impossible progression.
         <source>Serate in rovina: %1 %</source>
         <translation>Sessions gone bust: %1 %</translation>
     </message>
+    <message>
+        <source>un saldo almeno così alto il caso lo dà %1</source>
+        <translation>chance alone gives a balance at least this high %1</translation>
+    </message>
+    <message>
+        <source>un saldo così basso o meno il caso lo dà %1</source>
+        <translation>chance alone gives a balance this low or lower %1</translation>
+    </message>
 </context>
 <context>
     <name>Search</name>
@@ -1002,6 +1010,10 @@ program: try again later, 130 interrupted.
     <message>
         <source>tempo</source>
         <translation>time</translation>
+    </message>
+    <message>
+        <source>Una ricerca su uscite a caso fa almeno altrettanto bene %1 (%2).</source>
+        <translation>A search on random spins does at least as well %1 (%2).</translation>
     </message>
 </context>
 <context>

@@ -197,11 +197,6 @@ double binomialTail(long long trials, double p, long long count, bool upper)
     return std::clamp(tail, 0.0, 1.0);
 }
 
-double twoSidedP(double z)
-{
-    return std::erfc(std::fabs(z) / std::sqrt(2.0));
-}
-
 // --- The numbers -------------------------------------------------------------
 
 NumberTable tabulate(std::span<const std::uint8_t> numbers)

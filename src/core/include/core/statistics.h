@@ -65,9 +65,6 @@ double zScore(double observed, double trials, double p);
 // is at least `count` (upper) or at most `count` (!upper).
 double binomialTail(long long trials, double p, long long count, bool upper);
 
-// The chance that a standard normal lies at least |z| from 0, either way.
-double twoSidedP(double z);
-
 // One number among the hottest or coldest.
 struct NumberFigure {
     int number = 0;
