@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <complex>
 #include <numeric>
 #include <optional>
 #include <utility>
@@ -15,14 +16,14 @@ using Kind = IndependentSum::Kind;
 
 // Chances smaller than this share of the largest are left out: what they add
 // to any chance stated lies far below the grades' thresholds.
-constexpr double kNegligible = 1e-15;
+constexpr double kNegligible = 1e-13;
 // The exact sum is given up for the simulation past this many cells of the
 // distribution, or this many products.
 constexpr double kMostCells = double(std::size_t(1) << 21);
-constexpr double kMostWork = 6e7;
+constexpr double kMostWork = 2e8;
 constexpr long long kFirstDraws = 2000;
 constexpr long long kMostDraws = 400000;
-constexpr double kMostDrawWork = 3e8;
+constexpr double kMostDrawWork = 1e8;
 
 Value floorDiv(Value a, Value b)
 {
@@ -150,25 +151,89 @@ Sparse bernoulliSum(Value weight, double p, long long count, Value unit)
     return s;
 }
 
-// d * s, within the budget (false: beyond it).
-bool convolve(Distribution& d, const Sparse& s, double& work)
+// The discrete Fourier transform in place (its inverse, unscaled, with
+// `inverse`), the size a power of two.
+void fourier(std::vector<std::complex<double>>& a, bool inverse)
 {
-    const double cells = double(d.probs.size()) + double(s.span) - 1;
-    work += double(d.probs.size()) * double(s.at.size());
-    if (cells > kMostCells || work > kMostWork)
-        return false;
-    std::vector<double> next(std::size_t(cells), 0.0);
-    const std::size_t n = d.probs.size();
-    const double* __restrict in = d.probs.data();
-    for (const auto& [offset, p] : s.at) {
-        double* __restrict out = next.data() + offset;
-        for (std::size_t i = 0; i < n; ++i)
-            out[i] += in[i] * p;
+    const std::size_t n = a.size();
+    for (std::size_t i = 1, j = 0; i < n; ++i) {
+        std::size_t bit = n >> 1;
+        for (; j & bit; bit >>= 1)
+            j ^= bit;
+        j ^= bit;
+        if (i < j)
+            std::swap(a[i], a[j]);
     }
-    d.first += s.first;
+    std::vector<std::complex<double>> roots(n / 2);
+    for (std::size_t k = 0; k < n / 2; ++k)
+        roots[k] = std::polar(1.0, 2 * M_PI * double(k) / double(n) * (inverse ? 1 : -1));
+    for (std::size_t len = 2; len <= n; len <<= 1) {
+        const std::size_t stride = n / len;
+        for (std::size_t i = 0; i < n; i += len) {
+            for (std::size_t k = 0; k < len / 2; ++k) {
+                const std::complex<double> u = a[i + k];
+                const std::complex<double> v = a[i + k + len / 2] * roots[k * stride];
+                a[i + k] = u + v;
+                a[i + k + len / 2] = u - v;
+            }
+        }
+    }
+}
+
+// d * e, summed term by term or through the Fourier transform, whichever
+// costs less, within the budget (false: beyond it).
+bool convolve(Distribution& d, const Distribution& e, double& work)
+{
+    const std::size_t cells = d.probs.size() + e.probs.size() - 1;
+    std::vector<std::pair<std::size_t, double>> terms;
+    for (std::size_t j = 0; j < e.probs.size(); ++j) {
+        if (e.probs[j] > 0)
+            terms.push_back({j, e.probs[j]});
+    }
+    std::size_t size = 1;
+    while (size < cells)
+        size <<= 1;
+    const double direct = double(d.probs.size()) * double(terms.size());
+    const double fast = 5.0 * double(size) * std::log2(double(size) + 1);
+    work += std::min(direct, fast);
+    if (double(cells) > kMostCells || work > kMostWork)
+        return false;
+    std::vector<double> next(cells, 0.0);
+    if (direct <= fast) {
+        const std::size_t n = d.probs.size();
+        const double* __restrict in = d.probs.data();
+        for (const auto& [offset, p] : terms) {
+            double* __restrict out = next.data() + offset;
+            for (std::size_t i = 0; i < n; ++i)
+                out[i] += in[i] * p;
+        }
+    } else {
+        std::vector<std::complex<double>> a(size), b(size);
+        std::copy(d.probs.begin(), d.probs.end(), a.begin());
+        std::copy(e.probs.begin(), e.probs.end(), b.begin());
+        fourier(a, false);
+        fourier(b, false);
+        for (std::size_t i = 0; i < size; ++i)
+            a[i] *= b[i];
+        fourier(a, true);
+        // What the rounding leaves below nothing is nothing.
+        for (std::size_t i = 0; i < cells; ++i)
+            next[i] = std::max(a[i].real() / double(size), 0.0);
+    }
+    d.first += e.first;
     d.probs = std::move(next);
     d.trim();
     return true;
+}
+
+Distribution denseOf(const Sparse& s)
+{
+    Distribution d;
+    d.first = s.first;
+    d.probs.assign(s.span, 0.0);
+    for (const auto& [offset, p] : s.at)
+        d.probs[offset] += p;
+    return d;
 }
 
 // Two outcomes, one of them 0: the weight of the other and its chance.
@@ -186,10 +251,21 @@ std::optional<std::pair<Value, double>> bernoulli(const Kind& kind)
 bool addKind(Distribution& d, const Kind& kind, long long count, Value unit, double& work)
 {
     if (const auto b = bernoulli(kind))
-        return b->first == 0 || convolve(d, bernoulliSum(b->first, b->second, count, unit), work);
-    const Sparse one = sparseOf(kind, unit);
-    for (long long i = 0; i < count; ++i) {
-        if (!convolve(d, one, work))
+        return b->first == 0 ||
+               convolve(d, denseOf(bernoulliSum(b->first, b->second, count, unit)), work);
+    Distribution power = denseOf(sparseOf(kind, unit));
+    // A few draws one by one; many by squaring: the draws of 1, 2, 4, … of them.
+    if (count <= 64) {
+        for (long long i = 0; i < count; ++i) {
+            if (!convolve(d, power, work))
+                return false;
+        }
+        return true;
+    }
+    for (long long left = count; left > 0; left >>= 1) {
+        if ((left & 1) && !convolve(d, power, work))
+            return false;
+        if (left > 1 && !convolve(power, power, work))
             return false;
     }
     return true;
@@ -245,19 +321,22 @@ struct Sampler {
     }
 };
 
-Sampler samplerOf(const Kind& kind, long long count)
+// `work` is what the samplers made so far cost: past the budget, each draw
+// of a kind is drawn apart.
+Sampler samplerOf(const Kind& kind, long long count, double& work)
 {
     Value unit = 0;
     for (const IndependentSum::Outcome& o : kind)
         unit = gcd(unit, o.value);
     unit = unit > 0 ? unit : 1;
     Distribution d;
-    double work = 0;
     Sampler s{0, unit, {}, 1};
+    const double before = work;
     if (!addKind(d, kind, count, unit, work)) {
         d = Distribution{};
-        work = 0;
-        addKind(d, kind, 1, unit, work);
+        work = before;
+        double alone = 0;
+        addKind(d, kind, 1, unit, alone);
         s.copies = count;
     }
     s.first = d.first;
@@ -274,7 +353,7 @@ struct Tails {
 
 // P(S ≥ value) and P(S ≤ value), summed, or drawn until the grade of the
 // side asked is settled.
-Tails tailsOf(const std::map<Kind, long long>& kinds, Value value, int side)
+Tails tailsOf(const std::map<Kind, long long>& kinds, Value value, int side, bool settle = true)
 {
     const Value unit = unitOf(kinds);
     Distribution d;
@@ -299,8 +378,9 @@ Tails tailsOf(const std::map<Kind, long long>& kinds, Value value, int side)
     std::vector<Sampler> samplers;
     std::uint64_t seed = 0x5EED0F5u;
     double perDraw = 0;
+    work = 0;
     for (const auto& [kind, count] : kinds) {
-        samplers.push_back(samplerOf(kind, count));
+        samplers.push_back(samplerOf(kind, count, work));
         perDraw += double(samplers.back().copies) * std::log2(double(samplers.back().cumulative.size()) + 2);
         seed = seed * 31 + std::uint64_t(count) * 7919 + kind.size();
     }
@@ -316,7 +396,7 @@ Tails tailsOf(const std::map<Kind, long long>& kinds, Value value, int side)
             atMost += s <= value;
         }
         draws += batch;
-        if (gradeSettled(side >= 0 ? atLeast : atMost, draws))
+        if (!settle || gradeSettled(side >= 0 ? atLeast : atMost, draws))
             break;
     }
     return {drawnChance(atLeast, draws), drawnChance(atMost, draws), true};
@@ -383,7 +463,7 @@ SidedChance IndependentSum::chance(Value value) const
 
 double IndependentSum::atLeast(Value value) const
 {
-    return kinds_.empty() ? (value <= 0 ? 1.0 : 0.0) : tailsOf(kinds_, value, 1).atLeast;
+    return kinds_.empty() ? (value <= 0 ? 1.0 : 0.0) : tailsOf(kinds_, value, 1, false).atLeast;
 }
 
 } // namespace zt::stats

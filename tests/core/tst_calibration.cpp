@@ -207,7 +207,7 @@ private Q_SLOTS:
         QTest::addColumn<int>("spins");
         QTest::addColumn<int>("evenings");
         for (const int spins : {1, 2, 5, 10, 20, 37, 100, 300})
-            QTest::addRow("%d spins", spins) << spins << (spins <= 37 ? 3000 : 2000);
+            QTest::addRow("%d spins", spins) << spins << (spins <= 37 ? 2500 : 2000);
     }
     void gradesKeepTheirWord()
     {

@@ -54,7 +54,8 @@ public:
     // (by default the one seen).
     SidedChance chance() const { return chance(observed_); }
     SidedChance chance(Value value) const;
-    // The chance of a sum of at least `value`.
+    // The chance of a sum of at least `value` (drawn, where it must be, to
+    // a hundredth or so: it decides no grade).
     double atLeast(Value value) const;
 
     // Each kind of draw with how many there are.
