@@ -21,7 +21,7 @@ namespace {
 constexpr long long kFirstDraws = 20000;
 constexpr double kMostSpinsDrawn = 6e7; // draws × spins, for one length
 constexpr long long kMostDraws = 200000;
-constexpr std::size_t kLengthsKept = 8;
+constexpr std::size_t kLengthsKept = 4;
 
 // The tested cells of a grouping: for each number its cell (-1: none), and
 // each cell's share of the numbers.

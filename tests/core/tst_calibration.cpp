@@ -111,9 +111,8 @@ private Q_SLOTS:
         QCOMPARE(zt::netChance({}, flat).side, 0); // nothing staked, nothing to judge
 
         // Doubling up to 4 on one number, cancelled after 3 attempts: a hit
-        // at the third attempt nets 36·4 - 7 = 137, chance (36/37)² / 37.
-        // Taken spin by spin, a hit on the stake of 4 would count too
-        // whenever the first two hit instead: that chance is larger.
+        // at the third attempt nets 36·4 - 7 = 137, and only a hit there
+        // does (an earlier one ends the string): chance (36/37)² / 37.
         zt::BetSettings doubling = zt::withProgression({}, QStringLiteral("1,2,4")).value();
         const zt::StakeTable table(doubling);
         zt::Purse purse(table);
