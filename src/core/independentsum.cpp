@@ -20,7 +20,7 @@ constexpr double kNegligible = 1e-13;
 // The exact sum is given up for the simulation past this many cells of the
 // distribution, or this many products.
 constexpr double kMostCells = double(std::size_t(1) << 21);
-constexpr double kMostWork = 2e8;
+constexpr double kMostWork = 8e8;
 constexpr long long kFirstDraws = 2000;
 constexpr long long kMostDraws = 400000;
 constexpr double kMostDrawWork = 1e8;
@@ -194,7 +194,7 @@ bool convolve(Distribution& d, const Distribution& e, double& work)
     while (size < cells)
         size <<= 1;
     const double direct = double(d.probs.size()) * double(terms.size());
-    const double fast = 5.0 * double(size) * std::log2(double(size) + 1);
+    const double fast = 20.0 * double(size) * std::log2(double(size) + 1);
     work += std::min(direct, fast);
     if (double(cells) > kMostCells || work > kMostWork)
         return false;
