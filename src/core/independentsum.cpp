@@ -123,7 +123,7 @@ Sparse sparseOf(const Kind& kind, Value unit)
         most = std::max(most, o.value);
     }
     s.first = least / unit;
-    s.span = std::size_t((most - least) / unit) + 1;
+    s.span = std::size_t(std::min<Value>((most - least) / unit, Value(1) << 62)) + 1;
     for (const IndependentSum::Outcome& o : kind) {
         if (o.p > 0)
             s.at.push_back({std::size_t((o.value - least) / unit), o.p});
@@ -138,7 +138,7 @@ Sparse bernoulliSum(Value weight, double p, long long count, Value unit)
     const Value step = weight / unit;
     Sparse s;
     const std::size_t n = w.probs.size();
-    s.span = std::size_t((step < 0 ? -step : step) * Value(n - 1)) + 1;
+    s.span = std::size_t(std::min<Value>((step < 0 ? -step : step) * Value(n - 1), Value(1) << 62)) + 1;
     if (step >= 0) {
         s.first = Value(w.first) * step;
         for (std::size_t k = 0; k < n; ++k)
@@ -250,10 +250,18 @@ std::optional<std::pair<Value, double>> bernoulli(const Kind& kind)
 // The distribution of `count` draws of a kind (or of every kind) in units.
 bool addKind(Distribution& d, const Kind& kind, long long count, Value unit, double& work)
 {
-    if (const auto b = bernoulli(kind))
-        return b->first == 0 ||
-               convolve(d, denseOf(bernoulliSum(b->first, b->second, count, unit)), work);
-    Distribution power = denseOf(sparseOf(kind, unit));
+    // A kind spread wider than the budget is not laid out at all.
+    const auto fits = [](const Sparse& sparse) { return double(sparse.span) <= kMostCells; };
+    if (const auto b = bernoulli(kind)) {
+        if (b->first == 0)
+            return true;
+        const Sparse sum = bernoulliSum(b->first, b->second, count, unit);
+        return fits(sum) && convolve(d, denseOf(sum), work);
+    }
+    const Sparse one = sparseOf(kind, unit);
+    if (!fits(one))
+        return false;
+    Distribution power = denseOf(one);
     // A few draws one by one; many by squaring: the draws of 1, 2, 4, … of them.
     if (count <= 64) {
         for (long long i = 0; i < count; ++i) {
@@ -302,8 +310,7 @@ private:
 // Draws one part of the sum: the sum of all draws of a kind from its own
 // distribution, or each draw of it apart where that grows too large.
 struct Sampler {
-    Value first = 0;
-    Value unit = 1;
+    std::vector<Value> values;
     std::vector<double> cumulative;
     long long copies = 1;
 
@@ -313,16 +320,15 @@ struct Sampler {
         for (long long c = 0; c < copies; ++c) {
             const double u = random.next() * cumulative.back();
             const auto at = std::upper_bound(cumulative.begin(), cumulative.end(), u);
-            const std::size_t i =
-                std::min<std::size_t>(std::size_t(at - cumulative.begin()), cumulative.size() - 1);
-            s += (first + Value(i)) * unit;
+            s += values[std::min<std::size_t>(std::size_t(at - cumulative.begin()),
+                                              cumulative.size() - 1)];
         }
         return s;
     }
 };
 
 // `work` is what the samplers made so far cost: past the budget, each draw
-// of a kind is drawn apart.
+// of a kind is drawn apart, from its outcomes.
 Sampler samplerOf(const Kind& kind, long long count, double& work)
 {
     Value unit = 0;
@@ -330,18 +336,21 @@ Sampler samplerOf(const Kind& kind, long long count, double& work)
         unit = gcd(unit, o.value);
     unit = unit > 0 ? unit : 1;
     Distribution d;
-    Sampler s{0, unit, {}, 1};
+    Sampler s;
     const double before = work;
-    if (!addKind(d, kind, count, unit, work)) {
-        d = Distribution{};
-        work = before;
-        double alone = 0;
-        addKind(d, kind, 1, unit, alone);
-        s.copies = count;
+    if (addKind(d, kind, count, unit, work)) {
+        for (std::size_t i = 0; i < d.probs.size(); ++i) {
+            s.values.push_back((d.first + Value(i)) * unit);
+            s.cumulative.push_back((i > 0 ? s.cumulative.back() : 0.0) + d.probs[i]);
+        }
+        return s;
     }
-    s.first = d.first;
-    s.cumulative.resize(d.probs.size());
-    std::partial_sum(d.probs.begin(), d.probs.end(), s.cumulative.begin());
+    work = before;
+    for (const IndependentSum::Outcome& o : kind) {
+        s.values.push_back(o.value);
+        s.cumulative.push_back((s.cumulative.empty() ? 0.0 : s.cumulative.back()) + o.p);
+    }
+    s.copies = count;
     return s;
 }
 

@@ -142,6 +142,14 @@ private Q_SLOTS:
         QVERIFY(c.simulated);
         QVERIFY2(std::fabs(c.p - 0.01) < 0.002, qPrintable(QString::number(c.p)));
 
+        // Stakes of 10^15 chips, too far apart to lay out: each draw drawn.
+        zt::stats::IndependentSum huge;
+        const zt::stats::IndependentSum::Value big = 1'000'000'000'000'000;
+        huge.add({{-3 * big, 0.9}, {33 * big + 1, 0.1}}, 30);
+        const double five = huge.atLeast(5 * (33 * big + 1) - 25 * 3 * big);
+        QVERIFY2(std::fabs(five - zt::stats::binomialTail(30, 0.1, 5, true)) < 0.04,
+                 qPrintable(QString::number(five)));
+
         zt::stats::IndependentSum small;
         small.addBernoulli(3, 0.25, 4);
         small.addBernoulli(5, 0.5, 2);
