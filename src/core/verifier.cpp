@@ -295,7 +295,6 @@ VerifyResult resultOf(PlainConsole& console, std::size_t purse)
     for (int i = 0; i < panelCounterCount; ++i)
         result.counters[i] = console.counterText(PanelCounter(i));
     result.tally = console.tally;
-    result.followed = console.strings;
     result.report = reportInputs(console);
     result.money = console.purses[purse].figures();
     return result;
@@ -311,6 +310,7 @@ VerifyResult verify(const ReplayRows& rows, const QString& countText,
     PlainConsole console(rows, settings, countText, keepDetail, stakes);
     playPasses(console, goRunCount(countText).value_or(0), {progress, nullptr}, 1);
     VerifyResult result = resultOf(console, 0);
+    result.followed = console.strings;
     if (settings.simulation.evenings > 0)
         result.simulation = simulateEvenings(settings, simulationThreads, progress);
     return result;

@@ -91,7 +91,7 @@ private:
 struct VerifyResult {
     std::array<QString, panelCounterCount> counters; // by PanelCounter, as the panel shows them
     ConteggioColpi tally;
-    FollowedStrings followed; // the strings behind the tally's counts
+    FollowedStrings followed; // the strings behind the tally's counts (verify() alone)
     ReportInputs report;  // the detail only when asked for
     EveningFigures money; // the stakes of settings.bet on the strings followed
     std::optional<SimulationFigures> simulation; // when evenings were simulated
