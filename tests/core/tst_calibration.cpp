@@ -122,6 +122,18 @@ private Q_SLOTS:
             purse.followed({1, a, a == 3, 3});
         const zt::stats::SidedChance late = zt::netChance(purse.figures(), doubling);
         QVERIFY(std::fabs(late.p - std::pow(36.0 / 37, 2) / 37) < 1e-12);
+
+        // A string replaced before its cancellation could only have been hit
+        // on the spins it had; one hit could have been hit up to the tenth;
+        // the one followed now is open.
+        zt::StakedStretches stretches;
+        for (const zt::FollowedSpin& spin : {zt::FollowedSpin{3, 1, false, 10}, {3, 2, false, 10},
+                                             {5, 1, true, 10}, {5, 1, false, 10}, {5, 2, false, 10}})
+            stretches.follow(spin);
+        QCOMPARE(stretches.closed().size(), std::size_t(2));
+        QVERIFY(stretches.closed()[0].size == 3 && stretches.closed()[0].last == 2);
+        QVERIFY(stretches.closed()[1].size == 5 && stretches.closed()[1].last == 10);
+        QVERIFY(stretches.open().count == 1 && stretches.open().first == 1 && stretches.open().last == 2);
     }
 
     // The sum is drawn where it grows too large to be summed: the drawn
