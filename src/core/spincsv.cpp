@@ -404,25 +404,10 @@ bool SpinCsvReader::nextTableRow(SpinCsvRow* row)
     };
     const QString numero = numberText(fields_[1]);
     const QString memoria = numberText(fields_[2]);
-    const Field& tipo = fields_[3];
-    if (trimmedBlanks(numero).isEmpty())
-        return fault(line, CsvText::tr("Numero è vuoto"));
-    if (wholeNumber(numero, 36) < 0)
-        return fault(line,
-                     CsvText::tr("Numero %1 non è un numero da 0 a 36").arg(shown(numero)));
-    if (trimmedBlanks(memoria).isEmpty())
-        return fault(line, CsvText::tr("Memoria è vuota"));
-    const qint64 memory = wholeNumber(memoria, INT_MAX);
-    if (memory == kTooLarge)
-        return fault(line, CsvText::tr("Memoria %1 supera %2, il valore più alto ammesso")
-                               .arg(shown(memoria))
-                               .arg(INT_MAX));
-    if (memory < 1)
-        return fault(
-            line, CsvText::tr("Memoria %1 non è un numero intero positivo").arg(shown(memoria)));
-    const QStringView type = trimmedBlanks(tipo.text);
-    if (!type.isEmpty() && type != u"1" && type != u"2")
-        return fault(line, CsvText::tr("Tipo %1 non è 1, 2 o vuoto").arg(shown(tipo.text)));
+    if (const QString problem = spinValuesProblem(numero, memoria, fields_[3].text);
+        !problem.isEmpty())
+        return fault(line, problem);
+    const QStringView type = trimmedBlanks(fields_[3].text);
     if (row) {
         row->numero = value(fields_[1]);
         row->memoria = value(fields_[2]);
@@ -432,6 +417,27 @@ bool SpinCsvReader::nextTableRow(SpinCsvRow* row)
         row->note = value(fields_[6]);
     }
     return true;
+}
+
+QString spinValuesProblem(QStringView numero, QStringView memoria, QStringView tipo)
+{
+    if (trimmedBlanks(numero).isEmpty())
+        return CsvText::tr("Numero è vuoto");
+    if (wholeNumber(numero, 36) < 0)
+        return CsvText::tr("Numero %1 non è un numero da 0 a 36").arg(shown(numero));
+    if (trimmedBlanks(memoria).isEmpty())
+        return CsvText::tr("Memoria è vuota");
+    const qint64 memory = wholeNumber(memoria, INT_MAX);
+    if (memory == kTooLarge)
+        return CsvText::tr("Memoria %1 supera %2, il valore più alto ammesso")
+            .arg(shown(memoria))
+            .arg(INT_MAX);
+    if (memory < 1)
+        return CsvText::tr("Memoria %1 non è un numero intero positivo").arg(shown(memoria));
+    const QStringView type = trimmedBlanks(tipo);
+    if (!type.isEmpty() && type != u"1" && type != u"2")
+        return CsvText::tr("Tipo %1 non è 1, 2 o vuoto").arg(shown(tipo));
+    return {};
 }
 
 bool SpinCsvReader::isListSeparator(QChar c) const

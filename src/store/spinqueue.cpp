@@ -1,18 +1,31 @@
 #include "store/spinqueue.h"
 
+#include "core/savefile.h"
+#include "core/spincsv.h"
+#include "core/textrules.h"
+#include "queuefile.h"
+#include "store/spintimes.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
 #include <algorithm>
+#include <array>
+#include <cerrno>
+#include <limits>
+#include <memory>
+#include <unordered_map>
+#include <unordered_set>
 
-#ifdef Q_OS_UNIX
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
-#endif
 
 namespace zt {
+
+using namespace queuefile;
 
 namespace {
 
@@ -20,86 +33,160 @@ struct QueueText {
     Q_DECLARE_TR_FUNCTIONS(SpinQueue)
 };
 
-QByteArray escaped(const QString& text)
+void appendEscaped(QByteArray& out, const QString& text)
 {
-    QByteArray out;
-    for (const char c : text.toUtf8()) {
+    if (std::all_of(text.begin(), text.end(), [](QChar c) {
+            return c.unicode() < 0x80 && c != u'%' && c != u'\t' && c != u'\n' && c != u'\r';
+        })) {
+        for (const QChar c : text)
+            out += char(c.unicode());
+        return;
+    }
+    const QByteArray utf8 = text.toUtf8();
+    if (std::none_of(utf8.begin(), utf8.end(),
+                     [](char c) { return c == '%' || c == '\t' || c == '\n' || c == '\r'; })) {
+        out += utf8;
+        return;
+    }
+    for (const char c : utf8) {
         if (c == '%' || c == '\t' || c == '\n' || c == '\r')
             out += '%' + QByteArray::number(uchar(c), 16).rightJustified(2, '0');
         else
             out += c;
     }
-    return out;
 }
 
-QString unescaped(const QByteArray& bytes)
+QString unescaped(QByteArrayView bytes)
 {
-    return QString::fromUtf8(QByteArray::fromPercentEncoding(bytes));
+    if (!bytes.contains('%'))
+        return QString::fromUtf8(bytes);
+    return QString::fromUtf8(QByteArray::fromPercentEncoding(bytes.toByteArray()));
 }
 
-QByteArray checksum(QByteArrayView bytes)
+// The texts of a field that takes few values (Numero, Memoria, Tipo), made
+// once each: a file of many spins holds each of them many times.
+class TextCache {
+public:
+    QString text(QByteArrayView bytes)
+    {
+        if (bytes.size() > 4)
+            return unescaped(bytes);
+        quint64 packed = quint64(bytes.size()) << 32; // one number for each text
+        for (const char c : bytes)
+            packed = packed << 8 | uchar(c);
+        const auto [at, added] = texts_.try_emplace(packed);
+        if (added)
+            at->second = unescaped(bytes);
+        return at->second;
+    }
+
+private:
+    std::unordered_map<quint64, QString> texts_;
+};
+
+// Ends the line begun at `from` in out: a tab, its check, a line end.
+void endLine(QByteArray& out, qsizetype from)
 {
-    return QByteArray::number(qChecksum(bytes), 16).rightJustified(4, '0');
+    const quint16 check = qChecksum(QByteArrayView(out).sliced(from));
+    static constexpr char hex[] = "0123456789abcdef";
+    out += '\t';
+    for (int shift = 12; shift >= 0; shift -= 4)
+        out += hex[(check >> shift) & 0xf];
+    out += '\n';
 }
 
-QByteArray line(const QByteArrayList& fields)
+void appendLine(QByteArray& out, const char* kind, qint64 key, qint64 value = 0)
 {
-    const QByteArray text = fields.join('\t');
-    return text + '\t' + checksum(text) + '\n';
+    const qsizetype from = out.size();
+    out += kind;
+    out += '\t';
+    out += QByteArray::number(key);
+    if (value != 0) {
+        out += '\t';
+        out += QByteArray::number(value);
+    }
+    endLine(out, from);
 }
 
-QByteArray spinLines(const WaitingSpin& s)
+void appendSpin(QByteArray& out, const WaitingSpin& s)
 {
-    QByteArray out = line({"uscita", QByteArray::number(s.key), escaped(s.numero),
-                           escaped(s.memoria), escaped(s.tipo), escaped(s.ora)});
+    const qsizetype from = out.size();
+    out += "uscita\t";
+    out += QByteArray::number(s.key);
+    for (const QString* field : {&s.numero, &s.memoria, &s.tipo, &s.ora}) {
+        out += '\t';
+        appendEscaped(out, *field);
+    }
+    endLine(out, from);
     if (s.row != 0)
-        out += line({"riga", QByteArray::number(s.key), QByteArray::number(s.row)});
-    return out;
+        appendLine(out, "riga", s.key, s.row);
 }
 
-// The fields of a line whose check holds; none otherwise.
-QByteArrayList checkedFields(const QByteArray& text)
+// The fields of a line whose check holds (at most `max`, else none); none
+// otherwise.
+constexpr int kMostFields = 6;
+int checkedFields(QByteArrayView text, std::array<QByteArrayView, kMostFields>& fields)
 {
-    const qsizetype tab = text.lastIndexOf('\t');
-    if (tab < 0 || text.mid(tab + 1) != checksum(QByteArrayView(text).first(tab)))
-        return {};
-    return text.first(tab).split('\t');
+    const qsizetype tab = text.size() - 5;
+    if (tab < 0 || text[tab] != '\t')
+        return 0;
+    uint check = 0; // four lower-case hexadecimal digits
+    for (const char c : text.sliced(tab + 1)) {
+        const int digit = c >= '0' && c <= '9' ? c - '0' : c >= 'a' && c <= 'f' ? c - 'a' + 10 : -1;
+        if (digit < 0)
+            return 0;
+        check = check * 16 + uint(digit);
+    }
+    if (check != qChecksum(text.first(tab)))
+        return 0;
+    text = text.first(tab);
+    for (int n = 0; n < kMostFields;) {
+        const qsizetype to = text.indexOf('\t');
+        fields[size_t(n++)] = to < 0 ? text : text.first(to);
+        if (to < 0)
+            return n;
+        text = text.sliced(to + 1);
+    }
+    return 0;
 }
 
-qint64 number(const QByteArray& text)
+// The whole number the decimal digits spell, when it is from 1 to max; 0
+// otherwise (also for a sign, a blank or anything else than digits).
+qint64 positive(QByteArrayView text, qint64 max)
 {
-    bool ok = false;
-    const qint64 n = text.toLongLong(&ok);
-    return ok && n > 0 ? n : 0;
+    if (text.isEmpty() || text.size() > 19)
+        return 0;
+    quint64 n = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9')
+            return 0;
+        n = n * 10 + quint64(c - '0');
+    }
+    return n >= 1 && n <= quint64(max) ? qint64(n) : 0;
 }
 
-// Makes what was written into the folder of `path` (a new or renamed file)
-// last on disk.
-bool syncFolder(const QString& path)
+// A field as a message shows it: «text», cut short when long, with what
+// does not print spelt out.
+QString shown(const QString& text)
 {
-#ifdef Q_OS_UNIX
-    const int fd = ::open(QFile::encodeName(QFileInfo(path).absolutePath()).constData(),
-                          O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    const bool synced = ::fsync(fd) == 0;
-    ::close(fd);
-    return synced;
-#else
-    Q_UNUSED(path);
-    return true;
-#endif
+    constexpr int kLongest = 30;
+    return u'«' +
+           (text.size() <= kLongest ? printableText(text)
+                                    : printableText(QStringView(text).first(kLongest)) + u'…') +
+           u'»';
 }
 
-bool syncFile(QFile& file)
+QString keyProblem(QByteArrayView key)
 {
-    if (!file.flush())
-        return false;
-#ifdef Q_OS_UNIX
-    return ::fsync(file.handle()) == 0;
-#else
-    return true;
-#endif
+    return QueueText::tr("la chiave %1 non è un numero da 1 a %2")
+        .arg(shown(unescaped(key)))
+        .arg(SpinQueue::kLastKey);
+}
+
+QString notAFileSaid(const QString& name, const QString& kind)
+{
+    return QueueText::tr("Il file %1 delle uscite in attesa %2 e il programma non lo usa")
+        .arg(name, kind);
 }
 
 const char header[] = "# Zentrima 13: uscite in attesa di registrazione in dati.mdb. "
@@ -114,7 +201,7 @@ QString SpinQueue::pathFor(const QString& databasePath)
 
 void SpinQueue::setPath(const QString& path)
 {
-    if (spins_.empty())
+    if (spins_.empty() && !unread_)
         path_ = path;
 }
 
@@ -122,68 +209,211 @@ bool SpinQueue::load(const QString& path)
 {
     path_ = path;
     spins_.clear();
-    problem_.clear();
-    readable_ = true;
+    nextKey_ = 1;
     saved_ = true;
     holds_ = false;
-    QFile file(path);
-    if (!file.exists())
+    return read();
+}
+
+bool SpinQueue::readAgain()
+{
+    return !unread_ || read();
+}
+
+bool SpinQueue::read()
+{
+    problem_.clear();
+    unread_ = keep_ = false;
+    const QString name = QFileInfo(path_).fileName();
+    QByteArray bytes;
+    QString cause;
+    switch (readQueueFile(path_, &bytes, &cause)) {
+    case Reading::Missing:
+        saved_ = rewrite(spins_); // spins kept in memory meanwhile
         return true;
-    if (!file.open(QIODevice::ReadOnly)) {
-        readable_ = saved_ = false;
+    case Reading::NotAFile:
+        // Holds no spin the program would ever read, and is never written.
+        holds_ = false;
+        saved_ = spins_.empty();
+        problem_ = notAFileSaid(name, cause);
+        return false;
+    case Reading::Unreadable:
+        // It may hold spins older than any entered now: it is read again
+        // before anything is written, and never overwritten.
+        unread_ = keep_ = true;
+        saved_ = false;
+        holds_ = true;
         problem_ = QueueText::tr("Il file %1 delle uscite in attesa non si può leggere (%2)")
-                       .arg(QFileInfo(path).fileName(), file.errorString());
+                       .arg(name, cause);
+        return false;
+    case Reading::TooLarge: {
+        const QString said = QueueText::tr("Il file %1 delle uscite in attesa supera i %2 MB che "
+                                           "si possono leggere e non è stato letto")
+                                 .arg(name)
+                                 .arg(kLargestInput >> 20) +
+                             setAside();
+        if (!keep_)
+            saved_ = rewrite(spins_);
+        problem_ = said;
         return false;
     }
-    const QByteArrayList lines = file.readAll().split('\n');
-    file.close();
-    int damaged = lines.last().isEmpty() ? 0 : 1; // the last line cut short
-    qint64 lastKey = 0;
-    for (qsizetype i = 0; i + 1 < lines.size(); ++i) {
-        const QByteArray& text = lines[i];
-        if (text.isEmpty() || text.startsWith('#'))
-            continue;
-        const QByteArrayList f = checkedFields(text);
-        const qint64 key = f.size() >= 2 ? number(f[1]) : 0;
-        const auto found = std::find_if(spins_.begin(), spins_.end(),
-                                        [&](const WaitingSpin& s) { return s.key == key; });
-        const bool known = found != spins_.end();
-        if (f.size() == 6 && f[0] == "uscita" && key > lastKey) {
-            spins_.push_back(
-                {key, unescaped(f[2]), unescaped(f[3]), unescaped(f[4]), unescaped(f[5]), 0});
-        } else if (f.size() == 3 && f[0] == "riga" && number(f[2]) != 0) {
-            if (known)
-                found->row = number(f[2]);
-        } else if (f.size() == 2 && (f[0] == "scritta" || f[0] == "tolta") && key != 0) {
-            if (known)
-                spins_.erase(found);
-        } else {
-            ++damaged;
-            continue;
-        }
-        lastKey = std::max(lastKey, key);
+    case Reading::Done:
+        break;
     }
-    nextKey_ = lastKey + 1;
+    std::deque<WaitingSpin> found;
+    const Lines lines = parse(bytes, found);
+    bytes = QByteArray();
+    // Keys from here on: whatever the file held, they stay small.
+    for (WaitingSpin& s : found)
+        s.key = nextKey_++;
+    for (WaitingSpin& s : spins_) // those added meanwhile come after them
+        found.push_back(std::move(s));
+    spins_.swap(found);
+    QStringList problems;
+    if (lines.damaged > 0)
+        problems
+            << (lines.damaged == 1
+                    ? QueueText::tr("Nel file %1 una riga era danneggiata ed è stata tolta")
+                          .arg(name)
+                    : QueueText::tr("Nel file %1 %2 righe erano danneggiate e sono state tolte")
+                          .arg(name)
+                          .arg(lines.damaged)) +
+                   QueueText::tr(": un'uscita in attesa di registrazione può essere andata persa");
+    if (lines.invalid > 0)
+        problems << (lines.invalid == 1
+                         ? QueueText::tr("Nel file %1 la riga %2 non è valida (%3) e non è stata "
+                                         "registrata")
+                               .arg(name)
+                               .arg(lines.firstInvalid)
+                               .arg(lines.why)
+                         : QueueText::tr("Nel file %1 %2 righe non sono valide (la prima è la riga "
+                                         "%3: %4) e non sono state registrate")
+                               .arg(name)
+                               .arg(lines.invalid)
+                               .arg(lines.firstInvalid)
+                               .arg(lines.why));
+    QString said = problems.join(QStringLiteral(". "));
+    // Lines that are not the program's own: the file is kept as it was for
+    // the player to look at, and the spins in it wait in a new one.
+    if (lines.invalid > 0)
+        said += setAside();
+    if (keep_) {
+        problem_ = said;
+        return false;
+    }
     // Written again: without the damaged lines (a line cut short would spoil
     // the next one appended) and without the spins done with.
     saved_ = rewrite(spins_);
-    holds_ = !spins_.empty(); // the old file does, if it could not be written again
-    if (damaged == 0)
-        return true;
-    const QString name = QFileInfo(path).fileName();
-    problem_ = (damaged == 1 ? QueueText::tr("Nel file %1 una riga era danneggiata ed è stata tolta").arg(name)
-                             : QueueText::tr("Nel file %1 %2 righe erano danneggiate e sono state tolte")
-                                   .arg(name)
-                                   .arg(damaged)) +
-               QueueText::tr(": un'uscita in attesa di registrazione può essere andata persa");
-    return false;
+    holds_ = saved_ ? !spins_.empty() : holds_ || !spins_.empty();
+    if (!said.isEmpty())
+        problem_ = saved_ ? said : said + QStringLiteral("; ") + problem_;
+    return said.isEmpty() && saved_;
+}
+
+SpinQueue::Lines SpinQueue::parse(const QByteArray& bytes, std::deque<WaitingSpin>& found)
+{
+    Lines lines;
+    const auto invalid = [&](int at, const QString& why) {
+        if (lines.invalid++ == 0) {
+            lines.firstInvalid = at;
+            lines.why = why;
+        }
+    };
+    // Each key's place in `found`; a spin done with stays, as gone.
+    std::unordered_map<qint64, size_t> place;
+    place.reserve(size_t(bytes.size() / 48));
+    std::vector<char> gone;
+    TextCache numeros, memorias, tipi;
+    int number = 0;
+    for (qsizetype from = 0; from < bytes.size();) {
+        const qsizetype end = bytes.indexOf('\n', from);
+        ++number;
+        if (end < 0) { // the last line cut short
+            ++lines.damaged;
+            break;
+        }
+        const QByteArrayView text = QByteArrayView(bytes).sliced(from, end - from);
+        from = end + 1;
+        if (text.isEmpty() || text.startsWith('#'))
+            continue;
+        std::array<QByteArrayView, kMostFields> f;
+        const int fields = checkedFields(text, f);
+        const QByteArrayView kind = fields == 0 ? QByteArrayView() : f[0];
+        const qint64 key = fields >= 2 ? positive(f[1], kLastKey) : 0;
+        const auto at = key != 0 ? place.find(key) : place.end();
+        const bool known = at != place.end() && !gone[at->second];
+        if (fields == 6 && kind == "uscita") {
+            WaitingSpin s{
+                key, numeros.text(f[2]), memorias.text(f[3]), tipi.text(f[4]), unescaped(f[5]), 0};
+            QString why =
+                key == 0 ? keyProblem(f[1]) : spinValuesProblem(s.numero, s.memoria, s.tipo);
+            if (why.isEmpty() && !isSpinTimeText(s.ora))
+                why = QueueText::tr("Ora %1 non è un'ora valida").arg(shown(s.ora));
+            if (!why.isEmpty()) {
+                invalid(number, why);
+            } else if (at != place.end()) { // the same spin twice
+                ++lines.damaged;
+            } else {
+                place.emplace(key, found.size());
+                found.push_back(std::move(s));
+                gone.push_back(0);
+            }
+        } else if (fields == 3 && kind == "riga") {
+            const qint64 row = positive(f[2], std::numeric_limits<qint64>::max());
+            if (key == 0)
+                invalid(number, keyProblem(f[1]));
+            else if (row == 0)
+                invalid(number, QueueText::tr("l'id di riga %1 non è un numero da 1 a %2")
+                                    .arg(shown(unescaped(f[2])))
+                                    .arg(std::numeric_limits<qint64>::max()));
+            else if (known)
+                found[at->second].row = row;
+        } else if (fields == 2 && (kind == "scritta" || kind == "tolta")) {
+            if (key == 0)
+                invalid(number, keyProblem(f[1]));
+            else if (known)
+                gone[at->second] = 1;
+        } else {
+            ++lines.damaged;
+        }
+    }
+    size_t kept = 0;
+    for (size_t i = 0; i < found.size(); ++i) {
+        if (!gone[i])
+            found[kept++] = std::move(found[i]);
+    }
+    found.resize(kept);
+    return lines;
+}
+
+QString SpinQueue::setAside()
+{
+    QString kept;
+    for (int n = 1; n < 1000 && kept.isEmpty(); ++n) {
+        const QString name = path_ + QStringLiteral("-scartato") +
+                             (n == 1 ? QString() : QStringLiteral("-%1").arg(n));
+        if (!exists(name))
+            kept = name;
+    }
+    if (kept.isEmpty() ||
+        ::rename(QFile::encodeName(path_).constData(), QFile::encodeName(kept).constData()) != 0) {
+        // Never overwritten then: its spins wait until it can be.
+        keep_ = true;
+        saved_ = false;
+        holds_ = true;
+        return QueueText::tr("; il file non si può mettere da parte e resta com'era: le sue "
+                             "uscite restano in attesa");
+    }
+    syncFolder(path_);
+    return QueueText::tr("; il file com'era è conservato come %1").arg(QFileInfo(kept).fileName());
 }
 
 qint64 SpinQueue::add(WaitingSpin spin)
 {
     spin.key = nextKey_++;
     spin.row = 0;
-    const QByteArray lines = spinLines(spin);
+    QByteArray lines;
+    appendSpin(lines, spin);
     std::deque<WaitingSpin> next = spins_;
     next.push_back(std::move(spin));
     change(lines, std::move(next));
@@ -193,13 +423,12 @@ qint64 SpinQueue::add(WaitingSpin spin)
 bool SpinQueue::noteRows(const std::vector<std::pair<qint64, qint64>>& rows)
 {
     QByteArray lines;
+    std::unordered_map<qint64, qint64> rowOf(rows.begin(), rows.end());
     std::deque<WaitingSpin> next = spins_;
-    for (const auto& [key, row] : rows) {
-        for (WaitingSpin& s : next) {
-            if (s.key == key) {
-                s.row = row;
-                lines += line({"riga", QByteArray::number(key), QByteArray::number(row)});
-            }
+    for (WaitingSpin& s : next) {
+        if (const auto it = rowOf.find(s.key); it != rowOf.end()) {
+            s.row = it->second;
+            appendLine(lines, "riga", s.key, s.row);
         }
     }
     return change(lines, std::move(next));
@@ -208,12 +437,13 @@ bool SpinQueue::noteRows(const std::vector<std::pair<qint64, qint64>>& rows)
 bool SpinQueue::written(const std::vector<qint64>& keys)
 {
     QByteArray lines;
+    const std::unordered_set<qint64> done(keys.begin(), keys.end());
     std::deque<WaitingSpin> next;
     for (const WaitingSpin& s : spins_) {
-        if (std::find(keys.begin(), keys.end(), s.key) == keys.end())
+        if (!done.contains(s.key))
             next.push_back(s);
         else
-            lines += line({"scritta", QByteArray::number(s.key)});
+            appendLine(lines, "scritta", s.key);
     }
     return change(lines, std::move(next));
 }
@@ -225,7 +455,9 @@ bool SpinQueue::remove(qint64 key)
     if (next.size() == spins_.size())
         return true;
     const std::deque<WaitingSpin> before = spins_;
-    if (change(line({"tolta", QByteArray::number(key)}), std::move(next)) || !mayHoldSpins())
+    QByteArray lines;
+    appendLine(lines, "tolta", key);
+    if (change(lines, std::move(next)) || !mayHoldSpins())
         return true; // a spin kept in memory only needs nothing on disk
     spins_ = before;
     return false;
@@ -234,7 +466,7 @@ bool SpinQueue::remove(qint64 key)
 bool SpinQueue::change(const QByteArray& lines, std::deque<WaitingSpin> next)
 {
     spins_ = std::move(next);
-    if (!readable_) // a file that could not be read is never overwritten
+    if (keep_) // a file that could not be read or set aside is never overwritten
         return false;
     if (saved_ && append(lines)) {
         // Nothing waits: the file goes, its last lines on disk first (should
@@ -249,6 +481,13 @@ bool SpinQueue::change(const QByteArray& lines, std::deque<WaitingSpin> next)
 
 bool SpinQueue::failWrite()
 {
+    if (const QString kind = notAFile(path_); !kind.isEmpty()) {
+        // Never written through, nor replaced.  (The file that held the
+        // spins may still be somewhere: they are written only once it can
+        // be noted.)
+        problem_ = notAFileSaid(QFileInfo(path_).fileName(), kind);
+        return false;
+    }
     problem_ = QueueText::tr("Il file %1 delle uscite in attesa non si può scrivere")
                    .arg(QFileInfo(path_).fileName());
     return false;
@@ -256,13 +495,24 @@ bool SpinQueue::failWrite()
 
 bool SpinQueue::append(const QByteArray& lines)
 {
-    const bool existed = QFileInfo::exists(path_);
-    QFile file(path_);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
+    // Never through a symbolic link, never blocking on a pipe, and only into
+    // a regular file.
+    const int fd =
+        ::open(QFile::encodeName(path_).constData(),
+               O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0666);
+    if (fd < 0)
+        return failWrite();
+    const std::unique_ptr<const int, void (*)(const int*)> closer(
+        &fd, [](const int* f) { ::close(*f); });
+    struct stat st;
+    if (::fstat(fd, &st) != 0)
+        return failWrite();
+    if (!S_ISREG(st.st_mode))
         return failWrite();
     holds_ = true; // whatever part of the lines reaches it
-    const QByteArray bytes = existed ? lines : header + lines;
-    if (file.write(bytes) != bytes.size() || !syncFile(file) || (!existed && !syncFolder(path_)))
+    const bool created = st.st_size == 0;
+    const QByteArray bytes = created ? header + lines : lines;
+    if (!writeAll(fd, bytes) || ::fsync(fd) != 0 || (created && !syncFolder(path_)))
         return failWrite();
     problem_.clear();
     return true;
@@ -270,16 +520,19 @@ bool SpinQueue::append(const QByteArray& lines)
 
 bool SpinQueue::rewrite(const std::deque<WaitingSpin>& spins)
 {
+    if (!notAFile(path_).isEmpty())
+        return failWrite();
     if (spins.empty()) {
-        if (QFileInfo::exists(path_) && !QFile::remove(path_))
+        if (exists(path_) && !QFile::remove(path_))
             return failWrite();
         holds_ = false;
         problem_.clear();
         return true;
     }
     QByteArray bytes = header;
+    bytes.reserve(bytes.size() + qsizetype(spins.size()) * 64);
     for (const WaitingSpin& s : spins)
-        bytes += spinLines(s);
+        appendSpin(bytes, s);
     QSaveFile file(path_); // flushed to disk, then put in place of the old file
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
         return failWrite();

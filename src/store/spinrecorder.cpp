@@ -72,11 +72,12 @@ SpinRecorder::Outcome SpinRecorder::record(const QString& numero, const QString&
 {
     written_.clear();
     WaitingSpin spin{0, numero, memoria, tipo, spinTimeText(entered), 0};
-    if (!queue_.isEmpty()) {
+    if (!queue_.isEmpty() || queue_.isUnread()) {
         // The spins that wait go first; this one waits behind them if they
-        // must.  The file was held a moment ago: a click does not wait for it.
+        // must, also behind those of a queue file that cannot be read yet.
+        // The file was held a moment ago: a click does not wait for it.
         const Attempt first = writeQueue(0);
-        if (first == Attempt::Held)
+        if (first == Attempt::Held || queue_.isUnread())
             return wait(std::move(spin));
         if (first == Attempt::Failed) {
             fail(problem_, StoreAction::Record);
@@ -115,11 +116,20 @@ bool SpinRecorder::loadWaiting()
 bool SpinRecorder::writeWaiting(int waitMs)
 {
     written_.clear();
-    return queue_.isEmpty() || writeQueue(waitMs) == Attempt::Done;
+    return (queue_.isEmpty() && !queue_.isUnread()) || writeQueue(waitMs) == Attempt::Done;
 }
 
 SpinRecorder::Attempt SpinRecorder::writeQueue(int waitMs)
 {
+    // A queue file that could not be read may hold spins older than any in
+    // memory: nothing is written before it is read.
+    if (queue_.isUnread() && !queue_.readAgain()) {
+        problem_ = queue_.problem();
+        held_ = false;
+        return Attempt::Failed;
+    }
+    if (queue_.isEmpty())
+        return Attempt::Done;
     // Copies: the queue changes while they are written.
     const std::vector<WaitingSpin> spins(queue_.spins().begin(), queue_.spins().end());
     std::vector<const WaitingSpin*> order;
@@ -153,7 +163,26 @@ SpinRecorder::Attempt SpinRecorder::writeSpins(const std::vector<const WaitingSp
                                                std::vector<qint64>& rows,
                                                const std::vector<qint64>* keys, int waitMs)
 {
+    // A file moved over dati.mdb (or dati.mdb moved away) since the
+    // connection opened: the spins go into the file the name gives now.  One
+    // replaced during the write is found by the engine, and tried once more.
+    for (int tries = 0;; ++tries) {
+        bool moved = false;
+        const Attempt attempt = writeSpinsOnce(spins, rows, keys, waitMs, &moved);
+        if (!moved || tries > 0)
+            return attempt;
+        close();
+    }
+}
+
+SpinRecorder::Attempt SpinRecorder::writeSpinsOnce(const std::vector<const WaitingSpin*>& spins,
+                                                   std::vector<qint64>& rows,
+                                                   const std::vector<qint64>* keys, int waitMs,
+                                                   bool* moved)
+{
     rows.clear();
+    if (isOpen() && conn_.isReplaced())
+        close();
     if (!isOpen()) {
         QString problem;
         conn_.setBusyTimeout(waitMs);
@@ -165,6 +194,7 @@ SpinRecorder::Attempt SpinRecorder::writeSpins(const std::vector<const WaitingSp
 
     QString problem;
     bool held = false;
+    QSqlError failure;
     {
         const QSqlDatabase db = conn_.database();
         QSqlQuery transaction(db);
@@ -172,18 +202,21 @@ SpinRecorder::Attempt SpinRecorder::writeSpins(const std::vector<const WaitingSp
         // The write lock first: a file another program writes is known
         // before anything is written.
         if (!transaction.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
-            problem = storeProblem(transaction.lastError());
-            held = isBusy(transaction.lastError());
+            failure = transaction.lastError();
+            problem = storeProblem(failure);
+            held = isBusy(failure);
         } else {
-            problem = insertSpins(db, spins, rows, keys, &held);
+            problem = insertSpins(db, spins, rows, keys, &held, &failure);
             if (problem.isEmpty() && !transaction.exec(QStringLiteral("COMMIT"))) {
-                problem = storeProblem(transaction.lastError());
-                held = isBusy(transaction.lastError());
+                failure = transaction.lastError();
+                problem = storeProblem(failure);
+                held = isBusy(failure);
             }
             if (!problem.isEmpty())
                 transaction.exec(QStringLiteral("ROLLBACK"));
         }
     }
+    *moved = !problem.isEmpty() && isMoved(failure);
     if (!problem.isEmpty())
         return attemptFailed(problem, held);
     problem_.clear();
@@ -194,7 +227,7 @@ SpinRecorder::Attempt SpinRecorder::writeSpins(const std::vector<const WaitingSp
 QString SpinRecorder::insertSpins(const QSqlDatabase& db,
                                   const std::vector<const WaitingSpin*>& spins,
                                   std::vector<qint64>& rows, const std::vector<qint64>* keys,
-                                  bool* held)
+                                  bool* held, QSqlError* failure)
 {
     QSqlError error;
     bool inserting = false;
@@ -206,14 +239,20 @@ QString SpinRecorder::insertSpins(const QSqlDatabase& db,
     };
     QSqlQuery time(db);
     QSqlQuery check(db);
+    QSqlQuery stored(db);
     bool ok =
         createTimesTable(db, &error) &&
         time.prepare(QStringLiteral("INSERT OR REPLACE INTO UsciteOra (id, Ora) VALUES (?, ?)")) &&
         check.prepare(QStringLiteral(
             "SELECT 1 FROM Uscite WHERE id = ? AND Numero IS ? AND Memoria IS ? AND "
-            "Tipo IS ? AND EXISTS (SELECT 1 FROM UsciteOra WHERE id = ? AND Ora = ?)"));
+            "Tipo IS ? AND EXISTS (SELECT 1 FROM UsciteOra WHERE id = ? AND Ora = ?)")) &&
+        stored.prepare(QStringLiteral(
+            "SELECT 1 FROM Uscite WHERE id = ? AND Numero IS ? AND Memoria IS ? AND Tipo IS ?"));
     if (!ok && !error.isValid())
-        error = time.lastError().isValid() ? time.lastError() : check.lastError();
+        error = time.lastError().isValid()    ? time.lastError()
+                : check.lastError().isValid() ? check.lastError()
+                                              : stored.lastError();
+    bool dropped = false; // the table did not keep the row as it was sent
     for (auto it = spins.begin(); ok && it != spins.end(); ++it) {
         const WaitingSpin& s = **it;
         const QVariant numero = textOrNull(s.numero);
@@ -239,8 +278,25 @@ QString SpinRecorder::insertSpins(const QSqlDatabase& db,
         if (!(ok = run(*insert_)))
             break;
         inserting = false;
+        // What the insert really stored: a trigger of the file may have
+        // dropped the row (RAISE(IGNORE)) or changed it, and the engine then
+        // still gives the id of an earlier insert.
+        const bool added = insert_->numRowsAffected() == 1;
         const qint64 row = insert_->lastInsertId().toLongLong();
         insert_->finish();
+        if (added) {
+            for (const QVariant& v : {QVariant(row), numero, memoria, tipo})
+                stored.addBindValue(v);
+            if (!(ok = run(stored)))
+                break;
+            dropped = !stored.next();
+            stored.finish();
+        }
+        if (!added || dropped) {
+            ok = false;
+            dropped = true;
+            break;
+        }
         time.addBindValue(row);
         time.addBindValue(s.ora);
         if (!(ok = run(time)))
@@ -248,8 +304,11 @@ QString SpinRecorder::insertSpins(const QSqlDatabase& db,
         rows.push_back(row);
     }
     insert_->finish();
+    if (dropped)
+        return droppedRowProblem();
     if (!ok) {
         *held = isBusy(error);
+        *failure = error;
         return inserting ? insertProblem(error, db) : storeProblem(error);
     }
     if (!keys)

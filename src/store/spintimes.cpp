@@ -20,6 +20,30 @@ QString spinTimeText(const QDateTime& moment)
                .arg(minutes % 60, 2, 10, QLatin1Char('0'));
 }
 
+bool isSpinTimeText(QStringView text)
+{
+    // yyyy-MM-ddTHH:mm:ss+HH:MM, each digit where the form has one.
+    static constexpr char form[] = "dddd-dd-ddTdd:dd:ddsdd:dd";
+    if (text.size() != qsizetype(sizeof form - 1))
+        return false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        const bool fits = form[i] == 'd'   ? c >= u'0' && c <= u'9'
+                          : form[i] == 's' ? c == u'+' || c == u'-'
+                                           : c == char16_t(form[i]);
+        if (!fits)
+            return false;
+    }
+    const auto at = [&](qsizetype from, qsizetype digits) {
+        int n = 0;
+        for (qsizetype i = from; i < from + digits; ++i)
+            n = n * 10 + (text[i].unicode() - u'0');
+        return n;
+    };
+    return QDate::isValid(at(0, 4), at(5, 2), at(8, 2)) && at(11, 2) < 24 && at(14, 2) < 60 &&
+           at(17, 2) < 60 && at(20, 2) * 60 + at(23, 2) <= 14 * 60 && at(23, 2) < 60;
+}
+
 bool createTimesTable(const QSqlDatabase& db, QSqlError* error)
 {
     QSqlQuery q(db);

@@ -14,6 +14,8 @@
 #include <cerrno>
 #include <limits>
 
+#include <sys/stat.h>
+
 namespace zt {
 
 namespace {
@@ -47,6 +49,7 @@ enum : int {
     // back; the journal cannot be created in the file's folder; the kinds of
     // constraint.
     kReadOnlyRollback = kReadOnlyCode | (3 << 8),
+    kReadOnlyMoved = kReadOnlyCode | (4 << 8),
     kReadOnlyDirectory = kReadOnlyCode | (6 << 8),
     kCheck = kConstraint | (1 << 8),
     kForeignKey = kConstraint | (3 << 8),
@@ -143,6 +146,13 @@ QString missingProblem(const QString& path)
     return StoreText::tr("Il file %1 non esiste").arg(storeFileName(path));
 }
 
+QString droppedRowProblem(const QString& path)
+{
+    return StoreText::tr("Nel file %1 la tabella Uscite non ha tenuto la riga come le è stata "
+                          "mandata (un trigger o una regola del file l'ha scartata o cambiata)")
+        .arg(storeFileName(path));
+}
+
 QString interruptedWriteProblem(const QString& path)
 {
     return StoreText::tr("Il file %1 ha una scrittura interrotta da annullare (il file %2-journal "
@@ -155,6 +165,11 @@ bool isBusy(const QSqlError& error)
 {
     const int code = error.nativeErrorCode().toInt() & 0xff;
     return code == kBusy || code == kLocked || code == kProtocol;
+}
+
+bool isMoved(const QSqlError& error)
+{
+    return error.nativeErrorCode().toInt() == kReadOnlyMoved;
 }
 
 QString storeProblem(const QSqlError& error, const QString& path)
@@ -170,6 +185,10 @@ QString storeProblem(const QSqlError& error, const QString& path)
                  file);
     case kReadOnlyRollback:
         return interruptedWriteProblem(path);
+    case kReadOnlyMoved:
+        return StoreText::tr("Il file %1 è stato sostituito o spostato mentre il programma lo "
+                              "usava")
+            .arg(file);
     case kNotNull:
         return StoreText::tr("Nel file %1 la colonna %2 della tabella Uscite non accetta righe "
                               "senza valore")
@@ -301,6 +320,16 @@ bool StoreConnection::isReadOnlyNow() const
         return true;
     const QFileInfo info(database().databaseName());
     return open_ && info.exists() && !writable(info);
+}
+
+bool StoreConnection::isReplaced() const
+{
+    if (!open_)
+        return false;
+    struct stat st;
+    if (::stat(QFile::encodeName(database().databaseName()).constData(), &st) != 0)
+        return true;
+    return quint64(st.st_dev) != device_ || quint64(st.st_ino) != inode_;
 }
 
 bool StoreConnection::failWith(const QSqlError& error, const QString& path, QString* problem)
@@ -442,6 +471,11 @@ bool StoreConnection::open(QString* problem)
     // A setting of this connection only; nothing is written to the file.
     if (!readOnly_)
         q.exec(QStringLiteral("PRAGMA synchronous = FULL"));
+    struct stat st;
+    if (::stat(QFile::encodeName(path).constData(), &st) == 0) {
+        device_ = quint64(st.st_dev);
+        inode_ = quint64(st.st_ino);
+    }
     open_ = true;
     return true;
 }

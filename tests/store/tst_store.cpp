@@ -24,6 +24,8 @@
 
 #include <cstdio>
 
+#include <sys/stat.h>
+
 using zt::RecordCursor;
 using zt::SpinRecorder;
 using zt::test::sql;
@@ -32,6 +34,17 @@ namespace {
 
 // Set in the environment of a helper: the folder it records in.
 const char* const kHelperDir = "ZT_STORE_HELPER_DIR";
+
+// A line of the queue file, with its check.
+QByteArray queueLine(const QByteArray& text)
+{
+    return text + '\t' + QByteArray::number(qChecksum(text), 16).rightJustified(4, '0') + '\n';
+}
+
+QString numbers()
+{
+    return sql("SELECT group_concat(trim(Numero), ' ') FROM Uscite").value(0).toString();
+}
 
 // Records n spins (numbers 0, 1, 2, …), each of the given game type.
 void recordSpins(int n, const QString& tipo = QString())
@@ -75,6 +88,9 @@ private Q_SLOTS:
             zt::test::usciteTable + ";INSERT INTO Uscite (id) VALUES (9223372036854775807)";
         const QString twice = "DROP TABLE Uscite;CREATE TABLE Uscite (id, Numero, Note);"
                               "INSERT INTO Uscite VALUES (1, ' 1', NULL), (1, ' 2', NULL)";
+        const QString dropped = "Nel file dati.mdb la tabella Uscite non ha tenuto la riga come le "
+                                "è stata mandata (un trigger o una regola del file l'ha scartata "
+                                "o cambiata)";
         const QString none = ": l'uscita non è stata registrata.",
                       kept = ": la riga non è stata cancellata.";
         // clang-format off
@@ -107,6 +123,8 @@ private Q_SLOTS:
         row("ids used up", full, "", "record", "La tabella Uscite del file dati.mdb ha esaurito i numeri di riga (id)" + none);
         row("ids used up, row deleted", full + ";DELETE FROM Uscite", "", "record",
             "La tabella Uscite del file dati.mdb ha esaurito i numeri di riga (id)" + none);
+        row("insert dropped by a trigger", rows + ";dropping", "", "record", dropped + none);
+        row("row changed by a trigger", rows + ";changing", "", "record", dropped + none);
         row("disk full", rows, "", "13", "Il disco del file dati.mdb è pieno");
         row("folder not writable", rows, "", "1544", "Nella cartella %1 del file dati.mdb non si possono creare file");
         // clang-format on
@@ -129,6 +147,11 @@ private Q_SLOTS:
             else if (s == u"time kept")
                 sql("CREATE TRIGGER k BEFORE DELETE ON UsciteOra BEGIN SELECT RAISE(ABORT, "
                     "'tenuta'); END");
+            else if (s == u"dropping" || s == u"changing")
+                sql(s == u"dropping" ? "CREATE TRIGGER d BEFORE INSERT ON Uscite BEGIN SELECT "
+                                       "RAISE(IGNORE); END"
+                                     : "CREATE TRIGGER c AFTER INSERT ON Uscite BEGIN UPDATE "
+                                       "Uscite SET Numero = ' 36' WHERE id = NEW.id; END");
             else if (s != u"text" && s != u"empty" && s != u"folder" && s != u"device" &&
                      s != u"dangling")
                 sql(s);
@@ -233,10 +256,6 @@ private Q_SLOTS:
             zt::SpinQueue onDisk;        // as a new start would find them
             QVERIFY(onDisk.load("dati.mdb-attesa") && onDisk.spins().size() == 2);
             QCOMPARE(onDisk.spins()[1].numero + onDisk.spins()[1].memoria, " 22 4");
-            const QString odd = "\t%41\r\n%"; // any text is kept as it was
-            onDisk.add({0, odd, odd, odd, odd, 0});
-            QVERIFY(onDisk.load("dati.mdb-attesa") && onDisk.spins().back().tipo == odd);
-            QVERIFY(onDisk.remove(onDisk.spins().back().key));
         } // let go
         QCOMPARE(rec.record(" 0", "", " 5", at), SpinRecorder::Outcome::Recorded);
         QCOMPARE(rec.written().size(), 2u);
@@ -264,13 +283,149 @@ private Q_SLOTS:
         QCOMPARE(sql("SELECT group_concat(id) FROM UsciteOra"), QVariantList{"1,2"});
         // A queue file left by a run stopped before it could remove it: the
         // spin in it was written, so nothing waits, and the file goes.
-        const auto line = [](const QByteArray& text) {
-            return text + '\t' + QByteArray::number(qChecksum(text), 16).rightJustified(4, '0') +
-                   '\n';
-        };
-        zt::test::writeFile("dati.mdb-attesa",
-                            line("uscita\t1\t 9\t 6\t\t" + ora.toUtf8()) + line("scritta\t1"));
+        zt::test::writeFile("dati.mdb-attesa", queueLine("uscita\t1\t 9\t 6\t\t" + ora.toUtf8()) +
+                                                   queueLine("scritta\t1"));
         QVERIFY(rec.loadWaiting() && rec.waiting().empty() && !QFile::exists("dati.mdb-attesa"));
+    }
+
+    // Lines with a good check but values the board never records (forged,
+    // since anyone can compute the check) are never written: the file is
+    // kept aside as it was, the line and the reason are said, and the other
+    // spins, and those added later, wait and are written in order.
+    void forgedWaitingLinesAreNeverWritten_data()
+    {
+        QTest::addColumn<QByteArray>("forged");
+        QTest::addColumn<QString>("why");
+        const QByteArray ora = "\t2026-12-07T21:15:03+01:00";
+        // clang-format off
+        QTest::newRow("Numero 99") << "uscita\t2\t99\t 1\t" + ora << "Numero «99» non è un numero da 0 a 36";
+        QTest::newRow("Numero -1") << "uscita\t2\t-1\t 1\t" + ora << "Numero «-1» non è un numero da 0 a 36";
+        QTest::newRow("NUL byte") << "uscita\t2\t 1" + QByteArray(1, '\0') + "\t 1\t" + ora
+                                  << "Numero « 1[U+0000]» non è un numero da 0 a 36";
+        QTest::newRow("Memoria of 40 nines") << "uscita\t2\t 1\t" + QByteArray(40, '9') + "\t" + ora
+                                             << "Memoria «" + QString(30, '9') + "…» supera 2147483647, il valore più alto ammesso";
+        QTest::newRow("Tipo -5") << "uscita\t2\t 1\t 1\t-5" + ora << "Tipo «-5» non è 1, 2 o vuoto";
+        QTest::newRow("Tipo 1e21") << "uscita\t2\t 1\t 1\t1e21" + ora << "Tipo «1e21» non è 1, 2 o vuoto";
+        QTest::newRow("Ora garbage") << QByteArray("uscita\t2\t 1\t 1\t\tgarbage-time") << "Ora «garbage-time» non è un'ora valida";
+        QTest::newRow("Ora 30 February") << QByteArray("uscita\t2\t 1\t 1\t\t2026-02-30T21:15:03+01:00")
+                                         << "Ora «2026-02-30T21:15:03+01:00» non è un'ora valida";
+        QTest::newRow("largest key") << "uscita\t9223372036854775807\t 1\t 1\t" + ora
+                                     << "la chiave «9223372036854775807» non è un numero da 1 a 999999999999999";
+        QTest::newRow("row of no id") << QByteArray("riga\t1\t-4") << "l'id di riga «-4» non è un numero da 1 a 9223372036854775807";
+        // clang-format on
+    }
+    void forgedWaitingLinesAreNeverWritten()
+    {
+        QFETCH(QByteArray, forged);
+        QFETCH(QString, why);
+        const QByteArray ora = "\t2026-12-07T21:00:00+01:00";
+        const QByteArray file = "# spins\n" + queueLine("uscita\t1\t 5\t 1\t2" + ora) +
+                                queueLine(forged) + queueLine("uscita\t3\t 6\t 2\t2" + ora);
+        zt::test::writeFile("dati.mdb-attesa", file);
+        zt::SpinQueue q;
+        QVERIFY(!q.load("dati.mdb-attesa"));
+        QCOMPARE(q.problem(), "Nel file dati.mdb-attesa la riga 3 non è valida (" + why +
+                                  ") e non è stata registrata; il file com'era è conservato come "
+                                  "dati.mdb-attesa-scartato");
+        QCOMPARE(zt::test::fileBytes("dati.mdb-attesa-scartato"), file);
+        q.add({0, " 22", " 3", "2", zt::spinTimeText(QDateTime::currentDateTime()), 0});
+        SpinRecorder rec; // keys stay in range: nothing later is lost
+        QVERIFY(rec.loadWaiting() && rec.waiting().size() == 3 && rec.writeWaiting());
+        QCOMPARE(numbers(), "5 6 22");
+        QVERIFY(!QFile::exists("dati.mdb-attesa"));
+        zt::test::writeFile("dati.mdb-attesa", file); // set aside beside the first one
+        QVERIFY(!rec.loadWaiting() && rec.queueProblem().endsWith("dati.mdb-attesa-scartato-2"));
+    }
+
+    // The queue file replaced, while spins wait, by a link or a pipe: never
+    // written through nor waited on, nor removed, and read at the next start
+    // without following the link, blocking or reading without end.
+    void waitingFileThatIsNoFile_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("link to a file") << "elsewhere" << "è un collegamento simbolico";
+        QTest::newRow("link to /dev/zero") << "/dev/zero" << "è un collegamento simbolico";
+        QTest::newRow("pipe") << "pipe" << "non è un file normale (è una pipe)";
+    }
+    void waitingFileThatIsNoFile()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, said);
+        const QString problem =
+            "Il file dati.mdb-attesa delle uscite in attesa " + said + " e il programma non lo usa";
+        const auto make = [&] {
+            return kind == u"pipe" ? ::mkfifo("dati.mdb-attesa", 0600) == 0
+                                   : QFile::link(kind, "dati.mdb-attesa");
+        };
+        zt::test::writeFile("elsewhere", "keep\n");
+        SpinRecorder rec;
+        QVERIFY(rec.open() && rec.loadWaiting());
+        {
+            zt::StoreConnection locker;
+            QVERIFY(locker.open(nullptr) && QSqlQuery(locker.database()).exec("BEGIN EXCLUSIVE"));
+            QCOMPARE(rec.record(" 1", "", " 1", QDateTime::currentDateTime()),
+                     SpinRecorder::Outcome::Waiting);
+            QVERIFY(rec.waitingSaved() && QFile::rename("dati.mdb-attesa", "moved") && make());
+            QCOMPARE(rec.record(" 2", "", " 2", QDateTime::currentDateTime()),
+                     SpinRecorder::Outcome::Waiting);
+            QVERIFY(!rec.waitingSaved());
+            QCOMPARE(rec.queueProblem(), problem);
+        }
+        // Written once what they are written is noted where the file was.
+        QVERIFY(!rec.writeWaiting() && rec.waiting().size() == 2);
+        QCOMPARE(zt::test::fileBytes("elsewhere"), "keep\n");
+        QVERIFY(QFile::remove("dati.mdb-attesa") && rec.writeWaiting());
+        QCOMPARE(numbers(), "1 2");
+        QVERIFY(make());
+        SpinRecorder next;
+        QVERIFY(!next.loadWaiting() && next.waiting().empty());
+        QCOMPARE(next.queueProblem(), problem);
+        QVERIFY(next.record(" 3", "", " 3"));
+    }
+
+    // A queue file that cannot be read may hold spins older than any entered
+    // now: those wait behind it, and are written after its own once it can be.
+    void unreadableWaitingFileKeepsTheOrder()
+    {
+        {
+            zt::SpinQueue left;
+            QVERIFY(left.load("dati.mdb-attesa"));
+            left.add({0, " 11", " 1", "", zt::spinTimeText(QDateTime::currentDateTime()), 0});
+        }
+        QVERIFY(QFile::setPermissions("dati.mdb-attesa", {}));
+        SpinRecorder rec;
+        QVERIFY(!rec.loadWaiting());
+        QCOMPARE(rec.queueProblem(), "Il file dati.mdb-attesa delle uscite in attesa non si può "
+                                     "leggere (non si ha il permesso)");
+        QCOMPARE(rec.record(" 7", "", " 2", QDateTime::currentDateTime()),
+                 SpinRecorder::Outcome::Waiting);
+        QVERIFY(!rec.writeWaiting() && !rec.waitingSaved() && !rec.heldOnly());
+        QCOMPARE(rec.waitProblem(), rec.queueProblem());
+        QVERIFY(QFile::setPermissions("dati.mdb-attesa", QFile::ReadOwner | QFile::WriteOwner));
+        QCOMPARE(rec.record(" 9", "", " 3", QDateTime::currentDateTime()),
+                 SpinRecorder::Outcome::Recorded);
+        QCOMPARE(numbers(), "11 7 9");
+        QVERIFY(!QFile::exists("dati.mdb-attesa"));
+    }
+
+    // dati.mdb replaced by another file (or moved away) while the board
+    // records: the spins go into the file the name gives now.
+    void replacedFileIsRecordedInto()
+    {
+        SpinRecorder rec;
+        QVERIFY(rec.record(" 1", "", " 1"));
+        {
+            zt::StoreConnection other;
+            other.setFilePath("new.mdb");
+            QVERIFY(other.open(nullptr));
+        }
+        QVERIFY(QFile::rename("dati.mdb", "old.mdb") && QFile::rename("new.mdb", "dati.mdb"));
+        QVERIFY2(rec.record(" 2", "", " 2"), qPrintable(rec.lastError()));
+        QCOMPARE(numbers(), "2");
+        QVERIFY(QFile::remove("dati.mdb"));
+        QVERIFY2(rec.record(" 3", "", " 3"), qPrintable(rec.lastError()));
+        QCOMPARE(numbers(), "3");
     }
 
     // Where the queue file cannot be written the spins wait in memory, and
@@ -287,8 +442,8 @@ private Q_SLOTS:
                 QCOMPARE(rec.record(n, "", " 1", QDateTime::currentDateTime()),
                          SpinRecorder::Outcome::Waiting);
             QVERIFY(!rec.waitingSaved());
-            QCOMPARE(rec.queueProblem(),
-                     "Il file dati.mdb-attesa delle uscite in attesa non si può scrivere");
+            QCOMPARE(rec.queueProblem(), "Il file dati.mdb-attesa delle uscite in attesa è una "
+                                         "cartella e il programma non lo usa");
             QVERIFY(rec.dropWaiting(rec.lastKey()));
         }
         QVERIFY(rec.writeWaiting());
@@ -302,8 +457,9 @@ private Q_SLOTS:
             QVERIFY(rec.waitingSaved());
             QVERIFY(QFile::rename("dati.mdb-attesa", "kept") && QDir().mkdir("dati.mdb-attesa"));
             QVERIFY(!rec.dropWaiting(rec.lastKey()) && rec.waiting().size() == 1);
-            QCOMPARE(rec.lastError(), "Il file dati.mdb-attesa delle uscite in attesa non si può "
-                                      "scrivere: l'uscita non è stata tolta da quelle in attesa.");
+            QCOMPARE(rec.lastError(), "Il file dati.mdb-attesa delle uscite in attesa è una "
+                                      "cartella e il programma non lo usa: l'uscita non è stata "
+                                      "tolta da quelle in attesa.");
         }
         QVERIFY(QDir().rmdir("dati.mdb-attesa") && QFile::rename("kept", "dati.mdb-attesa"));
         QVERIFY(rec.writeWaiting());

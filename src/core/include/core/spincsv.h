@@ -68,6 +68,11 @@ struct SpinCsvRow {
     QVariant note;
 };
 
+// Why Numero, Memoria and Tipo (as texts) cannot make a row of Uscite, as
+// the table format requires them ("Numero «40» non è un numero da 0 a 36");
+// empty when they can.
+QString spinValuesProblem(QStringView numero, QStringView memoria, QStringView tipo);
+
 class SpinCsvReader {
 public:
     enum class Format { Table, NumberList };

@@ -14,7 +14,15 @@
 //   tolta    <n>          spin n was taken back
 // Lines starting with '#' are comments.  A line that fails its check (the
 // last one, cut short by a power failure) is left out, and the file is
-// written again without it.  The file is removed once no spin waits.
+// written again without it.  A line whose check holds but whose values are
+// not a spin the board could have recorded (Numero, Memoria and Tipo as the
+// table format of spincsv.h wants them, Ora as spinTimeText() writes it, keys
+// from 1 to kLastKey) is never written into dati.mdb: the file is then kept
+// as it was beside (dati.mdb-attesa-scartato) and the other spins wait in a
+// new one.  The file is removed once no spin waits.
+//
+// Only a regular file is read or written: a symbolic link is never followed,
+// a pipe never waited on, and no more than kLargestInput bytes are read.
 
 #include <QString>
 
@@ -26,6 +34,7 @@ namespace zt {
 
 struct WaitingSpin {
     qint64 key = 0; // its number in the queue: from 1, never reused in a run
+                    // (those read from the file are numbered anew)
     QString numero; // Numero, Memoria and Tipo as they are to be recorded
     QString memoria;
     QString tipo;
@@ -37,14 +46,24 @@ struct WaitingSpin {
 
 class SpinQueue {
 public:
+    // The largest key a line may carry.
+    static constexpr qint64 kLastKey = 999'999'999'999'999;
+
     // The queue file of the database file at databasePath: "<path>-attesa".
     static QString pathFor(const QString& databasePath);
 
     // Reads the queue file at path (a missing file: nothing waits) and
     // writes it again in order.  False when the file cannot be read (it is
-    // then never touched) or held lines that cannot be read (left out);
-    // problem() says which.
+    // then never touched), is no regular file (nothing is read from it or
+    // written into it), or held lines that cannot be read or are not valid
+    // (left out); problem() says which.
     bool load(const QString& path);
+    // The file exists but could not be read: it may hold spins older than any
+    // in memory, so none may be written before it is read.
+    bool isUnread() const { return unread_; }
+    // Tries again to read a file that could not be read; its spins go before
+    // those added meanwhile.  True when it was read (or needs no reading).
+    bool readAgain();
     // Uses the file at path from now on; only while nothing waits.
     void setPath(const QString& path);
     const QString& path() const { return path_; }
@@ -72,6 +91,19 @@ public:
     const QString& problem() const { return problem_; }
 
 private:
+    // What reading the lines found besides the spins.
+    struct Lines {
+        int damaged = 0;      // lines failing their check, or a spin's line again
+        int invalid = 0;      // lines whose check holds but whose values do not
+        int firstInvalid = 0; // the number of the first of them in the file (from 1)
+        QString why;          // what is wrong with it
+    };
+    // Reads the file into the front of the queue and writes it again.
+    bool read();
+    // The spins waiting in the file's lines, in linear time.
+    static Lines parse(const QByteArray& bytes, std::deque<WaitingSpin>& found);
+    // Renames the file aside, for the player; the end of the problem sentence.
+    QString setAside();
     // Writes `lines` at the end of the file and flushes it to disk; when
     // that fails, or an earlier write failed, writes the whole file of
     // `next` instead.  On success the queue becomes `next`.
@@ -84,7 +116,8 @@ private:
     std::deque<WaitingSpin> spins_;
     qint64 nextKey_ = 1;
     bool saved_ = true;
-    bool readable_ = true;
+    bool unread_ = false;
+    bool keep_ = false; // never overwrite the file (unread, or not set aside)
     bool holds_ = false;
     QString problem_;
 };

@@ -132,10 +132,16 @@ private:
     // written only when that row does not hold it already.
     Attempt writeSpins(const std::vector<const WaitingSpin*>& spins, std::vector<qint64>& rows,
                        const std::vector<qint64>* keys, int waitMs);
+    // One try of writeSpins(); *moved when the engine found the file replaced.
+    Attempt writeSpinsOnce(const std::vector<const WaitingSpin*>& spins, std::vector<qint64>& rows,
+                           const std::vector<qint64>* keys, int waitMs, bool* moved);
     // writeSpins() inside its transaction: the rows and their times, and the
-    // note of the rows in the queue.  Returns the problem ("" when done).
+    // note of the rows in the queue.  Each row is read back: one the table
+    // did not keep as it was sent fails the whole write.  Returns the problem
+    // ("" when done); *failure gets the engine's error, when there is one.
     QString insertSpins(const QSqlDatabase& db, const std::vector<const WaitingSpin*>& spins,
-                        std::vector<qint64>& rows, const std::vector<qint64>* keys, bool* held);
+                        std::vector<qint64>& rows, const std::vector<qint64>* keys, bool* held,
+                        QSqlError* failure);
     Attempt attemptFailed(const QString& problem, bool held);
     Attempt writeQueue(int waitMs);
 

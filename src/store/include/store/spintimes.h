@@ -18,6 +18,10 @@ namespace zt {
 // The text stored in Ora for a moment: its local time and offset.
 QString spinTimeText(const QDateTime& moment);
 
+// True when text has the form spinTimeText() gives and names a real moment:
+// a date of the calendar, a time of day, an offset of at most 14 hours.
+bool isSpinTimeText(QStringView text);
+
 // Creates UsciteOra when the file has none (a write: inside the caller's
 // transaction).  False with *error on failure.
 bool createTimesTable(const QSqlDatabase& db, QSqlError* error);

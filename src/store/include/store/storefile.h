@@ -40,6 +40,10 @@ QString storeProblem(const QSqlError& error, const QString& path = {});
 // again later may succeed.
 bool isBusy(const QSqlError& error);
 
+// True when the error means that the file was moved or replaced while open:
+// a connection opened afresh writes the file the path names now.
+bool isMoved(const QSqlError& error);
+
 // storeProblem() for a failure to add a row to Uscite through db: tells a
 // table whose ids are used up, which the engine reports as a full disk.
 QString insertProblem(const QSqlError& error, const QSqlDatabase& db);
@@ -53,6 +57,10 @@ QString readOnlyProblem(const QString& path = {});
 
 // "Il file dati.mdb non esiste"
 QString missingProblem(const QString& path = {});
+
+// A row added to Uscite that the table did not keep as it was sent: a
+// trigger or a rule of the file dropped or changed it.
+QString droppedRowProblem(const QString& path = {});
 
 // A write interrupted half way (a program killed while writing left its
 // journal beside the file) that nobody here may roll back.
@@ -104,6 +112,10 @@ public:
     // write permissions taken away since (a connection opened before keeps
     // writing such a file, and an administrator may write any file).
     bool isReadOnlyNow() const;
+    // The path no longer names the file open() opened: it was replaced (a
+    // file moved over it) or moved away.  Writes through the connection would
+    // reach that old file, not the one the path names now.
+    bool isReplaced() const;
     QSqlDatabase database() const;
 
 private:
@@ -118,6 +130,9 @@ private:
     bool busy_ = false;
     bool rolledBack_ = false;
     int busyTimeout_ = 2000;
+    // The identity (device, inode) of the file opened.
+    quint64 device_ = 0;
+    quint64 inode_ = 0;
 };
 
 } // namespace zt
