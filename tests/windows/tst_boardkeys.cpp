@@ -264,6 +264,32 @@ private Q_SLOTS:
         QCOMPARE(rows(), "1:30");
     }
 
+    // A queue file left with a line cut short (a power failure) and a line
+    // that is no spin the board records: said as it was found at start,
+    // and the good spin is written.
+    void waitingFileProblemsAreSaidAtStart()
+    {
+        ZT_ITALIAN_WORDS();
+        sql(zt::test::usciteTable);
+        const auto line = [](const QByteArray& text) {
+            return text + '\t' + QByteArray::number(qChecksum(text), 16).rightJustified(4, '0') +
+                   '\n';
+        };
+        const QByteArray ora = zt::spinTimeText(QDateTime::currentDateTime()).toUtf8();
+        zt::test::writeFile("dati.mdb-attesa", line("uscita\t1\t 30\t 1\t\t" + ora) +
+                                                   line("uscita\t2\t 40\t 2\t\t" + ora) +
+                                                   "uscita\t3\t 8");
+        zt::destroySharedWindows();
+        board = zt::shared<zt::BoardWindow>();
+        QTRY_VERIFY(board->findChild<QMessageBox*>());
+        QCOMPARE(board->findChild<QMessageBox*>()->text(),
+                 "Nel file dati.mdb-attesa una riga era danneggiata ed è stata tolta: un'uscita in "
+                 "attesa di registrazione può essere andata persa. Nel file dati.mdb-attesa la "
+                 "riga 2 non è valida (Numero « 40» non è un numero da 0 a 36) e non è stata "
+                 "registrata; il file com'era è conservato come dati.mdb-attesa-scartato.");
+        QCOMPARE(rows(), "1:30");
+    }
+
     // A waiting spin written later is taken back with its row; while the file
     // is held a recorded one is not, and recording goes on afterwards.
     void undoDeletesTheRowOfASpinThatWaited()

@@ -192,10 +192,11 @@ void BoardWindow::spinsWritten()
 void BoardWindow::recordSpinsLeftWaiting()
 {
     const bool read = Adodc2.loadWaiting();
+    // Taken before the spins are written: a write that goes well clears it.
+    const QString problem = Adodc2.queueProblem() + u'.';
     if (!Adodc2.waiting().empty())
         Adodc2.writeWaiting(SpinRecorder::kSpinWait);
     if (!read) { // said once the board shows
-        const QString problem = Adodc2.queueProblem() + u'.';
         QTimer::singleShot(0, this, [this, problem] {
             showWarning(this, QStringLiteral("Registra Uscite"), problem);
         });
