@@ -2,11 +2,14 @@
 
 #include "core/textrules.h"
 #include "store/recordcursor.h"
+#include "store/spinqueue.h"
 #include "store/spinrecorder.h"
 #include "store/storecommands.h"
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QLocale>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -155,4 +158,60 @@ ZT_BENCH(store_million_rows)
     zt::bench::report("open the notes source on 1,000,000 rows (1,000 notes)", ms(t), "ms");
     if (sum < 0)
         zt::bench::report("checksum", sum, "");
+}
+
+namespace {
+
+// A queue file of `lines` lines as a long evening held by another program
+// leaves it: the spins in order, one in ten marked written a little later.
+void makeQueueFile(int lines)
+{
+    const auto line = [](const QByteArray& text) {
+        return text + '\t' + QByteArray::number(qChecksum(text), 16).rightJustified(4, '0') + '\n';
+    };
+    QByteArray bytes;
+    qint64 key = 0;
+    for (int n = 0; n < lines; ++n) {
+        if (n % 11 == 10 && key > 5) {
+            bytes += line("scritta\t" + QByteArray::number(key - 5));
+            continue;
+        }
+        ++key; // a spin every 30 seconds
+        const qint64 at = key * 30;
+        const QByteArray ora = QStringLiteral("2026-12-%1T%2:%3:%4+01:00")
+                                   .arg(1 + at / 86400 % 28, 2, 10, QLatin1Char('0'))
+                                   .arg(at / 3600 % 24, 2, 10, QLatin1Char('0'))
+                                   .arg(at / 60 % 60, 2, 10, QLatin1Char('0'))
+                                   .arg(at % 60, 2, 10, QLatin1Char('0'))
+                                   .toLatin1();
+        bytes += line("uscita\t" + QByteArray::number(key) + "\t " + QByteArray::number(key % 37) +
+                      "\t " + QByteArray::number(key % 37 + 1) + "\t2\t" + ora);
+    }
+    QFile file(QStringLiteral("dati.mdb-attesa"));
+    file.open(QIODevice::WriteOnly);
+    file.write(bytes);
+}
+
+} // namespace
+
+ZT_BENCH(store_waiting_lines)
+{
+    for (int lines : {20000, 1000000}) {
+        Folder folder;
+        makeQueueFile(lines);
+        QElapsedTimer t;
+        t.start();
+        const double cpu = zt::bench::threadSeconds();
+        zt::SpinQueue queue;
+        queue.load(QStringLiteral("dati.mdb-attesa"));
+        const double took = ms(t);
+        const double cpuMs = (zt::bench::threadSeconds() - cpu) * 1000;
+        if (queue.spins().size() != size_t(lines - lines / 11 * 2))
+            zt::bench::report(QStringLiteral("  spins lost: %1").arg(queue.problem()), 0, "");
+        zt::bench::report(QStringLiteral("%1 waiting lines loaded (%2 spins wait)")
+                              .arg(QLocale(QLocale::English).toString(lines))
+                              .arg(queue.spins().size()),
+                          took, "ms");
+        zt::bench::report(QStringLiteral("  of which processor time"), cpuMs, "ms");
+    }
 }
