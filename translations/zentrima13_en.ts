@@ -1038,6 +1038,50 @@ program: try again later, 130 interrupted.
         <source>Il file %1 delle uscite in attesa non si può scrivere</source>
         <translation>The file %1 of the spins waiting to be recorded cannot be written</translation>
     </message>
+    <message>
+        <source>è un collegamento simbolico</source>
+        <translation>it is a symbolic link</translation>
+    </message>
+    <message>
+        <source>non è un file normale</source>
+        <translation>it is not a regular file</translation>
+    </message>
+    <message>
+        <source>la chiave %1 non è un numero da 1 a %2</source>
+        <translation>the key %1 is not a number from 1 to %2</translation>
+    </message>
+    <message>
+        <source>Il file %1 delle uscite in attesa %2 e il programma non lo usa</source>
+        <translation>The program does not use the file %1 of the spins waiting to be recorded: %2</translation>
+    </message>
+    <message>
+        <source>Il file %1 delle uscite in attesa supera i %2 MB che si possono leggere e non è stato letto</source>
+        <translation>The file %1 of the spins waiting to be recorded is larger than the %2 MB that can be read, and was not read</translation>
+    </message>
+    <message>
+        <source>Nel file %1 la riga %2 non è valida (%3) e non è stata registrata</source>
+        <translation>In the file %1 line %2 is not valid (%3) and was not recorded</translation>
+    </message>
+    <message>
+        <source>Nel file %1 %2 righe non sono valide (la prima è la riga %3: %4) e non sono state registrate</source>
+        <translation>In the file %1 %2 lines are not valid (the first is line %3: %4) and were not recorded</translation>
+    </message>
+    <message>
+        <source>Ora %1 non è un&apos;ora valida</source>
+        <translation>Ora %1 is not a valid time</translation>
+    </message>
+    <message>
+        <source>l&apos;id di riga %1 non è un numero da 1 a %2</source>
+        <translation>the row id %1 is not a number from 1 to %2</translation>
+    </message>
+    <message>
+        <source>; il file non si può mettere da parte e resta com&apos;era: le sue uscite restano in attesa</source>
+        <translation>; the file cannot be set aside and stays as it was: its spins keep waiting</translation>
+    </message>
+    <message>
+        <source>; il file com&apos;era è conservato come %1</source>
+        <translation>; the file as it was is kept as %1</translation>
+    </message>
 </context>
 <context>
     <name>SpinRecorder</name>
@@ -1397,6 +1441,14 @@ program: try again later, 130 interrupted.
     <message>
         <source>Nel file %1 la colonna id della tabella Uscite non è una chiave intera assegnata dal database</source>
         <translation>In the file %1 the id column of the table Uscite is not an integer key given by the database</translation>
+    </message>
+    <message>
+        <source>Nel file %1 la tabella Uscite non ha tenuto la riga come le è stata mandata (un trigger o una regola del file l&apos;ha scartata o cambiata)</source>
+        <translation>In the file %1 the table Uscite did not keep the row as it was sent (a trigger or a rule of the file dropped or changed it)</translation>
+    </message>
+    <message>
+        <source>Il file %1 è stato sostituito o spostato mentre il programma lo usava</source>
+        <translation>The file %1 was replaced or moved while the program was using it</translation>
     </message>
 </context>
 <context>
