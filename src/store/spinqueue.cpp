@@ -42,13 +42,7 @@ void appendEscaped(QByteArray& out, const QString& text)
             out += char(c.unicode());
         return;
     }
-    const QByteArray utf8 = text.toUtf8();
-    if (std::none_of(utf8.begin(), utf8.end(),
-                     [](char c) { return c == '%' || c == '\t' || c == '\n' || c == '\r'; })) {
-        out += utf8;
-        return;
-    }
-    for (const char c : utf8) {
+    for (const char c : text.toUtf8()) {
         if (c == '%' || c == '\t' || c == '\n' || c == '\r')
             out += '%' + QByteArray::number(uchar(c), 16).rightJustified(2, '0');
         else
@@ -71,9 +65,10 @@ public:
     {
         if (bytes.size() > 4)
             return unescaped(bytes);
-        quint64 packed = quint64(bytes.size()) << 32; // one number for each text
+        quint64 packed = 0; // one number for each text
         for (const char c : bytes)
             packed = packed << 8 | uchar(c);
+        packed |= quint64(bytes.size()) << 32;
         const auto [at, added] = texts_.try_emplace(packed);
         if (added)
             at->second = unescaped(bytes);
@@ -122,8 +117,8 @@ void appendSpin(QByteArray& out, const WaitingSpin& s)
         appendLine(out, "riga", s.key, s.row);
 }
 
-// The fields of a line whose check holds (at most `max`, else none); none
-// otherwise.
+// Puts the fields of a line whose check holds into `fields` and gives their
+// number; 0 for a line whose check fails or that has too many fields.
 constexpr int kMostFields = 6;
 int checkedFields(QByteArrayView text, std::array<QByteArrayView, kMostFields>& fields)
 {
@@ -505,9 +500,7 @@ bool SpinQueue::append(const QByteArray& lines)
     const std::unique_ptr<const int, void (*)(const int*)> closer(
         &fd, [](const int* f) { ::close(*f); });
     struct stat st;
-    if (::fstat(fd, &st) != 0)
-        return failWrite();
-    if (!S_ISREG(st.st_mode))
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))
         return failWrite();
     holds_ = true; // whatever part of the lines reaches it
     const bool created = st.st_size == 0;
