@@ -9,9 +9,15 @@
 // read, a transaction left open) waits: it is kept, in order, in the queue
 // file beside dati.mdb (spinqueue.h), flushed to disk before record()
 // returns, and written by writeWaiting(), which the board calls again until
-// none waits.  A new spin never overtakes a waiting one.  Any other failure
-// (not a database, read-only, disk full…) is no waiting matter: that spin is
-// not recorded, and lastError() says why.
+// none waits.  A new spin never overtakes a waiting one, nor the spins of a
+// queue file that exists but cannot be read (it waits until that file is
+// read).  Any other failure (not a database, read-only, disk full, a row a
+// trigger of the file drops…) is no waiting matter: that spin is not
+// recorded, and lastError() says why.
+//
+// dati.mdb replaced by another file while the recorder is open (moved over
+// it, or moved away) is noticed before each write: the spins go into the
+// file the name gives now.
 //
 // Every waiting spin is written exactly once, however the program stops:
 // before the transaction that writes waiting spins commits, the queue file
@@ -80,7 +86,9 @@ public:
 
     // The spins left waiting by an earlier run, read from the queue file
     // beside dati.mdb in the working directory.  False when that file was
-    // damaged or cannot be read: queueProblem() says so.
+    // damaged, held lines that are no spin (the file is then set aside), is
+    // no regular file or cannot be read: queueProblem() says so.  Take it
+    // before writing the spins, which clears it when they are written.
     bool loadWaiting();
     // The spins that wait, oldest first.
     const std::deque<WaitingSpin>& waiting() const { return queue_.spins(); }
