@@ -236,6 +236,7 @@ bool SpinQueue::read()
         // It may hold spins older than any entered now: it is read again
         // before anything is written, and never overwritten.
         unread_ = keep_ = true;
+        keptUpTo_ = 0;
         saved_ = false;
         holds_ = true;
         problem_ = QueueText::tr("Il file %1 delle uscite in attesa non si può leggere (%2)")
@@ -394,6 +395,7 @@ QString SpinQueue::setAside()
         ::rename(QFile::encodeName(path_).constData(), QFile::encodeName(kept).constData()) != 0) {
         // Never overwritten then: its spins wait until it can be.
         keep_ = true;
+        keptUpTo_ = nextKey_ - 1;
         saved_ = false;
         holds_ = true;
         return QueueText::tr("; il file non si può mettere da parte e resta com'era: le sue "
@@ -452,8 +454,10 @@ bool SpinQueue::remove(qint64 key)
     const std::deque<WaitingSpin> before = spins_;
     QByteArray lines;
     appendLine(lines, "tolta", key);
-    if (change(lines, std::move(next)) || !mayHoldSpins())
-        return true; // a spin kept in memory only needs nothing on disk
+    // A spin kept in memory only needs nothing on disk; nor does one added
+    // after a file that is left as it was was read.
+    if (change(lines, std::move(next)) || !mayHoldSpins() || (keep_ && key > keptUpTo_))
+        return true;
     spins_ = before;
     return false;
 }

@@ -335,6 +335,12 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists("dati.mdb-attesa"));
         zt::test::writeFile("dati.mdb-attesa", file); // set aside beside the first one
         QVERIFY(!rec.loadWaiting() && rec.queueProblem().endsWith("dati.mdb-attesa-scartato-2"));
+        QFile huge("dati.mdb-attesa"); // never read whole
+        QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(zt::kLargestInput + 1));
+        QVERIFY(!rec.loadWaiting() && rec.waiting().empty());
+        QCOMPARE(rec.queueProblem(), "Il file dati.mdb-attesa delle uscite in attesa supera i 256 MB "
+                                     "che si possono leggere e non è stato letto; il file com'era è "
+                                     "conservato come dati.mdb-attesa-scartato-3");
     }
 
     // The queue file replaced, while spins wait, by a link or a pipe: never
@@ -402,6 +408,9 @@ private Q_SLOTS:
                  SpinRecorder::Outcome::Waiting);
         QVERIFY(!rec.writeWaiting() && !rec.waitingSaved() && !rec.heldOnly());
         QCOMPARE(rec.waitProblem(), rec.queueProblem());
+        QCOMPARE(rec.record(" 8", "", " 3", QDateTime::currentDateTime()),
+                 SpinRecorder::Outcome::Waiting);
+        QVERIFY(rec.dropWaiting(rec.lastKey())); // only in memory: taken back at once
         QVERIFY(QFile::setPermissions("dati.mdb-attesa", QFile::ReadOwner | QFile::WriteOwner));
         QCOMPARE(rec.record(" 9", "", " 3", QDateTime::currentDateTime()),
                  SpinRecorder::Outcome::Recorded);

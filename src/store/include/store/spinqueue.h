@@ -117,7 +117,8 @@ private:
     qint64 nextKey_ = 1;
     bool saved_ = true;
     bool unread_ = false;
-    bool keep_ = false; // never overwrite the file (unread, or not set aside)
+    bool keep_ = false;   // never overwrite the file (unread, or not set aside)
+    qint64 keptUpTo_ = 0; // the last key of a spin such a file may hold
     bool holds_ = false;
     QString problem_;
 };
