@@ -309,6 +309,10 @@ private Q_SLOTS:
         QTest::newRow("Ora garbage") << QByteArray("uscita\t2\t 1\t 1\t\tgarbage-time") << "Ora «garbage-time» non è un'ora valida";
         QTest::newRow("Ora 30 February") << QByteArray("uscita\t2\t 1\t 1\t\t2026-02-30T21:15:03+01:00")
                                          << "Ora «2026-02-30T21:15:03+01:00» non è un'ora valida";
+        QTest::newRow("Ora 24:00") << QByteArray("uscita\t2\t 1\t 1\t\t2026-12-07T24:00:00+01:00")
+                                   << "Ora «2026-12-07T24:00:00+01:00» non è un'ora valida";
+        QTest::newRow("Ora 15 hours from UTC") << QByteArray("uscita\t2\t 1\t 1\t\t2026-12-07T21:00:00+15:00")
+                                               << "Ora «2026-12-07T21:00:00+15:00» non è un'ora valida";
         QTest::newRow("largest key") << "uscita\t9223372036854775807\t 1\t 1\t" + ora
                                      << "la chiave «9223372036854775807» non è un numero da 1 a 999999999999999";
         QTest::newRow("row of no id") << QByteArray("riga\t1\t-4") << "l'id di riga «-4» non è un numero da 1 a 9223372036854775807";

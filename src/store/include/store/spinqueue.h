@@ -22,7 +22,8 @@
 // new one.  The file is removed once no spin waits.
 //
 // Only a regular file is read or written: a symbolic link is never followed,
-// a pipe never waited on, and no more than kLargestInput bytes are read.
+// a pipe never waited on, and no more than kLargestInput bytes are read (a
+// larger file is set aside unread).
 
 #include <QString>
 
