@@ -212,7 +212,9 @@ bool SpinQueue::load(const QString& path)
 
 bool SpinQueue::readAgain()
 {
-    return !unread_ || read();
+    if (unread_)
+        read();
+    return !unread_;
 }
 
 bool SpinQueue::read()

@@ -123,10 +123,13 @@ SpinRecorder::Attempt SpinRecorder::writeQueue(int waitMs)
 {
     // A queue file that could not be read may hold spins older than any in
     // memory: nothing is written before it is read.
-    if (queue_.isUnread() && !queue_.readAgain()) {
-        problem_ = queue_.problem();
-        held_ = false;
-        return Attempt::Failed;
+    if (queue_.isUnread()) {
+        if (!queue_.readAgain()) {
+            problem_ = queue_.problem();
+            held_ = false;
+            return Attempt::Failed;
+        }
+        notice_ = queue_.problem(); // what reading it found
     }
     if (queue_.isEmpty())
         return Attempt::Done;

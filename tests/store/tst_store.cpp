@@ -403,6 +403,9 @@ private Q_SLOTS:
             QVERIFY(left.load("dati.mdb-attesa"));
             left.add({0, " 11", " 1", "", zt::spinTimeText(QDateTime::currentDateTime()), 0});
         }
+        QFile cut("dati.mdb-attesa"); // and a line cut short
+        QVERIFY(cut.open(QIODevice::Append) && cut.write("uscita\t2\t 4") > 0);
+        cut.close();
         QVERIFY(QFile::setPermissions("dati.mdb-attesa", {}));
         SpinRecorder rec;
         QVERIFY(!rec.loadWaiting());
@@ -419,7 +422,8 @@ private Q_SLOTS:
         QCOMPARE(rec.record(" 9", "", " 3", QDateTime::currentDateTime()),
                  SpinRecorder::Outcome::Recorded);
         QCOMPARE(numbers(), "11 7 9");
-        QVERIFY(!QFile::exists("dati.mdb-attesa"));
+        QVERIFY(rec.takeQueueNotice().startsWith("Nel file dati.mdb-attesa una riga era danneggiata"));
+        QVERIFY(rec.takeQueueNotice().isEmpty() && !QFile::exists("dati.mdb-attesa"));
     }
 
     // dati.mdb replaced by another file (or moved away) while the board

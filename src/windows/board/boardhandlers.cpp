@@ -187,6 +187,8 @@ void BoardWindow::spinsWritten()
         journal.written(spin.key, spin.row);
     if (!Adodc2.written().empty())
         links_.dataChanged(DataChange::SpinRecorded);
+    if (const QString notice = Adodc2.takeQueueNotice(); !notice.isEmpty())
+        reportRecordingFailure(notice + u'.');
 }
 
 void BoardWindow::recordSpinsLeftWaiting()

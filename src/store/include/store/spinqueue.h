@@ -63,7 +63,8 @@ public:
     // in memory, so none may be written before it is read.
     bool isUnread() const { return unread_; }
     // Tries again to read a file that could not be read; its spins go before
-    // those added meanwhile.  True when it was read (or needs no reading).
+    // those added meanwhile.  True when it was read (or needs no reading);
+    // problem() then says what reading it found, as load()'s does.
     bool readAgain();
     // Uses the file at path from now on; only while nothing waits.
     void setPath(const QString& path);

@@ -33,6 +33,7 @@
 #include <QString>
 
 #include <optional>
+#include <utility>
 #include <vector>
 
 class QDateTime;
@@ -109,6 +110,9 @@ public:
     // A problem of the queue file: damaged when read, or it cannot be
     // written (waiting spins are then kept in memory only, saved() false).
     const QString& queueProblem() const { return queue_.problem(); }
+    // What reading a queue file that could not be read at first found once it
+    // could (damaged lines, lines set aside), said once: empty afterwards.
+    QString takeQueueNotice() { return std::exchange(notice_, QString()); }
     bool waitingSaved() const { return queue_.saved(); }
 
     enum class Removal {
@@ -158,6 +162,7 @@ private:
     SpinQueue queue_;
     std::vector<WrittenSpin> written_;
     QString problem_; // of the last attempt that failed
+    QString notice_;
     bool held_ = false;
     qint64 lastId_ = 0;
     qint64 lastKey_ = 0;
