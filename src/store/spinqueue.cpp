@@ -413,24 +413,22 @@ qint64 SpinQueue::add(WaitingSpin spin)
     spin.row = 0;
     QByteArray lines;
     appendSpin(lines, spin);
-    std::deque<WaitingSpin> next = spins_;
-    next.push_back(std::move(spin));
-    change(lines, std::move(next));
+    spins_.push_back(std::move(spin));
+    change(lines);
     return spins_.back().key;
 }
 
 bool SpinQueue::noteRows(const std::vector<std::pair<qint64, qint64>>& rows)
 {
     QByteArray lines;
-    std::unordered_map<qint64, qint64> rowOf(rows.begin(), rows.end());
-    std::deque<WaitingSpin> next = spins_;
-    for (WaitingSpin& s : next) {
+    const std::unordered_map<qint64, qint64> rowOf(rows.begin(), rows.end());
+    for (WaitingSpin& s : spins_) {
         if (const auto it = rowOf.find(s.key); it != rowOf.end()) {
             s.row = it->second;
             appendLine(lines, "riga", s.key, s.row);
         }
     }
-    return change(lines, std::move(next));
+    return change(lines);
 }
 
 bool SpinQueue::written(const std::vector<qint64>& keys)
@@ -444,7 +442,8 @@ bool SpinQueue::written(const std::vector<qint64>& keys)
         else
             appendLine(lines, "scritta", s.key);
     }
-    return change(lines, std::move(next));
+    spins_ = std::move(next);
+    return change(lines);
 }
 
 bool SpinQueue::remove(qint64 key)
@@ -453,20 +452,19 @@ bool SpinQueue::remove(qint64 key)
     std::erase_if(next, [&](const WaitingSpin& s) { return s.key == key; });
     if (next.size() == spins_.size())
         return true;
-    const std::deque<WaitingSpin> before = spins_;
     QByteArray lines;
     appendLine(lines, "tolta", key);
+    std::swap(spins_, next); // next: as before
     // A spin kept in memory only needs nothing on disk; nor does one added
     // after a file that is left as it was was read.
-    if (change(lines, std::move(next)) || !mayHoldSpins() || (keep_ && key > keptUpTo_))
+    if (change(lines) || !mayHoldSpins() || (keep_ && key > keptUpTo_))
         return true;
-    spins_ = before;
+    spins_ = std::move(next);
     return false;
 }
 
-bool SpinQueue::change(const QByteArray& lines, std::deque<WaitingSpin> next)
+bool SpinQueue::change(const QByteArray& lines)
 {
-    spins_ = std::move(next);
     if (keep_) // a file that could not be read or set aside is never overwritten
         return false;
     if (saved_ && append(lines)) {

@@ -106,10 +106,10 @@ private:
     static Lines parse(const QByteArray& bytes, std::deque<WaitingSpin>& found);
     // Renames the file aside, for the player; the end of the problem sentence.
     QString setAside();
-    // Writes `lines` at the end of the file and flushes it to disk; when
-    // that fails, or an earlier write failed, writes the whole file of
-    // `next` instead.  On success the queue becomes `next`.
-    bool change(const QByteArray& lines, std::deque<WaitingSpin> next);
+    // After a change of the queue in memory: writes `lines`, which say it,
+    // at the end of the file and flushes it to disk; when that fails, or an
+    // earlier write failed, writes the whole file of the queue instead.
+    bool change(const QByteArray& lines);
     bool append(const QByteArray& lines);
     bool rewrite(const std::deque<WaitingSpin>& spins);
     bool failWrite();
