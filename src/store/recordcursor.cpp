@@ -60,22 +60,41 @@ bool RecordCursor::failProblem(const QString& problem, StoreAction action) const
     return fail(storeMessage(problem, action));
 }
 
-bool RecordCursor::changeOneRow(QSqlQuery& q, qint64 id, StoreAction action) const
+bool RecordCursor::changeOneRow(QSqlQuery& q, qint64 id, StoreAction action,
+                                DeletedRow* deleted) const
 {
     QSqlDatabase db = conn_.database();
     if (!db.transaction())
         return failProblem(storeProblem(db.lastError()), action);
     QString problem;
-    if (!q.exec())
-        problem = storeProblem(q.lastError());
-    else if (q.numRowsAffected() < 1)
-        problem = StoreText::tr("La riga %1 non è più nel file %2").arg(id).arg(kStoreFileName);
-    else if (q.numRowsAffected() > 1)
-        problem = StoreText::tr("Nel file %2 più righe hanno l'id %1").arg(id).arg(kStoreFileName);
+    if (deleted) { // the row as stored, before it goes
+        QSqlQuery read(db);
+        read.prepare(QStringLiteral(
+            "SELECT id, Numero, Memoria, Tipo, Cima, Memcima, Note FROM Uscite WHERE id = ?"));
+        read.addBindValue(id);
+        if (!read.exec())
+            problem = storeProblem(read.lastError());
+        else if (read.next()) {
+            deleted->id = id;
+            deleted->values.clear();
+            for (int c = 0; c < 7; ++c)
+                deleted->values << read.value(c);
+        }
+    }
+    if (problem.isEmpty()) {
+        if (!q.exec())
+            problem = storeProblem(q.lastError());
+        else if (q.numRowsAffected() < 1)
+            problem = StoreText::tr("La riga %1 non è più nel file %2").arg(id).arg(kStoreFileName);
+        else if (q.numRowsAffected() > 1)
+            problem =
+                StoreText::tr("Nel file %2 più righe hanno l'id %1").arg(id).arg(kStoreFileName);
+    }
     q.finish();
     // A deleted row's time goes with it.
     QSqlError timeError;
-    if (problem.isEmpty() && action == StoreAction::Delete && !deleteSpinTime(db, id, &timeError))
+    if (problem.isEmpty() && action == StoreAction::Delete &&
+        !deleteSpinTime(db, id, &timeError, deleted ? &deleted->time : nullptr))
         problem = storeProblem(timeError);
     if (problem.isEmpty() && db.commit())
         return true;
@@ -369,7 +388,7 @@ bool RecordCursor::updateCurrent(const QVariantMap& values)
     return true;
 }
 
-bool RecordCursor::deleteCurrent()
+bool RecordCursor::deleteCurrent(DeletedRow* deleted)
 {
     if (!hasCurrent())
         return fail(noRow());
@@ -381,14 +400,73 @@ bool RecordCursor::deleteCurrent()
         QSqlQuery q(conn_.database());
         q.prepare(QStringLiteral("DELETE FROM Uscite WHERE id = ?"));
         q.addBindValue(id);
-        if (!changeOneRow(q, id, StoreAction::Delete))
+        DeletedRow stored;
+        if (!changeOneRow(q, id, StoreAction::Delete, &stored))
             return false;
+        if (deleted)
+            *deleted = stored;
     }
     Q_EMIT aboutToRemoveRow(row);
     ids_.erase(ids_.begin() + row);
     rows_.remove(id);
     Q_EMIT rowRemoved(row);
     setPosition(std::min(row, size() - 1), true);
+    error_.clear();
+    return true;
+}
+
+bool RecordCursor::restore(const DeletedRow& row)
+{
+    if (row.values.size() != 7)
+        return fail(noRow());
+    if (!conn_.isOpen())
+        return failProblem(missingProblem(), StoreAction::Restore);
+    if (conn_.isReadOnly())
+        return failProblem(readOnlyProblem(), StoreAction::Restore);
+    QSqlDatabase db = conn_.database();
+    if (!db.transaction())
+        return failProblem(storeProblem(db.lastError()), StoreAction::Restore);
+    QString problem;
+    {
+        QSqlQuery q(db);
+        q.prepare(QStringLiteral("SELECT 1 FROM Uscite WHERE id = ?"));
+        q.addBindValue(row.id);
+        if (!q.exec()) {
+            problem = storeProblem(q.lastError());
+        } else if (q.next()) {
+            problem = StoreText::tr("Nel file %1 c'è già una riga con l'id %2")
+                          .arg(QString::fromLatin1(kStoreFileName))
+                          .arg(row.id);
+        } else {
+            q.finish();
+            q.prepare(QStringLiteral("INSERT INTO Uscite (id, Numero, Memoria, Tipo, Cima, "
+                                     "Memcima, Note) VALUES (?, ?, ?, ?, ?, ?, ?)"));
+            for (const QVariant& v : row.values)
+                q.addBindValue(v);
+            if (!q.exec())
+                problem = insertProblem(q.lastError(), db);
+        }
+    }
+    QSqlError timeError;
+    if (problem.isEmpty() && !row.time.isEmpty() && !restoreSpinTime(db, row.id, row.time, &timeError))
+        problem = storeProblem(timeError);
+    if (problem.isEmpty() && !db.commit())
+        problem = storeProblem(db.lastError());
+    if (!problem.isEmpty()) {
+        db.rollback();
+        return failProblem(problem, StoreAction::Restore);
+    }
+    // Back into the result when the command lists it.
+    if (idColumn_ >= 0 && fetchRange(row.id, row.id) && rows_.contains(row.id)) {
+        const auto at = std::lower_bound(ids_.begin(), ids_.end(), row.id);
+        const int index = int(at - ids_.begin());
+        if (at == ids_.end() || *at != row.id) {
+            Q_EMIT aboutToInsertRow(index);
+            ids_.insert(at, row.id);
+            Q_EMIT rowInserted(index);
+        }
+        setPosition(index, true);
+    }
     error_.clear();
     return true;
 }

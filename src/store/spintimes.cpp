@@ -54,7 +54,7 @@ bool createTimesTable(const QSqlDatabase& db, QSqlError* error)
     return false;
 }
 
-bool deleteSpinTime(const QSqlDatabase& db, qint64 id, QSqlError* error)
+bool deleteSpinTime(const QSqlDatabase& db, qint64 id, QSqlError* error, QString* time)
 {
     QSqlQuery q(db);
     if (!q.exec(QStringLiteral("SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = "
@@ -65,8 +65,32 @@ bool deleteSpinTime(const QSqlDatabase& db, qint64 id, QSqlError* error)
     if (!q.next())
         return true;
     q.finish();
+    if (time) {
+        q.prepare(QStringLiteral("SELECT Ora FROM UsciteOra WHERE id = ?"));
+        q.addBindValue(id);
+        if (!q.exec()) {
+            *error = q.lastError();
+            return false;
+        }
+        *time = q.next() ? q.value(0).toString() : QString();
+        q.finish();
+    }
     q.prepare(QStringLiteral("DELETE FROM UsciteOra WHERE id = ?"));
     q.addBindValue(id);
+    if (q.exec())
+        return true;
+    *error = q.lastError();
+    return false;
+}
+
+bool restoreSpinTime(const QSqlDatabase& db, qint64 id, const QString& time, QSqlError* error)
+{
+    if (!createTimesTable(db, error))
+        return false;
+    QSqlQuery q(db);
+    q.prepare(QStringLiteral("INSERT OR REPLACE INTO UsciteOra (id, Ora) VALUES (?, ?)"));
+    q.addBindValue(id);
+    q.addBindValue(time);
     if (q.exec())
         return true;
     *error = q.lastError();

@@ -132,6 +132,8 @@ QString storeMessage(const QString& problem, StoreAction action)
         return problem + StoreText::tr(": la modifica non è stata salvata.");
     case StoreAction::Read:
         return problem + StoreText::tr(": le righe non sono state lette.");
+    case StoreAction::Restore:
+        return problem + StoreText::tr(": la riga cancellata non è stata rimessa.");
     }
     return problem + u'.';
 }

@@ -23,6 +23,14 @@ RecordGrid::RecordGrid(RecordCursor* cursor, const QStringList& columns, QObject
         endRemoveRows();
         syncing_ = false;
     });
+    connect(cursor_, &RecordCursor::aboutToInsertRow, this, [this](int row) {
+        syncing_ = true;
+        beginInsertRows({}, row, row);
+    });
+    connect(cursor_, &RecordCursor::rowInserted, this, [this] {
+        endInsertRows();
+        syncing_ = false;
+    });
     connect(cursor_, &RecordCursor::rowChanged, this, [this](int row) {
         Q_EMIT dataChanged(index(row, 0), index(row, columnCount() - 1));
     });

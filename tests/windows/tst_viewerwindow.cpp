@@ -14,6 +14,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDesktopServices>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -203,9 +204,27 @@ private Q_SLOTS:
         control<QAbstractButton>(notes, "Command3")->click();
         QVERIFY(!notes->isVisible());
         QCOMPARE(texts({"Text21", "Text7", "Text20", "Text5"}), "4|4|serata buona|ok");
+        // "Cancella" at once, and back with the undo: Ctrl+Z or "Ripristina",
+        // the last deleted first, each with its id, values, note and time.
+        const QString whole = "SELECT group_concat(id || '/' || Numero || '/' || Memoria || '/' "
+                              "|| Tipo || '/' || ifnull(Note, '') || '/' || Ora, ';') FROM "
+                              "Uscite LEFT JOIN UsciteOra USING (id)";
+        const QVariantList stored = zt::test::sql(whole);
         click("Command2"); // "Cancella"
         QCOMPARE(zt::test::sql("SELECT group_concat(id) FROM Uscite"), QVariantList{"1,2,3"});
         QCOMPARE(texts({"Text7", "Text1"}), "3| 12");
+        click("Command2");
+        QCOMPARE(zt::test::sql("SELECT group_concat(id) FROM Uscite"), QVariantList{"1,2"});
+        viewer()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(viewer()));
+        QTest::keyClick(box<QTableView>("DataGrid1"), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(texts({"Text7", "Text1"}), "3| 12");
+        click("Ripristina");
+        QCOMPARE(texts({"Text7", "Text20"}), "4|serata buona");
+        QCOMPARE(zt::test::sql(whole), stored);
+        QVERIFY(!box<QAbstractButton>("Ripristina")->isEnabled());
+        QCOMPARE(box<QTableView>("DataGrid1")->model()->rowCount(), 4);
+        click("Command2");
         viewer()->close(); // with no viewer loaded the notes window hands nothing over
         control<QAbstractButton>(notes, "Command3")->click();
         QVERIFY(!zt::loaded<zt::ViewerWindow>());
@@ -299,9 +318,15 @@ private Q_SLOTS:
         box<QCheckBox>("Check4")->setChecked(true);
         board<zt::LinesBox>("note_0")->setText("5, 12, 5,");
         box("Text10")->setText("5");
+        // The replay switches recording off, and the board says so until the
+        // player ticks the box again.
+        const auto offNotice = [&] { return !board<QLabel>("Spenta")->isHidden(); };
         board<QCheckBox>("Check8")->setChecked(true);
         click("Command8"); // recording goes off
-        QVERIFY(!board<QCheckBox>("Check8")->isChecked());
+        QVERIFY(!board<QCheckBox>("Check8")->isChecked() && offNotice());
+        board<QCheckBox>("Check8")->setChecked(true);
+        QVERIFY(!offNotice());
+        board<QCheckBox>("Check8")->setChecked(false);
         board<zt::LinesBox>("note_0")->clear();
         click("Command9"); // without a proposal no check
         QVERIFY(box("Text10")->text().toInt() >= 1 && sent.last() == box("Text10")->text());
@@ -313,16 +338,19 @@ private Q_SLOTS:
         board<QCheckBox>("Check8")->setChecked(true);
         box("Text6")->setText("5x"); // a count that ends the run at once
         click("Command6");
-        QVERIFY(!timer->isActive() && !board<QCheckBox>("Check8")->isChecked());
+        QVERIFY(!timer->isActive() && !board<QCheckBox>("Check8")->isChecked() && offNotice());
         QVERIFY(!QFile::exists("numero.txt") && sent.isEmpty());
         const auto state = [&] {
             return sent.join(u'|') + u'/' + texts({"Text13", "Text7"}) + u'/' +
                    QString::number(resets);
         };
         box("Text6")->setText("3");
+        board<QCheckBox>("Check8")->setChecked(true);
+        board<QCheckBox>("Check8")->setChecked(false);
         click("Command14"); // "STOP": the next run ends after its first row
         click("Command6");
         QCOMPARE(state(), " 10/1|2/1"); // a game's first row resets the board
+        QVERIFY(!offNotice()); // recording was off already: nothing to say
         QVERIFY(!box<QCheckBox>("Check5")->isChecked());
         click("Command6"); // on from there; "Ritorno Aut." steps back to the first row
         QCOMPARE(state(), " 10| 11| 12/3|1/3");

@@ -234,6 +234,7 @@ void BoardWindow::showRecordingState()
     }
     Attesa->setToolTip(reasons.join(u'\n'));
     Attesa->setVisible(waiting > 0);
+    Spenta->setVisible(offByReplay && waiting == 0);
     if (waiting > 0)
         AttesaTimer->start();
     else
@@ -246,14 +247,20 @@ void BoardWindow::showRecordingState()
 void BoardWindow::markRecordingSwitch(const QString& failure)
 {
     const bool failing = !failure.isEmpty();
-    const QString tip = tr("Registra Uscite");
-    Check8->setToolTip(failing ? tip + u'\n' + failure : tip);
-    // Failing: the box is light red inside a red frame.
+    QString tip = tr("Registra Uscite");
+    if (failing)
+        tip += u'\n' + failure;
+    else if (offByReplay)
+        tip += u'\n' + Spenta->toolTip();
+    Check8->setToolTip(tip);
+    // Failing: the box is light red inside a red frame; switched off by the
+    // replay, it is framed in yellow.
     QPalette p = Check8->palette();
     p.setColor(QPalette::Base,
                failing ? QColor(255, 150, 150) : Frame2->palette().color(QPalette::Base));
     Check8->setPalette(p);
-    Check8Frame->setVisible(failing);
+    setBackColor(Check8Frame, failing ? QColor(255, 0, 0) : QColor(255, 255, 0));
+    Check8Frame->setVisible(failing || offByReplay);
 }
 
 // --- The controls as the game logic sees them --------------------------------
@@ -394,7 +401,10 @@ void BoardWindow::sendSpin(const QString& number)
 
 void BoardWindow::setRecording(bool on)
 {
+    if (!on && Check8->isChecked())
+        offByReplay = true;
     Check8->setChecked(on);
+    showRecordingState();
 }
 
 QString BoardWindow::proposal()

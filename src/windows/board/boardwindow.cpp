@@ -180,8 +180,9 @@ void BoardWindow::buildLowerPanel()
     // Switched off, nothing is failing (spins still waiting are still shown).
     connect(Check8, &QCheckBox::toggled, this, [this](bool on) {
         shownRecordingFailure.clear();
-        if (!on)
-            showRecordingState();
+        if (on)
+            offByReplay = false;
+        showRecordingState();
     });
 
     placeLabel(Frame2, QStringLiteral("Label7"), {600, 2040, 7095, 255},
@@ -252,6 +253,21 @@ void BoardWindow::buildTitleAndHistory()
     attesa.setColor(QPalette::Window, QColor(255, 255, 255));
     Attesa->setPalette(attesa);
     Attesa->hide();
+    // Where the waiting spins show, under them: recording switched off by the replay.
+    Spenta = placeLabel(Frame22, QStringLiteral("Spenta"), {4560, 15, 2460, 450},
+                        tr("Registrazione spenta\ndal replay"), Qt::AlignCenter);
+    Spenta->setFont(msSansSerif(8.25, true));
+    Spenta->setAutoFillBackground(true);
+    QPalette spenta = Spenta->palette();
+    spenta.setColor(QPalette::WindowText, QColor(0, 0, 0));
+    spenta.setColor(QPalette::Window, QColor(255, 255, 0));
+    Spenta->setPalette(spenta);
+    Spenta->setToolTip(tr("Il replay (\"GO\" o \"Invia\") ha tolto la spunta a \"%1\": le "
+                          "uscite che entrano ora non vengono registrate. Spunta di nuovo la "
+                          "casella in basso a destra per registrarle.")
+                           .arg(tr("Registra Uscite")));
+    Spenta->hide();
+    Spenta->stackUnder(Attesa);
 
     Text1 = place<LinesBox>(Frame22, QStringLiteral("Text1"), {7920, 480, 1095, 1095});
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

@@ -20,6 +20,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QUrl>
 
 #include <cmath>
@@ -353,10 +354,38 @@ void ViewerWindow::trova()
 
 void ViewerWindow::cancella()
 {
-    if (!source_->deleteCurrent())
+    DeletedRow row;
+    if (!source_->deleteCurrent(&row)) {
         reportSourceError();
-    else
-        links_.dataChanged(DataChange::RowsChanged);
+        return;
+    }
+    deleted_.push_back(row);
+    showUndo();
+    links_.dataChanged(DataChange::RowsChanged);
+}
+
+void ViewerWindow::ripristina()
+{
+    if (deleted_.empty())
+        return;
+    if (!source_->restore(deleted_.back())) {
+        reportSourceError();
+        return;
+    }
+    deleted_.pop_back();
+    showUndo();
+    links_.dataChanged(DataChange::RowsChanged);
+}
+
+void ViewerWindow::showUndo()
+{
+    Ripristina->setEnabled(!deleted_.empty());
+    Ripristina->setToolTip(
+        deleted_.empty()
+            ? tr("Rimette la riga cancellata per ultima (Ctrl+Z): nessuna riga cancellata")
+            : tr("Rimette la riga %1, cancellata per ultima, con il suo id, i valori, la nota e "
+                 "l'ora (Ctrl+Z)")
+                  .arg(deleted_.back().id));
 }
 
 void ViewerWindow::conferma()

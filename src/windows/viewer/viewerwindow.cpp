@@ -253,6 +253,13 @@ void ViewerWindow::buildBottomButtons()
 {
     connect(placeButton(this, QStringLiteral("Command2"), {5280, 5880, 1215, 495}, tr("Cancella")),
             &QPushButton::clicked, this, &ViewerWindow::cancella);
+    // Beside "Cancella": its undo, also Ctrl+Z.
+    Ripristina = placeButton(this, QStringLiteral("Ripristina"), {6555, 5880, 1185, 495},
+                             tr("Ripristina"));
+    connect(Ripristina, &QPushButton::clicked, this, &ViewerWindow::ripristina);
+    connect(new QShortcut(QKeySequence::Undo, this), &QShortcut::activated, this,
+            &ViewerWindow::ripristina);
+    showUndo();
     connect(placeButton(this, QStringLiteral("Command3"), {7800, 5880, 1095, 495}, tr("Conferma")),
             &QPushButton::clicked, this, &ViewerWindow::conferma);
     connect(placeButton(this, QStringLiteral("Command1"), {10200, 5880, 1095, 495}, tr("Esci")),

@@ -44,6 +44,13 @@ class QSqlQuery;
 
 namespace zt {
 
+// A row of Uscite as deleteCurrent() found it, for putting it back.
+struct DeletedRow {
+    qint64 id = 0;
+    QVariantList values; // id, Numero, Memoria, Tipo, Cima, Memcima, Note
+    QString time;        // its time in UsciteOra; empty: none
+};
+
 class RecordCursor : public QObject {
     Q_OBJECT
 public:
@@ -111,8 +118,14 @@ public:
     // Deletes the current row, and only it (with its time, when UsciteOra
     // holds one), from the table and from the result.  The next row becomes
     // current (the new last row when the last one was deleted, BOF/EOF when
-    // none is left).  Ids are never reused.
-    bool deleteCurrent();
+    // none is left).  Ids are never reused.  *deleted (when given) receives
+    // the row as it was stored, for restore().
+    bool deleteCurrent(DeletedRow* deleted = nullptr);
+
+    // Puts a deleted row back into the table with its id, values and time,
+    // and into the result (in the order of id, current) when the command
+    // lists it.  Fails, changing nothing, when the id is taken again.
+    bool restore(const DeletedRow& row);
 
 Q_SIGNALS:
     // requery() is about to replace the whole result, and has replaced it.
@@ -121,6 +134,9 @@ Q_SIGNALS:
     // deleteCurrent() is about to take a row out of the result, and has.
     void aboutToRemoveRow(int row);
     void rowRemoved(int row);
+    // restore() is about to put a row into the result, and has.
+    void aboutToInsertRow(int row);
+    void rowInserted(int row);
     // The values of a row changed (updateCurrent()).
     void rowChanged(int row);
     // The current row moved, or its values changed: bound fields re-read value().
@@ -132,7 +148,8 @@ private:
     // Runs q, an update or delete of the row with that id, in a transaction
     // that is kept only when exactly one row changed (a deleted row's time
     // in UsciteOra is deleted with it).
-    bool changeOneRow(QSqlQuery& q, qint64 id, StoreAction action) const;
+    bool changeOneRow(QSqlQuery& q, qint64 id, StoreAction action,
+                      DeletedRow* deleted = nullptr) const;
     void setPosition(int pos, bool always = false);
     bool fail(const QString& message) const;
     bool failProblem(const QString& problem, StoreAction action) const;

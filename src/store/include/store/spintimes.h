@@ -27,7 +27,12 @@ bool isSpinTimeText(QStringView text);
 bool createTimesTable(const QSqlDatabase& db, QSqlError* error);
 
 // Deletes the time of row id, when the file has UsciteOra (inside the
-// transaction that deletes the row).  False with *error on failure.
-bool deleteSpinTime(const QSqlDatabase& db, qint64 id, QSqlError* error);
+// transaction that deletes the row), giving it in *time when asked (empty:
+// the row had none).  False with *error on failure.
+bool deleteSpinTime(const QSqlDatabase& db, qint64 id, QSqlError* error, QString* time = nullptr);
+
+// Stores `time` as the time of row id, creating UsciteOra when the file has
+// none (inside the transaction that puts a deleted row back).
+bool restoreSpinTime(const QSqlDatabase& db, qint64 id, const QString& time, QSqlError* error);
 
 } // namespace zt

@@ -23,7 +23,7 @@ namespace zt {
 inline constexpr auto kStoreFileName = "dati.mdb";
 
 // What an operation was doing when it failed: picks the end of its message.
-enum class StoreAction { Open, Record, Delete, Update, Read };
+enum class StoreAction { Open, Record, Delete, Update, Read, Restore };
 
 // "problem" (a sentence without its full stop) followed by what the failure
 // means for the action: "…: l'uscita non è stata registrata." for Record,

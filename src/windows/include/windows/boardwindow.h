@@ -172,6 +172,10 @@ private:
     // that tries to record them while any wait.
     QLabel* Attesa = nullptr;
     QTimer* AttesaTimer = nullptr;
+    // Recording switched off by the replay ("GO", "Invia"): said in the title
+    // row (Spenta, under Attesa) and around Check8 until the box is ticked.
+    bool offByReplay = false;
+    QLabel* Spenta = nullptr;
     // The row recorded by the spin being entered (none: row 0).
     JournalEntry recordedNow;
     // One entry per spin of StoriaUscite: what undo may delete.

@@ -26,7 +26,9 @@ public:
     // Writes "1" into the reset bridge CM_Azzera: history, strings and keypad
     // colours are reset before this returns.
     virtual void requestReset() = 0;
-    // "Registra Uscite" (Check8).
+    // "Registra Uscite" (Check8).  Switched off here (the replay does so),
+    // the board says that the replay switched recording off until the box is
+    // ticked again.
     virtual void setRecording(bool on) = 0;
     // The proposal being followed, the text of note(0); empty when none.
     virtual QString proposal() = 0;

@@ -11,14 +11,18 @@
 #include <QHash>
 #include <QString>
 
+#include <vector>
+
 class QCheckBox;
 class QComboBox;
 class QFileDialog;
 class QLineEdit;
+class QPushButton;
 class QTableView;
 
 namespace zt {
 
+struct DeletedRow;
 class FramePacing;
 class HiddenBox;
 class LinesBox;
@@ -89,6 +93,7 @@ private:
     void filtra(int item);                     // Combo7 item chosen
     void trova();                              // Command10 "Cerca"
     void cancella();                           // Command2 "Cancella"
+    void ripristina();                         // Ripristina, Ctrl+Z: the last row deleted back
     void conferma();                           // Command3 "Conferma"
 
     // The automatic run (gorun.cpp).
@@ -123,6 +128,11 @@ private:
     // Counter texts and detail of a "GO" run not yet in their boxes.
     QHash<QLineEdit*, QString> countersPending_;
     QString detailPending_;
+    // The rows "Cancella" deleted, the last at the back: "Ripristina" puts
+    // them back one by one.
+    std::vector<DeletedRow> deleted_;
+    QPushButton* Ripristina = nullptr;
+    void showUndo();
 
     // Top strip and list.
     QComboBox* Combo7 = nullptr;
