@@ -107,6 +107,9 @@ QString usage()
         "                        riga al P% delle righe (predefinito: 50%)\n"
         "  --choose-until ID     la parte di scelta finisce con la partita che contiene la\n"
         "                        riga con questo id\n"
+        "  --games-every N       una partita nuova comincia ogni N righe lette, oltre che\n"
+        "                        alle righe con Memoria 1: per dividere uscite importate\n"
+        "                        che sono tutte una partita\n"
         "  --rank net|hits       ordina per saldo (predefinito) o per colpi vinti per colpo\n"
         "                        puntato\n"
         "  --luck N              serate a caso per la fortuna della ricerca (predefinito: 3;\n"
@@ -146,6 +149,7 @@ struct Job {
     SearchSettings search;
     double choosePercent = 50;
     std::optional<qint64> chooseUntil;
+    int gamesEvery = 0; // a game starts every that many rows too (0: only at Memoria 1)
 };
 
 bool readJob(const QCommandLineParser& p, Job& job, QString* error)
@@ -187,6 +191,13 @@ bool readJob(const QCommandLineParser& p, Job& job, QString* error)
         if (!ok)
             return bad(QStringLiteral("choose-until"),
                        SearchText::tr("l'id di una riga, un numero intero"));
+    }
+    if (p.isSet(QStringLiteral("games-every"))) {
+        bool ok = false;
+        job.gamesEvery = p.value(QStringLiteral("games-every")).toInt(&ok);
+        if (!ok || job.gamesEvery < 1)
+            return bad(QStringLiteral("games-every"),
+                       SearchText::tr("un numero intero di righe da 1 in su"));
     }
     if (p.isSet(QStringLiteral("rank"))) {
         const QString v = p.value(QStringLiteral("rank"));
@@ -243,12 +254,38 @@ Split splitRows(const Job& job, const ReplayRows& rows, const std::vector<qint64
         last = std::size_t(std::clamp(at, 1.0, double(rows.size()))) - 1;
     }
     split.at = gameEndAfter(rows, last);
-    if (split.at >= rows.size())
-        split.problem =
-            SearchText::tr("Dopo la riga con id %1 nessuna partita comincia (Memoria 1): la "
-                           "parte di verifica resterebbe vuota")
-                .arg(ids[last]);
+    if (split.at < rows.size())
+        return split;
+    split.problem =
+        SearchText::tr("Dopo la riga con id %1 nessuna partita comincia (Memoria 1): la "
+                       "parte di verifica resterebbe vuota")
+            .arg(ids[last]);
+    // Rows that are all one game, as an imported list is: say how to split them.
+    if (job.gamesEvery == 0)
+        split.problem +=
+            SearchText::tr(". Se le righe sono una partita sola (come le uscite importate da "
+                           "un file), dividile in partite con --games-every N, per esempio "
+                           "--games-every %1 (una partita nuova ogni %1 righe)")
+                .arg(std::clamp<std::size_t>(rows.size() / 2, 1, 100));
+    else
+        split.problem += SearchText::tr(". Con --games-every %1 dopo quella riga non comincia "
+                                        "un'altra partita: scegli un N più piccolo o una "
+                                        "parte di scelta più corta (--choose)")
+                             .arg(job.gamesEvery);
     return split;
+}
+
+// The rows with a game starting every `every` rows as well.
+ReplayRows gamesEvery(const ReplayRows& rows, int every)
+{
+    ReplayRows marked;
+    marked.reserve(rows.size());
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        ReplayRows::Row row = rows[i];
+        row.read.startsGame = row.read.startsGame || i % std::size_t(every) == 0;
+        marked.append(row);
+    }
+    return marked;
 }
 
 QString onOff(bool on)
@@ -468,6 +505,7 @@ int runSearch(const QStringList& arguments)
     addRunOptions(p, false, false);
     p.addOptions({{QStringLiteral("choose"), {}, QStringLiteral("P%")},
                   {QStringLiteral("choose-until"), {}, QStringLiteral("ID")},
+                  {QStringLiteral("games-every"), {}, QStringLiteral("N")},
                   {QStringLiteral("rank"), {}, QStringLiteral("net|hits")},
                   {QStringLiteral("luck"), {}, QStringLiteral("N")},
                   {QStringLiteral("seed"), {}, QStringLiteral("S")}});
@@ -503,6 +541,8 @@ int runSearch(const QStringList& arguments)
     if (read != ReplayRead::Done)
         return failWith(read == ReplayRead::Busy ? ExitBusy : ExitData,
                         storeMessage(error, StoreAction::Open));
+    if (job.gamesEvery > 0)
+        rows = gamesEvery(rows, job.gamesEvery);
     const Split split = splitRows(job, rows, ids);
     if (!split.problem.isEmpty())
         return failWith(ExitData, split.problem + u'.');

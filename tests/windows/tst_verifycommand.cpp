@@ -472,6 +472,23 @@ private Q_SLOTS:
         QCOMPARE(panelLine(o.out, "La prima"), "La prima: 0 in verifica, z - (nessuna puntata).");
         QVERIFY(panelLine(o.out, "La migliore sulle uscite vere (0, z -)")
                     .contains("non fa meglio della migliore su uscite a caso in 2 serate su 2"));
+
+        // Rows imported from a list are one game: the refusal says how to
+        // split them, and --games-every does.
+        zt::test::FreshDir imported;
+        Rows one;
+        for (int k = 1; k <= 40; ++k)
+            one.push_back({k % 37, k});
+        makeRows(one);
+        o = run(QStringList{"search"} + small);
+        QVERIFY(o.code == 3 && o.err.contains("--games-every 20 (una partita nuova ogni 20 righe)"));
+        o = run(QStringList{"search", "--games-every", "15"} + small);
+        QCOMPARE(o.code, 0);
+        QCOMPARE(panelLine(o.out, "Parte di scelta").section(": ", 1).section(", divise", 0, 0),
+                 "30 righe (id 1–30); parte di verifica: 10 righe (id 31–40)");
+        o = run(QStringList{"search", "--games-every", "30", "--choose", "80%"} + small);
+        QVERIFY(o.code == 3 && o.err.contains("scegli un N più piccolo"));
+        QCOMPARE(run(QStringList{"search", "--games-every", "0"} + small).code, 2);
     }
 
     // A setting made to win on the choosing part only: it tops the search
