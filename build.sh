@@ -41,6 +41,12 @@ package_tools() {
     ensure_packages dpkg-dev file lintian desktop-file-utils appstream
 }
 
+# What the tests of the windows under a real window manager need: a virtual
+# X screen and openbox.
+window_tools() {
+    ensure_packages xvfb xauth openbox
+}
+
 build() { (cd "$repo" && cmake --preset "$1" && cmake --build --preset "$1"); }
 
 case "$action" in
@@ -56,10 +62,12 @@ run)
     ;;
 test)
     package_tools
+    window_tools
     (cd "$repo" && cmake --workflow --preset default)
     ;;
 asan)
     package_tools
+    window_tools
     (cd "$repo" && cmake --workflow --preset asan)
     ;;
 package)

@@ -5,7 +5,9 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -82,24 +84,86 @@ void showMessage(QWidget* parent, const QString& text)
     showWarning(parent, parent ? parent->windowTitle() : QString(), text, true);
 }
 
+namespace {
+
+// The window system's frame around the window; none before it is known.
+QMargins frameOf(const QWidget* window)
+{
+    const QRect outer = window->frameGeometry();
+    const QRect inner = window->geometry();
+    return QMargins(inner.left() - outer.left(), inner.top() - outer.top(),
+                    outer.right() - inner.right(), outer.bottom() - inner.bottom());
+}
+
+// The window, at most `preferred` and at least its least size, in the
+// middle of the area with `frame` around it; `known`: the window system
+// knows the frame (otherwise a move places the window's inside).
+void fitInto(QWidget* window, QSize preferred, const QRect& area, const QMargins& frame,
+             bool known)
+{
+    const QSize room = area.size().shrunkBy(frame);
+    window->resize(preferred.boundedTo(room).expandedTo(window->minimumSizeHint()));
+    const QSize whole = window->size().grownBy(frame);
+    QPoint corner(std::max(area.left(), area.left() + (area.width() - whole.width()) / 2),
+                  std::max(area.top(), area.top() + (area.height() - whole.height()) / 2));
+    if (!known)
+        corner += QPoint(frame.left(), frame.top());
+    window->move(corner);
+}
+
+// Until the window manager has framed a window just placed: then, if the
+// real frame leaves the area (a title bar higher than the room left for
+// it), the window is fitted again.  Gives up after a few seconds.
+class FrameWatch : public QObject {
+public:
+    FrameWatch(QWidget* window, QSize preferred, const QRect& area)
+        : QObject(window), window_(window), preferred_(preferred), area_(area)
+    {
+        window->windowHandle()->installEventFilter(this);
+        QTimer::singleShot(5000, this, [this] { deleteLater(); });
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        const auto type = event->type();
+        if (type == QEvent::Expose || type == QEvent::Move || type == QEvent::Resize) {
+            const QMargins frame = frameOf(window_);
+            if (!frame.isNull()) {
+                watched->removeEventFilter(this);
+                deleteLater();
+                if (!area_.contains(window_->frameGeometry()))
+                    QTimer::singleShot(0, window_, [w = window_, p = preferred_, a = area_,
+                                                     frame] { fitInto(w, p, a, frame, true); });
+            }
+        }
+        return false;
+    }
+
+private:
+    QWidget* window_;
+    QSize preferred_;
+    QRect area_;
+};
+
+} // namespace
+
 void placeOnScreen(QWidget* window, QSize preferred)
 {
     const QScreen* s = window->screen();
     if (!s)
         return;
     const QRect area = s->availableGeometry();
-    // The window system's frame; before it is known, room for a title bar.
-    const QRect outer = window->frameGeometry();
-    const QRect inner = window->geometry();
-    QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(),
-                   outer.right() - inner.right(), outer.bottom() - inner.bottom());
-    if (frame.isNull())
-        frame = QMargins(0, window->fontMetrics().height() * 2, 0, 0);
-    const QSize room = area.size().shrunkBy(frame);
-    window->resize(preferred.boundedTo(room).expandedTo(window->minimumSizeHint()));
-    const QSize whole = window->size().grownBy(frame);
-    window->move(std::max(area.left(), area.left() + (area.width() - whole.width()) / 2),
-                 std::max(area.top(), area.top() + (area.height() - whole.height()) / 2));
+    const QMargins frame = frameOf(window);
+    if (!frame.isNull()) {
+        fitInto(window, preferred, area, frame, true);
+        return;
+    }
+    // Before the window manager frames the window: room for a title bar,
+    // and the real frame checked once it is there.
+    fitInto(window, preferred, area, QMargins(0, window->fontMetrics().height() * 2, 0, 0), false);
+    if (window->windowHandle())
+        new FrameWatch(window, preferred, area);
 }
 
 } // namespace zt

@@ -14,6 +14,10 @@
 #include "windows/wheelwindow.h"
 
 #include <QApplication>
+#include <QChartView>
+#include <QGraphicsScene>
+#include <QGraphicsSimpleTextItem>
+#include <QGraphicsTextItem>
 
 #include <type_traits>
 
@@ -71,6 +75,25 @@ template <class W> W* loaded()
 inline void destroySharedWindows()
 {
     test::links().destroyWindows();
+}
+
+// The texts of the window's charts that the charts cut short for want of
+// room ("12..." for "12 000"), each with its chart's name.
+inline QStringList cutChartTexts(QWidget* window)
+{
+    QStringList cut;
+    for (QChartView* view : window->findChildren<QChartView*>()) {
+        for (QGraphicsItem* item : view->scene()->items()) {
+            QString text;
+            if (auto* rich = dynamic_cast<QGraphicsTextItem*>(item))
+                text = rich->toPlainText();
+            else if (auto* plain = dynamic_cast<QGraphicsSimpleTextItem*>(item))
+                text = plain->text();
+            if (item->isVisible() && (text.endsWith(QLatin1String("...")) || text.endsWith(u'…')))
+                cut << view->objectName() + QStringLiteral(": ") + text;
+        }
+    }
+    return cut;
 }
 
 } // namespace zt

@@ -58,10 +58,20 @@ private Q_SLOTS:
     // them (also at double scale on a 1280 x 800 screen: money_scale2).
     void fitsTheScreen()
     {
+        zt::test::FreshDir dir;
+        zt::test::sql({zt::test::usciteTable,
+                       "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < "
+                       "3000) INSERT INTO Uscite (Numero, Memoria, Tipo) SELECT ' ' || (i * 7 % "
+                       "37), ' ' || i, 1 FROM n"});
         MoneyWindow* w = money();
         QVERIFY(QTest::qWaitForWindowExposed(w));
+        control<QComboBox>(w, "Curva")->setCurrentIndex(2);
+        control<QPushButton>(w, "Simula")->click();
+        QTRY_VERIFY(!w->isBusy());
         const QRect area = w->screen()->availableGeometry();
-        QVERIFY(area.contains(w->frameGeometry()));
+        // The whole frame, title bar included (under a window manager).
+        QTRY_VERIFY2(area.contains(w->frameGeometry()),
+                     qPrintable(QDebug::toString(w->frameGeometry())));
         w->resize(std::min(area.width(), 700), std::min(area.height() - 40, 500));
         QTRY_COMPARE(w->height(), std::min(area.height() - 40, 500));
         QApplication::processEvents();
@@ -73,6 +83,16 @@ private Q_SLOTS:
             const auto* c = control<QWidget>(w, name);
             QVERIFY2(c->width() >= c->minimumSizeHint().width(), name);
         }
+        // Down to the smallest size the window allows, the charts' texts stay whole.
+        QStringList cut;
+        for (int width = w->minimumWidth(); width <= area.width(); width += 60) {
+            w->resize(width, w->minimumHeight());
+            QTRY_COMPARE(w->width(), width);
+            QTest::qWait(20);
+            for (const QString& text : zt::cutChartTexts(w))
+                cut << QString::number(width) + ' ' + text;
+        }
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join("\n")));
     }
 
     // The stakes set in the window hold at once, are written to the

@@ -2,7 +2,11 @@
 
 #include <QChart>
 #include <QChartView>
+#include <QFontMetrics>
+#include <QGraphicsScene>
 #include <QLabel>
+#include <QLegend>
+#include <QLegendMarker>
 #include <QPainter>
 
 #include <algorithm>
@@ -14,8 +18,39 @@ namespace {
 
 class ChartView : public QChartView {
 public:
-    using QChartView::QChartView;
+    explicit ChartView(QWidget* parent) : QChartView(parent)
+    {
+        // Whatever the chart shows next, its title and legend stay whole: the
+        // view asks for their width (a narrow window scrolls instead).
+        connect(scene(), &QGraphicsScene::changed, this, [this] {
+            const int need = textsWidth();
+            if (need != minimumWidth())
+                setMinimumWidth(need);
+        });
+    }
     QSize sizeHint() const override { return minimumSize().expandedTo(QSize(300, 0)); }
+
+private:
+    // The width the chart's title and its legend (its entries in one row)
+    // take whole, with the chart's margins.
+    int textsWidth() const
+    {
+        const QChart* c = chart();
+        const int margins = c->margins().left() + c->margins().right() + 24;
+        const QFontMetrics title(c->titleFont());
+        int need = c->title().isEmpty() ? 0 : title.horizontalAdvance(c->title()) + margins;
+        const QLegend* legend = c->legend();
+        if (legend->isVisible()) {
+            const QFontMetrics entry(legend->font());
+            int row = 0;
+            for (const QLegendMarker* m : legend->markers()) {
+                if (m->isVisible() && !m->label().isEmpty())
+                    row += entry.horizontalAdvance(m->label()) + 2 * entry.height() + 12;
+            }
+            need = std::max(need, row + margins);
+        }
+        return need;
+    }
 };
 
 } // namespace
