@@ -8,6 +8,7 @@ namespace {
 
 const QString group = QStringLiteral("Puntate");
 const QString languageKey = QStringLiteral("Interfaccia/Lingua");
+const QString boardScaleKey = QStringLiteral("Interfaccia/ScalaTavolo");
 
 // A value as text (a list, as the format reads a value with commas, joined
 // again).
@@ -83,6 +84,22 @@ bool writeLanguagePreference(const QString& path, const QString& language)
         s.remove(languageKey);
     else
         s.setValue(languageKey, language);
+    s.sync();
+    return s.status() == QSettings::NoError;
+}
+
+double readBoardScale(const QString& path)
+{
+    const QSettings s(path, QSettings::IniFormat);
+    bool ok = false;
+    const double scale = s.value(boardScaleKey).toString().toDouble(&ok);
+    return ok && scale >= 1 && scale <= 4 ? scale : 1;
+}
+
+bool writeBoardScale(const QString& path, double scale)
+{
+    QSettings s(path, QSettings::IniFormat);
+    s.setValue(boardScaleKey, QString::number(scale, 'f', 3));
     s.sync();
     return s.status() == QSettings::NoError;
 }

@@ -1,6 +1,7 @@
 // Playing the board from the keyboard: typed numbers enter spins as clicks
 // do, and Ctrl+Z takes spins back together with the rows this run recorded,
-// or out of the spins waiting for a file another program holds.
+// or out of the spins waiting for a file another program holds; the board
+// grows with its window, and with Ctrl++.
 
 #include "store/spinqueue.h"
 #include "store/spintimes.h"
@@ -12,6 +13,7 @@
 #include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -308,6 +310,54 @@ private Q_SLOTS:
         type("ZZ");
         QCOMPARE(QString::number(board->historyCount()) + rows(), "0");
         QCOMPARE(sql("SELECT count(*) FROM UsciteOra"), QVariantList{0});
+    }
+
+    // The board grows with its window as a whole: every control at one
+    // factor times its place and size, its text too.  Ctrl++, Ctrl+- and
+    // Ctrl+0 step the size, which the next run finds in zentrima13.ini; at
+    // the designed size nothing differs by a pixel.
+    void boardGrowsAsAWhole()
+    {
+        const auto looks = [&](double factor) {
+            QStringList all;
+            for (QWidget* w : board->findChildren<QWidget*>()) {
+                // The board's controls, not their own parts.
+                const QWidget* in = w->parentWidget();
+                if (w->isWindow() || w->objectName() == "FocusFrame" ||
+                    (in != board && in->metaObject() != &QFrame::staticMetaObject))
+                    continue;
+                const QRect g = w->geometry();
+                QFont font = w->font();
+                font.setPointSizeF(font.pointSizeF() / factor);
+                all << QString("%1 %2,%3 %4x%5 %6")
+                           .arg(w->objectName())
+                           .arg(g.x() / factor)
+                           .arg(g.y() / factor)
+                           .arg(g.width() / factor)
+                           .arg(g.height() / factor)
+                           .arg(font.toString());
+            }
+            return all;
+        };
+        const QStringList designed = looks(1);
+        QCOMPARE(board->size(), QSize(616, 272));
+        board->resize(1232, 544);
+        QCOMPARE(board->scale(), 2.0);
+        QCOMPARE(looks(2), designed);
+        board->resize(1432, 544); // wider: the board in the middle
+        QCOMPARE(c<QWidget>("Frame22")->pos(), QPoint(100, 0));
+        QTest::keyClick(board, Qt::Key_0, Qt::ControlModifier);
+        QCOMPARE(board->size(), QSize(616, 272));
+        QCOMPARE(looks(1), designed);
+        QTest::keyClick(board, Qt::Key_Plus, Qt::ControlModifier);
+        QCOMPARE(board->size(), QSize(770, 340));
+        QTest::keyClick(board, Qt::Key_Minus, Qt::ControlModifier);
+        QCOMPARE(board->scale(), 1.0);
+        QTest::keyClick(board, Qt::Key_Plus, Qt::ControlModifier);
+        QTRY_VERIFY(!c<QTimer>("ScalaTimer")->isActive());
+        zt::destroySharedWindows();
+        board = zt::shared<zt::BoardWindow>();
+        QCOMPARE(board->size(), QSize(770, 340));
     }
 
     void namesFocusAndHelp()

@@ -48,7 +48,7 @@ BoardWindow::BoardWindow(Links& links) : links_(links)
     setObjectName(QStringLiteral("Zentrima13"));
     setWindowTitle(tr("Roulette"));
     setFont(controlFont());
-    setFixedSize(twipsSize(9240, 4080));
+    resize(twipsSize(9240, 4080));
 
     Frame22 = placeFrame(this, QStringLiteral("Frame22"), {0, 0, 9255, 4095}, brown);
     buildUpperPanel();
@@ -71,6 +71,7 @@ BoardWindow::BoardWindow(Links& links) : links_(links)
 
     startUp();
     prepareKeyboard();
+    prepareScaling();
 }
 
 void BoardWindow::buildUpperPanel()

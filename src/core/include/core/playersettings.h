@@ -2,7 +2,7 @@
 // The player's settings kept between runs in the settings file zentrima13.ini
 // of the working folder (INI format): the stakes and the simulated evenings
 // of the money window, in the group "Puntate"; the language of the windows
-// and the commands, in the group "Interfaccia".
+// and the commands and the size of the main board, in the group "Interfaccia".
 
 #include "core/betting.h"
 
@@ -32,5 +32,13 @@ QString readLanguagePreference(const QString& path);
 // Writes it (empty: the key is removed), keeping the rest of the file.  False
 // when the file could not be written.
 bool writeLanguagePreference(const QString& path, const QString& language);
+
+// How many times its designed size the main board is drawn: 1 to 4 (1 when
+// missing or not valid).
+double readBoardScale(const QString& path);
+
+// Writes it, keeping the rest of the file.  False when the file could not be
+// written.
+bool writeBoardScale(const QString& path, double scale);
 
 } // namespace zt

@@ -8,6 +8,7 @@
 #include "core/spinjournal.h"
 #include "core/typednumber.h"
 #include "store/spinrecorder.h"
+#include "ui/formscale.h"
 #include "ui/sharedwindow.h"
 #include "windows/links.h"
 
@@ -69,7 +70,17 @@ public:
     // them as text.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
+    // How many times its designed size the board is drawn (1: as designed).
+    double scale() const { return scale_.factor(); }
+    // Ctrl++, Ctrl+- and Ctrl+0 (boardsize.cpp): the window a step larger or
+    // smaller (within the screen), or back to its designed size.
+    void zoomIn();
+    void zoomOut();
+    void zoomReset();
+
 protected:
+    // The board grows with its window, every control by one factor.
+    void resizeEvent(QResizeEvent* event) override;
     // Ends the run; spins still waiting to be recorded get one last short try
     // and otherwise wait in the queue file for the next start.
     void closeEvent(QCloseEvent* event) override;
@@ -105,6 +116,12 @@ private:
     void startUp();
     // Stores the back colours of keypad buttons 0..36 into ColoriTastiera.
     void saveKeypadColors();
+
+    // The size of the board (boardsize.cpp): the window grows and shrinks
+    // from its designed size, the size kept in zentrima13.ini.
+    void prepareScaling();
+    void zoomTo(double factor);
+    void keepScale();
 
     // Keyboard play (boardkeys.cpp).
     void buildTypedNumber(); // the label Digitato and its timer
@@ -158,6 +175,9 @@ private:
     void recordSpinsLeftWaiting();
 
     Links& links_;
+
+    FormScale scale_;
+    QTimer* ScalaTimer = nullptr; // writes the scale once resizing stops
 
     // Board state.
     History StoriaUscite;
