@@ -1015,6 +1015,28 @@ program: try again later, 130 interrupted.
         <source>Una ricerca su uscite a caso fa almeno altrettanto bene %1 (%2).</source>
         <translation>A search on random spins does at least as well %1 (%2).</translation>
     </message>
+    <message>
+        <source>  --games-every N       una partita nuova comincia ogni N righe lette, oltre che
+                        alle righe con Memoria 1: per dividere uscite importate
+                        che sono tutte una partita
+</source>
+        <translation>  --games-every N       a new game begins every N rows read, as well as at the
+                        rows with Memoria 1: to split imported spins that are
+                        all one game
+</translation>
+    </message>
+    <message>
+        <source>un numero intero di righe da 1 in su</source>
+        <translation>a whole number of rows, 1 or more</translation>
+    </message>
+    <message>
+        <source>. Se le righe sono una partita sola (come le uscite importate da un file), dividile in partite con --games-every N, per esempio --games-every %1 (una partita nuova ogni %1 righe)</source>
+        <translation>. If the rows are a single game (as spins imported from a file are), split them into games with --games-every N, for example --games-every %1 (a new game every %1 rows)</translation>
+    </message>
+    <message>
+        <source>. Con --games-every %1 dopo quella riga non comincia un&apos;altra partita: scegli un N più piccolo o una parte di scelta più corta (--choose)</source>
+        <translation>. With --games-every %1 no other game begins after that row: choose a smaller N or a shorter choosing part (--choose)</translation>
+    </message>
 </context>
 <context>
     <name>SpinQueue</name>
@@ -1450,6 +1472,14 @@ program: try again later, 130 interrupted.
         <source>Il file %1 è stato sostituito o spostato mentre il programma lo usava</source>
         <translation>The file %1 was replaced or moved while the program was using it</translation>
     </message>
+    <message>
+        <source>Nel file %1 c&apos;è già una riga con l&apos;id %2</source>
+        <translation>The file %1 already has a row with id %2</translation>
+    </message>
+    <message>
+        <source>: la riga cancellata non è stata rimessa.</source>
+        <translation>: the deleted row was not put back.</translation>
+    </message>
 </context>
 <context>
     <name>Verify</name>
@@ -1852,6 +1882,16 @@ With Lock ticked, the keys type text in the proposal box.</translation>
     <message>
         <source>Ultimo:</source>
         <translation>Last:</translation>
+    </message>
+    <message>
+        <source>Registrazione spenta
+dal replay</source>
+        <translation>Recording switched
+off by the replay</translation>
+    </message>
+    <message>
+        <source>Il replay (&quot;GO&quot; o &quot;Invia&quot;) ha tolto la spunta a &quot;%1&quot;: le uscite che entrano ora non vengono registrate. Spunta di nuovo la casella in basso a destra per registrarle.</source>
+        <translation>The replay (&quot;GO&quot; or &quot;Send&quot;) unticked &quot;%1&quot;: the spins entered now are not recorded. Tick the box at the bottom right again to record them.</translation>
     </message>
 </context>
 <context>
@@ -2638,6 +2678,18 @@ No progression changes the sum: on average you lose 1/37 of what you stake, what
     <message>
         <source>Esci</source>
         <translation>Exit</translation>
+    </message>
+    <message>
+        <source>Rimette la riga cancellata per ultima (Ctrl+Z): nessuna riga cancellata</source>
+        <translation>Puts back the row deleted last (Ctrl+Z): no row deleted</translation>
+    </message>
+    <message>
+        <source>Rimette la riga %1, cancellata per ultima, con il suo id, i valori, la nota e l&apos;ora (Ctrl+Z)</source>
+        <translation>Puts back row %1, deleted last, with its id, values, note and time (Ctrl+Z)</translation>
+    </message>
+    <message>
+        <source>Ripristina</source>
+        <translation>Undelete</translation>
     </message>
 </context>
 <context>

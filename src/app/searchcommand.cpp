@@ -103,13 +103,15 @@ QString usage()
         "Opzioni:\n");
     text += combinationHelp(false);
     text += SearchText::tr(
+        "  --games-every N       una partita nuova comincia ogni N righe lette, oltre che\n"
+        "                        alle righe con Memoria 1: per dividere uscite importate\n"
+        "                        che sono tutte una partita\n");
+    text += SearchText::tr(
         "  --choose P%           la parte di scelta finisce con la partita che contiene la\n"
         "                        riga al P% delle righe (predefinito: 50%)\n"
         "  --choose-until ID     la parte di scelta finisce con la partita che contiene la\n"
         "                        riga con questo id\n"
-        "  --games-every N       una partita nuova comincia ogni N righe lette, oltre che\n"
-        "                        alle righe con Memoria 1: per dividere uscite importate\n"
-        "                        che sono tutte una partita\n"
+
         "  --rank net|hits       ordina per saldo (predefinito) o per colpi vinti per colpo\n"
         "                        puntato\n"
         "  --luck N              serate a caso per la fortuna della ricerca (predefinito: 3;\n"
