@@ -67,14 +67,12 @@ bool RecordCursor::changeOneRow(QSqlQuery& q, qint64 id, StoreAction action,
     if (!db.transaction())
         return failProblem(storeProblem(db.lastError()), action);
     QString problem;
-    if (deleted) { // the row as stored, before it goes
+    if (deleted) { // the row as stored, before it goes (none: it cannot be put back)
         QSqlQuery read(db);
         read.prepare(QStringLiteral(
             "SELECT id, Numero, Memoria, Tipo, Cima, Memcima, Note FROM Uscite WHERE id = ?"));
         read.addBindValue(id);
-        if (!read.exec())
-            problem = storeProblem(read.lastError());
-        else if (read.next()) {
+        if (read.exec() && read.next()) {
             deleted->id = id;
             deleted->values.clear();
             for (int c = 0; c < 7; ++c)

@@ -65,14 +65,10 @@ bool deleteSpinTime(const QSqlDatabase& db, qint64 id, QSqlError* error, QString
     if (!q.next())
         return true;
     q.finish();
-    if (time) {
+    if (time) { // what it was, when it can be read
         q.prepare(QStringLiteral("SELECT Ora FROM UsciteOra WHERE id = ?"));
         q.addBindValue(id);
-        if (!q.exec()) {
-            *error = q.lastError();
-            return false;
-        }
-        *time = q.next() ? q.value(0).toString() : QString();
+        *time = q.exec() && q.next() ? q.value(0).toString() : QString();
         q.finish();
     }
     q.prepare(QStringLiteral("DELETE FROM UsciteOra WHERE id = ?"));

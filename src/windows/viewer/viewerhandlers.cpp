@@ -359,7 +359,8 @@ void ViewerWindow::cancella()
         reportSourceError();
         return;
     }
-    deleted_.push_back(row);
+    if (!row.values.isEmpty()) // a row of a table of another shape has no way back
+        deleted_.push_back(row);
     showUndo();
     links_.dataChanged(DataChange::RowsChanged);
 }

@@ -119,7 +119,8 @@ public:
     // holds one), from the table and from the result.  The next row becomes
     // current (the new last row when the last one was deleted, BOF/EOF when
     // none is left).  Ids are never reused.  *deleted (when given) receives
-    // the row as it was stored, for restore().
+    // the row as it was stored, for restore() (no values: the table's shape
+    // did not allow reading it whole).
     bool deleteCurrent(DeletedRow* deleted = nullptr);
 
     // Puts a deleted row back into the table with its id, values and time,
