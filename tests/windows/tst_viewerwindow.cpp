@@ -324,6 +324,8 @@ private Q_SLOTS:
         board<QCheckBox>("Check8")->setChecked(true);
         click("Command8"); // recording goes off
         QVERIFY(!board<QCheckBox>("Check8")->isChecked() && offNotice());
+        const auto* notice = board<QLabel>("Spenta"); // its words whole, in either language
+        QVERIFY(notice->rect().contains(QRect({}, notice->sizeHint())));
         board<QCheckBox>("Check8")->setChecked(true);
         QVERIFY(!offNotice());
         board<QCheckBox>("Check8")->setChecked(false);
