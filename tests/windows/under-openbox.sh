@@ -26,7 +26,7 @@ trap cleanup EXIT
 
 # A free display: Xvfb picks it and writes its number.
 exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp -auth /dev/null >"$work/xvfb.log" 2>&1 &
+Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
 xvfb=$!
 exec 3>&-
 for _ in $(seq 100); do
