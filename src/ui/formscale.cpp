@@ -33,8 +33,8 @@ void FormScale::take(QWidget* container, bool outermost)
         // the focus frame follows the control it marks by itself.
         if (w->isWindow() || qobject_cast<FocusFrame*>(w))
             continue;
-        controls_.push_back({w, w->geometry(), w->font(), w->testAttribute(Qt::WA_SetFont),
-                             outermost});
+        controls_.push_back(
+            {w, w->geometry(), w->font(), w->testAttribute(Qt::WA_SetFont), outermost});
         // Plain frames hold controls; a control lays out its own parts.
         if (w->metaObject() == &QFrame::staticMetaObject)
             take(w, false);

@@ -98,8 +98,7 @@ QMargins frameOf(const QWidget* window)
 // The window, at most `preferred` and at least its least size, in the
 // middle of the area with `frame` around it; `known`: the window system
 // knows the frame (otherwise a move places the window's inside).
-void fitInto(QWidget* window, QSize preferred, const QRect& area, const QMargins& frame,
-             bool known)
+void fitInto(QWidget* window, QSize preferred, const QRect& area, const QMargins& frame, bool known)
 {
     const QSize room = area.size().shrunkBy(frame);
     window->resize(preferred.boundedTo(room).expandedTo(window->minimumSizeHint()));
@@ -133,8 +132,9 @@ protected:
                 watched->removeEventFilter(this);
                 deleteLater();
                 if (!area_.contains(window_->frameGeometry()))
-                    QTimer::singleShot(0, window_, [w = window_, p = preferred_, a = area_,
-                                                     frame] { fitInto(w, p, a, frame, true); });
+                    QTimer::singleShot(0, window_, [w = window_, p = preferred_, a = area_, frame] {
+                        fitInto(w, p, a, frame, true);
+                    });
             }
         }
         return false;

@@ -40,8 +40,8 @@ void BoardWindow::prepareScaling()
     setBackColor(this, QColor(128, 64, 0)); // around the board in a window of other proportions
     scale_.capture(this);
 
-    for (const QKeySequence& key : {QKeySequence(QKeySequence::ZoomIn),
-                                    QKeySequence(Qt::CTRL | Qt::Key_Equal)})
+    for (const QKeySequence& key :
+         {QKeySequence(QKeySequence::ZoomIn), QKeySequence(Qt::CTRL | Qt::Key_Equal)})
         connect(new QShortcut(key, this), &QShortcut::activated, this, &BoardWindow::zoomIn);
     connect(new QShortcut(QKeySequence(QKeySequence::ZoomOut), this), &QShortcut::activated, this,
             &BoardWindow::zoomOut);
@@ -81,18 +81,21 @@ void BoardWindow::zoomTo(double factor)
     // Not beyond the screen's free area (the frame's room taken off).
     if (const QScreen* s = screen()) {
         const QSize room = s->availableGeometry().size() - (frameGeometry().size() - size());
-        factor = std::min(factor, std::max(1.0, std::min(double(room.width()) / designed.width(),
-                                                         double(room.height()) / designed.height())));
+        factor =
+            std::min(factor, std::max(1.0, std::min(double(room.width()) / designed.width(),
+                                                    double(room.height()) / designed.height())));
     }
     if (isMaximized() || isFullScreen())
         showNormal();
-    resize(int(std::lround(designed.width() * factor)), int(std::lround(designed.height() * factor)));
+    resize(int(std::lround(designed.width() * factor)),
+           int(std::lround(designed.height() * factor)));
 }
 
 void BoardWindow::zoomIn()
 {
     const double now = scale_.factor();
-    const auto next = std::find_if(steps.begin(), steps.end(), [now](double f) { return f > now + 0.01; });
+    const auto next =
+        std::find_if(steps.begin(), steps.end(), [now](double f) { return f > now + 0.01; });
     if (next != steps.end())
         zoomTo(*next);
 }
@@ -100,7 +103,8 @@ void BoardWindow::zoomIn()
 void BoardWindow::zoomOut()
 {
     const double now = scale_.factor();
-    const auto before = std::find_if(steps.rbegin(), steps.rend(), [now](double f) { return f < now - 0.01; });
+    const auto before =
+        std::find_if(steps.rbegin(), steps.rend(), [now](double f) { return f < now - 0.01; });
     zoomTo(before != steps.rend() ? *before : 1.0);
 }
 
