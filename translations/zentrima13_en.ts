@@ -1893,6 +1893,10 @@ off by the replay</translation>
         <source>Il replay (&quot;GO&quot; o &quot;Invia&quot;) ha tolto la spunta a &quot;%1&quot;: le uscite che entrano ora non vengono registrate. Spunta di nuovo la casella in basso a destra per registrarle.</source>
         <translation>The replay (&quot;GO&quot; or &quot;Send&quot;) unticked &quot;%1&quot;: the spins entered now are not recorded. Tick the box at the bottom right again to record them.</translation>
     </message>
+    <message>
+        <source>Ctrl++ e Ctrl+-: il tavolo più grande o più piccolo; Ctrl+0: la sua misura di partenza</source>
+        <translation>Ctrl++ and Ctrl+-: the board larger or smaller; Ctrl+0: its starting size</translation>
+    </message>
 </context>
 <context>
     <name>zt::MoneyWindow</name>

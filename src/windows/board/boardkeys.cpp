@@ -79,7 +79,10 @@ void BoardWindow::buildTypedNumber()
                   "Ctrl+U: apre Visualizza Uscite; Ctrl+T: apre le Statistiche\n"
                   "Ctrl+P: apre le Puntate (quanto costa seguire le proposte)\n"
                   "Tab: passa al comando seguente; Spazio: preme il comando scelto\n"
-                  "Con il Lock spuntato, nel riquadro della proposta i tasti scrivono testo."));
+                  "Con il Lock spuntato, nel riquadro della proposta i tasti scrivono testo.") +
+               u'\n' +
+               tr("Ctrl++ e Ctrl+-: il tavolo più grande o più piccolo; Ctrl+0: la sua misura "
+                  "di partenza"));
 }
 
 void BoardWindow::prepareKeyboard()
