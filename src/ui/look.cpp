@@ -89,25 +89,20 @@ namespace {
 // The window system's frame around the window; none before it is known.
 QMargins frameOf(const QWidget* window)
 {
-    const QRect outer = window->frameGeometry();
-    const QRect inner = window->geometry();
-    return QMargins(inner.left() - outer.left(), inner.top() - outer.top(),
-                    outer.right() - inner.right(), outer.bottom() - inner.bottom());
+    return window->windowHandle() ? window->windowHandle()->frameMargins() : QMargins();
 }
 
 // The window, at most `preferred` and at least its least size, in the
-// middle of the area with `frame` around it; `known`: the window system
-// knows the frame (otherwise a move places the window's inside).
-void fitInto(QWidget* window, QSize preferred, const QRect& area, const QMargins& frame, bool known)
+// middle of the area with `frame` around it.  The inside of the window is
+// placed (the frame's own position is not set the same way everywhere).
+void fitInto(QWidget* window, QSize preferred, const QRect& area, const QMargins& frame)
 {
     const QSize room = area.size().shrunkBy(frame);
-    window->resize(preferred.boundedTo(room).expandedTo(window->minimumSizeHint()));
-    const QSize whole = window->size().grownBy(frame);
-    QPoint corner(std::max(area.left(), area.left() + (area.width() - whole.width()) / 2),
-                  std::max(area.top(), area.top() + (area.height() - whole.height()) / 2));
-    if (!known)
-        corner += QPoint(frame.left(), frame.top());
-    window->move(corner);
+    const QSize size = preferred.boundedTo(room).expandedTo(window->minimumSizeHint());
+    const QSize whole = size.grownBy(frame);
+    const QPoint corner(std::max(area.left(), area.left() + (area.width() - whole.width()) / 2),
+                        std::max(area.top(), area.top() + (area.height() - whole.height()) / 2));
+    window->setGeometry(QRect(corner + QPoint(frame.left(), frame.top()), size));
 }
 
 // Until the window manager has framed a window just placed: then, if the
@@ -116,34 +111,41 @@ void fitInto(QWidget* window, QSize preferred, const QRect& area, const QMargins
 class FrameWatch : public QObject {
 public:
     FrameWatch(QWidget* window, QSize preferred, const QRect& area)
-        : QObject(window), window_(window), preferred_(preferred), area_(area)
+        : QObject(window), window_(window), preferred_(preferred), area_(area),
+          placed_(window->size())
     {
-        window->windowHandle()->installEventFilter(this);
+        auto* poll = new QTimer(this);
+        poll->setInterval(50);
+        connect(poll, &QTimer::timeout, this, &FrameWatch::check);
+        poll->start();
         QTimer::singleShot(5000, this, [this] { deleteLater(); });
     }
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
+private:
+    void check()
     {
-        const auto type = event->type();
-        if (type == QEvent::Expose || type == QEvent::Move || type == QEvent::Resize) {
-            const QMargins frame = frameOf(window_);
-            if (!frame.isNull()) {
-                watched->removeEventFilter(this);
-                deleteLater();
-                if (!area_.contains(window_->frameGeometry()))
-                    QTimer::singleShot(0, window_, [w = window_, p = preferred_, a = area_, frame] {
-                        fitInto(w, p, a, frame, true);
-                    });
-            }
+        if (done_ || !window_->isVisible())
+            return;
+        // Resized meanwhile (by the player): the window stays as it is now.
+        if (window_->size() != placed_) {
+            done_ = true;
+            deleteLater();
+            return;
         }
-        return false;
+        const QMargins frame = frameOf(window_);
+        if (frame.isNull())
+            return;
+        done_ = true;
+        deleteLater();
+        if (!area_.contains(window_->frameGeometry()))
+            fitInto(window_, preferred_, area_, frame);
     }
 
-private:
     QWidget* window_;
     QSize preferred_;
     QRect area_;
+    QSize placed_;
+    bool done_ = false;
 };
 
 } // namespace
@@ -156,14 +158,14 @@ void placeOnScreen(QWidget* window, QSize preferred)
     const QRect area = s->availableGeometry();
     const QMargins frame = frameOf(window);
     if (!frame.isNull()) {
-        fitInto(window, preferred, area, frame, true);
+        fitInto(window, preferred, area, frame);
         return;
     }
-    // Before the window manager frames the window: room for a title bar,
-    // and the real frame checked once it is there.
-    fitInto(window, preferred, area, QMargins(0, window->fontMetrics().height() * 2, 0, 0), false);
-    if (window->windowHandle())
-        new FrameWatch(window, preferred, area);
+    // Before the window manager frames the window: room for a title bar and
+    // borders, and the real frame checked once it is there.
+    const int line = window->fontMetrics().height();
+    fitInto(window, preferred, area, QMargins(line / 2, line * 2, line / 2, line / 2));
+    new FrameWatch(window, preferred, area);
 }
 
 } // namespace zt
