@@ -446,7 +446,8 @@ bool RecordCursor::restore(const DeletedRow& row)
         }
     }
     QSqlError timeError;
-    if (problem.isEmpty() && !row.time.isEmpty() && !restoreSpinTime(db, row.id, row.time, &timeError))
+    if (problem.isEmpty() && !row.time.isEmpty() &&
+        !restoreSpinTime(db, row.id, row.time, &timeError))
         problem = storeProblem(timeError);
     if (problem.isEmpty() && !db.commit())
         problem = storeProblem(db.lastError());
