@@ -112,6 +112,14 @@ wrong line), 2 invalid command or options, 3 the database is missing or unusable
         <source>Comando sconosciuto: %1.</source>
         <translation>Unknown command: %1.</translation>
     </message>
+    <message>
+        <source>L&apos;opzione %1 è data più di una volta: vuole un valore solo.</source>
+        <translation>The option %1 is given more than once: it takes one value only.</translation>
+    </message>
+    <message>
+        <source>--player-folder vuole la cartella di casa del giocatore, ma la variabile HOME non ne dà una: usare --folder CARTELLA.</source>
+        <translation>--player-folder needs the player&apos;s home folder, but the variable HOME does not give one: use --folder FOLDER.</translation>
+    </message>
 </context>
 <context>
     <name>Csv</name>
@@ -479,6 +487,14 @@ program: try again.
         <source>Impossibile scrivere sullo standard output: %1.</source>
         <translation>Cannot write to standard output: %1.</translation>
     </message>
+    <message>
+        <source>%1 è un file, non una cartella</source>
+        <translation>%1 is a file, not a folder</translation>
+    </message>
+    <message>
+        <source>nella cartella %1 non si possono creare file</source>
+        <translation>no file can be created in the folder %1</translation>
+    </message>
 </context>
 <context>
     <name>Keypad</name>
@@ -532,48 +548,6 @@ program: try again.
 </context>
 <context>
     <name>Progression</name>
-    <message>
-        <source>Uso: zentrima13 progression --numbers K --max M [opzioni]
-Mostra, tentativo per tentativo, la puntata su ognuno dei K numeri di una
-stringa, la puntata del colpo, le fiches in gioco fino a lì e quanto rende un
-colpo vinto a quel tentativo.
-
-Opzioni:
-  --numbers K        i numeri della stringa, da 1 a 37
-  --max M            i tentativi da mostrare, da 1 a 1000 (&quot;Contr. Massimo&quot;)
-  --progression P    recovery (il recupero, predefinito), flat o i multipli di
-                     --stake per tentativo, l&apos;ultimo ripetuto (1,1,2,3,5,8)
-  --target N         il recupero: quanto rende almeno un colpo vinto (predefinito: 1)
-  --stake N          la puntata di flat, l&apos;unità di un elenco, la puntata minima
-                     del recupero (predefinito: 1)
-  --table-max N      la puntata massima del tavolo su un numero
-  --chip VALORE      il valore di una fiche: le somme nella tua moneta
-  --lang it|en       la lingua della tabella (it: italiano, en: inglese)
-  -h, --help         mostra questo aiuto
-
-Uscita: 0 fatto, 2 opzioni non valide o una progressione impossibile.
-</source>
-        <translation>Usage: zentrima13 progression --numbers K --max M [options]
-Shows, attempt by attempt, the stake on each of the K numbers of a set, the
-stake of the spin, the chips at risk up to there and what a hit at that
-attempt pays.
-
-Options:
-  --numbers K        the numbers of the set, from 1 to 37
-  --max M            the attempts to show, from 1 to 1000 (&quot;Max. spins&quot;)
-  --progression P    recovery (the default), flat or the multiples of --stake
-                     per attempt, the last one repeated (1,1,2,3,5,8)
-  --target N         recovery: what a hit pays at least (default: 1)
-  --stake N          the flat stake, the unit of a list, the smallest recovery
-                     stake (default: 1)
-  --table-max N      the table maximum on a straight-up number
-  --chip VALUE       the value of a chip: the sums in your own currency
-  --lang it|en       the language of the table (it: Italian, en: English)
-  -h, --help         show this help
-
-Exit status: 0 done, 2 invalid options or an impossible progression.
-</translation>
-    </message>
     <message>
         <source>Tentativo</source>
         <translation>Attempt</translation>
@@ -635,6 +609,50 @@ Exit status: 0 done, 2 invalid options or an impossible progression.
     <message>
         <source>Con %1 numeri nessuna puntata recupera: un colpo vinto rende 36 volte la puntata sul numero, e se ne puntano già %1.</source>
         <translation>With %1 numbers no stake recovers: a hit pays 36 times the stake on the number, and %1 of them are staked already.</translation>
+    </message>
+    <message>
+        <source>Uso: zentrima13 progression --numbers K --max M [opzioni]
+Mostra, tentativo per tentativo, la puntata su ognuno dei K numeri di una
+stringa, la puntata del colpo, le fiches in gioco fino a lì e quanto rende un
+colpo vinto a quel tentativo.
+
+Opzioni:
+  --numbers K        i numeri della stringa, da 1 a 37
+  --max M            i tentativi da mostrare, da 1 a 1000 (&quot;Contr. Massimo&quot;)
+  --progression P    recovery (il recupero, predefinito), flat o i multipli di
+                     --stake per tentativo, l&apos;ultimo ripetuto (1,1,2,3,5,8)
+  --target N         il recupero: quanto rende almeno un colpo vinto (predefinito: 1)
+  --stake N          la puntata di flat, l&apos;unità di un elenco, la puntata minima
+                     del recupero (predefinito: 1)
+  --table-max N      la puntata massima del tavolo su un numero
+  --chip VALORE      il valore di una fiche: le somme nella tua moneta
+  --lang it|en       la lingua della tabella (it: italiano, en: inglese)
+  -h, --help         mostra questo aiuto
+
+Uscita: 0 fatto, 1 lo standard output non si può scrivere, 2 opzioni non
+valide o una progressione impossibile.
+</source>
+        <translation>Usage: zentrima13 progression --numbers K --max M [options]
+Shows, attempt by attempt, the stake on each of the K numbers of a set, the
+stake of the spin, the chips at risk up to there and what a hit at that
+attempt pays.
+
+Options:
+  --numbers K        the numbers of the set, from 1 to 37
+  --max M            the attempts to show, from 1 to 1000 (&quot;Max. spins&quot;)
+  --progression P    recovery (the default), flat or the multiples of --stake
+                     per attempt, the last one repeated (1,1,2,3,5,8)
+  --target N         recovery: what a hit pays at least (default: 1)
+  --stake N          the flat stake, the unit of a list, the smallest recovery
+                     stake (default: 1)
+  --table-max N      the table maximum on a straight-up number
+  --chip VALUE       the value of a chip: the sums in your own currency
+  --lang it|en       the language of the table (it: Italian, en: English)
+  -h, --help         show this help
+
+Exit status: 0 done, 1 standard output cannot be written, 2 invalid options
+or an impossible progression.
+</translation>
     </message>
 </context>
 <context>
@@ -1479,6 +1497,10 @@ program: try again later, 130 interrupted.
     <message>
         <source>: la riga cancellata non è stata rimessa.</source>
         <translation>: the deleted row was not put back.</translation>
+    </message>
+    <message>
+        <source>Nel file %1 i trigger o i vincoli della tabella Uscite cambiano le righe importate (la %2ª uscita non è registrata com&apos;era nel file)</source>
+        <translation>In the file %1 the triggers or constraints of the table Uscite change the imported rows (spin %2 is not stored as it was in the file)</translation>
     </message>
 </context>
 <context>

@@ -157,12 +157,16 @@ bool badValue(QString* error, const QString& option, const QString& value, const
 
 } // namespace
 
-void addRunOptions(QCommandLineParser& p, bool withOut, bool simulation)
+QList<QCommandLineOption> addRunOptions(QCommandLineParser& p, bool withOut, bool simulation)
 {
     p.addOptions({
         {QStringLiteral("db"), {}, QStringLiteral("FILE")},
         {QStringLiteral("from"), {}, QStringLiteral("ID")},
         {QStringLiteral("count"), {}, QStringLiteral("N")},
+        {QStringLiteral("csv"), {}, QStringLiteral("FILE")},
+        {{QStringLiteral("h"), QStringLiteral("help")}, {}},
+    });
+    QList<QCommandLineOption> lists{
         {QStringLiteral("mode"), {}, QStringLiteral("MODI")},
         {QStringLiteral("filter"), {}, QStringLiteral("NUMERI")},
         {QStringLiteral("max"), {}, QStringLiteral("TESTI")},
@@ -173,17 +177,17 @@ void addRunOptions(QCommandLineParser& p, bool withOut, bool simulation)
         {QStringLiteral("table-max"), {}, QStringLiteral("N")},
         {QStringLiteral("chip"), {}, QStringLiteral("VALORE")},
         {QStringLiteral("bankroll"), {}, QStringLiteral("N")},
-        {QStringLiteral("csv"), {}, QStringLiteral("FILE")},
-        {{QStringLiteral("h"), QStringLiteral("help")}, {}},
-    });
+    };
+    if (simulation)
+        lists += {{QStringLiteral("simulate"), {}, QStringLiteral("N")},
+                  {QStringLiteral("spins"), {}, QStringLiteral("L")},
+                  {QStringLiteral("seed"), {}, QStringLiteral("S")}};
+    p.addOptions(lists);
     if (withOut)
         p.addOption({QStringLiteral("out"), {}, QStringLiteral("FILE")});
-    if (simulation)
-        p.addOptions({{QStringLiteral("simulate"), {}, QStringLiteral("N")},
-                      {QStringLiteral("spins"), {}, QStringLiteral("L")},
-                      {QStringLiteral("seed"), {}, QStringLiteral("S")}});
     for (const Switch& w : switches)
         p.addOption({QLatin1String(w.name), {}});
+    return lists;
 }
 
 bool readRunFiles(const QCommandLineParser& p, bool withOut, RunFiles& files, QString* error)

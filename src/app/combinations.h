@@ -57,8 +57,9 @@ struct CombinationDefaults {
 };
 
 // Registers the options of the files, the rows and the combinations
-// (--out and the simulated evenings only where the defaults ask for them).
-void addRunOptions(QCommandLineParser& p, bool withOut, bool simulation);
+// (--out and the simulated evenings only where the defaults ask for them);
+// returns those that take a list, whose values add up when repeated.
+QList<QCommandLineOption> addRunOptions(QCommandLineParser& p, bool withOut, bool simulation);
 
 // The files and the rows; false with *error for a bad value.
 bool readRunFiles(const QCommandLineParser& p, bool withOut, RunFiles& files, QString* error);

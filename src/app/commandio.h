@@ -3,7 +3,11 @@
 // standard output (a failed write is a failure), and how a value typed on
 // the command line shows in a message.
 
+#include <QCommandLineOption>
+#include <QList>
 #include <QString>
+
+class QCommandLineParser;
 
 namespace zt {
 
@@ -17,6 +21,12 @@ int usageError(const QString& usage, const QString& message);
 // The text on standard output.  False, after saying why on standard error,
 // when it could not be written (a full disk, a closed output).
 bool printOut(const QString& text);
+
+// An option that takes one value given more than once, counted over all the
+// names of the option: the message that names it ("L'opzione --db è data
+// più di una volta…"), else empty.  `lists`: the options whose values add
+// up (an elenco given in pieces), which may be repeated.
+QString repeatedOption(const QCommandLineParser& p, const QList<QCommandLineOption>& lists = {});
 
 // A value or a path typed on the command line as a message shows it: what
 // does not print spelt out, the separators of the system.

@@ -8,10 +8,12 @@
 #include "searchcommand.h"
 #include "verifycommand.h"
 
+#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <iterator>
@@ -106,6 +108,9 @@ bool takeValueOption(const QStringList& arguments, qsizetype* i, QStringView nam
     return false;
 }
 
+const char* const kRepeated =
+    QT_TRANSLATE_NOOP("Commands", "L'opzione %1 è data più di una volta: vuole un valore solo.");
+
 } // namespace
 
 int failWith(int code, const QString& message)
@@ -137,6 +142,24 @@ bool printOut(const QString& text)
     return false;
 }
 
+QString repeatedOption(const QCommandLineParser& p, const QList<QCommandLineOption>& lists)
+{
+    QStringList seen;
+    for (const QString& name : p.optionNames()) {
+        if (seen.contains(name))
+            continue;
+        seen << name;
+        const bool list = std::any_of(lists.begin(), lists.end(), [&](const QCommandLineOption& o) {
+            return o.names().contains(name);
+        });
+        // values() gathers the values given under every name of the option.
+        if (!list && p.values(name).size() > 1)
+            return CommandsText::tr(kRepeated).arg(shownArgument((name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) +
+                                   name));
+    }
+    return {};
+}
+
 QString shownArgument(const QString& text)
 {
     return printableText(QDir::toNativeSeparators(text));
@@ -144,7 +167,12 @@ QString shownArgument(const QString& text)
 
 QString playerFolder()
 {
-    return QDir::home().absoluteFilePath(QStringLiteral("Zentrima13"));
+    // Without a home of its own (HOME empty, missing or not a full path)
+    // there is no player's folder: never "/" in its place.
+    const QString home = qEnvironmentVariable("HOME");
+    if (home.isEmpty() || !QDir::isAbsolutePath(home))
+        return {};
+    return QDir(home).absoluteFilePath(QStringLiteral("Zentrima13"));
 }
 
 StartRequest readStartRequest(QStringList arguments)
@@ -170,6 +198,8 @@ StartRequest readStartRequest(QStringList arguments)
         }
         if (missing)
             return fault(QT_TRANSLATE_NOOP("Commands", "Manca il valore di --lang (it o en)."));
+        if (r.language)
+            return fault(kRepeated, QStringLiteral("--lang"));
         r.language = languageNamed(value);
         if (!r.language)
             return fault(QT_TRANSLATE_NOOP("Commands", "--lang vale it o en, non «%1»."), value);
@@ -191,6 +221,8 @@ StartRequest readStartRequest(QStringList arguments)
         } else if (takeValueOption(rest, &i, u"--folder", &value, &missing)) {
             if (missing || value.isEmpty())
                 return fault(QT_TRANSLATE_NOOP("Commands", "--folder vuole il nome di una cartella."));
+            if (folder)
+                return fault(kRepeated, QStringLiteral("--folder"));
             folder = true;
             r.folder = value;
         } else {
@@ -202,8 +234,13 @@ StartRequest readStartRequest(QStringList arguments)
     }
     if (player && folder)
         return fault(QT_TRANSLATE_NOOP("Commands", "--folder e --player-folder non vanno insieme."));
-    if (player)
+    if (player) {
         r.folder = playerFolder();
+        if (r.folder.isEmpty())
+            return fault(QT_TRANSLATE_NOOP(
+                "Commands", "--player-folder vuole la cartella di casa del giocatore, ma la "
+                            "variabile HOME non ne dà una: usare --folder CARTELLA."));
+    }
     r.windows = true;
     return r;
 }

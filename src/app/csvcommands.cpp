@@ -102,6 +102,9 @@ struct Options {
                     : CsvCommandsText::tr("Manca il valore di --%1.").arg(shownArgument(last));
             return false;
         }
+        fault = repeatedOption(parser);
+        if (!fault.isEmpty())
+            return false;
         if (parser.isSet(tipo)) {
             const QString value = parser.value(tipo);
             if (value.compare(u"Live", Qt::CaseInsensitive) == 0)
@@ -146,6 +149,13 @@ int runExport(const QStringList& arguments)
         return usageError(
             CsvCommandsText::tr(kExportUsage),
             QCoreApplication::translate("CsvCommands", "--out non può essere il database %1.").arg(shownArgument(out)));
+    // Both outputs are checked before the rows are read.
+    const QString outPath = out == u"-" ? out : QFileInfo(out).absoluteFilePath();
+    QString error;
+    for (const QString& path : {outPath, QStringLiteral("-")}) {
+        if (!checkOutput(path, QCoreApplication::translate("Files", "il file"), &error))
+            return failWith(ExitFailure, error);
+    }
     QByteArray csv;
     const QString command = viewerTypeCommand(o.type == 1 ? u"Live" : o.type == 2 ? u"Spin" : u"");
     if (!transfer.exportRows(command, &csv))
@@ -153,8 +163,7 @@ int runExport(const QStringList& arguments)
 
     // The file, and the line that tells it is written, or nothing.
     Outputs outputs;
-    outputs.add(out == u"-" ? out : QFileInfo(out).absoluteFilePath(), QCoreApplication::translate("Files", "il file"),
-                csv);
+    outputs.add(outPath, QCoreApplication::translate("Files", "il file"), csv);
     if (out != u"-")
         outputs.add(
             QStringLiteral("-"), {},
@@ -162,7 +171,6 @@ int runExport(const QStringList& arguments)
                    QT_TRANSLATE_NOOP("CsvCommands", "%1 uscite esportate in %2.\n"))
                 .arg(shownArgument(out))
                 .toLocal8Bit());
-    QString error;
     if (!outputs.write(&error))
         return failWith(ExitFailure, error);
     return ExitOk;
@@ -186,6 +194,10 @@ int runImport(const QStringList& arguments)
     const QString name = files.first();
     QByteArray bytes;
     QString error;
+    // The line that tells what was imported must be able to go out: nothing
+    // is imported unsaid.
+    if (!checkOutput(QStringLiteral("-"), {}, &error))
+        return failWith(ExitFailure, error);
     if (!readWhole(name, kLargestInput, &bytes, &error))
         return failWith(ExitFailure, error);
     SpinCsvReader reader(bytes, o.type);

@@ -5,6 +5,7 @@
 #include "progressioncommand.h"
 
 #include "app/commands.h"
+#include "commandio.h"
 #include "core/betting.h"
 
 #include <QCommandLineParser>
@@ -37,7 +38,8 @@ QString usage()
               "  --chip VALORE      il valore di una fiche: le somme nella tua moneta\n"
               "  --lang it|en       la lingua della tabella (it: italiano, en: inglese)\n"
               "  -h, --help         mostra questo aiuto\n\n"
-              "Uscita: 0 fatto, 2 opzioni non valide o una progressione impossibile.\n");
+              "Uscita: 0 fatto, 1 lo standard output non si può scrivere, 2 opzioni non\n"
+              "valide o una progressione impossibile.\n");
 }
 
 int fail(const QString& message, bool withUsage)
@@ -123,10 +125,10 @@ int runProgression(const QStringList& arguments)
     p.addOption({{QStringLiteral("h"), QStringLiteral("help")}, {}});
     if (!p.parse(arguments))
         return fail(p.errorText(), true);
-    if (p.isSet(QStringLiteral("help"))) {
-        QTextStream(stdout) << usage();
-        return ExitOk;
-    }
+    if (const QString twice = repeatedOption(p); !twice.isEmpty())
+        return fail(twice, true);
+    if (p.isSet(QStringLiteral("help")))
+        return printOut(usage()) ? ExitOk : ExitFailure;
     if (!p.positionalArguments().isEmpty())
         return fail(ProgressionText::tr("Argomento inatteso: %1.").arg(p.positionalArguments().first()), true);
     if (!p.isSet(QStringLiteral("numbers")) || !p.isSet(QStringLiteral("max")))
@@ -168,9 +170,12 @@ int runProgression(const QStringList& arguments)
                        "puntata sul numero, e se ne puntano già %1.")
                         .arg(*size),
                     false);
-    QTextStream(stdout) << heading(*chosen, int(*size)) << '\n'
-                        << table(progressionRows(stakes, int(*size), int(*attempts)), chosen->chip);
-    return ExitOk;
+    // A table that cannot be written (a full disk, a closed output) is a
+    // failure, as for every command.
+    return printOut(heading(*chosen, int(*size)) + u'\n' +
+                    table(progressionRows(stakes, int(*size), int(*attempts)), chosen->chip))
+               ? ExitOk
+               : ExitFailure;
 }
 
 } // namespace zt

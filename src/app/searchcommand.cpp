@@ -504,7 +504,7 @@ QString idRange(const std::vector<qint64>& ids, std::size_t begin, std::size_t e
 int runSearch(const QStringList& arguments)
 {
     QCommandLineParser p;
-    addRunOptions(p, false, false);
+    const QList<QCommandLineOption> lists = addRunOptions(p, false, false);
     p.addOptions({{QStringLiteral("choose"), {}, QStringLiteral("P%")},
                   {QStringLiteral("choose-until"), {}, QStringLiteral("ID")},
                   {QStringLiteral("games-every"), {}, QStringLiteral("N")},
@@ -513,6 +513,8 @@ int runSearch(const QStringList& arguments)
                   {QStringLiteral("seed"), {}, QStringLiteral("S")}});
     if (!p.parse(arguments))
         return badOptions(parseProblem(p));
+    if (const QString twice = repeatedOption(p, lists); !twice.isEmpty())
+        return badOptions(twice);
     if (p.isSet(QStringLiteral("help")))
         return printOut(usage()) ? ExitOk : ExitFailure;
     if (!p.positionalArguments().isEmpty())
@@ -522,6 +524,16 @@ int runSearch(const QStringList& arguments)
     QString error;
     if (!readJob(p, job, &error))
         return badOptions(error);
+
+    // Every output is checked before the work, which may take long.
+    const QString csvPath = job.files.csvPath == u"-" || job.files.csvPath.isEmpty()
+                                ? job.files.csvPath
+                                : QDir::current().absoluteFilePath(job.files.csvPath);
+    for (const QString& path : {csvPath, QStringLiteral("-")}) {
+        if (!path.isEmpty() &&
+            !checkOutput(path, QCoreApplication::translate("Files", "il file"), &error))
+            return failWith(ExitFailure, error);
+    }
 
     StopOnSignals stopSignals;
     const auto interrupted = [] {
@@ -583,10 +595,9 @@ int runSearch(const QStringList& arguments)
     for (int s : {SIGINT, SIGTERM, SIGHUP})
         ::sigaction(s, &ignore, nullptr);
     Outputs outputs;
-    if (!job.files.csvPath.isEmpty())
-        outputs.add(job.files.csvPath == u"-" ? job.files.csvPath
-                                              : QDir::current().absoluteFilePath(job.files.csvPath),
-                    QStringLiteral("il file"), csvText(job, result));
+    if (!csvPath.isEmpty())
+        outputs.add(csvPath, QCoreApplication::translate("Files", "il file"),
+                    csvText(job, result));
     if (job.files.csvPath != u"-")
         outputs.add(QStringLiteral("-"), {},
                     panelText(job, result, choose.size(), judge.size(), idRange(ids, 0, split.at),

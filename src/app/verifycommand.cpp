@@ -173,9 +173,11 @@ qint64 simulatedSpins(const Job& job)
 int runVerify(const QStringList& arguments)
 {
     QCommandLineParser p;
-    addRunOptions(p, true, true);
+    const QList<QCommandLineOption> lists = addRunOptions(p, true, true);
     if (!p.parse(arguments))
         return badOptions(parseProblem(p));
+    if (const QString twice = repeatedOption(p, lists); !twice.isEmpty())
+        return badOptions(twice);
     if (p.isSet(QStringLiteral("help")))
         return printOut(usage()) ? ExitOk : ExitFailure;
     if (!p.positionalArguments().isEmpty())
@@ -189,6 +191,19 @@ int runVerify(const QStringList& arguments)
         failWith(ExitOk,
                  QCoreApplication::translate(
                      "Verify", "Con più combinazioni il rapporto (--out) non viene scritto."));
+
+    // Every output is checked before the work, which may take long.
+    const QString csvPath = job.files.csvPath == u"-" || job.files.csvPath.isEmpty()
+                                ? job.files.csvPath
+                                : QDir::current().absoluteFilePath(job.files.csvPath);
+    const bool panel = !job.sweep && job.files.csvPath != u"-" && job.files.outPath != u"-";
+    for (const auto& [path, what] :
+         {std::pair{job.sweep ? QString() : job.files.outPath, QT_TRANSLATE_NOOP("Files", "il rapporto")},
+          {csvPath, QT_TRANSLATE_NOOP("Files", "il file")},
+          {panel ? QStringLiteral("-") : QString(), ""}}) {
+        if (!path.isEmpty() && !checkOutput(path, QCoreApplication::translate("Files", what), &error))
+            return failWith(ExitFailure, error);
+    }
 
     // The rows, then every combination; the threads of the sweep are this
     // machine's processors.
@@ -228,11 +243,9 @@ int runVerify(const QStringList& arguments)
         outputs.add(job.files.outPath, QCoreApplication::translate("Files", "il rapporto"),
                     reportBytes(r.report, r.tally));
     }
-    if (!job.files.csvPath.isEmpty())
-        outputs.add(job.files.csvPath == u"-" ? job.files.csvPath
-                                              : QDir::current().absoluteFilePath(job.files.csvPath),
-                    QCoreApplication::translate("Files", "il file"), csvText(job, results));
-    if (!job.sweep && job.files.csvPath != u"-" && job.files.outPath != u"-")
+    if (!csvPath.isEmpty())
+        outputs.add(csvPath, QCoreApplication::translate("Files", "il file"), csvText(job, results));
+    if (panel)
         outputs.add(QStringLiteral("-"), {},
                     (panelText(results.front()) +
                      moneyPanelText(job.settings.front(), results.front(), clock))

@@ -220,15 +220,54 @@ QString writeProblem(const QString& path, int systemError)
     const QString folder = shownPath(info.absolutePath());
     if (info.isDir())
         return FilesText::tr("esiste già una cartella con questo nome");
-    if (!info.dir().exists())
+    if (!info.dir().exists()) {
+        // The nearest part of the path that is there: a file where a folder
+        // should be is said as such.
+        QString part = info.absolutePath();
+        while (!QFileInfo::exists(part) && part != QDir::cleanPath(part + QStringLiteral("/..")))
+            part = QDir::cleanPath(part + QStringLiteral("/.."));
+        if (QFileInfo::exists(part) && !QFileInfo(part).isDir())
+            return FilesText::tr("%1 è un file, non una cartella").arg(shownPath(part));
         return FilesText::tr("la cartella %1 non esiste").arg(folder);
+    }
     if (readOnlyFile(info))
         return FilesText::tr("il file è in sola lettura e non è stato modificato");
     if (info.isFile() && !info.isWritable())
         return FilesText::tr("non si ha il permesso di modificare il file");
     if (systemError == EACCES || systemError == EPERM)
         return FilesText::tr("non si ha il permesso di scrivere nella cartella %1").arg(folder);
+    if (systemError == ENOENT) // a folder of the system's own, as /proc
+        return FilesText::tr("nella cartella %1 non si possono creare file").arg(folder);
     return systemProblem(systemError);
+}
+
+bool checkOutput(const QString& path, const QString& what, QString* error)
+{
+    if (path == u"-") {
+        const int flags = ::fcntl(STDOUT_FILENO, F_GETFL);
+        if (flags >= 0 && (flags & O_ACCMODE) != O_RDONLY)
+            return true;
+        if (error)
+            *error = FilesText::tr("Impossibile scrivere sullo standard output: %1.")
+                         .arg(systemProblem(EBADF));
+        return false;
+    }
+    if (isStream(path))
+        return true;
+    const auto fail = [&](int systemError) {
+        if (error)
+            *error = writeFailure(what, path, writeProblem(path, systemError));
+        return false;
+    };
+    const QFileInfo info(path);
+    if (!info.dir().exists() || readOnlyFile(info) || info.isDir())
+        return fail(0);
+    QSaveFile file(path);
+    errno = 0;
+    if (!file.open(QIODevice::WriteOnly))
+        return fail(errno);
+    file.cancelWriting(); // the copy goes with the object; the file stays as it was
+    return true;
 }
 
 bool writeStandardOutput(const QByteArray& bytes, QString* error)

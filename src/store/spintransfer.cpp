@@ -29,11 +29,11 @@ constexpr int kBatchRows = 100;
 constexpr int kExportStretch = 16384;
 constexpr int kInsertColumns = 6; // every column but id
 
-// The statement that adds `rows` rows.
+// The statement that adds `rows` rows to the rows sent (see kSentSchema).
 QString insertStatement(int rows)
 {
-    QString sql = QStringLiteral("INSERT INTO Uscite (Numero, Memoria, Tipo, Cima, Memcima, Note) "
-                                 "VALUES (?, ?, ?, ?, ?, ?)");
+    QString sql = QStringLiteral("INSERT INTO temp.zt_sent (Numero, Memoria, Tipo, Cima, Memcima, "
+                                 "Note) VALUES (?, ?, ?, ?, ?, ?)");
     for (int r = 1; r < rows; ++r)
         sql += QStringLiteral(", (?, ?, ?, ?, ?, ?)");
     return sql;
@@ -78,8 +78,7 @@ public:
     {
         prepared_ = query_.prepare(insertStatement(rows));
     }
-    // False when the statement cannot be made (a trigger of the file that
-    // does not compile): lastError() says why.
+    // False when the statement cannot be made: lastError() says why.
     bool prepared() const { return prepared_; }
     ~RowInserter() { query_.finish(); }
 
@@ -113,6 +112,56 @@ private:
     std::vector<QVariant> bound_;
     bool prepared_ = false;
 };
+
+// The rows read go first into a table of this connection only, with the
+// columns (and so the conversions) of Uscite but none of its triggers or
+// constraints, then from there into Uscite in one statement: what Uscite
+// stored is then compared with what was sent.
+const char* const kCopySent =
+    "INSERT INTO main.Uscite (Numero, Memoria, Tipo, Cima, Memcima, Note) "
+    "SELECT Numero, Memoria, Tipo, Cima, Memcima, Note FROM temp.zt_sent ORDER BY rowid";
+
+const char* const kSentSchema =
+    "CREATE TEMP TABLE zt_sent AS SELECT Numero, Memoria, Tipo, Cima, Memcima, Note "
+    "FROM main.Uscite WHERE 0";
+
+// The rows past the id (bound): their count, their first and last id.
+const char* const kNewRows = "SELECT count(*), min(id), max(id) FROM main.Uscite WHERE id > ?";
+
+// The first id past the id (bound second) of a row that is not as sent, the
+// new ids following one another from the one after the first bound.
+const char* const kNotAsSent =
+    "SELECT min(u.id) FROM main.Uscite AS u LEFT JOIN temp.zt_sent AS s ON s.rowid = u.id - ? "
+    "WHERE u.id > ? AND (s.rowid IS NULL "
+    "OR u.Numero IS NOT s.Numero COLLATE BINARY OR u.Memoria IS NOT s.Memoria COLLATE BINARY "
+    "OR u.Tipo IS NOT s.Tipo COLLATE BINARY OR u.Cima IS NOT s.Cima COLLATE BINARY "
+    "OR u.Memcima IS NOT s.Memcima COLLATE BINARY OR u.Note IS NOT s.Note COLLATE BINARY)";
+
+// The place, from 1, of the first row added after lastId that is not as
+// sent: 0 when they all are, -1 with *problem when they cannot be read.  The
+// new rows are as sent only when their ids follow one another, as the
+// engine gives them to rows added together.
+qint64 firstNotAsSent(const QSqlDatabase& db, qint64 lastId, QString* problem)
+{
+    QSqlQuery q(db);
+    const auto failed = [&] {
+        *problem = storeProblem(q.lastError(), db.databaseName());
+        return qint64(-1);
+    };
+    q.setForwardOnly(true);
+    if (!q.prepare(QString::fromLatin1(kNewRows)) || (q.addBindValue(lastId), !q.exec()) ||
+        !q.next())
+        return failed();
+    const qint64 count = q.value(0).toLongLong();
+    const qint64 first = q.value(1).toLongLong();
+    if (count == 0 || q.value(2).toLongLong() - first != count - 1)
+        return 1;
+    q.finish();
+    if (!q.prepare(QString::fromLatin1(kNotAsSent)) ||
+        (q.addBindValue(first - 1), q.addBindValue(lastId), !q.exec()) || !q.next())
+        return failed();
+    return q.value(0).isNull() ? 0 : q.value(0).toLongLong() - first + 1;
+}
 
 QString importMessage(const QString& problem)
 {
@@ -256,25 +305,37 @@ bool SpinTransfer::importRows(SpinCsvReader& reader)
             return true;
         };
         qint64 before = 0;
+        qint64 lastId = std::numeric_limits<qint64>::min(); // the largest id before
+        const auto sql = [&](const QString& statement) {
+            if (transaction.exec(statement))
+                return true;
+            problem = storeProblem(transaction.lastError(), path);
+            return false;
+        };
         // The write lock at once: a file another program is writing is
         // refused before any row is stored.
         if (!transaction.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
             problem = storeProblem(transaction.lastError(), path);
             fault = isBusy(transaction.lastError()) ? Fault::Busy : Fault::Refused;
-        } else if (count(&before)) {
+        } else if (count(&before) && sql(QStringLiteral("SELECT max(id) FROM Uscite")) &&
+                   transaction.next()) {
+            if (!transaction.value(0).isNull())
+                lastId = transaction.value(0).toLongLong();
+            transaction.finish();
+            sql(QString::fromLatin1(kSentSchema));
             {
                 // Rows go in by the hundred: one statement per row would cost
                 // more than the rows themselves.
                 RowInserter batch(db, kBatchRows);
                 RowInserter single(db, 1);
-                if (!batch.prepared())
-                    problem = insertProblem(batch.lastError(), db);
-                else if (!single.prepared())
-                    problem = insertProblem(single.lastError(), db);
+                for (const RowInserter* insert : {&batch, &single}) {
+                    if (problem.isEmpty() && !insert->prepared())
+                        problem = storeProblem(insert->lastError(), path);
+                }
                 std::vector<SpinCsvRow> pending(kBatchRows);
                 const auto store = [&](RowInserter& insert, const SpinCsvRow* rows, int n) {
                     if (!insert.run(rows)) {
-                        problem = insertProblem(insert.lastError(), db);
+                        problem = storeProblem(insert.lastError(), path);
                         return false;
                     }
                     rows_ += n;
@@ -290,6 +351,12 @@ bool SpinTransfer::importRows(SpinCsvReader& reader)
                 for (int r = 0; r < held && problem.isEmpty(); ++r)
                     store(single, &pending[size_t(r)], 1);
             }
+            // Then into Uscite, in their order, with the same conversions.
+            if (problem.isEmpty()) {
+                QSqlQuery copy(db);
+                if (!copy.exec(QString::fromLatin1(kCopySent)))
+                    problem = insertProblem(copy.lastError(), db);
+            }
             if (problem.isEmpty() && !reader.error().isEmpty())
                 problem = reader.error();
             // Triggers, conflict clauses and the like may have dropped,
@@ -301,6 +368,17 @@ bool SpinTransfer::importRows(SpinCsvReader& reader)
                               .arg(storeFileName(path))
                               .arg(after - before)
                               .arg(rows_);
+            // Nor may they change what a row holds: every new row is
+            // compared with the one sent.
+            if (problem.isEmpty() && rows_ > 0) {
+                const qint64 changed = firstNotAsSent(db, lastId, &problem);
+                if (changed > 0)
+                    problem = StoreText::tr("Nel file %1 i trigger o i vincoli della tabella "
+                                            "Uscite cambiano le righe importate (la %2ª uscita "
+                                            "non è registrata com'era nel file)")
+                                  .arg(storeFileName(path))
+                                  .arg(changed);
+            }
             if (problem.isEmpty() && !transaction.exec(QStringLiteral("COMMIT"))) {
                 problem = storeProblem(transaction.lastError(), path);
                 if (isBusy(transaction.lastError()))

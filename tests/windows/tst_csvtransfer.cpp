@@ -178,6 +178,11 @@ private Q_SLOTS:
             << QStringList{"import", "f.txt"} << QByteArray("5 17 5") << 1
             << "Nel file dati.mdb i trigger o i vincoli della tabella Uscite cambiano le righe "
                "importate (2 aggiunte invece di 3): nessuna uscita è stata importata.";
+        QTest::newRow("trigger changes a row")
+            << QStringList{"import", "f.txt"} << QByteArray("5 17 5") << 1
+            << "Nel file dati.mdb i trigger o i vincoli della tabella Uscite cambiano le righe "
+               "importate (la 2ª uscita non è registrata com'era nel file): nessuna uscita è "
+               "stata importata.";
         QTest::newRow("trigger loads an extension")
             << QStringList{"import", "f.txt"} << QByteArray("5") << 1
             << "Nel file dati.mdb la struttura della tabella Uscite chiama load_extension(), che "
@@ -198,6 +203,10 @@ private Q_SLOTS:
         QTest::newRow("no database name")
             << QStringList{"import", "f.txt", "--db", ""} << QByteArray("5") << 2
             << "--db vuole il nome di un file.";
+        QTest::newRow("one value twice")
+            << QStringList{"import", "f.txt", "--tipo", "Live", "--tipo", "Spin"}
+            << QByteArray("5") << 2
+            << "L'opzione --tipo è data più di una volta: vuole un valore solo.";
         QTest::newRow("folder") << QStringList{"export", "--out", "no/u.csv"} << QByteArray() << 1
                                 << "Impossibile scrivere il file %1: la cartella %2 non esiste.";
     }
@@ -217,6 +226,9 @@ private Q_SLOTS:
             {"trigger skips a row",
              {"CREATE TRIGGER t BEFORE INSERT ON Uscite WHEN NEW.Numero = "
               "' 17' BEGIN SELECT RAISE(IGNORE); END"}},
+            {"trigger changes a row",
+             {"CREATE TRIGGER t AFTER INSERT ON Uscite WHEN NEW.Numero = ' 17' BEGIN "
+              "UPDATE Uscite SET Numero = ' 36' WHERE id = NEW.id; END"}},
             {"trigger loads an extension",
              {"CREATE TRIGGER t AFTER INSERT ON Uscite BEGIN "
               "SELECT load_extension('x'); END"}},

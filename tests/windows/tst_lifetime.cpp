@@ -366,7 +366,20 @@ private Q_SLOTS:
                  "2 --folder e --player-folder non vanno insieme.");
         QCOMPARE(ended({"--player-folder", "--schermo"}), "2 Opzione sconosciuta: --schermo.");
         QCOMPARE(ended({"--lang", "fr"}), "2 --lang vale it o en, non «fr».");
+        QCOMPARE(ended({"--folder", "a", "--folder=b"}),
+                 "2 L'opzione --folder è data più di una volta: vuole un valore solo.");
+        QCOMPARE(ended({"--lang", "it", "--version", "--lang=en"}),
+                 "2 L'opzione --lang è data più di una volta: vuole un valore solo.");
         QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
+        // Without a home there is no player's folder, and none is made at the root.
+        const bool atRoot = QFileInfo::exists("/Zentrima13");
+        for (bool unset : {false, true}) {
+            unset ? env.remove("HOME") : env.insert("HOME", "");
+            QCOMPARE(ended({"--player-folder"}),
+                     "2 --player-folder vuole la cartella di casa del giocatore, ma la variabile "
+                     "HOME non ne dà una: usare --folder CARTELLA.");
+        }
+        QCOMPARE(QFileInfo::exists("/Zentrima13"), atRoot);
     }
 
     // Spins waiting for a file another program holds when the program is

@@ -149,6 +149,8 @@ private Q_SLOTS:
             << QStringList{"--out", "./dati.mdb"} << "--out non può essere il file delle uscite.";
         QTest::newRow("one file twice") << QStringList{"--out", "s.txt", "--csv", "./s.txt"}
                                         << "--out e --csv non possono essere lo stesso file";
+        QTest::newRow("one value twice") << QStringList{"--db", "dati.mdb", "--db=altro.mdb"}
+                                         << "L'opzione --db è data più di una volta";
         QTest::newRow("count too large")
             << QStringList{"--count", "99999999999"}
             << "--count: \"99999999999\" (un numero intero da 0 a 2147483647).";
@@ -202,6 +204,39 @@ private Q_SLOTS:
         QCOMPARE(o.code, 3);
         QCOMPARE(o.err, QString("tubo non è un file normale (è una pipe).\n"));
         QCOMPARE(run({"verify", "--db", "cartella"}).err, QString("cartella è una cartella.\n"));
+    }
+
+    // Every output is checked before the work (here before the rows, which
+    // are missing), and what cannot be written is said as it is.
+    void outputsCheckedBeforeTheWork()
+    {
+        zt::test::FreshDir dir;
+        zt::test::writeFile("afile", "x");
+        QVERIFY(QDir().mkdir("cartella"));
+        const std::pair<QString, QString> outputs[] = {
+            {"/nonexistent/x.csv", "la cartella /nonexistent non esiste."},
+            {"afile/x.csv", dir.file("afile") + " è un file, non una cartella."},
+            {"/proc/x.csv", "nella cartella /proc non si possono creare file."},
+            {"cartella", "esiste già una cartella con questo nome."}};
+        for (const auto& [path, why] : outputs) {
+            for (const QStringList& command :
+                 {QStringList{"verify", "--csv"}, {"verify", "--out"}, {"search", "--csv"},
+                  {"export", "--out"}}) {
+                const Outcome o = run(command + QStringList{path, "--db", "manca.mdb"});
+                QCOMPARE(o.code, 1);
+                QVERIFY2(o.err.startsWith("Impossibile scrivere ") && o.err.endsWith(": " + why + "\n"),
+                         qPrintable(o.err));
+            }
+        }
+        // Nor a closed standard output, where the results would go: an
+        // import that could not say so stores nothing.
+        for (const char* command : {"verify", "search", "export", "import -"}) {
+            const Outcome o = run({"-c", QStringLiteral("echo 5 | %1 %2 --db manca.mdb >&-")
+                                             .arg(ZT_PROGRAM_PATH, command)},
+                                  [](QProcess& p) { p.setProgram("/bin/sh"); });
+            QCOMPARE(o.err, QString("Impossibile scrivere sullo standard output: è chiuso.\n"));
+        }
+        QCOMPARE(files(), QStringList{"afile"});
     }
 
     void reportPanelAndSweep()
@@ -573,6 +608,15 @@ private Q_SLOTS:
         QCOMPARE(lines[4].simplified(), QString("3 3,00* 24,00 48,00 60,00"));
         QCOMPARE(lines[5], QString("* ridotta al massimo del tavolo"));
 
+        // A table that cannot be written fails as every command does.
+        o = run({"progression", "--numbers", "3", "--max", "2"},
+                [](QProcess& p) { p.setStandardOutputFile("/dev/full"); });
+        QVERIFY(o.code == 1 &&
+                o.err == "Impossibile scrivere sullo standard output: il disco è pieno.\n");
+        o = run({"-c", QString(ZT_PROGRAM_PATH) + " progression --numbers 3 --max 2 >&-"},
+                [](QProcess& p) { p.setProgram("/bin/sh"); });
+        QVERIFY(o.code == 1 && o.err == "Impossibile scrivere sullo standard output: è chiuso.\n");
+
         o = run({"progression", "--numbers", "36", "--max", "3"});
         QCOMPARE(o.code, 2);
         QVERIFY(o.out.isEmpty() && o.err.startsWith("Con 36 numeri nessuna puntata recupera"));
@@ -581,7 +625,9 @@ private Q_SLOTS:
             {{"--numbers", "3"}, "Servono --numbers e --max."},
             {{"--max", "3"}, "Servono --numbers e --max."},
             {{"--numbers", "3", "--max", "3", "--target", "0"}, "Valore non valido per --target: \"0\"."},
-            {{"--numbers", "3", "--max", "3", "--chip", "0"}, "Valore non valido per --chip: \"0\"."}};
+            {{"--numbers", "3", "--max", "3", "--chip", "0"}, "Valore non valido per --chip: \"0\"."},
+            {{"--numbers", "3", "--max", "3", "--max=4"},
+             "L'opzione --max è data più di una volta: vuole un valore solo."}};
         for (const auto& [bad, why] : refused) {
             o = run(QStringList{"progression"} + bad);
             QCOMPARE(o.code, 2);

@@ -48,7 +48,9 @@ struct StartRequest {
 };
 StartRequest readStartRequest(QStringList arguments);
 
-// The player's own folder, where the program started from the menu works.
+// The player's own folder, where the program started from the menu works:
+// ~/Zentrima13.  Empty when HOME names no folder (empty, missing, or not a
+// full path); --player-folder is refused then.
 QString playerFolder();
 
 // Runs the command named by argv[1] (under a QCoreApplication) and returns

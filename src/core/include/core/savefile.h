@@ -66,6 +66,13 @@ private:
     std::vector<Output> outputs_;
 };
 
+// Whether an output could be written at path, checked before the work that
+// makes it: "-" needs an open standard output, a device or a pipe is taken as
+// it is, and a file must be one that Outputs could put in place (tried by
+// making, and dropping, its new copy beside it).  On failure *error reads as
+// Outputs::write's would.
+bool checkOutput(const QString& path, const QString& what, QString* error);
+
 // Writes the bytes to standard output and flushes it; on failure *error reads
 // "Impossibile scrivere sullo standard output: <cause>."
 bool writeStandardOutput(const QByteArray& bytes, QString* error);
