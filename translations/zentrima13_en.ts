@@ -1055,6 +1055,24 @@ program: try again later, 130 interrupted.
         <source>. Con --games-every %1 dopo quella riga non comincia un&apos;altra partita: scegli un N più piccolo o una parte di scelta più corta (--choose)</source>
         <translation>. With --games-every %1 no other game begins after that row: choose a smaller N or a shorter choosing part (--choose)</translation>
     </message>
+    <message>
+        <source>
+Le combinazioni, per gli insiemi di uscite su cui si verificano (le due parti
+e le serate di --luck), fanno al massimo %1 verifiche.
+</source>
+        <translation>
+The combinations, times the sets of spins they are verified on (the two parts
+and the evenings of --luck), make at most %1 verifications.
+</translation>
+    </message>
+    <message>
+        <source>Le opzioni chiedono %1 combinazioni, da verificare su %2 insiemi di uscite (le due parti e le serate di --luck): più di %3 verifiche, troppe per una volta. Accorciare gli elenchi o ridurre --luck.</source>
+        <translation>The options ask for %1 combinations, to verify on %2 sets of spins (the two parts and the evenings of --luck): more than %3 verifications, too many for one go. Shorten the lists or lower --luck.</translation>
+    </message>
+    <message>
+        <source>innumerevoli</source>
+        <translation>countless</translation>
+    </message>
 </context>
 <context>
     <name>SpinQueue</name>
@@ -1738,6 +1756,26 @@ Exit status: 0 done, 1 a file cannot be written, 2 invalid options,
 3 the file of the spins is missing or unusable, or has no row --from,
 4 the file of the spins is locked by another program: try again later.
 </translation>
+    </message>
+    <message>
+        <source>Le combinazioni sono al massimo %1; quante sono lo dice una riga
+sullo standard error prima di cominciare.
+</source>
+        <translation>There are at most %1 combinations; a line on standard error says how many
+before the work starts.
+</translation>
+    </message>
+    <message>
+        <source>Le opzioni chiedono %1 combinazioni: più delle %2 che si possono verificare in una volta. Accorciare gli elenchi.</source>
+        <translation>The options ask for %1 combinations: more than the %2 that can be verified in one go. Shorten the lists.</translation>
+    </message>
+    <message>
+        <source>innumerevoli</source>
+        <translation>countless</translation>
+    </message>
+    <message>
+        <source>%1 combinazioni da verificare.</source>
+        <translation>%1 combinations to verify.</translation>
     </message>
 </context>
 <context>

@@ -253,6 +253,43 @@ bool readRunFiles(const QCommandLineParser& p, bool withOut, RunFiles& files, QS
     return true;
 }
 
+qint64 combinationCount(const QCommandLineParser& p, const CombinationDefaults& defaults)
+{
+    const auto items = [&](const char* name, const QString& fallback) {
+        return qint64(listItems(p, QLatin1String(name), fallback).size());
+    };
+    std::vector<qint64> sizes{items("mode", defaults.modes),
+                              items("filter", defaults.filters),
+                              items("max", defaults.maxima),
+                              items("stake", {}),
+                              std::max<qint64>(1, p.values(QStringLiteral("progression")).size()),
+                              items("target", {}),
+                              items("table-max", {}),
+                              items("chip", {}),
+                              items("bankroll", {})};
+    if (defaults.simulation) {
+        for (const char* name : {"simulate", "spins", "seed"})
+            sizes.push_back(items(name, {}));
+    }
+    // Each switch swept doubles them.
+    QStringList swept = p.values(QStringLiteral("sweep"));
+    if (swept.isEmpty()) {
+        for (const QString& name : defaults.swept) {
+            if (!p.isSet(name))
+                swept << name;
+        }
+    }
+    swept.removeDuplicates();
+    for (qsizetype k = 0; k < swept.size(); ++k)
+        sizes.push_back(2);
+    qint64 count = 1;
+    for (qint64 size : sizes) {
+        if (__builtin_mul_overflow(count, size, &count))
+            return std::numeric_limits<qint64>::max();
+    }
+    return count;
+}
+
 bool readCombinations(const QCommandLineParser& p, const CombinationDefaults& defaults,
                       std::vector<VerifySettings>& settings, bool* anySwept, QString* error)
 {

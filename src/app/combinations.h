@@ -64,6 +64,10 @@ QList<QCommandLineOption> addRunOptions(QCommandLineParser& p, bool withOut, boo
 // The files and the rows; false with *error for a bad value.
 bool readRunFiles(const QCommandLineParser& p, bool withOut, RunFiles& files, QString* error);
 
+// How many combinations the options ask for, counted before any is made (a
+// count past what a qint64 holds is given as its largest value).
+qint64 combinationCount(const QCommandLineParser& p, const CombinationDefaults& defaults);
+
 // Every combination the options ask for, the first list outermost, each
 // swept switch first without, then with; *swept: some switch is swept.
 // False with *error for a bad value.

@@ -84,6 +84,10 @@ private:
     struct sigaction before_[3]{};
 };
 
+// The most verifications of a search (a combination on one set of rows):
+// the results of each are held until all are ranked.
+constexpr qint64 kMostVerifications = 1'000'000;
+
 QString usage()
 {
     QString text = SearchText::tr(
@@ -130,6 +134,9 @@ QString usage()
         "3 il file delle uscite manca o non è utilizzabile, non ha la riga di --from o di\n"
         "--choose-until, o non si può dividere, 4 il file delle uscite è bloccato da un altro\n"
         "programma: riprovare più tardi, 130 interrotta.\n");
+    text += SearchText::tr("\nLe combinazioni, per gli insiemi di uscite su cui si verificano (le due "
+                           "parti\ne le serate di --luck), fanno al massimo %1 verifiche.\n")
+                .arg(count(kMostVerifications));
     return text;
 }
 
@@ -168,6 +175,25 @@ bool readJob(const QCommandLineParser& p, Job& job, QString* error)
     defaults.swept = QStringList{"second-hit", "reset-after-string", "no-auto-reset"};
     defaults.stringsReport = true;
     defaults.simulation = false;
+    if (p.isSet(QStringLiteral("luck"))) {
+        bool ok = false;
+        job.search.luckEvenings = p.value(QStringLiteral("luck")).toInt(&ok);
+        if (!ok || job.search.luckEvenings < 0 || job.search.luckEvenings > 100)
+            return bad(QStringLiteral("luck"), SearchText::tr("un numero intero da 0 a 100"));
+    }
+    // Counted before any is made: a search too large is refused at once.
+    const qint64 combinations = combinationCount(p, defaults);
+    const qint64 sets = 2 + job.search.luckEvenings;
+    if (combinations > kMostVerifications / sets) {
+        *error = SearchText::tr("Le opzioni chiedono %1 combinazioni, da verificare su %2 insiemi di "
+                                "uscite (le due parti e le serate di --luck): più di %3 verifiche, "
+                                "troppe per una volta. Accorciare gli elenchi o ridurre --luck.")
+                     .arg(combinations == std::numeric_limits<qint64>::max()
+                              ? SearchText::tr("innumerevoli")
+                              : count(combinations),
+                          count(sets), count(kMostVerifications));
+        return false;
+    }
     bool swept = false;
     if (!readRunFiles(p, false, job.files, error) ||
         !readCombinations(p, defaults, job.search.combinations, &swept, error))
@@ -209,12 +235,6 @@ bool readJob(const QCommandLineParser& p, Job& job, QString* error)
             job.search.rank = SearchRank::HitsPerSpin;
         else
             return bad(QStringLiteral("rank"), QStringLiteral("net o hits"));
-    }
-    if (p.isSet(QStringLiteral("luck"))) {
-        bool ok = false;
-        job.search.luckEvenings = p.value(QStringLiteral("luck")).toInt(&ok);
-        if (!ok || job.search.luckEvenings < 0 || job.search.luckEvenings > 100)
-            return bad(QStringLiteral("luck"), SearchText::tr("un numero intero da 0 a 100"));
     }
     if (p.isSet(QStringLiteral("seed"))) {
         bool ok = false;

@@ -20,11 +20,16 @@
 #include <QDir>
 
 #include <algorithm>
+#include <limits>
 #include <thread>
 
 namespace zt {
 
 namespace {
+
+// The most combinations verified in one go: their CSV lines are kept until
+// all are written, about 130 bytes each.
+constexpr qint64 kMostCombinations = 1'000'000;
 
 QString usage()
 {
@@ -60,6 +65,10 @@ QString usage()
         "(--progression flat --progression 1,2,4) perché un elenco è già la progressione.\n"
         "Le fiches valgono per ogni numero della stringa seguita: un colpo vinto rende\n"
         "36 volte la puntata sul numero uscito.\n");
+    text += QCoreApplication::translate(
+                "Verify", "Le combinazioni sono al massimo %1; quante sono lo dice una riga\n"
+                          "sullo standard error prima di cominciare.\n")
+                .arg(shownLocale().toString(kMostCombinations));
     return text;
 }
 
@@ -67,6 +76,9 @@ int badOptions(const QString& message)
 {
     return usageError(usage(), message);
 }
+
+// Combinations verified at a time: only their results are held at once.
+constexpr std::size_t kCombinationsAtATime = 8192;
 
 // What the options ask for.
 struct Job {
@@ -79,6 +91,18 @@ struct Job {
 // Reads the options into the job; false with *error for a bad value.
 bool readJob(const QCommandLineParser& p, Job& job, QString* error)
 {
+    // Counted before any is made: a grid too large is refused at once.
+    const qint64 combinations = combinationCount(p, CombinationDefaults{});
+    if (combinations > kMostCombinations) {
+        *error = QCoreApplication::translate(
+                     "Verify", "Le opzioni chiedono %1 combinazioni: più delle %2 che si possono "
+                               "verificare in una volta. Accorciare gli elenchi.")
+                     .arg(combinations == std::numeric_limits<qint64>::max()
+                              ? QCoreApplication::translate("Verify", "innumerevoli")
+                              : shownLocale().toString(combinations),
+                          shownLocale().toString(kMostCombinations));
+        return false;
+    }
     bool swept = false;
     if (!readRunFiles(p, true, job.files, error) ||
         !readCombinations(p, CombinationDefaults{}, job.settings, &swept, error))
@@ -102,32 +126,58 @@ QStringList simulationFields(const VerifySettings& s, const VerifyResult& r)
     return QStringList(7);
 }
 
-QByteArray csvText(const Job& job, const std::vector<VerifyResult>& results)
+// The attempts the CSV has columns for: as many as the largest "Contr.
+// Massimo" shows.
+int csvAttempts(const Job& job)
 {
     int attempts = 0;
     for (const VerifySettings& s : job.settings)
         attempts = std::max(attempts, attemptsShown(s.maxDelay));
+    return attempts;
+}
+
+QByteArray csvHeader(const Job& job, int attempts)
+{
     QStringList header = settingsHeader() + resultHeader(attempts);
     if (job.simulate)
         header << QStringList{"p5", "p25", "p50", "p75", "p95", "ruined", "mean_net"};
     header << stakesHeader();
     if (job.simulate)
         header << QStringList{"simulate", "spins", "seed"};
+    return (header.join(u',') + u'\n').toUtf8();
+}
 
-    QString text = header.join(u',') + u'\n';
-    for (std::size_t c = 0; c < results.size(); ++c) {
-        const VerifySettings& s = job.settings[c];
-        const VerifyResult& r = results[c];
-        QStringList line = settingsFields(s) + resultFields(s, r, attempts);
-        if (job.simulate)
-            line << simulationFields(s, r);
-        line << stakesFields(s);
-        if (job.simulate)
-            line << QString::number(s.simulation.evenings) << QString::number(s.simulation.spins)
-                 << QString::number(s.simulation.seed);
-        text += line.join(u',') + u'\n';
+QByteArray csvLine(const Job& job, const VerifySettings& s, const VerifyResult& r, int attempts)
+{
+    QStringList line = settingsFields(s) + resultFields(s, r, attempts);
+    if (job.simulate)
+        line << simulationFields(s, r);
+    line << stakesFields(s);
+    if (job.simulate)
+        line << QString::number(s.simulation.evenings) << QString::number(s.simulation.spins)
+             << QString::number(s.simulation.seed);
+    return (line.join(u',') + u'\n').toUtf8();
+}
+
+// Every combination of a sweep, a stretch at a time, each stretch's results
+// turned into their CSV lines before the next: what is held grows with the
+// lines, not with the results.
+QByteArray sweepCsv(const Job& job, const ReplayRows& rows, const QString& countText, int threads,
+                    std::atomic<std::int64_t>* progress)
+{
+    const int attempts = csvAttempts(job);
+    QByteArray csv = csvHeader(job, attempts);
+    for (std::size_t at = 0; at < job.settings.size(); at += kCombinationsAtATime) {
+        const std::vector<VerifySettings> stretch(
+            job.settings.begin() + std::ptrdiff_t(at),
+            job.settings.begin() +
+                std::ptrdiff_t(std::min(job.settings.size(), at + kCombinationsAtATime)));
+        const SharedRuns runs =
+            verifyShared({&rows}, {countText}, stretch, threads, {progress, nullptr});
+        for (std::size_t i = 0; i < stretch.size(); ++i)
+            csv += csvLine(job, stretch[i], runs.at(0, i), attempts);
     }
-    return text.toUtf8();
+    return csv;
 }
 
 // The results panel, one "name: value" line each.
@@ -211,7 +261,11 @@ int runVerify(const QStringList& arguments)
     ReplayRead read = ReplayRead::Done;
     QString countText;
     std::vector<VerifyResult> results;
+    QByteArray csv;
     SpinClock clock;
+    if (job.sweep)
+        failWith(ExitOk, QCoreApplication::translate("Verify", "%1 combinazioni da verificare.")
+                             .arg(shownLocale().toString(qint64(job.settings.size()))));
     Progress progress;
     progress.run([&] {
         read = readReplayRows(job.files.dbPath, job.files.dbName, job.files.from,
@@ -224,11 +278,14 @@ int runVerify(const QStringList& arguments)
                        simulatedSpins(job));
         const int threads = int(std::max(1u, std::thread::hardware_concurrency()));
         if (job.sweep) {
-            results = verifyAll(rows, countText, job.settings, threads, &progress.done);
+            csv = sweepCsv(job, rows, countText, threads, &progress.done);
         } else {
             results.push_back(
                 verify(rows, countText, job.settings.front(), true, &progress.done, threads));
             readSpinTimes(job.files.dbPath, job.files.from, count, clock);
+            if (!csvPath.isEmpty())
+                csv = csvHeader(job, csvAttempts(job)) +
+                      csvLine(job, job.settings.front(), results.front(), csvAttempts(job));
         }
     });
     if (read != ReplayRead::Done)
@@ -244,7 +301,7 @@ int runVerify(const QStringList& arguments)
                     reportBytes(r.report, r.tally));
     }
     if (!csvPath.isEmpty())
-        outputs.add(csvPath, QCoreApplication::translate("Files", "il file"), csvText(job, results));
+        outputs.add(csvPath, QCoreApplication::translate("Files", "il file"), csv);
     if (panel)
         outputs.add(QStringLiteral("-"), {},
                     (panelText(results.front()) +

@@ -70,6 +70,15 @@ void addGames(Rows& rows, int games, int length, std::mt19937& random, bool plan
     }
 }
 
+// "1,2,...,n"
+QString numbersFrom1(int n)
+{
+    QStringList all;
+    for (int i = 1; i <= n; ++i)
+        all << QString::number(i);
+    return all.join(',');
+}
+
 // The lines of a CSV file, split into their fields (no field here holds a comma).
 QList<QStringList> csvLines(const QString& name)
 {
@@ -151,6 +160,11 @@ private Q_SLOTS:
                                         << "--out e --csv non possono essere lo stesso file";
         QTest::newRow("one value twice") << QStringList{"--db", "dati.mdb", "--db=altro.mdb"}
                                          << "L'opzione --db è data più di una volta";
+        QStringList many; // 300 values each: 27,000,000 combinations, refused before any is made
+        for (const char* option : {"--stake", "--target", "--table-max"})
+            many << option << numbersFrom1(300);
+        QTest::newRow("too many combinations")
+            << many << "Le opzioni chiedono 27.000.000 combinazioni: più delle 1.000.000";
         QTest::newRow("count too large")
             << QStringList{"--count", "99999999999"}
             << "--count: \"99999999999\" (un numero intero da 0 a 2147483647).";
@@ -280,7 +294,8 @@ private Q_SLOTS:
         o = run({"verify", "--out", "-"});
         QVERIFY(o.code == 0 && o.out.startsWith("Orba\r\n\r\nBoules:6\r\n"));
 
-        QCOMPARE(run({"verify", "--max", "2,10", "--csv", "-"}).out.count('\n'), 3);
+        o = run({"verify", "--max", "2,10", "--csv", "-"});
+        QVERIFY(o.out.count('\n') == 3 && o.err == "2 combinazioni da verificare.\n");
         QCOMPARE(zt::test::fileBytes("dati.mdb"), dati);
 
         // The same seed gives the same evenings; a list sweeps.
@@ -303,6 +318,28 @@ private Q_SLOTS:
             QCOMPARE(run({"verify", "--out", "nulla"}).code, 0);
             QCOMPARE(run({"verify", "--max", "2,3", "--csv", "nulla"}).code, 0);
             QVERIFY(QFileInfo::exists("nulla") && !QFileInfo("nulla").isFile());
+        }
+    }
+
+    // A sweep longer than the stretch verified at a time: every line as
+    // the combination verified alone gives it, across the stretches.
+    void longSweep()
+    {
+        zt::test::FreshDir dir;
+        makeRows();
+        const Outcome o = run({"verify", "--max", "3", "--stake", numbersFrom1(45), "--target",
+                               numbersFrom1(200), "--progression", "recovery", "--csv", "-"});
+        QCOMPARE(o.code, 0);
+        QCOMPARE(o.err, QString("9.000 combinazioni da verificare.\n"));
+        const QStringList lines = o.out.split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 9001);
+        for (int line : {8192, 8193, 9000}) {
+            const int stake = (line - 1) / 200 + 1, target = (line - 1) % 200 + 1;
+            const QStringList alone =
+                run({"verify", "--max", "3", "--stake", QString::number(stake), "--target",
+                     QString::number(target), "--progression", "recovery", "--csv", "-"})
+                    .out.split('\n');
+            QCOMPARE(lines[line], alone[1]);
         }
     }
 
@@ -496,6 +533,12 @@ private Q_SLOTS:
             QCOMPARE(o.code, 2);
             QVERIFY(o.err.contains("Uso: zentrima13 search"));
         }
+        // A grid too large is refused before any combination is made.
+        const Outcome many = run({"search", "--stake", numbersFrom1(300)});
+        QCOMPARE(many.code, 2);
+        QVERIFY2(many.err.startsWith("Le opzioni chiedono 9.590.400 combinazioni, da verificare "
+                                     "su 5 insiemi di uscite"),
+                 qPrintable(many.err));
         // The CSV on standard output instead of the panel.
         Outcome o = run(QStringList{"search", "--csv", "-"} + small);
         QVERIFY(o.code == 0 && o.out.startsWith("rank,mode,filter,max,") && o.out.count('\n') == 9);
