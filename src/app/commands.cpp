@@ -153,9 +153,10 @@ QString repeatedOption(const QCommandLineParser& p, const QList<QCommandLineOpti
             return o.names().contains(name);
         });
         // values() gathers the values given under every name of the option.
-        if (!list && p.values(name).size() > 1)
-            return CommandsText::tr(kRepeated).arg(shownArgument((name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) +
-                                   name));
+        if (!list && p.values(name).size() > 1) {
+            const QString dashes = name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--");
+            return CommandsText::tr(kRepeated).arg(shownArgument(dashes + name));
+        }
     }
     return {};
 }

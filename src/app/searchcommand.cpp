@@ -498,7 +498,8 @@ QByteArray csvText(const Job& job, const SearchResult& result)
         return place[runs.of[a]] < place[runs.of[b]];
     });
 
-    QString text = header.join(u',') + u'\n';
+    // Line by line into the bytes written: the whole text is never held twice.
+    QByteArray text = (header.join(u',') + u'\n').toUtf8();
     for (std::size_t i : lines) {
         const VerifySettings& s = combos[i];
         QStringList line{QString::number(place[runs.of[i]] + 1)};
@@ -509,9 +510,9 @@ QByteArray csvText(const Job& job, const SearchResult& result)
                  << QString::number(r.money.hits);
         }
         line << stakesFields(s);
-        text += line.join(u',') + u'\n';
+        text += (line.join(u',') + u'\n').toUtf8();
     }
-    return text.toUtf8();
+    return text;
 }
 
 QString idRange(const std::vector<qint64>& ids, std::size_t begin, std::size_t end)

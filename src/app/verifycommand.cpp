@@ -248,10 +248,12 @@ int runVerify(const QStringList& arguments)
                                 : QDir::current().absoluteFilePath(job.files.csvPath);
     const bool panel = !job.sweep && job.files.csvPath != u"-" && job.files.outPath != u"-";
     for (const auto& [path, what] :
-         {std::pair{job.sweep ? QString() : job.files.outPath, QT_TRANSLATE_NOOP("Files", "il rapporto")},
+         {std::pair{job.sweep ? QString() : job.files.outPath,
+                    QT_TRANSLATE_NOOP("Files", "il rapporto")},
           {csvPath, QT_TRANSLATE_NOOP("Files", "il file")},
           {panel ? QStringLiteral("-") : QString(), ""}}) {
-        if (!path.isEmpty() && !checkOutput(path, QCoreApplication::translate("Files", what), &error))
+        if (!path.isEmpty() &&
+            !checkOutput(path, QCoreApplication::translate("Files", what), &error))
             return failWith(ExitFailure, error);
     }
 
