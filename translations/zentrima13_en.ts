@@ -1056,22 +1056,20 @@ program: try again later, 130 interrupted.
         <translation>. With --games-every %1 no other game begins after that row: choose a smaller N or a shorter choosing part (--choose)</translation>
     </message>
     <message>
+        <source>innumerevoli</source>
+        <translation>countless</translation>
+    </message>
+    <message>
         <source>
-Le combinazioni, per gli insiemi di uscite su cui si verificano (le due parti
-e le serate di --luck), fanno al massimo %1 verifiche.
+Le combinazioni sono al massimo %1.
 </source>
         <translation>
-The combinations, times the sets of spins they are verified on (the two parts
-and the evenings of --luck), make at most %1 verifications.
+There are at most %1 combinations.
 </translation>
     </message>
     <message>
-        <source>Le opzioni chiedono %1 combinazioni, da verificare su %2 insiemi di uscite (le due parti e le serate di --luck): più di %3 verifiche, troppe per una volta. Accorciare gli elenchi o ridurre --luck.</source>
-        <translation>The options ask for %1 combinations, to verify on %2 sets of spins (the two parts and the evenings of --luck): more than %3 verifications, too many for one go. Shorten the lists or lower --luck.</translation>
-    </message>
-    <message>
-        <source>innumerevoli</source>
-        <translation>countless</translation>
+        <source>Le opzioni chiedono %1 combinazioni: più delle %2 che si possono cercare in una volta. Accorciare gli elenchi.</source>
+        <translation>The options ask for %1 combinations: more than the %2 that can be searched in one go. Shorten the lists.</translation>
     </message>
 </context>
 <context>

@@ -84,9 +84,10 @@ private:
     struct sigaction before_[3]{};
 };
 
-// The most verifications of a search (a combination on one set of rows):
-// the results of each are held until all are ranked.
-constexpr qint64 kMostVerifications = 1'000'000;
+// The most combinations of a search: the results of each on both parts are
+// held until all are ranked (those of the random evenings one evening at a
+// time).
+constexpr qint64 kMostCombinations = 300'000;
 
 QString usage()
 {
@@ -134,9 +135,7 @@ QString usage()
         "3 il file delle uscite manca o non è utilizzabile, non ha la riga di --from o di\n"
         "--choose-until, o non si può dividere, 4 il file delle uscite è bloccato da un altro\n"
         "programma: riprovare più tardi, 130 interrotta.\n");
-    text += SearchText::tr("\nLe combinazioni, per gli insiemi di uscite su cui si verificano (le due "
-                           "parti\ne le serate di --luck), fanno al massimo %1 verifiche.\n")
-                .arg(count(kMostVerifications));
+    text += SearchText::tr("\nLe combinazioni sono al massimo %1.\n").arg(count(kMostCombinations));
     return text;
 }
 
@@ -183,15 +182,13 @@ bool readJob(const QCommandLineParser& p, Job& job, QString* error)
     }
     // Counted before any is made: a search too large is refused at once.
     const qint64 combinations = combinationCount(p, defaults);
-    const qint64 sets = 2 + job.search.luckEvenings;
-    if (combinations > kMostVerifications / sets) {
-        *error = SearchText::tr("Le opzioni chiedono %1 combinazioni, da verificare su %2 insiemi di "
-                                "uscite (le due parti e le serate di --luck): più di %3 verifiche, "
-                                "troppe per una volta. Accorciare gli elenchi o ridurre --luck.")
+    if (combinations > kMostCombinations) {
+        *error = SearchText::tr("Le opzioni chiedono %1 combinazioni: più delle %2 che si possono "
+                                "cercare in una volta. Accorciare gli elenchi.")
                      .arg(combinations == std::numeric_limits<qint64>::max()
                               ? SearchText::tr("innumerevoli")
                               : count(combinations),
-                          count(sets), count(kMostVerifications));
+                          count(kMostCombinations));
         return false;
     }
     bool swept = false;
@@ -432,7 +429,7 @@ QString panelText(const Job& job, const SearchResult& result, std::size_t choose
         QStringList zs;
         int asGood = 0;
         for (int e = 0; e < evenings; ++e) {
-            const VerifyResult& r = runs.results[SearchResult::luckSet(e)][result.luckBest[e]];
+            const VerifyResult& r = result.luckResults[std::size_t(e)];
             const double v = rankValue(r, job.search.rank);
             values << (byHits ? decimals(100 * v, 2) + u'%' : amountText(v, best.bet.chip));
             zs << zText(r.money);

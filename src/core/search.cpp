@@ -54,18 +54,10 @@ std::int64_t searchPasses(std::size_t chooseRows, std::size_t judgeRows,
 SearchResult search(const ReplayRows& choose, const ReplayRows& judge,
                     const SearchSettings& settings, int threads, const RunControl& control)
 {
-    std::vector<ReplayRows> evenings;
-    for (int e = 0; e < settings.luckEvenings; ++e)
-        evenings.push_back(randomEvening(choose, settings.seed, std::uint64_t(e)));
-    std::vector<const ReplayRows*> sets{&choose, &judge};
-    for (const ReplayRows& e : evenings)
-        sets.push_back(&e);
-    std::vector<QString> counts;
-    for (const ReplayRows* rows : sets)
-        counts.push_back(QString::number(rows->size()));
-
+    const auto count = [](const ReplayRows& rows) { return QString::number(rows.size()); };
     SearchResult result;
-    result.runs = verifyShared(sets, counts, settings.combinations, threads, control);
+    result.runs = verifyShared({&choose, &judge}, {count(choose), count(judge)},
+                               settings.combinations, threads, control);
     if (!result.runs.complete)
         return result;
 
@@ -79,13 +71,35 @@ SearchResult search(const ReplayRows& choose, const ReplayRows& judge,
     std::stable_sort(result.order.begin(), result.order.end(), [&](std::size_t a, std::size_t b) {
         return value(SearchResult::choosing, a) > value(SearchResult::choosing, b);
     });
-    for (std::size_t e = 0; e < evenings.size(); ++e) {
-        std::size_t best = 0;
-        for (std::size_t d = 1; d < runs.distinct; ++d) {
-            if (value(SearchResult::luckSet(e), d) > value(SearchResult::luckSet(e), best))
-                best = d;
+    // The random evenings a few at a time, keeping only the best of each:
+    // what is held does not grow with their number.  The same combinations
+    // give the same distinct results, in the same order, on every evening.
+    constexpr int kEveningsAtATime = 4;
+    for (int from = 0; from < settings.luckEvenings; from += kEveningsAtATime) {
+        std::vector<ReplayRows> evenings;
+        for (int e = from; e < std::min(settings.luckEvenings, from + kEveningsAtATime); ++e)
+            evenings.push_back(randomEvening(choose, settings.seed, std::uint64_t(e)));
+        std::vector<const ReplayRows*> sets;
+        std::vector<QString> counts;
+        for (const ReplayRows& evening : evenings) {
+            sets.push_back(&evening);
+            counts.push_back(count(evening));
         }
-        result.luckBest.push_back(best);
+        const SharedRuns luck =
+            verifyShared(sets, counts, settings.combinations, threads, control);
+        if (!luck.complete) {
+            result.runs.complete = false;
+            return result;
+        }
+        for (const std::vector<VerifyResult>& evening : luck.results) {
+            std::size_t best = 0;
+            for (std::size_t d = 1; d < luck.distinct; ++d) {
+                if (rankValue(evening[d], settings.rank) > rankValue(evening[best], settings.rank))
+                    best = d;
+            }
+            result.luckBest.push_back(best);
+            result.luckResults.push_back(evening[best]);
+        }
     }
     return result;
 }

@@ -39,17 +39,18 @@ struct SearchSettings {
 
 struct SearchResult {
     // Of every combination; the sets of rows: 0 the choosing part, 1 the
-    // judging part, then the random evenings.
+    // judging part.
     SharedRuns runs;
     // The distinct results, best first on the choosing part (equals in the
     // order of their first combination).
     std::vector<std::size_t> order;
-    // Per random evening, the distinct result that was best there.
+    // Per random evening, the distinct result that was best there (the
+    // first of equals), and that result on the evening.
     std::vector<std::size_t> luckBest;
+    std::vector<VerifyResult> luckResults;
 
     static constexpr std::size_t choosing = 0;
     static constexpr std::size_t judging = 1;
-    static std::size_t luckSet(std::size_t evening) { return 2 + evening; }
 };
 
 // The search, on `threads` threads at once; progress grows by the passes of
