@@ -87,7 +87,7 @@ private:
 // The most combinations of a search: the results of each on both parts are
 // held until all are ranked (those of the random evenings one evening at a
 // time).
-constexpr qint64 kMostCombinations = 300'000;
+constexpr qint64 kMostCombinations = 200'000;
 
 QString usage()
 {

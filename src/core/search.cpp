@@ -72,12 +72,16 @@ SearchResult search(const ReplayRows& choose, const ReplayRows& judge,
         return value(SearchResult::choosing, a) > value(SearchResult::choosing, b);
     });
     // The random evenings a few at a time, keeping only the best of each:
-    // what is held does not grow with their number.  The same combinations
-    // give the same distinct results, in the same order, on every evening.
-    constexpr int kEveningsAtATime = 4;
-    for (int from = 0; from < settings.luckEvenings; from += kEveningsAtATime) {
+    // what is held does not grow with their number.  As many together (one
+    // to four: their grouping of the combinations is made once) as keep the
+    // results held, with the two parts', within about 600,000.  The same
+    // combinations give the same distinct results, in the same order, on
+    // every evening.
+    const std::size_t combinations = std::max<std::size_t>(1, settings.combinations.size());
+    const int together = int(std::clamp<std::size_t>(600'000 / combinations, 3, 6) - 2);
+    for (int from = 0; from < settings.luckEvenings; from += together) {
         std::vector<ReplayRows> evenings;
-        for (int e = from; e < std::min(settings.luckEvenings, from + kEveningsAtATime); ++e)
+        for (int e = from; e < std::min(settings.luckEvenings, from + together); ++e)
             evenings.push_back(randomEvening(choose, settings.seed, std::uint64_t(e)));
         std::vector<const ReplayRows*> sets;
         std::vector<QString> counts;
