@@ -74,7 +74,7 @@ package)
     package_tools
     build default
     (cd "$repo/build/default" && cpack)
-    echo "Built $repo/build/default/zentrima13_$(sed -n 's/^project(zentrima13 VERSION \([0-9.]*\).*/\1/p' "$repo/CMakeLists.txt")_amd64.deb"
+    echo "Built $(ls -t "$repo"/build/default/zentrima13_*_amd64.deb | head -n 1)"
     ;;
 bench)
     build default

@@ -58,7 +58,7 @@ sbagliata), 2 comando o opzioni non validi, 3 il database manca o non è utilizz
 4 il database è bloccato da un altro programma: riprovare più tardi.
 </source>
         <translation>
-&quot;zentrima13 &lt;command&gt; --help&quot; explains the options of the command.
+&quot;zentrima13 &lt;command&gt; --help&quot; describes the options of the command.
   -h, --help         show this help
   -v, --version      show the version
 
@@ -66,13 +66,14 @@ Options of the game board (without a command):
   --folder FOLDER    work in FOLDER (created when missing) instead of the
                      current folder
   --player-folder    work in the player&apos;s folder, ~/Zentrima13 (created when
-                     missing): the menu starts it this way
-  --lang it|en       the language of the windows and messages, also after a command
-                     (default: the one chosen in the settings, otherwise the
-                     system&apos;s)
+                     missing): as the menu entry starts it
+  --lang it|en       the language of the windows and of the messages, also after a
+                     command
+                     (default: the one chosen in the settings, otherwise
+                     the system&apos;s)
 
-Exit status of the commands: 0 done, 1 a file cannot be read or written (or has a
-wrong line), 2 invalid command or options, 3 the database is missing or unusable,
+Exit status of the commands: 0 done, 1 a file cannot be read or written (or holds a
+bad line), 2 invalid command or options, 3 the database is missing or unusable,
 4 the database is locked by another program: try again later.
 </translation>
     </message>
@@ -82,11 +83,11 @@ wrong line), 2 invalid command or options, 3 the database is missing or unusable
     </message>
     <message>
         <source>Manca il valore di --lang (it o en).</source>
-        <translation>The value of --lang is missing (it or en).</translation>
+        <translation>--lang needs a value (it or en).</translation>
     </message>
     <message>
         <source>--lang vale it o en, non «%1».</source>
-        <translation>--lang is it or en, not &quot;%1&quot;.</translation>
+        <translation>--lang takes it or en, not &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>--folder vuole il nome di una cartella.</source>
@@ -102,7 +103,7 @@ wrong line), 2 invalid command or options, 3 the database is missing or unusable
     </message>
     <message>
         <source>--folder e --player-folder non vanno insieme.</source>
-        <translation>--folder and --player-folder do not go together.</translation>
+        <translation>--folder and --player-folder cannot be used together.</translation>
     </message>
     <message>
         <source>Opzione sconosciuta: %1 (le opzioni vanno dopo il comando).</source>
@@ -111,6 +112,10 @@ wrong line), 2 invalid command or options, 3 the database is missing or unusable
     <message>
         <source>Comando sconosciuto: %1.</source>
         <translation>Unknown command: %1.</translation>
+    </message>
+    <message>
+        <source>cerca le impostazioni migliori su una parte delle uscite e le giudica sul resto</source>
+        <translation>finds the best settings on part of the spins and judges them on the rest</translation>
     </message>
 </context>
 <context>
@@ -129,7 +134,7 @@ wrong line), 2 invalid command or options, 3 the database is missing or unusable
     </message>
     <message>
         <source>virgolette aperte e mai chiuse</source>
-        <translation>quotes opened and never closed</translation>
+        <translation>a quote opened and never closed</translation>
     </message>
     <message>
         <source>testo dopo le virgolette che chiudono un campo</source>
@@ -137,7 +142,7 @@ wrong line), 2 invalid command or options, 3 the database is missing or unusable
     </message>
     <message>
         <source>virgolette dentro un campo che non è tra virgolette</source>
-        <translation>quotes inside a field that is not quoted</translation>
+        <translation>a quote inside a field that is not quoted</translation>
     </message>
     <message>
         <source>1 campo invece di %1</source>
@@ -189,100 +194,30 @@ wrong line), 2 invalid command or options, 3 the database is missing or unusable
     </message>
     <message>
         <source> (come la riga %1)</source>
-        <translation> (as line %1)</translation>
+        <translation> (as on line %1)</translation>
     </message>
     <message>
         <source>%1 non è un numero da 0 a 36</source>
         <translation>%1 is not a number from 0 to 36</translation>
     </message>
+    <message>
+        <source>«%1»</source>
+        <translation>&quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>«%1…»</source>
+        <translation>&quot;%1…&quot;</translation>
+    </message>
 </context>
 <context>
     <name>CsvCommands</name>
-    <message>
-        <source>Uso: zentrima13 export [--db FILE] [--out FILE] [--tipo Live|Spin]
-Scrive le uscite della tabella Uscite come CSV (UTF-8), in ordine di id, dopo la riga
-id,Numero,Memoria,Tipo,Cima,Memcima,Note; i valori esattamente come sono registrati
-(un valore in byte, un BLOB, come &quot;X&apos;...&apos;&quot; in esadecimale).
-
-  --db FILE         il database (predefinito: dati.mdb nella cartella corrente)
-  --out FILE        scrive il CSV nel file, sostituito per intero solo a lavoro finito;
-                    - per lo standard output (predefinito)
-  --tipo Live|Spin  solo le uscite di quel tipo di gioco
-  --lang it|en      la lingua dei messaggi (it: italiano, en: inglese)
-  -h, --help        mostra questo aiuto
-
-Uscita: 0 fatto, 1 un file non si può scrivere, 2 opzioni non valide, 3 il database
-manca o non è utilizzabile, 4 il database è bloccato da un altro programma: riprovare.
-</source>
-        <translation>Usage: zentrima13 export [--db FILE] [--out FILE] [--tipo Live|Spin]
-Writes the spins of the table Uscite as CSV (UTF-8), in id order, after the line
-id,Numero,Memoria,Tipo,Cima,Memcima,Note; the values exactly as they are recorded
-(a value in bytes, a BLOB, as &quot;X&apos;...&apos;&quot; in hexadecimal).
-
-  --db FILE         the database (default: dati.mdb in the current folder)
-  --out FILE        writes the CSV to the file, replaced as a whole only when done;
-                    - for standard output (default)
-  --tipo Live|Spin  only the spins of that game type
-  --lang it|en      the language of the messages (it: Italian, en: English)
-  -h, --help        show this help
-
-Exit status: 0 done, 1 a file cannot be written, 2 invalid options, 3 the database
-is missing or unusable, 4 the database is locked by another program: try again.
-</translation>
-    </message>
-    <message>
-        <source>Uso: zentrima13 import FILE [--db FILE] [--tipo Live|Spin] [--newest-first]
-Aggiunge alla tabella Uscite le uscite del FILE (&quot;-&quot;: lo standard input): un CSV
-scritto da &quot;zentrima13 export&quot; (anche con &quot;;&quot; tra i campi), oppure un elenco di
-numeri da 0 a 36 separati da a capo, spazi e virgole (o &quot;;&quot;), nell&apos;ordine in cui sono
-usciti, registrato come una partita nuova (Memoria 1, 2, ... 36, poi 37).  Gli id li
-assegna il database.  Ogni riga è controllata prima di scrivere: se una è sbagliata
-non si scrive nulla.  Il FILE può essere grande al massimo 256 MB.
-
-  --db FILE         il database (predefinito: dati.mdb nella cartella corrente;
-                    creato se manca)
-  --tipo Live|Spin  il Tipo delle uscite di un elenco di numeri (predefinito: vuoto)
-  --newest-first    l&apos;elenco comincia dall&apos;ultima uscita (come molti storici
-                    pubblicati): le uscite sono registrate dalla più vecchia
-  --lang it|en      la lingua dei messaggi (it: italiano, en: inglese)
-  -h, --help        mostra questo aiuto
-
-Uscita: 0 fatto, 1 il file non si può leggere o ha una riga sbagliata, 2 opzioni non
-valide, 3 il database non è utilizzabile, 4 il database è bloccato da un altro
-programma: riprovare.
-</source>
-        <translation>Usage: zentrima13 import FILE [--db FILE] [--tipo Live|Spin] [--newest-first]
-Adds the spins of FILE (&quot;-&quot;: standard input) to the table Uscite: a CSV file
-written by &quot;zentrima13 export&quot; (also with &quot;;&quot; between the fields), or a list of
-numbers from 0 to 36 separated by line breaks, spaces and commas (or &quot;;&quot;), in the
-order they came out, recorded as a new game (Memoria 1, 2, ... 36, then 37).  The
-database gives the ids.  Every line is checked before writing: if one is wrong
-nothing is written.  FILE can be 256 MB at most.
-
-  --db FILE         the database (default: dati.mdb in the current folder;
-                    created when missing)
-  --tipo Live|Spin  the Tipo of the spins of a list of numbers (default: empty)
-  --newest-first    the list starts with the latest spin (as many published
-                    histories do): the spins are recorded from the oldest
-  --lang it|en      the language of the messages (it: Italian, en: English)
-  -h, --help        show this help
-
-Exit status: 0 done, 1 the file cannot be read or has a wrong line, 2 invalid
-options, 3 the database is unusable, 4 the database is locked by another
-program: try again.
-</translation>
-    </message>
     <message>
         <source>Opzione sconosciuta: %1.</source>
         <translation>Unknown option: %1.</translation>
     </message>
     <message>
         <source>Manca il valore di --%1.</source>
-        <translation>The value of --%1 is missing.</translation>
-    </message>
-    <message>
-        <source>--tipo vale Live o Spin, non «%1».</source>
-        <translation>--tipo is Live or Spin, not &quot;%1&quot;.</translation>
+        <translation>--%1 needs a value.</translation>
     </message>
     <message>
         <source>--%1 vuole il nome di un file.</source>
@@ -306,11 +241,11 @@ program: try again.
     </message>
     <message>
         <source>Un file solo, non anche %1.</source>
-        <translation>One file only, not %1 as well.</translation>
+        <translation>Only one file, not %1 as well.</translation>
     </message>
     <message>
         <source>File %1, %2: nessuna uscita è stata importata.</source>
-        <translation>File %1, %2: no spin was imported.</translation>
+        <translation>File %1, %2: no spins were imported.</translation>
     </message>
     <message>
         <source>%1 uscita importata in %2.</source>
@@ -330,7 +265,87 @@ program: try again.
     </message>
     <message>
         <source>--%1 vale solo per un elenco di numeri: il file %2 ha le colonne di un&apos;esportazione.</source>
-        <translation>--%1 applies only to a list of numbers: the file %2 has the columns of an export.</translation>
+        <translation>--%1 only applies to a list of numbers: the file %2 has the columns of an export.</translation>
+    </message>
+    <message>
+        <source>Uso: zentrima13 export [--db FILE] [--out FILE] [--type Live|Spin]
+Scrive le uscite della tabella Uscite come CSV (UTF-8), in ordine di id, dopo la riga
+id,Numero,Memoria,Tipo,Cima,Memcima,Note; i valori esattamente come sono registrati
+(un valore in byte, un BLOB, come &quot;X&apos;...&apos;&quot; in esadecimale).
+
+  --db FILE         il database (predefinito: dati.mdb nella cartella corrente)
+  --out FILE        scrive il CSV nel file, sostituito per intero solo a lavoro finito;
+                    - per lo standard output (predefinito)
+  --type Live|Spin  solo le uscite di quel tipo di gioco (anche --tipo)
+  --lang it|en      la lingua dei messaggi (it: italiano, en: inglese)
+  -h, --help        mostra questo aiuto
+
+Uscita: 0 fatto, 1 un file non si può scrivere, 2 opzioni non valide, 3 il database
+manca o non è utilizzabile, 4 il database è bloccato da un altro programma: riprovare.
+</source>
+        <translation>Usage: zentrima13 export [--db FILE] [--out FILE] [--type Live|Spin]
+Writes the spins of the table Uscite as CSV (UTF-8), in id order, after the line
+id,Numero,Memoria,Tipo,Cima,Memcima,Note; the values exactly as they are recorded
+(a value in bytes, a BLOB, as &quot;X&apos;...&apos;&quot; in hexadecimal).
+
+  --db FILE         the database (default: dati.mdb in the current folder)
+  --out FILE        writes the CSV to the file, replaced whole only once it is
+                    complete; - for standard output (default)
+  --type Live|Spin  only the spins of that game type (also --tipo)
+  --lang it|en      the language of the messages (it: Italian, en: English)
+  -h, --help        show this help
+
+Exit status: 0 done, 1 a file cannot be written, 2 invalid options, 3 the database
+is missing or unusable, 4 the database is locked by another program: try again.
+</translation>
+    </message>
+    <message>
+        <source>Uso: zentrima13 import FILE [--db FILE] [--type Live|Spin] [--newest-first]
+Aggiunge alla tabella Uscite le uscite del FILE (&quot;-&quot;: lo standard input): un CSV
+scritto da &quot;zentrima13 export&quot; (anche con &quot;;&quot; tra i campi), oppure un elenco di
+numeri da 0 a 36 separati da a capo, spazi e virgole (o &quot;;&quot;), nell&apos;ordine in cui sono
+usciti, registrato come una partita nuova (Memoria 1, 2, ... 36, poi 37).  Gli id li
+assegna il database.  Ogni riga è controllata prima di scrivere: se una è sbagliata
+non si scrive nulla.  Il FILE può essere grande al massimo 256 MB.
+
+  --db FILE         il database (predefinito: dati.mdb nella cartella corrente;
+                    creato se manca)
+  --type Live|Spin  il Tipo delle uscite di un elenco di numeri (predefinito: vuoto;
+                    anche --tipo)
+  --newest-first    l&apos;elenco comincia dall&apos;ultima uscita (come molti storici
+                    pubblicati): le uscite sono registrate dalla più vecchia
+  --lang it|en      la lingua dei messaggi (it: italiano, en: inglese)
+  -h, --help        mostra questo aiuto
+
+Uscita: 0 fatto, 1 il file non si può leggere o ha una riga sbagliata, 2 opzioni non
+valide, 3 il database non è utilizzabile, 4 il database è bloccato da un altro
+programma: riprovare.
+</source>
+        <translation>Usage: zentrima13 import FILE [--db FILE] [--type Live|Spin] [--newest-first]
+Adds the spins of FILE (&quot;-&quot;: standard input) to the table Uscite: a CSV file
+written by &quot;zentrima13 export&quot; (also with &quot;;&quot; between the fields), or a list of
+numbers from 0 to 36 separated by line breaks, spaces and commas (or &quot;;&quot;), in the
+order they came out, recorded as a new game (Memoria 1, 2, ... 36, then 37).  The
+database assigns the ids.  Every line is checked before anything is written: if
+one is wrong, nothing is written.  FILE may be 256 MB at most.
+
+  --db FILE         the database (default: dati.mdb in the current folder;
+                    created when missing)
+  --type Live|Spin  the Tipo of the spins of a list of numbers (default: empty;
+                    also --tipo)
+  --newest-first    the list starts with the latest spin (as many published
+                    histories do): the spins are recorded oldest first
+  --lang it|en      the language of the messages (it: Italian, en: English)
+  -h, --help        show this help
+
+Exit status: 0 done, 1 the file cannot be read or holds a bad line, 2 invalid
+options, 3 the database is unusable, 4 the database is locked by another
+program: try again.
+</translation>
+    </message>
+    <message>
+        <source>--type vale Live o Spin, non «%1».</source>
+        <translation>--type takes Live or Spin, not &quot;%1&quot;.</translation>
     </message>
 </context>
 <context>
@@ -349,15 +364,15 @@ program: try again.
     </message>
     <message>
         <source>non è un file normale (è una pipe)</source>
-        <translation>it is not a regular file (it is a pipe)</translation>
+        <translation>it is a pipe, not a regular file</translation>
     </message>
     <message>
         <source>non è un file normale (è un dispositivo)</source>
-        <translation>it is not a regular file (it is a device)</translation>
+        <translation>it is a device, not a regular file</translation>
     </message>
     <message>
         <source>non è un file normale (è un socket)</source>
-        <translation>it is not a regular file (it is a socket)</translation>
+        <translation>it is a socket, not a regular file</translation>
     </message>
     <message>
         <source>non è un file normale</source>
@@ -389,7 +404,7 @@ program: try again.
     </message>
     <message>
         <source>una parte del percorso non è una cartella</source>
-        <translation>a part of the path is not a folder</translation>
+        <translation>part of the path is not a folder</translation>
     </message>
     <message>
         <source>il nome è troppo lungo</source>
@@ -397,7 +412,7 @@ program: try again.
     </message>
     <message>
         <source>il percorso gira in tondo tra collegamenti simbolici</source>
-        <translation>the path goes round in a circle of symbolic links</translation>
+        <translation>the path loops through symbolic links</translation>
     </message>
     <message>
         <source>è chiuso</source>
@@ -409,7 +424,7 @@ program: try again.
     </message>
     <message>
         <source>il file supererebbe la dimensione massima</source>
-        <translation>the file would be over the largest size allowed</translation>
+        <translation>the file would exceed the largest size allowed</translation>
     </message>
     <message>
         <source>ci sono troppi file aperti</source>
@@ -421,11 +436,11 @@ program: try again.
     </message>
     <message>
         <source>il sistema non accetta l&apos;operazione su questo file</source>
-        <translation>the system does not allow the operation on this file</translation>
+        <translation>the system does not allow this operation on the file</translation>
     </message>
     <message>
         <source>il dispositivo non risponde</source>
-        <translation>the device does not answer</translation>
+        <translation>the device is not responding</translation>
     </message>
     <message>
         <source>il file non è pronto; riprovare</source>
@@ -453,11 +468,11 @@ program: try again.
     </message>
     <message>
         <source>supera i %1 MB che si possono leggere in una volta</source>
-        <translation>it is over the %1 MB that can be read at once</translation>
+        <translation>it is larger than the %1 MB that can be read at once</translation>
     </message>
     <message>
         <source>esiste già una cartella con questo nome</source>
-        <translation>a folder with this name exists already</translation>
+        <translation>a folder with this name already exists</translation>
     </message>
     <message>
         <source>la cartella %1 non esiste</source>
@@ -473,11 +488,31 @@ program: try again.
     </message>
     <message>
         <source>non si ha il permesso di scrivere nella cartella %1</source>
-        <translation>no permission to write in the folder %1</translation>
+        <translation>no permission to write to the folder %1</translation>
     </message>
     <message>
         <source>Impossibile scrivere sullo standard output: %1.</source>
         <translation>Cannot write to standard output: %1.</translation>
+    </message>
+    <message>
+        <source>%1 è una cartella</source>
+        <translation>%1 is a folder</translation>
+    </message>
+    <message>
+        <source>%1 non è un file normale (è una pipe)</source>
+        <translation>%1 is a pipe, not a regular file</translation>
+    </message>
+    <message>
+        <source>%1 non è un file normale (è un dispositivo)</source>
+        <translation>%1 is a device, not a regular file</translation>
+    </message>
+    <message>
+        <source>%1 non è un file normale (è un socket)</source>
+        <translation>%1 is a socket, not a regular file</translation>
+    </message>
+    <message>
+        <source>%1 non è un file normale</source>
+        <translation>%1 is not a regular file</translation>
     </message>
 </context>
 <context>
@@ -555,7 +590,7 @@ Uscita: 0 fatto, 2 opzioni non valide o una progressione impossibile.
 </source>
         <translation>Usage: zentrima13 progression --numbers K --max M [options]
 Shows, attempt by attempt, the stake on each of the K numbers of a set, the
-stake of the spin, the chips at risk up to there and what a hit at that
+stake of the spin, the chips at risk so far and what a hit at that
 attempt pays.
 
 Options:
@@ -601,24 +636,12 @@ Exit status: 0 done, 2 invalid options or an impossible progression.
 </translation>
     </message>
     <message>
-        <source>Puntata fissa di %1 su ognuno di %2 numeri:</source>
-        <translation>Flat stake of %1 on each of %2 numbers:</translation>
-    </message>
-    <message>
-        <source>Progressione %1 (multipli di %2) su ognuno di %3 numeri:</source>
-        <translation>Progression %1 (multiples of %2) on each of %3 numbers:</translation>
-    </message>
-    <message>
-        <source>Recupero su %1 numeri: un colpo vinto a ogni tentativo rende almeno %2 su tutto il puntato:</source>
-        <translation>Recovery on %1 numbers: a hit at any attempt pays at least %2 over all that was staked:</translation>
-    </message>
-    <message>
         <source>Argomento inatteso: %1.</source>
         <translation>Unexpected argument: %1.</translation>
     </message>
     <message>
         <source>Servono --numbers e --max.</source>
-        <translation>--numbers and --max are needed.</translation>
+        <translation>Both --numbers and --max are needed.</translation>
     </message>
     <message>
         <source>Valore non valido per --%1: &quot;%2&quot;.</source>
@@ -634,7 +657,28 @@ Exit status: 0 done, 2 invalid options or an impossible progression.
     </message>
     <message>
         <source>Con %1 numeri nessuna puntata recupera: un colpo vinto rende 36 volte la puntata sul numero, e se ne puntano già %1.</source>
-        <translation>With %1 numbers no stake recovers: a hit pays 36 times the stake on the number, and %1 of them are staked already.</translation>
+        <translation>With %1 numbers no stake can recover: a hit returns 36 times the stake on the number, and %1 numbers are already staked.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Puntata fissa di %1 su ognuno di %n numeri:</source>
+        <translation>
+            <numerusform>Flat stake of %1 on %n number:</numerusform>
+            <numerusform>Flat stake of %1 on each of %n numbers:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Progressione %1 (multipli di %2) su ognuno di %n numeri:</source>
+        <translation>
+            <numerusform>Progression %1 (multiples of %2) on %n number:</numerusform>
+            <numerusform>Progression %1 (multiples of %2) on each of %n numbers:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Recupero su %n numeri: un colpo vinto a ogni tentativo rende almeno %1 su tutto il puntato:</source>
+        <translation>
+            <numerusform>Recovery on %n number: a hit at any attempt nets at least %1 over everything staked:</numerusform>
+            <numerusform>Recovery on %n numbers: a hit at any attempt nets at least %1 over everything staked:</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -657,7 +701,7 @@ Exit status: 0 done, 2 invalid options or an impossible progression.
     </message>
     <message>
         <source>Riscosso: %1</source>
-        <translation>Won back: %1</translation>
+        <translation>Returned: %1</translation>
     </message>
     <message>
         <source>Saldo: %1</source>
@@ -719,9 +763,12 @@ Exit status: 0 done, 2 invalid options or an impossible progression.
         <source>Uscite all&apos;ora: %1</source>
         <translation>Spins per hour: %1</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Serate simulate: %1 da %2 uscite (seme %3)</source>
-        <translation>Simulated sessions: %1 of %2 spins (seed %3)</translation>
+        <translation>
+            <numerusform>Simulated sessions: %1 of %2 spin (seed %3)</numerusform>
+            <numerusform>Simulated sessions: %1 of %2 spins (seed %3)</numerusform>
+        </translation>
     </message>
     <message>
         <source>Saldo finale, percentili 5°, 25°, 50°, 75°, 95°: %1 / %2 / %3 / %4 / %5</source>
@@ -773,7 +820,7 @@ result on the judging part; then repeats the search on sessions of random spins
 as long as the choosing part, to show how good the best of many combinations
 looks by luck alone.
 
-Without options the combinations are: the three modes, &quot;Number:&quot; Tutti and 1 to 36,
+Without options the combinations are: the three modes, &quot;Number:&quot; All and 1 to 36,
 &quot;Max. spins&quot; 1 to 36, and without and with --second-hit, --reset-after-string and
 --no-auto-reset, always with --strings-report: 31,968 combinations. Each option
 narrows them (--mode zentrima13 --max 5,8,10); a --sweep chooses exactly the
@@ -828,8 +875,8 @@ that differ only by the filter are played once and have the same results.
 Ctrl+C stops the search without writing anything.
 
 Exit status: 0 done, 1 a file cannot be written, 2 invalid options,
-3 the file of the spins is missing or unusable, has no row --from or
---choose-until, or cannot be split, 4 the file of the spins is locked by another
+3 the file of the spins is missing or unusable, lacks the row of
+--from or --choose-until, or cannot be split, 4 the file of the spins is locked by another
 program: try again later, 130 interrupted.
 </translation>
     </message>
@@ -863,7 +910,7 @@ program: try again later, 130 interrupted.
     </message>
     <message>
         <source>Tra le righe lette dal file %1 non c&apos;è la riga con id %2</source>
-        <translation>The rows read from the file %1 have no row with id %2</translation>
+        <translation>Among the rows read from the file %1 there is no row with id %2</translation>
     </message>
     <message>
         <source>Dopo la riga con id %1 nessuna partita comincia (Memoria 1): la parte di verifica resterebbe vuota</source>
@@ -897,13 +944,16 @@ program: try again later, 130 interrupted.
         <source>Ordinate per saldo nella parte di scelta, in fiches.</source>
         <translation>Ranked by balance on the choosing part, in chips.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Le %1 migliori nella parte di scelta, e come sono andate nella parte di verifica:</source>
-        <translation>The best %1 on the choosing part, and how they did on the judging part:</translation>
+        <translation>
+            <numerusform>The best %1 on the choosing part, and how it did on the judging part:</numerusform>
+            <numerusform>The best %1 on the choosing part, and how they did on the judging part:</numerusform>
+        </translation>
     </message>
     <message>
         <source>n.</source>
-        <translation>no.</translation>
+        <translation>#</translation>
     </message>
     <message>
         <source>modo</source>
@@ -976,9 +1026,12 @@ program: try again later, 130 interrupted.
             <numerusform>On %n sessions of random spins as long as the choosing part (seed %1), the best of the %2 combinations had %3 (z %4): the luck of the search.</numerusform>
         </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>La migliore sulle uscite vere (%1, z %2) non fa meglio della migliore su uscite a caso in %3 serate su %4: la migliore di tante combinazioni sembra andare così bene anche per sola fortuna.</source>
-        <translation>The best on the real spins (%1, z %2) does no better than the best on random spins in %3 sessions of %4: the best of many combinations looks this good by luck alone too.</translation>
+        <translation>
+            <numerusform>The best on the real spins (%1, z %2) does no better than the best on random spins in %3 of %4 session: the best of many combinations looks this good by luck alone too.</numerusform>
+            <numerusform>The best on the real spins (%1, z %2) does no better than the best on random spins in %3 of %4 sessions: the best of many combinations looks this good by luck alone too.</numerusform>
+        </translation>
     </message>
     <message>
         <source>La migliore sulle uscite vere (%1, z %2) fa meglio della migliore di ogni serata a caso; se regge lo dice la parte di verifica.</source>
@@ -1046,11 +1099,11 @@ program: try again later, 130 interrupted.
     </message>
     <message>
         <source>Nel file %1 una riga era danneggiata ed è stata tolta</source>
-        <translation>In the file %1 a damaged line was removed</translation>
+        <translation>A damaged line was removed from the file %1</translation>
     </message>
     <message>
         <source>Nel file %1 %2 righe erano danneggiate e sono state tolte</source>
-        <translation>In the file %1 %2 damaged lines were removed</translation>
+        <translation>%2 damaged lines were removed from the file %1</translation>
     </message>
     <message>
         <source>: un&apos;uscita in attesa di registrazione può essere andata persa</source>
@@ -1109,7 +1162,7 @@ program: try again later, 130 interrupted.
     <name>SpinRecorder</name>
     <message>
         <source>: l&apos;uscita non è stata tolta da quelle in attesa.</source>
-        <translation>: the spin was not taken off the waiting ones.</translation>
+        <translation>: the spin was not taken out of the spins waiting to be recorded.</translation>
     </message>
 </context>
 <context>
@@ -1211,7 +1264,7 @@ program: try again later, 130 interrupted.
     </message>
     <message>
         <source>Nella norma: le proposte non hanno fatto né meglio né peggio di altrettanti numeri scelti a caso (uno scarto così il caso lo dà %1).</source>
-        <translation>Within the norm: the proposals did neither better nor worse than as many numbers picked at random (chance gives a gap like this %1).</translation>
+        <translation>Within the norm: the proposals did no better and no worse than as many numbers picked at random (chance gives a gap like this %1).</translation>
     </message>
     <message>
         <source>le proposte sono fallite meno di altrettanti numeri scelti a caso</source>
@@ -1294,7 +1347,7 @@ program: try again later, 130 interrupted.
     </message>
     <message>
         <source>Il comando non ha la colonna id</source>
-        <translation>The command has no id column</translation>
+        <translation>The query has no id column</translation>
     </message>
     <message>
         <source>La colonna %1 non esiste.</source>
@@ -1306,19 +1359,19 @@ program: try again later, 130 interrupted.
     </message>
     <message>
         <source>Nel file %1 non c&apos;è la riga con id %2</source>
-        <translation>In the file %1 there is no row with id %2</translation>
+        <translation>The file %1 has no row with id %2</translation>
     </message>
     <message>
         <source>: nessuna uscita è stata importata.</source>
-        <translation>: no spin was imported.</translation>
+        <translation>: no spins were imported.</translation>
     </message>
     <message>
         <source>Nel file %1 la colonna %2 della riga con id %3 ha un testo che non è UTF-8</source>
-        <translation>In the file %1 the column %2 of the row with id %3 has a text that is not UTF-8</translation>
+        <translation>In the file %1, column %2 of the row with id %3 holds text that is not UTF-8</translation>
     </message>
     <message>
         <source>Nel file %1 i trigger o i vincoli della tabella Uscite cambiano le righe importate (%2 aggiunte invece di %3)</source>
-        <translation>In the file %1 the triggers or constraints of the table Uscite change the imported rows (%2 added instead of %3)</translation>
+        <translation>In the file %1, the triggers or constraints of the table Uscite change the imported rows (%2 added instead of %3)</translation>
     </message>
     <message>
         <source>: l&apos;uscita non è stata registrata.</source>
@@ -1350,27 +1403,27 @@ program: try again later, 130 interrupted.
     </message>
     <message>
         <source>Nella cartella %1 del file %2 non si possono creare file</source>
-        <translation>No file can be created in the folder %1 of the file %2</translation>
+        <translation>Files cannot be created in the folder %1 of the file %2</translation>
     </message>
     <message>
         <source>Nel file %1 la colonna %2 della tabella Uscite non accetta righe senza valore</source>
-        <translation>In the file %1 the column %2 of the table Uscite does not accept rows without a value</translation>
+        <translation>In the file %1, column %2 of the table Uscite does not accept rows without a value</translation>
     </message>
     <message>
         <source>Nel file %1 la colonna %2 della tabella Uscite non accetta valori ripetuti</source>
-        <translation>In the file %1 the column %2 of the table Uscite does not accept repeated values</translation>
+        <translation>In the file %1, column %2 of the table Uscite does not accept repeated values</translation>
     </message>
     <message>
         <source>Nel file %1 un vincolo CHECK della tabella Uscite rifiuta la riga</source>
-        <translation>In the file %1 a CHECK constraint of the table Uscite refuses the row</translation>
+        <translation>In the file %1, a CHECK constraint of the table Uscite rejects the row</translation>
     </message>
     <message>
         <source>Nel file %1 un trigger rifiuta la riga («%2»)</source>
-        <translation>In the file %1 a trigger refuses the row (&quot;%2&quot;)</translation>
+        <translation>In the file %1, a trigger rejects the row (&quot;%2&quot;)</translation>
     </message>
     <message>
         <source>Nel file %1 un vincolo di chiave esterna rifiuta la riga</source>
-        <translation>In the file %1 a foreign key constraint refuses the row</translation>
+        <translation>In the file %1, a foreign key constraint rejects the row</translation>
     </message>
     <message>
         <source>Il file %1 è bloccato da un altro programma</source>
@@ -1386,7 +1439,7 @@ program: try again later, 130 interrupted.
     </message>
     <message>
         <source>Il disco del file %1 è pieno</source>
-        <translation>The disk of the file %1 is full</translation>
+        <translation>The disk holding the file %1 is full</translation>
     </message>
     <message>
         <source>Il file %1 non si può aprire</source>
@@ -1398,7 +1451,7 @@ program: try again later, 130 interrupted.
     </message>
     <message>
         <source>Non si ha il permesso di accedere al file %1</source>
-        <translation>No permission to use the file %1</translation>
+        <translation>No permission to access the file %1</translation>
     </message>
     <message>
         <source>La memoria non basta per il file %1</source>
@@ -1410,15 +1463,15 @@ program: try again later, 130 interrupted.
     </message>
     <message>
         <source>Nel file %1 un valore è troppo grande</source>
-        <translation>In the file %1 a value is too large</translation>
+        <translation>In the file %1, a value is too large</translation>
     </message>
     <message>
         <source>Nel file %1 un vincolo della tabella Uscite rifiuta la riga</source>
-        <translation>In the file %1 a constraint of the table Uscite refuses the row</translation>
+        <translation>In the file %1, a constraint of the table Uscite rejects the row</translation>
     </message>
     <message>
         <source>Nel file %1 un valore non è del tipo che la tabella Uscite vuole</source>
-        <translation>In the file %1 a value is not of the type the table Uscite wants</translation>
+        <translation>In the file %1, a value is not of the type the table Uscite requires</translation>
     </message>
     <message>
         <source>Il file %1 chiede un&apos;operazione non permessa</source>
@@ -1426,11 +1479,11 @@ program: try again later, 130 interrupted.
     </message>
     <message>
         <source>Nel file %1 la struttura della tabella Uscite chiama %2, che lì non è permessa</source>
-        <translation>In the file %1 the structure of the table Uscite calls %2, which is not allowed there</translation>
+        <translation>In the file %1, the table Uscite calls %2, which is not allowed there</translation>
     </message>
     <message>
         <source>Nel file %1 la struttura della tabella Uscite usa «%2», che non c&apos;è</source>
-        <translation>In the file %1 the structure of the table Uscite uses &quot;%2&quot;, which is not there</translation>
+        <translation>In the file %1, the table Uscite uses &quot;%2&quot;, which does not exist</translation>
     </message>
     <message>
         <source>Il file %1 ha una struttura che questo programma non sa usare</source>
@@ -1450,19 +1503,19 @@ program: try again later, 130 interrupted.
     </message>
     <message>
         <source>Nel file %1 manca la tabella Uscite</source>
-        <translation>In the file %1 the table Uscite is missing</translation>
+        <translation>The file %1 has no table Uscite</translation>
     </message>
     <message>
         <source>Nel file %1 manca la colonna %2 della tabella Uscite</source>
-        <translation>In the file %1 the column %2 of the table Uscite is missing</translation>
+        <translation>In the file %1, the table Uscite has no column %2</translation>
     </message>
     <message>
         <source>Nel file %1 Uscite non è una tabella</source>
-        <translation>In the file %1 Uscite is not a table</translation>
+        <translation>In the file %1, Uscite is not a table</translation>
     </message>
     <message>
         <source>Nel file %1 la colonna id della tabella Uscite non è una chiave intera assegnata dal database</source>
-        <translation>In the file %1 the id column of the table Uscite is not an integer key given by the database</translation>
+        <translation>In the file %1, the id column of the table Uscite is not an integer key assigned by the database</translation>
     </message>
     <message>
         <source>Nel file %1 la tabella Uscite non ha tenuto la riga come le è stata mandata (un trigger o una regola del file l&apos;ha scartata o cambiata)</source>
@@ -1537,7 +1590,7 @@ stake on the number that came out.
     </message>
     <message>
         <source>--%1 non può essere il file delle uscite.</source>
-        <translation>--%1 cannot be the file of the spins.</translation>
+        <translation>--%1 cannot be the spins file.</translation>
     </message>
     <message>
         <source>--out e --csv non possono essere lo stesso file (%1).</source>
@@ -1557,7 +1610,7 @@ stake on the number that came out.
     </message>
     <message>
         <source>Tutti o un numero da 1 a 36</source>
-        <translation>Tutti or a number from 1 to 36</translation>
+        <translation>All (or Tutti) or a number from 1 to 36</translation>
     </message>
     <message>
         <source>--%1 e --sweep %1 non vanno insieme.</source>
@@ -1601,7 +1654,7 @@ stake on the number that came out.
     </message>
     <message>
         <source>Valore mancante o di troppo per l&apos;opzione %1.</source>
-        <translation>Value missing or too many for the option %1.</translation>
+        <translation>The option %1 lacks its value, or has one it does not take.</translation>
     </message>
     <message>
         <source>Argomento inatteso: %1.</source>
@@ -1623,7 +1676,7 @@ stake on the number that came out.
   --from ID             starts from the row with this id, as &quot;Find&quot; does
   --count N             rows to replay, as &quot;Spins:&quot; (default: up to the last)
   --mode MODES          none, quorix or zentrima13
-  --filter NUMBERS      the board&apos;s &quot;Number:&quot; filter: Tutti or 1 to 36
+  --filter NUMBERS      the board&apos;s &quot;Number:&quot; filter: All (or Tutti) or 1 to 36
   --max TRIES           &quot;Max. spins&quot; of the settings
 </translation>
     </message>
@@ -1677,9 +1730,9 @@ Opzioni (predefiniti: --mode none, --filter Tutti, --max 10):
         <translation>Usage: zentrima13 verify [options]
 Checks the proposals against the recorded spins, without windows: does what the
 viewer does with &quot;GO&quot; over the rows and then &quot;SAVE&quot;, with the settings given.
-Writes the report and shows the results of the check, one &quot;name: value&quot; a line.
+Writes the report and shows the results of the check, one &quot;name: value&quot; per line.
 
-Options (defaults: --mode none, --filter Tutti, --max 10):
+Options (defaults: --mode none, --filter All, --max 10):
   --out FILE            the report (default: Statistica.txt)
 </translation>
     </message>
@@ -1713,16 +1766,13 @@ is not written and the lines go to the file of --csv (without --csv, to standard
 shown); --out and --csv cannot be the same file.
 
 Exit status: 0 done, 1 a file cannot be written, 2 invalid options,
-3 the file of the spins is missing or unusable, or has no row --from,
+3 the file of the spins is missing or unusable, or lacks the row of --from,
 4 the file of the spins is locked by another program: try again later.
 </translation>
     </message>
-</context>
-<context>
-    <name>commands</name>
     <message>
-        <source>cerca le impostazioni migliori su una parte delle uscite e le giudica sul resto</source>
-        <translation>looks for the best settings on one part of the spins and judges them on the rest</translation>
+        <source>Tutti</source>
+        <translation>All</translation>
     </message>
 </context>
 <context>
@@ -1797,7 +1847,7 @@ With Lock ticked, the keys type text in the proposal box.</translation>
     </message>
     <message>
         <source>%1 errato</source>
-        <translation>%1 wrong</translation>
+        <translation>%1 invalid</translation>
     </message>
     <message>
         <source>Digitato: %1</source>
@@ -1950,11 +2000,11 @@ off by the replay</translation>
     </message>
     <message>
         <source>Le fiches della serata: alla prima puntata che non coprono la serata finisce (rovina)</source>
-        <translation>The chips of the session: at the first stake they do not cover the session ends (bust)</translation>
+        <translation>The session&apos;s chips: the session ends (bust) at the first stake they cannot cover</translation>
     </message>
     <message>
         <source>Quanto vale una fiche: le somme si leggono nella tua moneta</source>
-        <translation>What a chip is worth: the sums read in your own currency</translation>
+        <translation>What a chip is worth: the sums are then shown in your own currency</translation>
     </message>
     <message>
         <source>Puntata:</source>
@@ -2050,11 +2100,11 @@ off by the replay</translation>
     </message>
     <message>
         <source>I multipli «%1» non vanno: scrivi un numero intero per tentativo, separati da virgole, come 1,1,2,3,5,8. Restano le puntate di prima.</source>
-        <translation>The multiples &quot;%1&quot; do not work: write a whole number per attempt, separated by commas, as 1,1,2,3,5,8. The previous stakes stay.</translation>
+        <translation>The multiples &quot;%1&quot; are not valid: write one whole number per attempt, separated by commas, such as 1,1,2,3,5,8. The previous stakes remain.</translation>
     </message>
     <message>
         <source>Le impostazioni valgono per ora ma non sono state salvate: il file %1 non si può scrivere.</source>
-        <translation>The settings count for now but were not saved: the file %1 cannot be written.</translation>
+        <translation>The settings apply for now but were not saved: the file %1 cannot be written.</translation>
     </message>
     <message>
         <source>Serata in rovina al colpo %1: la cassa non copre più le puntate.</source>
@@ -2072,9 +2122,12 @@ off by the replay</translation>
         <source>Tentativo %1: nessuna puntata.</source>
         <translation>Attempt %1: no stake.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Prossima puntata: %1 su ognuno dei %2 numeri (%3 in tutto), tentativo %4</source>
-        <translation>Next stake: %1 on each of the %2 numbers (%3 in all), attempt %4</translation>
+        <translation>
+            <numerusform>Next stake: %1 on %2 number (%3 in all), attempt %4</numerusform>
+            <numerusform>Next stake: %1 on each of the %2 numbers (%3 in all), attempt %4</numerusform>
+        </translation>
     </message>
     <message>
         <source>, ridotta al massimo del tavolo</source>
@@ -2084,9 +2137,12 @@ off by the replay</translation>
         <source>: la cassa non la copre</source>
         <translation>: the bankroll does not cover it</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Serata: saldo %1, puntato %2 in %3 colpi; atteso dal caso %4 ± %5</source>
-        <translation>Session: balance %1, staked %2 in %3 spins; expected by chance %4 ± %5</translation>
+        <translation>
+            <numerusform>Session: balance %1, staked %2 in %3 spin; expected by chance %4 ± %5</numerusform>
+            <numerusform>Session: balance %1, staked %2 in %3 spins; expected by chance %4 ± %5</numerusform>
+        </translation>
     </message>
     <message>
         <source>; cassa %1</source>
@@ -2114,11 +2170,14 @@ off by the replay</translation>
     </message>
     <message>
         <source>Nessuna uscita registrata: dati.mdb non c&apos;è ancora.</source>
-        <translation>No spin recorded: dati.mdb is not there yet.</translation>
+        <translation>No spins recorded: dati.mdb does not exist yet.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Simulazione di %1 serate…</source>
-        <translation>Simulating %1 sessions…</translation>
+        <translation>
+            <numerusform>Simulating %1 session…</numerusform>
+            <numerusform>Simulating %1 sessions…</numerusform>
+        </translation>
     </message>
     <message>
         <source>
@@ -2126,7 +2185,7 @@ off by the replay</translation>
 Nessuna progressione cambia il conto: in media si perde 1/37 del puntato, qualunque sia la puntata.</source>
         <translation>
 
-No progression changes the sum: on average you lose 1/37 of what you stake, whatever the stake.</translation>
+No progression changes the odds: on average you lose 1/37 of what you stake, whatever the stake.</translation>
     </message>
 </context>
 <context>
@@ -2219,7 +2278,7 @@ No progression changes the sum: on average you lose 1/37 of what you stake, what
     </message>
     <message>
         <source>Come il sistema</source>
-        <translation>As the system</translation>
+        <translation>Same as the system</translation>
     </message>
     <message>
         <source>(dal prossimo avvio)</source>
@@ -2274,7 +2333,7 @@ No progression changes the sum: on average you lose 1/37 of what you stake, what
     </message>
     <message>
         <source>±2: fra 37 numeri qualcuno oltre è normale</source>
-        <translation>±2: out of 37 numbers some beyond it is normal</translation>
+        <translation>±2: among 37 numbers, a few beyond it is normal</translation>
     </message>
     <message>
         <source>Le proposte di questa sessione, da quando il programma è aperto o dall&apos;ultimo «Azzera», su tutte le uscite giocate o rigiocate: la scelta delle uscite qui sopra non le riguarda.</source>
@@ -2298,7 +2357,7 @@ No progression changes the sum: on average you lose 1/37 of what you stake, what
     </message>
     <message>
         <source>mai uscito</source>
-        <translation>never out</translation>
+        <translation>never</translation>
     </message>
     <message>
         <source>&lt;th&gt;Numero&lt;/th&gt;&lt;th&gt;Uscite&lt;/th&gt;&lt;th&gt;z&lt;/th&gt;&lt;th&gt;Ritardo&lt;/th&gt;</source>
@@ -2318,19 +2377,22 @@ No progression changes the sum: on average you lose 1/37 of what you stake, what
     </message>
     <message>
         <source>Nessuna uscita registrata: il file %1 non c&apos;è ancora.</source>
-        <translation>No spin recorded: the file %1 is not there yet.</translation>
+        <translation>No spins recorded: the file %1 does not exist yet.</translation>
     </message>
     <message>
         <source>Nessuna uscita da contare in %1: %2 righe senza un numero da 0 a 36.</source>
-        <translation>No spin to count in %1: %2 rows without a number from 0 to 36.</translation>
+        <translation>No spins to count in %1: %2 rows without a number from 0 to 36.</translation>
     </message>
     <message>
         <source>Nessuna uscita registrata in %1.</source>
-        <translation>No spin recorded in %1.</translation>
+        <translation>No spins recorded in %1.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 uscite in %2</source>
-        <translation>%1 spins in %2</translation>
+        <translation>
+            <numerusform>%1 spin in %2</numerusform>
+            <numerusform>%1 spins in %2</numerusform>
+        </translation>
     </message>
     <message>
         <source>, di cui %1 %2</source>
@@ -2342,19 +2404,25 @@ No progression changes the sum: on average you lose 1/37 of what you stake, what
     </message>
     <message>
         <source> Nessuna uscita %1 da contare.</source>
-        <translation> No %1 spin to count.</translation>
+        <translation> No %1 spins to count.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source> %1 righe senza un numero da 0 a 36 non sono contate.</source>
-        <translation> %1 rows without a number from 0 to 36 are not counted.</translation>
+        <translation>
+            <numerusform> %1 row without a number from 0 to 36 is not counted.</numerusform>
+            <numerusform> %1 rows without a number from 0 to 36 are not counted.</numerusform>
+        </translation>
     </message>
     <message>
         <source>&lt;p&gt;Nessuna uscita da contare: qui compariranno il confronto con il caso, i numeri più e meno usciti e i loro ritardi.&lt;/p&gt;</source>
-        <translation>&lt;p&gt;No spin to count: the comparison with chance, the hottest and coldest numbers and their delays will show here.&lt;/p&gt;</translation>
+        <translation>&lt;p&gt;No spins to count: the comparison with chance, the hottest and coldest numbers and their delays will show here.&lt;/p&gt;</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>&lt;p&gt;&lt;b&gt;%1 uscite&lt;/b&gt;: il caso ne attende %2 per numero.&lt;br&gt;Chi quadrato %3 con %4 gradi di libertà, %5.&lt;br&gt;&lt;i&gt;%6&lt;/i&gt;&lt;/p&gt;%7&lt;p&gt;%8&lt;br&gt;%9&lt;/p&gt;&lt;p&gt;&lt;small&gt;%10&lt;/small&gt;&lt;/p&gt;</source>
-        <translation>&lt;p&gt;&lt;b&gt;%1 spins&lt;/b&gt;: chance expects %2 per number.&lt;br&gt;Chi-square %3 with %4 degrees of freedom, %5.&lt;br&gt;&lt;i&gt;%6&lt;/i&gt;&lt;/p&gt;%7&lt;p&gt;%8&lt;br&gt;%9&lt;/p&gt;&lt;p&gt;&lt;small&gt;%10&lt;/small&gt;&lt;/p&gt;</translation>
+        <translation>
+            <numerusform>&lt;p&gt;&lt;b&gt;%1 spin&lt;/b&gt;: chance expects %2 per number.&lt;br&gt;Chi-square %3 with %4 degrees of freedom, %5.&lt;br&gt;&lt;i&gt;%6&lt;/i&gt;&lt;/p&gt;%7&lt;p&gt;%8&lt;br&gt;%9&lt;/p&gt;&lt;p&gt;&lt;small&gt;%10&lt;/small&gt;&lt;/p&gt;</numerusform>
+            <numerusform>&lt;p&gt;&lt;b&gt;%1 spins&lt;/b&gt;: chance expects %2 per number.&lt;br&gt;Chi-square %3 with %4 degrees of freedom, %5.&lt;br&gt;&lt;i&gt;%6&lt;/i&gt;&lt;/p&gt;%7&lt;p&gt;%8&lt;br&gt;%9&lt;/p&gt;&lt;p&gt;&lt;small&gt;%10&lt;/small&gt;&lt;/p&gt;</numerusform>
+        </translation>
     </message>
     <message>
         <source>Gruppi e settori della ruota</source>
@@ -2362,7 +2430,7 @@ No progression changes the sum: on average you lose 1/37 of what you stake, what
     </message>
     <message>
         <source>nessuna uscita da contare</source>
-        <translation>no spin to count</translation>
+        <translation>no spins to count</translation>
     </message>
     <message>
         <source>Attese dal caso</source>
@@ -2370,7 +2438,7 @@ No progression changes the sum: on average you lose 1/37 of what you stake, what
     </message>
     <message>
         <source>Nessuna uscita da contare.</source>
-        <translation>No spin to count.</translation>
+        <translation>No spins to count.</translation>
     </message>
     <message>
         <source>Uscite di ogni numero</source>
@@ -2416,9 +2484,12 @@ No progression changes the sum: on average you lose 1/37 of what you stake, what
         <source>Il conteggio ha %1 esiti senza le proposte da cui vengono: il confronto con il caso non si può fare. «Azzera» nel visualizzatore ricomincia il conteggio.</source>
         <translation>The tally has %1 outcomes without the proposals they come from: it cannot be compared with chance. &quot;Reset&quot; in the viewer starts the tally again.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>&lt;b&gt;%1 tratti seguiti&lt;/b&gt; (ognuno fino a un colpo o a un fallimento), in media con %2 numeri.&lt;br&gt;Colpi: %3, il caso ne darebbe %4. Fallite (F): %5, il caso ne darebbe %6 (z = %7).&lt;br&gt;&lt;i&gt;%8&lt;/i&gt;</source>
-        <translation>&lt;b&gt;%1 proposals followed&lt;/b&gt; (each up to a hit or a failure), on average with %2 numbers.&lt;br&gt;Hits: %3, chance would give %4. Failed (F): %5, chance would give %6 (z = %7).&lt;br&gt;&lt;i&gt;%8&lt;/i&gt;</translation>
+        <translation>
+            <numerusform>&lt;b&gt;%1 proposal followed&lt;/b&gt; (each up to a hit or a failure), on average with %2 numbers.&lt;br&gt;Hits: %3, chance would give %4. Failed (F): %5, chance would give %6 (z = %7).&lt;br&gt;&lt;i&gt;%8&lt;/i&gt;</numerusform>
+            <numerusform>&lt;b&gt;%1 proposals followed&lt;/b&gt; (each up to a hit or a failure), on average with %2 numbers.&lt;br&gt;Hits: %3, chance would give %4. Failed (F): %5, chance would give %6 (z = %7).&lt;br&gt;&lt;i&gt;%8&lt;/i&gt;</numerusform>
+        </translation>
     </message>
     <message>
         <source>Statistiche</source>
@@ -2472,6 +2543,13 @@ No progression changes the sum: on average you lose 1/37 of what you stake, what
         <source>Immagini PNG (*.png)</source>
         <translation>PNG images (*.png)</translation>
     </message>
+    <message numerus="yes">
+        <source>%n g.l.</source>
+        <translation>
+            <numerusform>%n d.f.</numerusform>
+            <numerusform>%n d.f.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>zt::ViewerWindow</name>
@@ -2497,7 +2575,7 @@ No progression changes the sum: on average you lose 1/37 of what you stake, what
     </message>
     <message>
         <source>Il file %1 è il database delle uscite: il CSV non è stato scritto.</source>
-        <translation>The file %1 is the database of the spins: the CSV was not written.</translation>
+        <translation>The file %1 is the spins database: the CSV was not written.</translation>
     </message>
     <message>
         <source>%1 uscita esportata in %2.</source>
@@ -2513,7 +2591,7 @@ No progression changes the sum: on average you lose 1/37 of what you stake, what
     </message>
     <message>
         <source>File %1, %2: nessuna uscita è stata importata.</source>
-        <translation>File %1, %2: no spin was imported.</translation>
+        <translation>File %1, %2: no spins were imported.</translation>
     </message>
     <message>
         <source>%1 uscita importata da %2.</source>
@@ -2633,7 +2711,7 @@ No progression changes the sum: on average you lose 1/37 of what you stake, what
     </message>
     <message>
         <source>Risultati della verifica</source>
-        <translation>Results of the check</translation>
+        <translation>Check results</translation>
     </message>
     <message>
         <source>Verificate</source>

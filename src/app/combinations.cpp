@@ -266,7 +266,10 @@ bool readCombinations(const QCommandLineParser& p, const CombinationDefaults& de
     }
     QStringList filters;
     for (const QString& f : listItems(p, QStringLiteral("filter"), defaults.filters)) {
-        if (f.compare(u"Tutti", Qt::CaseInsensitive) == 0)
+        // Every number: the board's word in either language, whichever the
+        // language in use, so that a script runs the same everywhere.
+        if (f.compare(u"Tutti", Qt::CaseInsensitive) == 0 ||
+            f.compare(u"All", Qt::CaseInsensitive) == 0)
             filters << QStringLiteral("Tutti");
         else if (const auto n = wholeNumber(f, 1, 36); n && f == QString::number(*n))
             filters << f;
@@ -333,6 +336,11 @@ bool readCombinations(const QCommandLineParser& p, const CombinationDefaults& de
     }
     *anySwept = !swept.empty();
     return true;
+}
+
+QString filterShown(const QString& filter)
+{
+    return filter == u"Tutti" ? QCoreApplication::translate("Verify", "Tutti") : filter;
 }
 
 QString combinationHelp(bool simulation)

@@ -69,6 +69,10 @@ bool readRunFiles(const QCommandLineParser& p, bool withOut, RunFiles& files, QS
 bool readCombinations(const QCommandLineParser& p, const CombinationDefaults& defaults,
                       std::vector<VerifySettings>& settings, bool* swept, QString* error);
 
+// A filter of the settings as the board shows it: "Tutti" in the language in
+// use (the settings and the CSV keep "Tutti"), a number as it is.
+QString filterShown(const QString& filter);
+
 // The help lines of the options of the combinations.
 QString combinationHelp(bool simulation);
 

@@ -37,7 +37,7 @@ const Command commands[] = {
      QT_TRANSLATE_NOOP("Commands", "mostra le puntate di una progressione per tentativo"),
      runProgression},
     {"search",
-     QT_TRANSLATE_NOOP("commands",
+     QT_TRANSLATE_NOOP("Commands",
                        "cerca le impostazioni migliori su una parte delle uscite e le giudica sul resto"),
      runSearch},
 };

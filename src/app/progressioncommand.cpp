@@ -99,17 +99,18 @@ QString heading(const BetSettings& bet, int size)
     const QString stake = amountText(bet.stake, bet.chip);
     switch (bet.progression) {
     case BetSettings::Progression::Flat:
-        return ProgressionText::tr("Puntata fissa di %1 su ognuno di %2 numeri:").arg(stake).arg(size);
+        return ProgressionText::tr("Puntata fissa di %1 su ognuno di %n numeri:", nullptr, size)
+            .arg(stake);
     case BetSettings::Progression::List:
-        return ProgressionText::tr("Progressione %1 (multipli di %2) su ognuno di %3 numeri:")
-            .arg(progressionText(bet), stake)
-            .arg(size);
+        return ProgressionText::tr("Progressione %1 (multipli di %2) su ognuno di %n numeri:",
+                                   nullptr, size)
+            .arg(progressionText(bet), stake);
     case BetSettings::Progression::Recovery:
         break;
     }
-    return ProgressionText::tr("Recupero su %1 numeri: un colpo vinto a ogni tentativo rende almeno %2 su tutto il "
-              "puntato:")
-        .arg(size)
+    return ProgressionText::tr("Recupero su %n numeri: un colpo vinto a ogni tentativo rende almeno "
+                               "%1 su tutto il puntato:",
+                               nullptr, size)
         .arg(amountText(bet.target, bet.chip));
 }
 

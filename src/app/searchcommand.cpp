@@ -334,7 +334,8 @@ QString panelText(const Job& job, const SearchResult& result, std::size_t choose
     const std::size_t shown = std::min<std::size_t>(20, result.order.size());
     lines
         << SearchText::tr(
-               "Le %1 migliori nella parte di scelta, e come sono andate nella parte di verifica:")
+               "Le %1 migliori nella parte di scelta, e come sono andate nella parte di verifica:",
+               nullptr, int(shown))
                .arg(shown);
     const bool progressions = bets.size() > 1;
     QString head = QStringLiteral("%1  %2 %3 %4 %5 %6 %7")
@@ -366,7 +367,7 @@ QString panelText(const Job& job, const SearchResult& result, std::size_t choose
         const VerifyResult& judged = runs.results[SearchResult::judging][run];
         const auto money = [&](double chips) { return amountText(chips, s.bet.chip); };
         const QString filter =
-            s.mode == VerifySettings::Mode::None ? s.filter : SearchText::tr("qualsiasi");
+            s.mode == VerifySettings::Mode::None ? filterShown(s.filter) : SearchText::tr("qualsiasi");
         QString line = QStringLiteral("%1  %2 %3 %4 %5 %6 %7")
                            .arg(k + 1, 3)
                            .arg(QLatin1String(modeNames[int(s.mode)]), -10)
@@ -433,7 +434,8 @@ QString panelText(const Job& job, const SearchResult& result, std::size_t choose
                       ? SearchText::tr(
                             "La migliore sulle uscite vere (%1, z %2) non fa meglio della migliore "
                             "su uscite a caso in %3 serate su %4: la migliore di tante "
-                            "combinazioni sembra andare così bene anche per sola fortuna.")
+                            "combinazioni sembra andare così bene anche per sola fortuna.",
+                            nullptr, int(evenings))
                             .arg(bestText, zText(bestChosen.money))
                             .arg(asGood)
                             .arg(evenings)

@@ -103,6 +103,12 @@ private Q_SLOTS:
         QVERIFY(o.code == 0 && o.out.startsWith("zentrima13 "));
         o = run({"verify", "--help"});
         QVERIFY(o.code == 0 && o.out.startsWith("Uso: zentrima13 verify") && o.err.isEmpty());
+        // In English every command is described in English.
+        o = run({"--lang", "en", "--help"});
+        QVERIFY2(o.code == 0 && o.out.contains(QRegularExpression("\\n  search +finds the best")),
+                 qPrintable(o.out));
+        for (const char* italian : {"cerca", "verifica", "scrive", "aggiunge", "mostra"})
+            QVERIFY2(!o.out.contains(italian), italian);
 
         // What the program does not know is refused, never taken for the windows.
         o = run({"frobnicate"});
@@ -202,6 +208,9 @@ private Q_SLOTS:
         QCOMPARE(o.code, 3);
         QCOMPARE(o.err, QString("tubo non è un file normale (è una pipe).\n"));
         QCOMPARE(run({"verify", "--db", "cartella"}).err, QString("cartella è una cartella.\n"));
+        // In English, as English is written.
+        QCOMPARE(run({"verify", "--lang", "en", "--db", "cartella"}).err,
+                 QString("cartella is a folder.\n"));
     }
 
     void reportPanelAndSweep()
@@ -464,7 +473,18 @@ private Q_SLOTS:
         // The CSV on standard output instead of the panel.
         Outcome o = run(QStringList{"search", "--csv", "-"} + small);
         QVERIFY(o.code == 0 && o.out.startsWith("rank,mode,filter,max,") && o.out.count('\n') == 9);
+        QVERIFY(o.out.contains(",none,Tutti,3,"));
         QCOMPARE(files(), QStringList{"dati.mdb"});
+        // In English the filter is the board's "All", in and out; "Tutti"
+        // is always taken, and the CSV keeps it.
+        const QStringList english{"search", "--lang", "en", "--mode", "none", "--max", "3",
+                                  "--luck", "0", "--filter"};
+        o = run(english + QStringList{"All"});
+        QVERIFY2(o.code == 0 && o.out.contains(QRegularExpression("\\n +1  none +All +3 ")),
+                 qPrintable(o.out + o.err));
+        QVERIFY(!o.out.contains("Tutti"));
+        o = run(english + QStringList{"tutti", "--csv", "-"});
+        QVERIFY(o.code == 0 && o.out.contains(",none,Tutti,3,"));
         // Games too short for Modo Quorix, here and on the random evenings
         // shaped like them: nothing is staked anywhere, and a best that only
         // ties with luck is not taken for better than it.
@@ -572,6 +592,11 @@ private Q_SLOTS:
         lines = o.out.split('\n');
         QCOMPARE(lines[4].simplified(), QString("3 3,00* 24,00 48,00 60,00"));
         QCOMPARE(lines[5], QString("* ridotta al massimo del tavolo"));
+
+        // One number is one, in English.
+        o = run({"progression", "--lang", "en", "--numbers", "1", "--max", "2"});
+        QVERIFY2(o.out.startsWith("Recovery on 1 number: a hit at any attempt nets at least 1 "),
+                 qPrintable(o.out));
 
         o = run({"progression", "--numbers", "36", "--max", "3"});
         QCOMPARE(o.code, 2);

@@ -373,7 +373,8 @@ QString MoneyWindow::nextStakeText() const
     const StakeTable::Stake stake = play.table().at(next.size, next.attempt);
     if (stake.chips <= 0)
         return tr("Tentativo %1: nessuna puntata.").arg(next.attempt);
-    QString text = tr("Prossima puntata: %1 su ognuno dei %2 numeri (%3 in tutto), tentativo %4")
+    QString text = tr("Prossima puntata: %1 su ognuno dei %2 numeri (%3 in tutto), tentativo %4",
+                      nullptr, next.size)
                        .arg(money(stake.chips))
                        .arg(next.size)
                        .arg(money(next.size * stake.chips))
@@ -407,7 +408,8 @@ void MoneyWindow::follow()
     const EveningFigures& f = play.evening().figures();
     const auto money = [&](double chips) { return amountText(chips, s.chip); };
     Prossima->setText(nextStakeText());
-    QString evening = tr("Serata: saldo %1, puntato %2 in %3 colpi; atteso dal caso %4 ± %5")
+    QString evening = tr("Serata: saldo %1, puntato %2 in %3 colpi; atteso dal caso %4 ± %5",
+                         nullptr, int(f.stakedSpins))
                           .arg(money(f.net()), money(f.staked))
                           .arg(f.stakedSpins)
                           .arg(money(f.expected), money(f.sd()));
@@ -527,7 +529,8 @@ void MoneyWindow::simulate()
     VerifySettings v = replaySettings();
     v.simulation = {Serate->value(), UsciteSerata->value(), std::uint64_t(Seme->value())};
     Simula->setEnabled(false);
-    FiguraSerate->setText(tr("Simulazione di %1 serate…").arg(v.simulation.evenings));
+    FiguraSerate->setText(tr("Simulazione di %1 serate…", nullptr, v.simulation.evenings)
+                              .arg(v.simulation.evenings));
     auto result = std::make_shared<SimulationFigures>();
     const int threads = int(std::max(1u, std::thread::hardware_concurrency()));
     startJob(
