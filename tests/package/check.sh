@@ -34,6 +34,7 @@ desktop-file-validate "$root"/usr/share/applications/*.desktop || fail "desktop 
 appstreamcli validate --no-net "$root"/usr/share/metainfo/*.metainfo.xml || fail "metainfo"
 [ -f "$root/usr/share/man/man1/zentrima13.1.gz" ] || fail "no manual page"
 [ -f "$root/usr/share/man/it/man1/zentrima13.1.gz" ] || fail "no Italian manual page"
+[ -f "$root/usr/share/doc/zentrima13/changelog.Debian.gz" ] || fail "no changelog.Debian"
 [ -f "$root/usr/share/bash-completion/completions/zentrima13" ] || fail "no completion"
 for size in 16 22 24 32 48 64 128 256 512; do
     [ -f "$root/usr/share/icons/hicolor/${size}x${size}/apps/zentrima13.png" ] || fail "icon $size"
@@ -44,7 +45,7 @@ dpkg-deb -f "${deb[0]}" Depends | grep -q 'libqt6core6' || fail "Depends not com
 [ "$(dpkg-deb -f "${deb[0]}" Version)" = "$version-1" ] || fail "Version is not $version-1"
 ! grep -q '<screenshot' "$root"/usr/share/metainfo/*.metainfo.xml || fail "screenshot address"
 
-program="$root/usr/bin/zentrima13"
+program="$root/usr/games/zentrima13"
 [ "$("$program" --version)" = "zentrima13 $version" ] || fail "--version"
 
 # The manual pages speak the language of the windows they describe: the
