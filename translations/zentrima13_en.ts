@@ -875,8 +875,8 @@ that differ only by the filter are played once and have the same results.
 Ctrl+C stops the search without writing anything.
 
 Exit status: 0 done, 1 a file cannot be written, 2 invalid options,
-3 the file of the spins is missing or unusable, lacks the row of
---from or --choose-until, or cannot be split, 4 the file of the spins is locked by another
+3 the spins file is missing or unusable, lacks the row of
+--from or --choose-until, or cannot be split, 4 the spins file is locked by another
 program: try again later, 130 interrupted.
 </translation>
     </message>
@@ -1572,7 +1572,7 @@ Le fiches valgono per ogni numero della stringa seguita: un colpo vinto rende
 The values of --stake, --target, --table-max, --chip, --bankroll,
 --simulate, --spins and --seed can be lists too; --progression is repeated
 (--progression flat --progression 1,2,4) because a list is a progression already.
-The chips are on each number of the followed set: a hit pays 36 times the
+The chips are on each number of the set being followed: a hit pays 36 times the
 stake on the number that came out.
 </translation>
     </message>
@@ -1672,7 +1672,7 @@ stake on the number that came out.
   --filter NUMERI       il filtro &quot;Numero:&quot; del tavolo: Tutti o da 1 a 36
   --max TESTI           &quot;Contr. Massimo&quot; delle impostazioni
 </source>
-        <translation>  --db FILE             the file of the spins (default: dati.mdb); it is never written
+        <translation>  --db FILE             the spins file (default: dati.mdb); it is never written
   --from ID             starts from the row with this id, as &quot;Find&quot; does
   --count N             rows to replay, as &quot;Spins:&quot; (default: up to the last)
   --mode MODES          none, quorix or zentrima13
@@ -1690,7 +1690,7 @@ stake on the number that came out.
   --bankroll N          le fiches della serata: finisce alla prima puntata che non
                         coprono (rovina)
 </source>
-        <translation>  --stake N             chips on each number of the followed set (default: 1)
+        <translation>  --stake N             chips on each number of the set being followed (default: 1)
   --progression P       flat (always --stake), recovery or the multiples of
                         --stake per attempt, the last one repeated (1,1,2,3,5,8)
   --target N            recovery: what a hit pays at least (default: 1)
@@ -1766,8 +1766,8 @@ is not written and the lines go to the file of --csv (without --csv, to standard
 shown); --out and --csv cannot be the same file.
 
 Exit status: 0 done, 1 a file cannot be written, 2 invalid options,
-3 the file of the spins is missing or unusable, or lacks the row of --from,
-4 the file of the spins is locked by another program: try again later.
+3 the spins file is missing or unusable, or lacks the row of --from,
+4 the spins file is locked by another program: try again later.
 </translation>
     </message>
     <message>
@@ -2379,9 +2379,12 @@ No progression changes the odds: on average you lose 1/37 of what you stake, wha
         <source>Nessuna uscita registrata: il file %1 non c&apos;è ancora.</source>
         <translation>No spins recorded: the file %1 does not exist yet.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Nessuna uscita da contare in %1: %2 righe senza un numero da 0 a 36.</source>
-        <translation>No spins to count in %1: %2 rows without a number from 0 to 36.</translation>
+        <translation>
+            <numerusform>No spins to count in %1: %2 row without a number from 0 to 36.</numerusform>
+            <numerusform>No spins to count in %1: %2 rows without a number from 0 to 36.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Nessuna uscita registrata in %1.</source>
@@ -2480,9 +2483,12 @@ No progression changes the odds: on average you lose 1/37 of what you stake, wha
         <source>Il caso, stessi numeri per proposta</source>
         <translation>Chance, same numbers per proposal</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Il conteggio ha %1 esiti senza le proposte da cui vengono: il confronto con il caso non si può fare. «Azzera» nel visualizzatore ricomincia il conteggio.</source>
-        <translation>The tally has %1 outcomes without the proposals they come from: it cannot be compared with chance. &quot;Reset&quot; in the viewer starts the tally again.</translation>
+        <translation>
+            <numerusform>The tally has %1 outcome without the proposal it comes from: it cannot be compared with chance. &quot;Reset&quot; in the viewer starts the tally again.</numerusform>
+            <numerusform>The tally has %1 outcomes without the proposals they come from: they cannot be compared with chance. &quot;Reset&quot; in the viewer starts the tally again.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>&lt;b&gt;%1 tratti seguiti&lt;/b&gt; (ognuno fino a un colpo o a un fallimento), in media con %2 numeri.&lt;br&gt;Colpi: %3, il caso ne darebbe %4. Fallite (F): %5, il caso ne darebbe %6 (z = %7).&lt;br&gt;&lt;i&gt;%8&lt;/i&gt;</source>

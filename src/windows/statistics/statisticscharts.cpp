@@ -187,7 +187,8 @@ void StatisticsWindow::showNumbers()
     } else if (cache_.spins.empty()) {
         state = cache_.unreadable > 0
                     ? tr("Nessuna uscita da contare in %1: %2 righe senza un numero "
-                                     "da 0 a 36.")
+                                     "da 0 a 36.",
+                         nullptr, int(cache_.unreadable))
                           .arg(file, count(cache_.unreadable))
                     : tr("Nessuna uscita registrata in %1.").arg(file);
     } else {
@@ -425,7 +426,8 @@ void StatisticsWindow::showAttempts()
         FiguraProposte->setText(
             esc(tr("Il conteggio ha %1 esiti senza le proposte da cui vengono: il "
                                "confronto con il caso non si può fare. «Azzera» nel "
-                               "visualizzatore ricomincia il conteggio.")
+                               "visualizzatore ricomincia il conteggio.",
+                           nullptr, int(f.tallied))
                     .arg(count(f.tallied))) +
             scope);
         return;
