@@ -1610,7 +1610,7 @@ stake on the number that came out.
     </message>
     <message>
         <source>Tutti o un numero da 1 a 36</source>
-        <translation>All (or Tutti) or a number from 1 to 36</translation>
+        <translation>All, Tutti or a number from 1 to 36</translation>
     </message>
     <message>
         <source>--%1 e --sweep %1 non vanno insieme.</source>
