@@ -80,7 +80,8 @@ struct Options {
     QCommandLineOption db{QStringLiteral("db"), {}, QStringLiteral("FILE")};
     QCommandLineOption out{QStringLiteral("out"), {}, QStringLiteral("FILE")};
     // --tipo is the name it had first.
-    QCommandLineOption tipo{{QStringLiteral("type"), QStringLiteral("tipo")}, {}, QStringLiteral("Live|Spin")};
+    QCommandLineOption tipo{
+        {QStringLiteral("type"), QStringLiteral("tipo")}, {}, QStringLiteral("Live|Spin")};
     QCommandLineOption newestFirst{QStringLiteral("newest-first")};
     QString fault;
     int type = 0; // --type: 1 Live, 2 Spin, 0 none

@@ -108,9 +108,10 @@ QString heading(const BetSettings& bet, int size)
     case BetSettings::Progression::Recovery:
         break;
     }
-    return ProgressionText::tr("Recupero su %n numeri: un colpo vinto a ogni tentativo rende almeno "
-                               "%1 su tutto il puntato:",
-                               nullptr, size)
+    return ProgressionText::tr(
+               "Recupero su %n numeri: un colpo vinto a ogni tentativo rende almeno %1 su "
+               "tutto il puntato:",
+               nullptr, size)
         .arg(amountText(bet.target, bet.chip));
 }
 

@@ -366,8 +366,8 @@ QString panelText(const Job& job, const SearchResult& result, std::size_t choose
         const VerifyResult& chosen = runs.results[SearchResult::choosing][run];
         const VerifyResult& judged = runs.results[SearchResult::judging][run];
         const auto money = [&](double chips) { return amountText(chips, s.bet.chip); };
-        const QString filter =
-            s.mode == VerifySettings::Mode::None ? filterShown(s.filter) : SearchText::tr("qualsiasi");
+        const QString filter = s.mode == VerifySettings::Mode::None ? filterShown(s.filter)
+                                                                    : SearchText::tr("qualsiasi");
         QString line = QStringLiteral("%1  %2 %3 %4 %5 %6 %7")
                            .arg(k + 1, 3)
                            .arg(QLatin1String(modeNames[int(s.mode)]), -10)

@@ -393,7 +393,10 @@ QStringList simulationLines(const SimulationFigures& m, const BetSettings& s)
 {
     const auto money = [&](double chips) { return amountText(chips, s.chip); };
     QStringList lines{
-        PuntateText::tr("Serate simulate: %1 da %2 uscite (seme %3)", nullptr, int(m.spins)).arg(m.evenings).arg(m.spins).arg(m.seed),
+        PuntateText::tr("Serate simulate: %1 da %2 uscite (seme %3)", nullptr, int(m.spins))
+            .arg(m.evenings)
+            .arg(m.spins)
+            .arg(m.seed),
         PuntateText::tr("Saldo finale, percentili 5°, 25°, 50°, 75°, 95°: %1 / %2 / %3 / %4 / %5")
             .arg(money(m.p5), money(m.p25), money(m.p50), money(m.p75), money(m.p95)),
         PuntateText::tr("Saldo medio: %1 ± %2 (atteso dal caso %3)")

@@ -192,7 +192,8 @@ void StatisticsWindow::showNumbers()
                           .arg(file, count(cache_.unreadable))
                     : tr("Nessuna uscita registrata in %1.").arg(file);
     } else {
-        state = tr("%1 uscite in %2", nullptr, int(cache_.spins.size())).arg(count(qint64(cache_.spins.size())), file);
+        const qint64 all = qint64(cache_.spins.size());
+        state = tr("%1 uscite in %2", nullptr, int(all)).arg(count(all), file);
         if (filter != stats::TypeFilter::All)
             state += tr(", di cui %1 %2").arg(count(chosenFrom_), typeName);
         if (last > 0 && chosenFrom_ > last)
