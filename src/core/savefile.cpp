@@ -150,7 +150,15 @@ QString systemProblem(int systemError)
     }
 }
 
-QString notAFileProblem(const QString& path, const QString& name)
+QString notAFileProblem(const QString& path)
+{
+    struct stat st;
+    if (path.isEmpty() || ::stat(QFile::encodeName(path).constData(), &st) != 0)
+        return {};
+    return kindProblem(st.st_mode);
+}
+
+QString notAFileSentence(const QString& path, const QString& name)
 {
     struct stat st;
     if (path.isEmpty() || ::stat(QFile::encodeName(path).constData(), &st) != 0 ||

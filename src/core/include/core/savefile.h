@@ -19,11 +19,14 @@ inline constexpr qint64 kLargestInput = qint64(256) << 20;
 // own English text; an unknown number is given as such.
 QString systemProblem(int systemError);
 
-// What a path names when it is there but is no regular file, said of the
-// name given: "dati.mdb è una cartella", "dati.mdb non è un file normale (è
-// una pipe)", "… (è un dispositivo)", "… (è un socket)".  Empty for a regular
-// file (or a link to one) and for a path that names nothing.
-QString notAFileProblem(const QString& path, const QString& name);
+// What a path names when it is there but is no regular file: "è una
+// cartella", "non è un file normale (è una pipe)", "… (è un dispositivo)",
+// "… (è un socket)".  Empty for a regular file (or a link to one) and for a
+// path that names nothing.
+QString notAFileProblem(const QString& path);
+// The same as a whole sentence about the name given: "dati.mdb è una
+// cartella", "dati.mdb non è un file normale (è una pipe)"…
+QString notAFileSentence(const QString& path, const QString& name);
 
 // The file a path names, as one compares two of them: the canonical path of
 // an existing file, else its folder's canonical path and its name (the file
