@@ -621,20 +621,12 @@ Exit status: 0 done, 2 invalid options or an impossible progression.
         <translation>--numbers and --max are needed.</translation>
     </message>
     <message>
-        <source>Valore non valido per --%1: &quot;%2&quot;.</source>
-        <translation>Invalid value for --%1: &quot;%2&quot;.</translation>
-    </message>
-    <message>
-        <source>Valore non valido per --chip: &quot;%1&quot;.</source>
-        <translation>Invalid value for --chip: &quot;%1&quot;.</translation>
-    </message>
-    <message>
-        <source>Valore non valido per --progression: &quot;%1&quot;.</source>
-        <translation>Invalid value for --progression: &quot;%1&quot;.</translation>
-    </message>
-    <message>
         <source>Con %1 numeri nessuna puntata recupera: un colpo vinto rende 36 volte la puntata sul numero, e se ne puntano già %1.</source>
         <translation>With %1 numbers no stake recovers: a hit pays 36 times the stake on the number, and %1 of them are staked already.</translation>
+    </message>
+    <message>
+        <source>Al tentativo %1 la progressione chiederebbe più di %2 fiches per numero, oltre quanto il programma tiene. Si può dare --table-max, che riduce le puntate, o un --max minore di %1.</source>
+        <translation>At attempt %1 the progression would ask for more than %2 chips per number, beyond what the program holds. Give --table-max, which reduces the stakes, or a --max under %1.</translation>
     </message>
 </context>
 <context>
@@ -742,6 +734,18 @@ Exit status: 0 done, 2 invalid options or an impossible progression.
     <message>
         <source>un saldo così basso o meno il caso lo dà %1</source>
         <translation>chance alone gives a balance this low or lower %1</translation>
+    </message>
+    <message>
+        <source>Resa sul puntato: nessuna puntata</source>
+        <translation>Return on stakes: nothing staked</translation>
+    </message>
+    <message>
+        <source>Colpi non giocati, puntata oltre %1 fiches per numero: %2</source>
+        <translation>Spins not played, stake over %1 chips per number: %2</translation>
+    </message>
+    <message>
+        <source>Saldo medio: %1, di una sola serata (atteso dal caso %2)</source>
+        <translation>Mean balance: %1, of a single session (expected by chance %2)</translation>
     </message>
 </context>
 <context>
@@ -1508,26 +1512,6 @@ program: try again later, 130 interrupted.
         <translation>clears &quot;Auto reset at game start&quot;</translation>
     </message>
     <message>
-        <source>
-Anche i valori di --stake, --target, --table-max, --chip, --bankroll,
---simulate, --spins e --seed possono essere elenchi; --progression si ripete
-(--progression flat --progression 1,2,4) perché un elenco è già la progressione.
-Le fiches valgono per ogni numero della stringa seguita: un colpo vinto rende
-36 volte la puntata sul numero uscito.
-</source>
-        <translation>
-The values of --stake, --target, --table-max, --chip, --bankroll,
---simulate, --spins and --seed can be lists too; --progression is repeated
-(--progression flat --progression 1,2,4) because a list is a progression already.
-The chips are on each number of the followed set: a hit pays 36 times the
-stake on the number that came out.
-</translation>
-    </message>
-    <message>
-        <source>Valore non valido per --%1: &quot;%2&quot;.</source>
-        <translation>Invalid value for --%1: &quot;%2&quot;.</translation>
-    </message>
-    <message>
         <source>Valore non valido per --%1: &quot;%2&quot; (%3).</source>
         <translation>Invalid value for --%1: &quot;%2&quot; (%3).</translation>
     </message>
@@ -1628,26 +1612,6 @@ stake on the number that came out.
 </translation>
     </message>
     <message>
-        <source>  --stake N             fiches su ogni numero della stringa seguita (predefinito: 1)
-  --progression P       flat (sempre --stake), recovery (il recupero) o i multipli di
-                        --stake per tentativo, l&apos;ultimo ripetuto (1,1,2,3,5,8)
-  --target N            il recupero: quanto rende almeno un colpo vinto (predefinito: 1)
-  --table-max N         la puntata massima del tavolo su un numero
-  --chip VALORE         il valore di una fiche: le somme nella tua moneta
-  --bankroll N          le fiches della serata: finisce alla prima puntata che non
-                        coprono (rovina)
-</source>
-        <translation>  --stake N             chips on each number of the followed set (default: 1)
-  --progression P       flat (always --stake), recovery or the multiples of
-                        --stake per attempt, the last one repeated (1,1,2,3,5,8)
-  --target N            recovery: what a hit pays at least (default: 1)
-  --table-max N         the table maximum on a straight-up number
-  --chip VALUE          the value of a chip: the sums in your own currency
-  --bankroll N          the chips of the session: it ends at the first stake they
-                        do not cover (bust)
-</translation>
-    </message>
-    <message>
         <source>  --simulate N          gioca anche N serate di uscite a caso con le stesse impostazioni
   --spins L             uscite di ogni serata simulata (predefinito: 300)
   --seed S              il seme delle serate simulate (predefinito: 1)
@@ -1716,6 +1680,120 @@ Exit status: 0 done, 1 a file cannot be written, 2 invalid options,
 3 the file of the spins is missing or unusable, or has no row --from,
 4 the file of the spins is locked by another program: try again later.
 </translation>
+    </message>
+    <message>
+        <source>un numero intero da %1 a %2</source>
+        <translation>a whole number from %1 to %2</translation>
+    </message>
+    <message>
+        <source>flat, recovery o da 1 a %1 multipli interi da 0 a %2 separati da virgole, almeno uno non 0</source>
+        <translation>flat, recovery or 1 to %1 whole multiples from 0 to %2 separated by commas, at least one not 0</translation>
+    </message>
+    <message>
+        <source>un valore da 0,01 a meno di %1 con al massimo due decimali, come 2,5 o 2.5</source>
+        <translation>a value from 0.01 to less than %1 with at most two decimals, like 2.5 or 2,5</translation>
+    </message>
+    <message>
+        <source>; per più valori si ripete --chip</source>
+        <translation>; for more values repeat --chip</translation>
+    </message>
+    <message>
+        <source>Con --stake %1 il multiplo %2 chiede %3 fiches per numero: oltre il limite di %4. Si può dare --table-max, che riduce le puntate.</source>
+        <translation>With --stake %1 the multiple %2 asks for %3 chips per number: over the limit of %4. Give --table-max, which reduces the stakes.</translation>
+    </message>
+    <message>
+        <source>  --stake N             fiches su ogni numero della stringa seguita (predefinito: 1)
+  --progression P       flat (sempre --stake), recovery (il recupero) o i multipli di
+                        --stake per tentativo, l&apos;ultimo ripetuto (1,1,2,3,5,8)
+  --target N            il recupero: quanto rende almeno un colpo vinto (predefinito: 1)
+  --table-max N         la puntata massima del tavolo su un numero
+  --chip VALORE         il valore di una fiche, al centesimo (2,5 o 2.5): le somme
+                        nella tua moneta
+  --bankroll N          le fiches della serata: finisce alla prima puntata che non
+                        coprono (rovina)
+</source>
+        <translation>  --stake N             chips on each number of the followed set (default: 1)
+  --progression P       flat (always --stake), recovery or the multiples of
+                        --stake per attempt, the last one repeated (1,1,2,3,5,8)
+  --target N            recovery: what a hit pays at least (default: 1)
+  --table-max N         the table maximum on a straight-up number
+  --chip VALUE          the value of a chip, to the cent (2.5 or 2,5): the sums in
+                        your own currency
+  --bankroll N          the chips of the session: it ends at the first stake they
+                        do not cover (bust)
+</translation>
+    </message>
+    <message>
+        <source>
+Anche i valori di --stake, --target, --table-max, --bankroll, --simulate,
+--spins e --seed possono essere elenchi; --progression si ripete
+(--progression flat --progression 1,2,4) perché un elenco è già la progressione,
+e --chip si ripete (--chip 0,5 --chip 2,5) perché la virgola è quella dei decimali.
+Le fiches valgono per ogni numero della stringa seguita: un colpo vinto rende
+36 volte la puntata sul numero uscito.
+</source>
+        <translation>
+The values of --stake, --target, --table-max, --bankroll, --simulate,
+--spins and --seed can be lists too; --progression is repeated
+(--progression flat --progression 1,2,4) because a list is a progression already,
+and --chip is repeated (--chip 0.5 --chip 2.5) because a comma may be a decimal one.
+The chips are on each number of the followed set: a hit pays 36 times the
+stake on the number that came out.
+</translation>
+    </message>
+    <message>
+        <source>Fallite</source>
+        <translation>Failed</translation>
+    </message>
+    <message>
+        <source>Colpi puntati</source>
+        <translation>Staked spins</translation>
+    </message>
+    <message>
+        <source>Puntato</source>
+        <translation>Staked</translation>
+    </message>
+    <message>
+        <source>Saldo</source>
+        <translation>Balance</translation>
+    </message>
+    <message>
+        <source>p5 simulato</source>
+        <translation>simulated p5</translation>
+    </message>
+    <message>
+        <source>p50 simulato</source>
+        <translation>simulated p50</translation>
+    </message>
+    <message>
+        <source>p95 simulato</source>
+        <translation>simulated p95</translation>
+    </message>
+    <message>
+        <source>Tutte le colonne, una riga per combinazione: --csv FILE (o --csv - per il CSV qui).
+</source>
+        <translation>Every column, one line per combination: --csv FILE (or --csv - for the CSV here).
+</translation>
+    </message>
+    <message>
+        <source>stringhe vinte, con --strings-report, e proposte controllate, con --proposal-check</source>
+        <translation>sets won, with --strings-report, and proposals checked, with --proposal-check</translation>
+    </message>
+    <message>
+        <source>numeri usciti delle proposte controllate, con --proposal-check</source>
+        <translation>numbers drawn of the proposals checked, with --proposal-check</translation>
+    </message>
+    <message>
+        <source>numeri delle proposte controllate, con --proposal-check</source>
+        <translation>numbers of the proposals checked, with --proposal-check</translation>
+    </message>
+    <message>
+        <source>stringhe annullate prima della vincita, con --strings-report</source>
+        <translation>sets cancelled before their hit, with --strings-report</translation>
+    </message>
+    <message>
+        <source>stringhe annullate dopo la prima vincita, con --strings-report</source>
+        <translation>sets cancelled after their first hit, with --strings-report</translation>
     </message>
 </context>
 <context>
@@ -2127,6 +2205,10 @@ Nessuna progressione cambia il conto: in media si perde 1/37 del puntato, qualun
         <translation>
 
 No progression changes the sum: on average you lose 1/37 of what you stake, whatever the stake.</translation>
+    </message>
+    <message>
+        <source>Tentativo %1: nessuna puntata, la progressione chiederebbe più di %2 fiches per numero.</source>
+        <translation>Attempt %1: no stake, the progression would ask for more than %2 chips per number.</translation>
     </message>
 </context>
 <context>
