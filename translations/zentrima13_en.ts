@@ -547,7 +547,8 @@ Opzioni:
   --stake N          la puntata di flat, l&apos;unità di un elenco, la puntata minima
                      del recupero (predefinito: 1)
   --table-max N      la puntata massima del tavolo su un numero
-  --chip VALORE      il valore di una fiche: le somme nella tua moneta
+  --chip VALORE      il valore di una fiche, al centesimo (2,5 o 2.5): le somme
+                     nella tua moneta
   --lang it|en       la lingua della tabella (it: italiano, en: inglese)
   -h, --help         mostra questo aiuto
 
@@ -567,7 +568,8 @@ Options:
   --stake N          the flat stake, the unit of a list, the smallest recovery
                      stake (default: 1)
   --table-max N      the table maximum on a straight-up number
-  --chip VALUE       the value of a chip: the sums in your own currency
+  --chip VALUE       the value of a chip, to the cent (2.5 or 2,5): the sums in
+                     your own currency
   --lang it|en       the language of the table (it: Italian, en: English)
   -h, --help         show this help
 

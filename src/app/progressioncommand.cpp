@@ -35,7 +35,8 @@ QString usage()
               "  --stake N          la puntata di flat, l'unità di un elenco, la puntata minima\n"
               "                     del recupero (predefinito: 1)\n"
               "  --table-max N      la puntata massima del tavolo su un numero\n"
-              "  --chip VALORE      il valore di una fiche: le somme nella tua moneta\n"
+              "  --chip VALORE      il valore di una fiche, al centesimo (2,5 o 2.5): le somme\n"
+              "                     nella tua moneta\n"
               "  --lang it|en       la lingua della tabella (it: italiano, en: inglese)\n"
               "  -h, --help         mostra questo aiuto\n\n"
               "Uscita: 0 fatto, 2 opzioni non valide o una progressione impossibile.\n");
