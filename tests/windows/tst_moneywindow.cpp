@@ -119,8 +119,8 @@ private Q_SLOTS:
 
         zt::AppLinks nextRun;
         QCOMPARE(zt::progressionText(nextRun.session().play.settings()), QString("1,2,4"));
-        QCOMPARE(nextRun.session().play.settings().stake, 2.0);
-        QCOMPARE(nextRun.session().play.settings().bankroll, 300.0);
+        QCOMPARE(nextRun.session().play.settings().stake, zt::Chips(2));
+        QCOMPARE(nextRun.session().play.settings().bankroll, zt::Chips(300));
 
         // Opened again, the window shows the stakes in use.
         w->close();
