@@ -1658,7 +1658,8 @@ Options (defaults: --mode none, --filter Tutti, --max 10):
 
 MODI, NUMERI e TESTI possono essere elenchi separati da virgole (--max 2,4,6): ogni
 combinazione viene verificata, su tutti i processori. Con più combinazioni il rapporto
-non viene scritto e le righe vanno al file di --csv (senza --csv, allo standard output).
+non viene scritto e le righe vanno al file di --csv (senza --csv, allo standard output:
+una tabella se è un terminale, il CSV altrimenti).
 --out - scrive il rapporto sullo standard output (e allora i risultati non si
 mostrano); --out e --csv non possono essere lo stesso file.
 
@@ -1674,7 +1675,8 @@ Uscita: 0 fatto, 1 un file non si può scrivere, 2 opzioni non valide,
 
 MODES, NUMBERS and TRIES can be comma-separated lists (--max 2,4,6): every
 combination is checked, on all processors. With several combinations the report
-is not written and the lines go to the file of --csv (without --csv, to standard output).
+is not written and the lines go to the file of --csv (without --csv, to standard output:
+a table on a terminal, the CSV otherwise).
 --out - writes the report to standard output (and then the results are not
 shown); --out and --csv cannot be the same file.
 

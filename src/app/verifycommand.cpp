@@ -49,7 +49,7 @@ QString usage()
         "MODI, NUMERI e TESTI possono essere elenchi separati da virgole (--max 2,4,6): ogni\n"
         "combinazione viene verificata, su tutti i processori. Con più combinazioni il rapporto\n"
         "non viene scritto e le righe vanno al file di --csv (senza --csv, allo standard "
-        "output).\n"
+        "output:\nuna tabella se è un terminale, il CSV altrimenti).\n"
         "--out - scrive il rapporto sullo standard output (e allora i risultati non si\n"
         "mostrano); --out e --csv non possono essere lo stesso file.\n\n"
         "Uscita: 0 fatto, 1 un file non si può scrivere, 2 opzioni non valide,\n"
