@@ -219,7 +219,9 @@ void Purse::followed(const FollowedSpin& spin)
     }
     if (stake.chips <= 0)
         return;
-    const ChipSum spinStake = ChipSum(spin.size) * stake.chips;
+    // A spin's stake and return fit in 64 bits (at most 37 and 36 times the
+    // ceiling); the sums of the evening take 128.
+    const Chips spinStake = spin.size * stake.chips;
     if (bankroll_ > 0 && bankroll_ + f.net() < spinStake) {
         f.ruined = true;
         f.ruinSpin = f.spins + 1;
@@ -229,7 +231,7 @@ void Purse::followed(const FollowedSpin& spin)
     ++f.stakedSpins;
     f.capped += stake.capped;
     f.staked += spinStake;
-    const ChipSum won = spin.hit ? 36 * ChipSum(stake.chips) : 0;
+    const Chips won = spin.hit ? 36 * stake.chips : 0;
     f.returned += won;
     f.hits += spin.hit;
     const double p = spin.size / 37.0;
