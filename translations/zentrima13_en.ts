@@ -2214,6 +2214,10 @@ No progression changes the sum: on average you lose 1/37 of what you stake, what
         <source>Tentativo %1: nessuna puntata, la progressione chiederebbe più di %2 fiches per numero.</source>
         <translation>Attempt %1: no stake, the progression would ask for more than %2 chips per number.</translation>
     </message>
+    <message>
+        <source>Il multiplo %1 chiede %2 fiches per numero, oltre %3: senza un massimo al tavolo quei tentativi non si giocano.</source>
+        <translation>The multiple %1 asks for %2 chips per number, over %3: without a table maximum those attempts are not played.</translation>
+    </message>
 </context>
 <context>
     <name>zt::NavigationBar</name>

@@ -323,6 +323,18 @@ void MoneyWindow::settingsEdited()
         return;
     }
     links_.session().play.setSettings(*chosen);
+    // Only the table's maximum cuts a stake: without one, a multiple that
+    // asks for more than the program holds on a number is not played.
+    if (chosen->progression == BetSettings::Progression::List && chosen->tableMax == 0) {
+        const Chips most = *std::max_element(chosen->list.begin(), chosen->list.end());
+        if (ChipSum(chosen->stake) * most > StakeTable::ceiling) {
+            Avviso->setText(tr("Il multiplo %1 chiede %2 fiches per numero, oltre %3: senza un "
+                               "massimo al tavolo quei tentativi non si giocano.")
+                                .arg(chipsText(most), chipsText(ChipSum(chosen->stake) * most),
+                                     chipsText(StakeTable::ceiling)));
+            Avviso->show();
+        }
+    }
     const MoneyPreferences p{*chosen, {Serate->value(), UsciteSerata->value(),
                                        std::uint64_t(Seme->value())}};
     if (!writeMoneyPreferences(QString::fromLatin1(settingsFileName), p)) {
