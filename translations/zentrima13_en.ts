@@ -112,6 +112,10 @@ wrong line), 2 invalid command or options, 3 the database is missing or unusable
         <source>Comando sconosciuto: %1.</source>
         <translation>Unknown command: %1.</translation>
     </message>
+    <message>
+        <source>legge i numeri dall&apos;immagine di una striscia di un casinò</source>
+        <translation>reads the numbers from the picture of a casino&apos;s strip</translation>
+    </message>
 </context>
 <context>
     <name>Csv</name>
@@ -748,6 +752,63 @@ Exit status: 0 done, 2 invalid options or an impossible progression.
     <message>
         <source>Saldo medio: %1, di una sola serata (atteso dal caso %2)</source>
         <translation>Mean balance: %1, of a single session (expected by chance %2)</translation>
+    </message>
+</context>
+<context>
+    <name>Read</name>
+    <message>
+        <source>Uso: zentrima13 read --image FILE [--newest left|right]
+Legge i numeri dall&apos;immagine di una striscia di ultimi numeri di un casinò e li
+scrive dal più recente, separati da uno spazio.
+
+Opzioni:
+  --image FILE         l&apos;immagine (PNG, JPEG, BMP…)
+  --newest left|right  a quale capo della striscia sta il numero più recente
+                       (predefinito: come scelto nel programma, se no left)
+  -h, --help           mostra questo aiuto
+
+Uscita: 0 fatto, 1 l&apos;immagine non si può leggere, 2 opzioni non valide.
+</source>
+        <translation>Usage: zentrima13 read --image FILE [--newest left|right]
+Reads the numbers from the picture of a casino&apos;s strip of last numbers and
+writes them newest first, separated by one blank.
+
+Options:
+  --image FILE         the picture (PNG, JPEG, BMP…)
+  --newest left|right  at which end of the strip the newest number is
+                       (default: as chosen in the program, otherwise left)
+  -h, --help           shows this help
+
+Exit: 0 done, 1 the picture cannot be read, 2 options not valid.
+</translation>
+    </message>
+    <message>
+        <source>Argomento inatteso: %1.</source>
+        <translation>Unexpected argument: %1.</translation>
+    </message>
+    <message>
+        <source>Serve --image FILE.</source>
+        <translation>--image FILE is needed.</translation>
+    </message>
+    <message>
+        <source>--newest vale left o right, non «%1».</source>
+        <translation>--newest is left or right, not &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>%1 non si può leggere come immagine: %2.</source>
+        <translation>%1 cannot be read as a picture: %2.</translation>
+    </message>
+    <message>
+        <source>Il riconoscimento delle cifre non è pronto: manca il pacchetto %1.</source>
+        <translation>The recognition of digits is not ready: the package %1 is missing.</translation>
+    </message>
+    <message>
+        <source>In %1 non si vede nessun numero.</source>
+        <translation>No number can be seen in %1.</translation>
+    </message>
+    <message>
+        <source>In %1 il numero %2 dal più recente non si legge con sicurezza.</source>
+        <translation>In %1 number %2 from the newest cannot be read with certainty.</translation>
     </message>
 </context>
 <context>

@@ -5,6 +5,7 @@
 #include "core/textrules.h"
 #include "csvcommands.h"
 #include "progressioncommand.h"
+#include "readcommand.h"
 #include "searchcommand.h"
 #include "verifycommand.h"
 
@@ -40,6 +41,8 @@ const Command commands[] = {
      QT_TRANSLATE_NOOP("commands",
                        "cerca le impostazioni migliori su una parte delle uscite e le giudica sul resto"),
      runSearch},
+    {"read", QT_TRANSLATE_NOOP("Commands", "legge i numeri dall'immagine di una striscia di un casinò"),
+     runRead},
 };
 
 const Command* findCommand(const char* name)
