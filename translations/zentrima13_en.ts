@@ -39,44 +39,6 @@ Commands:
 </translation>
     </message>
     <message>
-        <source>
-&quot;zentrima13 &lt;comando&gt; --help&quot; spiega le opzioni del comando.
-  -h, --help         mostra questo aiuto
-  -v, --version      mostra la versione
-
-Opzioni del tavolo di gioco (senza comando):
-  --folder CARTELLA  lavora nella CARTELLA (creata se manca) invece che nella
-                     cartella corrente
-  --player-folder    lavora nella cartella del giocatore, ~/Zentrima13 (creata se
-                     manca): così lo avvia il menu
-  --lang it|en       la lingua delle finestre e dei messaggi, anche dopo un comando
-                     (predefinita: quella scelta nelle impostazioni, se no quella
-                     del sistema)
-
-Uscita dei comandi: 0 fatto, 1 un file non si può leggere o scrivere (o ha una riga
-sbagliata), 2 comando o opzioni non validi, 3 il database manca o non è utilizzabile,
-4 il database è bloccato da un altro programma: riprovare più tardi.
-</source>
-        <translation>
-&quot;zentrima13 &lt;command&gt; --help&quot; explains the options of the command.
-  -h, --help         show this help
-  -v, --version      show the version
-
-Options of the game board (without a command):
-  --folder FOLDER    work in FOLDER (created when missing) instead of the
-                     current folder
-  --player-folder    work in the player&apos;s folder, ~/Zentrima13 (created when
-                     missing): the menu starts it this way
-  --lang it|en       the language of the windows and messages, also after a command
-                     (default: the one chosen in the settings, otherwise the
-                     system&apos;s)
-
-Exit status of the commands: 0 done, 1 a file cannot be read or written (or has a
-wrong line), 2 invalid command or options, 3 the database is missing or unusable,
-4 the database is locked by another program: try again later.
-</translation>
-    </message>
-    <message>
         <source> Riprovare quando l&apos;altro programma lo lascia.</source>
         <translation> Try again when the other program lets go of it.</translation>
     </message>
@@ -115,6 +77,54 @@ wrong line), 2 invalid command or options, 3 the database is missing or unusable
     <message>
         <source>legge i numeri dall&apos;immagine di una striscia di un casinò</source>
         <translation>reads the numbers from the picture of a casino&apos;s strip</translation>
+    </message>
+    <message>
+        <source>
+&quot;zentrima13 &lt;comando&gt; --help&quot; spiega le opzioni del comando.
+  -h, --help         mostra questo aiuto
+  -v, --version      mostra la versione
+
+Opzioni del tavolo di gioco (senza comando):
+  --folder CARTELLA  lavora nella CARTELLA (creata se manca) invece che nella
+                     cartella corrente
+  --player-folder    lavora nella cartella del giocatore, ~/Zentrima13 (creata se
+                     manca): così lo avvia il menu
+  --read-screen X,Y,W,H
+                     il tavolo legge subito le uscite da quel rettangolo dello
+                     schermo (in pixel), come dopo averlo segnato
+  --lang it|en       la lingua delle finestre e dei messaggi, anche dopo un comando
+                     (predefinita: quella scelta nelle impostazioni, se no quella
+                     del sistema)
+
+Uscita dei comandi: 0 fatto, 1 un file non si può leggere o scrivere (o ha una riga
+sbagliata), 2 comando o opzioni non validi, 3 il database manca o non è utilizzabile,
+4 il database è bloccato da un altro programma: riprovare più tardi.
+</source>
+        <translation>
+&quot;zentrima13 &lt;command&gt; --help&quot; explains the options of the command.
+  -h, --help         show this help
+  -v, --version      show the version
+
+Options of the game board (without a command):
+  --folder FOLDER    work in FOLDER (created when missing) instead of the
+                     current folder
+  --player-folder    work in the player&apos;s folder, ~/Zentrima13 (created when
+                     missing): the menu starts it this way
+  --read-screen X,Y,W,H
+                     the board reads the spins from that rectangle of the
+                     screen (in pixels) at once, as after marking it
+  --lang it|en       the language of the windows and messages, also after a command
+                     (default: the one chosen in the settings, otherwise the
+                     system&apos;s)
+
+Exit status of the commands: 0 done, 1 a file cannot be read or written (or has a
+wrong line), 2 invalid command or options, 3 the database is missing or unusable,
+4 the database is locked by another program: try again later.
+</translation>
+    </message>
+    <message>
+        <source>--read-screen vuole X,Y,W,H in pixel, non «%1».</source>
+        <translation>--read-screen wants X,Y,W,H in pixels, not &quot;%1&quot;.</translation>
     </message>
 </context>
 <context>
@@ -2039,6 +2049,120 @@ off by the replay</translation>
     <message>
         <source>Ctrl++ e Ctrl+-: il tavolo più grande o più piccolo; Ctrl+0: la sua misura di partenza</source>
         <translation>Ctrl++ and Ctrl+-: the board larger or smaller; Ctrl+0: its starting size</translation>
+    </message>
+    <message>
+        <source>Leggi</source>
+        <translation>Read</translation>
+    </message>
+    <message>
+        <source>Legge le uscite dallo schermo (F8): avvia e mette in pausa.
+Clic destro: segna di nuovo il rettangolo, capo del numero più recente.</source>
+        <translation>Reads the spins off the screen (F8): starts and pauses.
+Right click: mark the rectangle again, end of the newest number.</translation>
+    </message>
+    <message>
+        <source>Manca %1: nessuna lettura</source>
+        <translation>%1 missing: no reading</translation>
+    </message>
+    <message>
+        <source>Per leggere le cifre dallo schermo serve il pacchetto %1 di Debian: le uscite vanno digitate.</source>
+        <translation>Reading the digits off the screen needs the Debian package %1: type the spins.</translation>
+    </message>
+    <message>
+        <source>Pausa</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Lettura dello schermo…</source>
+        <translation>Reading the screen…</translation>
+    </message>
+    <message>
+        <source>Il rettangolo %1 dello schermo è letto quattro volte al secondo.</source>
+        <translation>The rectangle %1 of the screen is read four times a second.</translation>
+    </message>
+    <message>
+        <source>Lettura in pausa</source>
+        <translation>Reading paused</translation>
+    </message>
+    <message>
+        <source>Lo schermo non si lascia leggere</source>
+        <translation>The screen cannot be read</translation>
+    </message>
+    <message>
+        <source>Questo desktop non lascia leggere lo schermo ai programmi (per esempio una sessione Wayland): le uscite vanno digitate. In una sessione X11 la lettura funziona.</source>
+        <translation>This desktop does not let programs read its screen (a Wayland session, for example): type the spins. In an X11 session the reading works.</translation>
+    </message>
+    <message>
+        <source>Già uscite %1: clic per la storia</source>
+        <translation>%1 already out: click for history</translation>
+    </message>
+    <message>
+        <source>Sullo schermo ci sono già %1 (dal più recente): non entrano da soli. Un clic qui li mette nella storia, dal più vecchio.</source>
+        <translation>The screen already shows %1 (newest first): they do not enter by themselves. A click here puts them into the history, oldest first.</translation>
+    </message>
+    <message>
+        <source>Dallo schermo: %1</source>
+        <translation>From the screen: %1</translation>
+    </message>
+    <message>
+        <source>Uscita letta dallo schermo ed entrata nella storia; Ctrl+Z la toglie.</source>
+        <translation>Spin read off the screen and entered into the history; Ctrl+Z takes it back.</translation>
+    </message>
+    <message>
+        <source>Schermo illeggibile: digita</source>
+        <translation>Screen unreadable: type</translation>
+    </message>
+    <message>
+        <source>Nel rettangolo non si legge una striscia di numeri da un po&apos;: nulla è entrato. Digita le uscite; se la pagina si è spostata, segna di nuovo il rettangolo (clic destro su «Leggi»).</source>
+        <translation>No strip of numbers has been read in the rectangle for a while: nothing entered. Type the spins; if the page moved, mark the rectangle again (right click on &quot;Read&quot;).</translation>
+    </message>
+    <message>
+        <source>Lettura incerta: digita</source>
+        <translation>Uncertain reading: type</translation>
+    </message>
+    <message>
+        <source>Sullo schermo si legge %1: un numero non si legge con sicurezza o non è da 0 a 36. Nulla è entrato: digita l&apos;uscita.</source>
+        <translation>The screen reads %1: a number cannot be read with certainty or is not 0 to 36. Nothing entered: type the spin.</translation>
+    </message>
+    <message>
+        <source>Striscia cambiata: digita</source>
+        <translation>Strip changed: type</translation>
+    </message>
+    <message>
+        <source>La striscia ora mostra %1, che non segue quella di prima: nulla è entrato. Digita le uscite mancanti; per ripartire da questa striscia metti in pausa e riprendi (F8).</source>
+        <translation>The strip now shows %1, which does not follow the one before: nothing entered. Type the missing spins; to start again from this strip, pause and resume (F8).</translation>
+    </message>
+    <message>
+        <source>Non entrate: %1</source>
+        <translation>Not entered: %1</translation>
+    </message>
+    <message>
+        <source>La striscia è andata avanti di %1 uscite tra due letture: %2 (dalla più recente) non sono entrate. Digitale, dalla più vecchia, se vuoi.</source>
+        <translation>The strip moved on by %1 spins between two readings: %2 (newest first) did not enter. Type them, oldest first, if you wish.</translation>
+    </message>
+    <message>
+        <source>Nella storia: %1</source>
+        <translation>Into the history: %1</translation>
+    </message>
+    <message>
+        <source>I numeri già sullo schermo sono entrati nella storia, dal più vecchio.</source>
+        <translation>The numbers already on the screen entered the history, oldest first.</translation>
+    </message>
+    <message>
+        <source>Trascina il rettangolo della striscia degli ultimi numeri (o del numero uscito); Esc annulla.</source>
+        <translation>Drag the rectangle of the strip of last numbers (or of the number drawn); Esc gives up.</translation>
+    </message>
+    <message>
+        <source>Segna il rettangolo della striscia…</source>
+        <translation>Mark the rectangle of the strip…</translation>
+    </message>
+    <message>
+        <source>Il numero più recente è a sinistra</source>
+        <translation>The newest number is at the left</translation>
+    </message>
+    <message>
+        <source>Il numero più recente è a destra</source>
+        <translation>The newest number is at the right</translation>
     </message>
 </context>
 <context>

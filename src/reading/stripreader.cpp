@@ -64,9 +64,12 @@ int StripReader::readItem(const StripItem& item)
     if (item.digits.isNull() || !fault().isEmpty())
         return -1;
     const QImage& d = item.digits;
-    QByteArray key(reinterpret_cast<const char*>(d.constBits()), d.sizeInBytes());
-    key = QCryptographicHash::hash(key, QCryptographicHash::Sha1) +
-          QByteArray::number(d.width()) + char('0' + item.colour);
+    // The item's pixels, line by line (what pads a line is no pixel).
+    QCryptographicHash hash(QCryptographicHash::Sha1);
+    for (int y = 0; y < d.height(); ++y)
+        hash.addData(QByteArrayView(d.constScanLine(y), d.width()));
+    const QByteArray key =
+        hash.result() + QByteArray::number(d.width()) + char('0' + item.colour);
     if (auto it = engine_->remembered.constFind(key); it != engine_->remembered.cend())
         return it.value();
 

@@ -59,6 +59,10 @@ public:
     // Starts again: the next strip seen is the past.
     void restart();
 
+    // Whether the last thing said was a doubt, not yet over (the known strip
+    // read again, or a spin, ends it).
+    bool uncertain() const { return said_ != Step::NoReason; }
+
     // Every number the strip has shown since the past, newest first (at most
     // a few hundred kept).
     const QList<int>& known() const { return known_; }
