@@ -157,6 +157,7 @@ QList<StripItem> stripItems(const QImage& picture)
     for (const Run& run : joined) {
         StripItem item;
         item.box = QRect(run.left, run.top, run.width(), run.height());
+        item.cut = run.left == 0 || run.right == w - 1 || run.top == 0 || run.bottom == h - 1;
         // A disc (or a tile) is whole all round its rim; digits are not.
         const double aspect = double(run.width()) / run.height();
         // Inside the rim a disc is still mostly its colour, where a 0 or an 8

@@ -141,15 +141,38 @@ QList<int> StripReader::read(const QImage& picture, NewestEnd newest)
 {
     if (!lastPicture_.isNull() && newest == lastNewest_ && picture == lastPicture_)
         return lastNumbers_;
-    QList<int> numbers;
-    for (const StripItem& item : stripItems(picture))
-        numbers.append(readItem(item));
+    QList<StripItem> items = stripItems(picture);
     if (newest == NewestEnd::Right)
-        std::reverse(numbers.begin(), numbers.end());
+        std::reverse(items.begin(), items.end());
+    if (!items.isEmpty() && items.last().cut)
+        items.removeLast();
+    QList<int> numbers;
+    for (const StripItem& item : items)
+        numbers.append(item.cut ? -1 : readItem(item));
     lastPicture_ = picture;
     lastNewest_ = newest;
     lastNumbers_ = numbers;
     return numbers;
+}
+
+QList<QList<int>> StripReader::readGrab(const QImage& picture, NewestEnd newest)
+{
+    QList<QRect> boxes;
+    for (const StripItem& item : stripItems(picture))
+        boxes.append(item.box);
+    const bool resting = !lastGrab_.isNull() && boxes == lastBoxes_;
+    const QImage before = std::exchange(lastGrab_, picture);
+    lastBoxes_ = boxes;
+    if (!resting) {
+        lastGrabRead_ = false;
+        return {QList<int>()};
+    }
+    QList<QList<int>> readings;
+    if (!lastGrabRead_)
+        readings.append(read(before, newest));
+    readings.append(read(picture, newest));
+    lastGrabRead_ = true;
+    return readings;
 }
 
 } // namespace zt

@@ -1,5 +1,6 @@
 // Spins decided from the strip of last numbers: what each run of grabs enters.
 
+#include "core/readersettings.h"
 #include "core/stripfollower.h"
 #include "testsupport.h"
 
@@ -113,6 +114,31 @@ private Q_SLOTS:
         QList<int> evening = spins;
         std::reverse(evening.begin(), evening.end());
         QCOMPARE(follower.known(), evening);
+    }
+
+    // The rectangle as --read-screen and zentrima13.ini give it; what is
+    // kept is read back, and a wrong value gives the default.
+    void rectangleAndEnd()
+    {
+        const char* rows[][2] = {
+            {"10,20,300,60", "10,20,300,60"}, {" -5, 0 ,80,40", "-5,0,80,40"},
+            {"10,20,0,60", ""},              {"10,20,300", ""},
+            {"a,b,c,d", ""},                 {"1,2,3,4,5", ""},
+            {"0,0,100001,5", ""},            {"", ""},
+        };
+        for (auto [text, read] : rows) {
+            const auto r = zt::rectangleFromText(QString::fromLatin1(text));
+            QCOMPARE(r ? zt::rectangleText(*r) : QString(), QString::fromLatin1(read));
+        }
+        zt::test::FreshDir dir;
+        const QString ini = dir.file(QStringLiteral("zentrima13.ini"));
+        QCOMPARE(zt::readReaderSettings(ini).newest, zt::NewestEnd::Left);
+        QVERIFY(zt::writeReaderSettings(ini, {QRect(7, 8, 90, 30), zt::NewestEnd::Right}));
+        QCOMPARE(zt::readReaderSettings(ini).rectangle, QRect(7, 8, 90, 30));
+        QCOMPARE(zt::readReaderSettings(ini).newest, zt::NewestEnd::Right);
+        zt::test::writeFile(ini, "[Lettura]\nRettangolo=1,2\nUltimo=top\n");
+        QVERIFY(zt::readReaderSettings(ini).rectangle.isEmpty());
+        QCOMPARE(zt::readReaderSettings(ini).newest, zt::NewestEnd::Left);
     }
 };
 

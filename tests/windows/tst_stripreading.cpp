@@ -120,6 +120,18 @@ private Q_SLOTS:
             QCOMPARE(o.out, QString());
             QVERIFY2(o.err.contains(QString::fromUtf8(row.message)), qPrintable(o.err));
         }
+        // The board's rectangle, refused before any window.
+        for (const char* wrong : {"1,2", "0,0,0,10", "x"}) {
+            QProcess p;
+            p.setProcessEnvironment(italianEnvironment());
+            p.start(QStringLiteral(ZT_PROGRAM_PATH),
+                    {QStringLiteral("--read-screen"), QString::fromLatin1(wrong)});
+            QVERIFY(p.waitForFinished(10000));
+            QCOMPARE(p.exitCode(), 2);
+            QVERIFY(QString::fromUtf8(p.readAllStandardError())
+                        .startsWith(QStringLiteral("--read-screen vuole X,Y,W,H in pixel, non «%1».")
+                                        .arg(QLatin1String(wrong))));
+        }
     }
 };
 

@@ -173,7 +173,13 @@ void BoardWindow::readScreen()
                        "lettura funziona."));
         return;
     }
-    const StripFollower::Step step = follower.see(stripReader->read(picture, readerSettings.newest));
+    for (const QList<int>& reading : stripReader->readGrab(picture, readerSettings.newest))
+        followStrip(reading);
+}
+
+void BoardWindow::followStrip(const QList<int>& reading)
+{
+    const StripFollower::Step step = follower.see(reading);
     using Step = StripFollower::Step;
     switch (step.kind) {
     case Step::Nothing:

@@ -28,6 +28,7 @@ struct StripItem {
     QRect box;            // in the picture
     Colour colour = Unknown;
     bool disc = false;    // digits on a disc (else digits on the band)
+    bool cut = false;     // touching the edge of the picture: perhaps not whole
     QImage digits;        // the digits, black on white, scaled to one height
 };
 
@@ -47,8 +48,18 @@ public:
     QString fault();
 
     // The numbers of the picture, newest first; -1 for an item that cannot
-    // be read; empty when the picture shows no items.
+    // be read; empty when the picture shows no items.  An item cut by the
+    // edge of the picture is left out at the oldest end (the strip goes on
+    // beyond the rectangle) and cannot be read anywhere else (a number
+    // sliding in).
     QList<int> read(const QImage& picture, NewestEnd newest);
+
+    // For the grabs of a strip again and again: the items are read only once
+    // they lie where they lay on the grab before, so the frames of a strip
+    // that slides cost no recognition.  The readings to follow, in order: an
+    // empty one while the strip moves; the grab before and this one when it
+    // has just come to rest; else this one.
+    QList<QList<int>> readGrab(const QImage& picture, NewestEnd newest);
 
     // Items read by the recognition since the start (a repeated item is
     // remembered, not read again).
@@ -64,6 +75,10 @@ private:
     QImage lastPicture_;
     NewestEnd lastNewest_ = NewestEnd::Left;
     QList<int> lastNumbers_;
+    // The grab before, and where its items lay.
+    QImage lastGrab_;
+    QList<QRect> lastBoxes_;
+    bool lastGrabRead_ = false;
 };
 
 } // namespace zt

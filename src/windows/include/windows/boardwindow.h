@@ -159,6 +159,7 @@ private:
     // Reading the screen (boardreader.cpp).
     void buildReader();
     void markScreen(); // then reads the rectangle marked
+    void followStrip(const QList<int>& reading); // one reading of the strip, newest first
     void readerMenu(const QPoint& at);
     enum class ReadingLook { Plain, Spin, Offer, Problem };
     // The one line of the reading on the board, with its explanation as tooltip.
