@@ -84,6 +84,7 @@ void BoardWindow::buildReader()
     Lettura = placeButton(Frame22, QStringLiteral("Lettura"), {4560, 45, 2460, 390}, {});
     Lettura->setFont(msSansSerif(8.25, true));
     Lettura->setFlat(true);
+    Lettura->setAccessibleName(tr("Lettura dello schermo…"));
     Lettura->hide();
     connect(Lettura, &QPushButton::clicked, this, &BoardWindow::takeInPast);
     Digitato->raise();
@@ -163,6 +164,8 @@ void BoardWindow::pauseReading()
 
 void BoardWindow::readScreen()
 {
+    if (!stripReader)
+        return;
     const QRect& rectangle = readerSettings.rectangle;
     const QImage picture = screenGrab ? screenGrab(rectangle) : grabScreen(rectangle);
     if (picture.isNull()) {
