@@ -31,8 +31,13 @@ void StripFollower::restart()
     *this = StripFollower(patience_);
 }
 
-StripFollower::Step StripFollower::see(const QList<int>& reading)
+StripFollower::Step StripFollower::see(const QList<int>& grabbed)
 {
+    // Numbers that cannot be read at the oldest end (fading out, half under
+    // the edge) are beyond the strip: the newest numbers decide.
+    QList<int> reading = grabbed;
+    while (!reading.isEmpty() && reading.last() == unreadNumber)
+        reading.removeLast();
     if (reading.isEmpty()) {
         candidate_.clear();
         candidateSeen_ = false;

@@ -63,8 +63,11 @@ private Q_SLOTS:
             // A half-drawn strip read the same twice is uncertain, once; then
             // the right strip follows on.
             {"5 4 3|5 4 3|6 3 2|6 3 2|6 3 2|6 5 4|6 5 4", "P(5 4 3)?noshift(6 3 2)+6"},
-            // A number outside the wheel enters nothing.
+            // A number outside the wheel, or one not read, enters nothing;
+            // one not read at the oldest end is beyond the strip.
             {"5 4 3|5 4 3|61 5 4|61 5 4|6 5 4|6 5 4", "P(5 4 3)?range(61 5 4)+6"},
+            {"5 4 3|5 4 3|-1 5 4|-1 5 4|6 -1 4|6 -1 4", "P(5 4 3)?range(-1 5 4)?range(6 -1 4)"},
+            {"5 4 -1|5 4 -1|6 5 -1|6 5 -1|7 6 5|7 6 5", "P(5 4)+6+7"},
             // Two spins passed unseen: said, none entered, following goes on.
             {"5 4 3 2 1|5 4 3 2 1|7 6 5 4 3|7 6 5 4 3|8 7 6 5 4|8 7 6 5 4",
              "P(5 4 3 2 1)?skipped(7 6)+8"},

@@ -133,6 +133,23 @@ private Q_SLOTS:
                                         .arg(QLatin1String(wrong))));
         }
     }
+
+    // --read-screen starts the board reading at once, the rectangle kept.
+    void readScreenAtStart()
+    {
+        zt::test::FreshDir dir;
+        QProcess p;
+        p.setProcessEnvironment(italianEnvironment());
+        p.start(QStringLiteral(ZT_PROGRAM_PATH),
+                {QStringLiteral("--folder"), dir.path(), QStringLiteral("--read-screen"),
+                 QStringLiteral("40,50,320,48")});
+        QTRY_VERIFY_WITH_TIMEOUT(
+            zt::test::fileBytes(dir.file(QStringLiteral("zentrima13.ini"))).contains("40,50,320,48"),
+            10000);
+        p.terminate();
+        QVERIFY(p.waitForFinished(10000));
+        QCOMPARE(p.exitCode(), 0);
+    }
 };
 
 ZT_WINDOWS_TEST_MAIN(StripReadingTest)

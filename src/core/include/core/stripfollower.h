@@ -53,8 +53,12 @@ public:
     // How many unreadable grabs in a row make the reading uncertain.
     explicit StripFollower(int unreadablePatience = 4);
 
-    // One grab: the numbers read, newest first; empty when nothing could be read.
-    Step see(const QList<int>& reading);
+    // A number of the strip that could not be read.
+    static constexpr int unreadNumber = -1;
+
+    // One grab: the numbers read, newest first (unreadNumber for one that
+    // could not be read); empty when nothing could be read.
+    Step see(const QList<int>& grabbed);
 
     // Starts again: the next strip seen is the past.
     void restart();
