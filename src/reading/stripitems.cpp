@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 namespace zt {
 
@@ -166,7 +167,7 @@ QList<StripItem> stripItems(const QImage& picture)
         const auto ring = [&](double radius) {
             int n = 0;
             for (int i = 0; i < ringPoints; ++i) {
-                const double angle = 2 * M_PI * i / ringPoints;
+                const double angle = 2 * std::numbers::pi * i / ringPoints;
                 const double rx = (run.width() - 1) / 2.0, ry = (run.height() - 1) / 2.0;
                 const int x = qRound(run.left + rx * (1 + radius * std::cos(angle)));
                 const int y = qRound(run.top + ry * (1 + radius * std::sin(angle)));
