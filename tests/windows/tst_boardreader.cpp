@@ -5,12 +5,14 @@
 
 #include "core/readersettings.h"
 #include "storetesting.h"
+#include "ui/screenmarker.h"
 #include "stripdrawing.h"
 #include "windowsupport.h"
 
 #include <QCheckBox>
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 
 using zt::control;
@@ -193,6 +195,34 @@ private Q_SLOTS:
             board->pauseReading();
         }
         QVERIFY2(slowest < 1000, qPrintable(latencies.join(u' ')));
+    }
+
+    // The rectangle dragged over the picture of the screen, in the screen's
+    // coordinates; Escape or a mere click gives up.
+    void markingTheRectangle()
+    {
+        for (const char* how : {"drag", "click", "escape"}) {
+            auto* marker = new zt::ScreenMarker(QImage(400, 300, QImage::Format_RGB32),
+                                                QRect(100, 50, 400, 300), QStringLiteral("?"));
+            QString outcome;
+            connect(marker, &zt::ScreenMarker::marked, this, [&](const QRect& r) {
+                outcome = QStringLiteral("%1,%2,%3,%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+            });
+            connect(marker, &zt::ScreenMarker::givenUp, this, [&] { outcome = QStringLiteral("none"); });
+            marker->show();
+            QVERIFY(QTest::qWaitForWindowExposed(marker));
+            QPointer<zt::ScreenMarker> alive(marker);
+            if (qstrcmp(how, "escape") == 0) {
+                QTest::keyClick(marker, Qt::Key_Escape);
+            } else {
+                const QPoint to = qstrcmp(how, "drag") == 0 ? QPoint(130, 80) : QPoint(31, 41);
+                QTest::mousePress(marker, Qt::LeftButton, {}, QPoint(30, 40));
+                QTest::mouseMove(marker, to);
+                QTest::mouseRelease(marker, Qt::LeftButton, {}, to);
+            }
+            QCOMPARE(outcome, QLatin1String(qstrcmp(how, "drag") == 0 ? "130,90,101,41" : "none"));
+            QTRY_VERIFY(alive.isNull()); // it deletes itself
+        }
     }
 
     // The strip already there enters with one click, oldest first; Ctrl+Z
