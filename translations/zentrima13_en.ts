@@ -39,45 +39,6 @@ Commands:
 </translation>
     </message>
     <message>
-        <source>
-&quot;zentrima13 &lt;comando&gt; --help&quot; spiega le opzioni del comando.
-  -h, --help         mostra questo aiuto
-  -v, --version      mostra la versione
-
-Opzioni del tavolo di gioco (senza comando):
-  --folder CARTELLA  lavora nella CARTELLA (creata se manca) invece che nella
-                     cartella corrente
-  --player-folder    lavora nella cartella del giocatore, ~/Zentrima13 (creata se
-                     manca): così lo avvia il menu
-  --lang it|en       la lingua delle finestre e dei messaggi, anche dopo un comando
-                     (predefinita: quella scelta nelle impostazioni, se no quella
-                     del sistema)
-
-Uscita dei comandi: 0 fatto, 1 un file non si può leggere o scrivere (o ha una riga
-sbagliata), 2 comando o opzioni non validi, 3 il database manca o non è utilizzabile,
-4 il database è bloccato da un altro programma: riprovare più tardi.
-</source>
-        <translation>
-&quot;zentrima13 &lt;command&gt; --help&quot; describes the options of the command.
-  -h, --help         show this help
-  -v, --version      show the version
-
-Options of the game board (without a command):
-  --folder FOLDER    work in FOLDER (created when missing) instead of the
-                     current folder
-  --player-folder    work in the player&apos;s folder, ~/Zentrima13 (created when
-                     missing): as the menu entry starts it
-  --lang it|en       the language of the windows and of the messages, also after a
-                     command
-                     (default: the one chosen in the settings, otherwise
-                     the system&apos;s)
-
-Exit status of the commands: 0 done, 1 a file cannot be read or written (or holds a
-bad line), 2 invalid command or options, 3 the database is missing or unusable,
-4 the database is locked by another program: try again later.
-</translation>
-    </message>
-    <message>
         <source> Riprovare quando l&apos;altro programma lo lascia.</source>
         <translation> Try again when the other program lets go of it.</translation>
     </message>
@@ -116,6 +77,58 @@ bad line), 2 invalid command or options, 3 the database is missing or unusable,
     <message>
         <source>cerca le impostazioni migliori su una parte delle uscite e le giudica sul resto</source>
         <translation>finds the best settings on part of the spins and judges them on the rest</translation>
+    </message>
+    <message>
+        <source>legge i numeri dall&apos;immagine di una striscia di un casinò</source>
+        <translation>reads the numbers from the picture of a casino&apos;s strip</translation>
+    </message>
+    <message>
+        <source>
+&quot;zentrima13 &lt;comando&gt; --help&quot; spiega le opzioni del comando.
+  -h, --help         mostra questo aiuto
+  -v, --version      mostra la versione
+
+Opzioni del tavolo di gioco (senza comando):
+  --folder CARTELLA  lavora nella CARTELLA (creata se manca) invece che nella
+                     cartella corrente
+  --player-folder    lavora nella cartella del giocatore, ~/Zentrima13 (creata se
+                     manca): così lo avvia il menu
+  --read-screen X,Y,W,H
+                     il tavolo legge subito le uscite da quel rettangolo dello
+                     schermo (in pixel), come dopo averlo segnato
+  --lang it|en       la lingua delle finestre e dei messaggi, anche dopo un comando
+                     (predefinita: quella scelta nelle impostazioni, se no quella
+                     del sistema)
+
+Uscita dei comandi: 0 fatto, 1 un file non si può leggere o scrivere (o ha una riga
+sbagliata), 2 comando o opzioni non validi, 3 il database manca o non è utilizzabile,
+4 il database è bloccato da un altro programma: riprovare più tardi.
+</source>
+        <translation>
+&quot;zentrima13 &lt;command&gt; --help&quot; explains the options of the command.
+  -h, --help         show this help
+  -v, --version      show the version
+
+Options of the game board (without a command):
+  --folder FOLDER    work in FOLDER (created when missing) instead of the
+                     current folder
+  --player-folder    work in the player&apos;s folder, ~/Zentrima13 (created when
+                     missing): the menu starts it this way
+  --read-screen X,Y,W,H
+                     the board reads the spins from that rectangle of the
+                     screen (in pixels) at once, as after marking it
+  --lang it|en       the language of the windows and messages, also after a command
+                     (default: the one chosen in the settings, otherwise the
+                     system&apos;s)
+
+Exit status of the commands: 0 done, 1 a file cannot be read or written (or has a
+wrong line), 2 invalid command or options, 3 the database is missing or unusable,
+4 the database is locked by another program: try again later.
+</translation>
+    </message>
+    <message>
+        <source>--read-screen vuole X,Y,W,H in pixel, non «%1».</source>
+        <translation>--read-screen wants X,Y,W,H in pixels, not &quot;%1&quot;.</translation>
     </message>
 </context>
 <context>
@@ -582,7 +595,8 @@ Opzioni:
   --stake N          la puntata di flat, l&apos;unità di un elenco, la puntata minima
                      del recupero (predefinito: 1)
   --table-max N      la puntata massima del tavolo su un numero
-  --chip VALORE      il valore di una fiche: le somme nella tua moneta
+  --chip VALORE      il valore di una fiche, al centesimo (2,5 o 2.5): le somme
+                     nella tua moneta
   --lang it|en       la lingua della tabella (it: italiano, en: inglese)
   -h, --help         mostra questo aiuto
 
@@ -602,7 +616,8 @@ Options:
   --stake N          the flat stake, the unit of a list, the smallest recovery
                      stake (default: 1)
   --table-max N      the table maximum on a straight-up number
-  --chip VALUE       the value of a chip: the sums in your own currency
+  --chip VALUE       the value of a chip, to the cent (2.5 or 2,5): the sums in
+                     your own currency
   --lang it|en       the language of the table (it: Italian, en: English)
   -h, --help         show this help
 
@@ -644,18 +659,6 @@ Exit status: 0 done, 2 invalid options or an impossible progression.
         <translation>Both --numbers and --max are needed.</translation>
     </message>
     <message>
-        <source>Valore non valido per --%1: &quot;%2&quot;.</source>
-        <translation>Invalid value for --%1: &quot;%2&quot;.</translation>
-    </message>
-    <message>
-        <source>Valore non valido per --chip: &quot;%1&quot;.</source>
-        <translation>Invalid value for --chip: &quot;%1&quot;.</translation>
-    </message>
-    <message>
-        <source>Valore non valido per --progression: &quot;%1&quot;.</source>
-        <translation>Invalid value for --progression: &quot;%1&quot;.</translation>
-    </message>
-    <message>
         <source>Con %1 numeri nessuna puntata recupera: un colpo vinto rende 36 volte la puntata sul numero, e se ne puntano già %1.</source>
         <translation>With %1 numbers no stake can recover: a hit returns 36 times the stake on the number, and %1 numbers are already staked.</translation>
     </message>
@@ -679,6 +682,10 @@ Exit status: 0 done, 2 invalid options or an impossible progression.
             <numerusform>Recovery on %n number: a hit at any attempt nets at least %1 over everything staked:</numerusform>
             <numerusform>Recovery on %n numbers: a hit at any attempt nets at least %1 over everything staked:</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Al tentativo %1 la progressione chiederebbe più di %2 fiches per numero, oltre quanto il programma tiene. Si può dare --table-max, che riduce le puntate, o un --max minore di %1.</source>
+        <translation>At attempt %1 the progression would ask for more than %2 chips per number, beyond what the program holds. Give --table-max, which reduces the stakes, or a --max under %1.</translation>
     </message>
 </context>
 <context>
@@ -789,6 +796,75 @@ Exit status: 0 done, 2 invalid options or an impossible progression.
     <message>
         <source>un saldo così basso o meno il caso lo dà %1</source>
         <translation>chance alone gives a balance this low or lower %1</translation>
+    </message>
+    <message>
+        <source>Resa sul puntato: nessuna puntata</source>
+        <translation>Return on stakes: nothing staked</translation>
+    </message>
+    <message>
+        <source>Colpi non giocati, puntata oltre %1 fiches per numero: %2</source>
+        <translation>Spins not played, stake over %1 chips per number: %2</translation>
+    </message>
+    <message>
+        <source>Saldo medio: %1, di una sola serata (atteso dal caso %2)</source>
+        <translation>Mean balance: %1, of a single session (expected by chance %2)</translation>
+    </message>
+</context>
+<context>
+    <name>Read</name>
+    <message>
+        <source>Uso: zentrima13 read --image FILE [--newest left|right]
+Legge i numeri dall&apos;immagine di una striscia di ultimi numeri di un casinò e li
+scrive dal più recente, separati da uno spazio.
+
+Opzioni:
+  --image FILE         l&apos;immagine (PNG, JPEG, BMP…)
+  --newest left|right  a quale capo della striscia sta il numero più recente
+                       (predefinito: come scelto nel programma, se no left)
+  -h, --help           mostra questo aiuto
+
+Uscita: 0 fatto, 1 l&apos;immagine non si può leggere, 2 opzioni non valide.
+</source>
+        <translation>Usage: zentrima13 read --image FILE [--newest left|right]
+Reads the numbers from the picture of a casino&apos;s strip of last numbers and
+writes them newest first, separated by one blank.
+
+Options:
+  --image FILE         the picture (PNG, JPEG, BMP…)
+  --newest left|right  at which end of the strip the newest number is
+                       (default: as chosen in the program, otherwise left)
+  -h, --help           shows this help
+
+Exit: 0 done, 1 the picture cannot be read, 2 options not valid.
+</translation>
+    </message>
+    <message>
+        <source>Argomento inatteso: %1.</source>
+        <translation>Unexpected argument: %1.</translation>
+    </message>
+    <message>
+        <source>Serve --image FILE.</source>
+        <translation>--image FILE is needed.</translation>
+    </message>
+    <message>
+        <source>--newest vale left o right, non «%1».</source>
+        <translation>--newest is left or right, not &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>%1 non si può leggere come immagine: %2.</source>
+        <translation>%1 cannot be read as a picture: %2.</translation>
+    </message>
+    <message>
+        <source>Il riconoscimento delle cifre non è pronto: manca il pacchetto %1.</source>
+        <translation>The recognition of digits is not ready: the package %1 is missing.</translation>
+    </message>
+    <message>
+        <source>In %1 non si vede nessun numero.</source>
+        <translation>No number can be seen in %1.</translation>
+    </message>
+    <message>
+        <source>In %1 il numero %2 dal più recente non si legge con sicurezza.</source>
+        <translation>In %1 number %2 from the newest cannot be read with certainty.</translation>
     </message>
 </context>
 <context>
@@ -1561,26 +1637,6 @@ program: try again later, 130 interrupted.
         <translation>clears &quot;Auto reset at game start&quot;</translation>
     </message>
     <message>
-        <source>
-Anche i valori di --stake, --target, --table-max, --chip, --bankroll,
---simulate, --spins e --seed possono essere elenchi; --progression si ripete
-(--progression flat --progression 1,2,4) perché un elenco è già la progressione.
-Le fiches valgono per ogni numero della stringa seguita: un colpo vinto rende
-36 volte la puntata sul numero uscito.
-</source>
-        <translation>
-The values of --stake, --target, --table-max, --chip, --bankroll,
---simulate, --spins and --seed can be lists too; --progression is repeated
-(--progression flat --progression 1,2,4) because a list is a progression already.
-The chips are on each number of the set being followed: a hit pays 36 times the
-stake on the number that came out.
-</translation>
-    </message>
-    <message>
-        <source>Valore non valido per --%1: &quot;%2&quot;.</source>
-        <translation>Invalid value for --%1: &quot;%2&quot;.</translation>
-    </message>
-    <message>
         <source>Valore non valido per --%1: &quot;%2&quot; (%3).</source>
         <translation>Invalid value for --%1: &quot;%2&quot; (%3).</translation>
     </message>
@@ -1681,26 +1737,6 @@ stake on the number that came out.
 </translation>
     </message>
     <message>
-        <source>  --stake N             fiches su ogni numero della stringa seguita (predefinito: 1)
-  --progression P       flat (sempre --stake), recovery (il recupero) o i multipli di
-                        --stake per tentativo, l&apos;ultimo ripetuto (1,1,2,3,5,8)
-  --target N            il recupero: quanto rende almeno un colpo vinto (predefinito: 1)
-  --table-max N         la puntata massima del tavolo su un numero
-  --chip VALORE         il valore di una fiche: le somme nella tua moneta
-  --bankroll N          le fiches della serata: finisce alla prima puntata che non
-                        coprono (rovina)
-</source>
-        <translation>  --stake N             chips on each number of the set being followed (default: 1)
-  --progression P       flat (always --stake), recovery or the multiples of
-                        --stake per attempt, the last one repeated (1,1,2,3,5,8)
-  --target N            recovery: what a hit pays at least (default: 1)
-  --table-max N         the table maximum on a straight-up number
-  --chip VALUE          the value of a chip: the sums in your own currency
-  --bankroll N          the chips of the session: it ends at the first stake they
-                        do not cover (bust)
-</translation>
-    </message>
-    <message>
         <source>  --simulate N          gioca anche N serate di uscite a caso con le stesse impostazioni
   --spins L             uscite di ogni serata simulata (predefinito: 300)
   --seed S              il seme delle serate simulate (predefinito: 1)
@@ -1745,7 +1781,8 @@ Options (defaults: --mode none, --filter All, --max 10):
 
 MODI, NUMERI e TESTI possono essere elenchi separati da virgole (--max 2,4,6): ogni
 combinazione viene verificata, su tutti i processori. Con più combinazioni il rapporto
-non viene scritto e le righe vanno al file di --csv (senza --csv, allo standard output).
+non viene scritto e le righe vanno al file di --csv (senza --csv, allo standard output:
+una tabella se è un terminale, il CSV altrimenti).
 --out - scrive il rapporto sullo standard output (e allora i risultati non si
 mostrano); --out e --csv non possono essere lo stesso file.
 
@@ -1761,7 +1798,8 @@ Uscita: 0 fatto, 1 un file non si può scrivere, 2 opzioni non valide,
 
 MODES, NUMBERS and TRIES can be comma-separated lists (--max 2,4,6): every
 combination is checked, on all processors. With several combinations the report
-is not written and the lines go to the file of --csv (without --csv, to standard output).
+is not written and the lines go to the file of --csv (without --csv, to standard output:
+a table on a terminal, the CSV otherwise).
 --out - writes the report to standard output (and then the results are not
 shown); --out and --csv cannot be the same file.
 
@@ -1769,6 +1807,120 @@ Exit status: 0 done, 1 a file cannot be written, 2 invalid options,
 3 the spins file is missing or unusable, or lacks the row of --from,
 4 the spins file is locked by another program: try again later.
 </translation>
+    </message>
+    <message>
+        <source>un numero intero da %1 a %2</source>
+        <translation>a whole number from %1 to %2</translation>
+    </message>
+    <message>
+        <source>flat, recovery o da 1 a %1 multipli interi da 0 a %2 separati da virgole, almeno uno non 0</source>
+        <translation>flat, recovery or 1 to %1 whole multiples from 0 to %2 separated by commas, at least one not 0</translation>
+    </message>
+    <message>
+        <source>un valore da 0,01 a meno di %1 con al massimo due decimali, come 2,5 o 2.5</source>
+        <translation>a value from 0.01 to less than %1 with at most two decimals, like 2.5 or 2,5</translation>
+    </message>
+    <message>
+        <source>; per più valori si ripete --chip</source>
+        <translation>; for more values repeat --chip</translation>
+    </message>
+    <message>
+        <source>Con --stake %1 il multiplo %2 chiede %3 fiches per numero: oltre il limite di %4. Si può dare --table-max, che riduce le puntate.</source>
+        <translation>With --stake %1 the multiple %2 asks for %3 chips per number: over the limit of %4. Give --table-max, which reduces the stakes.</translation>
+    </message>
+    <message>
+        <source>  --stake N             fiches su ogni numero della stringa seguita (predefinito: 1)
+  --progression P       flat (sempre --stake), recovery (il recupero) o i multipli di
+                        --stake per tentativo, l&apos;ultimo ripetuto (1,1,2,3,5,8)
+  --target N            il recupero: quanto rende almeno un colpo vinto (predefinito: 1)
+  --table-max N         la puntata massima del tavolo su un numero
+  --chip VALORE         il valore di una fiche, al centesimo (2,5 o 2.5): le somme
+                        nella tua moneta
+  --bankroll N          le fiches della serata: finisce alla prima puntata che non
+                        coprono (rovina)
+</source>
+        <translation>  --stake N             chips on each number of the followed set (default: 1)
+  --progression P       flat (always --stake), recovery or the multiples of
+                        --stake per attempt, the last one repeated (1,1,2,3,5,8)
+  --target N            recovery: what a hit pays at least (default: 1)
+  --table-max N         the table maximum on a straight-up number
+  --chip VALUE          the value of a chip, to the cent (2.5 or 2,5): the sums in
+                        your own currency
+  --bankroll N          the chips of the session: it ends at the first stake they
+                        do not cover (bust)
+</translation>
+    </message>
+    <message>
+        <source>
+Anche i valori di --stake, --target, --table-max, --bankroll, --simulate,
+--spins e --seed possono essere elenchi; --progression si ripete
+(--progression flat --progression 1,2,4) perché un elenco è già la progressione,
+e --chip si ripete (--chip 0,5 --chip 2,5) perché la virgola è quella dei decimali.
+Le fiches valgono per ogni numero della stringa seguita: un colpo vinto rende
+36 volte la puntata sul numero uscito.
+</source>
+        <translation>
+The values of --stake, --target, --table-max, --bankroll, --simulate,
+--spins and --seed can be lists too; --progression is repeated
+(--progression flat --progression 1,2,4) because a list is a progression already,
+and --chip is repeated (--chip 0.5 --chip 2.5) because a comma may be a decimal one.
+The chips are on each number of the followed set: a hit pays 36 times the
+stake on the number that came out.
+</translation>
+    </message>
+    <message>
+        <source>Fallite</source>
+        <translation>Failed</translation>
+    </message>
+    <message>
+        <source>Colpi puntati</source>
+        <translation>Staked spins</translation>
+    </message>
+    <message>
+        <source>Puntato</source>
+        <translation>Staked</translation>
+    </message>
+    <message>
+        <source>Saldo</source>
+        <translation>Balance</translation>
+    </message>
+    <message>
+        <source>p5 simulato</source>
+        <translation>simulated p5</translation>
+    </message>
+    <message>
+        <source>p50 simulato</source>
+        <translation>simulated p50</translation>
+    </message>
+    <message>
+        <source>p95 simulato</source>
+        <translation>simulated p95</translation>
+    </message>
+    <message>
+        <source>Tutte le colonne, una riga per combinazione: --csv FILE (o --csv - per il CSV qui).
+</source>
+        <translation>Every column, one line per combination: --csv FILE (or --csv - for the CSV here).
+</translation>
+    </message>
+    <message>
+        <source>stringhe vinte, con --strings-report, e proposte controllate, con --proposal-check</source>
+        <translation>sets won, with --strings-report, and proposals checked, with --proposal-check</translation>
+    </message>
+    <message>
+        <source>numeri usciti delle proposte controllate, con --proposal-check</source>
+        <translation>numbers drawn of the proposals checked, with --proposal-check</translation>
+    </message>
+    <message>
+        <source>numeri delle proposte controllate, con --proposal-check</source>
+        <translation>numbers of the proposals checked, with --proposal-check</translation>
+    </message>
+    <message>
+        <source>stringhe annullate prima della vincita, con --strings-report</source>
+        <translation>sets cancelled before their hit, with --strings-report</translation>
+    </message>
+    <message>
+        <source>stringhe annullate dopo la prima vincita, con --strings-report</source>
+        <translation>sets cancelled after their first hit, with --strings-report</translation>
     </message>
     <message>
         <source>Tutti</source>
@@ -1946,6 +2098,120 @@ off by the replay</translation>
     <message>
         <source>Ctrl++ e Ctrl+-: il tavolo più grande o più piccolo; Ctrl+0: la sua misura di partenza</source>
         <translation>Ctrl++ and Ctrl+-: the board larger or smaller; Ctrl+0: its starting size</translation>
+    </message>
+    <message>
+        <source>Leggi</source>
+        <translation>Read</translation>
+    </message>
+    <message>
+        <source>Legge le uscite dallo schermo (F8): avvia e mette in pausa.
+Clic destro: segna di nuovo il rettangolo, capo del numero più recente.</source>
+        <translation>Reads the spins off the screen (F8): starts and pauses.
+Right click: mark the rectangle again, end of the newest number.</translation>
+    </message>
+    <message>
+        <source>Manca %1: nessuna lettura</source>
+        <translation>%1 missing: no reading</translation>
+    </message>
+    <message>
+        <source>Per leggere le cifre dallo schermo serve il pacchetto %1 di Debian: le uscite vanno digitate.</source>
+        <translation>Reading the digits off the screen needs the Debian package %1: type the spins.</translation>
+    </message>
+    <message>
+        <source>Pausa</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Lettura dello schermo…</source>
+        <translation>Reading the screen…</translation>
+    </message>
+    <message>
+        <source>Il rettangolo %1 dello schermo è letto quattro volte al secondo.</source>
+        <translation>The rectangle %1 of the screen is read four times a second.</translation>
+    </message>
+    <message>
+        <source>Lettura in pausa</source>
+        <translation>Reading paused</translation>
+    </message>
+    <message>
+        <source>Lo schermo non si lascia leggere</source>
+        <translation>The screen cannot be read</translation>
+    </message>
+    <message>
+        <source>Questo desktop non lascia leggere lo schermo ai programmi (per esempio una sessione Wayland): le uscite vanno digitate. In una sessione X11 la lettura funziona.</source>
+        <translation>This desktop does not let programs read its screen (a Wayland session, for example): type the spins. In an X11 session the reading works.</translation>
+    </message>
+    <message>
+        <source>Già uscite %1: clic per la storia</source>
+        <translation>%1 already out: click for history</translation>
+    </message>
+    <message>
+        <source>Sullo schermo ci sono già %1 (dal più recente): non entrano da soli. Un clic qui li mette nella storia, dal più vecchio.</source>
+        <translation>The screen already shows %1 (newest first): they do not enter by themselves. A click here puts them into the history, oldest first.</translation>
+    </message>
+    <message>
+        <source>Dallo schermo: %1</source>
+        <translation>From the screen: %1</translation>
+    </message>
+    <message>
+        <source>Uscita letta dallo schermo ed entrata nella storia; Ctrl+Z la toglie.</source>
+        <translation>Spin read off the screen and entered into the history; Ctrl+Z takes it back.</translation>
+    </message>
+    <message>
+        <source>Schermo illeggibile: digita</source>
+        <translation>Screen unreadable: type</translation>
+    </message>
+    <message>
+        <source>Nel rettangolo non si legge una striscia di numeri da un po&apos;: nulla è entrato. Digita le uscite; se la pagina si è spostata, segna di nuovo il rettangolo (clic destro su «Leggi»).</source>
+        <translation>No strip of numbers has been read in the rectangle for a while: nothing entered. Type the spins; if the page moved, mark the rectangle again (right click on &quot;Read&quot;).</translation>
+    </message>
+    <message>
+        <source>Lettura incerta: digita</source>
+        <translation>Uncertain reading: type</translation>
+    </message>
+    <message>
+        <source>Sullo schermo si legge %1: un numero non si legge con sicurezza o non è da 0 a 36. Nulla è entrato: digita l&apos;uscita.</source>
+        <translation>The screen reads %1: a number cannot be read with certainty or is not 0 to 36. Nothing entered: type the spin.</translation>
+    </message>
+    <message>
+        <source>Striscia cambiata: digita</source>
+        <translation>Strip changed: type</translation>
+    </message>
+    <message>
+        <source>La striscia ora mostra %1, che non segue quella di prima: nulla è entrato. Digita le uscite mancanti; per ripartire da questa striscia metti in pausa e riprendi (F8).</source>
+        <translation>The strip now shows %1, which does not follow the one before: nothing entered. Type the missing spins; to start again from this strip, pause and resume (F8).</translation>
+    </message>
+    <message>
+        <source>Non entrate: %1</source>
+        <translation>Not entered: %1</translation>
+    </message>
+    <message>
+        <source>La striscia è andata avanti di %1 uscite tra due letture: %2 (dalla più recente) non sono entrate. Digitale, dalla più vecchia, se vuoi.</source>
+        <translation>The strip moved on by %1 spins between two readings: %2 (newest first) did not enter. Type them, oldest first, if you wish.</translation>
+    </message>
+    <message>
+        <source>Nella storia: %1</source>
+        <translation>Into the history: %1</translation>
+    </message>
+    <message>
+        <source>I numeri già sullo schermo sono entrati nella storia, dal più vecchio.</source>
+        <translation>The numbers already on the screen entered the history, oldest first.</translation>
+    </message>
+    <message>
+        <source>Trascina il rettangolo della striscia degli ultimi numeri (o del numero uscito); Esc annulla.</source>
+        <translation>Drag the rectangle of the strip of last numbers (or of the number drawn); Esc gives up.</translation>
+    </message>
+    <message>
+        <source>Segna il rettangolo della striscia…</source>
+        <translation>Mark the rectangle of the strip…</translation>
+    </message>
+    <message>
+        <source>Il numero più recente è a sinistra</source>
+        <translation>The newest number is at the left</translation>
+    </message>
+    <message>
+        <source>Il numero più recente è a destra</source>
+        <translation>The newest number is at the right</translation>
     </message>
 </context>
 <context>
@@ -2186,6 +2452,14 @@ Nessuna progressione cambia il conto: in media si perde 1/37 del puntato, qualun
         <translation>
 
 No progression changes the odds: on average you lose 1/37 of what you stake, whatever the stake.</translation>
+    </message>
+    <message>
+        <source>Tentativo %1: nessuna puntata, la progressione chiederebbe più di %2 fiches per numero.</source>
+        <translation>Attempt %1: no stake, the progression would ask for more than %2 chips per number.</translation>
+    </message>
+    <message>
+        <source>Il multiplo %1 chiede %2 fiches per numero, oltre %3: senza un massimo al tavolo quei tentativi non si giocano.</source>
+        <translation>The multiple %1 asks for %2 chips per number, over %3: without a table maximum those attempts are not played.</translation>
     </message>
 </context>
 <context>

@@ -365,7 +365,7 @@ QString panelText(const Job& job, const SearchResult& result, std::size_t choose
         const VerifySettings& s = combos[firstOf[run]];
         const VerifyResult& chosen = runs.results[SearchResult::choosing][run];
         const VerifyResult& judged = runs.results[SearchResult::judging][run];
-        const auto money = [&](double chips) { return amountText(chips, s.bet.chip); };
+        const auto money = [&](ChipSum chips) { return moneyText(chips, s.bet.chip); };
         const QString filter = s.mode == VerifySettings::Mode::None ? filterShown(s.filter)
                                                                     : SearchText::tr("qualsiasi");
         QString line = QStringLiteral("%1  %2 %3 %4 %5 %6 %7")
@@ -400,7 +400,7 @@ QString panelText(const Job& job, const SearchResult& result, std::size_t choose
                  .arg(decimals(chanceKept, 1));
     const VerifyResult& bestJudged = runs.results[SearchResult::judging][result.order.front()];
     lines << SearchText::tr("La prima: %1 in verifica, z %2 (%3).")
-                 .arg(amountText(bestJudged.money.net(), best.bet.chip), zText(bestJudged.money),
+                 .arg(moneyText(bestJudged.money.net(), best.bet.chip), zText(bestJudged.money),
                       bestJudged.money.variance > 0 ? netVerdict(bestJudged.money, best.bet)
                                                     : SearchText::tr("nessuna puntata"));
 

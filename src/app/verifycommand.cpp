@@ -19,6 +19,8 @@
 #include <QCoreApplication>
 #include <QDir>
 
+#include <unistd.h>
+
 #include <algorithm>
 #include <thread>
 
@@ -47,7 +49,7 @@ QString usage()
         "MODI, NUMERI e TESTI possono essere elenchi separati da virgole (--max 2,4,6): ogni\n"
         "combinazione viene verificata, su tutti i processori. Con più combinazioni il rapporto\n"
         "non viene scritto e le righe vanno al file di --csv (senza --csv, allo standard "
-        "output).\n"
+        "output:\nuna tabella se è un terminale, il CSV altrimenti).\n"
         "--out - scrive il rapporto sullo standard output (e allora i risultati non si\n"
         "mostrano); --out e --csv non possono essere lo stesso file.\n\n"
         "Uscita: 0 fatto, 1 un file non si può scrivere, 2 opzioni non valide,\n"
@@ -55,9 +57,10 @@ QString usage()
         "4 il file delle uscite è bloccato da un altro programma: riprovare più tardi.\n");
     text += QCoreApplication::translate(
         "Verify",
-        "\nAnche i valori di --stake, --target, --table-max, --chip, --bankroll,\n"
-        "--simulate, --spins e --seed possono essere elenchi; --progression si ripete\n"
-        "(--progression flat --progression 1,2,4) perché un elenco è già la progressione.\n"
+        "\nAnche i valori di --stake, --target, --table-max, --bankroll, --simulate,\n"
+        "--spins e --seed possono essere elenchi; --progression si ripete\n"
+        "(--progression flat --progression 1,2,4) perché un elenco è già la progressione,\n"
+        "e --chip si ripete (--chip 0,5 --chip 2,5) perché la virgola è quella dei decimali.\n"
         "Le fiches valgono per ogni numero della stringa seguita: un colpo vinto rende\n"
         "36 volte la puntata sul numero uscito.\n");
     return text;
@@ -74,6 +77,7 @@ struct Job {
     std::vector<VerifySettings> settings;
     bool sweep = false;
     bool simulate = false; // --simulate given: its columns and lines
+    bool table = false;    // a sweep shown to a person: a table, not the CSV
 };
 
 // Reads the options into the job; false with *error for a bad value.
@@ -85,8 +89,12 @@ bool readJob(const QCommandLineParser& p, Job& job, QString* error)
         return false;
     job.simulate = p.isSet(QStringLiteral("simulate"));
     job.sweep = job.settings.size() > 1 || swept;
-    if (job.sweep && job.files.csvPath.isEmpty())
+    if (job.sweep && job.files.csvPath.isEmpty()) {
+        // Without --csv the lines go to standard output: as a table where a
+        // person reads them, as the CSV where a program does.
         job.files.csvPath = QStringLiteral("-");
+        job.table = ::isatty(STDOUT_FILENO) == 1;
+    }
     return true;
 }
 
@@ -94,12 +102,31 @@ bool readJob(const QCommandLineParser& p, Job& job, QString* error)
 // their settings after those of the stakes.
 QStringList simulationFields(const VerifySettings& s, const VerifyResult& r)
 {
-    const auto money = [&](double chips) { return csvAmount(chips * s.bet.chip); };
+    const auto money = [&](ChipSum chips) { return csvMoney(chips, s.bet.chip); };
     if (const auto& m = r.simulation)
-        return {money(m->p5),     money(m->p25), money(m->p50),
-                money(m->p75),    money(m->p95), csvAmount(m->ruinedShare),
-                money(m->meanNet)};
+        return {money(m->p5),  money(m->p25), money(m->p50),
+                money(m->p75), money(m->p95), csvAmount(m->ruinedShare),
+                csvAmount(m->meanNet * s.bet.chip)};
     return QStringList(7);
+}
+
+// The settings of a combination: the CSV's header and fields of the board,
+// the switches, the stakes and the simulated evenings.
+QStringList settingsColumns(const Job& job)
+{
+    QStringList header = settingsHeader() + stakesHeader();
+    if (job.simulate)
+        header << QStringList{"simulate", "spins", "seed"};
+    return header;
+}
+
+QStringList settingsValues(const Job& job, const VerifySettings& s)
+{
+    QStringList line = settingsFields(s) + stakesFields(s);
+    if (job.simulate)
+        line << QString::number(s.simulation.evenings) << QString::number(s.simulation.spins)
+             << QString::number(s.simulation.seed);
+    return line;
 }
 
 QByteArray csvText(const Job& job, const std::vector<VerifyResult>& results)
@@ -107,44 +134,136 @@ QByteArray csvText(const Job& job, const std::vector<VerifyResult>& results)
     int attempts = 0;
     for (const VerifySettings& s : job.settings)
         attempts = std::max(attempts, attemptsShown(s.maxDelay));
-    QStringList header = settingsHeader() + resultHeader(attempts);
+    const qsizetype board = settingsHeader().size();
+    const QStringList settings = settingsColumns(job);
+    QStringList header = settings.mid(0, board) + resultHeader(attempts);
     if (job.simulate)
         header << QStringList{"p5", "p25", "p50", "p75", "p95", "ruined", "mean_net"};
-    header << stakesHeader();
-    if (job.simulate)
-        header << QStringList{"simulate", "spins", "seed"};
+    header << settings.mid(board);
 
     QString text = header.join(u',') + u'\n';
     for (std::size_t c = 0; c < results.size(); ++c) {
         const VerifySettings& s = job.settings[c];
         const VerifyResult& r = results[c];
-        QStringList line = settingsFields(s) + resultFields(s, r, attempts);
+        const QStringList values = settingsValues(job, s);
+        QStringList line = values.mid(0, board) + resultFields(s, r, attempts);
         if (job.simulate)
             line << simulationFields(s, r);
-        line << stakesFields(s);
-        if (job.simulate)
-            line << QString::number(s.simulation.evenings) << QString::number(s.simulation.spins)
-                 << QString::number(s.simulation.seed);
+        line << values.mid(board);
         text += line.join(u',') + u'\n';
     }
     return text.toUtf8();
 }
 
-// The results panel, one "name: value" line each.
+// The sweep for a person: a line for each combination, with the settings
+// that differ between them and the main results, the figures right-aligned
+// under their heads; the CSV has every column.
+QByteArray tableText(const Job& job, const std::vector<VerifyResult>& results)
+{
+    const QStringList names = settingsColumns(job);
+    std::vector<QStringList> values;
+    for (const VerifySettings& s : job.settings)
+        values.push_back(settingsValues(job, s));
+    std::vector<qsizetype> differing;
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        for (const QStringList& v : values) {
+            if (v[i] != values.front()[i]) {
+                differing.push_back(i);
+                break;
+            }
+        }
+    }
+    QStringList heads{QStringLiteral("#")};
+    for (qsizetype i : differing)
+        heads << names[i];
+    heads << QCoreApplication::translate("Verify", "Verificate")
+          << QCoreApplication::translate("Verify", "Fallite")
+          << QCoreApplication::translate("Verify", "Colpi puntati")
+          << QCoreApplication::translate("Verify", "Puntato")
+          << QCoreApplication::translate("Verify", "Saldo") << QStringLiteral("z");
+    if (job.simulate)
+        heads << QCoreApplication::translate("Verify", "p5 simulato")
+              << QCoreApplication::translate("Verify", "p50 simulato")
+              << QCoreApplication::translate("Verify", "p95 simulato");
+    std::vector<QStringList> rows{heads};
+    for (std::size_t c = 0; c < results.size(); ++c) {
+        const VerifySettings& s = job.settings[c];
+        const VerifyResult& r = results[c];
+        const EveningFigures& f = r.money;
+        QStringList row{QString::number(c + 1)};
+        for (qsizetype i : differing) {
+            QString v = values[c][i];
+            if (v.startsWith(u'"'))
+                v = v.mid(1, v.size() - 2).replace(QStringLiteral("\"\""), QStringLiteral("\""));
+            row << v;
+        }
+        row << r.counters[int(PanelCounter::Verified)] << QString::number(r.tally.entry(0))
+            << QString::number(f.stakedSpins) << moneyText(f.staked, s.bet.chip)
+            << moneyText(f.net(), s.bet.chip)
+            << (f.variance > 0 ? shownLocale().toString(f.z(), 'f', 2) : QStringLiteral("-"));
+        if (job.simulate) {
+            const auto& m = r.simulation;
+            row << (m ? moneyText(m->p5, s.bet.chip) : QString())
+                << (m ? moneyText(m->p50, s.bet.chip) : QString())
+                << (m ? moneyText(m->p95, s.bet.chip) : QString());
+        }
+        rows.push_back(row);
+    }
+    std::vector<qsizetype> widths(heads.size());
+    for (const QStringList& row : rows) {
+        for (qsizetype i = 0; i < row.size(); ++i)
+            widths[i] = std::max(widths[i], row[i].size());
+    }
+    QString text;
+    for (const QStringList& row : rows) {
+        QStringList cells;
+        for (qsizetype i = 0; i < row.size(); ++i)
+            cells << row[i].rightJustified(widths[i]);
+        text += cells.join(QStringLiteral("  ")) + u'\n';
+    }
+    text += QCoreApplication::translate(
+        "Verify", "Tutte le colonne, una riga per combinazione: --csv FILE (o --csv - per il "
+                  "CSV qui).\n");
+    return text.toLocal8Bit();
+}
+
+// The results panel, one "name: value" line each, the name saying which
+// proposals the line counts: the strings followed, closed or cancelled, that
+// "Stringa comp. Progressione" reports (--strings-report), or the proposals
+// checked at their spin, "Stringa comp. a colpo" (--proposal-check).  The
+// money counts every string followed, whatever is reported.
 QString panelText(const VerifyResult& r)
 {
-    const std::pair<const char*, PanelCounter> fields[] = {
-        {QT_TRANSLATE_NOOP("Verify", "Boules"), PanelCounter::Rows},
-        {QT_TRANSLATE_NOOP("Verify", "Verificate"), PanelCounter::Verified},
-        {QT_TRANSLATE_NOOP("Verify", "Conta Usc."), PanelCounter::Hits},
-        {QT_TRANSLATE_NOOP("Verify", "Numeri Giocati"), PanelCounter::Numbers},
-        {QT_TRANSLATE_NOOP("Verify", "Fuori Lim. 1° Uscita"), PanelCounter::CancelledBeforeHit},
-        {QT_TRANSLATE_NOOP("Verify", "Fuori Lim. 2° Uscita"), PanelCounter::CancelledAfterHit},
+    struct Field {
+        const char* name;
+        const char* counts;
+        PanelCounter counter;
+    };
+    const Field fields[] = {
+        {QT_TRANSLATE_NOOP("Verify", "Boules"), nullptr, PanelCounter::Rows},
+        {QT_TRANSLATE_NOOP("Verify", "Verificate"),
+         QT_TRANSLATE_NOOP("Verify", "stringhe vinte, con --strings-report, e proposte "
+                                     "controllate, con --proposal-check"),
+         PanelCounter::Verified},
+        {QT_TRANSLATE_NOOP("Verify", "Conta Usc."),
+         QT_TRANSLATE_NOOP("Verify", "numeri usciti delle proposte controllate, con --proposal-check"), PanelCounter::Hits},
+        {QT_TRANSLATE_NOOP("Verify", "Numeri Giocati"),
+         QT_TRANSLATE_NOOP("Verify", "numeri delle proposte controllate, con --proposal-check"),
+         PanelCounter::Numbers},
+        {QT_TRANSLATE_NOOP("Verify", "Fuori Lim. 1° Uscita"),
+         QT_TRANSLATE_NOOP("Verify", "stringhe annullate prima della vincita, con --strings-report"),
+         PanelCounter::CancelledBeforeHit},
+        {QT_TRANSLATE_NOOP("Verify", "Fuori Lim. 2° Uscita"),
+         QT_TRANSLATE_NOOP("Verify", "stringhe annullate dopo la prima vincita, con --strings-report"),
+         PanelCounter::CancelledAfterHit},
     };
     QString text;
-    for (auto [name, counter] : fields)
-        text += QCoreApplication::translate("Verify", name) + QStringLiteral(": ") +
-                r.counters[int(counter)] + u'\n';
+    for (const Field& f : fields) {
+        text += QCoreApplication::translate("Verify", f.name);
+        if (f.counts)
+            text += QStringLiteral(" (%1)").arg(QCoreApplication::translate("Verify", f.counts));
+        text += QStringLiteral(": ") + r.counters[int(f.counter)] + u'\n';
+    }
     return text;
 }
 
@@ -231,7 +350,8 @@ int runVerify(const QStringList& arguments)
     if (!job.files.csvPath.isEmpty())
         outputs.add(job.files.csvPath == u"-" ? job.files.csvPath
                                               : QDir::current().absoluteFilePath(job.files.csvPath),
-                    QCoreApplication::translate("Files", "il file"), csvText(job, results));
+                    QCoreApplication::translate("Files", "il file"),
+                    job.table ? tableText(job, results) : csvText(job, results));
     if (!job.sweep && job.files.csvPath != u"-" && job.files.outPath != u"-")
         outputs.add(QStringLiteral("-"), {},
                     (panelText(results.front()) +
