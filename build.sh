@@ -33,12 +33,14 @@ ensure_packages() {
 }
 
 ensure_packages cmake ninja-build g++ qt6-base-dev qt6-charts-dev libqt6opengl6-dev libqt6sql6-sqlite \
-    qt6-qpa-plugins qt6-translations-l10n qt6-l10n-tools qt6-tools-dev libsqlite3-dev
+    qt6-qpa-plugins qt6-translations-l10n qt6-l10n-tools qt6-tools-dev libsqlite3-dev \
+    libtesseract-dev tesseract-ocr-eng
 
 # What building and checking the Debian package needs (the test "package"
-# runs these tools too).
+# runs these tools too), and the virtual X screen on which the test
+# windows/boardreader_x11 reads spins off a real screen.
 package_tools() {
-    ensure_packages dpkg-dev file lintian desktop-file-utils appstream
+    ensure_packages dpkg-dev file lintian desktop-file-utils appstream xvfb xauth
 }
 
 # What the tests of the windows under a real window manager need: a virtual
@@ -74,7 +76,7 @@ package)
     package_tools
     build default
     (cd "$repo/build/default" && cpack)
-    echo "Built $repo/build/default/zentrima13_$(sed -n 's/^project(zentrima13 VERSION \([0-9.]*\).*/\1/p' "$repo/CMakeLists.txt")_amd64.deb"
+    echo "Built $(ls -t "$repo"/build/default/zentrima13_*_amd64.deb | head -n 1)"
     ;;
 bench)
     build default

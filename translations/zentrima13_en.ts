@@ -39,6 +39,50 @@ Commands:
 </translation>
     </message>
     <message>
+        <source> Riprovare quando l&apos;altro programma lo lascia.</source>
+        <translation> Try again when the other program lets go of it.</translation>
+    </message>
+    <message>
+        <source>Manca il valore di --lang (it o en).</source>
+        <translation>--lang needs a value (it or en).</translation>
+    </message>
+    <message>
+        <source>--lang vale it o en, non «%1».</source>
+        <translation>--lang takes it or en, not &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>--folder vuole il nome di una cartella.</source>
+        <translation>--folder needs the name of a folder.</translation>
+    </message>
+    <message>
+        <source>Opzione sconosciuta: %1.</source>
+        <translation>Unknown option: %1.</translation>
+    </message>
+    <message>
+        <source>Argomento inatteso: %1.</source>
+        <translation>Unexpected argument: %1.</translation>
+    </message>
+    <message>
+        <source>--folder e --player-folder non vanno insieme.</source>
+        <translation>--folder and --player-folder cannot be used together.</translation>
+    </message>
+    <message>
+        <source>Opzione sconosciuta: %1 (le opzioni vanno dopo il comando).</source>
+        <translation>Unknown option: %1 (options go after the command).</translation>
+    </message>
+    <message>
+        <source>Comando sconosciuto: %1.</source>
+        <translation>Unknown command: %1.</translation>
+    </message>
+    <message>
+        <source>cerca le impostazioni migliori su una parte delle uscite e le giudica sul resto</source>
+        <translation>finds the best settings on part of the spins and judges them on the rest</translation>
+    </message>
+    <message>
+        <source>legge i numeri dall&apos;immagine di una striscia di un casinò</source>
+        <translation>reads the numbers from the picture of a casino&apos;s strip</translation>
+    </message>
+    <message>
         <source>
 &quot;zentrima13 &lt;comando&gt; --help&quot; spiega le opzioni del comando.
   -h, --help         mostra questo aiuto
@@ -49,6 +93,9 @@ Opzioni del tavolo di gioco (senza comando):
                      cartella corrente
   --player-folder    lavora nella cartella del giocatore, ~/Zentrima13 (creata se
                      manca): così lo avvia il menu
+  --read-screen X,Y,W,H
+                     il tavolo legge subito le uscite da quel rettangolo dello
+                     schermo (in pixel), come dopo averlo segnato
   --lang it|en       la lingua delle finestre e dei messaggi, anche dopo un comando
                      (predefinita: quella scelta nelle impostazioni, se no quella
                      del sistema)
@@ -67,6 +114,9 @@ Options of the game board (without a command):
                      current folder
   --player-folder    work in the player&apos;s folder, ~/Zentrima13 (created when
                      missing): the menu starts it this way
+  --read-screen X,Y,W,H
+                     the board reads the spins from that rectangle of the
+                     screen (in pixels) at once, as after marking it
   --lang it|en       the language of the windows and messages, also after a command
                      (default: the one chosen in the settings, otherwise the
                      system&apos;s)
@@ -77,40 +127,8 @@ wrong line), 2 invalid command or options, 3 the database is missing or unusable
 </translation>
     </message>
     <message>
-        <source> Riprovare quando l&apos;altro programma lo lascia.</source>
-        <translation> Try again when the other program lets go of it.</translation>
-    </message>
-    <message>
-        <source>Manca il valore di --lang (it o en).</source>
-        <translation>The value of --lang is missing (it or en).</translation>
-    </message>
-    <message>
-        <source>--lang vale it o en, non «%1».</source>
-        <translation>--lang is it or en, not &quot;%1&quot;.</translation>
-    </message>
-    <message>
-        <source>--folder vuole il nome di una cartella.</source>
-        <translation>--folder needs the name of a folder.</translation>
-    </message>
-    <message>
-        <source>Opzione sconosciuta: %1.</source>
-        <translation>Unknown option: %1.</translation>
-    </message>
-    <message>
-        <source>Argomento inatteso: %1.</source>
-        <translation>Unexpected argument: %1.</translation>
-    </message>
-    <message>
-        <source>--folder e --player-folder non vanno insieme.</source>
-        <translation>--folder and --player-folder do not go together.</translation>
-    </message>
-    <message>
-        <source>Opzione sconosciuta: %1 (le opzioni vanno dopo il comando).</source>
-        <translation>Unknown option: %1 (options go after the command).</translation>
-    </message>
-    <message>
-        <source>Comando sconosciuto: %1.</source>
-        <translation>Unknown command: %1.</translation>
+        <source>--read-screen vuole X,Y,W,H in pixel, non «%1».</source>
+        <translation>--read-screen wants X,Y,W,H in pixels, not &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>L&apos;opzione %1 è data più di una volta: vuole un valore solo.</source>
@@ -137,7 +155,7 @@ wrong line), 2 invalid command or options, 3 the database is missing or unusable
     </message>
     <message>
         <source>virgolette aperte e mai chiuse</source>
-        <translation>quotes opened and never closed</translation>
+        <translation>a quote opened and never closed</translation>
     </message>
     <message>
         <source>testo dopo le virgolette che chiudono un campo</source>
@@ -145,7 +163,7 @@ wrong line), 2 invalid command or options, 3 the database is missing or unusable
     </message>
     <message>
         <source>virgolette dentro un campo che non è tra virgolette</source>
-        <translation>quotes inside a field that is not quoted</translation>
+        <translation>a quote inside a field that is not quoted</translation>
     </message>
     <message>
         <source>1 campo invece di %1</source>
@@ -197,100 +215,30 @@ wrong line), 2 invalid command or options, 3 the database is missing or unusable
     </message>
     <message>
         <source> (come la riga %1)</source>
-        <translation> (as line %1)</translation>
+        <translation> (as on line %1)</translation>
     </message>
     <message>
         <source>%1 non è un numero da 0 a 36</source>
         <translation>%1 is not a number from 0 to 36</translation>
     </message>
+    <message>
+        <source>«%1»</source>
+        <translation>&quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>«%1…»</source>
+        <translation>&quot;%1…&quot;</translation>
+    </message>
 </context>
 <context>
     <name>CsvCommands</name>
-    <message>
-        <source>Uso: zentrima13 export [--db FILE] [--out FILE] [--tipo Live|Spin]
-Scrive le uscite della tabella Uscite come CSV (UTF-8), in ordine di id, dopo la riga
-id,Numero,Memoria,Tipo,Cima,Memcima,Note; i valori esattamente come sono registrati
-(un valore in byte, un BLOB, come &quot;X&apos;...&apos;&quot; in esadecimale).
-
-  --db FILE         il database (predefinito: dati.mdb nella cartella corrente)
-  --out FILE        scrive il CSV nel file, sostituito per intero solo a lavoro finito;
-                    - per lo standard output (predefinito)
-  --tipo Live|Spin  solo le uscite di quel tipo di gioco
-  --lang it|en      la lingua dei messaggi (it: italiano, en: inglese)
-  -h, --help        mostra questo aiuto
-
-Uscita: 0 fatto, 1 un file non si può scrivere, 2 opzioni non valide, 3 il database
-manca o non è utilizzabile, 4 il database è bloccato da un altro programma: riprovare.
-</source>
-        <translation>Usage: zentrima13 export [--db FILE] [--out FILE] [--tipo Live|Spin]
-Writes the spins of the table Uscite as CSV (UTF-8), in id order, after the line
-id,Numero,Memoria,Tipo,Cima,Memcima,Note; the values exactly as they are recorded
-(a value in bytes, a BLOB, as &quot;X&apos;...&apos;&quot; in hexadecimal).
-
-  --db FILE         the database (default: dati.mdb in the current folder)
-  --out FILE        writes the CSV to the file, replaced as a whole only when done;
-                    - for standard output (default)
-  --tipo Live|Spin  only the spins of that game type
-  --lang it|en      the language of the messages (it: Italian, en: English)
-  -h, --help        show this help
-
-Exit status: 0 done, 1 a file cannot be written, 2 invalid options, 3 the database
-is missing or unusable, 4 the database is locked by another program: try again.
-</translation>
-    </message>
-    <message>
-        <source>Uso: zentrima13 import FILE [--db FILE] [--tipo Live|Spin] [--newest-first]
-Aggiunge alla tabella Uscite le uscite del FILE (&quot;-&quot;: lo standard input): un CSV
-scritto da &quot;zentrima13 export&quot; (anche con &quot;;&quot; tra i campi), oppure un elenco di
-numeri da 0 a 36 separati da a capo, spazi e virgole (o &quot;;&quot;), nell&apos;ordine in cui sono
-usciti, registrato come una partita nuova (Memoria 1, 2, ... 36, poi 37).  Gli id li
-assegna il database.  Ogni riga è controllata prima di scrivere: se una è sbagliata
-non si scrive nulla.  Il FILE può essere grande al massimo 256 MB.
-
-  --db FILE         il database (predefinito: dati.mdb nella cartella corrente;
-                    creato se manca)
-  --tipo Live|Spin  il Tipo delle uscite di un elenco di numeri (predefinito: vuoto)
-  --newest-first    l&apos;elenco comincia dall&apos;ultima uscita (come molti storici
-                    pubblicati): le uscite sono registrate dalla più vecchia
-  --lang it|en      la lingua dei messaggi (it: italiano, en: inglese)
-  -h, --help        mostra questo aiuto
-
-Uscita: 0 fatto, 1 il file non si può leggere o ha una riga sbagliata, 2 opzioni non
-valide, 3 il database non è utilizzabile, 4 il database è bloccato da un altro
-programma: riprovare.
-</source>
-        <translation>Usage: zentrima13 import FILE [--db FILE] [--tipo Live|Spin] [--newest-first]
-Adds the spins of FILE (&quot;-&quot;: standard input) to the table Uscite: a CSV file
-written by &quot;zentrima13 export&quot; (also with &quot;;&quot; between the fields), or a list of
-numbers from 0 to 36 separated by line breaks, spaces and commas (or &quot;;&quot;), in the
-order they came out, recorded as a new game (Memoria 1, 2, ... 36, then 37).  The
-database gives the ids.  Every line is checked before writing: if one is wrong
-nothing is written.  FILE can be 256 MB at most.
-
-  --db FILE         the database (default: dati.mdb in the current folder;
-                    created when missing)
-  --tipo Live|Spin  the Tipo of the spins of a list of numbers (default: empty)
-  --newest-first    the list starts with the latest spin (as many published
-                    histories do): the spins are recorded from the oldest
-  --lang it|en      the language of the messages (it: Italian, en: English)
-  -h, --help        show this help
-
-Exit status: 0 done, 1 the file cannot be read or has a wrong line, 2 invalid
-options, 3 the database is unusable, 4 the database is locked by another
-program: try again.
-</translation>
-    </message>
     <message>
         <source>Opzione sconosciuta: %1.</source>
         <translation>Unknown option: %1.</translation>
     </message>
     <message>
         <source>Manca il valore di --%1.</source>
-        <translation>The value of --%1 is missing.</translation>
-    </message>
-    <message>
-        <source>--tipo vale Live o Spin, non «%1».</source>
-        <translation>--tipo is Live or Spin, not &quot;%1&quot;.</translation>
+        <translation>--%1 needs a value.</translation>
     </message>
     <message>
         <source>--%1 vuole il nome di un file.</source>
@@ -314,11 +262,11 @@ program: try again.
     </message>
     <message>
         <source>Un file solo, non anche %1.</source>
-        <translation>One file only, not %1 as well.</translation>
+        <translation>Only one file, not %1 as well.</translation>
     </message>
     <message>
         <source>File %1, %2: nessuna uscita è stata importata.</source>
-        <translation>File %1, %2: no spin was imported.</translation>
+        <translation>File %1, %2: no spins were imported.</translation>
     </message>
     <message>
         <source>%1 uscita importata in %2.</source>
@@ -338,7 +286,87 @@ program: try again.
     </message>
     <message>
         <source>--%1 vale solo per un elenco di numeri: il file %2 ha le colonne di un&apos;esportazione.</source>
-        <translation>--%1 applies only to a list of numbers: the file %2 has the columns of an export.</translation>
+        <translation>--%1 only applies to a list of numbers: the file %2 has the columns of an export.</translation>
+    </message>
+    <message>
+        <source>Uso: zentrima13 export [--db FILE] [--out FILE] [--type Live|Spin]
+Scrive le uscite della tabella Uscite come CSV (UTF-8), in ordine di id, dopo la riga
+id,Numero,Memoria,Tipo,Cima,Memcima,Note; i valori esattamente come sono registrati
+(un valore in byte, un BLOB, come &quot;X&apos;...&apos;&quot; in esadecimale).
+
+  --db FILE         il database (predefinito: dati.mdb nella cartella corrente)
+  --out FILE        scrive il CSV nel file, sostituito per intero solo a lavoro finito;
+                    - per lo standard output (predefinito)
+  --type Live|Spin  solo le uscite di quel tipo di gioco (anche --tipo)
+  --lang it|en      la lingua dei messaggi (it: italiano, en: inglese)
+  -h, --help        mostra questo aiuto
+
+Uscita: 0 fatto, 1 un file non si può scrivere, 2 opzioni non valide, 3 il database
+manca o non è utilizzabile, 4 il database è bloccato da un altro programma: riprovare.
+</source>
+        <translation>Usage: zentrima13 export [--db FILE] [--out FILE] [--type Live|Spin]
+Writes the spins of the table Uscite as CSV (UTF-8), in id order, after the line
+id,Numero,Memoria,Tipo,Cima,Memcima,Note; the values exactly as they are recorded
+(a value in bytes, a BLOB, as &quot;X&apos;...&apos;&quot; in hexadecimal).
+
+  --db FILE         the database (default: dati.mdb in the current folder)
+  --out FILE        writes the CSV to the file, replaced whole only once it is
+                    complete; - for standard output (default)
+  --type Live|Spin  only the spins of that game type (also --tipo)
+  --lang it|en      the language of the messages (it: Italian, en: English)
+  -h, --help        show this help
+
+Exit status: 0 done, 1 a file cannot be written, 2 invalid options, 3 the database
+is missing or unusable, 4 the database is locked by another program: try again.
+</translation>
+    </message>
+    <message>
+        <source>Uso: zentrima13 import FILE [--db FILE] [--type Live|Spin] [--newest-first]
+Aggiunge alla tabella Uscite le uscite del FILE (&quot;-&quot;: lo standard input): un CSV
+scritto da &quot;zentrima13 export&quot; (anche con &quot;;&quot; tra i campi), oppure un elenco di
+numeri da 0 a 36 separati da a capo, spazi e virgole (o &quot;;&quot;), nell&apos;ordine in cui sono
+usciti, registrato come una partita nuova (Memoria 1, 2, ... 36, poi 37).  Gli id li
+assegna il database.  Ogni riga è controllata prima di scrivere: se una è sbagliata
+non si scrive nulla.  Il FILE può essere grande al massimo 256 MB.
+
+  --db FILE         il database (predefinito: dati.mdb nella cartella corrente;
+                    creato se manca)
+  --type Live|Spin  il Tipo delle uscite di un elenco di numeri (predefinito: vuoto;
+                    anche --tipo)
+  --newest-first    l&apos;elenco comincia dall&apos;ultima uscita (come molti storici
+                    pubblicati): le uscite sono registrate dalla più vecchia
+  --lang it|en      la lingua dei messaggi (it: italiano, en: inglese)
+  -h, --help        mostra questo aiuto
+
+Uscita: 0 fatto, 1 il file non si può leggere o ha una riga sbagliata, 2 opzioni non
+valide, 3 il database non è utilizzabile, 4 il database è bloccato da un altro
+programma: riprovare.
+</source>
+        <translation>Usage: zentrima13 import FILE [--db FILE] [--type Live|Spin] [--newest-first]
+Adds the spins of FILE (&quot;-&quot;: standard input) to the table Uscite: a CSV file
+written by &quot;zentrima13 export&quot; (also with &quot;;&quot; between the fields), or a list of
+numbers from 0 to 36 separated by line breaks, spaces and commas (or &quot;;&quot;), in the
+order they came out, recorded as a new game (Memoria 1, 2, ... 36, then 37).  The
+database assigns the ids.  Every line is checked before anything is written: if
+one is wrong, nothing is written.  FILE may be 256 MB at most.
+
+  --db FILE         the database (default: dati.mdb in the current folder;
+                    created when missing)
+  --type Live|Spin  the Tipo of the spins of a list of numbers (default: empty;
+                    also --tipo)
+  --newest-first    the list starts with the latest spin (as many published
+                    histories do): the spins are recorded oldest first
+  --lang it|en      the language of the messages (it: Italian, en: English)
+  -h, --help        show this help
+
+Exit status: 0 done, 1 the file cannot be read or holds a bad line, 2 invalid
+options, 3 the database is unusable, 4 the database is locked by another
+program: try again.
+</translation>
+    </message>
+    <message>
+        <source>--type vale Live o Spin, non «%1».</source>
+        <translation>--type takes Live or Spin, not &quot;%1&quot;.</translation>
     </message>
 </context>
 <context>
@@ -357,15 +385,15 @@ program: try again.
     </message>
     <message>
         <source>non è un file normale (è una pipe)</source>
-        <translation>it is not a regular file (it is a pipe)</translation>
+        <translation>it is a pipe, not a regular file</translation>
     </message>
     <message>
         <source>non è un file normale (è un dispositivo)</source>
-        <translation>it is not a regular file (it is a device)</translation>
+        <translation>it is a device, not a regular file</translation>
     </message>
     <message>
         <source>non è un file normale (è un socket)</source>
-        <translation>it is not a regular file (it is a socket)</translation>
+        <translation>it is a socket, not a regular file</translation>
     </message>
     <message>
         <source>non è un file normale</source>
@@ -397,7 +425,7 @@ program: try again.
     </message>
     <message>
         <source>una parte del percorso non è una cartella</source>
-        <translation>a part of the path is not a folder</translation>
+        <translation>part of the path is not a folder</translation>
     </message>
     <message>
         <source>il nome è troppo lungo</source>
@@ -405,7 +433,7 @@ program: try again.
     </message>
     <message>
         <source>il percorso gira in tondo tra collegamenti simbolici</source>
-        <translation>the path goes round in a circle of symbolic links</translation>
+        <translation>the path loops through symbolic links</translation>
     </message>
     <message>
         <source>è chiuso</source>
@@ -417,7 +445,7 @@ program: try again.
     </message>
     <message>
         <source>il file supererebbe la dimensione massima</source>
-        <translation>the file would be over the largest size allowed</translation>
+        <translation>the file would exceed the largest size allowed</translation>
     </message>
     <message>
         <source>ci sono troppi file aperti</source>
@@ -429,11 +457,11 @@ program: try again.
     </message>
     <message>
         <source>il sistema non accetta l&apos;operazione su questo file</source>
-        <translation>the system does not allow the operation on this file</translation>
+        <translation>the system does not allow this operation on the file</translation>
     </message>
     <message>
         <source>il dispositivo non risponde</source>
-        <translation>the device does not answer</translation>
+        <translation>the device is not responding</translation>
     </message>
     <message>
         <source>il file non è pronto; riprovare</source>
@@ -461,11 +489,11 @@ program: try again.
     </message>
     <message>
         <source>supera i %1 MB che si possono leggere in una volta</source>
-        <translation>it is over the %1 MB that can be read at once</translation>
+        <translation>it is larger than the %1 MB that can be read at once</translation>
     </message>
     <message>
         <source>esiste già una cartella con questo nome</source>
-        <translation>a folder with this name exists already</translation>
+        <translation>a folder with this name already exists</translation>
     </message>
     <message>
         <source>la cartella %1 non esiste</source>
@@ -481,7 +509,7 @@ program: try again.
     </message>
     <message>
         <source>non si ha il permesso di scrivere nella cartella %1</source>
-        <translation>no permission to write in the folder %1</translation>
+        <translation>no permission to write to the folder %1</translation>
     </message>
     <message>
         <source>Impossibile scrivere sullo standard output: %1.</source>
@@ -494,6 +522,26 @@ program: try again.
     <message>
         <source>nella cartella %1 non si possono creare file</source>
         <translation>no file can be created in the folder %1</translation>
+    </message>
+    <message>
+        <source>%1 è una cartella</source>
+        <translation>%1 is a folder</translation>
+    </message>
+    <message>
+        <source>%1 non è un file normale (è una pipe)</source>
+        <translation>%1 is a pipe, not a regular file</translation>
+    </message>
+    <message>
+        <source>%1 non è un file normale (è un dispositivo)</source>
+        <translation>%1 is a device, not a regular file</translation>
+    </message>
+    <message>
+        <source>%1 non è un file normale (è un socket)</source>
+        <translation>%1 is a socket, not a regular file</translation>
+    </message>
+    <message>
+        <source>%1 non è un file normale</source>
+        <translation>%1 is not a regular file</translation>
     </message>
 </context>
 <context>
@@ -575,40 +623,41 @@ program: try again.
 </translation>
     </message>
     <message>
-        <source>Puntata fissa di %1 su ognuno di %2 numeri:</source>
-        <translation>Flat stake of %1 on each of %2 numbers:</translation>
-    </message>
-    <message>
-        <source>Progressione %1 (multipli di %2) su ognuno di %3 numeri:</source>
-        <translation>Progression %1 (multiples of %2) on each of %3 numbers:</translation>
-    </message>
-    <message>
-        <source>Recupero su %1 numeri: un colpo vinto a ogni tentativo rende almeno %2 su tutto il puntato:</source>
-        <translation>Recovery on %1 numbers: a hit at any attempt pays at least %2 over all that was staked:</translation>
-    </message>
-    <message>
         <source>Argomento inatteso: %1.</source>
         <translation>Unexpected argument: %1.</translation>
     </message>
     <message>
         <source>Servono --numbers e --max.</source>
-        <translation>--numbers and --max are needed.</translation>
-    </message>
-    <message>
-        <source>Valore non valido per --%1: &quot;%2&quot;.</source>
-        <translation>Invalid value for --%1: &quot;%2&quot;.</translation>
-    </message>
-    <message>
-        <source>Valore non valido per --chip: &quot;%1&quot;.</source>
-        <translation>Invalid value for --chip: &quot;%1&quot;.</translation>
-    </message>
-    <message>
-        <source>Valore non valido per --progression: &quot;%1&quot;.</source>
-        <translation>Invalid value for --progression: &quot;%1&quot;.</translation>
+        <translation>Both --numbers and --max are needed.</translation>
     </message>
     <message>
         <source>Con %1 numeri nessuna puntata recupera: un colpo vinto rende 36 volte la puntata sul numero, e se ne puntano già %1.</source>
-        <translation>With %1 numbers no stake recovers: a hit pays 36 times the stake on the number, and %1 of them are staked already.</translation>
+        <translation>With %1 numbers no stake can recover: a hit returns 36 times the stake on the number, and %1 numbers are already staked.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Puntata fissa di %1 su ognuno di %n numeri:</source>
+        <translation>
+            <numerusform>Flat stake of %1 on %n number:</numerusform>
+            <numerusform>Flat stake of %1 on each of %n numbers:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Progressione %1 (multipli di %2) su ognuno di %n numeri:</source>
+        <translation>
+            <numerusform>Progression %1 (multiples of %2) on %n number:</numerusform>
+            <numerusform>Progression %1 (multiples of %2) on each of %n numbers:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Recupero su %n numeri: un colpo vinto a ogni tentativo rende almeno %1 su tutto il puntato:</source>
+        <translation>
+            <numerusform>Recovery on %n number: a hit at any attempt nets at least %1 over everything staked:</numerusform>
+            <numerusform>Recovery on %n numbers: a hit at any attempt nets at least %1 over everything staked:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Al tentativo %1 la progressione chiederebbe più di %2 fiches per numero, oltre quanto il programma tiene. Si può dare --table-max, che riduce le puntate, o un --max minore di %1.</source>
+        <translation>At attempt %1 the progression would ask for more than %2 chips per number, beyond what the program holds. Give --table-max, which reduces the stakes, or a --max under %1.</translation>
     </message>
     <message>
         <source>Uso: zentrima13 progression --numbers K --max M [opzioni]
@@ -625,7 +674,8 @@ Opzioni:
   --stake N          la puntata di flat, l&apos;unità di un elenco, la puntata minima
                      del recupero (predefinito: 1)
   --table-max N      la puntata massima del tavolo su un numero
-  --chip VALORE      il valore di una fiche: le somme nella tua moneta
+  --chip VALORE      il valore di una fiche, al centesimo (2,5 o 2.5): le somme
+                     nella tua moneta
   --lang it|en       la lingua della tabella (it: italiano, en: inglese)
   -h, --help         mostra questo aiuto
 
@@ -634,7 +684,7 @@ valide o una progressione impossibile.
 </source>
         <translation>Usage: zentrima13 progression --numbers K --max M [options]
 Shows, attempt by attempt, the stake on each of the K numbers of a set, the
-stake of the spin, the chips at risk up to there and what a hit at that
+stake of the spin, the chips at risk so far and what a hit at that
 attempt pays.
 
 Options:
@@ -646,7 +696,8 @@ Options:
   --stake N          the flat stake, the unit of a list, the smallest recovery
                      stake (default: 1)
   --table-max N      the table maximum on a straight-up number
-  --chip VALUE       the value of a chip: the sums in your own currency
+  --chip VALUE       the value of a chip, to the cent (2.5 or 2,5): the sums in
+                     your own currency
   --lang it|en       the language of the table (it: Italian, en: English)
   -h, --help         show this help
 
@@ -675,7 +726,7 @@ or an impossible progression.
     </message>
     <message>
         <source>Riscosso: %1</source>
-        <translation>Won back: %1</translation>
+        <translation>Returned: %1</translation>
     </message>
     <message>
         <source>Saldo: %1</source>
@@ -737,9 +788,12 @@ or an impossible progression.
         <source>Uscite all&apos;ora: %1</source>
         <translation>Spins per hour: %1</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Serate simulate: %1 da %2 uscite (seme %3)</source>
-        <translation>Simulated sessions: %1 of %2 spins (seed %3)</translation>
+        <translation>
+            <numerusform>Simulated sessions: %1 of %2 spin (seed %3)</numerusform>
+            <numerusform>Simulated sessions: %1 of %2 spins (seed %3)</numerusform>
+        </translation>
     </message>
     <message>
         <source>Saldo finale, percentili 5°, 25°, 50°, 75°, 95°: %1 / %2 / %3 / %4 / %5</source>
@@ -760,6 +814,75 @@ or an impossible progression.
     <message>
         <source>un saldo così basso o meno il caso lo dà %1</source>
         <translation>chance alone gives a balance this low or lower %1</translation>
+    </message>
+    <message>
+        <source>Resa sul puntato: nessuna puntata</source>
+        <translation>Return on stakes: nothing staked</translation>
+    </message>
+    <message>
+        <source>Colpi non giocati, puntata oltre %1 fiches per numero: %2</source>
+        <translation>Spins not played, stake over %1 chips per number: %2</translation>
+    </message>
+    <message>
+        <source>Saldo medio: %1, di una sola serata (atteso dal caso %2)</source>
+        <translation>Mean balance: %1, of a single session (expected by chance %2)</translation>
+    </message>
+</context>
+<context>
+    <name>Read</name>
+    <message>
+        <source>Uso: zentrima13 read --image FILE [--newest left|right]
+Legge i numeri dall&apos;immagine di una striscia di ultimi numeri di un casinò e li
+scrive dal più recente, separati da uno spazio.
+
+Opzioni:
+  --image FILE         l&apos;immagine (PNG, JPEG, BMP…)
+  --newest left|right  a quale capo della striscia sta il numero più recente
+                       (predefinito: come scelto nel programma, se no left)
+  -h, --help           mostra questo aiuto
+
+Uscita: 0 fatto, 1 l&apos;immagine non si può leggere, 2 opzioni non valide.
+</source>
+        <translation>Usage: zentrima13 read --image FILE [--newest left|right]
+Reads the numbers from the picture of a casino&apos;s strip of last numbers and
+writes them newest first, separated by one blank.
+
+Options:
+  --image FILE         the picture (PNG, JPEG, BMP…)
+  --newest left|right  at which end of the strip the newest number is
+                       (default: as chosen in the program, otherwise left)
+  -h, --help           shows this help
+
+Exit: 0 done, 1 the picture cannot be read, 2 options not valid.
+</translation>
+    </message>
+    <message>
+        <source>Argomento inatteso: %1.</source>
+        <translation>Unexpected argument: %1.</translation>
+    </message>
+    <message>
+        <source>Serve --image FILE.</source>
+        <translation>--image FILE is needed.</translation>
+    </message>
+    <message>
+        <source>--newest vale left o right, non «%1».</source>
+        <translation>--newest is left or right, not &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>%1 non si può leggere come immagine: %2.</source>
+        <translation>%1 cannot be read as a picture: %2.</translation>
+    </message>
+    <message>
+        <source>Il riconoscimento delle cifre non è pronto: manca il pacchetto %1.</source>
+        <translation>The recognition of digits is not ready: the package %1 is missing.</translation>
+    </message>
+    <message>
+        <source>In %1 non si vede nessun numero.</source>
+        <translation>No number can be seen in %1.</translation>
+    </message>
+    <message>
+        <source>In %1 il numero %2 dal più recente non si legge con sicurezza.</source>
+        <translation>In %1 number %2 from the newest cannot be read with certainty.</translation>
     </message>
 </context>
 <context>
@@ -791,7 +914,7 @@ result on the judging part; then repeats the search on sessions of random spins
 as long as the choosing part, to show how good the best of many combinations
 looks by luck alone.
 
-Without options the combinations are: the three modes, &quot;Number:&quot; Tutti and 1 to 36,
+Without options the combinations are: the three modes, &quot;Number:&quot; All and 1 to 36,
 &quot;Max. spins&quot; 1 to 36, and without and with --second-hit, --reset-after-string and
 --no-auto-reset, always with --strings-report: 31,968 combinations. Each option
 narrows them (--mode zentrima13 --max 5,8,10); a --sweep chooses exactly the
@@ -846,8 +969,8 @@ that differ only by the filter are played once and have the same results.
 Ctrl+C stops the search without writing anything.
 
 Exit status: 0 done, 1 a file cannot be written, 2 invalid options,
-3 the file of the spins is missing or unusable, has no row --from or
---choose-until, or cannot be split, 4 the file of the spins is locked by another
+3 the spins file is missing or unusable, lacks the row of
+--from or --choose-until, or cannot be split, 4 the spins file is locked by another
 program: try again later, 130 interrupted.
 </translation>
     </message>
@@ -881,7 +1004,7 @@ program: try again later, 130 interrupted.
     </message>
     <message>
         <source>Tra le righe lette dal file %1 non c&apos;è la riga con id %2</source>
-        <translation>The rows read from the file %1 have no row with id %2</translation>
+        <translation>Among the rows read from the file %1 there is no row with id %2</translation>
     </message>
     <message>
         <source>Dopo la riga con id %1 nessuna partita comincia (Memoria 1): la parte di verifica resterebbe vuota</source>
@@ -915,13 +1038,16 @@ program: try again later, 130 interrupted.
         <source>Ordinate per saldo nella parte di scelta, in fiches.</source>
         <translation>Ranked by balance on the choosing part, in chips.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Le %1 migliori nella parte di scelta, e come sono andate nella parte di verifica:</source>
-        <translation>The best %1 on the choosing part, and how they did on the judging part:</translation>
+        <translation>
+            <numerusform>The best %1 on the choosing part, and how it did on the judging part:</numerusform>
+            <numerusform>The best %1 on the choosing part, and how they did on the judging part:</numerusform>
+        </translation>
     </message>
     <message>
         <source>n.</source>
-        <translation>no.</translation>
+        <translation>#</translation>
     </message>
     <message>
         <source>modo</source>
@@ -994,9 +1120,12 @@ program: try again later, 130 interrupted.
             <numerusform>On %n sessions of random spins as long as the choosing part (seed %1), the best of the %2 combinations had %3 (z %4): the luck of the search.</numerusform>
         </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>La migliore sulle uscite vere (%1, z %2) non fa meglio della migliore su uscite a caso in %3 serate su %4: la migliore di tante combinazioni sembra andare così bene anche per sola fortuna.</source>
-        <translation>The best on the real spins (%1, z %2) does no better than the best on random spins in %3 sessions of %4: the best of many combinations looks this good by luck alone too.</translation>
+        <translation>
+            <numerusform>The best on the real spins (%1, z %2) does no better than the best on random spins in %3 of %4 session: the best of many combinations looks this good by luck alone too.</numerusform>
+            <numerusform>The best on the real spins (%1, z %2) does no better than the best on random spins in %3 of %4 sessions: the best of many combinations looks this good by luck alone too.</numerusform>
+        </translation>
     </message>
     <message>
         <source>La migliore sulle uscite vere (%1, z %2) fa meglio della migliore di ogni serata a caso; se regge lo dice la parte di verifica.</source>
@@ -1080,11 +1209,11 @@ There are at most %1 combinations.
     </message>
     <message>
         <source>Nel file %1 una riga era danneggiata ed è stata tolta</source>
-        <translation>In the file %1 a damaged line was removed</translation>
+        <translation>A damaged line was removed from the file %1</translation>
     </message>
     <message>
         <source>Nel file %1 %2 righe erano danneggiate e sono state tolte</source>
-        <translation>In the file %1 %2 damaged lines were removed</translation>
+        <translation>%2 damaged lines were removed from the file %1</translation>
     </message>
     <message>
         <source>: un&apos;uscita in attesa di registrazione può essere andata persa</source>
@@ -1143,7 +1272,7 @@ There are at most %1 combinations.
     <name>SpinRecorder</name>
     <message>
         <source>: l&apos;uscita non è stata tolta da quelle in attesa.</source>
-        <translation>: the spin was not taken off the waiting ones.</translation>
+        <translation>: the spin was not taken out of the spins waiting to be recorded.</translation>
     </message>
 </context>
 <context>
@@ -1245,7 +1374,7 @@ There are at most %1 combinations.
     </message>
     <message>
         <source>Nella norma: le proposte non hanno fatto né meglio né peggio di altrettanti numeri scelti a caso (uno scarto così il caso lo dà %1).</source>
-        <translation>Within the norm: the proposals did neither better nor worse than as many numbers picked at random (chance gives a gap like this %1).</translation>
+        <translation>Within the norm: the proposals did no better and no worse than as many numbers picked at random (chance gives a gap like this %1).</translation>
     </message>
     <message>
         <source>le proposte sono fallite meno di altrettanti numeri scelti a caso</source>
@@ -1328,7 +1457,7 @@ There are at most %1 combinations.
     </message>
     <message>
         <source>Il comando non ha la colonna id</source>
-        <translation>The command has no id column</translation>
+        <translation>The query has no id column</translation>
     </message>
     <message>
         <source>La colonna %1 non esiste.</source>
@@ -1340,19 +1469,19 @@ There are at most %1 combinations.
     </message>
     <message>
         <source>Nel file %1 non c&apos;è la riga con id %2</source>
-        <translation>In the file %1 there is no row with id %2</translation>
+        <translation>The file %1 has no row with id %2</translation>
     </message>
     <message>
         <source>: nessuna uscita è stata importata.</source>
-        <translation>: no spin was imported.</translation>
+        <translation>: no spins were imported.</translation>
     </message>
     <message>
         <source>Nel file %1 la colonna %2 della riga con id %3 ha un testo che non è UTF-8</source>
-        <translation>In the file %1 the column %2 of the row with id %3 has a text that is not UTF-8</translation>
+        <translation>In the file %1, column %2 of the row with id %3 holds text that is not UTF-8</translation>
     </message>
     <message>
         <source>Nel file %1 i trigger o i vincoli della tabella Uscite cambiano le righe importate (%2 aggiunte invece di %3)</source>
-        <translation>In the file %1 the triggers or constraints of the table Uscite change the imported rows (%2 added instead of %3)</translation>
+        <translation>In the file %1, the triggers or constraints of the table Uscite change the imported rows (%2 added instead of %3)</translation>
     </message>
     <message>
         <source>: l&apos;uscita non è stata registrata.</source>
@@ -1384,27 +1513,27 @@ There are at most %1 combinations.
     </message>
     <message>
         <source>Nella cartella %1 del file %2 non si possono creare file</source>
-        <translation>No file can be created in the folder %1 of the file %2</translation>
+        <translation>Files cannot be created in the folder %1 of the file %2</translation>
     </message>
     <message>
         <source>Nel file %1 la colonna %2 della tabella Uscite non accetta righe senza valore</source>
-        <translation>In the file %1 the column %2 of the table Uscite does not accept rows without a value</translation>
+        <translation>In the file %1, column %2 of the table Uscite does not accept rows without a value</translation>
     </message>
     <message>
         <source>Nel file %1 la colonna %2 della tabella Uscite non accetta valori ripetuti</source>
-        <translation>In the file %1 the column %2 of the table Uscite does not accept repeated values</translation>
+        <translation>In the file %1, column %2 of the table Uscite does not accept repeated values</translation>
     </message>
     <message>
         <source>Nel file %1 un vincolo CHECK della tabella Uscite rifiuta la riga</source>
-        <translation>In the file %1 a CHECK constraint of the table Uscite refuses the row</translation>
+        <translation>In the file %1, a CHECK constraint of the table Uscite rejects the row</translation>
     </message>
     <message>
         <source>Nel file %1 un trigger rifiuta la riga («%2»)</source>
-        <translation>In the file %1 a trigger refuses the row (&quot;%2&quot;)</translation>
+        <translation>In the file %1, a trigger rejects the row (&quot;%2&quot;)</translation>
     </message>
     <message>
         <source>Nel file %1 un vincolo di chiave esterna rifiuta la riga</source>
-        <translation>In the file %1 a foreign key constraint refuses the row</translation>
+        <translation>In the file %1, a foreign key constraint rejects the row</translation>
     </message>
     <message>
         <source>Il file %1 è bloccato da un altro programma</source>
@@ -1420,7 +1549,7 @@ There are at most %1 combinations.
     </message>
     <message>
         <source>Il disco del file %1 è pieno</source>
-        <translation>The disk of the file %1 is full</translation>
+        <translation>The disk holding the file %1 is full</translation>
     </message>
     <message>
         <source>Il file %1 non si può aprire</source>
@@ -1432,7 +1561,7 @@ There are at most %1 combinations.
     </message>
     <message>
         <source>Non si ha il permesso di accedere al file %1</source>
-        <translation>No permission to use the file %1</translation>
+        <translation>No permission to access the file %1</translation>
     </message>
     <message>
         <source>La memoria non basta per il file %1</source>
@@ -1444,15 +1573,15 @@ There are at most %1 combinations.
     </message>
     <message>
         <source>Nel file %1 un valore è troppo grande</source>
-        <translation>In the file %1 a value is too large</translation>
+        <translation>In the file %1, a value is too large</translation>
     </message>
     <message>
         <source>Nel file %1 un vincolo della tabella Uscite rifiuta la riga</source>
-        <translation>In the file %1 a constraint of the table Uscite refuses the row</translation>
+        <translation>In the file %1, a constraint of the table Uscite rejects the row</translation>
     </message>
     <message>
         <source>Nel file %1 un valore non è del tipo che la tabella Uscite vuole</source>
-        <translation>In the file %1 a value is not of the type the table Uscite wants</translation>
+        <translation>In the file %1, a value is not of the type the table Uscite requires</translation>
     </message>
     <message>
         <source>Il file %1 chiede un&apos;operazione non permessa</source>
@@ -1460,11 +1589,11 @@ There are at most %1 combinations.
     </message>
     <message>
         <source>Nel file %1 la struttura della tabella Uscite chiama %2, che lì non è permessa</source>
-        <translation>In the file %1 the structure of the table Uscite calls %2, which is not allowed there</translation>
+        <translation>In the file %1, the table Uscite calls %2, which is not allowed there</translation>
     </message>
     <message>
         <source>Nel file %1 la struttura della tabella Uscite usa «%2», che non c&apos;è</source>
-        <translation>In the file %1 the structure of the table Uscite uses &quot;%2&quot;, which is not there</translation>
+        <translation>In the file %1, the table Uscite uses &quot;%2&quot;, which does not exist</translation>
     </message>
     <message>
         <source>Il file %1 ha una struttura che questo programma non sa usare</source>
@@ -1484,19 +1613,19 @@ There are at most %1 combinations.
     </message>
     <message>
         <source>Nel file %1 manca la tabella Uscite</source>
-        <translation>In the file %1 the table Uscite is missing</translation>
+        <translation>The file %1 has no table Uscite</translation>
     </message>
     <message>
         <source>Nel file %1 manca la colonna %2 della tabella Uscite</source>
-        <translation>In the file %1 the column %2 of the table Uscite is missing</translation>
+        <translation>In the file %1, the table Uscite has no column %2</translation>
     </message>
     <message>
         <source>Nel file %1 Uscite non è una tabella</source>
-        <translation>In the file %1 Uscite is not a table</translation>
+        <translation>In the file %1, Uscite is not a table</translation>
     </message>
     <message>
         <source>Nel file %1 la colonna id della tabella Uscite non è una chiave intera assegnata dal database</source>
-        <translation>In the file %1 the id column of the table Uscite is not an integer key given by the database</translation>
+        <translation>In the file %1, the id column of the table Uscite is not an integer key assigned by the database</translation>
     </message>
     <message>
         <source>Nel file %1 la tabella Uscite non ha tenuto la riga come le è stata mandata (un trigger o una regola del file l&apos;ha scartata o cambiata)</source>
@@ -1546,26 +1675,6 @@ There are at most %1 combinations.
         <translation>clears &quot;Auto reset at game start&quot;</translation>
     </message>
     <message>
-        <source>
-Anche i valori di --stake, --target, --table-max, --chip, --bankroll,
---simulate, --spins e --seed possono essere elenchi; --progression si ripete
-(--progression flat --progression 1,2,4) perché un elenco è già la progressione.
-Le fiches valgono per ogni numero della stringa seguita: un colpo vinto rende
-36 volte la puntata sul numero uscito.
-</source>
-        <translation>
-The values of --stake, --target, --table-max, --chip, --bankroll,
---simulate, --spins and --seed can be lists too; --progression is repeated
-(--progression flat --progression 1,2,4) because a list is a progression already.
-The chips are on each number of the followed set: a hit pays 36 times the
-stake on the number that came out.
-</translation>
-    </message>
-    <message>
-        <source>Valore non valido per --%1: &quot;%2&quot;.</source>
-        <translation>Invalid value for --%1: &quot;%2&quot;.</translation>
-    </message>
-    <message>
         <source>Valore non valido per --%1: &quot;%2&quot; (%3).</source>
         <translation>Invalid value for --%1: &quot;%2&quot; (%3).</translation>
     </message>
@@ -1575,7 +1684,7 @@ stake on the number that came out.
     </message>
     <message>
         <source>--%1 non può essere il file delle uscite.</source>
-        <translation>--%1 cannot be the file of the spins.</translation>
+        <translation>--%1 cannot be the spins file.</translation>
     </message>
     <message>
         <source>--out e --csv non possono essere lo stesso file (%1).</source>
@@ -1595,7 +1704,7 @@ stake on the number that came out.
     </message>
     <message>
         <source>Tutti o un numero da 1 a 36</source>
-        <translation>Tutti or a number from 1 to 36</translation>
+        <translation>All, Tutti or a number from 1 to 36</translation>
     </message>
     <message>
         <source>--%1 e --sweep %1 non vanno insieme.</source>
@@ -1639,7 +1748,7 @@ stake on the number that came out.
     </message>
     <message>
         <source>Valore mancante o di troppo per l&apos;opzione %1.</source>
-        <translation>Value missing or too many for the option %1.</translation>
+        <translation>The option %1 lacks its value, or has one it does not take.</translation>
     </message>
     <message>
         <source>Argomento inatteso: %1.</source>
@@ -1657,32 +1766,12 @@ stake on the number that came out.
   --filter NUMERI       il filtro &quot;Numero:&quot; del tavolo: Tutti o da 1 a 36
   --max TESTI           &quot;Contr. Massimo&quot; delle impostazioni
 </source>
-        <translation>  --db FILE             the file of the spins (default: dati.mdb); it is never written
+        <translation>  --db FILE             the spins file (default: dati.mdb); it is never written
   --from ID             starts from the row with this id, as &quot;Find&quot; does
   --count N             rows to replay, as &quot;Spins:&quot; (default: up to the last)
   --mode MODES          none, quorix or zentrima13
-  --filter NUMBERS      the board&apos;s &quot;Number:&quot; filter: Tutti or 1 to 36
+  --filter NUMBERS      the board&apos;s &quot;Number:&quot; filter: All (or Tutti) or 1 to 36
   --max TRIES           &quot;Max. spins&quot; of the settings
-</translation>
-    </message>
-    <message>
-        <source>  --stake N             fiches su ogni numero della stringa seguita (predefinito: 1)
-  --progression P       flat (sempre --stake), recovery (il recupero) o i multipli di
-                        --stake per tentativo, l&apos;ultimo ripetuto (1,1,2,3,5,8)
-  --target N            il recupero: quanto rende almeno un colpo vinto (predefinito: 1)
-  --table-max N         la puntata massima del tavolo su un numero
-  --chip VALORE         il valore di una fiche: le somme nella tua moneta
-  --bankroll N          le fiches della serata: finisce alla prima puntata che non
-                        coprono (rovina)
-</source>
-        <translation>  --stake N             chips on each number of the followed set (default: 1)
-  --progression P       flat (always --stake), recovery or the multiples of
-                        --stake per attempt, the last one repeated (1,1,2,3,5,8)
-  --target N            recovery: what a hit pays at least (default: 1)
-  --table-max N         the table maximum on a straight-up number
-  --chip VALUE          the value of a chip: the sums in your own currency
-  --bankroll N          the chips of the session: it ends at the first stake they
-                        do not cover (bust)
 </translation>
     </message>
     <message>
@@ -1715,9 +1804,9 @@ Opzioni (predefiniti: --mode none, --filter Tutti, --max 10):
         <translation>Usage: zentrima13 verify [options]
 Checks the proposals against the recorded spins, without windows: does what the
 viewer does with &quot;GO&quot; over the rows and then &quot;SAVE&quot;, with the settings given.
-Writes the report and shows the results of the check, one &quot;name: value&quot; a line.
+Writes the report and shows the results of the check, one &quot;name: value&quot; per line.
 
-Options (defaults: --mode none, --filter Tutti, --max 10):
+Options (defaults: --mode none, --filter All, --max 10):
   --out FILE            the report (default: Statistica.txt)
 </translation>
     </message>
@@ -1730,7 +1819,8 @@ Options (defaults: --mode none, --filter Tutti, --max 10):
 
 MODI, NUMERI e TESTI possono essere elenchi separati da virgole (--max 2,4,6): ogni
 combinazione viene verificata, su tutti i processori. Con più combinazioni il rapporto
-non viene scritto e le righe vanno al file di --csv (senza --csv, allo standard output).
+non viene scritto e le righe vanno al file di --csv (senza --csv, allo standard output:
+una tabella se è un terminale, il CSV altrimenti).
 --out - scrive il rapporto sullo standard output (e allora i risultati non si
 mostrano); --out e --csv non possono essere lo stesso file.
 
@@ -1746,13 +1836,14 @@ Uscita: 0 fatto, 1 un file non si può scrivere, 2 opzioni non valide,
 
 MODES, NUMBERS and TRIES can be comma-separated lists (--max 2,4,6): every
 combination is checked, on all processors. With several combinations the report
-is not written and the lines go to the file of --csv (without --csv, to standard output).
+is not written and the lines go to the file of --csv (without --csv, to standard output:
+a table on a terminal, the CSV otherwise).
 --out - writes the report to standard output (and then the results are not
 shown); --out and --csv cannot be the same file.
 
 Exit status: 0 done, 1 a file cannot be written, 2 invalid options,
-3 the file of the spins is missing or unusable, or has no row --from,
-4 the file of the spins is locked by another program: try again later.
+3 the spins file is missing or unusable, or lacks the row of --from,
+4 the spins file is locked by another program: try again later.
 </translation>
     </message>
     <message>
@@ -1775,12 +1866,123 @@ before the work starts.
         <source>%1 combinazioni da verificare.</source>
         <translation>%1 combinations to verify.</translation>
     </message>
-</context>
-<context>
-    <name>commands</name>
     <message>
-        <source>cerca le impostazioni migliori su una parte delle uscite e le giudica sul resto</source>
-        <translation>looks for the best settings on one part of the spins and judges them on the rest</translation>
+        <source>un numero intero da %1 a %2</source>
+        <translation>a whole number from %1 to %2</translation>
+    </message>
+    <message>
+        <source>flat, recovery o da 1 a %1 multipli interi da 0 a %2 separati da virgole, almeno uno non 0</source>
+        <translation>flat, recovery or 1 to %1 whole multiples from 0 to %2 separated by commas, at least one not 0</translation>
+    </message>
+    <message>
+        <source>un valore da 0,01 a meno di %1 con al massimo due decimali, come 2,5 o 2.5</source>
+        <translation>a value from 0.01 to less than %1 with at most two decimals, like 2.5 or 2,5</translation>
+    </message>
+    <message>
+        <source>; per più valori si ripete --chip</source>
+        <translation>; for more values repeat --chip</translation>
+    </message>
+    <message>
+        <source>Con --stake %1 il multiplo %2 chiede %3 fiches per numero: oltre il limite di %4. Si può dare --table-max, che riduce le puntate.</source>
+        <translation>With --stake %1 the multiple %2 asks for %3 chips per number: over the limit of %4. Give --table-max, which reduces the stakes.</translation>
+    </message>
+    <message>
+        <source>Tutti</source>
+        <translation>All</translation>
+    </message>
+    <message>
+        <source>  --stake N             fiches su ogni numero della stringa seguita (predefinito: 1)
+  --progression P       flat (sempre --stake), recovery (il recupero) o i multipli di
+                        --stake per tentativo, l&apos;ultimo ripetuto (1,1,2,3,5,8)
+  --target N            il recupero: quanto rende almeno un colpo vinto (predefinito: 1)
+  --table-max N         la puntata massima del tavolo su un numero
+  --chip VALORE         il valore di una fiche, al centesimo (2,5 o 2.5): le somme
+                        nella tua moneta
+  --bankroll N          le fiches della serata: finisce alla prima puntata che non
+                        coprono (rovina)
+</source>
+        <translation>  --stake N             chips on each number of the followed set (default: 1)
+  --progression P       flat (always --stake), recovery or the multiples of
+                        --stake per attempt, the last one repeated (1,1,2,3,5,8)
+  --target N            recovery: what a hit pays at least (default: 1)
+  --table-max N         the table maximum on a straight-up number
+  --chip VALUE          the value of a chip, to the cent (2.5 or 2,5): the sums in
+                        your own currency
+  --bankroll N          the chips of the session: it ends at the first stake they
+                        do not cover (bust)
+</translation>
+    </message>
+    <message>
+        <source>
+Anche i valori di --stake, --target, --table-max, --bankroll, --simulate,
+--spins e --seed possono essere elenchi; --progression si ripete
+(--progression flat --progression 1,2,4) perché un elenco è già la progressione,
+e --chip si ripete (--chip 0,5 --chip 2,5) perché la virgola è quella dei decimali.
+Le fiches valgono per ogni numero della stringa seguita: un colpo vinto rende
+36 volte la puntata sul numero uscito.
+</source>
+        <translation>
+The values of --stake, --target, --table-max, --bankroll, --simulate,
+--spins and --seed can be lists too; --progression is repeated
+(--progression flat --progression 1,2,4) because a list is a progression already,
+and --chip is repeated (--chip 0.5 --chip 2.5) because a comma may be a decimal one.
+The chips are on each number of the followed set: a hit pays 36 times the
+stake on the number that came out.
+</translation>
+    </message>
+    <message>
+        <source>Fallite</source>
+        <translation>Failed</translation>
+    </message>
+    <message>
+        <source>Colpi puntati</source>
+        <translation>Staked spins</translation>
+    </message>
+    <message>
+        <source>Puntato</source>
+        <translation>Staked</translation>
+    </message>
+    <message>
+        <source>Saldo</source>
+        <translation>Balance</translation>
+    </message>
+    <message>
+        <source>p5 simulato</source>
+        <translation>simulated p5</translation>
+    </message>
+    <message>
+        <source>p50 simulato</source>
+        <translation>simulated p50</translation>
+    </message>
+    <message>
+        <source>p95 simulato</source>
+        <translation>simulated p95</translation>
+    </message>
+    <message>
+        <source>Tutte le colonne, una riga per combinazione: --csv FILE (o --csv - per il CSV qui).
+</source>
+        <translation>Every column, one line per combination: --csv FILE (or --csv - for the CSV here).
+</translation>
+    </message>
+    <message>
+        <source>stringhe vinte, con --strings-report, e proposte controllate, con --proposal-check</source>
+        <translation>sets won, with --strings-report, and proposals checked, with --proposal-check</translation>
+    </message>
+    <message>
+        <source>numeri usciti delle proposte controllate, con --proposal-check</source>
+        <translation>numbers drawn of the proposals checked, with --proposal-check</translation>
+    </message>
+    <message>
+        <source>numeri delle proposte controllate, con --proposal-check</source>
+        <translation>numbers of the proposals checked, with --proposal-check</translation>
+    </message>
+    <message>
+        <source>stringhe annullate prima della vincita, con --strings-report</source>
+        <translation>sets cancelled before their hit, with --strings-report</translation>
+    </message>
+    <message>
+        <source>stringhe annullate dopo la prima vincita, con --strings-report</source>
+        <translation>sets cancelled after their first hit, with --strings-report</translation>
     </message>
 </context>
 <context>
@@ -1855,7 +2057,7 @@ With Lock ticked, the keys type text in the proposal box.</translation>
     </message>
     <message>
         <source>%1 errato</source>
-        <translation>%1 wrong</translation>
+        <translation>%1 invalid</translation>
     </message>
     <message>
         <source>Digitato: %1</source>
@@ -1955,6 +2157,120 @@ off by the replay</translation>
         <source>Ctrl++ e Ctrl+-: il tavolo più grande o più piccolo; Ctrl+0: la sua misura di partenza</source>
         <translation>Ctrl++ and Ctrl+-: the board larger or smaller; Ctrl+0: its starting size</translation>
     </message>
+    <message>
+        <source>Leggi</source>
+        <translation>Read</translation>
+    </message>
+    <message>
+        <source>Legge le uscite dallo schermo (F8): avvia e mette in pausa.
+Clic destro: segna di nuovo il rettangolo, capo del numero più recente.</source>
+        <translation>Reads the spins off the screen (F8): starts and pauses.
+Right click: mark the rectangle again, end of the newest number.</translation>
+    </message>
+    <message>
+        <source>Manca %1: nessuna lettura</source>
+        <translation>%1 missing: no reading</translation>
+    </message>
+    <message>
+        <source>Per leggere le cifre dallo schermo serve il pacchetto %1 di Debian: le uscite vanno digitate.</source>
+        <translation>Reading the digits off the screen needs the Debian package %1: type the spins.</translation>
+    </message>
+    <message>
+        <source>Pausa</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Lettura dello schermo…</source>
+        <translation>Reading the screen…</translation>
+    </message>
+    <message>
+        <source>Il rettangolo %1 dello schermo è letto quattro volte al secondo.</source>
+        <translation>The rectangle %1 of the screen is read four times a second.</translation>
+    </message>
+    <message>
+        <source>Lettura in pausa</source>
+        <translation>Reading paused</translation>
+    </message>
+    <message>
+        <source>Lo schermo non si lascia leggere</source>
+        <translation>The screen cannot be read</translation>
+    </message>
+    <message>
+        <source>Questo desktop non lascia leggere lo schermo ai programmi (per esempio una sessione Wayland): le uscite vanno digitate. In una sessione X11 la lettura funziona.</source>
+        <translation>This desktop does not let programs read its screen (a Wayland session, for example): type the spins. In an X11 session the reading works.</translation>
+    </message>
+    <message>
+        <source>Già uscite %1: clic per la storia</source>
+        <translation>%1 already out: click for history</translation>
+    </message>
+    <message>
+        <source>Sullo schermo ci sono già %1 (dal più recente): non entrano da soli. Un clic qui li mette nella storia, dal più vecchio.</source>
+        <translation>The screen already shows %1 (newest first): they do not enter by themselves. A click here puts them into the history, oldest first.</translation>
+    </message>
+    <message>
+        <source>Dallo schermo: %1</source>
+        <translation>From the screen: %1</translation>
+    </message>
+    <message>
+        <source>Uscita letta dallo schermo ed entrata nella storia; Ctrl+Z la toglie.</source>
+        <translation>Spin read off the screen and entered into the history; Ctrl+Z takes it back.</translation>
+    </message>
+    <message>
+        <source>Schermo illeggibile: digita</source>
+        <translation>Screen unreadable: type</translation>
+    </message>
+    <message>
+        <source>Nel rettangolo non si legge una striscia di numeri da un po&apos;: nulla è entrato. Digita le uscite; se la pagina si è spostata, segna di nuovo il rettangolo (clic destro su «Leggi»).</source>
+        <translation>No strip of numbers has been read in the rectangle for a while: nothing entered. Type the spins; if the page moved, mark the rectangle again (right click on &quot;Read&quot;).</translation>
+    </message>
+    <message>
+        <source>Lettura incerta: digita</source>
+        <translation>Uncertain reading: type</translation>
+    </message>
+    <message>
+        <source>Sullo schermo si legge %1: un numero non si legge con sicurezza o non è da 0 a 36. Nulla è entrato: digita l&apos;uscita.</source>
+        <translation>The screen reads %1: a number cannot be read with certainty or is not 0 to 36. Nothing entered: type the spin.</translation>
+    </message>
+    <message>
+        <source>Striscia cambiata: digita</source>
+        <translation>Strip changed: type</translation>
+    </message>
+    <message>
+        <source>La striscia ora mostra %1, che non segue quella di prima: nulla è entrato. Digita le uscite mancanti; per ripartire da questa striscia metti in pausa e riprendi (F8).</source>
+        <translation>The strip now shows %1, which does not follow the one before: nothing entered. Type the missing spins; to start again from this strip, pause and resume (F8).</translation>
+    </message>
+    <message>
+        <source>Non entrate: %1</source>
+        <translation>Not entered: %1</translation>
+    </message>
+    <message>
+        <source>La striscia è andata avanti di %1 uscite tra due letture: %2 (dalla più recente) non sono entrate. Digitale, dalla più vecchia, se vuoi.</source>
+        <translation>The strip moved on by %1 spins between two readings: %2 (newest first) did not enter. Type them, oldest first, if you wish.</translation>
+    </message>
+    <message>
+        <source>Nella storia: %1</source>
+        <translation>Into the history: %1</translation>
+    </message>
+    <message>
+        <source>I numeri già sullo schermo sono entrati nella storia, dal più vecchio.</source>
+        <translation>The numbers already on the screen entered the history, oldest first.</translation>
+    </message>
+    <message>
+        <source>Trascina il rettangolo della striscia degli ultimi numeri (o del numero uscito); Esc annulla.</source>
+        <translation>Drag the rectangle of the strip of last numbers (or of the number drawn); Esc gives up.</translation>
+    </message>
+    <message>
+        <source>Segna il rettangolo della striscia…</source>
+        <translation>Mark the rectangle of the strip…</translation>
+    </message>
+    <message>
+        <source>Il numero più recente è a sinistra</source>
+        <translation>The newest number is at the left</translation>
+    </message>
+    <message>
+        <source>Il numero più recente è a destra</source>
+        <translation>The newest number is at the right</translation>
+    </message>
 </context>
 <context>
     <name>zt::MoneyWindow</name>
@@ -2008,11 +2324,11 @@ off by the replay</translation>
     </message>
     <message>
         <source>Le fiches della serata: alla prima puntata che non coprono la serata finisce (rovina)</source>
-        <translation>The chips of the session: at the first stake they do not cover the session ends (bust)</translation>
+        <translation>The session&apos;s chips: the session ends (bust) at the first stake they cannot cover</translation>
     </message>
     <message>
         <source>Quanto vale una fiche: le somme si leggono nella tua moneta</source>
-        <translation>What a chip is worth: the sums read in your own currency</translation>
+        <translation>What a chip is worth: the sums are then shown in your own currency</translation>
     </message>
     <message>
         <source>Puntata:</source>
@@ -2108,11 +2424,11 @@ off by the replay</translation>
     </message>
     <message>
         <source>I multipli «%1» non vanno: scrivi un numero intero per tentativo, separati da virgole, come 1,1,2,3,5,8. Restano le puntate di prima.</source>
-        <translation>The multiples &quot;%1&quot; do not work: write a whole number per attempt, separated by commas, as 1,1,2,3,5,8. The previous stakes stay.</translation>
+        <translation>The multiples &quot;%1&quot; are not valid: write one whole number per attempt, separated by commas, such as 1,1,2,3,5,8. The previous stakes remain.</translation>
     </message>
     <message>
         <source>Le impostazioni valgono per ora ma non sono state salvate: il file %1 non si può scrivere.</source>
-        <translation>The settings count for now but were not saved: the file %1 cannot be written.</translation>
+        <translation>The settings apply for now but were not saved: the file %1 cannot be written.</translation>
     </message>
     <message>
         <source>Serata in rovina al colpo %1: la cassa non copre più le puntate.</source>
@@ -2130,9 +2446,12 @@ off by the replay</translation>
         <source>Tentativo %1: nessuna puntata.</source>
         <translation>Attempt %1: no stake.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Prossima puntata: %1 su ognuno dei %2 numeri (%3 in tutto), tentativo %4</source>
-        <translation>Next stake: %1 on each of the %2 numbers (%3 in all), attempt %4</translation>
+        <translation>
+            <numerusform>Next stake: %1 on %2 number (%3 in all), attempt %4</numerusform>
+            <numerusform>Next stake: %1 on each of the %2 numbers (%3 in all), attempt %4</numerusform>
+        </translation>
     </message>
     <message>
         <source>, ridotta al massimo del tavolo</source>
@@ -2142,9 +2461,12 @@ off by the replay</translation>
         <source>: la cassa non la copre</source>
         <translation>: the bankroll does not cover it</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Serata: saldo %1, puntato %2 in %3 colpi; atteso dal caso %4 ± %5</source>
-        <translation>Session: balance %1, staked %2 in %3 spins; expected by chance %4 ± %5</translation>
+        <translation>
+            <numerusform>Session: balance %1, staked %2 in %3 spin; expected by chance %4 ± %5</numerusform>
+            <numerusform>Session: balance %1, staked %2 in %3 spins; expected by chance %4 ± %5</numerusform>
+        </translation>
     </message>
     <message>
         <source>; cassa %1</source>
@@ -2172,11 +2494,14 @@ off by the replay</translation>
     </message>
     <message>
         <source>Nessuna uscita registrata: dati.mdb non c&apos;è ancora.</source>
-        <translation>No spin recorded: dati.mdb is not there yet.</translation>
+        <translation>No spins recorded: dati.mdb does not exist yet.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Simulazione di %1 serate…</source>
-        <translation>Simulating %1 sessions…</translation>
+        <translation>
+            <numerusform>Simulating %1 session…</numerusform>
+            <numerusform>Simulating %1 sessions…</numerusform>
+        </translation>
     </message>
     <message>
         <source>
@@ -2184,7 +2509,15 @@ off by the replay</translation>
 Nessuna progressione cambia il conto: in media si perde 1/37 del puntato, qualunque sia la puntata.</source>
         <translation>
 
-No progression changes the sum: on average you lose 1/37 of what you stake, whatever the stake.</translation>
+No progression changes the odds: on average you lose 1/37 of what you stake, whatever the stake.</translation>
+    </message>
+    <message>
+        <source>Tentativo %1: nessuna puntata, la progressione chiederebbe più di %2 fiches per numero.</source>
+        <translation>Attempt %1: no stake, the progression would ask for more than %2 chips per number.</translation>
+    </message>
+    <message>
+        <source>Il multiplo %1 chiede %2 fiches per numero, oltre %3: senza un massimo al tavolo quei tentativi non si giocano.</source>
+        <translation>The multiple %1 asks for %2 chips per number, over %3: without a table maximum those attempts are not played.</translation>
     </message>
 </context>
 <context>
@@ -2277,7 +2610,7 @@ No progression changes the sum: on average you lose 1/37 of what you stake, what
     </message>
     <message>
         <source>Come il sistema</source>
-        <translation>As the system</translation>
+        <translation>Same as the system</translation>
     </message>
     <message>
         <source>(dal prossimo avvio)</source>
@@ -2332,7 +2665,7 @@ No progression changes the sum: on average you lose 1/37 of what you stake, what
     </message>
     <message>
         <source>±2: fra 37 numeri qualcuno oltre è normale</source>
-        <translation>±2: out of 37 numbers some beyond it is normal</translation>
+        <translation>±2: among 37 numbers, a few beyond it is normal</translation>
     </message>
     <message>
         <source>Le proposte di questa sessione, da quando il programma è aperto o dall&apos;ultimo «Azzera», su tutte le uscite giocate o rigiocate: la scelta delle uscite qui sopra non le riguarda.</source>
@@ -2356,7 +2689,7 @@ No progression changes the sum: on average you lose 1/37 of what you stake, what
     </message>
     <message>
         <source>mai uscito</source>
-        <translation>never out</translation>
+        <translation>never</translation>
     </message>
     <message>
         <source>&lt;th&gt;Numero&lt;/th&gt;&lt;th&gt;Uscite&lt;/th&gt;&lt;th&gt;z&lt;/th&gt;&lt;th&gt;Ritardo&lt;/th&gt;</source>
@@ -2376,19 +2709,25 @@ No progression changes the sum: on average you lose 1/37 of what you stake, what
     </message>
     <message>
         <source>Nessuna uscita registrata: il file %1 non c&apos;è ancora.</source>
-        <translation>No spin recorded: the file %1 is not there yet.</translation>
+        <translation>No spins recorded: the file %1 does not exist yet.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Nessuna uscita da contare in %1: %2 righe senza un numero da 0 a 36.</source>
-        <translation>No spin to count in %1: %2 rows without a number from 0 to 36.</translation>
+        <translation>
+            <numerusform>No spins to count in %1: %2 row without a number from 0 to 36.</numerusform>
+            <numerusform>No spins to count in %1: %2 rows without a number from 0 to 36.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Nessuna uscita registrata in %1.</source>
-        <translation>No spin recorded in %1.</translation>
+        <translation>No spins recorded in %1.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 uscite in %2</source>
-        <translation>%1 spins in %2</translation>
+        <translation>
+            <numerusform>%1 spin in %2</numerusform>
+            <numerusform>%1 spins in %2</numerusform>
+        </translation>
     </message>
     <message>
         <source>, di cui %1 %2</source>
@@ -2400,19 +2739,25 @@ No progression changes the sum: on average you lose 1/37 of what you stake, what
     </message>
     <message>
         <source> Nessuna uscita %1 da contare.</source>
-        <translation> No %1 spin to count.</translation>
+        <translation> No %1 spins to count.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source> %1 righe senza un numero da 0 a 36 non sono contate.</source>
-        <translation> %1 rows without a number from 0 to 36 are not counted.</translation>
+        <translation>
+            <numerusform> %1 row without a number from 0 to 36 is not counted.</numerusform>
+            <numerusform> %1 rows without a number from 0 to 36 are not counted.</numerusform>
+        </translation>
     </message>
     <message>
         <source>&lt;p&gt;Nessuna uscita da contare: qui compariranno il confronto con il caso, i numeri più e meno usciti e i loro ritardi.&lt;/p&gt;</source>
-        <translation>&lt;p&gt;No spin to count: the comparison with chance, the hottest and coldest numbers and their delays will show here.&lt;/p&gt;</translation>
+        <translation>&lt;p&gt;No spins to count: the comparison with chance, the hottest and coldest numbers and their delays will show here.&lt;/p&gt;</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>&lt;p&gt;&lt;b&gt;%1 uscite&lt;/b&gt;: il caso ne attende %2 per numero.&lt;br&gt;Chi quadrato %3 con %4 gradi di libertà, %5.&lt;br&gt;&lt;i&gt;%6&lt;/i&gt;&lt;/p&gt;%7&lt;p&gt;%8&lt;br&gt;%9&lt;/p&gt;&lt;p&gt;&lt;small&gt;%10&lt;/small&gt;&lt;/p&gt;</source>
-        <translation>&lt;p&gt;&lt;b&gt;%1 spins&lt;/b&gt;: chance expects %2 per number.&lt;br&gt;Chi-square %3 with %4 degrees of freedom, %5.&lt;br&gt;&lt;i&gt;%6&lt;/i&gt;&lt;/p&gt;%7&lt;p&gt;%8&lt;br&gt;%9&lt;/p&gt;&lt;p&gt;&lt;small&gt;%10&lt;/small&gt;&lt;/p&gt;</translation>
+        <translation>
+            <numerusform>&lt;p&gt;&lt;b&gt;%1 spin&lt;/b&gt;: chance expects %2 per number.&lt;br&gt;Chi-square %3 with %4 degrees of freedom, %5.&lt;br&gt;&lt;i&gt;%6&lt;/i&gt;&lt;/p&gt;%7&lt;p&gt;%8&lt;br&gt;%9&lt;/p&gt;&lt;p&gt;&lt;small&gt;%10&lt;/small&gt;&lt;/p&gt;</numerusform>
+            <numerusform>&lt;p&gt;&lt;b&gt;%1 spins&lt;/b&gt;: chance expects %2 per number.&lt;br&gt;Chi-square %3 with %4 degrees of freedom, %5.&lt;br&gt;&lt;i&gt;%6&lt;/i&gt;&lt;/p&gt;%7&lt;p&gt;%8&lt;br&gt;%9&lt;/p&gt;&lt;p&gt;&lt;small&gt;%10&lt;/small&gt;&lt;/p&gt;</numerusform>
+        </translation>
     </message>
     <message>
         <source>Gruppi e settori della ruota</source>
@@ -2420,7 +2765,7 @@ No progression changes the sum: on average you lose 1/37 of what you stake, what
     </message>
     <message>
         <source>nessuna uscita da contare</source>
-        <translation>no spin to count</translation>
+        <translation>no spins to count</translation>
     </message>
     <message>
         <source>Attese dal caso</source>
@@ -2428,7 +2773,7 @@ No progression changes the sum: on average you lose 1/37 of what you stake, what
     </message>
     <message>
         <source>Nessuna uscita da contare.</source>
-        <translation>No spin to count.</translation>
+        <translation>No spins to count.</translation>
     </message>
     <message>
         <source>Uscite di ogni numero</source>
@@ -2470,13 +2815,19 @@ No progression changes the sum: on average you lose 1/37 of what you stake, what
         <source>Il caso, stessi numeri per proposta</source>
         <translation>Chance, same numbers per proposal</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Il conteggio ha %1 esiti senza le proposte da cui vengono: il confronto con il caso non si può fare. «Azzera» nel visualizzatore ricomincia il conteggio.</source>
-        <translation>The tally has %1 outcomes without the proposals they come from: it cannot be compared with chance. &quot;Reset&quot; in the viewer starts the tally again.</translation>
+        <translation>
+            <numerusform>The tally has %1 outcome without the proposal it comes from: it cannot be compared with chance. &quot;Reset&quot; in the viewer starts the tally again.</numerusform>
+            <numerusform>The tally has %1 outcomes without the proposals they come from: they cannot be compared with chance. &quot;Reset&quot; in the viewer starts the tally again.</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>&lt;b&gt;%1 tratti seguiti&lt;/b&gt; (ognuno fino a un colpo o a un fallimento), in media con %2 numeri.&lt;br&gt;Colpi: %3, il caso ne darebbe %4. Fallite (F): %5, il caso ne darebbe %6 (z = %7).&lt;br&gt;&lt;i&gt;%8&lt;/i&gt;</source>
-        <translation>&lt;b&gt;%1 proposals followed&lt;/b&gt; (each up to a hit or a failure), on average with %2 numbers.&lt;br&gt;Hits: %3, chance would give %4. Failed (F): %5, chance would give %6 (z = %7).&lt;br&gt;&lt;i&gt;%8&lt;/i&gt;</translation>
+        <translation>
+            <numerusform>&lt;b&gt;%1 proposal followed&lt;/b&gt; (each up to a hit or a failure), on average with %2 numbers.&lt;br&gt;Hits: %3, chance would give %4. Failed (F): %5, chance would give %6 (z = %7).&lt;br&gt;&lt;i&gt;%8&lt;/i&gt;</numerusform>
+            <numerusform>&lt;b&gt;%1 proposals followed&lt;/b&gt; (each up to a hit or a failure), on average with %2 numbers.&lt;br&gt;Hits: %3, chance would give %4. Failed (F): %5, chance would give %6 (z = %7).&lt;br&gt;&lt;i&gt;%8&lt;/i&gt;</numerusform>
+        </translation>
     </message>
     <message>
         <source>Statistiche</source>
@@ -2530,6 +2881,13 @@ No progression changes the sum: on average you lose 1/37 of what you stake, what
         <source>Immagini PNG (*.png)</source>
         <translation>PNG images (*.png)</translation>
     </message>
+    <message numerus="yes">
+        <source>%n g.l.</source>
+        <translation>
+            <numerusform>%n d.f.</numerusform>
+            <numerusform>%n d.f.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>zt::ViewerWindow</name>
@@ -2555,7 +2913,7 @@ No progression changes the sum: on average you lose 1/37 of what you stake, what
     </message>
     <message>
         <source>Il file %1 è il database delle uscite: il CSV non è stato scritto.</source>
-        <translation>The file %1 is the database of the spins: the CSV was not written.</translation>
+        <translation>The file %1 is the spins database: the CSV was not written.</translation>
     </message>
     <message>
         <source>%1 uscita esportata in %2.</source>
@@ -2571,7 +2929,7 @@ No progression changes the sum: on average you lose 1/37 of what you stake, what
     </message>
     <message>
         <source>File %1, %2: nessuna uscita è stata importata.</source>
-        <translation>File %1, %2: no spin was imported.</translation>
+        <translation>File %1, %2: no spins were imported.</translation>
     </message>
     <message>
         <source>%1 uscita importata da %2.</source>
@@ -2691,7 +3049,7 @@ No progression changes the sum: on average you lose 1/37 of what you stake, what
     </message>
     <message>
         <source>Risultati della verifica</source>
-        <translation>Results of the check</translation>
+        <translation>Check results</translation>
     </message>
     <message>
         <source>Verificate</source>

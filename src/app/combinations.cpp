@@ -82,21 +82,17 @@ struct MoneyChoice {
 bool readMoneyChoices(const QCommandLineParser& p, bool simulation,
                       std::vector<MoneyChoice>& choices, QString* error)
 {
-    const auto bad = [&](const QString& option, const QString& value) {
-        *error = QCoreApplication::translate("Verify", "Valore non valido per --%1: \"%2\".")
-                     .arg(option, value);
-        return false;
-    };
     choices = {MoneyChoice{}};
     // Each option's values multiply the combinations so far, the later
-    // option innermost.
-    const auto sweep = [&](const char* name, const QStringList& values, auto&& apply) {
+    // option innermost; a bad value is refused with what the option takes.
+    const auto sweep = [&](const char* name, const QStringList& values, auto&& apply,
+                           const QString& takes) {
         std::vector<MoneyChoice> next;
         for (const MoneyChoice& c : choices) {
             for (const QString& v : values) {
                 MoneyChoice n = c;
                 if (!apply(n, v))
-                    return bad(QLatin1String(name), v);
+                    return badValue(error, QLatin1String(name), v, takes);
                 next.push_back(n);
             }
         }
@@ -112,33 +108,56 @@ bool readMoneyChoices(const QCommandLineParser& p, bool simulation,
                          if (n)
                              set(c, *n);
                          return n.has_value();
-                     });
+                     },
+                     wholeRange(least, most));
     };
     constexpr qint64 most = 1'000'000'000;
     QStringList progressions = p.values(QStringLiteral("progression"));
     if (progressions.isEmpty())
         progressions << QStringLiteral("flat");
+    // A chip value may have a decimal comma ("2,5"): more values come by
+    // repeating --chip.
+    QStringList chips = p.values(QStringLiteral("chip"));
+    if (chips.isEmpty())
+        chips << QStringLiteral("1");
     const bool stakes =
-        whole("stake", 1, most, [](MoneyChoice& c, qint64 n) { c.bet.stake = double(n); }) &&
+        whole("stake", 1, most, [](MoneyChoice& c, qint64 n) { c.bet.stake = n; }) &&
         sweep("progression", progressions,
               [](MoneyChoice& c, const QString& v) {
                   const auto b = withProgression(c.bet, v);
                   if (b)
                       c.bet = *b;
                   return b.has_value();
-              }) &&
-        whole("target", 1, most, [](MoneyChoice& c, qint64 n) { c.bet.target = double(n); }) &&
-        whole("table-max", 1, most, [](MoneyChoice& c, qint64 n) { c.bet.tableMax = double(n); }) &&
-        sweep("chip", listItems(p, QStringLiteral("chip"), QStringLiteral("1")),
+              },
+              progressionTakes()) &&
+        whole("target", 1, most, [](MoneyChoice& c, qint64 n) { c.bet.target = n; }) &&
+        whole("table-max", 1, most, [](MoneyChoice& c, qint64 n) { c.bet.tableMax = n; }) &&
+        sweep("chip", chips,
               [](MoneyChoice& c, const QString& v) {
-                  bool ok = false;
-                  c.bet.chip = v.toDouble(&ok);
-                  return ok && c.bet.chip > 0 && c.bet.chip < 1e9;
-              }) &&
+                  const auto chip = chipValue(v);
+                  if (chip)
+                      c.bet.chip = *chip;
+                  return chip.has_value();
+              },
+              chipTakes(true)) &&
         whole("bankroll", 1, StakeTable::ceiling,
-              [](MoneyChoice& c, qint64 n) { c.bet.bankroll = double(n); });
-    if (!stakes || !simulation)
-        return stakes;
+              [](MoneyChoice& c, qint64 n) { c.bet.bankroll = n; });
+    if (!stakes)
+        return false;
+    // A stake of a list over the ceiling would never be made: refused unless
+    // the table's maximum cuts it.
+    for (const MoneyChoice& c : choices) {
+        const BetSettings& b = c.bet;
+        if (b.progression != BetSettings::Progression::List || b.tableMax > 0)
+            continue;
+        const Chips largest = *std::max_element(b.list.begin(), b.list.end());
+        if (ChipSum(b.stake) * largest > StakeTable::ceiling) {
+            *error = overCeiling(b.stake, largest);
+            return false;
+        }
+    }
+    if (!simulation)
+        return true;
     return whole("simulate", 1, 10'000'000,
                  [](MoneyChoice& c, qint64 n) { c.simulation.evenings = int(n); }) &&
            whole("spins", 1, 1'000'000,
@@ -147,15 +166,51 @@ bool readMoneyChoices(const QCommandLineParser& p, bool simulation,
                  [](MoneyChoice& c, qint64 n) { c.simulation.seed = std::uint64_t(n); });
 }
 
-// A bad value, with what the option takes.
+} // namespace
+
 bool badValue(QString* error, const QString& option, const QString& value, const QString& takes)
 {
+    // A value too long to read back whole (a list of thousands) is cut.
+    constexpr qsizetype shown = 60;
+    const QString cut = value.size() > shown ? value.left(shown) + QStringLiteral("…") : value;
     *error = QCoreApplication::translate("Verify", "Valore non valido per --%1: \"%2\" (%3).")
-                 .arg(option, shownArgument(value), takes);
+                 .arg(option, shownArgument(cut), takes);
     return false;
 }
 
-} // namespace
+QString wholeRange(qint64 least, qint64 most)
+{
+    return QCoreApplication::translate("Verify", "un numero intero da %1 a %2")
+        .arg(chipsText(least), chipsText(most));
+}
+
+QString progressionTakes()
+{
+    return QCoreApplication::translate(
+               "Verify", "flat, recovery o da 1 a %1 multipli interi da 0 a %2 separati da "
+                         "virgole, almeno uno non 0")
+        .arg(chipsText(longestProgression), chipsText(1'000'000'000));
+}
+
+QString chipTakes(bool repeated)
+{
+    QString text = QCoreApplication::translate(
+                       "Verify", "un valore da 0,01 a meno di %1 con al massimo due decimali, "
+                                 "come 2,5 o 2.5")
+                       .arg(chipsText(ChipSum(largestChip)));
+    if (repeated)
+        text += QCoreApplication::translate("Verify", "; per più valori si ripete --chip");
+    return text;
+}
+
+QString overCeiling(Chips stake, Chips multiple)
+{
+    return QCoreApplication::translate(
+               "Verify", "Con --stake %1 il multiplo %2 chiede %3 fiches per numero: oltre il "
+                         "limite di %4. Si può dare --table-max, che riduce le puntate.")
+        .arg(chipsText(stake), chipsText(multiple), chipsText(ChipSum(stake) * multiple),
+             chipsText(StakeTable::ceiling));
+}
 
 QList<QCommandLineOption> addRunOptions(QCommandLineParser& p, bool withOut, bool simulation)
 {
@@ -307,7 +362,10 @@ bool readCombinations(const QCommandLineParser& p, const CombinationDefaults& de
     }
     QStringList filters;
     for (const QString& f : listItems(p, QStringLiteral("filter"), defaults.filters)) {
-        if (f.compare(u"Tutti", Qt::CaseInsensitive) == 0)
+        // Every number: the board's word in either language, whichever the
+        // language in use, so that a script runs the same everywhere.
+        if (f.compare(u"Tutti", Qt::CaseInsensitive) == 0 ||
+            f.compare(u"All", Qt::CaseInsensitive) == 0)
             filters << QStringLiteral("Tutti");
         else if (const auto n = wholeNumber(f, 1, 36); n && f == QString::number(*n))
             filters << f;
@@ -376,6 +434,11 @@ bool readCombinations(const QCommandLineParser& p, const CombinationDefaults& de
     return true;
 }
 
+QString filterShown(const QString& filter)
+{
+    return filter == u"Tutti" ? QCoreApplication::translate("Verify", "Tutti") : filter;
+}
+
 QString combinationHelp(bool simulation)
 {
     QString text = QCoreApplication::translate(
@@ -395,7 +458,8 @@ QString combinationHelp(bool simulation)
         "                        --stake per tentativo, l'ultimo ripetuto (1,1,2,3,5,8)\n"
         "  --target N            il recupero: quanto rende almeno un colpo vinto (predefinito: 1)\n"
         "  --table-max N         la puntata massima del tavolo su un numero\n"
-        "  --chip VALORE         il valore di una fiche: le somme nella tua moneta\n"
+        "  --chip VALORE         il valore di una fiche, al centesimo (2,5 o 2.5): le somme\n"
+        "                        nella tua moneta\n"
         "  --bankroll N          le fiches della serata: finisce alla prima puntata che non\n"
         "                        coprono (rovina)\n");
     if (simulation)
@@ -488,9 +552,10 @@ QStringList resultFields(const VerifySettings& s, const VerifyResult& r, int att
         line << (i <= shown ? QString::number(r.tally.entry(i)) : QString());
     line << QString::number(r.tally.entry(0));
     const EveningFigures& f = r.money;
-    const auto money = [&](double chips) { return csvAmount(chips * s.bet.chip); };
-    line << money(f.staked) << money(f.returned) << money(f.net()) << money(f.expected)
-         << money(f.sd()) << csvAmount(f.z()) << money(f.maxDrawdown) << money(f.maxStake)
+    const auto money = [&](ChipSum chips) { return csvMoney(chips, s.bet.chip); };
+    line << money(f.staked) << money(f.returned) << money(f.net())
+         << csvMoney(-f.staked, s.bet.chip, 37) << csvAmount(f.sd() * s.bet.chip)
+         << csvAmount(f.z()) << money(f.maxDrawdown) << money(f.maxStake)
          << QString::number(f.capped);
     return line;
 }
@@ -502,10 +567,10 @@ QStringList stakesHeader()
 
 QStringList stakesFields(const VerifySettings& s)
 {
-    const auto optional = [](double v) { return v > 0 ? csvAmount(v) : QString(); };
-    return {csvAmount(s.bet.stake),  csvField(progressionText(s.bet)),
-            csvAmount(s.bet.target), optional(s.bet.tableMax),
-            csvAmount(s.bet.chip),   optional(s.bet.bankroll)};
+    const auto optional = [](Chips v) { return v > 0 ? QString::number(v) : QString(); };
+    return {QString::number(s.bet.stake),  csvField(progressionText(s.bet)),
+            QString::number(s.bet.target), optional(s.bet.tableMax),
+            csvAmount(s.bet.chip),         optional(s.bet.bankroll)};
 }
 
 Progress::Progress(Describe describe) : describe_(std::move(describe))

@@ -74,6 +74,20 @@ qint64 combinationCount(const QCommandLineParser& p, const CombinationDefaults& 
 bool readCombinations(const QCommandLineParser& p, const CombinationDefaults& defaults,
                       std::vector<VerifySettings>& settings, bool* swept, QString* error);
 
+// A filter of the settings as the board shows it: "Tutti" in the language in
+// use (the settings and the CSV keep "Tutti"), a number as it is.
+QString filterShown(const QString& filter);
+// A bad value of an option, with what the option takes (a long value cut):
+// false with *error.
+bool badValue(QString* error, const QString& option, const QString& value, const QString& takes);
+// What options take, for their refusals: whole numbers in a range, a
+// progression, a chip value (`repeated`: how to give more than one); and the
+// refusal of a list whose stake per number is over the ceiling.
+QString wholeRange(qint64 least, qint64 most);
+QString progressionTakes();
+QString chipTakes(bool repeated);
+QString overCeiling(Chips stake, Chips multiple);
+
 // The help lines of the options of the combinations.
 QString combinationHelp(bool simulation);
 

@@ -1,10 +1,12 @@
 #include "app/commands.h"
 
 #include "commandio.h"
+#include "core/readersettings.h"
 #include "core/savefile.h"
 #include "core/textrules.h"
 #include "csvcommands.h"
 #include "progressioncommand.h"
+#include "readcommand.h"
 #include "searchcommand.h"
 #include "verifycommand.h"
 
@@ -39,9 +41,11 @@ const Command commands[] = {
      QT_TRANSLATE_NOOP("Commands", "mostra le puntate di una progressione per tentativo"),
      runProgression},
     {"search",
-     QT_TRANSLATE_NOOP("commands",
+     QT_TRANSLATE_NOOP("Commands",
                        "cerca le impostazioni migliori su una parte delle uscite e le giudica sul resto"),
      runSearch},
+    {"read", QT_TRANSLATE_NOOP("Commands", "legge i numeri dall'immagine di una striscia di un casinò"),
+     runRead},
 };
 
 const Command* findCommand(const char* name)
@@ -72,6 +76,9 @@ QString programHelp()
         "                     cartella corrente\n"
         "  --player-folder    lavora nella cartella del giocatore, ~/Zentrima13 (creata se\n"
         "                     manca): così lo avvia il menu\n"
+        "  --read-screen X,Y,W,H\n"
+        "                     il tavolo legge subito le uscite da quel rettangolo dello\n"
+        "                     schermo (in pixel), come dopo averlo segnato\n"
         "  --lang it|en       la lingua delle finestre e dei messaggi, anche dopo un comando\n"
         "                     (predefinita: quella scelta nelle impostazioni, se no quella\n"
         "                     del sistema)\n\n"
@@ -207,7 +214,8 @@ StartRequest readStartRequest(QStringList arguments)
     }
     r.arguments = rest;
     const auto startOption = [](const QString& a) {
-        return a == u"--player-folder" || a == u"--folder" || a.startsWith(u"--folder=");
+        return a == u"--player-folder" || a == u"--folder" || a.startsWith(u"--folder=") ||
+               a == u"--read-screen" || a.startsWith(u"--read-screen=");
     };
     if (!rest.isEmpty() && !startOption(rest.first()))
         return r; // a command, --help, --version or what the usage refuses
@@ -226,6 +234,12 @@ StartRequest readStartRequest(QStringList arguments)
                 return fault(kRepeated, QStringLiteral("--folder"));
             folder = true;
             r.folder = value;
+        } else if (takeValueOption(rest, &i, u"--read-screen", &value, &missing)) {
+            r.readScreen = rectangleFromText(value);
+            if (missing || !r.readScreen)
+                return fault(QT_TRANSLATE_NOOP("Commands",
+                                               "--read-screen vuole X,Y,W,H in pixel, non «%1»."),
+                             value);
         } else {
             return fault(rest[i].startsWith(u'-')
                              ? QT_TRANSLATE_NOOP("Commands", "Opzione sconosciuta: %1.")

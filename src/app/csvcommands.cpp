@@ -22,14 +22,14 @@ struct CsvCommandsText {
 
 const char* const kExportUsage = QT_TRANSLATE_NOOP(
     "CsvCommands",
-    "Uso: zentrima13 export [--db FILE] [--out FILE] [--tipo Live|Spin]\n"
+    "Uso: zentrima13 export [--db FILE] [--out FILE] [--type Live|Spin]\n"
     "Scrive le uscite della tabella Uscite come CSV (UTF-8), in ordine di id, dopo la riga\n"
     "id,Numero,Memoria,Tipo,Cima,Memcima,Note; i valori esattamente come sono registrati\n"
     "(un valore in byte, un BLOB, come \"X'...'\" in esadecimale).\n\n"
     "  --db FILE         il database (predefinito: dati.mdb nella cartella corrente)\n"
     "  --out FILE        scrive il CSV nel file, sostituito per intero solo a lavoro finito;\n"
     "                    - per lo standard output (predefinito)\n"
-    "  --tipo Live|Spin  solo le uscite di quel tipo di gioco\n"
+    "  --type Live|Spin  solo le uscite di quel tipo di gioco (anche --tipo)\n"
     "  --lang it|en      la lingua dei messaggi (it: italiano, en: inglese)\n"
     "  -h, --help        mostra questo aiuto\n\n"
     "Uscita: 0 fatto, 1 un file non si può scrivere, 2 opzioni non valide, 3 il database\n"
@@ -37,7 +37,7 @@ const char* const kExportUsage = QT_TRANSLATE_NOOP(
 
 const char* const kImportUsage = QT_TRANSLATE_NOOP(
     "CsvCommands",
-    "Uso: zentrima13 import FILE [--db FILE] [--tipo Live|Spin] [--newest-first]\n"
+    "Uso: zentrima13 import FILE [--db FILE] [--type Live|Spin] [--newest-first]\n"
     "Aggiunge alla tabella Uscite le uscite del FILE (\"-\": lo standard input): un CSV\n"
     "scritto da \"zentrima13 export\" (anche con \";\" tra i campi), oppure un elenco di\n"
     "numeri da 0 a 36 separati da a capo, spazi e virgole (o \";\"), nell'ordine in cui sono\n"
@@ -46,7 +46,8 @@ const char* const kImportUsage = QT_TRANSLATE_NOOP(
     "non si scrive nulla.  Il FILE può essere grande al massimo 256 MB.\n\n"
     "  --db FILE         il database (predefinito: dati.mdb nella cartella corrente;\n"
     "                    creato se manca)\n"
-    "  --tipo Live|Spin  il Tipo delle uscite di un elenco di numeri (predefinito: vuoto)\n"
+    "  --type Live|Spin  il Tipo delle uscite di un elenco di numeri (predefinito: vuoto;\n"
+    "                    anche --tipo)\n"
     "  --newest-first    l'elenco comincia dall'ultima uscita (come molti storici\n"
     "                    pubblicati): le uscite sono registrate dalla più vecchia\n"
     "  --lang it|en      la lingua dei messaggi (it: italiano, en: inglese)\n"
@@ -78,10 +79,12 @@ struct Options {
     QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")}};
     QCommandLineOption db{QStringLiteral("db"), {}, QStringLiteral("FILE")};
     QCommandLineOption out{QStringLiteral("out"), {}, QStringLiteral("FILE")};
-    QCommandLineOption tipo{QStringLiteral("tipo"), {}, QStringLiteral("Live|Spin")};
+    // --tipo is the name it had first.
+    QCommandLineOption tipo{
+        {QStringLiteral("type"), QStringLiteral("tipo")}, {}, QStringLiteral("Live|Spin")};
     QCommandLineOption newestFirst{QStringLiteral("newest-first")};
     QString fault;
-    int type = 0; // --tipo: 1 Live, 2 Spin, 0 none
+    int type = 0; // --type: 1 Live, 2 Spin, 0 none
 
     bool parse(const QStringList& arguments, bool exporting)
     {
@@ -113,7 +116,7 @@ struct Options {
                 type = 2;
             else {
                 fault =
-                    CsvCommandsText::tr("--tipo vale Live o Spin, non «%1».").arg(shownArgument(value));
+                    CsvCommandsText::tr("--type vale Live o Spin, non «%1».").arg(shownArgument(value));
                 return false;
             }
         }

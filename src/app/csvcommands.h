@@ -5,10 +5,10 @@
 
 namespace zt {
 
-// zentrima13 export [--db FILE] [--out FILE] [--tipo Live|Spin]
+// zentrima13 export [--db FILE] [--out FILE] [--type Live|Spin]
 int runExport(const QStringList& arguments);
 
-// zentrima13 import FILE [--db FILE] [--tipo Live|Spin]
+// zentrima13 import FILE [--db FILE] [--type Live|Spin]
 int runImport(const QStringList& arguments);
 
 } // namespace zt

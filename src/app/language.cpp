@@ -54,9 +54,14 @@ std::optional<Language> languageNamed(const QString& code)
 Language systemLanguage()
 {
     const QStringList languages = QLocale::system().uiLanguages();
-    if (!languages.isEmpty() && QLocale(languages.first()).language() == QLocale::English)
-        return Language::English;
-    return Language::Italian;
+    if (languages.isEmpty())
+        return Language::Italian;
+    // The plain C or POSIX locale names no language: the program's own.
+    const QString first = languages.first();
+    if (first == u"C" || first == u"POSIX" || first.startsWith(u"C.") || first.startsWith(u"C-"))
+        return Language::Italian;
+    // A player whose desktop speaks neither language reads English sooner.
+    return QLocale(first).language() == QLocale::Italian ? Language::Italian : Language::English;
 }
 
 Language chosenLanguage(std::optional<Language> option)

@@ -6,6 +6,7 @@
 
 #include "app/commands.h"
 #include "commandio.h"
+#include "combinations.h"
 #include "core/betting.h"
 
 #include <QCommandLineParser>
@@ -35,7 +36,8 @@ QString usage()
               "  --stake N          la puntata di flat, l'unità di un elenco, la puntata minima\n"
               "                     del recupero (predefinito: 1)\n"
               "  --table-max N      la puntata massima del tavolo su un numero\n"
-              "  --chip VALORE      il valore di una fiche: le somme nella tua moneta\n"
+              "  --chip VALORE      il valore di una fiche, al centesimo (2,5 o 2.5): le somme\n"
+              "                     nella tua moneta\n"
               "  --lang it|en       la lingua della tabella (it: italiano, en: inglese)\n"
               "  -h, --help         mostra questo aiuto\n\n"
               "Uscita: 0 fatto, 1 lo standard output non si può scrivere, 2 opzioni non\n"
@@ -48,16 +50,20 @@ int fail(const QString& message, bool withUsage)
     return ExitUsage;
 }
 
-std::optional<double> whole(const QCommandLineParser& p, const char* name, qint64 least,
-                            qint64 most, double fallback)
+// The value of a whole-number option, or the error that names its range.
+std::optional<qint64> whole(const QCommandLineParser& p, const char* name, qint64 least,
+                            qint64 most, qint64 fallback, QString* error)
 {
     if (!p.isSet(QLatin1String(name)))
         return fallback;
     bool ok = false;
-    const qint64 n = p.value(QLatin1String(name)).toLongLong(&ok);
-    if (!ok || n < least || n > most)
+    const QString value = p.value(QLatin1String(name));
+    const qint64 n = value.toLongLong(&ok);
+    if (!ok || n < least || n > most) {
+        badValue(error, QLatin1String(name), value, wholeRange(least, most));
         return std::nullopt;
-    return double(n);
+    }
+    return n;
 }
 
 // The table: one line per attempt, the figures right-aligned under their heads.
@@ -70,9 +76,9 @@ QString table(const std::vector<ProgressionRow>& rows, double chip)
     for (const ProgressionRow& r : rows) {
         capped = capped || r.stake.capped;
         lines.push_back({QString::number(r.attempt),
-                         amountText(r.stake.chips, chip) + QLatin1String(r.stake.capped ? "*" : ""),
-                         amountText(r.spinStake, chip), amountText(r.atRisk, chip),
-                         amountText(r.hitNet, chip)});
+                         moneyText(r.stake.chips, chip) + QLatin1String(r.stake.capped ? "*" : ""),
+                         moneyText(r.spinStake, chip), moneyText(r.atRisk, chip),
+                         moneyText(r.hitNet, chip)});
     }
     std::vector<qsizetype> widths;
     for (const QString& h : heads)
@@ -98,21 +104,23 @@ QString table(const std::vector<ProgressionRow>& rows, double chip)
 // What the table shows, in a line.
 QString heading(const BetSettings& bet, int size)
 {
-    const QString stake = amountText(bet.stake, bet.chip);
+    const QString stake = moneyText(bet.stake, bet.chip);
     switch (bet.progression) {
     case BetSettings::Progression::Flat:
-        return ProgressionText::tr("Puntata fissa di %1 su ognuno di %2 numeri:").arg(stake).arg(size);
+        return ProgressionText::tr("Puntata fissa di %1 su ognuno di %n numeri:", nullptr, size)
+            .arg(stake);
     case BetSettings::Progression::List:
-        return ProgressionText::tr("Progressione %1 (multipli di %2) su ognuno di %3 numeri:")
-            .arg(progressionText(bet), stake)
-            .arg(size);
+        return ProgressionText::tr("Progressione %1 (multipli di %2) su ognuno di %n numeri:",
+                                   nullptr, size)
+            .arg(progressionText(bet), stake);
     case BetSettings::Progression::Recovery:
         break;
     }
-    return ProgressionText::tr("Recupero su %1 numeri: un colpo vinto a ogni tentativo rende almeno %2 su tutto il "
-              "puntato:")
-        .arg(size)
-        .arg(amountText(bet.target, bet.chip));
+    return ProgressionText::tr(
+               "Recupero su %n numeri: un colpo vinto a ogni tentativo rende almeno %1 su "
+               "tutto il puntato:",
+               nullptr, size)
+        .arg(moneyText(bet.target, bet.chip));
 }
 
 } // namespace
@@ -135,40 +143,49 @@ int runProgression(const QStringList& arguments)
         return fail(ProgressionText::tr("Servono --numbers e --max."), true);
 
     constexpr qint64 most = 1'000'000'000;
-    const auto size = whole(p, "numbers", 1, 37, 0);
-    const auto attempts = whole(p, "max", 1, 1000, 0);
-    const auto target = whole(p, "target", 1, most, 1);
-    const auto stake = whole(p, "stake", 1, most, 1);
-    const auto tableMax = whole(p, "table-max", 1, most, 0);
-    for (auto [value, name] : {std::pair{size, "numbers"}, {attempts, "max"}, {target, "target"},
-                               {stake, "stake"}, {tableMax, "table-max"}}) {
-        if (!value)
-            return fail(ProgressionText::tr("Valore non valido per --%1: \"%2\".")
-                            .arg(QLatin1String(name), p.value(QLatin1String(name))),
-                        true);
-    }
+    QString error;
+    const auto size = whole(p, "numbers", 1, 37, 0, &error);
+    const auto attempts = whole(p, "max", 1, 1000, 0, &error);
+    const auto target = whole(p, "target", 1, most, 1, &error);
+    const auto stake = whole(p, "stake", 1, most, 1, &error);
+    const auto tableMax = whole(p, "table-max", 1, most, 0, &error);
+    if (!size || !attempts || !target || !stake || !tableMax)
+        return fail(error, true);
     BetSettings bet;
     bet.target = *target;
     bet.stake = *stake;
     bet.tableMax = *tableMax;
     if (p.isSet(QStringLiteral("chip"))) {
-        bool ok = false;
-        bet.chip = p.value(QStringLiteral("chip")).toDouble(&ok);
-        if (!ok || !(bet.chip > 0 && bet.chip < 1e9))
-            return fail(ProgressionText::tr("Valore non valido per --chip: \"%1\".").arg(p.value(QStringLiteral("chip"))),
-                        true);
+        const QString value = p.value(QStringLiteral("chip"));
+        const auto chip = chipValue(value);
+        if (!chip) {
+            badValue(&error, QStringLiteral("chip"), value, chipTakes(false));
+            return fail(error, true);
+        }
+        bet.chip = *chip;
     }
     const QString progression = p.isSet(QStringLiteral("progression"))
                                     ? p.value(QStringLiteral("progression"))
                                     : QStringLiteral("recovery");
     const auto chosen = withProgression(bet, progression);
-    if (!chosen)
-        return fail(ProgressionText::tr("Valore non valido per --progression: \"%1\".").arg(progression), true);
+    if (!chosen) {
+        badValue(&error, QStringLiteral("progression"), progression, progressionTakes());
+        return fail(error, true);
+    }
     const StakeTable stakes(*chosen);
     if (!stakes.recoverable(int(*size)))
         return fail(ProgressionText::tr("Con %1 numeri nessuna puntata recupera: un colpo vinto rende 36 volte la "
                        "puntata sul numero, e se ne puntano già %1.")
                         .arg(*size),
+                    false);
+    // Only the table's maximum reduces a stake: one the progression asks for
+    // over the ceiling is refused, with the attempt that asks for it.
+    if (const int over = stakes.firstOverLimit(int(*size)); over > 0 && over <= *attempts)
+        return fail(ProgressionText::tr("Al tentativo %1 la progressione chiederebbe più di %2 fiches "
+                                        "per numero, oltre quanto il programma tiene. Si può dare "
+                                        "--table-max, che riduce le puntate, o un --max minore di %1.")
+                        .arg(over)
+                        .arg(chipsText(StakeTable::ceiling)),
                     false);
     // A table that cannot be written (a full disk, a closed output) is a
     // failure, as for every command.

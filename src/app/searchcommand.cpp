@@ -351,7 +351,8 @@ QString panelText(const Job& job, const SearchResult& result, std::size_t choose
     const std::size_t shown = std::min<std::size_t>(20, result.order.size());
     lines
         << SearchText::tr(
-               "Le %1 migliori nella parte di scelta, e come sono andate nella parte di verifica:")
+               "Le %1 migliori nella parte di scelta, e come sono andate nella parte di verifica:",
+               nullptr, int(shown))
                .arg(shown);
     const bool progressions = bets.size() > 1;
     QString head = QStringLiteral("%1  %2 %3 %4 %5 %6 %7")
@@ -381,9 +382,9 @@ QString panelText(const Job& job, const SearchResult& result, std::size_t choose
         const VerifySettings& s = combos[firstOf[run]];
         const VerifyResult& chosen = runs.results[SearchResult::choosing][run];
         const VerifyResult& judged = runs.results[SearchResult::judging][run];
-        const auto money = [&](double chips) { return amountText(chips, s.bet.chip); };
-        const QString filter =
-            s.mode == VerifySettings::Mode::None ? s.filter : SearchText::tr("qualsiasi");
+        const auto money = [&](ChipSum chips) { return moneyText(chips, s.bet.chip); };
+        const QString filter = s.mode == VerifySettings::Mode::None ? filterShown(s.filter)
+                                                                    : SearchText::tr("qualsiasi");
         QString line = QStringLiteral("%1  %2 %3 %4 %5 %6 %7")
                            .arg(k + 1, 3)
                            .arg(QLatin1String(modeNames[int(s.mode)]), -10)
@@ -416,7 +417,7 @@ QString panelText(const Job& job, const SearchResult& result, std::size_t choose
                  .arg(decimals(chanceKept, 1));
     const VerifyResult& bestJudged = runs.results[SearchResult::judging][result.order.front()];
     lines << SearchText::tr("La prima: %1 in verifica, z %2 (%3).")
-                 .arg(amountText(bestJudged.money.net(), best.bet.chip), zText(bestJudged.money),
+                 .arg(moneyText(bestJudged.money.net(), best.bet.chip), zText(bestJudged.money),
                       bestJudged.money.variance > 0 ? netVerdict(bestJudged.money, best.bet)
                                                     : SearchText::tr("nessuna puntata"));
 
@@ -450,7 +451,8 @@ QString panelText(const Job& job, const SearchResult& result, std::size_t choose
                       ? SearchText::tr(
                             "La migliore sulle uscite vere (%1, z %2) non fa meglio della migliore "
                             "su uscite a caso in %3 serate su %4: la migliore di tante "
-                            "combinazioni sembra andare così bene anche per sola fortuna.")
+                            "combinazioni sembra andare così bene anche per sola fortuna.",
+                            nullptr, int(evenings))
                             .arg(bestText, zText(bestChosen.money))
                             .arg(asGood)
                             .arg(evenings)

@@ -6,6 +6,7 @@
 #include "endsignals.h"
 
 #include "core/savefile.h"
+#include "windows/boardwindow.h"
 
 #include <QApplication>
 #include <QDir>
@@ -204,6 +205,9 @@ int runProgram(int argc, char** argv)
     AppLinks links;
     endSignals.onSignal([&links] { links.window(Links::Window::Board)->close(); });
     links.show(Links::Window::Board);
+    if (request.readScreen)
+        static_cast<BoardWindow*>(links.window(Links::Window::Board))
+            ->startReading(*request.readScreen);
     return QApplication::exec();
 }
 

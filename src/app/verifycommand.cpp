@@ -19,6 +19,8 @@
 #include <QCoreApplication>
 #include <QDir>
 
+#include <unistd.h>
+
 #include <algorithm>
 #include <limits>
 #include <thread>
@@ -52,7 +54,7 @@ QString usage()
         "MODI, NUMERI e TESTI possono essere elenchi separati da virgole (--max 2,4,6): ogni\n"
         "combinazione viene verificata, su tutti i processori. Con più combinazioni il rapporto\n"
         "non viene scritto e le righe vanno al file di --csv (senza --csv, allo standard "
-        "output).\n"
+        "output:\nuna tabella se è un terminale, il CSV altrimenti).\n"
         "--out - scrive il rapporto sullo standard output (e allora i risultati non si\n"
         "mostrano); --out e --csv non possono essere lo stesso file.\n\n"
         "Uscita: 0 fatto, 1 un file non si può scrivere, 2 opzioni non valide,\n"
@@ -60,9 +62,10 @@ QString usage()
         "4 il file delle uscite è bloccato da un altro programma: riprovare più tardi.\n");
     text += QCoreApplication::translate(
         "Verify",
-        "\nAnche i valori di --stake, --target, --table-max, --chip, --bankroll,\n"
-        "--simulate, --spins e --seed possono essere elenchi; --progression si ripete\n"
-        "(--progression flat --progression 1,2,4) perché un elenco è già la progressione.\n"
+        "\nAnche i valori di --stake, --target, --table-max, --bankroll, --simulate,\n"
+        "--spins e --seed possono essere elenchi; --progression si ripete\n"
+        "(--progression flat --progression 1,2,4) perché un elenco è già la progressione,\n"
+        "e --chip si ripete (--chip 0,5 --chip 2,5) perché la virgola è quella dei decimali.\n"
         "Le fiches valgono per ogni numero della stringa seguita: un colpo vinto rende\n"
         "36 volte la puntata sul numero uscito.\n");
     text += QCoreApplication::translate(
@@ -86,6 +89,7 @@ struct Job {
     std::vector<VerifySettings> settings;
     bool sweep = false;
     bool simulate = false; // --simulate given: its columns and lines
+    bool table = false;    // a sweep shown to a person: a table, not the CSV
 };
 
 // Reads the options into the job; false with *error for a bad value.
@@ -109,8 +113,12 @@ bool readJob(const QCommandLineParser& p, Job& job, QString* error)
         return false;
     job.simulate = p.isSet(QStringLiteral("simulate"));
     job.sweep = job.settings.size() > 1 || swept;
-    if (job.sweep && job.files.csvPath.isEmpty())
+    if (job.sweep && job.files.csvPath.isEmpty()) {
+        // Without --csv the lines go to standard output: as a table where a
+        // person reads them, as the CSV where a program does.
         job.files.csvPath = QStringLiteral("-");
+        job.table = ::isatty(STDOUT_FILENO) == 1;
+    }
     return true;
 }
 
@@ -118,12 +126,31 @@ bool readJob(const QCommandLineParser& p, Job& job, QString* error)
 // their settings after those of the stakes.
 QStringList simulationFields(const VerifySettings& s, const VerifyResult& r)
 {
-    const auto money = [&](double chips) { return csvAmount(chips * s.bet.chip); };
+    const auto money = [&](ChipSum chips) { return csvMoney(chips, s.bet.chip); };
     if (const auto& m = r.simulation)
-        return {money(m->p5),     money(m->p25), money(m->p50),
-                money(m->p75),    money(m->p95), csvAmount(m->ruinedShare),
-                money(m->meanNet)};
+        return {money(m->p5),  money(m->p25), money(m->p50),
+                money(m->p75), money(m->p95), csvAmount(m->ruinedShare),
+                csvAmount(m->meanNet * s.bet.chip)};
     return QStringList(7);
+}
+
+// The settings of a combination: the CSV's header and fields of the board,
+// the switches, the stakes and the simulated evenings.
+QStringList settingsColumns(const Job& job)
+{
+    QStringList header = settingsHeader() + stakesHeader();
+    if (job.simulate)
+        header << QStringList{"simulate", "spins", "seed"};
+    return header;
+}
+
+QStringList settingsValues(const Job& job, const VerifySettings& s)
+{
+    QStringList line = settingsFields(s) + stakesFields(s);
+    if (job.simulate)
+        line << QString::number(s.simulation.evenings) << QString::number(s.simulation.spins)
+             << QString::number(s.simulation.seed);
+    return line;
 }
 
 // The attempts the CSV has columns for: as many as the largest "Contr.
@@ -159,14 +186,99 @@ QByteArray csvLine(const Job& job, const VerifySettings& s, const VerifyResult& 
     return (line.join(u',') + u'\n').toUtf8();
 }
 
+// The sweep for a person: a line for each combination, with the settings
+// that differ between them and the main results, the figures right-aligned
+// under their heads; the CSV has every column.
+struct SweepTable {
+    std::vector<qsizetype> differing; // the settings' columns shown
+    std::vector<QStringList> rows;    // the heads first
+};
+
+SweepTable tableStart(const Job& job)
+{
+    const QStringList names = settingsColumns(job);
+    const QStringList first = settingsValues(job, job.settings.front());
+    std::vector<bool> differs(std::size_t(names.size()), false);
+    for (const VerifySettings& s : job.settings) {
+        const QStringList values = settingsValues(job, s);
+        for (qsizetype i = 0; i < names.size(); ++i)
+            differs[std::size_t(i)] = differs[std::size_t(i)] || values[i] != first[i];
+    }
+    SweepTable table;
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        if (differs[std::size_t(i)])
+            table.differing.push_back(i);
+    }
+    QStringList heads{QStringLiteral("#")};
+    for (qsizetype i : table.differing)
+        heads << names[i];
+    heads << QCoreApplication::translate("Verify", "Verificate")
+          << QCoreApplication::translate("Verify", "Fallite")
+          << QCoreApplication::translate("Verify", "Colpi puntati")
+          << QCoreApplication::translate("Verify", "Puntato")
+          << QCoreApplication::translate("Verify", "Saldo") << QStringLiteral("z");
+    if (job.simulate)
+        heads << QCoreApplication::translate("Verify", "p5 simulato")
+              << QCoreApplication::translate("Verify", "p50 simulato")
+              << QCoreApplication::translate("Verify", "p95 simulato");
+    table.rows.push_back(heads);
+    return table;
+}
+
+QStringList tableRow(const Job& job, const SweepTable& table, std::size_t c,
+                     const VerifySettings& s, const VerifyResult& r)
+{
+    const EveningFigures& f = r.money;
+    const QStringList values = settingsValues(job, s);
+    QStringList row{QString::number(c + 1)};
+    for (qsizetype i : table.differing) {
+        QString v = values[i];
+        if (v.startsWith(u'"'))
+            v = v.mid(1, v.size() - 2).replace(QStringLiteral("\"\""), QStringLiteral("\""));
+        row << v;
+    }
+    row << r.counters[int(PanelCounter::Verified)] << QString::number(r.tally.entry(0))
+        << QString::number(f.stakedSpins) << moneyText(f.staked, s.bet.chip)
+        << moneyText(f.net(), s.bet.chip)
+        << (f.variance > 0 ? shownLocale().toString(f.z(), 'f', 2) : QStringLiteral("-"));
+    if (job.simulate) {
+        const auto& m = r.simulation;
+        row << (m ? moneyText(m->p5, s.bet.chip) : QString())
+            << (m ? moneyText(m->p50, s.bet.chip) : QString())
+            << (m ? moneyText(m->p95, s.bet.chip) : QString());
+    }
+    return row;
+}
+
+QByteArray tableText(const SweepTable& table)
+{
+    std::vector<qsizetype> widths(table.rows.front().size());
+    for (const QStringList& row : table.rows) {
+        for (qsizetype i = 0; i < row.size(); ++i)
+            widths[i] = std::max(widths[i], row[i].size());
+    }
+    QString text;
+    for (const QStringList& row : table.rows) {
+        QStringList cells;
+        for (qsizetype i = 0; i < row.size(); ++i)
+            cells << row[i].rightJustified(widths[i]);
+        text += cells.join(QStringLiteral("  ")) + u'\n';
+    }
+    text += QCoreApplication::translate(
+        "Verify", "Tutte le colonne, una riga per combinazione: --csv FILE (o --csv - per il "
+                  "CSV qui).\n");
+    return text.toLocal8Bit();
+}
+
 // Every combination of a sweep, a stretch at a time, each stretch's results
-// turned into their CSV lines before the next: what is held grows with the
-// lines, not with the results.
-QByteArray sweepCsv(const Job& job, const ReplayRows& rows, const QString& countText, int threads,
-                    std::atomic<std::int64_t>* progress)
+// turned into their CSV lines (or the table's rows) before the next: what is
+// held grows with the lines, not with the results.
+QByteArray sweepOutput(const Job& job, const ReplayRows& rows, const QString& countText,
+                       int threads, std::atomic<std::int64_t>* progress)
 {
     const int attempts = csvAttempts(job);
-    QByteArray csv = csvHeader(job, attempts);
+    QByteArray csv = job.table ? QByteArray() : csvHeader(job, attempts);
+    SweepTable table = job.table ? tableStart(job) : SweepTable{};
     for (std::size_t at = 0; at < job.settings.size(); at += kCombinationsAtATime) {
         const std::vector<VerifySettings> stretch(
             job.settings.begin() + std::ptrdiff_t(at),
@@ -174,27 +286,53 @@ QByteArray sweepCsv(const Job& job, const ReplayRows& rows, const QString& count
                 std::ptrdiff_t(std::min(job.settings.size(), at + kCombinationsAtATime)));
         const SharedRuns runs =
             verifyShared({&rows}, {countText}, stretch, threads, {progress, nullptr});
-        for (std::size_t i = 0; i < stretch.size(); ++i)
-            csv += csvLine(job, stretch[i], runs.at(0, i), attempts);
+        for (std::size_t i = 0; i < stretch.size(); ++i) {
+            if (job.table)
+                table.rows.push_back(tableRow(job, table, at + i, stretch[i], runs.at(0, i)));
+            else
+                csv += csvLine(job, stretch[i], runs.at(0, i), attempts);
+        }
     }
-    return csv;
+    return job.table ? tableText(table) : csv;
 }
 
-// The results panel, one "name: value" line each.
+// The results panel, one "name: value" line each, the name saying which
+// proposals the line counts: the strings followed, closed or cancelled, that
+// "Stringa comp. Progressione" reports (--strings-report), or the proposals
+// checked at their spin, "Stringa comp. a colpo" (--proposal-check).  The
+// money counts every string followed, whatever is reported.
 QString panelText(const VerifyResult& r)
 {
-    const std::pair<const char*, PanelCounter> fields[] = {
-        {QT_TRANSLATE_NOOP("Verify", "Boules"), PanelCounter::Rows},
-        {QT_TRANSLATE_NOOP("Verify", "Verificate"), PanelCounter::Verified},
-        {QT_TRANSLATE_NOOP("Verify", "Conta Usc."), PanelCounter::Hits},
-        {QT_TRANSLATE_NOOP("Verify", "Numeri Giocati"), PanelCounter::Numbers},
-        {QT_TRANSLATE_NOOP("Verify", "Fuori Lim. 1° Uscita"), PanelCounter::CancelledBeforeHit},
-        {QT_TRANSLATE_NOOP("Verify", "Fuori Lim. 2° Uscita"), PanelCounter::CancelledAfterHit},
+    struct Field {
+        const char* name;
+        const char* counts;
+        PanelCounter counter;
+    };
+    const Field fields[] = {
+        {QT_TRANSLATE_NOOP("Verify", "Boules"), nullptr, PanelCounter::Rows},
+        {QT_TRANSLATE_NOOP("Verify", "Verificate"),
+         QT_TRANSLATE_NOOP("Verify", "stringhe vinte, con --strings-report, e proposte "
+                                     "controllate, con --proposal-check"),
+         PanelCounter::Verified},
+        {QT_TRANSLATE_NOOP("Verify", "Conta Usc."),
+         QT_TRANSLATE_NOOP("Verify", "numeri usciti delle proposte controllate, con --proposal-check"), PanelCounter::Hits},
+        {QT_TRANSLATE_NOOP("Verify", "Numeri Giocati"),
+         QT_TRANSLATE_NOOP("Verify", "numeri delle proposte controllate, con --proposal-check"),
+         PanelCounter::Numbers},
+        {QT_TRANSLATE_NOOP("Verify", "Fuori Lim. 1° Uscita"),
+         QT_TRANSLATE_NOOP("Verify", "stringhe annullate prima della vincita, con --strings-report"),
+         PanelCounter::CancelledBeforeHit},
+        {QT_TRANSLATE_NOOP("Verify", "Fuori Lim. 2° Uscita"),
+         QT_TRANSLATE_NOOP("Verify", "stringhe annullate dopo la prima vincita, con --strings-report"),
+         PanelCounter::CancelledAfterHit},
     };
     QString text;
-    for (auto [name, counter] : fields)
-        text += QCoreApplication::translate("Verify", name) + QStringLiteral(": ") +
-                r.counters[int(counter)] + u'\n';
+    for (const Field& f : fields) {
+        text += QCoreApplication::translate("Verify", f.name);
+        if (f.counts)
+            text += QStringLiteral(" (%1)").arg(QCoreApplication::translate("Verify", f.counts));
+        text += QStringLiteral(": ") + r.counters[int(f.counter)] + u'\n';
+    }
     return text;
 }
 
@@ -280,7 +418,7 @@ int runVerify(const QStringList& arguments)
                        simulatedSpins(job));
         const int threads = int(std::max(1u, std::thread::hardware_concurrency()));
         if (job.sweep) {
-            csv = sweepCsv(job, rows, countText, threads, &progress.done);
+            csv = sweepOutput(job, rows, countText, threads, &progress.done);
         } else {
             results.push_back(
                 verify(rows, countText, job.settings.front(), true, &progress.done, threads));

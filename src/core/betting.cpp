@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QLocale>
+#include <QRegularExpression>
 
 #include <algorithm>
 #include <cmath>
@@ -27,6 +28,55 @@ QString decimalText(double value, int decimals)
     return shownLocale().toString(value, 'f', decimals);
 }
 
+// The digits of a whole number, without sign.
+QString digitsOf(ChipSum value)
+{
+    unsigned __int128 v = value < 0 ? -static_cast<unsigned __int128>(value) : value;
+    QString text;
+    do {
+        text.prepend(QChar(u'0' + int(v % 10)));
+        v /= 10;
+    } while (v > 0);
+    return text;
+}
+
+// A value in hundredths or ten-thousandths (`places` decimals), to a text
+// with those decimals: grouped, with the locale's signs, for the player; plain
+// with a point for the CSV, trailing zeros dropped.
+QString scaledText(ChipSum value, int places, bool forPlayer)
+{
+    QString digits = digitsOf(value);
+    if (digits.size() <= places)
+        digits = QString(places + 1 - digits.size(), u'0') + digits;
+    QString whole = digits.left(digits.size() - places);
+    QString fraction = digits.right(places);
+    const QLocale locale = shownLocale();
+    if (forPlayer) {
+        if (!(locale.numberOptions() & QLocale::OmitGroupSeparator)) {
+            for (qsizetype i = whole.size() - 3; i > 0; i -= 3)
+                whole.insert(i, locale.groupSeparator());
+        }
+    } else {
+        while (fraction.endsWith(u'0'))
+            fraction.chop(1);
+    }
+    QString text = value < 0 ? (forPlayer ? locale.negativeSign() : QStringLiteral("-")) : QString();
+    text += whole;
+    if (!fraction.isEmpty())
+        text += (forPlayer ? locale.decimalPoint() : QStringLiteral(".")) + fraction;
+    return text;
+}
+
+// chips * scale / divisor, rounded half away from zero; nullopt past 128 bits.
+std::optional<ChipSum> scaled(ChipSum chips, ChipSum scale, int divisor)
+{
+    ChipSum product = 0;
+    if (__builtin_mul_overflow(chips, scale, &product))
+        return std::nullopt;
+    const ChipSum half = divisor / 2;
+    return product >= 0 ? (product + half) / divisor : -((-product + half) / divisor);
+}
+
 } // namespace
 
 std::optional<BetSettings> withProgression(BetSettings settings, QStringView text)
@@ -42,15 +92,18 @@ std::optional<BetSettings> withProgression(BetSettings settings, QStringView tex
         return settings;
     }
     bool anyStake = false;
-    for (QStringView item : t.split(u',')) {
+    const auto items = t.split(u',');
+    if (items.size() > longestProgression)
+        return std::nullopt;
+    for (QStringView item : items) {
         bool ok = false;
         const qlonglong n = item.trimmed().toLongLong(&ok);
         if (!ok || n < 0 || n > 1'000'000'000)
             return std::nullopt;
         anyStake = anyStake || n > 0;
-        settings.list.push_back(double(n));
+        settings.list.push_back(n);
     }
-    if (!anyStake || settings.list.size() > 1000)
+    if (!anyStake)
         return std::nullopt;
     settings.progression = BetSettings::Progression::List;
     return settings;
@@ -67,15 +120,21 @@ QString progressionText(const BetSettings& settings)
         break;
     }
     QStringList items;
-    for (double m : settings.list)
-        items << QString::number(m, 'f', 0);
+    for (Chips m : settings.list)
+        items << QString::number(m);
     return items.join(u',');
 }
 
 StakeTable::StakeTable(const BetSettings& s) : progression_(s.progression)
 {
-    const double cap = s.tableMax > 0 ? std::min(s.tableMax, ceiling) : ceiling;
-    const auto capped = [&](double wanted) { return Stake{std::min(wanted, cap), wanted > cap}; };
+    // Only the table's maximum cuts a stake; without one, a stake over the
+    // ceiling is not made.
+    const Chips cap = s.tableMax > 0 ? std::min(s.tableMax, ceiling) : ceiling;
+    const auto capped = [&](ChipSum wanted) {
+        if (wanted > cap && s.tableMax <= 0)
+            return Stake{0, false, true};
+        return Stake{Chips(std::min<ChipSum>(wanted, cap)), wanted > cap, false};
+    };
     for (int size = 1; size <= 37; ++size) {
         Column& c = columns_[size];
         switch (s.progression) {
@@ -83,8 +142,8 @@ StakeTable::StakeTable(const BetSettings& s) : progression_(s.progression)
             c.push_back(capped(s.stake));
             break;
         case BetSettings::Progression::List:
-            for (double m : s.list)
-                c.push_back(capped(s.stake * m));
+            for (Chips m : s.list)
+                c.push_back(capped(ChipSum(s.stake) * m));
             break;
         case BetSettings::Progression::Recovery:
             if (!recoverable(size)) {
@@ -94,12 +153,14 @@ StakeTable::StakeTable(const BetSettings& s) : progression_(s.progression)
             // s(a) = the smallest whole stake, at least the stake, with which a
             // hit nets the target over all staked on the string so far:
             // 36 s(a) - size (sum + s(a)) >= target.  Once capped, every later
-            // stake would be larger still: the cap repeats.
-            for (double sum = 0;;) {
+            // stake would be larger still: the cap repeats (or, over the
+            // ceiling, no stake).
+            for (ChipSum sum = 0;;) {
+                const ChipSum need = s.target + size * sum;
                 const Stake st = capped(
-                    std::max(s.stake, std::ceil((s.target + size * sum) / (36 - size))));
+                    std::max<ChipSum>(s.stake, (need + (36 - size) - 1) / (36 - size)));
                 c.push_back(st);
-                if (st.capped)
+                if (st.capped || st.overLimit)
                     break;
                 sum += st.chips;
             }
@@ -115,6 +176,18 @@ bool StakeTable::recoverable(int size) const
     return progression_ != BetSettings::Progression::Recovery || size < 36;
 }
 
+int StakeTable::firstOverLimit(int size) const
+{
+    if (size < 1 || size > 37)
+        return 0;
+    const Column& c = columns_[size];
+    for (std::size_t i = 0; i < c.size(); ++i) {
+        if (c[i].overLimit)
+            return int(i) + 1;
+    }
+    return 0;
+}
+
 double EveningFigures::sd() const
 {
     return std::sqrt(variance);
@@ -122,12 +195,12 @@ double EveningFigures::sd() const
 
 double EveningFigures::z() const
 {
-    return variance > 0 ? (net() - expected) / sd() : 0;
+    return variance > 0 ? (double(net()) - expected) / sd() : 0;
 }
 
 double EveningFigures::returnOnStake() const
 {
-    return staked > 0 ? net() / staked : 0;
+    return staked > 0 ? double(net()) / double(staked) : 0;
 }
 
 void Purse::followed(const FollowedSpin& spin)
@@ -140,9 +213,15 @@ void Purse::followed(const FollowedSpin& spin)
         return;
     }
     const StakeTable::Stake stake = table_->at(spin.size, spin.attempt);
+    if (stake.overLimit) {
+        ++f.overLimit;
+        return;
+    }
     if (stake.chips <= 0)
         return;
-    const double spinStake = spin.size * stake.chips;
+    // A spin's stake and return fit in 64 bits (at most 37 and 36 times the
+    // ceiling); the sums of the evening take 128.
+    const Chips spinStake = spin.size * stake.chips;
     if (bankroll_ > 0 && bankroll_ + f.net() < spinStake) {
         f.ruined = true;
         f.ruinSpin = f.spins + 1;
@@ -152,12 +231,12 @@ void Purse::followed(const FollowedSpin& spin)
     ++f.stakedSpins;
     f.capped += stake.capped;
     f.staked += spinStake;
-    const double won = spin.hit ? 36 * stake.chips : 0;
+    const Chips won = spin.hit ? 36 * stake.chips : 0;
     f.returned += won;
     f.hits += spin.hit;
     const double p = spin.size / 37.0;
-    f.expected -= spinStake / 37;
-    f.variance += (36 * stake.chips) * (36 * stake.chips) * p * (1 - p);
+    f.expected -= double(spinStake) / 37;
+    f.variance += (36 * double(stake.chips)) * (36 * double(stake.chips)) * p * (1 - p);
     f.maxStake = std::max(f.maxStake, stake.chips);
     peak_ = std::max(peak_, f.net());
     f.maxDrawdown = std::max(f.maxDrawdown, peak_ - f.net());
@@ -172,7 +251,7 @@ void Purse::spinEntered()
     ++figures_.spins;
     if (trace_)
         trace_->push_back(
-            {float(figures_.net()), float(figures_.expected), float(figures_.sd())});
+            {float(double(figures_.net())), float(figures_.expected), float(figures_.sd())});
 }
 
 void Purse::spinsEntered(long long count)
@@ -230,16 +309,18 @@ void LivePlay::endGo()
 
 void LivePlay::followed(const FollowedSpin& spin)
 {
-    evening_.followed(spin);
     if (goRunning_)
         go_.followed(spin);
+    else
+        evening_.followed(spin);
 }
 
 void LivePlay::spinEntered()
 {
-    evening_.spinEntered();
     if (goRunning_)
         go_.spinEntered();
+    else
+        evening_.spinEntered();
     ++version_;
 }
 
@@ -263,18 +344,18 @@ double SpinClock::perHour() const
     return seconds > 0 ? double(timed_ - 1) * 3600 / seconds : 0;
 }
 
-double percentileOf(const std::vector<double>& sorted, double p)
+ChipSum percentileOf(const std::vector<ChipSum>& sorted, double p)
 {
     if (sorted.empty())
         return 0;
-    const double h = (double(sorted.size()) - 1) * std::clamp(p, 0.0, 1.0);
-    const std::size_t lo = std::size_t(h);
-    if (lo + 1 >= sorted.size())
-        return sorted.back();
-    return sorted[lo] + (h - double(lo)) * (sorted[lo + 1] - sorted[lo]);
+    // The nearest rank: ceil(p n), at least 1.  The tiny allowance keeps a
+    // share like 0.95 of 100 at rank 95 whatever the rounding of 0.95 * 100.
+    const double rank = std::ceil(std::clamp(p, 0.0, 1.0) * double(sorted.size()) - 1e-9);
+    const std::size_t i = std::size_t(std::clamp(rank, 1.0, double(sorted.size()))) - 1;
+    return sorted[i];
 }
 
-SimulationFigures simulationFigures(std::vector<double> finals, const std::vector<double>& staked,
+SimulationFigures simulationFigures(std::vector<ChipSum> finals, const std::vector<ChipSum>& staked,
                                     long long ruined)
 {
     SimulationFigures s;
@@ -282,12 +363,15 @@ SimulationFigures simulationFigures(std::vector<double> finals, const std::vecto
     if (finals.empty())
         return s;
     const double n = double(finals.size());
-    s.meanNet = std::accumulate(finals.begin(), finals.end(), 0.0) / n;
-    s.meanStaked = std::accumulate(staked.begin(), staked.end(), 0.0) / n;
+    // The sums are whole; the means, estimates, are in double.
+    s.meanNet = double(std::accumulate(finals.begin(), finals.end(), ChipSum(0))) / n;
+    s.meanStaked = double(std::accumulate(staked.begin(), staked.end(), ChipSum(0))) / n;
     s.meanExpected = -s.meanStaked / 37;
     double squares = 0;
-    for (double v : finals)
+    for (ChipSum f : finals) {
+        const double v = double(f);
         squares += (v - s.meanNet) * (v - s.meanNet);
+    }
     s.standardError = finals.size() > 1 ? std::sqrt(squares / (n - 1) / n) : 0;
     s.ruinedShare = double(ruined) / n;
     std::sort(finals.begin(), finals.end());
@@ -336,6 +420,53 @@ QString amountText(double chips, double chip)
     return decimalText(chips, chips == std::round(chips) ? 0 : 2);
 }
 
+qint64 centsOf(double chip)
+{
+    return std::llround(chip * 100);
+}
+
+std::optional<double> chipValue(QStringView text)
+{
+    static const QRegularExpression form(QStringLiteral("^[0-9]{1,10}([.,][0-9]{1,2})?$"));
+    QString t = text.trimmed().toString();
+    if (!form.match(t).hasMatch())
+        return std::nullopt;
+    t.replace(u',', u'.');
+    const double value = t.toDouble();
+    if (!(value >= 0.01 && value < largestChip))
+        return std::nullopt;
+    return double(std::llround(value * 100)) / 100;
+}
+
+QString moneyText(ChipSum chips, double chip, int divisor)
+{
+    const bool inChips = chip == 1;
+    if (inChips && chips % divisor == 0)
+        return scaledText(chips / divisor, 0, true);
+    const auto cents = scaled(chips, inChips ? 100 : centsOf(chip), divisor);
+    if (!cents)
+        return amountText(double(chips) / divisor, chip);
+    return scaledText(*cents, 2, true);
+}
+
+QString csvMoney(ChipSum chips, double chip, int divisor)
+{
+    const auto tenThousandths = scaled(chips, ChipSum(centsOf(chip)) * 100, divisor);
+    if (!tenThousandths)
+        return csvAmount(double(chips) * chip / divisor);
+    return scaledText(*tenThousandths, 4, false);
+}
+
+QString chipsText(ChipSum chips)
+{
+    return scaledText(chips, 0, true);
+}
+
+QString csvChips(ChipSum chips)
+{
+    return scaledText(chips, 0, false);
+}
+
 QString csvAmount(double value)
 {
     value = std::round(value * 10000) / 10000;
@@ -351,14 +482,17 @@ QString csvAmount(double value)
 
 QStringList eveningLines(const EveningFigures& f, const BetSettings& s)
 {
-    const auto money = [&](double chips) { return amountText(chips, s.chip); };
+    const auto money = [&](ChipSum chips) { return moneyText(chips, s.chip); };
     QStringList lines{
         PuntateText::tr("Colpi puntati: %1 di %2").arg(f.stakedSpins).arg(f.spins),
         PuntateText::tr("Puntato: %1").arg(money(f.staked)),
         PuntateText::tr("Riscosso: %1").arg(money(f.returned)),
         PuntateText::tr("Saldo: %1").arg(money(f.net())),
-        PuntateText::tr("Resa sul puntato: %1 %").arg(decimalText(f.returnOnStake() * 100, 2)),
-        PuntateText::tr("Atteso dal caso: %1 ± %2").arg(money(f.expected), money(f.sd())),
+        f.staked > 0
+            ? PuntateText::tr("Resa sul puntato: %1 %").arg(decimalText(f.returnOnStake() * 100, 2))
+            : PuntateText::tr("Resa sul puntato: nessuna puntata"),
+        PuntateText::tr("Atteso dal caso: %1 ± %2")
+            .arg(moneyText(-f.staked, s.chip, 37), amountText(f.sd(), s.chip)),
         f.variance > 0 ? PuntateText::tr("z: %1 (%2)").arg(decimalText(f.z(), 2), netVerdict(f, s))
                        : PuntateText::tr("z: nessuna puntata"),
         PuntateText::tr("Discesa massima: %1").arg(money(f.maxDrawdown)),
@@ -372,6 +506,10 @@ QStringList eveningLines(const EveningFigures& f, const BetSettings& s)
     if (f.unrecoverable > 0)
         lines << PuntateText::tr("Colpi non giocati, recupero impossibile con 36 numeri o più: %1")
                      .arg(f.unrecoverable);
+    if (f.overLimit > 0)
+        lines << PuntateText::tr("Colpi non giocati, puntata oltre %1 fiches per numero: %2")
+                     .arg(chipsText(StakeTable::ceiling))
+                     .arg(f.overLimit);
     return lines;
 }
 
@@ -392,12 +530,18 @@ QStringList clockLines(const SpinClock& clock)
 QStringList simulationLines(const SimulationFigures& m, const BetSettings& s)
 {
     const auto money = [&](double chips) { return amountText(chips, s.chip); };
+    const auto exact = [&](ChipSum chips) { return moneyText(chips, s.chip); };
     QStringList lines{
-        PuntateText::tr("Serate simulate: %1 da %2 uscite (seme %3)").arg(m.evenings).arg(m.spins).arg(m.seed),
+        PuntateText::tr("Serate simulate: %1 da %2 uscite (seme %3)", nullptr, int(m.spins))
+            .arg(m.evenings)
+            .arg(m.spins)
+            .arg(m.seed),
         PuntateText::tr("Saldo finale, percentili 5°, 25°, 50°, 75°, 95°: %1 / %2 / %3 / %4 / %5")
-            .arg(money(m.p5), money(m.p25), money(m.p50), money(m.p75), money(m.p95)),
-        PuntateText::tr("Saldo medio: %1 ± %2 (atteso dal caso %3)")
-            .arg(money(m.meanNet), money(m.standardError), money(m.meanExpected)),
+            .arg(exact(m.p5), exact(m.p25), exact(m.p50), exact(m.p75), exact(m.p95)),
+        m.evenings > 1 ? PuntateText::tr("Saldo medio: %1 ± %2 (atteso dal caso %3)")
+                             .arg(money(m.meanNet), money(m.standardError), money(m.meanExpected))
+                       : PuntateText::tr("Saldo medio: %1, di una sola serata (atteso dal caso %2)")
+                             .arg(money(m.meanNet), money(m.meanExpected)),
     };
     if (s.bankroll > 0)
         lines << PuntateText::tr("Serate in rovina: %1 %").arg(decimalText(m.ruinedShare * 100, 2));
@@ -407,12 +551,12 @@ QStringList simulationLines(const SimulationFigures& m, const BetSettings& s)
 std::vector<ProgressionRow> progressionRows(const StakeTable& table, int size, int attempts)
 {
     std::vector<ProgressionRow> rows;
-    double atRisk = 0;
+    ChipSum atRisk = 0;
     for (int a = 1; a <= attempts; ++a) {
         ProgressionRow r;
         r.attempt = a;
         r.stake = table.at(size, a);
-        r.spinStake = size * r.stake.chips;
+        r.spinStake = ChipSum(size) * r.stake.chips;
         atRisk += r.spinStake;
         r.atRisk = atRisk;
         r.hitNet = 36 * r.stake.chips - atRisk;

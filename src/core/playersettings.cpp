@@ -34,14 +34,12 @@ MoneyPreferences readMoneyPreferences(const QString& path)
     QSettings s(path, QSettings::IniFormat);
     s.beginGroup(group);
     BetSettings& b = p.bet;
-    b.stake = wholeValue(s, "Puntata", 1, 1e9, b.stake);
-    b.target = wholeValue(s, "Obiettivo", 1, 1e9, b.target);
-    b.tableMax = wholeValue(s, "MassimoTavolo", 0, 1e9, b.tableMax);
-    b.bankroll = wholeValue(s, "Cassa", 0, StakeTable::ceiling, b.bankroll);
-    bool ok = false;
-    const double chip = text(s, "ValoreFiche").toDouble(&ok);
-    if (ok && chip > 0 && chip < 1e9)
-        b.chip = chip;
+    b.stake = Chips(wholeValue(s, "Puntata", 1, 1e9, double(b.stake)));
+    b.target = Chips(wholeValue(s, "Obiettivo", 1, 1e9, double(b.target)));
+    b.tableMax = Chips(wholeValue(s, "MassimoTavolo", 0, 1e9, double(b.tableMax)));
+    b.bankroll = Chips(wholeValue(s, "Cassa", 0, StakeTable::ceiling, double(b.bankroll)));
+    if (const auto chip = chipValue(text(s, "ValoreFiche")))
+        b.chip = *chip;
     if (const auto chosen = withProgression(b, text(s, "Progressione")))
         b = *chosen;
     SimulationSettings& m = p.simulation;
@@ -56,11 +54,11 @@ bool writeMoneyPreferences(const QString& path, const MoneyPreferences& p)
     QSettings s(path, QSettings::IniFormat);
     s.beginGroup(group);
     const BetSettings& b = p.bet;
-    s.setValue(QStringLiteral("Puntata"), QString::number(b.stake, 'f', 0));
+    s.setValue(QStringLiteral("Puntata"), QString::number(b.stake));
     s.setValue(QStringLiteral("Progressione"), progressionText(b));
-    s.setValue(QStringLiteral("Obiettivo"), QString::number(b.target, 'f', 0));
-    s.setValue(QStringLiteral("MassimoTavolo"), QString::number(b.tableMax, 'f', 0));
-    s.setValue(QStringLiteral("Cassa"), QString::number(b.bankroll, 'f', 0));
+    s.setValue(QStringLiteral("Obiettivo"), QString::number(b.target));
+    s.setValue(QStringLiteral("MassimoTavolo"), QString::number(b.tableMax));
+    s.setValue(QStringLiteral("Cassa"), QString::number(b.bankroll));
     s.setValue(QStringLiteral("ValoreFiche"), QString::number(b.chip, 'g', 12));
     s.setValue(QStringLiteral("Serate"), QString::number(p.simulation.evenings));
     s.setValue(QStringLiteral("UsciteSerata"), QString::number(p.simulation.spins));

@@ -158,6 +158,24 @@ QString notAFileProblem(const QString& path)
     return kindProblem(st.st_mode);
 }
 
+QString notAFileSentence(const QString& path, const QString& name)
+{
+    struct stat st;
+    if (path.isEmpty() || ::stat(QFile::encodeName(path).constData(), &st) != 0 ||
+        S_ISREG(st.st_mode))
+        return {};
+    // A whole sentence, the name its subject.
+    if (S_ISDIR(st.st_mode))
+        return FilesText::tr("%1 è una cartella").arg(name);
+    if (S_ISFIFO(st.st_mode))
+        return FilesText::tr("%1 non è un file normale (è una pipe)").arg(name);
+    if (S_ISCHR(st.st_mode) || S_ISBLK(st.st_mode))
+        return FilesText::tr("%1 non è un file normale (è un dispositivo)").arg(name);
+    if (S_ISSOCK(st.st_mode))
+        return FilesText::tr("%1 non è un file normale (è un socket)").arg(name);
+    return FilesText::tr("%1 non è un file normale").arg(name);
+}
+
 QString canonicalTarget(const QString& path)
 {
     if (path == u"-")

@@ -39,7 +39,7 @@ double rankValue(const VerifyResult& result, SearchRank rank)
 {
     const EveningFigures& f = result.money;
     if (rank == SearchRank::Net)
-        return f.net();
+        return double(f.net());
     return f.stakedSpins > 0 ? double(f.hits) / double(f.stakedSpins) : 0;
 }
 

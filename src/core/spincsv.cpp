@@ -72,9 +72,10 @@ qint64 wholeNumber(QStringView text, qint64 max)
 QString shown(QStringView text)
 {
     constexpr int kLongest = 30;
+    // The quotes of the language shown.
     if (text.size() <= kLongest)
-        return u'«' + printableText(text) + u'»';
-    return u'«' + printableText(text.first(kLongest)) + QStringLiteral("…»");
+        return CsvText::tr("«%1»").arg(printableText(text));
+    return CsvText::tr("«%1…»").arg(printableText(text.first(kLongest)));
 }
 
 // The BLOB form of a quoted field: X'…' with an even number of hexadecimal

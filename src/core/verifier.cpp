@@ -22,7 +22,7 @@ public:
     // given), all following the same board.
     PlainConsole(const ReplayRows& rows, const VerifySettings& s, const QString& countText,
                  bool keepDetail, const std::vector<const StakeTable*>& stakes,
-                 const std::vector<double>& bankrolls)
+                 const std::vector<Chips>& bankrolls)
         : rows_(rows), settings_(s), countText_(countText), keepDetail_(keepDetail)
     {
         purses.reserve(stakes.size());
@@ -353,8 +353,8 @@ SimulationFigures simulateEvenings(const VerifySettings& settings, int threads,
     const int spins = std::max(sim.spins, 0);
     const StakeTable stakes(settings.bet);
     const QString countText = QString::number(spins);
-    std::vector<double> finals(evenings);
-    std::vector<double> staked(evenings);
+    std::vector<ChipSum> finals(evenings);
+    std::vector<ChipSum> staked(evenings);
     std::vector<char> ruined(evenings);
     std::atomic<std::size_t> next{0};
     onThreads(threads, evenings, [&] {
@@ -500,7 +500,7 @@ SharedRuns verifyShared(const std::vector<const ReplayRows*>& rowSets,
             std::vector<StakeTable> tables;
             tables.reserve(group.runs.size());
             std::vector<const StakeTable*> stakes;
-            std::vector<double> bankrolls;
+            std::vector<Chips> bankrolls;
             for (std::size_t d : group.runs) {
                 tables.emplace_back(settings[first[d]].bet);
                 stakes.push_back(&tables.back());

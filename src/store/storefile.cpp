@@ -373,8 +373,8 @@ bool StoreConnection::open(QString* problem)
         return fail(missingProblem(path), problem);
     // A folder, a pipe or a device: refused at once (a pipe would be waited
     // on for ever).
-    if (const QString kind = notAFileProblem(path); !kind.isEmpty())
-        return fail(file + u' ' + kind, problem);
+    if (const QString kind = notAFileSentence(path, file); !kind.isEmpty())
+        return fail(kind, problem);
     readOnly_ = readerOnly_ || (existed && !writable(info));
 
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name_);

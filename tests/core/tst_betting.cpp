@@ -13,6 +13,7 @@
 #include "testsupport.h"
 
 #include <cmath>
+#include <numeric>
 
 namespace {
 
@@ -44,8 +45,8 @@ void play(zt::Purse& purse, int size, const char* pattern)
 class Outcomes : public zt::StringsReportTarget {
 public:
     explicit Outcomes(const zt::StakeTable& table) : table_(table) {}
-    double staked = 0;
-    double returned = 0;
+    zt::ChipSum staked = 0;
+    zt::ChipSum returned = 0;
 
     // Staked on a string of `size` numbers at attempts first..last; a hit at the last.
     void stretch(int size, int first, int last, bool hit)
@@ -94,7 +95,8 @@ QString stakesText(const zt::StakeTable& table, int size, int attempts)
 {
     QStringList stakes;
     for (const zt::ProgressionRow& r : zt::progressionRows(table, size, attempts))
-        stakes << QString::number(r.stake.chips) + (r.stake.capped ? "*" : "");
+        stakes << (r.stake.overLimit ? QStringLiteral("!")
+                                     : QString::number(r.stake.chips) + (r.stake.capped ? "*" : ""));
     return stakes.join(u' ');
 }
 
@@ -128,6 +130,13 @@ private Q_SLOTS:
         QTest::newRow("recovery, target 40") << "recovery" << 1.0 << 40.0 << 0.0 << 3 << "2 2 2 2 2";
         QTest::newRow("recovery, least stake") << "recovery" << 3.0 << 1.0 << 0.0 << 1 << "3 3 3";
         QTest::newRow("recovery, 36 numbers: none") << "recovery" << 1.0 << 1.0 << 0.0 << 36 << "0 0";
+        // Without a table maximum nothing is cut: a stake over 10^15 chips is not made ('!').
+        QTest::newRow("recovery, 35 numbers, over the ceiling") << "recovery" << 1.0 << 1.0 << 0.0 << 35
+            << "1 36 1296 46656 1679616 60466176 2176782336 78364164096 2821109907456 101559956668416 ! !";
+        QTest::newRow("recovery, 35 numbers, the table's maximum") << "recovery" << 1.0 << 1.0 << 1e9 << 35
+            << "1 36 1296 46656 1679616 60466176 1000000000* 1000000000*";
+        QTest::newRow("list over the ceiling") << "1,1000000,1000000000" << 1e9 << 1.0 << 0.0 << 2
+            << "1000000000 1000000000000000 !";
         // clang-format on
     }
     void progressions()
@@ -141,13 +150,15 @@ private Q_SLOTS:
         const zt::BetSettings b = bet(progression, stake, target, tableMax);
         const zt::StakeTable table(b);
         QCOMPARE(stakesText(table, size, int(stakes.count(' ') + 1)), stakes);
+        const int over = table.firstOverLimit(size);
+        QCOMPARE(over <= stakes.count(' ') + 1 ? over : 0, int(stakes.split(' ').indexOf("!") + 1));
         QCOMPARE(table.recoverable(size), stakes != "0 0");
         if (b.progression != zt::BetSettings::Progression::Recovery || size >= 36)
             return;
         // Every uncapped recovery stake is the least whole stake (above the
         // least one) whose hit nets the target over everything staked.
         for (const zt::ProgressionRow& r : zt::progressionRows(table, size, 60)) {
-            if (r.stake.capped)
+            if (r.stake.capped || r.stake.overLimit)
                 break;
             QVERIFY2(r.hitNet >= target, qPrintable(QString::number(r.attempt)));
             const double less = r.stake.chips - 1;
@@ -164,6 +175,59 @@ private Q_SLOTS:
             QCOMPARE(zt::progressionText(zt::withProgression({}, good[i]).value()), back[i]);
         for (const char* bad : {"", "0,0", "1,-2", "1,,2", "1.5", "abc", "2,x", "1000000001"})
             QVERIFY2(!zt::withProgression({}, QString::fromLatin1(bad)), bad);
+        QStringList ones(1000, "1");
+        QVERIFY(zt::withProgression({}, ones.join(',')));
+        ones << "1";
+        QVERIFY(!zt::withProgression({}, ones.join(',')));
+
+        // A chip value: a decimal comma or point, to the cent, never a list.
+        const std::pair<const char*, double> chips[] = {
+            {"2,5", 2.5}, {"0,25", 0.25}, {" 2.5 ", 2.5}, {"0,01", 0.01}, {"10", 10}};
+        for (auto [text, value] : chips)
+            QCOMPARE(zt::chipValue(QString::fromLatin1(text)), std::optional<double>(value));
+        for (const char* bad : {"0,001", "0", "0,00", "2,5,1", "1.000.000", "-1", "1e3", "", "1000000000"})
+            QVERIFY2(!zt::chipValue(QString::fromLatin1(bad)), bad);
+    }
+
+    // Sums beyond what a double holds stay exact to the chip, and money to
+    // the cent: for the player and in the CSV.
+    void exactSums_data()
+    {
+        QTest::addColumn<qint64>("high"); // chips = high * 10^9 + low
+        QTest::addColumn<qint64>("low");
+        QTest::addColumn<double>("chip");
+        QTest::addColumn<int>("divisor");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("csv");
+        // clang-format off
+        QTest::newRow("past a double") << 9'000'000'000ll << 1ll << 1.0 << 1 << "9.000.000.000.000.000.001" << "9000000000000000001";
+        QTest::newRow("expected to the cent") << -108'000'000'000ll << 0ll << 1.0 << 37 << "-2.918.918.918.918.918.918,92" << "-2918918918918918918.9189";
+        QTest::newRow("a chip in a part") << 0ll << -1ll << 1.0 << 37 << "-0,03" << "-0.027";
+        QTest::newRow("under a cent, no sign") << 0ll << -1ll << 0.01 << 37 << "0,00" << "-0.0003";
+        QTest::newRow("chips of 2,50") << 0ll << 3ll << 2.5 << 1 << "7,50" << "7.5";
+        QTest::newRow("money past a double") << 4'000'000'000ll << 3ll << 0.25 << 1 << "1.000.000.000.000.000.000,75" << "1000000000000000000.75";
+        // clang-format on
+    }
+    void exactSums()
+    {
+        QFETCH(qint64, high);
+        QFETCH(qint64, low);
+        QFETCH(double, chip);
+        QFETCH(int, divisor);
+        QFETCH(QString, shown);
+        QFETCH(QString, csv);
+        const zt::ChipSum chips = zt::ChipSum(high) * 1'000'000'000 + low;
+        QCOMPARE(zt::moneyText(chips, chip, divisor), shown);
+        QCOMPARE(zt::csvMoney(chips, chip, divisor), csv);
+    }
+
+    // Recovery on 35 numbers from 3 chips: ten attempts put
+    // 10.765.355.406.852.095 chips at risk, and a hit at the tenth nets 1.
+    void exactProgression()
+    {
+        const auto rows = zt::progressionRows(zt::StakeTable(bet("recovery", 3)), 35, 10);
+        QCOMPARE(zt::chipsText(rows.back().atRisk), QString("10.765.355.406.852.095"));
+        QCOMPARE(qint64(rows.back().hitNet), 1);
     }
 
     // A short evening worked by hand: 3 numbers, one chip each, hit at the
@@ -181,17 +245,17 @@ private Q_SLOTS:
         QCOMPARE(f.spins, 5);
         QCOMPARE(f.stakedSpins, 4);
         QCOMPARE(f.hits, 1);
-        QCOMPARE(f.staked, 12.0);
-        QCOMPARE(f.returned, 36.0);
-        QCOMPARE(f.net(), 24.0);
+        QCOMPARE(qint64(f.staked), 12);
+        QCOMPARE(qint64(f.returned), 36);
+        QCOMPARE(qint64(f.net()), 24);
         QVERIFY(std::fabs(f.expected - -12.0 / 37) < 1e-12);
         QVERIFY(std::fabs(f.variance - 386.24397) < 1e-4);
         QVERIFY(std::fabs(f.sd() - 19.65309) < 1e-4);
         QVERIFY(std::fabs(f.z() - 1.23768) < 1e-4);
         QVERIFY(std::fabs(f.returnOnStake() - 2) < 1e-12);
-        QCOMPARE(f.maxDrawdown, 9.0);
+        QCOMPARE(qint64(f.maxDrawdown), 9);
         QCOMPARE(f.longestLosingRun, 3);
-        QCOMPARE(f.maxStake, 1.0);
+        QCOMPARE(f.maxStake, 1);
         QCOMPARE(trace.size(), std::size_t(5));
         QCOMPARE(trace[2].balance, -9.0f);
         QCOMPARE(trace[4].balance, 24.0f);
@@ -209,6 +273,7 @@ private Q_SLOTS:
         QVERIFY(zt::eveningLines(f, halves).contains("Saldo: 12,00"));
         QVERIFY(zt::eveningLines(f, halves).contains("Rovina: no"));
         QVERIFY(zt::eveningLines({}, halves).contains("z: nessuna puntata"));
+        QVERIFY(zt::eveningLines({}, halves).contains("Resa sul puntato: nessuna puntata"));
         QCOMPARE(zt::EveningFigures{}.z(), 0.0); // nothing staked: no spread, no z
     }
 
@@ -222,8 +287,8 @@ private Q_SLOTS:
         const zt::EveningFigures& f = purse.figures();
         QVERIFY(f.ruined);
         QCOMPARE(f.ruinSpin, 4); // 10 - 9 leaves 1, less than the 3 of the fourth spin
-        QCOMPARE(f.staked, 9.0);
-        QCOMPARE(f.returned, 0.0);
+        QCOMPARE(qint64(f.staked), 9);
+        QCOMPARE(qint64(f.returned), 0);
         QCOMPARE(f.spins, 7);
         QVERIFY(zt::eveningLines(f, bet("flat", 1, 1, 0, 10)).contains("Rovina: al colpo 4"));
 
@@ -236,19 +301,32 @@ private Q_SLOTS:
         zt::Purse cut(capped);
         play(cut, 2, "..x");
         QCOMPARE(cut.figures().capped, 2);
-        QCOMPARE(cut.figures().maxStake, 3.0);
-        QCOMPARE(cut.figures().staked, 2.0 * (1 + 3 + 3));
-        QCOMPARE(cut.figures().returned, 36.0 * 3);
+        QCOMPARE(cut.figures().maxStake, 3);
+        QCOMPARE(qint64(cut.figures().staked), 2 * (1 + 3 + 3));
+        QCOMPARE(qint64(cut.figures().returned), 36 * 3);
 
         // Recovery does not stake a string of 36 numbers: it says so.
         const zt::StakeTable recovery(bet("recovery"));
         zt::Purse none(recovery);
         play(none, 36, "..x");
-        QCOMPARE(none.figures().staked, 0.0);
+        QCOMPARE(qint64(none.figures().staked), 0);
         QCOMPARE(none.figures().unrecoverable, 3);
         zt::Purse single(recovery); // a string of one number is staked like any other
         play(single, 1, ".x");
         QVERIFY(single.figures().staked == 2 && single.figures().net() == 34);
+
+        // Nor a stake over the ceiling, which no table maximum cut: said, not made.
+        zt::BetSettings huge = bet("1,1000001", 1'000'000'000);
+        const zt::StakeTable over(huge);
+        zt::Purse refused(over);
+        play(refused, 2, "..x");
+        QCOMPARE(qint64(refused.figures().staked), 2'000'000'000);
+        QCOMPARE(refused.figures().overLimit, 2);
+        QCOMPARE(refused.figures().capped, 0);
+        QVERIFY(zt::eveningLines(refused.figures(), huge)
+                    .contains("Colpi non giocati, puntata oltre 1.000.000.000.000.000 fiches per "
+                              "numero: 2"));
+        QVERIFY(!zt::eveningLines(refused.figures(), huge).join(' ').contains("ridotte"));
     }
 
     // On random evenings through the board, the money the stakes' listener
@@ -297,8 +375,8 @@ private Q_SLOTS:
             }
             const zt::EveningFigures& f = purse.figures();
             QVERIFY(f.stakedSpins > 100);
-            QCOMPARE(f.staked, outcomes.staked);
-            QCOMPARE(f.returned, outcomes.returned);
+            QCOMPARE(qint64(f.staked), qint64(outcomes.staked));
+            QCOMPARE(qint64(f.returned), qint64(outcomes.returned));
             QCOMPARE(f.spins, 400);
         }
     }
@@ -327,16 +405,16 @@ private Q_SLOTS:
             const zt::EveningFigures alone = zt::verify(rows, count, settings[i], false).money;
             const zt::EveningFigures& shared = together[i].money;
             QVERIFY(alone.stakedSpins > 50);
-            QCOMPARE(shared.staked, alone.staked);
-            QCOMPARE(shared.returned, alone.returned);
+            QCOMPARE(qint64(shared.staked), qint64(alone.staked));
+            QCOMPARE(qint64(shared.returned), qint64(alone.returned));
             QCOMPARE(shared.stakedSpins, alone.stakedSpins);
             QCOMPARE(shared.spins, alone.spins);
             std::vector<zt::BalancePoint> trace;
             const zt::EveningFigures traced = zt::playRows(rows, settings[i], &trace);
             QCOMPARE(traced.spins, alone.spins);
-            QCOMPARE(traced.net(), alone.net());
+            QCOMPARE(qint64(traced.net()), qint64(alone.net()));
             QCOMPARE(qint64(trace.size()), qint64(traced.spins));
-            QCOMPARE(trace.back().balance, float(traced.net()));
+            QCOMPARE(trace.back().balance, float(qint64(traced.net())));
         }
     }
 
@@ -350,7 +428,7 @@ private Q_SLOTS:
         s.simulation = {3000, 200, 11};
         const zt::SimulationFigures one = zt::simulateEvenings(s, 1);
         const zt::SimulationFigures two = zt::simulateEvenings(s, 2);
-        QCOMPARE(one.finals, two.finals);
+        QVERIFY(one.finals == two.finals);
         QCOMPARE(one.meanNet, two.meanNet);
         QCOMPARE(one.evenings, 3000);
         QVERIFY(one.meanStaked > 400);
@@ -366,17 +444,28 @@ private Q_SLOTS:
         s.simulation.seed = 12;
         QVERIFY(zt::simulateEvenings(s, 2).finals != one.finals);
 
-        // The figures of a handful of evenings, worked by hand.
+        // The figures of a handful of evenings, worked by hand.  A percentile
+        // is the balance of an evening, the least that at least its share of
+        // the evenings did not exceed.
         const zt::SimulationFigures few = zt::simulationFigures({4, -2, 10, 0}, {37, 37, 74, 0}, 1);
-        QCOMPARE(few.finals, (std::vector<double>{-2, 0, 4, 10}));
+        QVERIFY(few.finals == (std::vector<zt::ChipSum>{-2, 0, 4, 10}));
         QCOMPARE(few.meanNet, 3.0);
         QCOMPARE(few.meanExpected, -1.0);
-        QCOMPARE(few.p50, 2.0);
-        QCOMPARE(few.p25, -0.5);
-        QCOMPARE(few.p95, 9.1);
+        QCOMPARE(qint64(few.p5), -2);
+        QCOMPARE(qint64(few.p25), -2);
+        QCOMPARE(qint64(few.p50), 0);
+        QCOMPARE(qint64(few.p75), 4);
+        QCOMPARE(qint64(few.p95), 10);
         QCOMPARE(few.ruinedShare, 0.25);
         QVERIFY(std::fabs(few.standardError - std::sqrt(84.0 / 3 / 4)) < 1e-12);
-        QCOMPARE(zt::simulationFigures({4}, {37}, 0).standardError, 0.0); // one evening: no spread
+        std::vector<zt::ChipSum> hundred(100);
+        std::iota(hundred.begin(), hundred.end(), 1);
+        QCOMPARE(qint64(zt::percentileOf(hundred, 0.95)), 95); // 95 in 100 did not exceed it
+        QCOMPARE(qint64(zt::percentileOf(hundred, 0.05)), 5);
+        const zt::SimulationFigures one1 = zt::simulationFigures({4}, {37}, 0);
+        QCOMPARE(one1.standardError, 0.0); // one evening: no spread, and none shown
+        QCOMPARE(zt::simulationLines(one1, bet("flat"))[2],
+                 QString("Saldo medio: 4, di una sola serata (atteso dal caso -1)"));
         zt::VerifyResult none; // ranked by hits a spin, staking nothing ranks as nothing
         QCOMPARE(zt::rankValue(none, zt::SearchRank::HitsPerSpin), 0.0);
         const zt::StakeTable flat(bet("flat")); // a string may hold every number, not more
@@ -415,6 +504,28 @@ private Q_SLOTS:
         QCOMPARE(done.load(), 2 * 5 + 2 * 4 * 25);
     }
 
+    // The spins a "GO" replays are the GO's: the evening counts only its own.
+    void replaysApartFromTheEvening()
+    {
+        zt::LivePlay live;
+        const auto spin = [&](bool hit) {
+            live.followed({3, 1, hit});
+            live.spinEntered();
+        };
+        spin(false);
+        live.startGo();
+        spin(true);
+        spin(false);
+        live.endGo();
+        spin(true);
+        QCOMPARE(live.evening().figures().spins, 2);
+        QCOMPARE(live.evening().figures().stakedSpins, 2);
+        QCOMPARE(qint64(live.evening().balance()), 36 - 6);
+        QCOMPARE(live.eveningTrace().size(), std::size_t(2));
+        QCOMPARE(live.lastGo().figures().spins, 2);
+        QCOMPARE(qint64(live.lastGo().balance()), 36 - 6);
+    }
+
     // When the spins were entered: the earliest and latest of the times that
     // read as times, and the spins an hour between them.
     void spinTimes()
@@ -448,7 +559,7 @@ private Q_SLOTS:
                                               "Progressione=1,x\nValoreFiche=0\nSerate=5\n"
                                               "UsciteSerata=1\nSeme=0\n");
         zt::MoneyPreferences p = zt::readMoneyPreferences("zentrima13.ini");
-        QCOMPARE(p.bet.stake, 1.0);
+        QCOMPARE(p.bet.stake, zt::Chips(1));
         QCOMPARE(p.bet.progression, zt::BetSettings::Progression::Flat);
         QCOMPARE(p.bet.chip, 1.0);
         QCOMPARE(p.simulation.evenings, 5);
@@ -460,10 +571,10 @@ private Q_SLOTS:
         QVERIFY(zt::writeMoneyPreferences("zentrima13.ini", p));
         const zt::MoneyPreferences back = zt::readMoneyPreferences("zentrima13.ini");
         QCOMPARE(zt::progressionText(back.bet), QString("1,2,4"));
-        QCOMPARE(back.bet.stake, 5.0);
-        QCOMPARE(back.bet.target, 3.0);
-        QCOMPARE(back.bet.tableMax, 100.0);
-        QCOMPARE(back.bet.bankroll, 500.0);
+        QCOMPARE(back.bet.stake, zt::Chips(5));
+        QCOMPARE(back.bet.target, zt::Chips(3));
+        QCOMPARE(back.bet.tableMax, zt::Chips(100));
+        QCOMPARE(back.bet.bankroll, zt::Chips(500));
         QCOMPARE(back.bet.chip, 0.25);
         QCOMPARE(back.simulation.spins, 150);
         QCOMPARE(back.simulation.seed, std::uint64_t(42));

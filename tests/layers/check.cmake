@@ -6,6 +6,7 @@
 # 2. A window never includes another window's header, and no window looks a
 #    control up by name (windows reach one another through windows/links.h).
 # 3. The core includes no Qt module but Qt Core.
+# 4. The reading of pictures includes no widget and no database.
 #
 #   cmake -DBUILD_DIR=<build folder> -DSOURCE_DIR=<source folder> -P check.cmake
 
@@ -16,6 +17,9 @@ set(probes
   "zt_probe_core_store|store/storefile.h"
   "zt_probe_core_widgets|QWidget"
   "zt_probe_core_gui|QColor"
+  "zt_probe_core_reading|reading/stripreader.h"
+  "zt_probe_reading_store|store/storefile.h"
+  "zt_probe_reading_widgets|QWidget"
   "zt_probe_store_ui|ui/look.h"
   "zt_probe_ui_windows|windows/links.h"
   "zt_probe_windows_app|app/wiring.h")
@@ -57,6 +61,16 @@ endforeach()
 file(GLOB_RECURSE core_sources ${SOURCE_DIR}/src/core/*.cpp ${SOURCE_DIR}/src/core/*.h)
 foreach(source IN LISTS core_sources)
   file(STRINGS ${source} modules REGEX "#include <Qt(Gui|Widgets|Sql|Charts)/")
+  foreach(line IN LISTS modules)
+    string(APPEND failures "  ${source}: ${line}\n")
+  endforeach()
+endforeach()
+
+# 4. The reading of pictures is Qt Gui (and Tesseract) only: no widget, no
+#    database.
+file(GLOB_RECURSE reading_sources ${SOURCE_DIR}/src/reading/*.cpp ${SOURCE_DIR}/src/reading/*.h)
+foreach(source IN LISTS reading_sources)
+  file(STRINGS ${source} modules REGEX "#include <Qt(Widgets|Sql|Charts)/")
   foreach(line IN LISTS modules)
     string(APPEND failures "  ${source}: ${line}\n")
   endforeach()

@@ -34,13 +34,19 @@ dpkg-deb -x "${deb[0]}" "$root"
 desktop-file-validate "$root"/usr/share/applications/*.desktop || fail "desktop entry"
 appstreamcli validate --no-net "$root"/usr/share/metainfo/*.metainfo.xml || fail "metainfo"
 [ -f "$root/usr/share/man/man1/zentrima13.1.gz" ] || fail "no manual page"
+[ -f "$root/usr/share/man/it/man1/zentrima13.1.gz" ] || fail "no Italian manual page"
+[ -f "$root/usr/share/doc/zentrima13/changelog.Debian.gz" ] || fail "no changelog.Debian"
 [ -f "$root/usr/share/bash-completion/completions/zentrima13" ] || fail "no completion"
 for size in 16 22 24 32 48 64 128 256 512; do
     [ -f "$root/usr/share/icons/hicolor/${size}x${size}/apps/zentrima13.png" ] || fail "icon $size"
 done
 dpkg-deb -f "${deb[0]}" Depends | grep -q 'libqt6core6' || fail "Depends not computed"
+# A game, with a Debian revision, and no screenshot address that leads nowhere.
+[ "$(dpkg-deb -f "${deb[0]}" Section)" = games ] || fail "Section"
+[ "$(dpkg-deb -f "${deb[0]}" Version)" = "$version-1" ] || fail "Version is not $version-1"
+! grep -q '<screenshot' "$root"/usr/share/metainfo/*.metainfo.xml || fail "screenshot address"
 
-program="$root/usr/bin/zentrima13"
+program="$root/usr/games/zentrima13"
 # The hardening of Debian's own packages, in the binary itself: the stack
 # protector, fortified functions, read-only relocations bound at start, a
 # position-independent executable.
@@ -52,14 +58,26 @@ readelf -W -d "$program" | grep -q 'BIND_NOW' || fail "not bound at start (-z no
 readelf -W -h "$program" | grep -q 'Type: *DYN' || fail "not position-independent"
 [ "$("$program" --version)" = "zentrima13 $version" ] || fail "--version"
 
-# Every option a command's --help lists is in the manual page and the
+# The manual pages speak the language of the windows they describe: the
+# English page names the board's English captions, the Italian page the
+# Italian ones (and each page every window and key of the board).
+for caption in '"Quorix Mode"' '"Max. spins"' '"SAVE"' '"WHEEL"' '"CLR LAST"' '"Record Spins"' 'Ctrl+P' '"Stakes"'; do
+    zcat "$root/usr/share/man/man1/zentrima13.1.gz" | grep -qF -- "$caption" || fail "the manual page lacks $caption"
+done
+for caption in '"Modo Quorix"' '"Contr. Massimo"' '"SALVA"' '"ROUTA"' '"C. ULTIMO"' '"Registra Uscite"' 'Ctrl+P' '"Puntate"'; do
+    zcat "$root/usr/share/man/it/man1/zentrima13.1.gz" | grep -qF -- "$caption" || fail "the Italian manual page lacks $caption"
+done
+
+# Every option a command's --help lists is in both manual pages and the
 # completion.
 man="$(zcat "$root/usr/share/man/man1/zentrima13.1.gz" | sed 's/\\-/-/g')"
+manIt="$(zcat "$root/usr/share/man/it/man1/zentrima13.1.gz" | sed 's/\\-/-/g')"
 completion="$(cat "$root/usr/share/bash-completion/completions/zentrima13")"
-for command in "" $("$program" --help | awk '/^Comandi:/{c=1;next} c&&/^  [a-z]/{print $1} /^$/{if(c)exit}'); do
+for command in "" $(LANGUAGE=it "$program" --help | awk '/^Comandi:/{c=1;next} c&&/^  [a-z]/{print $1} /^$/{if(c)exit}'); do
     options="$("$program" $command --help | grep -o -- '--[a-z][a-z-]*' | sort -u)"
     for option in $options; do
         grep -q -- "$option" <<<"$man" || fail "$option of '${command:-zentrima13}' missing from the manual page"
+        grep -q -- "$option" <<<"$manIt" || fail "$option of '${command:-zentrima13}' missing from the Italian manual page"
         grep -q -- "$option\\b" <<<"$completion" || fail "$option of '${command:-zentrima13}' missing from the completion"
     done
     [ -z "$command" ] || grep -q -- "$command" <<<"$completion" || fail "command $command missing from the completion"

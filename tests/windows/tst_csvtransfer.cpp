@@ -111,7 +111,11 @@ private Q_SLOTS:
         r = run({"export"});
         QCOMPARE(r.code, 0);
         QCOMPARE(r.out, QString(kHeader) + "1, 5, 1,2,,,\r\n2, 17, 2,2,,,\r\n3, 32, 3,2,,,\r\n");
-        QCOMPARE(run({"export", "--tipo", "Live", "--out", "-"}).out, QString(kHeader));
+        QCOMPARE(run({"export", "--type", "Live", "--out", "-"}).out, QString(kHeader));
+        // A fault in English quotes as English does.
+        QCOMPARE(run({"import", "-", "--lang", "en"}, "5, 40\n").err,
+                 QString("File -, line 1: \"40\" is not a number from 0 to 36: no spins were "
+                         "imported.\n"));
 
         // A list given newest first, into a game from its oldest spin.
         r = run({"import", "-", "--newest-first", "--db", "recenti.mdb"}, "32\n17\n5\n");
@@ -153,7 +157,7 @@ private Q_SLOTS:
                                         << 2 << "Opzione sconosciuta: formato.";
         QTest::newRow("type of a table")
             << QStringList{"import", "f.csv", "--tipo", "Live"} << h + "1, 5, 1,,,," << 2
-            << "--tipo vale solo per un elenco di numeri: il file "
+            << "--type vale solo per un elenco di numeri: il file "
                "f.csv ha le colonne di un'esportazione.";
         QTest::newRow("newest first of a table")
             << QStringList{"import", "f.csv", "--newest-first"} << h + "1, 5, 1,,,," << 2

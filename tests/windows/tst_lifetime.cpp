@@ -140,32 +140,49 @@ private Q_SLOTS:
         zt::destroySharedWindows();
     }
 
-    // The wheel window shows one opaque frame of the wheel of the layout.
+    // The wheel window shows one opaque frame of the wheel of the layout, its
+    // sectors named in the language shown as the statistics name them.
     void wheelPicture()
     {
         using namespace zt::wheel;
-        auto* label = control<QLabel>(zt::shared<zt::WheelWindow>(), "Image1");
-        QCOMPARE(label->window()->size(), QSize(414, 413));
-        QVERIFY(label->geometry() == QRect(8, 8, 400, 400) && !label->hasScaledContents());
-        QImageReader reader(":/wheel.gif");
-        const QImage image = reader.read();
-        QVERIFY(reader.imageCount() == 1 && image.size() == QSize(400, 400));
-        QCOMPARE(label->pixmap().toImage().convertToFormat(image.format()), image);
-        for (int y = 0; y < 400 * 400; ++y)
-            QCOMPARE(qAlpha(image.pixel(y % 400, y / 400)), 255);
-        const auto hex = [](QRgb c) { return QString::number(c & 0xffffff, 16); };
-        const auto at = [&](QPointF p, QRgb c, const QString& what) {
-            const QRgb seen = image.pixel(int(std::floor(p.x())), int(std::floor(p.y())));
-            QCOMPARE(what + u' ' + hex(seen), what + u' ' + hex(c));
-        };
-        at({kCentre, kCentre}, kHubColor, "hub");
-        const double ring = (kRingRadius + kNumberBaseline) / 2; // below the numbers
-        for (int i = 0; i < kPockets; ++i)
-            at(pointAt(pocketAngle(i), ring), pocketColor(i), QString::number(kOrder[i]));
-        for (const Sector& s : kSectors) // on the line of its first pocket
-            at(pointAt(pocketAngle(s.first),
-                       (std::max(s.innerRadius, kHubRadius) + kDiscRadius) / 2),
-               s.fill, s.label);
+        const zt::Language shown = zt::currentLanguage();
+        QImage italian;
+        for (zt::Language language : {zt::Language::Italian, zt::Language::English}) {
+            zt::destroySharedWindows();
+            zt::useLanguage(language);
+            auto* label = control<QLabel>(zt::shared<zt::WheelWindow>(), "Image1");
+            QCOMPARE(label->window()->size(), QSize(414, 413));
+            QVERIFY(label->geometry() == QRect(8, 8, 400, 400) && !label->hasScaledContents());
+            const bool english = language == zt::Language::English;
+            QImageReader reader(english ? ":/wheel_en.gif" : ":/wheel.gif");
+            const QImage image = reader.read();
+            QVERIFY(reader.imageCount() == 1 && image.size() == QSize(400, 400));
+            QCOMPARE(label->pixmap().toImage().convertToFormat(image.format()), image);
+            for (int y = 0; y < 400 * 400; ++y)
+                QCOMPARE(qAlpha(image.pixel(y % 400, y / 400)), 255);
+            const auto hex = [](QRgb c) { return QString::number(c & 0xffffff, 16); };
+            const auto at = [&](QPointF p, QRgb c, const QString& what) {
+                const QRgb seen = image.pixel(int(std::floor(p.x())), int(std::floor(p.y())));
+                QCOMPARE(what + u' ' + hex(seen), what + u' ' + hex(c));
+            };
+            at({kCentre, kCentre}, kHubColor, "hub");
+            const double ring = (kRingRadius + kNumberBaseline) / 2; // below the numbers
+            for (int i = 0; i < kPockets; ++i)
+                at(pointAt(pocketAngle(i), ring), pocketColor(i), QString::number(kOrder[i]));
+            for (const Sector& s : kSectors) { // on the line of its first pocket
+                at(pointAt(pocketAngle(s.first),
+                           (std::max(s.innerRadius, kHubRadius) + kDiscRadius) / 2),
+                   s.fill, s.label);
+                QCOMPARE(QCoreApplication::translate("Statistiche", s.label),
+                         english ? QString::fromUtf8(s.englishLabel) : QString(s.label));
+            }
+            if (!english)
+                italian = image;
+            else
+                QVERIFY(image != italian); // the same wheel, other words
+        }
+        zt::destroySharedWindows();
+        zt::useLanguage(shown);
     }
 
     // Closing another window goes on with the run; closing the board ends it at
@@ -285,6 +302,14 @@ private Q_SLOTS:
         auto* settings = new zt::SettingsWindow; // reads the folder's file
         auto* lingua = control<QComboBox>(settings, "Lingua");
         QCOMPARE(lingua->currentIndex(), 0);
+        // With the other settings, above the button, inside the window.
+        const int settingsEnd = control<QWidget>(settings, "Shape2")->geometry().bottom();
+        const int buttonTop = control<QWidget>(settings, "Command1")->geometry().top();
+        QVERIFY(settings->rect().contains(control<QWidget>(settings, "Command1")->geometry()));
+        for (const char* name : {"LabelLingua", "Lingua", "LabelLinguaAvvio"}) {
+            const QRect r = control<QWidget>(settings, name)->geometry();
+            QVERIFY2(r.top() > settingsEnd && r.bottom() < buttonTop, name);
+        }
         const auto choose = [&](int index) {
             lingua->setCurrentIndex(index);
             Q_EMIT lingua->activated(index);
@@ -302,16 +327,25 @@ private Q_SLOTS:
         delete settings;
 
         // The program: the system's language, the setting over it, --lang over both.
-        const auto firstWord = [&](const char* system, const QStringList& arguments) {
+        const auto firstWord = [&](const char* system, const QStringList& arguments,
+                                   const char* variable = "LANGUAGE") {
             QProcess p;
             QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-            env.insert("LANGUAGE", system);
+            for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"})
+                env.remove(name);
+            env.insert(variable, system);
             p.setProcessEnvironment(env);
             p.start(QStringLiteral(ZT_PROGRAM_PATH), arguments + QStringList{"--help"});
             p.waitForFinished(10000);
             return QString::fromUtf8(p.readAllStandardOutput()).section(u' ', 0, 0);
         };
         QCOMPARE(firstWord("en_GB", {}) + firstWord("it", {}), "Usage:Uso:");
+        // Any other language reads English sooner; the plain C locale names
+        // none, and the program speaks its own.
+        QCOMPARE(firstWord("de_DE.UTF-8", {}, "LANG") + firstWord("fr", {}) +
+                     firstWord("it_CH.UTF-8", {}, "LC_ALL") + firstWord("C", {}, "LANG") +
+                     firstWord("C.UTF-8", {}, "LANG") + firstWord("POSIX", {}, "LC_ALL"),
+                 "Usage:Usage:Uso:Uso:Uso:Uso:");
         QVERIFY(zt::writeLanguagePreference(dir.file("zentrima13.ini"), "it"));
         QCOMPARE(firstWord("en_GB", {}) + firstWord("en_GB", {"--lang", "en"}), "Uso:Usage:");
     }

@@ -108,7 +108,7 @@ private Q_SLOTS:
         control<QSpinBox>(w, "Cassa")->setValue(300);
         const zt::BetSettings& now = zt::test::links().session().play.settings();
         QCOMPARE(zt::progressionText(now), QString("1,2,4"));
-        QCOMPARE(now.bankroll, 300.0);
+        QCOMPARE(now.bankroll, zt::Chips(300));
 
         auto* list = control<QLineEdit>(w, "Elenco");
         list->clear();
@@ -116,11 +116,19 @@ private Q_SLOTS:
         QTest::keyClick(list, Qt::Key_Return);
         QVERIFY(control<QLabel>(w, "Avviso")->isVisibleTo(w));
         QCOMPARE(zt::progressionText(zt::test::links().session().play.settings()), QString("1,2,4"));
+        // Multiples past what a number can hold without a table maximum: said.
+        list->setText("1,1000001");
+        control<QSpinBox>(w, "Puntata")->setValue(1'000'000'000);
+        QVERIFY(control<QLabel>(w, "Avviso")->isVisibleTo(w));
+        QVERIFY(control<QLabel>(w, "Avviso")->text().contains("oltre 1.000.000.000.000.000"));
+        control<QSpinBox>(w, "Puntata")->setValue(2);
+        list->setText("1,2,4");
+        QTest::keyClick(list, Qt::Key_Return);
 
         zt::AppLinks nextRun;
         QCOMPARE(zt::progressionText(nextRun.session().play.settings()), QString("1,2,4"));
-        QCOMPARE(nextRun.session().play.settings().stake, 2.0);
-        QCOMPARE(nextRun.session().play.settings().bankroll, 300.0);
+        QCOMPARE(nextRun.session().play.settings().stake, zt::Chips(2));
+        QCOMPARE(nextRun.session().play.settings().bankroll, zt::Chips(300));
 
         // Opened again, the window shows the stakes in use.
         w->close();

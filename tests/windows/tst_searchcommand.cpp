@@ -140,7 +140,18 @@ private Q_SLOTS:
         // The CSV on standard output instead of the panel.
         Outcome o = run(QStringList{"search", "--csv", "-"} + small);
         QVERIFY(o.code == 0 && o.out.startsWith("rank,mode,filter,max,") && o.out.count('\n') == 9);
+        QVERIFY(o.out.contains(",none,Tutti,3,"));
         QCOMPARE(files(), QStringList{"dati.mdb"});
+        // In English the filter is the board's "All", in and out; "Tutti"
+        // is always taken, and the CSV keeps it.
+        const QStringList english{"search", "--lang", "en", "--mode", "none", "--max", "3",
+                                  "--luck", "0", "--filter"};
+        o = run(english + QStringList{"All"});
+        QVERIFY2(o.code == 0 && o.out.contains(QRegularExpression("\\n +1  none +All +3 ")),
+                 qPrintable(o.out + o.err));
+        QVERIFY(!o.out.contains("Tutti"));
+        o = run(english + QStringList{"tutti", "--csv", "-"});
+        QVERIFY(o.code == 0 && o.out.contains(",none,Tutti,3,"));
         // Games too short for Modo Quorix, here and on the random evenings
         // shaped like them: nothing is staked anywhere, and a best that only
         // ties with luck is not taken for better than it.

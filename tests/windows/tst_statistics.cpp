@@ -201,6 +201,17 @@ private Q_SLOTS:
         QVERIFY(w->numbers().z[1] < -1 && w->numbers().z[2] > 1);
         control<QComboBox>(w, "VistaNumeri")->setCurrentIndex(0);
         QCOMPARE(barSets(chart).size(), 3);
+
+        // In English the lines use the footnote's words.
+        zt::useLanguage(zt::Language::English);
+        w = freshStatistics();
+        QTRY_COMPARE(w->numbers().spins, 74);
+        QTRY_VERIFY(!w->isBusy());
+        const QString english = shownText(control<QLabel>(w, "FiguraGruppi"));
+        zt::useLanguage(zt::Language::Italian);
+        QVERIFY2(english.contains(": almost a proof (χ² 70.11, 2 d.f., p < 0.001)") &&
+                     english.contains("degrees of freedom (d.f.)") && !english.contains("g.l."),
+                 qPrintable(english));
         delete w;
     }
 

@@ -3,6 +3,9 @@
 
 #include "commandtesting.h"
 
+#include <QStandardPaths>
+
+#include <signal.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 
@@ -18,6 +21,12 @@ private Q_SLOTS:
         QVERIFY(o.code == 0 && o.out.startsWith("zentrima13 "));
         o = run({"verify", "--help"});
         QVERIFY(o.code == 0 && o.out.startsWith("Uso: zentrima13 verify") && o.err.isEmpty());
+        // In English every command is described in English.
+        o = run({"--lang", "en", "--help"});
+        QVERIFY2(o.code == 0 && o.out.contains(QRegularExpression("\\n  search +finds the best")),
+                 qPrintable(o.out));
+        for (const char* italian : {"cerca", "verifica", "scrive", "aggiunge", "mostra"})
+            QVERIFY2(!o.out.contains(italian), italian);
 
         // What the program does not know is refused, never taken for the windows.
         o = run({"frobnicate"});
@@ -59,6 +68,26 @@ private Q_SLOTS:
         QTest::newRow("progression") << QStringList{"--progression", "1,x"}
                                      << "--progression: \"1,x\"";
         QTest::newRow("chip") << QStringList{"--chip", "0"} << "--chip: \"0\"";
+        // A refusal names the limit; a value with decimals is never split into a list.
+        QTest::newRow("chip under a cent")
+            << QStringList{"--chip", "0,001"}
+            << "--chip: \"0,001\" (un valore da 0,01 a meno di 1.000.000.000 con al massimo due "
+               "decimali, come 2,5 o 2.5; per più valori si ripete --chip).";
+        QTest::newRow("chips in a list") << QStringList{"--chip", "2,5,1"} << "--chip: \"2,5,1\"";
+        QTest::newRow("stake too large")
+            << QStringList{"--stake", "10000000000"}
+            << "--stake: \"10000000000\" (un numero intero da 1 a 1.000.000.000).";
+        QTest::newRow("target 0") << QStringList{"--target", "0"} << "(un numero intero da 1 a 1.000.000.000).";
+        QTest::newRow("spins 0") << QStringList{"--spins", "0"} << "(un numero intero da 1 a 1.000.000).";
+        QTest::newRow("bankroll 0")
+            << QStringList{"--bankroll", "0"} << "(un numero intero da 1 a 1.000.000.000.000.000).";
+        QTest::newRow("progression too long")
+            << QStringList{"--progression", QStringList(10'000, "1").join(',')}
+            << "(flat, recovery o da 1 a 1.000 multipli interi";
+        QTest::newRow("stakes over the ceiling")
+            << QStringList{"--stake", "1000000000", "--progression", "1,1000000000"}
+            << "chiede 1.000.000.000.000.000.000 fiches per numero: oltre il limite di "
+               "1.000.000.000.000.000.";
         QTest::newRow("simulate") << QStringList{"--simulate", "-5"} << "--simulate: \"-5\"";
         QTest::newRow("out on the rows")
             << QStringList{"--out", "./dati.mdb"} << "--out non può essere il file delle uscite.";
@@ -85,6 +114,7 @@ private Q_SLOTS:
         QCOMPARE(o.code, 2);
         QVERIFY2(o.err.contains(message) && o.err.contains("Uso: zentrima13 verify"),
                  qPrintable(o.err));
+        QVERIFY(o.err.size() < 10'000); // a long value is not echoed whole
         QVERIFY(o.out.isEmpty());
         QCOMPARE(files(), QStringList{"dati.mdb"});
     }
@@ -124,6 +154,9 @@ private Q_SLOTS:
         QCOMPARE(o.code, 3);
         QCOMPARE(o.err, QString("tubo non è un file normale (è una pipe).\n"));
         QCOMPARE(run({"verify", "--db", "cartella"}).err, QString("cartella è una cartella.\n"));
+        // In English, as English is written.
+        QCOMPARE(run({"verify", "--lang", "en", "--db", "cartella"}).err,
+                 QString("cartella is a folder.\n"));
     }
 
     // Every output is checked before the work (here before the rows, which
@@ -169,10 +202,20 @@ private Q_SLOTS:
         QCOMPARE(o.code, 0);
         // The proposal is dropped at each check, before its spin: nothing is
         // followed, nothing staked.
-        QCOMPARE(o.out, QString("Boules: 2\nVerificate: 2\nConta Usc.: 1\nNumeri Giocati: 6\n"
-                                "Fuori Lim. 1° Uscita: 0\nFuori Lim. 2° Uscita: 0\n"
+        // Each line of the panel says which proposals it counts.
+        QCOMPARE(o.out, QString("Boules: 2\n"
+                                "Verificate (stringhe vinte, con --strings-report, e proposte "
+                                "controllate, con --proposal-check): 2\n"
+                                "Conta Usc. (numeri usciti delle proposte controllate, con "
+                                "--proposal-check): 1\n"
+                                "Numeri Giocati (numeri delle proposte controllate, con "
+                                "--proposal-check): 6\n"
+                                "Fuori Lim. 1° Uscita (stringhe annullate prima della vincita, "
+                                "con --strings-report): 0\n"
+                                "Fuori Lim. 2° Uscita (stringhe annullate dopo la prima vincita, "
+                                "con --strings-report): 0\n"
                                 "Colpi puntati: 0 di 2\nPuntato: 0\nRiscosso: 0\nSaldo: 0\n"
-                                "Resa sul puntato: 0,00 %\nAtteso dal caso: 0 ± 0\n"
+                                "Resa sul puntato: nessuna puntata\nAtteso dal caso: 0 ± 0\n"
                                 "z: nessuna puntata\nDiscesa massima: 0\n"
                                 "Puntata massima: 0 per numero\nColpi persi di fila, al massimo: 0\n"));
         QVERIFY(zt::test::fileBytes("Statistica.txt")
@@ -202,6 +245,19 @@ private Q_SLOTS:
 
         o = run({"verify", "--max", "2,10", "--csv", "-"});
         QVERIFY(o.out.count('\n') == 3 && o.err == "2 combinazioni da verificare.\n");
+        // A decimal comma is a chip value of 2.5, not two combinations.
+        o = run({"verify", "--chip", "2,5", "--stake", "2", "--out", "chip.txt"});
+        QVERIFY(o.code == 0 && o.out.contains("\nPuntato: ") && o.out.contains(",00\n"));
+        // A sweep on a terminal is a table; on a pipe (above) the CSV.
+        if (!QStandardPaths::findExecutable("script").isEmpty()) {
+            o = run({"-qec", QString(ZT_PROGRAM_PATH) + " verify --max 2,10", "/dev/null"},
+                    [](QProcess& p) { p.setProgram("script"); });
+            const QStringList shown = o.out.split("\r\n");
+            QCOMPARE(shown[0].simplified(),
+                     QString("# max Verificate Fallite Colpi puntati Puntato Saldo z"));
+            QCOMPARE(shown[1].section(' ', 0, 4, QString::SectionSkipEmpty).simplified(), QString("1 2 0 0 4"));
+            QVERIFY(shown[3].startsWith("Tutte le colonne"));
+        }
         QCOMPARE(zt::test::fileBytes("dati.mdb"), dati);
 
         // The same seed gives the same evenings; a list sweeps.
@@ -342,16 +398,31 @@ private Q_SLOTS:
         o = run({"-c", QString(ZT_PROGRAM_PATH) + " progression --numbers 3 --max 2 >&-"},
                 [](QProcess& p) { p.setProgram("/bin/sh"); });
         QVERIFY(o.code == 1 && o.err == "Impossibile scrivere sullo standard output: è chiuso.\n");
+        // One number is one, in English.
+        o = run({"progression", "--lang", "en", "--numbers", "1", "--max", "2"});
+        QVERIFY2(o.out.startsWith("Recovery on 1 number: a hit at any attempt nets at least 1 "),
+                 qPrintable(o.out));
+        // Exact sums past a double; a chip value with a decimal comma.
+        o = run({"progression", "--numbers", "35", "--max", "10", "--stake", "3"});
+        QCOMPARE(o.out.split('\n')[11].simplified(),
+                 QString("10 299.037.650.190.336 10.466.317.756.661.760 10.765.355.406.852.095 1"));
+        o = run({"progression", "--numbers", "3", "--max", "1", "--chip", "2,5"});
+        QCOMPARE(o.out.split('\n')[2].simplified(), QString("1 2,50 7,50 7,50 82,50"));
 
         o = run({"progression", "--numbers", "36", "--max", "3"});
         QCOMPARE(o.code, 2);
         QVERIFY(o.out.isEmpty() && o.err.startsWith("Con 36 numeri nessuna puntata recupera"));
+        // Without a table maximum no stake is cut: one past what is held is refused.
+        o = run({"progression", "--numbers", "35", "--max", "12"});
+        QCOMPARE(o.code, 2);
+        QVERIFY(o.out.isEmpty() && o.err.startsWith("Al tentativo 11 la progressione chiederebbe "
+                                                    "più di 1.000.000.000.000.000 fiches"));
         const std::pair<QStringList, QString> refused[] = {
-            {{"--numbers", "38", "--max", "3"}, "Valore non valido per --numbers: \"38\"."},
+            {{"--numbers", "38", "--max", "3"}, "Valore non valido per --numbers: \"38\" (un numero intero da 1 a 37)."},
             {{"--numbers", "3"}, "Servono --numbers e --max."},
             {{"--max", "3"}, "Servono --numbers e --max."},
-            {{"--numbers", "3", "--max", "3", "--target", "0"}, "Valore non valido per --target: \"0\"."},
-            {{"--numbers", "3", "--max", "3", "--chip", "0"}, "Valore non valido per --chip: \"0\"."},
+            {{"--numbers", "3", "--max", "3", "--target", "0"}, "Valore non valido per --target: \"0\" (un numero intero da 1 a 1.000.000.000)."},
+            {{"--numbers", "3", "--max", "3", "--chip", "0,001"}, "Valore non valido per --chip: \"0,001\" (un valore da 0,01 a meno di 1.000.000.000 con al massimo due decimali, come 2,5 o 2.5)."},
             {{"--numbers", "3", "--max", "3", "--max=4"},
              "L'opzione --max è data più di una volta: vuole un valore solo."}};
         for (const auto& [bad, why] : refused) {

@@ -1,5 +1,7 @@
-// Draws the wheel picture of the wheel window and writes it as a GIF89a;
-// with --icons, draws the program's icon (icon.cpp) as an SVG and as PNGs.
+// Draws the wheel picture of the wheel window and writes it as a GIF89a
+// (with --english, the picture of the English windows: the same wheel with
+// the sectors' English names); with --icons, draws the program's icon
+// (icon.cpp) as an SVG and as PNGs.
 //
 // Regenerate the committed picture from the repository root with
 //
@@ -95,7 +97,7 @@ void drawOnCircle(QPainter& p, const QString& text, double angle, double radius)
     }
 }
 
-QImage drawWheel()
+QImage drawWheel(bool english)
 {
     QImage image(kPictureSize, kPictureSize, QImage::Format_RGB32);
     image.fill(kBackground);
@@ -141,7 +143,8 @@ QImage drawWheel()
         QRectF box(0, 0, 120, 20);
         box.moveCenter(at);
         p.setPen(QColor(s.text));
-        p.drawText(box, Qt::AlignCenter, QString::fromLatin1(s.label));
+        p.drawText(box, Qt::AlignCenter,
+                   english ? QString::fromUtf8(s.englishLabel) : QString::fromLatin1(s.label));
     }
 
     // The pocket numbers.
@@ -264,8 +267,9 @@ bool writeIcons(const QString& folder)
 int main(int argc, char** argv)
 {
     const bool icons = argc == 3 && std::strcmp(argv[1], "--icons") == 0;
-    if (argc != 2 && !icons) {
-        std::fprintf(stderr, "usage: %s output.gif | --icons folder\n", argv[0]);
+    const bool english = argc == 3 && std::strcmp(argv[1], "--english") == 0;
+    if (argc != 2 && !icons && !english) {
+        std::fprintf(stderr, "usage: %s [--english] output.gif | --icons folder\n", argv[0]);
         return 64;
     }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -273,8 +277,8 @@ int main(int argc, char** argv)
     QGuiApplication app(argc, argv);
     if (icons)
         return writeIcons(QString::fromLocal8Bit(argv[2])) ? 0 : 1;
-    const Indexed picture = quantise(drawWheel());
+    const Indexed picture = quantise(drawWheel(english));
     const QByteArray gif =
         wheelgen::encodeGif(kPictureSize, kPictureSize, picture.palette, picture.pixels);
-    return writeFile(QString::fromLocal8Bit(argv[1]), gif) ? 0 : 1;
+    return writeFile(QString::fromLocal8Bit(argv[argc - 1]), gif) ? 0 : 1;
 }

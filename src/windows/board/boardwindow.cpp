@@ -59,6 +59,7 @@ BoardWindow::BoardWindow(Links& links) : links_(links)
     Frame2->raise();
 
     buildTypedNumber();
+    buildReader();
 
     auto* viewerKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_U), this);
     connect(viewerKey, &QShortcut::activated, this,

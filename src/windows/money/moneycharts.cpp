@@ -112,17 +112,17 @@ void drawEvenings(QChart* chart, const SimulationFigures& figures, double chip)
 {
     clearChart(chart);
     chart->setTitle(MoneyWindowText::tr("Saldo finale delle serate simulate"));
-    const std::vector<double>& finals = figures.finals;
+    const auto& finals = figures.finals;
     if (finals.empty())
         return;
     // Bins of whole chips, about thirty across the balances.
-    const double first = finals.front() * chip;
-    const double last = finals.back() * chip;
+    const double first = double(finals.front()) * chip;
+    const double last = double(finals.back()) * chip;
     const int bins = first == last ? 1 : 30;
     const double width = first == last ? 1 : (last - first) / bins;
     std::vector<long long> counts(bins);
-    for (double v : finals)
-        ++counts[std::min(bins - 1, int((v * chip - first) / width))];
+    for (const ChipSum f : finals)
+        ++counts[std::min(bins - 1, int((double(f) * chip - first) / width))];
     auto* top = new QLineSeries;
     long long most = 0;
     for (int i = 0; i < bins; ++i) {

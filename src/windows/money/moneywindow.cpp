@@ -293,7 +293,7 @@ void MoneyWindow::showPreferences(const MoneyPreferences& p)
     Obiettivo->setValue(int(b.target));
     Obiettivo->setEnabled(b.progression == BetSettings::Progression::Recovery);
     MassimoTavolo->setValue(int(b.tableMax));
-    Cassa->setValue(int(std::min(b.bankroll, 1e9)));
+    Cassa->setValue(int(std::min<Chips>(b.bankroll, 1'000'000'000)));
     ValoreFiche->setValue(b.chip);
     Serate->setValue(p.simulation.evenings);
     UsciteSerata->setValue(p.simulation.spins);
@@ -323,6 +323,18 @@ void MoneyWindow::settingsEdited()
         return;
     }
     links_.session().play.setSettings(*chosen);
+    // Only the table's maximum cuts a stake: without one, a multiple that
+    // asks for more than the program holds on a number is not played.
+    if (chosen->progression == BetSettings::Progression::List && chosen->tableMax == 0) {
+        const Chips most = *std::max_element(chosen->list.begin(), chosen->list.end());
+        if (ChipSum(chosen->stake) * most > StakeTable::ceiling) {
+            Avviso->setText(tr("Il multiplo %1 chiede %2 fiches per numero, oltre %3: senza un "
+                               "massimo al tavolo quei tentativi non si giocano.")
+                                .arg(chipsText(most), chipsText(ChipSum(chosen->stake) * most),
+                                     chipsText(StakeTable::ceiling)));
+            Avviso->show();
+        }
+    }
     const MoneyPreferences p{*chosen, {Serate->value(), UsciteSerata->value(),
                                        std::uint64_t(Seme->value())}};
     if (!writeMoneyPreferences(QString::fromLatin1(settingsFileName), p)) {
@@ -361,7 +373,7 @@ QString MoneyWindow::nextStakeText() const
     const LivePlay& play = links_.session().play;
     const BetSettings& s = play.settings();
     const EveningFigures& f = play.evening().figures();
-    const auto money = [&](double chips) { return amountText(chips, s.chip); };
+    const auto money = [&](ChipSum chips) { return moneyText(chips, s.chip); };
     if (f.ruined)
         return tr("Serata in rovina al colpo %1: la cassa non copre più le puntate.")
             .arg(f.ruinSpin);
@@ -371,16 +383,22 @@ QString MoneyWindow::nextStakeText() const
     if (!play.table().recoverable(next.size))
         return tr("Con %1 numeri il recupero è impossibile: nessuna puntata.").arg(next.size);
     const StakeTable::Stake stake = play.table().at(next.size, next.attempt);
+    if (stake.overLimit)
+        return tr("Tentativo %1: nessuna puntata, la progressione chiederebbe più di %2 fiches "
+                  "per numero.")
+            .arg(next.attempt)
+            .arg(chipsText(StakeTable::ceiling));
     if (stake.chips <= 0)
         return tr("Tentativo %1: nessuna puntata.").arg(next.attempt);
-    QString text = tr("Prossima puntata: %1 su ognuno dei %2 numeri (%3 in tutto), tentativo %4")
+    QString text = tr("Prossima puntata: %1 su ognuno dei %2 numeri (%3 in tutto), tentativo %4",
+                      nullptr, next.size)
                        .arg(money(stake.chips))
                        .arg(next.size)
-                       .arg(money(next.size * stake.chips))
+                       .arg(money(ChipSum(next.size) * stake.chips))
                        .arg(next.attempt);
     if (stake.capped)
         text += tr(", ridotta al massimo del tavolo");
-    if (s.bankroll > 0 && s.bankroll + f.net() < next.size * stake.chips)
+    if (s.bankroll > 0 && s.bankroll + f.net() < ChipSum(next.size) * stake.chips)
         text += tr(": la cassa non la copre");
     return text + u'.';
 }
@@ -405,12 +423,13 @@ void MoneyWindow::follow()
     const LivePlay& play = links_.session().play;
     const BetSettings& s = play.settings();
     const EveningFigures& f = play.evening().figures();
-    const auto money = [&](double chips) { return amountText(chips, s.chip); };
+    const auto money = [&](ChipSum chips) { return moneyText(chips, s.chip); };
     Prossima->setText(nextStakeText());
-    QString evening = tr("Serata: saldo %1, puntato %2 in %3 colpi; atteso dal caso %4 ± %5")
+    QString evening = tr("Serata: saldo %1, puntato %2 in %3 colpi; atteso dal caso %4 ± %5",
+                         nullptr, int(f.stakedSpins))
                           .arg(money(f.net()), money(f.staked))
                           .arg(f.stakedSpins)
-                          .arg(money(f.expected), money(f.sd()));
+                          .arg(moneyText(-f.staked, s.chip, 37), amountText(f.sd(), s.chip));
     if (s.bankroll > 0)
         evening += tr("; cassa %1").arg(money(s.bankroll + f.net()));
     SaldoSerata->setText(evening + u'.');
@@ -527,7 +546,8 @@ void MoneyWindow::simulate()
     VerifySettings v = replaySettings();
     v.simulation = {Serate->value(), UsciteSerata->value(), std::uint64_t(Seme->value())};
     Simula->setEnabled(false);
-    FiguraSerate->setText(tr("Simulazione di %1 serate…").arg(v.simulation.evenings));
+    FiguraSerate->setText(tr("Simulazione di %1 serate…", nullptr, v.simulation.evenings)
+                              .arg(v.simulation.evenings));
     auto result = std::make_shared<SimulationFigures>();
     const int threads = int(std::max(1u, std::thread::hardware_concurrency()));
     startJob(

@@ -37,7 +37,8 @@ SettingsWindow::SettingsWindow()
     setWindowTitle(tr("Impostazioni Auto"));
     setFont(controlFont());
     setBackColor(this, Qt::black);
-    // The design's layout, and below it the language.
+    // The design's layout, with the language below the settings of the
+    // strings and the button below both.
     setFixedSize(twipsSize(6375, 3360));
     const QString sameTip = tr("Controlla uscite e azzera");
 
@@ -87,7 +88,7 @@ SettingsWindow::SettingsWindow()
                            tr("Azzera"), false, rust);
     Check1->setToolTip(sameTip);
 
-    auto* ok = place<QPushButton>(this, QStringLiteral("Command1"), {120, 2040, 6135, 495});
+    auto* ok = place<QPushButton>(this, QStringLiteral("Command1"), {120, 2520, 6135, 495});
     ok->setText(tr("OK"));
     connect(ok, &QPushButton::clicked, this, &QWidget::hide);
 
@@ -103,10 +104,10 @@ SettingsWindow::SettingsWindow()
 
 void SettingsWindow::buildLanguageChoice()
 {
-    auto* label = place<QLabel>(this, QStringLiteral("LabelLingua"), {120, 2700, 1095, 255});
+    auto* label = place<QLabel>(this, QStringLiteral("LabelLingua"), {120, 2100, 1095, 255});
     label->setText(tr("Lingua:"));
     setForeColor(label, Qt::white);
-    Lingua = place<QComboBox>(this, QStringLiteral("Lingua"), {1200, 2640, 1935, 315});
+    Lingua = place<QComboBox>(this, QStringLiteral("Lingua"), {1200, 2040, 1935, 315});
     // The item's data is what the settings file keeps.
     Lingua->addItem(tr("Come il sistema"), QString());
     Lingua->addItem(QStringLiteral("Italiano"), QStringLiteral("it"));
@@ -114,7 +115,7 @@ void SettingsWindow::buildLanguageChoice()
     label->setBuddy(Lingua);
     const QString file = QDir::current().absoluteFilePath(QLatin1String(settingsFileName));
     Lingua->setCurrentIndex(std::max(0, Lingua->findData(readLanguagePreference(file))));
-    auto* when = place<QLabel>(this, QStringLiteral("LabelLinguaAvvio"), {3240, 2700, 3015, 255});
+    auto* when = place<QLabel>(this, QStringLiteral("LabelLinguaAvvio"), {3240, 2100, 3015, 255});
     when->setText(tr("(dal prossimo avvio)"));
     setForeColor(when, Qt::white);
     connect(Lingua, &QComboBox::activated, this, [this, file] {

@@ -187,11 +187,13 @@ void StatisticsWindow::showNumbers()
     } else if (cache_.spins.empty()) {
         state = cache_.unreadable > 0
                     ? tr("Nessuna uscita da contare in %1: %2 righe senza un numero "
-                                     "da 0 a 36.")
+                                     "da 0 a 36.",
+                         nullptr, int(cache_.unreadable))
                           .arg(file, count(cache_.unreadable))
                     : tr("Nessuna uscita registrata in %1.").arg(file);
     } else {
-        state = tr("%1 uscite in %2").arg(count(qint64(cache_.spins.size())), file);
+        const qint64 all = qint64(cache_.spins.size());
+        state = tr("%1 uscite in %2", nullptr, int(all)).arg(count(all), file);
         if (filter != stats::TypeFilter::All)
             state += tr(", di cui %1 %2").arg(count(chosenFrom_), typeName);
         if (last > 0 && chosenFrom_ > last)
@@ -200,7 +202,8 @@ void StatisticsWindow::showNumbers()
         if (spins == 0)
             state += tr(" Nessuna uscita %1 da contare.").arg(typeName);
         if (cache_.unreadable > 0)
-            state += tr(" %1 righe senza un numero da 0 a 36 non sono contate.")
+            state += tr(" %1 righe senza un numero da 0 a 36 non sono contate.", nullptr,
+                        int(cache_.unreadable))
                          .arg(count(cache_.unreadable));
     }
     Stato->setText(state);
@@ -217,7 +220,8 @@ void StatisticsWindow::showNumbers()
         FiguraNumeri->setText(
             tr("<p><b>%1 uscite</b>: il caso ne attende %2 per numero.<br>"
                            "Chi quadrato %3 con %4 gradi di libertà, %5.<br><i>%6</i></p>"
-                           "%7<p>%8<br>%9</p><p><small>%10</small></p>")
+                           "%7<p>%8<br>%9</p><p><small>%10</small></p>",
+               nullptr, int(spins))
                 .arg(esc(count(spins)), esc(decimal(numbers_.expected, 2)),
                      esc(decimal(t.statistic, 2)))
                 .arg(t.degrees)
@@ -254,11 +258,11 @@ void StatisticsWindow::showNumbers()
         }
         if (!grouping.test.valid)
             continue;
-        lines += QStringLiteral("<b>%1</b>: %2 (χ² %3, %4 g.l., %5)")
+        lines += QStringLiteral("<b>%1</b>: %2 (χ² %3, %4, %5)")
                      .arg(esc(grouping.name), esc(stats::shortVerdict(grouping.test)),
-                          esc(decimal(grouping.test.statistic, 2)))
-                     .arg(grouping.test.degrees)
-                     .arg(esc(pText(grouping.test)));
+                          esc(decimal(grouping.test.statistic, 2)),
+                          esc(tr("%n g.l.", nullptr, grouping.test.degrees)),
+                          esc(pText(grouping.test)));
         if (grouping.heaviest >= 0) {
             const stats::GroupFigure& g = grouping.groups[std::size_t(grouping.heaviest)];
             lines += esc(tr("; pesa di più: %1, %2 % del χ² (z %3)")
@@ -423,7 +427,8 @@ void StatisticsWindow::showAttempts()
         FiguraProposte->setText(
             esc(tr("Il conteggio ha %1 esiti senza le proposte da cui vengono: il "
                                "confronto con il caso non si può fare. «Azzera» nel "
-                               "visualizzatore ricomincia il conteggio.")
+                               "visualizzatore ricomincia il conteggio.",
+                           nullptr, int(f.tallied))
                     .arg(count(f.tallied))) +
             scope);
         return;
@@ -437,7 +442,8 @@ void StatisticsWindow::showAttempts()
     FiguraProposte->setText(
         tr("<b>%1 tratti seguiti</b> (ognuno fino a un colpo o a un fallimento), in "
                        "media con %2 numeri.<br>Colpi: %3, il caso ne darebbe %4. Fallite (F): "
-                       "%5, il caso ne darebbe %6 (z = %7).<br><i>%8</i>")
+                       "%5, il caso ne darebbe %6 (z = %7).<br><i>%8</i>",
+           nullptr, int(f.stretches))
             .arg(esc(count(f.stretches)), esc(decimal(f.meanSize, 1)), esc(count(hitCount)),
                  esc(decimal(chanceHits, 1)), esc(count(f.failures)),
                  esc(decimal(f.chanceFailures, 1)), esc(signedZ(f.failuresZ)),

@@ -1,5 +1,6 @@
 #include "windows/wheelwindow.h"
 
+#include "core/textrules.h"
 #include "ui/form.h"
 
 #include <QLabel>
@@ -15,7 +16,10 @@ WheelWindow::WheelWindow()
 
     auto* image = place<QLabel>(this, QStringLiteral("Image1"), {120, 120, 6000, 6000});
     image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    image->setPixmap(QPixmap(QStringLiteral(":/wheel.gif")));
+    // The sectors named as the statistics name them, in the language shown.
+    image->setPixmap(QPixmap(shownLocale().language() == QLocale::English
+                                 ? QStringLiteral(":/wheel_en.gif")
+                                 : QStringLiteral(":/wheel.gif")));
 }
 
 } // namespace zt

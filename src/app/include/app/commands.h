@@ -6,6 +6,7 @@
 
 #include "app/language.h"
 
+#include <QRect>
 #include <QStringList>
 
 #include <optional>
@@ -33,7 +34,8 @@ struct Command {
 
 // What the arguments (after the program's name) ask for.  The windows start
 // without arguments or with only the options of a start: --folder DIR (work
-// in DIR), --player-folder (work in ~/Zentrima13) and --lang it|en.  Anything
+// in DIR), --player-folder (work in ~/Zentrima13), --read-screen X,Y,W,H
+// (the board reads that rectangle of the screen at once) and --lang it|en.  Anything
 // else is a command line: a command, the program's --help or --version, or
 // something the program refuses with the usage (a fault in the options of a
 // start included).  --lang is taken out of a command line too, before any
@@ -41,6 +43,7 @@ struct Command {
 struct StartRequest {
     bool windows = false;
     QString folder;                   // the working folder of the windows; empty: the current one
+    std::optional<QRect> readScreen;  // --read-screen X,Y,W,H: the board reads that rectangle
     std::optional<Language> language; // --lang
     const char* fault = nullptr;      // a wrong option, refused with the usage: its text
     QString faultValue;               // (context "Commands") and the value it names

@@ -17,8 +17,9 @@ QString languageCode(Language language);
 // The language of a code ("it", "en"), or none.
 std::optional<Language> languageNamed(const QString& code);
 
-// The system's: English when the first language of the system's locale for
-// the interface is English, Italian otherwise.
+// The system's: Italian when the first language of the system's locale for
+// the interface is Italian, or when it is the plain C or POSIX locale, which
+// names none; English for any other language.
 Language systemLanguage();
 
 // The language of a start: the option given (--lang), else the one chosen in

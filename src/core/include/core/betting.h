@@ -25,18 +25,27 @@
 
 namespace zt {
 
+// Chips are whole: a stake per number in 64 bits, the sums of an evening in
+// 128 (a stake per number is at most StakeTable::ceiling, so no evening of
+// any length the program plays comes near their end).
+using Chips = qint64;
+using ChipSum = __int128;
+
 // How a player stakes, in chips.
 struct BetSettings {
     enum class Progression { Flat, List, Recovery };
     Progression progression = Progression::Flat;
     // Progression::List: multiples of the stake by attempt, the last repeated.
-    std::vector<double> list;
-    double stake = 1;    // chips per number; the unit of a list; the least stake of recovery
-    double target = 1;   // recovery: what a hit at any attempt nets at least, in chips
-    double tableMax = 0; // the table's largest stake per number (0: none)
-    double bankroll = 0; // chips the evening starts with (0: none, never ruined)
-    double chip = 1;     // the value of a chip in the player's money
+    std::vector<Chips> list;
+    Chips stake = 1;    // chips per number; the unit of a list; the least stake of recovery
+    Chips target = 1;   // recovery: what a hit at any attempt nets at least, in chips
+    Chips tableMax = 0; // the table's largest stake per number (0: none)
+    Chips bankroll = 0; // chips the evening starts with (0: none, never ruined)
+    double chip = 1;    // the value of a chip in the player's money, whole cents
 };
+
+// The longest list a progression may be.
+inline constexpr int longestProgression = 1000;
 
 // Evenings of random spins played with the same settings.
 struct SimulationSettings {
@@ -50,16 +59,17 @@ struct SimulationSettings {
 std::optional<BetSettings> withProgression(BetSettings settings, QStringView text);
 QString progressionText(const BetSettings& settings);
 
-// The stakes by string size and attempt.  Stakes are whole chips; without a
-// table maximum they are held below a ceiling of 10^15 chips (which counts as
-// a cap where recovery would go past it).
+// The stakes by string size and attempt.  Stakes are whole chips, cut only
+// to the table's maximum; without one, a stake the progression asks for
+// above the ceiling of 10^15 chips per number is not made (overLimit).
 class StakeTable {
 public:
-    static constexpr double ceiling = 1e15;
+    static constexpr Chips ceiling = 1'000'000'000'000'000;
 
     struct Stake {
-        double chips = 0;    // per number; 0: nothing staked
-        bool capped = false; // the progression asked for more than the cap
+        Chips chips = 0;     // per number; 0: nothing staked
+        bool capped = false; // the progression asked for more than the table's maximum
+        bool overLimit = false; // it asked for more than the ceiling: not staked
     };
 
     explicit StakeTable(const BetSettings& settings = {});
@@ -76,6 +86,9 @@ public:
     // Recovery cannot make a string of 36 or 37 numbers win: a hit returns at
     // most what the spin staked.  Such strings are not staked.
     bool recoverable(int size) const;
+    // The first attempt (from 1) whose stake for `size` numbers is over the
+    // ceiling; 0 when none is.
+    int firstOverLimit(int size) const;
 
 private:
     using Column = std::vector<Stake>; // attempts 1.., the last repeated
@@ -118,19 +131,20 @@ struct EveningFigures {
     long long hits = 0;          // staked spins that hit
     long long capped = 0;        // stakes cut to the table's maximum
     long long unrecoverable = 0; // spins of a string recovery cannot make win (not staked)
+    long long overLimit = 0; // spins whose stake would be over StakeTable::ceiling (not staked)
     long long longestLosingRun = 0; // staked spins in a row that lost
-    double staked = 0;
-    double returned = 0;
+    ChipSum staked = 0;
+    ChipSum returned = 0;
     double expected = 0; // chance's net: -staked / 37
     double variance = 0; // chance's variance of the net
-    double maxDrawdown = 0; // the largest fall of the balance from a peak
-    double maxStake = 0;    // the largest stake per number
+    ChipSum maxDrawdown = 0; // the largest fall of the balance from a peak
+    Chips maxStake = 0;      // the largest stake per number
     bool ruined = false;    // the bankroll could not cover a stake
     long long ruinSpin = 0; // the spin (from 1) it could not cover
     // The stretches staked on, whose nets make the evening's (netChance).
     StakedStretches stretches;
 
-    double net() const { return returned - staked; }
+    ChipSum net() const { return returned - staked; }
     double sd() const;
     // How many standard deviations the net lies from chance's (0 without stakes).
     double z() const;
@@ -149,8 +163,8 @@ struct BalancePoint {
 class Purse final : public StakeListener {
 public:
     // The table must outlive the purse (or the next setTable()).
-    explicit Purse(const StakeTable& table, double bankroll = 0) : table_(&table), bankroll_(bankroll) {}
-    void setTable(const StakeTable& table, double bankroll)
+    explicit Purse(const StakeTable& table, Chips bankroll = 0) : table_(&table), bankroll_(bankroll) {}
+    void setTable(const StakeTable& table, Chips bankroll)
     {
         table_ = &table;
         bankroll_ = bankroll;
@@ -165,22 +179,23 @@ public:
     void spinsEntered(long long count);
 
     const EveningFigures& figures() const { return figures_; }
-    double balance() const { return figures_.net(); }
+    ChipSum balance() const { return figures_.net(); }
     // Starts the evening again (the table and the trace stay).
     void clear();
 
 private:
     const StakeTable* table_;
-    double bankroll_;
+    Chips bankroll_;
     EveningFigures figures_;
-    double peak_ = 0;
+    ChipSum peak_ = 0;
     long long losingRun_ = 0;
     std::vector<BalancePoint>* trace_ = nullptr;
 };
 
 // The play of the run as the board's spins come: the evening since the start
 // (or "Nuova serata") and the last "GO" of the outcome viewer, each with its
-// balance spin by spin, under the settings of the money window.
+// balance spin by spin, under the settings of the money window.  The spins a
+// "GO" replays are its own: the evening does not count them.
 class LivePlay final : public StakeListener {
 public:
     LivePlay();
@@ -238,26 +253,28 @@ private:
 };
 
 // The simulated evenings: the final balance of each (sorted), its
-// percentiles, how many were ruined, and the mean against chance's.
+// percentiles, how many were ruined, and the mean against chance's.  A
+// percentile is the balance of an evening: the least one that at least that
+// share of the evenings did not exceed.
 struct SimulationFigures {
     int evenings = 0;
     int spins = 0;
     std::uint64_t seed = 0;
-    std::vector<double> finals; // ascending
-    double p5 = 0, p25 = 0, p50 = 0, p75 = 0, p95 = 0;
+    std::vector<ChipSum> finals; // ascending
+    ChipSum p5 = 0, p25 = 0, p50 = 0, p75 = 0, p95 = 0;
     double ruinedShare = 0;
     double meanNet = 0;
     double meanStaked = 0;
     double meanExpected = 0; // -meanStaked / 37
-    double standardError = 0; // of meanNet
+    double standardError = 0; // of meanNet; 0 for a single evening
 };
 // The figures of the final balances and staked chips of each evening (in
 // evening order) and the ruined evenings.
-SimulationFigures simulationFigures(std::vector<double> finals, const std::vector<double>& staked,
+SimulationFigures simulationFigures(std::vector<ChipSum> finals, const std::vector<ChipSum>& staked,
                                     long long ruined);
-// The value below which the share p (0..1) of the sorted values lies,
-// interpolated between neighbours.
-double percentileOf(const std::vector<double>& sorted, double p);
+// The least of the sorted values that at least the share p (0..1) of them
+// does not exceed (0 for none).
+ChipSum percentileOf(const std::vector<ChipSum>& sorted, double p);
 
 // A seeded stream of spins 0..36, each equally likely; the same seed and
 // evening give the same spins.
@@ -285,10 +302,28 @@ double chanceOfGain(const EveningFigures& f, const BetSettings& settings);
 QString netVerdict(const EveningFigures& f, const BetSettings& settings);
 
 // An amount of chips for a player: whole chips ("-12"), or with a chip value
-// other than 1 the money ("-6,00").
+// other than 1 the money ("-6,00").  For figures that are estimates (a
+// spread, a mean).
 QString amountText(double chips, double chip);
 // The same for the CSV: plain decimal with a point, at most 4 decimals.
 QString csvAmount(double value);
+// An exact amount, chips / divisor (the divisor 37 makes chance's
+// expectation): whole chips, or to the cent where a chip value other than 1
+// or the division leaves a fraction; Italian grouping for the player, plain
+// with a point (at most 4 decimals) in the CSV.
+QString moneyText(ChipSum chips, double chip, int divisor = 1);
+QString csvMoney(ChipSum chips, double chip, int divisor = 1);
+// A whole chip count for the player ("1.000.000") and for the CSV.
+QString chipsText(ChipSum chips);
+QString csvChips(ChipSum chips);
+// A chip value in cents (2,50 is 250): the value is taken to the cent.
+qint64 centsOf(double chip);
+// The largest chip value.
+inline constexpr double largestChip = 1e9;
+// A chip value as a player writes it: "2,5", "2.5", "0,25" (a decimal comma
+// or point, at most two decimals), at least 0,01 and under largestChip;
+// nullopt for anything else.
+std::optional<double> chipValue(QStringView text);
 
 // The figures of an evening as "name: value" lines for a player: staked,
 // returned, net, return, chance's expectation and spread, z with its verdict,
@@ -307,9 +342,9 @@ QStringList simulationLines(const SimulationFigures& s, const BetSettings& setti
 struct ProgressionRow {
     int attempt = 0;
     StakeTable::Stake stake;
-    double spinStake = 0;
-    double atRisk = 0;
-    double hitNet = 0;
+    ChipSum spinStake = 0;
+    ChipSum atRisk = 0;
+    ChipSum hitNet = 0;
 };
 std::vector<ProgressionRow> progressionRows(const StakeTable& table, int size, int attempts);
 

@@ -24,6 +24,9 @@ QString systemProblem(int systemError);
 // "… (è un socket)".  Empty for a regular file (or a link to one) and for a
 // path that names nothing.
 QString notAFileProblem(const QString& path);
+// The same as a whole sentence about the name given: "dati.mdb è una
+// cartella", "dati.mdb non è un file normale (è una pipe)"…
+QString notAFileSentence(const QString& path, const QString& name);
 
 // The file a path names, as one compares two of them: the canonical path of
 // an existing file, else its folder's canonical path and its name (the file

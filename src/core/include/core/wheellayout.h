@@ -39,9 +39,12 @@ inline constexpr Rgb kLineColor = rgb(0, 0, 0); // sector boundaries and disc ed
 // A sector of the inner disc: the pockets it lies against, from the pocket at
 // wheel position `first` clockwise for `count` pockets, filled from
 // `innerRadius` to the ring.  The label is written level, centred on the
-// sector's middle line at `labelRadius`.
+// sector's middle line at `labelRadius`: `label` in the Italian picture,
+// `englishLabel` (UTF-8) in the English one, the names the statistics give
+// the sector in either language.
 struct Sector {
     const char* label;
+    const char* englishLabel;
     int first;
     int count;
     double innerRadius;
@@ -52,11 +55,11 @@ struct Sector {
 
 // In painting order: the zero-game band lies over the neighbours of zero.
 inline constexpr std::array<Sector, 5> kSectors{{
-    {"Vicini dello 0", 28, 17, 0, 68, rgb(129, 199, 125), rgb(0, 143, 0)},
-    {"Gioco 0", 33, 7, kBandRadius, 132, rgb(129, 232, 124), kGreen},
-    {"Orfanelli", 8, 3, 0, 112, rgb(222, 224, 221), rgb(0, 0, 0)},
-    {"Serie 5 / 8", 11, 12, 0, 100, rgb(223, 176, 123), rgb(129, 46, 0)},
-    {"Orfanelli", 23, 5, 0, 100, rgb(222, 224, 221), rgb(0, 0, 0)},
+    {"Vicini dello 0", "Voisins du z\u00e9ro", 28, 17, 0, 68, rgb(129, 199, 125), rgb(0, 143, 0)},
+    {"Gioco 0", "Zero game", 33, 7, kBandRadius, 132, rgb(129, 232, 124), kGreen},
+    {"Orfanelli", "Orphelins", 8, 3, 0, 112, rgb(222, 224, 221), rgb(0, 0, 0)},
+    {"Serie 5 / 8", "Tiers 5 / 8", 11, 12, 0, 100, rgb(223, 176, 123), rgb(129, 46, 0)},
+    {"Orfanelli", "Orphelins", 23, 5, 0, 100, rgb(222, 224, 221), rgb(0, 0, 0)},
 }};
 
 inline constexpr double kPocketDegrees = 360.0 / kPockets;

@@ -6,7 +6,9 @@
 #include "core/history.h"
 #include "core/spinentry.h"
 #include "core/spinjournal.h"
+#include "core/stripfollower.h"
 #include "core/typednumber.h"
+#include "reading/stripreader.h"
 #include "store/spinrecorder.h"
 #include "ui/formscale.h"
 #include "ui/sharedwindow.h"
@@ -16,6 +18,8 @@
 #include <QRgb>
 
 #include <array>
+#include <functional>
+#include <memory>
 
 class QCheckBox;
 class QComboBox;
@@ -78,6 +82,20 @@ public:
     void zoomOut();
     void zoomReset();
 
+    // Reading the spins off the screen (boardreader.cpp): the rectangle of
+    // the screen where a casino shows its strip of last numbers is grabbed
+    // four times a second, and every spin decided from the strip is entered
+    // as a typed number is.  Starting keeps the rectangle in zentrima13.ini.
+    void startReading(const QRect& rectangle);
+    void pauseReading();
+    bool isReading() const;
+    // The end of the strip where the newest number is (kept in zentrima13.ini).
+    void setNewestEnd(NewestEnd end);
+    // Where the pictures of the rectangle come from: the screen, unless a
+    // test draws them.
+    using ScreenGrab = std::function<QImage(const QRect&)>;
+    void setScreenGrab(ScreenGrab grab);
+
 protected:
     // The board grows with its window, every control by one factor.
     void resizeEvent(QResizeEvent* event) override;
@@ -108,6 +126,11 @@ private Q_SLOTS:
     // Handlers of boardkeys.cpp.
     void undoLastSpin(); // Ctrl+Z: "C. ULTIMO", and the row recorded for the spin deleted
 
+    // Handlers of boardreader.cpp.
+    void toggleReading(); // CommandLeggi, F8: starts (marking first when needed) or pauses
+    void readScreen();    // LetturaTimer tick: one grab of the rectangle
+    void takeInPast();    // Lettura clicked while it offers the strip already on the screen
+
 private:
     void buildUpperPanel();
     void buildLowerPanel();
@@ -132,6 +155,15 @@ private:
     void typedKey(const TypedNumber::Step& step);
     // After the spin entry: the journal follows the history.
     void spinEntered();
+
+    // Reading the screen (boardreader.cpp).
+    void buildReader();
+    void markScreen(); // then reads the rectangle marked
+    void followStrip(const QList<int>& reading); // one reading of the strip, newest first
+    void readerMenu(const QPoint& at);
+    enum class ReadingLook { Plain, Spin, Offer, Problem };
+    // The one line of the reading on the board, with its explanation as tooltip.
+    void showReading(const QString& text, ReadingLook look, const QString& detail = {});
 
     // BoardIO over the controls (boardhandlers.cpp).
     StringsSettings settings() override;
@@ -205,6 +237,19 @@ private:
     TypedNumber typed;
     QLabel* Digitato = nullptr;
     QTimer* DigitatoTimer = nullptr;
+
+    // Reading the screen: the button that starts and pauses it, the line
+    // that shows what it did (a button: it offers the strip already on the
+    // screen), the grab timer, what was read and what is kept of it.
+    QPushButton* CommandLeggi = nullptr;
+    QPushButton* Lettura = nullptr;
+    ReadingLook readingLook = ReadingLook::Plain;
+    QTimer* LetturaTimer = nullptr;
+    ReaderSettings readerSettings;
+    std::unique_ptr<StripReader> stripReader;
+    StripFollower follower;
+    QList<int> pastOnScreen; // newest first; empty when nothing is offered
+    ScreenGrab screenGrab;
 
     // Containers.
     QFrame* Frame22 = nullptr;

@@ -1,0 +1,4 @@
+// Must not compile: a layer including what lies above it (see check.cmake).
+#include <QWidget>
+
+int probe();
