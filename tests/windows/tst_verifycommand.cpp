@@ -252,11 +252,14 @@ private Q_SLOTS:
         if (!QStandardPaths::findExecutable("script").isEmpty()) {
             o = run({"-qec", QString(ZT_PROGRAM_PATH) + " verify --max 2,10", "/dev/null"},
                     [](QProcess& p) { p.setProgram("script"); });
+            // The count of the combinations first (on standard error, the
+            // same terminal), then the table.
             const QStringList shown = o.out.split("\r\n");
-            QCOMPARE(shown[0].simplified(),
+            QCOMPARE(shown[0], QString("2 combinazioni da verificare."));
+            QCOMPARE(shown[1].simplified(),
                      QString("# max Verificate Fallite Colpi puntati Puntato Saldo z"));
-            QCOMPARE(shown[1].section(' ', 0, 4, QString::SectionSkipEmpty).simplified(), QString("1 2 0 0 4"));
-            QVERIFY(shown[3].startsWith("Tutte le colonne"));
+            QCOMPARE(shown[2].section(' ', 0, 4, QString::SectionSkipEmpty).simplified(), QString("1 2 0 0 4"));
+            QVERIFY(shown[4].startsWith("Tutte le colonne"));
         }
         QCOMPARE(zt::test::fileBytes("dati.mdb"), dati);
 
