@@ -34,7 +34,7 @@ ensure_packages() {
 
 ensure_packages cmake ninja-build g++ qt6-base-dev qt6-charts-dev libqt6opengl6-dev libqt6sql6-sqlite \
     qt6-qpa-plugins qt6-translations-l10n qt6-l10n-tools qt6-tools-dev libsqlite3-dev \
-    libtesseract-dev tesseract-ocr-eng
+    pkgconf libtesseract-dev tesseract-ocr-eng
 
 # What building and checking the Debian package needs (the test "package"
 # runs these tools too), and the virtual X screen on which the test
