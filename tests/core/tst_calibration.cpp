@@ -162,6 +162,22 @@ private Q_SLOTS:
         QVERIFY2(std::fabs(five - zt::stats::binomialTail(30, 0.1, 5, true)) < 0.04,
                  qPrintable(QString::number(five)));
 
+        // Each draw laid out, but not the sum of three (3,000,003 values):
+        // drawn.  Two of 1,000,000 at least: 3 · 0.25² · 0.75 + 0.25³.
+        zt::stats::IndependentSum far;
+        far.add({{-1, 0.5}, {2, 0.25}, {1'000'000, 0.25}}, 3);
+        QVERIFY(far.chance(1'999'999).simulated);
+        QVERIFY2(std::fabs(far.atLeast(1'999'999) - 0.15625) < 0.03,
+                 qPrintable(QString::number(far.atLeast(1'999'999))));
+
+        // Many draws of one kind, summed by squaring, exactly: at least 8
+        // hits of 3 numbers in 100 spins.
+        zt::stats::IndependentSum many;
+        many.add({{-3, 34 / 37.0}, {33, 3 / 37.0}}, 100);
+        QVERIFY(!many.chance(36 * 8 - 300).simulated);
+        QVERIFY(std::fabs(many.atLeast(36 * 8 - 300) / zt::stats::binomialTail(100, 3 / 37.0, 8, true) - 1) <
+                1e-9);
+
         zt::stats::IndependentSum small;
         small.addBernoulli(3, 0.25, 4);
         small.addBernoulli(5, 0.5, 2);
