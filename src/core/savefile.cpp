@@ -72,20 +72,6 @@ int readAll(int fd, qint64 limit, QByteArray* bytes)
     }
 }
 
-bool writeAll(int fd, const QByteArray& bytes)
-{
-    qsizetype done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        done += n;
-    }
-    return true;
-}
-
 QString writeFailure(const QString& what, const QString& path, const QString& cause)
 {
     return FilesText::tr("Impossibile scrivere %1 %2: %3.").arg(what, shownPath(path), cause);
@@ -99,6 +85,20 @@ bool isStream(const QString& path)
 }
 
 } // namespace
+
+bool writeAll(int fd, const QByteArray& bytes)
+{
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        done += n;
+    }
+    return true;
+}
 
 QString systemProblem(int systemError)
 {

@@ -20,9 +20,6 @@ QString notAFile(const QString& path);
 // Something is at path (a link counts, whatever it points to).
 bool exists(const QString& path);
 
-// Writes all the bytes to the open descriptor.
-bool writeAll(int fd, const QByteArray& bytes);
-
 enum class Reading { Missing, Done, Unreadable, NotAFile, TooLarge };
 
 // Reads the queue file at path, never following a symbolic link, never

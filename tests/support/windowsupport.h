@@ -96,6 +96,22 @@ inline QStringList cutChartTexts(QWidget* window)
     return cut;
 }
 
+// The chart texts cut short at any width from the window's smallest to
+// `widest`, in steps of 60 pixels, each with the width it was cut at.
+inline QStringList cutChartTextsWhileNarrowing(QWidget* window, int widest)
+{
+    QStringList cut;
+    for (int width = window->minimumWidth(); width <= widest; width += 60) {
+        window->resize(width, window->minimumHeight());
+        if (!QTest::qWaitFor([&] { return window->width() == width; }))
+            return {QStringLiteral("the window does not take the width %1").arg(width)};
+        QTest::qWait(20);
+        for (const QString& text : cutChartTexts(window))
+            cut << QString::number(width) + u' ' + text;
+    }
+    return cut;
+}
+
 } // namespace zt
 
 // The checks of a test that read the Italian words of the windows: the

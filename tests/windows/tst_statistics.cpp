@@ -261,14 +261,7 @@ private Q_SLOTS:
                      !sideBySide);
         }
         // Down to the smallest size the window allows, the charts' texts stay whole.
-        QStringList cut;
-        for (int width = w->minimumWidth(); width <= area.width(); width += 60) {
-            w->resize(width, w->minimumHeight());
-            QTRY_COMPARE(w->width(), width);
-            QTest::qWait(20);
-            for (const QString& text : zt::cutChartTexts(w))
-                cut << QString::number(width) + ' ' + text;
-        }
+        const QStringList cut = zt::cutChartTextsWhileNarrowing(w, area.width());
         QVERIFY2(cut.isEmpty(), qPrintable(cut.join("\n")));
         delete w;
     }

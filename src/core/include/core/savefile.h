@@ -33,6 +33,10 @@ QString notAFileSentence(const QString& path, const QString& name);
 // that writing would make).  "-" (standard input or output) stays "-".
 QString canonicalTarget(const QString& path);
 
+// Writes all the bytes to the open file descriptor fd, again after an
+// interrupted write; false when the system refuses (errno says why).
+bool writeAll(int fd, const QByteArray& bytes);
+
 // Reads the whole file at path ("-": standard input), at most `limit` bytes.
 // Only a regular file or standard input is read: a folder, a pipe or a device
 // is refused at once.  On failure *error reads "Impossibile leggere il file
