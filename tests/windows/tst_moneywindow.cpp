@@ -67,7 +67,7 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(w));
         control<QComboBox>(w, "Curva")->setCurrentIndex(2);
         control<QPushButton>(w, "Simula")->click();
-        QTRY_VERIFY(!w->isBusy());
+        QTRY_VERIFY_WITH_TIMEOUT(!w->isBusy(), 120000);
         const QRect area = w->screen()->availableGeometry();
         // The whole frame, title bar included (under a window manager).
         QTRY_VERIFY2(area.contains(w->frameGeometry()),
@@ -202,7 +202,7 @@ private Q_SLOTS:
         MoneyWindow* w = money();
         QSignalSpy shown(w, &MoneyWindow::refreshed);
         control<QComboBox>(w, "Curva")->setCurrentIndex(2);
-        QTRY_VERIFY(!w->isBusy() && w->balanceFigures().contains("Inizio"));
+        QTRY_VERIFY_WITH_TIMEOUT(!w->isBusy() && w->balanceFigures().contains("Inizio"), 120000);
         QVERIFY(w->balanceFigures().startsWith("Colpi puntati: "));
         QVERIFY(w->balanceFigures().contains("di 3000\n"));
         QVERIFY(w->balanceFigures().contains("Uscite all'ora: 300,0")); // every 12 seconds
@@ -220,7 +220,7 @@ private Q_SLOTS:
         control<QSpinBox>(w, "UsciteSerata")->setValue(50);
         control<QSpinBox>(w, "Seme")->setValue(3);
         control<QPushButton>(w, "Simula")->click();
-        QTRY_VERIFY(!w->isBusy());
+        QTRY_VERIFY_WITH_TIMEOUT(!w->isBusy(), 120000);
         QVERIFY(w->simulationFigures().startsWith("Serate simulate: 200 da 50 uscite (seme 3)"));
         QVERIFY(w->simulationFigures().contains("Nessuna progressione cambia il conto"));
         // The histogram counts every evening once, across the balances they ended with.

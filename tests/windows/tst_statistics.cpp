@@ -37,7 +37,7 @@ StatisticsWindow* statistics()
 void changed(zt::DataChange change = zt::DataChange::RowsChanged)
 {
     zt::test::links().dataChanged(change);
-    QTRY_VERIFY(!statistics()->isBusy());
+    QTRY_VERIFY_WITH_TIMEOUT(!statistics()->isBusy(), 120000);
 }
 
 // A statistics window of its own, made in the working directory now.
@@ -70,7 +70,7 @@ private Q_SLOTS:
     {
         ZT_ITALIAN_WORDS();
         StatisticsWindow* w = statistics();
-        QTRY_VERIFY(!w->isBusy());
+        QTRY_VERIFY_WITH_TIMEOUT(!w->isBusy(), 120000);
         QVERIFY(w->stateText().contains("il file dati.mdb non c'è ancora"));
         QVERIFY(!QFile::exists("dati.mdb")); // reading makes no file
 
@@ -80,12 +80,12 @@ private Q_SLOTS:
         QCOMPARE(w->numbers().spins, 3);
         QCOMPARE(w->stateText(), QString("3 uscite in dati.mdb."));
         control<QComboBox>(w, "Filtro")->setCurrentIndex(1); // "Solo Live"
-        QTRY_VERIFY(!w->isBusy());
+        QTRY_VERIFY_WITH_TIMEOUT(!w->isBusy(), 120000);
         QCOMPARE(w->numbers().spins, 2);
         QCOMPARE(w->stateText(), QString("3 uscite in dati.mdb, di cui 2 «Live»."));
         control<QCheckBox>(w, "SoloUltime")->setChecked(true);
         control<QSpinBox>(w, "Ultime")->setValue(1);
-        QTRY_VERIFY(!w->isBusy());
+        QTRY_VERIFY_WITH_TIMEOUT(!w->isBusy(), 120000);
         QCOMPARE(w->numbers().counts[9], 1);
         QCOMPARE(w->numbers().spins, 1);
         control<QCheckBox>(w, "SoloUltime")->setChecked(false);
@@ -165,7 +165,7 @@ private Q_SLOTS:
         zt::test::sql({zt::test::usciteTable,
                        "INSERT INTO Uscite (Numero) VALUES " + rows.join(", ")});
         QTRY_COMPARE(w->numbers().spins, 74);
-        QTRY_VERIFY(!w->isBusy());
+        QTRY_VERIFY_WITH_TIMEOUT(!w->isBusy(), 120000);
 
         const QString numbers = shownText(control<QLabel>(w, "FiguraNumeri"));
         QVERIFY2(numbers.contains(", p < 0,001.\nQuasi una prova: il caso da solo non darebbe "
@@ -206,7 +206,7 @@ private Q_SLOTS:
         zt::useLanguage(zt::Language::English);
         w = freshStatistics();
         QTRY_COMPARE(w->numbers().spins, 74);
-        QTRY_VERIFY(!w->isBusy());
+        QTRY_VERIFY_WITH_TIMEOUT(!w->isBusy(), 120000);
         const QString english = shownText(control<QLabel>(w, "FiguraGruppi"));
         zt::useLanguage(zt::Language::Italian);
         QVERIFY2(english.contains(": almost a proof (χ² 70.11, 2 d.f., p < 0.001)") &&
@@ -228,7 +228,7 @@ private Q_SLOTS:
                        "INSERT INTO Uscite (Numero) VALUES " + spins.join(',')});
         StatisticsWindow* w = freshStatistics();
         QVERIFY(QTest::qWaitForWindowExposed(w));
-        QTRY_VERIFY(!w->isBusy());
+        QTRY_VERIFY_WITH_TIMEOUT(!w->isBusy(), 120000);
         const QRect area = w->screen()->availableGeometry();
         // The whole frame, title bar included (under a window manager).
         QTRY_VERIFY2(area.contains(w->frameGeometry()),
@@ -341,7 +341,7 @@ private Q_SLOTS:
     {
         ZT_ITALIAN_WORDS();
         StatisticsWindow* w = statistics();
-        QTRY_VERIFY(!w->isBusy());
+        QTRY_VERIFY_WITH_TIMEOUT(!w->isBusy(), 120000);
         QCOMPARE(w->attempts().stretches, 0);
         // Nothing followed: an empty chart (no stray category), and words
         // that say what it counts.
@@ -352,7 +352,7 @@ private Q_SLOTS:
         control<QCheckBox>(zt::shared<zt::ViewerWindow>(), "Check6")->setChecked(true);
         for (int i = 0; i < 80; ++i)
             zt::test::links().board().sendSpin(QString::number(i * 7 % 37));
-        QTRY_VERIFY(!w->isBusy());
+        QTRY_VERIFY_WITH_TIMEOUT(!w->isBusy(), 120000);
         const zt::stats::AttemptFigures& f = w->attempts();
         QVERIFY(f.stretches > 3);
         QCOMPARE(f.stretches, f.tallied);
