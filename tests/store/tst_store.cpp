@@ -324,7 +324,7 @@ private Q_SLOTS:
         QFETCH(QString, why);
         const QByteArray ora = "\t2026-12-07T21:00:00+01:00";
         const QByteArray file = "# spins\n" + queueLine("uscita\t1\t 5\t 1\t2" + ora) +
-                                queueLine(forged) + queueLine("uscita\t3\t 6\t 2\t2" + ora);
+                                queueLine(forged) + queueLine("uscita\t9\t 6\t 2\t2" + ora); // a 9 in a key
         zt::test::writeFile("dati.mdb-attesa", file);
         zt::SpinQueue q;
         QVERIFY(!q.load("dati.mdb-attesa"));
