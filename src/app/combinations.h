@@ -6,13 +6,12 @@
 // progress on a terminal.
 
 #include "core/verifier.h"
+#include "progress.h"
 
 #include <QCommandLineParser>
-#include <QElapsedTimer>
 #include <QString>
 #include <QStringList>
 
-#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -106,33 +105,5 @@ QStringList resultHeader(int attempts);
 QStringList resultFields(const VerifySettings& s, const VerifyResult& r, int attempts);
 QStringList stakesHeader();
 QStringList stakesFields(const VerifySettings& s);
-
-// Work done on another thread while this one shows how far it has got, on
-// standard error when that is a terminal and the work lasts over a second:
-// "Lettura delle uscite…" while reading, then the line that describe()
-// makes of the work done, the whole of it, its rate per second and the
-// seconds left (negative: not known yet).
-class Progress {
-public:
-    using Describe = std::function<QString(std::int64_t done, std::int64_t total, double rate,
-                                           double secondsLeft)>;
-    explicit Progress(Describe describe = {});
-
-    std::atomic<std::int64_t> done{0};
-
-    // The work proper begins (the rows read): `total` to go.
-    void start(std::int64_t total);
-
-    // Runs the work on a thread of its own and waits for it to end.
-    void run(const std::function<void()>& work);
-
-private:
-    void show();
-
-    Describe describe_;
-    QElapsedTimer clock_;
-    std::atomic<std::int64_t> total_{0}; // 0 while the rows are read
-    std::atomic<std::int64_t> startMs_{0};
-};
 
 } // namespace zt
