@@ -31,15 +31,6 @@ namespace zt {
 
 namespace {
 
-struct SearchText {
-    Q_DECLARE_TR_FUNCTIONS(Search)
-};
-
-QString count(qint64 n)
-{
-    return shownLocale().toString(n);
-}
-
 // Ctrl+C and the system's end: the search stops at once and writes nothing;
 // a second one ends the program there and then.
 std::atomic<bool> stopRequested{false};
@@ -126,7 +117,8 @@ QString usage()
         "3 il file delle uscite manca o non è utilizzabile, non ha la riga di --from o di\n"
         "--choose-until, o non si può dividere, 4 il file delle uscite è bloccato da un altro\n"
         "programma: riprovare più tardi, 130 interrotta.\n");
-    text += SearchText::tr("\nLe combinazioni sono al massimo %1.\n").arg(count(kMostCombinations));
+    text += SearchText::tr("\nLe combinazioni sono al massimo %1.\n")
+                .arg(shownCount(kMostCombinations));
     return text;
 }
 
@@ -178,8 +170,8 @@ bool readJob(const QCommandLineParser& p, Job& job, QString* error)
                                 "cercare in una volta. Accorciare gli elenchi.")
                      .arg(combinations == std::numeric_limits<qint64>::max()
                               ? SearchText::tr("innumerevoli")
-                              : count(combinations),
-                          count(kMostCombinations));
+                              : shownCount(combinations),
+                          shownCount(kMostCombinations));
         return false;
     }
     bool swept = false;
@@ -372,16 +364,16 @@ int runSearch(const QStringList& arguments)
              SearchText::tr("%1 combinazioni su %2 righe (scelta %3, verifica %4), e %n serate a "
                             "caso per la fortuna della ricerca.",
                             nullptr, job.search.luckEvenings)
-                 .arg(count(qint64(combinations)), count(qint64(rows.size())),
-                      count(qint64(choose.size())), count(qint64(judge.size()))));
+                 .arg(shownCount(qint64(combinations)), shownCount(qint64(rows.size())),
+                      shownCount(qint64(choose.size())), shownCount(qint64(judge.size()))));
 
     // Every combination on both parts and on the random evenings, on every
     // processor.
     SearchResult result;
     Progress searching([](std::int64_t done, std::int64_t total, double rate, double left) {
         return SearchText::tr("%1 di %2 uscite giocate (%3 al secondo), %4 rimanenti")
-            .arg(count(done), count(total), count(qint64(rate)),
-                 left >= 0 ? SearchText::tr("%1 s").arg(count(qint64(left)))
+            .arg(shownCount(done), shownCount(total), shownCount(qint64(rate)),
+                 left >= 0 ? SearchText::tr("%1 s").arg(shownCount(qint64(left)))
                            : SearchText::tr("tempo"));
     });
     searching.start(searchPasses(choose.size(), judge.size(), job.search));
@@ -404,8 +396,8 @@ int runSearch(const QStringList& arguments)
                     searchCsv(job.search, result));
     if (job.files.csvPath != u"-")
         outputs.add(QStringLiteral("-"), {},
-                    searchPanel(job.search, result, choose.size(), judge.size(), idRange(ids, 0, split.at),
-                              idRange(ids, split.at, rows.size()))
+                    searchPanel(job.search, result, choose.size(), judge.size(),
+                                idRange(ids, 0, split.at), idRange(ids, split.at, rows.size()))
                         .toLocal8Bit());
     if (!outputs.write(&error))
         return failWith(ExitFailure, error);

@@ -17,16 +17,12 @@
 
 namespace zt {
 
-namespace {
-
-struct SearchText {
-    Q_DECLARE_TR_FUNCTIONS(Search)
-};
-
-QString count(qint64 n)
+QString shownCount(qint64 n)
 {
     return shownLocale().toString(n);
 }
+
+namespace {
 
 QString decimals(double v, int places)
 {
@@ -49,7 +45,8 @@ QString zText(const EveningFigures& f)
 } // namespace
 
 QString searchPanel(const SearchSettings& search, const SearchResult& result,
-                    std::size_t chooseRows, std::size_t judgeRows, const QString& chooseIds, const QString& judgeIds)
+                    std::size_t chooseRows, std::size_t judgeRows, const QString& chooseIds,
+                    const QString& judgeIds)
 {
     const std::vector<VerifySettings>& combos = search.combinations;
     const SharedRuns& runs = result.runs;
@@ -65,9 +62,10 @@ QString searchPanel(const SearchSettings& search, const SearchResult& result,
     lines << SearchText::tr(
                  "Parte di scelta: %1 righe (id %2); parte di verifica: %3 righe (id %4), divise "
                  "all'inizio di una partita.")
-                 .arg(count(qint64(chooseRows)), chooseIds, count(qint64(judgeRows)), judgeIds);
+                 .arg(shownCount(qint64(chooseRows)), chooseIds, shownCount(qint64(judgeRows)),
+                      judgeIds);
     lines << SearchText::tr("Combinazioni: %1, giocate %2 per parte.")
-                 .arg(count(qint64(combos.size())), count(qint64(runs.distinct)));
+                 .arg(shownCount(qint64(combos.size())), shownCount(qint64(runs.distinct)));
     if (runs.distinct < combos.size())
         lines << SearchText::tr(
             "Nei modi quorix e zentrima13 il filtro \"Numero:\" non cambia nulla: le "
@@ -175,7 +173,7 @@ QString searchPanel(const SearchSettings& search, const SearchResult& result,
                      "(z %4).",
                      nullptr, evenings)
                      .arg(search.seed)
-                     .arg(count(qint64(runs.distinct)))
+                     .arg(shownCount(qint64(runs.distinct)))
                      .arg(values.join(QStringLiteral(" / ")), zs.join(QStringLiteral(" / ")));
         lines << (asGood > 0
                       ? SearchText::tr(

@@ -4,11 +4,20 @@
 #include "core/search.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 
 #include <cstddef>
 
 namespace zt {
+
+// The texts of the command.
+struct SearchText {
+    Q_DECLARE_TR_FUNCTIONS(Search)
+};
+
+// A count as the interface's language writes it ("1.234" in Italian).
+QString shownCount(qint64 n);
 
 // The panel: the parts, the best combinations on each, and the luck of the
 // search.  The ids say which rows each part holds ("12–340").
