@@ -57,24 +57,20 @@ foreach(folder IN LISTS window_folders)
   endforeach()
 endforeach()
 
-# 3. The core is Qt Core only.
-file(GLOB_RECURSE core_sources ${SOURCE_DIR}/src/core/*.cpp ${SOURCE_DIR}/src/core/*.h)
-foreach(source IN LISTS core_sources)
-  file(STRINGS ${source} modules REGEX "#include <Qt(Gui|Widgets|Sql|Charts)/")
-  foreach(line IN LISTS modules)
-    string(APPEND failures "  ${source}: ${line}\n")
+# 3. The core is Qt Core only; 4. the reading of pictures is Qt Gui (and
+#    Tesseract) only: no widget, no database.
+function(forbid_modules folder modules)
+  file(GLOB_RECURSE sources ${SOURCE_DIR}/src/${folder}/*.cpp ${SOURCE_DIR}/src/${folder}/*.h)
+  foreach(source IN LISTS sources)
+    file(STRINGS ${source} lines REGEX "#include <Qt(${modules})/")
+    foreach(line IN LISTS lines)
+      string(APPEND failures "  ${source}: ${line}\n")
+    endforeach()
   endforeach()
-endforeach()
-
-# 4. The reading of pictures is Qt Gui (and Tesseract) only: no widget, no
-#    database.
-file(GLOB_RECURSE reading_sources ${SOURCE_DIR}/src/reading/*.cpp ${SOURCE_DIR}/src/reading/*.h)
-foreach(source IN LISTS reading_sources)
-  file(STRINGS ${source} modules REGEX "#include <Qt(Widgets|Sql|Charts)/")
-  foreach(line IN LISTS modules)
-    string(APPEND failures "  ${source}: ${line}\n")
-  endforeach()
-endforeach()
+  set(failures "${failures}" PARENT_SCOPE)
+endfunction()
+forbid_modules(core "Gui|Widgets|Sql|Charts")
+forbid_modules(reading "Widgets|Sql|Charts")
 
 if(failures)
   message(FATAL_ERROR "The layers are not kept:\n${failures}")
