@@ -164,6 +164,12 @@ private Q_SLOTS:
         QTRY_VERIFY(w->nextStakeText().endsWith("tentativo 3."));
         QTRY_VERIFY(control<QLabel>(w, "SaldoSerata")->text().startsWith(
             "Serata: saldo -6, puntato 6 in 2 colpi"));
+        // A bankroll that just covers the next stake; a chip less does not.
+        control<QSpinBox>(w, "Cassa")->setValue(9);
+        QTRY_VERIFY(w->nextStakeText().endsWith("tentativo 3."));
+        control<QSpinBox>(w, "Cassa")->setValue(8);
+        QTRY_VERIFY(w->nextStakeText().endsWith("tentativo 3: la cassa non la copre."));
+        control<QSpinBox>(w, "Cassa")->setValue(0);
         control<QPushButton>(w, "NuovaSerata")->click();
         QVERIFY(control<QLabel>(w, "SaldoSerata")->text().startsWith("Serata: saldo 0, puntato 0"));
         // With "Controlla 1° colpo" cleared the proposal is not followed.
