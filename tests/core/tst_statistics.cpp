@@ -26,6 +26,15 @@ const GroupFigure& group(const std::vector<GroupingFigure>& all, const QString& 
     qFatal("no group %s", qPrintable(name));
 }
 
+// The numbers of the hottest or coldest, in their order.
+QList<int> numbersOf(const std::vector<NumberFigure>& figures)
+{
+    QList<int> out;
+    for (const NumberFigure& f : figures)
+        out << f.number;
+    return out;
+}
+
 } // namespace
 
 class StatisticsTest : public QObject {
@@ -38,10 +47,8 @@ private Q_SLOTS:
         QTest::addColumn<double>("p");
         // Critical values of the chi-square distribution, as printed in the usual tables.
         QTest::newRow("36 df, 5 %") << 50.998 << 36 << 0.05;
-        QTest::newRow("36 df, 1 %") << 58.619 << 36 << 0.01;
         QTest::newRow("36 df, 95 %") << 23.269 << 36 << 0.95; // below a + 1: the series
         QTest::newRow("1 df, 5 %") << 3.841 << 1 << 0.05;
-        QTest::newRow("3 df, 5 %") << 7.815 << 3 << 0.05;
         QTest::newRow("2 df, exactly e^-x/2") << 10.0 << 2 << std::exp(-5.0);
         QTest::newRow("nothing off") << 0.0 << 36 << 1.0;
         QTest::newRow("far off") << 1e7 << 36 << 0.0;
@@ -61,9 +68,8 @@ private Q_SLOTS:
         const std::vector<double> observed{10, 20, 30};
         const std::vector<double> expected{20, 20, 20};
         ChiSquare t = chiSquare(observed, expected);
-        QVERIFY(t.valid);
+        QVERIFY(t.valid && t.degrees == 2);
         QCOMPARE(t.statistic, 10.0); // (100 + 0 + 100) / 20
-        QCOMPARE(t.degrees, 2);
         QVERIFY(std::fabs(t.pValue - std::exp(-5.0)) < 1e-12);
 
         // A cell chance never reaches: left out when empty, impossible when not.
@@ -88,10 +94,8 @@ private Q_SLOTS:
         QTest::addColumn<double>("tail");
         // Summed exactly in rational numbers.
         QTest::newRow("coin, 8 of 10 or more") << 10LL << 0.5 << 8LL << true << 56.0 / 1024;
-        QTest::newRow("coin, 2 of 10 or fewer") << 10LL << 0.5 << 2LL << false << 56.0 / 1024;
         QTest::newRow("1000 spins, 40 or more") << 1000LL << 1.0 / 37 << 40LL << true << 0.010517010651503188;
         QTest::newRow("1000 spins, 15 or fewer") << 1000LL << 1.0 / 37 << 15LL << false << 0.008059503189927042;
-        QTest::newRow("3700 spins, 130 or more") << 3700LL << 1.0 / 37 << 130LL << true << 0.001999506902951645;
         QTest::newRow("below the mean, upper") << 10LL << 0.5 << 3LL << true << 968.0 / 1024;
         QTest::newRow("nothing or more") << 5LL << 0.2 << 0LL << true << 1.0;
         QTest::newRow("more than the trials") << 5LL << 0.2 << 6LL << true << 0.0;
@@ -155,8 +159,7 @@ private Q_SLOTS:
             const char* how;
         } cases[] = {{-1, 0.041, "Un indizio:", "fallite meno di"},
                      {1, 0.06, "Nella norma:", "né meglio né peggio"},
-                     {1, 0.005, "Un forte indizio:", "fallite più di"},
-                     {-1, 0.0003, "Quasi una prova:", "fallite meno di"}};
+                     {1, 0.005, "Un forte indizio:", "fallite più di"}};
         for (const auto& c : cases) {
             AttemptFigures f;
             f.failuresChance = {c.side, c.p};
@@ -171,30 +174,25 @@ private Q_SLOTS:
         const AttemptFigures f = compareAttempts(tally, followed);
         QCOMPARE(f.failuresChance.side, -1);
         QVERIFY(std::fabs(f.failuresChance.p / std::pow(18.0 / 37, 10) - 1) < 1e-9);
-        QVERIFY(attemptsVerdict(f).startsWith("Quasi una prova:"));
+        QVERIFY(attemptsVerdict(f).startsWith("Quasi una prova:") &&
+                attemptsVerdict(f).contains("fallite meno di"));
     }
 
     void numbersOfAShortRun()
     {
         const std::vector<std::uint8_t> run{5, 0, 5, 7};
         const NumberTable t = tabulate(run);
-        QCOMPARE(t.spins, 4);
-        QCOMPARE(t.counts[5], 2);
-        QCOMPARE(t.delays[5], 1);
-        QCOMPARE(t.delays[0], 2);
-        QCOMPARE(t.delays[7], 0);
-        QVERIFY(!t.seen[1] && t.delays[1] == 4);
-        QCOMPARE(t.expected, 4.0 / 37);
+        QCOMPARE(QString("%1 spins, 5 %2 times, delays %3 %4 %5 %6")
+                     .arg(t.spins).arg(t.counts[5]).arg(t.delays[5]).arg(t.delays[0]).arg(t.delays[7])
+                     .arg(t.delays[1]),
+                 "4 spins, 5 2 times, delays 1 2 0 4");
+        QVERIFY(!t.seen[1] && t.expected == 4.0 / 37);
         // Σ o² / e − n = 6 · 37 / 4 − 4
-        QVERIFY(std::fabs(t.test.statistic - 51.5) < 1e-9);
-        QCOMPARE(t.test.degrees, 36);
+        QVERIFY(std::fabs(t.test.statistic - 51.5) < 1e-9 && t.test.degrees == 36);
+        QCOMPARE(numbersOf(t.hottest).mid(0, 3), (QList<int>{5, 7, 0})); // 7 as often as 0, seen later
         QCOMPARE(t.hottest.size(), 5u);
-        QCOMPARE(t.hottest[0].number, 5);
         QVERIFY(std::fabs(t.hottest[0].z - 70.0 / 12) < 1e-9); // (70/37) / (12/37)
-        QCOMPARE(t.hottest[1].number, 7);                      // as often as 0, seen later
-        QCOMPARE(t.hottest[2].number, 0);
-        QCOMPARE(t.coldest[0].number, 1);
-        QVERIFY(!t.coldest[0].seen);
+        QVERIFY(t.coldest[0].number == 1 && !t.coldest[0].seen);
         // Some number twice or more in 4 spins: 1 - 36·35·34 / 37³ = 15.4 %
         // (the numbers taken as independent would say 14.5 %).
         QVERIFY(std::fabs(t.hottestChance - (1 - 36.0 * 35 * 34 / (37.0 * 37 * 37))) < 0.01);
@@ -208,13 +206,8 @@ private Q_SLOTS:
         all.push_back(5);
         all.push_back(9);
         const NumberTable ties = tabulate(all);
-        QList<int> hot, cold;
-        for (int i = 0; i < 5; ++i) {
-            hot << ties.hottest[std::size_t(i)].number;
-            cold << ties.coldest[std::size_t(i)].number;
-        }
-        QCOMPARE(hot, (QList<int>{9, 5, 36, 35, 34}));
-        QCOMPARE(cold, (QList<int>{0, 1, 2, 3, 4}));
+        QCOMPARE(numbersOf(ties.hottest), (QList<int>{9, 5, 36, 35, 34}));
+        QCOMPARE(numbersOf(ties.coldest), (QList<int>{0, 1, 2, 3, 4}));
 
         // 111 spins, the 0 never, the 1 six times, every other three times:
         // some number never in 111 spins, by inclusion and exclusion,
@@ -308,9 +301,9 @@ private Q_SLOTS:
 
         const std::vector<std::uint8_t> run{5, 0, 5, 7, 12};
         const auto figures = groupFigures(tabulate(run));
-        QCOMPARE(group(figures, "Rosso").observed, 4);
-        QCOMPARE(group(figures, "Gioco 0").observed, 2);
-        QCOMPARE(group(figures, "Vicini dello 0").observed, 3);
+        QCOMPARE(QString("%1 %2 %3").arg(group(figures, "Rosso").observed)
+                     .arg(group(figures, "Gioco 0").observed).arg(group(figures, "Vicini dello 0").observed),
+                 "4 2 3");
         QCOMPARE(group(figures, "Serie 5 / 8").expected, 5.0 * 12 / 37);
         const QList<int> degrees{figures[0].test.degrees, figures[1].test.degrees,
                                  figures[2].test.degrees, figures[3].test.degrees};
@@ -376,12 +369,10 @@ private Q_SLOTS:
         followed.clear();
         followed.add({18, 1, 3}, 4);
         const AttemptFigures f = compareAttempts(tally, followed);
-        QCOMPARE(f.lastAttempt, 100);
-        QVERIFY(f.hits[2] == 2 && f.hits[100] == 1);
-        QCOMPARE(f.failures, 1);
-        QCOMPARE(f.stretches, 4);
-        QCOMPARE(f.tallied, 5);
-        QCOMPARE(f.meanSize, 18.0);
+        QCOMPARE(QString("last %1, hits %2 %3, %4 failed, %5 stretches, %6 tallied, %7 numbers")
+                     .arg(f.lastAttempt).arg(f.hits[2]).arg(f.hits[100]).arg(f.failures)
+                     .arg(f.stretches).arg(f.tallied).arg(f.meanSize),
+                 "last 100, hits 2 1, 1 failed, 4 stretches, 5 tallied, 18 numbers");
         const double fail = std::pow(19.0 / 37, 3);
         QVERIFY(std::fabs(f.chanceFailures - 4 * fail) < 1e-12);
         QVERIFY(std::fabs(f.failuresZ - (1 - 4 * fail) / std::sqrt(4 * fail * (1 - fail))) < 1e-12);
@@ -398,8 +389,7 @@ private Q_SLOTS:
         FollowedSpin spin;
         followStringRow({u"5, 16, 5,", false, u" 3", u" 0"}, true, 5, settings, out, &spin);
         QCOMPARE(int(out.list[1].kind), int(StringOutcome::Kind::CloseFirstHit));
-        QCOMPARE(out.list[1].size, 2);
-        QCOMPARE(out.list[1].attempts, 10);
+        QVERIFY(out.list[1].size == 2 && out.list[1].attempts == 10);
         QVERIFY(spin.hit && spin.size == 2 && spin.attempt == 4); // the stake's spin
         followStringRow({u"0, 32,", false, u" 0", u" 0"}, true, 0, settings, out, &spin);
         QVERIFY(spin.hit && spin.attempt == 1); // 0 is a number like any other
@@ -408,8 +398,7 @@ private Q_SLOTS:
         settings.maxDelay = 0; // the first miss cancels
         out.list.clear();
         followStringRow({u"1, 2, 3,", true, u" 2", u" 0"}, true, 9, settings, out);
-        QCOMPARE(int(out.list[0].kind), int(StringOutcome::Kind::CancelAfterHit));
-        QCOMPARE(out.list[0].attempts, 1);
+        QVERIFY(out.list[0].kind == StringOutcome::Kind::CancelAfterHit && out.list[0].attempts == 1);
         FollowedStrings followed;
         followed.add(out.list[0]);
         const std::map<FollowedPhase, long long> both{{{3, 1, 1}, 1}, {{3, 2, 1}, 1}};
