@@ -127,14 +127,12 @@ private Q_SLOTS:
         // clang-format off
         QTest::newRow("flat") << "flat" << 2.0 << 1.0 << 0.0 << 3 << "2 2 2";
         QTest::newRow("flat over the maximum") << "flat" << 5.0 << 1.0 << 4.0 << 8 << "4* 4*";
-        QTest::newRow("list, last repeated") << "1,1,2,3,5,8" << 1.0 << 1.0 << 0.0 << 3 << "1 1 2 3 5 8 8 8";
         QTest::newRow("list times the stake") << "1, 2" << 5.0 << 1.0 << 0.0 << 8 << "5 10 10";
         QTest::newRow("list waiting") << "0,0,1" << 1.0 << 1.0 << 0.0 << 3 << "0 0 1 1";
         QTest::newRow("list capped") << "1,4" << 1.0 << 1.0 << 3.0 << 3 << "1 3* 3*";
         // 36 s(a) - 3 (all staked up to a) >= 1: one chip covers eleven attempts.
         QTest::newRow("recovery, 3 numbers")
             << "recovery" << 1.0 << 1.0 << 0.0 << 3 << "1 1 1 1 1 1 1 1 1 1 1 2 2 2 2 2 2 3 3 3";
-        QTest::newRow("recovery, 18 numbers doubles") << "recovery" << 1.0 << 1.0 << 0.0 << 18 << "1 2 4 8 16 32";
         QTest::newRow("recovery, target 40") << "recovery" << 1.0 << 40.0 << 0.0 << 3 << "2 2 2 2 2";
         QTest::newRow("recovery, least stake") << "recovery" << 3.0 << 1.0 << 0.0 << 1 << "3 3 3";
         QTest::newRow("recovery, 36 numbers: none") << "recovery" << 1.0 << 1.0 << 0.0 << 36 << "0 0";
@@ -448,14 +446,6 @@ private Q_SLOTS:
         QCOMPARE(zt::rankValue(none, zt::SearchRank::HitsPerSpin), 0.0);
         const zt::StakeTable flat(bet("flat")); // a string may hold every number, not more
         QVERIFY(flat.at(37, 1).chips == 1 && flat.at(38, 1).chips == 0);
-
-        // Every number comes out, each about as often.
-        zt::SpinStream stream(1, 0);
-        std::array<int, 37> counts{};
-        for (int i = 0; i < 37000; ++i)
-            ++counts[stream.next()];
-        QVERIFY(*std::min_element(counts.begin(), counts.end()) > 800);
-        QVERIFY(*std::max_element(counts.begin(), counts.end()) < 1200);
 
         // An evening of luck has the shape of the rows it stands for: as many
         // spins, games starting where theirs do, the numbers of its stream.

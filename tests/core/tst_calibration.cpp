@@ -44,12 +44,8 @@ struct Grades {
             const long long count = reached[std::size_t(g)];
             const double tail = zt::stats::binomialTail(judged, limit, count, true);
             if (tail < 0.00135)
-                out << QStringLiteral("%1 below %2: %3 of %4 (%5 expected at most)")
-                           .arg(name)
-                           .arg(limit)
-                           .arg(count)
-                           .arg(judged)
-                           .arg(double(judged) * limit, 0, 'f', 1);
+                out << QString::asprintf("%s below %g: %lld of %lld (%.1f expected at most)",
+                                         qPrintable(name), limit, count, judged, double(judged) * limit);
         }
         return out;
     }
@@ -89,8 +85,7 @@ private Q_SLOTS:
         const zt::EveningFigures one = purseOf(3, "x");
         QVERIFY(one.z() > 3.3); // what the normal approximation called a proof
         const zt::stats::SidedChance c1 = zt::netChance(one, flat);
-        QCOMPARE(c1.side, 1);
-        QVERIFY(std::fabs(c1.p - 3.0 / 37) < 1e-12);
+        QVERIFY(c1.side == 1 && std::fabs(c1.p - 3.0 / 37) < 1e-12);
         QCOMPARE(zt::netVerdict(one, flat),
                  QString("nella norma: un saldo almeno così alto il caso lo dà 8 volte su cento"));
         QVERIFY(std::fabs(zt::chanceOfGain(one, flat) - 3.0 / 37) < 1e-12);
@@ -107,8 +102,7 @@ private Q_SLOTS:
         // Twenty misses of 18 numbers: (19/37)^20, below.
         const zt::EveningFigures misses = purseOf(18, "....................");
         const zt::stats::SidedChance low = zt::netChance(misses, flat);
-        QCOMPARE(low.side, -1);
-        QVERIFY(std::fabs(low.p / std::pow(19.0 / 37, 20) - 1) < 1e-9);
+        QVERIFY(low.side == -1 && std::fabs(low.p / std::pow(19.0 / 37, 20) - 1) < 1e-9);
         QVERIFY(zt::netVerdict(misses, flat).startsWith("quasi una prova, sotto il caso"));
         QCOMPARE(zt::netChance({}, flat).side, 0); // nothing staked, nothing to judge
 
@@ -151,8 +145,7 @@ private Q_SLOTS:
         }
         const auto above = zt::stats::IndependentSum::Value(wide.mean() + 2.326L * std::sqrt(variance));
         const zt::stats::SidedChance c = wide.chance(above);
-        QVERIFY(c.simulated);
-        QVERIFY2(std::fabs(c.p - 0.01) < 0.002, qPrintable(QString::number(c.p)));
+        QVERIFY2(c.simulated && std::fabs(c.p - 0.01) < 0.002, qPrintable(QString::number(c.p)));
 
         // Stakes of 10^15 chips, too far apart to lay out: each draw drawn.
         zt::stats::IndependentSum huge;
@@ -166,9 +159,7 @@ private Q_SLOTS:
         // drawn.  Two of 1,000,000 at least: 3 · 0.25² · 0.75 + 0.25³.
         zt::stats::IndependentSum far;
         far.add({{-1, 0.5}, {2, 0.25}, {1'000'000, 0.25}}, 3);
-        QVERIFY(far.chance(1'999'999).simulated);
-        QVERIFY2(std::fabs(far.atLeast(1'999'999) - 0.15625) < 0.03,
-                 qPrintable(QString::number(far.atLeast(1'999'999))));
+        QVERIFY(far.chance(1'999'999).simulated && std::fabs(far.atLeast(1'999'999) - 0.15625) < 0.03);
 
         // Many draws of one kind, summed by squaring, exactly: at least 8
         // hits of 3 numbers in 100 spins.
@@ -193,8 +184,7 @@ private Q_SLOTS:
                                       std::pow(0.25, b4) * std::pow(0.75, 4 - b4);
                     exact += p4 * (b2 == 1 ? 0.5 : 0.25) * 0.5;
                 }
-        QVERIFY(!small.chance(14).simulated);
-        QVERIFY(std::fabs(small.atLeast(14) - exact) < 1e-12);
+        QVERIFY(!small.chance(14).simulated && std::fabs(small.atLeast(14) - exact) < 1e-12);
     }
 
     // Beyond the runs simulated the approximations stand: at that length

@@ -75,13 +75,11 @@ private Q_SLOTS:
                             const char* reports = "") {
             QTest::newRow(name) << script << shows << reports;
         };
-        const char* const t17 = "14, 20, 31,| 0/ 0/ 0|14, 20, 31, |";
         const char* const v = "detail: 1, |post: 1|Text16";
         const char* const q = "Q 0*12 5*6 7 8 9 10 11 12 13 14 15 16 22*3 23 24 25 26 27";
         // clang-format off
-        row("a spin proposes its row", "17", QByteArray(t17) + "1: 17|17");
         row("filter", "#17 5 2 36", "| 0/ 0/ 0||3: 36 2 5|36");
-        row("filter hit", "#17 5 17", QByteArray(t17) + "2: 17 5|17");
+        row("filter hit", "#17 5 17", "14, 20, 31,| 0/ 0/ 0|14, 20, 31, |2: 17 5|17");
         row("a proposal blocks a new one", "=9,_10, 17", "9, 10,| 1/ 0/ 0|9, 10, |1: 17|17");
         row("no highlighting", "H 17", "14, 20, 31,| 0/ 0/ 0||1: 17|17");
         row("hit at the third attempt", "17 5 32 20",
