@@ -104,10 +104,10 @@ QString stakesText(const zt::StakeTable& table, int size, int attempts)
 // stake, the stakes capped/over the ceiling/unrecoverable, and the ruin.
 QString counts(const zt::EveningFigures& f)
 {
-    return QStringLiteral("%1/%2/%3 %4-%5 max %6 cut %7/%8/%9 ruin %10")
-        .arg(f.spins).arg(f.stakedSpins).arg(f.hits).arg(qint64(f.staked)).arg(qint64(f.returned))
-        .arg(f.maxStake).arg(f.capped).arg(f.overLimit).arg(f.unrecoverable)
-        .arg(f.ruined ? QString::number(f.ruinSpin) : QStringLiteral("no"));
+    return QString::asprintf("%lld/%lld/%lld %lld-%lld max %lld cut %lld/%lld/%lld ruin %s",
+                             f.spins, f.stakedSpins, f.hits, qint64(f.staked), qint64(f.returned),
+                             f.maxStake, f.capped, f.overLimit, f.unrecoverable,
+                             f.ruined ? QByteArray::number(f.ruinSpin).constData() : "no");
 }
 
 } // namespace
@@ -268,7 +268,8 @@ private Q_SLOTS:
         halves.chip = 0.5;
         const QStringList half = zt::eveningLines(f, halves), none = zt::eveningLines({}, halves);
         QVERIFY(half.contains("Saldo: 12,00") && half.contains("Rovina: no"));
-        QVERIFY(none.contains("z: nessuna puntata") && none.contains("Resa sul puntato: nessuna puntata"));
+        QVERIFY(none.contains("z: nessuna puntata") &&
+                none.contains("Resa sul puntato: nessuna puntata"));
         QCOMPARE(zt::EveningFigures{}.z(), 0.0); // nothing staked: no spread, no z
     }
 
@@ -429,9 +430,10 @@ private Q_SLOTS:
         // the evenings did not exceed.
         const zt::SimulationFigures few = zt::simulationFigures({4, -2, 10, 0}, {37, 37, 74, 0}, 1);
         QVERIFY(few.finals == (std::vector<zt::ChipSum>{-2, 0, 4, 10}));
-        QCOMPARE(QString("%1 %2 | %3 %4 %5 %6 %7 | %8")
-                     .arg(few.meanNet).arg(few.meanExpected).arg(qint64(few.p5)).arg(qint64(few.p25))
-                     .arg(qint64(few.p50)).arg(qint64(few.p75)).arg(qint64(few.p95)).arg(few.ruinedShare),
+        QCOMPARE(QString::asprintf("%g %g | %lld %lld %lld %lld %lld | %g", few.meanNet,
+                                   few.meanExpected, qint64(few.p5), qint64(few.p25),
+                                   qint64(few.p50), qint64(few.p75), qint64(few.p95),
+                                   few.ruinedShare),
                  "3 -1 | -2 -2 0 4 10 | 0.25");
         QVERIFY(std::fabs(few.standardError - std::sqrt(84.0 / 3 / 4)) < 1e-12);
         std::vector<zt::ChipSum> hundred(100);
@@ -456,7 +458,8 @@ private Q_SLOTS:
         QCOMPARE(luck.size(), std::size_t(5));
         zt::SpinStream same(1, 0);
         for (std::size_t i = 0; i < 5; ++i)
-            QVERIFY(luck.brief(i).startsGame == (i % 3 == 0) && int(luck.brief(i).number) == same.next());
+            QVERIFY(luck.brief(i).startsGame == (i % 3 == 0) &&
+                    int(luck.brief(i).number) == same.next());
 
         // Progress counts the rows and the simulated spins once for every
         // combination a shared run stands for (two chips, one run).
@@ -524,10 +527,11 @@ private Q_SLOTS:
                                               "UsciteSerata=1\nSeme=0\n");
         // The least values are kept.
         const auto text = [](const zt::MoneyPreferences& p) {
-            return QStringLiteral("%1 %2 %3 %4 %5 %6 %7 | %8 %9")
-                .arg(zt::progressionText(p.bet)).arg(p.bet.stake).arg(p.bet.target).arg(p.bet.tableMax)
-                .arg(p.bet.bankroll).arg(p.bet.chip).arg(p.simulation.evenings).arg(p.simulation.spins)
-                .arg(p.simulation.seed);
+            return zt::progressionText(p.bet) +
+                   QString::asprintf(" %lld %lld %lld %lld %g %d | %d %llu", p.bet.stake,
+                                     p.bet.target, p.bet.tableMax, p.bet.bankroll, p.bet.chip,
+                                     p.simulation.evenings, p.simulation.spins,
+                                     qulonglong(p.simulation.seed));
         };
         zt::MoneyPreferences p = zt::readMoneyPreferences("zentrima13.ini");
         QCOMPARE(text(p), "flat 1 1 0 0 1 5 | 1 0");
@@ -535,7 +539,8 @@ private Q_SLOTS:
         p.bet.chip = 0.25;
         p.simulation = {200, 150, 42};
         QVERIFY(zt::writeMoneyPreferences("zentrima13.ini", p));
-        QCOMPARE(text(zt::readMoneyPreferences("zentrima13.ini")), "1,2,4 5 3 100 500 0.25 200 | 150 42");
+        QCOMPARE(text(zt::readMoneyPreferences("zentrima13.ini")),
+                 "1,2,4 5 3 100 500 0.25 200 | 150 42");
         QVERIFY(zt::test::fileBytes("zentrima13.ini").contains("[Lingua]\nNome=it"));
     }
 };

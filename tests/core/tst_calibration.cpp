@@ -45,7 +45,8 @@ struct Grades {
             const double tail = zt::stats::binomialTail(judged, limit, count, true);
             if (tail < 0.00135)
                 out << QString::asprintf("%s below %g: %lld of %lld (%.1f expected at most)",
-                                         qPrintable(name), limit, count, judged, double(judged) * limit);
+                                         qPrintable(name), limit, count, judged,
+                                         double(judged) * limit);
         }
         return out;
     }
@@ -159,7 +160,8 @@ private Q_SLOTS:
         // drawn.  Two of 1,000,000 at least: 3 · 0.25² · 0.75 + 0.25³.
         zt::stats::IndependentSum far;
         far.add({{-1, 0.5}, {2, 0.25}, {1'000'000, 0.25}}, 3);
-        QVERIFY(far.chance(1'999'999).simulated && std::fabs(far.atLeast(1'999'999) - 0.15625) < 0.03);
+        QVERIFY(far.chance(1'999'999).simulated &&
+                std::fabs(far.atLeast(1'999'999) - 0.15625) < 0.03);
 
         // Many draws of one kind, summed by squaring, exactly: at least 8
         // hits of 3 numbers in 100 spins.

@@ -18,9 +18,9 @@ QString readingText(const SpinReading& r)
     QStringList spins;
     for (const stats::Spin& s : r.spins)
         spins << QStringLiteral("%1/%2").arg(s.number).arg(s.type);
-    return spins.join(u' ') + QStringLiteral(" | %1 unreadable, last %2, %3 rows%4")
-                                  .arg(r.unreadable).arg(r.lastId).arg(r.rows)
-                                  .arg(r.restarted ? ", again" : "");
+    return spins.join(u' ') + QString::asprintf(" | %lld unreadable, last %lld, %lld rows%s",
+                                                r.unreadable, r.lastId, r.rows,
+                                                r.restarted ? ", again" : "");
 }
 } // namespace
 
@@ -31,7 +31,8 @@ private Q_SLOTS:
     void numbers()
     {
         QStringList read;
-        for (const char* text : {" 17", " 0", "36", "5x", "36.0", " +5", " 37", "2.5", "-3", "", "abc", "   "})
+        for (const char* text :
+             {" 17", " 0", "36", "5x", "36.0", " +5", " 37", "2.5", "-3", "", "abc", "   "})
             read << QString::number(spinNumber(QString::fromLatin1(text)));
         QCOMPARE(read.join(u' '), "17 0 36 5 36 5 -1 -1 -1 -1 -1 -1");
     }

@@ -269,7 +269,8 @@ private Q_SLOTS:
                  QVariantList{stored.join(", ")});
         // The time of day as entered, with its offset from UTC.
         const QString ora = zt::spinTimeText(at);
-        const QRegularExpression form("^\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d[+-]\\d\\d:\\d\\d$");
+        const QRegularExpression form(
+            "^\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d[+-]\\d\\d:\\d\\d$");
         QVERIFY2(form.match(ora).hasMatch(), qPrintable(ora));
         QCOMPARE(QDateTime::fromString(ora, Qt::ISODate), at.addMSecs(-at.time().msec()));
         // A row deleted takes its time with it; a row changed since is kept with its time.
@@ -550,8 +551,8 @@ private Q_SLOTS:
                    zt::ReplayRead::Done;
         };
         sql(zt::test::usciteTable); // an empty table is read, not refused
-        QVERIFY(read({}, -1, all) && zt::readReplayRowsOfType("dati.mdb", 1, all, nullptr, &problem) ==
-                                         zt::ReplayRead::Done);
+        QVERIFY(read({}, -1, all) && zt::readReplayRowsOfType("dati.mdb", 1, all, nullptr,
+                                                              &problem) == zt::ReplayRead::Done);
         QVERIFY(all.size() == 0 && problem.isEmpty());
         sql({"WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 140000) "
              "INSERT INTO Uscite (Numero, Memoria, Tipo) SELECT ' ' || (i % 37), ' ' || i, "
@@ -564,8 +565,9 @@ private Q_SLOTS:
         // inside the first stretch.
         QVERIFY(read({}, -1, all) && read(65530, 70000, part) && read(74464, -1, tail) &&
                 read({}, 10, few));
-        QCOMPARE(QString("%1 %2 %3 %4").arg(all.size()).arg(part.size()).arg(tail.size()).arg(few.size()),
-                 "139995 70000 65536 10");
+        QCOMPARE(
+            QString::asprintf("%zu %zu %zu %zu", all.size(), part.size(), tail.size(), few.size()),
+            "139995 70000 65536 10");
         // Each row by its number: the ids 65530 to 135532, three of them gone.
         QVERIFY(all[0].read.number == 1 && all[139994].read.number == 140000 % 37);
         QVERIFY(part[0].read.number == 65530 % 37 && part[69999].read.number == 135532 % 37);
