@@ -1,8 +1,5 @@
-// What following the proposals costs: the stakes of each progression by
-// attempt, an evening's money against hand-worked figures, the ruin of a
-// bankroll, the money of random evenings against what the tally reports of
-// the same strings, the simulated evenings against chance, the spins' times
-// and the settings file.
+// What following the proposals costs: stakes by attempt, evenings worked by hand and
+// reported by the engine, ruin, simulated evenings, the spins' times, the settings file.
 
 #include "core/betting.h"
 #include "core/plainboard.h"

@@ -1,9 +1,6 @@
-// Every graded verdict keeps its word: on evenings of random spins, however
-// short, a verdict at a grade or above comes no more often than the chance
-// that grade states (5, 1, 0.1 in 100), within three standard errors.  The
-// money of the strings followed in the three modes, the proposals' failures,
-// the numbers, their extremes, the groups and the sectors; and the cases
-// worked by hand.
+// Every graded verdict keeps its word: on evenings of random spins, however short, a verdict
+// at a grade or above comes no more often than the chance that grade states (5, 1, 0.1 in
+// 100), within three standard errors; and the cases worked by hand.
 
 #include "testsupport.h"
 

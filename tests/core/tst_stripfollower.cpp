@@ -49,8 +49,7 @@ private Q_SLOTS:
     void evenings()
     {
         const char* rows[][2] = {
-            // The past enters nothing; a spin counts on its second grab.
-            {"5 4 3|5 4 3|5 4 3", "P(5 4 3)"},
+            // The past enters nothing; a spin counts on its second grab, once.
             {"5 4 3|5 4 3|6 5 4|6 5 4|6 5 4", "P(5 4 3)+6"},
             // A repeated number, and zero, are spins; so is a strip still growing.
             {"17 4|17 4|17 17 4|17 17 4|0 17 17 4|0 17 17 4", "P(17 4)+17+0"},
