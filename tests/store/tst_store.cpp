@@ -610,7 +610,7 @@ private Q_SLOTS:
         QVERIFY(v.findId(3) && v.deleteCurrent() && v.value(u"id") == 4);
         QVERIFY(v.moveLast() && v.deleteCurrent() && v.value(u"id") == 59);
         QVERIFY(v.updateCurrent({}) && v.lastError().isEmpty()); // nothing to change
-        for (const auto [row, column] : {std::pair(-1, 1), {v.size(), 1}, {0, -1}, {0, 7}})
+        for (const auto& [row, column] : {std::pair(-1, 1), {v.size(), 1}, {0, -1}, {0, 7}})
             QVERIFY(!v.cell(row, column).isValid()); // no such cell
         QVERIFY(!v.updateCurrent({{"id", 5}}));
         QCOMPARE(v.lastError(), "La colonna id non si può modificare.");
