@@ -412,10 +412,8 @@ private Q_SLOTS:
         QVERIFY(one.evenings == 3000 && one.meanStaked > 400);
         QVERIFY(std::fabs(one.meanExpected + one.meanStaked / 37) < 1e-9);
         QVERIFY2(std::fabs(one.meanNet - one.meanExpected) < 4 * one.standardError,
-                 qPrintable(QStringLiteral("%1 against %2 ± %3")
-                                .arg(one.meanNet)
-                                .arg(one.meanExpected)
-                                .arg(one.standardError)));
+                 qPrintable(QString::asprintf("%g against %g ± %g", one.meanNet, one.meanExpected,
+                                              one.standardError)));
         QVERIFY(one.p5 <= one.p25 && one.p25 <= one.p50 && one.p50 <= one.p75 &&
                 one.p75 <= one.p95);
         QVERIFY(one.ruinedShare > 0 && one.ruinedShare < 1);
