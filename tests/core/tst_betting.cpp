@@ -7,6 +7,7 @@
 #include "core/search.h"
 #include "core/textrules.h"
 #include "core/verifier.h"
+#include "reportrecorder.h"
 #include "testsupport.h"
 
 #include <cmath>
@@ -39,7 +40,7 @@ void play(zt::Purse& purse, int size, const char* pattern)
 }
 
 // The report of the strings engine, kept for the money it implies.
-class Outcomes : public zt::StringsReportTarget {
+class Outcomes : public zt::test::ReportRecorder {
 public:
     explicit Outcomes(const zt::StakeTable& table) : table_(table) {}
     zt::ChipSum staked = 0;
@@ -54,12 +55,6 @@ public:
             returned += 36 * table_.at(size, last).chips;
     }
 
-    bool reportsEnabled() const override { return true; }
-    void appendDetail(const QString&) override {}
-    void post(const QString&) override {}
-    void addVerified() override {}
-    void addCancelledBeforeHit() override {}
-    void addCancelledAfterHit() override {}
     void followedString(const zt::StringOutcome& o) override
     {
         using K = zt::StringOutcome::Kind;
