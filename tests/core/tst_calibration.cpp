@@ -13,6 +13,7 @@
 #include <functional>
 #include <map>
 #include <thread>
+#include <tuple>
 
 namespace {
 
@@ -126,6 +127,18 @@ private Q_SLOTS:
         QVERIFY(stretches.closed()[0].size == 3 && stretches.closed()[0].last == 2);
         QVERIFY(stretches.closed()[1].size == 5 && stretches.closed()[1].last == 10);
         QVERIFY(stretches.open().count == 1 && stretches.open().first == 1 && stretches.open().last == 2);
+        // Stretches alike but for their size, first or last attempt are kept
+        // apart; one alike in all is counted again.
+        zt::StakedStretches kinds;
+        for (const auto& [size, attempt, hit] : std::initializer_list<std::tuple<int, int, bool>>{
+                 {3, 1, false}, {3, 2, false}, {3, 1, false}, {3, 2, false}, {4, 1, false},
+                 {4, 2, false}, {3, 1, false}, {3, 2, false}, {3, 3, false}, {3, 2, false},
+                 {3, 3, false}, {3, 1, true}})
+            kinds.follow({size, attempt, hit, 10});
+        QStringList closed;
+        for (const zt::StakedStretches::Stretch& k : kinds.closed())
+            closed << QString("%1:%2-%3x%4").arg(k.size).arg(k.first).arg(k.last).arg(k.count);
+        QCOMPARE(closed.join(' '), QString("3:1-2x2 4:1-2x1 3:1-3x1 3:2-3x1 3:1-10x1"));
     }
 
     // The sum is drawn where it grows too large to be summed: the drawn
