@@ -67,16 +67,6 @@ qint64 wholeNumber(QStringView text, qint64 max)
     return tooLarge ? kTooLarge : value;
 }
 
-// A value as a message shows it: «text», cut short when long, with what does
-// not print spelt out.
-QString shown(QStringView text)
-{
-    constexpr int kLongest = 30;
-    // The quotes of the language shown.
-    if (text.size() <= kLongest)
-        return CsvText::tr("«%1»").arg(printableText(text));
-    return CsvText::tr("«%1…»").arg(printableText(text.first(kLongest)));
-}
 
 // The BLOB form of a quoted field: X'…' with an even number of hexadecimal
 // digits.
@@ -142,6 +132,15 @@ int firstBadUtf8Line(const QByteArray& bytes)
 }
 
 } // namespace
+
+QString shownValue(QStringView text)
+{
+    constexpr int kLongest = 30;
+    // The quotes of the language shown.
+    if (text.size() <= kLongest)
+        return CsvText::tr("«%1»").arg(printableText(text));
+    return CsvText::tr("«%1…»").arg(printableText(text.first(kLongest)));
+}
 
 void appendSpinCsvHeader(QString& out)
 {
@@ -425,19 +424,19 @@ QString spinValuesProblem(QStringView numero, QStringView memoria, QStringView t
     if (trimmedBlanks(numero).isEmpty())
         return CsvText::tr("Numero è vuoto");
     if (wholeNumber(numero, 36) < 0)
-        return CsvText::tr("Numero %1 non è un numero da 0 a 36").arg(shown(numero));
+        return CsvText::tr("Numero %1 non è un numero da 0 a 36").arg(shownValue(numero));
     if (trimmedBlanks(memoria).isEmpty())
         return CsvText::tr("Memoria è vuota");
     const qint64 memory = wholeNumber(memoria, INT_MAX);
     if (memory == kTooLarge)
         return CsvText::tr("Memoria %1 supera %2, il valore più alto ammesso")
-            .arg(shown(memoria))
+            .arg(shownValue(memoria))
             .arg(INT_MAX);
     if (memory < 1)
-        return CsvText::tr("Memoria %1 non è un numero intero positivo").arg(shown(memoria));
+        return CsvText::tr("Memoria %1 non è un numero intero positivo").arg(shownValue(memoria));
     const QStringView type = trimmedBlanks(tipo);
     if (!type.isEmpty() && type != u"1" && type != u"2")
-        return CsvText::tr("Tipo %1 non è 1, 2 o vuoto").arg(shown(tipo));
+        return CsvText::tr("Tipo %1 non è 1, 2 o vuoto").arg(shownValue(tipo));
     return {};
 }
 
@@ -491,7 +490,7 @@ bool SpinCsvReader::nextListNumber(SpinCsvRow* row)
             const qint64 number = wholeNumber(token, 36);
             if (number < 0)
                 return fault(line_,
-                             CsvText::tr("%1 non è un numero da 0 a 36").arg(shown(token)));
+                             CsvText::tr("%1 non è un numero da 0 a 36").arg(shownValue(token)));
             afterComma_ = false;
             listRow(number, row);
             return true;

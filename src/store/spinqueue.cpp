@@ -160,21 +160,10 @@ qint64 positive(QByteArrayView text, qint64 max)
     return n >= 1 && n <= quint64(max) ? qint64(n) : 0;
 }
 
-// A field as a message shows it: «text», cut short when long, with what
-// does not print spelt out.
-QString shown(const QString& text)
-{
-    constexpr int kLongest = 30;
-    return u'«' +
-           (text.size() <= kLongest ? printableText(text)
-                                    : printableText(QStringView(text).first(kLongest)) + u'…') +
-           u'»';
-}
-
 QString keyProblem(QByteArrayView key)
 {
     return QueueText::tr("la chiave %1 non è un numero da 1 a %2")
-        .arg(shown(unescaped(key)))
+        .arg(shownValue(unescaped(key)))
         .arg(SpinQueue::kLastKey);
 }
 
@@ -346,7 +335,7 @@ SpinQueue::Lines SpinQueue::parse(const QByteArray& bytes, std::deque<WaitingSpi
             QString why =
                 key == 0 ? keyProblem(f[1]) : spinValuesProblem(s.numero, s.memoria, s.tipo);
             if (why.isEmpty() && !isSpinTimeText(s.ora))
-                why = QueueText::tr("Ora %1 non è un'ora valida").arg(shown(s.ora));
+                why = QueueText::tr("Ora %1 non è un'ora valida").arg(shownValue(s.ora));
             if (!why.isEmpty()) {
                 invalid(number, why);
             } else if (at != place.end()) { // the same spin twice
@@ -362,7 +351,7 @@ SpinQueue::Lines SpinQueue::parse(const QByteArray& bytes, std::deque<WaitingSpi
                 invalid(number, keyProblem(f[1]));
             else if (row == 0)
                 invalid(number, QueueText::tr("l'id di riga %1 non è un numero da 1 a %2")
-                                    .arg(shown(unescaped(f[2])))
+                                    .arg(shownValue(unescaped(f[2])))
                                     .arg(std::numeric_limits<qint64>::max()));
             else if (known)
                 found[at->second].row = row;

@@ -302,6 +302,8 @@ private Q_SLOTS:
                                   << "Numero « 1[U+0000]» non è un numero da 0 a 36";
         QTest::newRow("Memoria of 40 nines") << "uscita\t2\t 1\t" + QByteArray(40, '9') + "\t" + ora
                                              << "Memoria «" + QString(30, '9') + "…» supera 2147483647, il valore più alto ammesso";
+        QTest::newRow("Memoria of 30 nines") << "uscita\t2\t 1\t" + QByteArray(30, '9') + "\t" + ora
+                                             << "Memoria «" + QString(30, '9') + "» supera 2147483647, il valore più alto ammesso";
         QTest::newRow("Tipo -5") << "uscita\t2\t 1\t 1\t-5" + ora << "Tipo «-5» non è 1, 2 o vuoto";
         QTest::newRow("Tipo 1e21") << "uscita\t2\t 1\t 1\t1e21" + ora << "Tipo «1e21» non è 1, 2 o vuoto";
         QTest::newRow("Ora garbage") << QByteArray("uscita\t2\t 1\t 1\t\tgarbage-time") << "Ora «garbage-time» non è un'ora valida";

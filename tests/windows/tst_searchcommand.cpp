@@ -125,12 +125,14 @@ private Q_SLOTS:
         }
         for (const QStringList& bad :
              {QStringList{"--choose", "0%"}, QStringList{"--choose", "100"},
-              QStringList{"--choose", "50%", "--choose-until", "3"}, QStringList{"--luck", "-1"},
-              QStringList{"--rank", "z"}}) {
+              QStringList{"--choose", "50%", "--choose-until", "3"}, QStringList{"--rank", "z"}}) {
             const Outcome o = run(QStringList{"search", "--csv", "s.csv"} + small + bad);
             QCOMPARE(o.code, 2);
             QVERIFY(o.err.contains("Uso: zentrima13 search"));
         }
+        // From none to 100 random evenings.
+        for (const auto& [luck, code] : {std::pair{"-1", 2}, {"101", 2}, {"100", 0}})
+            QCOMPARE(run(QStringList{"search", "--luck", luck} + small.mid(0, 6)).code, code);
         // A grid too large is refused before any combination is made.
         const Outcome many = run({"search", "--stake", numbersFrom1(300)});
         QCOMPARE(many.code, 2);

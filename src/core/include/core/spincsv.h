@@ -68,6 +68,11 @@ struct SpinCsvRow {
     QVariant note;
 };
 
+// A value as a message shows it: in the quotes of the language shown
+// («text»), cut short after 30 characters ("«999…»"), with what does not
+// print spelt out (printableText).
+QString shownValue(QStringView text);
+
 // Why Numero, Memoria and Tipo (as texts) cannot make a row of Uscite, as
 // the table format requires them ("Numero «40» non è un numero da 0 a 36");
 // empty when they can.
