@@ -116,14 +116,9 @@ int StripReader::readItem(const StripItem& item)
         api.SetSourceResolution(300);
         if (api.Recognize(nullptr) == 0) {
             std::unique_ptr<char[]> text(api.GetUTF8Text());
-            const QString read = QString::fromUtf8(text.get()).remove(u' ').trimmed();
-            const QString half = read.left(read.size() / 2);
-            bool ok = false;
-            if (read.size() % 2 == 0 && half.size() <= 2 && read == half + half &&
-                api.MeanTextConf() >= leastConfidence)
-                number = half.toInt(&ok);
-            if (!ok)
-                number = -1;
+            number = api.MeanTextConf() >= leastConfidence
+                         ? numberReadTwice(QString::fromUtf8(text.get()))
+                         : -1;
         }
     }
     api.Clear();
@@ -135,6 +130,17 @@ int StripReader::readItem(const StripItem& item)
         engine_->remembered.clear();
     engine_->remembered.insert(key, number);
     return number;
+}
+
+int StripReader::numberReadTwice(const QString& text)
+{
+    const QString read = QString(text).remove(u' ').trimmed();
+    const QString half = read.left(read.size() / 2);
+    bool ok = false;
+    const int number = read.size() % 2 == 0 && half.size() <= 2 && read == half + half
+                           ? half.toInt(&ok)
+                           : -1;
+    return ok ? number : -1;
 }
 
 QList<int> StripReader::read(const QImage& picture, NewestEnd newest)

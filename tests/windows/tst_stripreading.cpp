@@ -5,6 +5,8 @@
 #include "testsupport.h"
 #include "windowsupport.h"
 
+#include "reading/stripreader.h"
+
 #include <QProcess>
 
 namespace {
@@ -132,6 +134,26 @@ private Q_SLOTS:
                         .startsWith(QStringLiteral("--read-screen vuole X,Y,W,H in pixel, non «%1».")
                                         .arg(QLatin1String(wrong))));
         }
+    }
+
+    // An item is the box of all it holds, a stroke one pixel wide too; the
+    // digits read twice side by side give a number of one or two digits.
+    void itemsAndDigitsReadTwice()
+    {
+        QImage picture(80, 30, QImage::Format_RGB32);
+        picture.fill(Qt::white);
+        QPainter p(&picture);
+        p.fillRect(10, 5, 1, 20, Qt::black);
+        p.fillRect(40, 8, 2, 15, Qt::black);
+        p.fillRect(42, 4, 1, 23, Qt::black); // the top and bottom in the last column
+        p.end();
+        QList<QRect> boxes;
+        for (const zt::StripItem& item : zt::stripItems(picture))
+            boxes << item.box;
+        QCOMPARE(boxes, (QList<QRect>{{10, 5, 1, 20}, {40, 4, 3, 23}}));
+        for (const auto& [text, number] :
+             {std::pair{"1717", 17}, {"0 0\n", 0}, {"171", -1}, {"123123", -1}, {"1718", -1}, {"", -1}})
+            QCOMPARE(zt::StripReader::numberReadTwice(text), number);
     }
 
     // --read-screen starts the board reading at once, the rectangle kept.

@@ -65,6 +65,10 @@ public:
     // remembered, not read again).
     int recognised() const { return recognised_; }
 
+    // The number a reading of an item's digits drawn twice side by side
+    // gives ("1717": 17): two alike halves of one or two digits; -1 otherwise.
+    static int numberReadTwice(const QString& text);
+
 private:
     int readItem(const StripItem& item);
 
