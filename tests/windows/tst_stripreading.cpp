@@ -151,6 +151,20 @@ private Q_SLOTS:
         for (const zt::StripItem& item : zt::stripItems(picture))
             boxes << item.box;
         QCOMPARE(boxes, (QList<QRect>{{10, 5, 1, 20}, {40, 4, 3, 23}}));
+        // Red from the hue 335 round to 25, green from 80 to 170.
+        QImage hues(200, 30, QImage::Format_RGB32);
+        hues.fill(Qt::white);
+        p.begin(&hues);
+        const QRgb hue[] = {qRgb(255, 15, 119), qRgb(255, 15, 115), qRgb(255, 115, 15), // 334 335 25
+                            qRgb(255, 119, 15), qRgb(179, 255, 15), qRgb(175, 255, 15), // 26 79 80
+                            qRgb(15, 255, 215), qRgb(15, 255, 219)};                    // 170 171
+        for (int i = 0; i < 8; ++i)
+            p.fillRect(5 + i * 24, 10, 8, 10, QColor(hue[i]));
+        p.end();
+        QString colours;
+        for (const zt::StripItem& item : zt::stripItems(hues))
+            colours += "?RBG"[item.colour];
+        QCOMPARE(colours, QString("?RR??GG?"));
         for (const auto& [text, number] :
              {std::pair{"1717", 17}, {"0 0\n", 0}, {"171", -1}, {"123123", -1}, {"1718", -1}, {"", -1}})
             QCOMPARE(zt::StripReader::numberReadTwice(text), number);
