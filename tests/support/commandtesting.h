@@ -16,9 +16,11 @@ struct Outcome {
     QString err;
 };
 
-// The program run with the arguments; setup may change its environment, its
-// standard output or the program before it starts.  A crash gives the code -1.
-inline Outcome run(const QStringList& arguments, const std::function<void(QProcess&)>& setup = {})
+// The program run with the arguments and `input` on its standard input; setup
+// may change its environment, its standard output or the program before it
+// starts.  A crash gives the code -1.
+inline Outcome run(const QStringList& arguments, const std::function<void(QProcess&)>& setup = {},
+                   const QByteArray& input = {})
 {
     QProcess p;
     p.setProgram(QStringLiteral(ZT_PROGRAM_PATH));
@@ -27,6 +29,8 @@ inline Outcome run(const QStringList& arguments, const std::function<void(QProce
     if (setup)
         setup(p);
     p.start();
+    p.write(input);
+    p.closeWriteChannel();
     p.waitForFinished(60000);
     return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
             QString::fromUtf8(p.readAllStandardOutput()),

@@ -18,6 +18,7 @@
 #include <QGraphicsScene>
 #include <QGraphicsSimpleTextItem>
 #include <QGraphicsTextItem>
+#include <QMessageBox>
 
 #include <type_traits>
 
@@ -77,27 +78,9 @@ inline void destroySharedWindows()
     test::links().destroyWindows();
 }
 
-// The texts of the window's charts that the charts cut short for want of
-// room ("12..." for "12 000"), each with its chart's name.
-inline QStringList cutChartTexts(QWidget* window)
-{
-    QStringList cut;
-    for (QChartView* view : window->findChildren<QChartView*>()) {
-        for (QGraphicsItem* item : view->scene()->items()) {
-            QString text;
-            if (auto* rich = dynamic_cast<QGraphicsTextItem*>(item))
-                text = rich->toPlainText();
-            else if (auto* plain = dynamic_cast<QGraphicsSimpleTextItem*>(item))
-                text = plain->text();
-            if (item->isVisible() && (text.endsWith(QLatin1String("...")) || text.endsWith(u'…')))
-                cut << view->objectName() + QStringLiteral(": ") + text;
-        }
-    }
-    return cut;
-}
-
-// The chart texts cut short at any width from the window's smallest to
-// `widest`, in steps of 60 pixels, each with the width it was cut at.
+// The texts of the window's charts cut short for want of room ("12..." for
+// "12 000") at any width from the window's smallest to `widest`, in steps of
+// 60 pixels, each with the width and its chart's name.
 inline QStringList cutChartTextsWhileNarrowing(QWidget* window, int widest)
 {
     QStringList cut;
@@ -106,10 +89,30 @@ inline QStringList cutChartTextsWhileNarrowing(QWidget* window, int widest)
         if (!QTest::qWaitFor([&] { return window->width() == width; }))
             return {QStringLiteral("the window does not take the width %1").arg(width)};
         QTest::qWait(20);
-        for (const QString& text : cutChartTexts(window))
-            cut << QString::number(width) + u' ' + text;
+        for (QChartView* view : window->findChildren<QChartView*>()) {
+            for (QGraphicsItem* item : view->scene()->items()) {
+                QString text;
+                if (auto* rich = dynamic_cast<QGraphicsTextItem*>(item))
+                    text = rich->toPlainText();
+                else if (auto* plain = dynamic_cast<QGraphicsSimpleTextItem*>(item))
+                    text = plain->text();
+                if (item->isVisible() && (text.endsWith(QLatin1String("...")) || text.endsWith(u'…')))
+                    cut << QStringLiteral("%1 %2: %3").arg(width).arg(view->objectName(), text);
+            }
+        }
     }
     return cut;
+}
+
+// The text of the window's last message box as the player reads it; the
+// boxes are closed.
+inline QString takeMessage(QWidget* window)
+{
+    const auto boxes = window->findChildren<QMessageBox*>();
+    const QString text = boxes.isEmpty() ? QString()
+                                         : shownText(boxes.last()->findChild<QLabel*>("qt_msgbox_label"));
+    qDeleteAll(boxes);
+    return text;
 }
 
 } // namespace zt

@@ -1,4 +1,5 @@
 #include "app/language.h"
+#include "commandtesting.h"
 #include "store/spinrecorder.h"
 #include "store/storefile.h"
 #include "storetesting.h"
@@ -11,8 +12,6 @@
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QLineEdit>
-#include <QMessageBox>
-#include <QProcess>
 #include <QTableView>
 #include <QThread>
 
@@ -25,42 +24,12 @@ using zt::test::writeFile;
 
 namespace {
 
-struct Run {
-    int code = -1;
-    QString out, err;
-};
-
-// The program run as a command in the working directory.
-Run run(const QStringList& arguments, const QByteArray& input = {}, const QString& output = {})
-{
-    QProcess p;
-    p.setProcessEnvironment(italianEnvironment()); // its messages are read
-    if (!output.isEmpty())
-        p.setStandardOutputFile(output);
-    p.start(QStringLiteral(ZT_PROGRAM_PATH), arguments);
-    p.write(input);
-    p.closeWriteChannel();
-    const bool ended = p.waitForFinished(30000) && p.exitStatus() == QProcess::NormalExit;
-    return {ended ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardOutput()),
-            QString::fromUtf8(p.readAllStandardError())};
-}
-
 void recordThree()
 {
     zt::SpinRecorder board;
     QVERIFY(board.record(" 5", "1", " 1"));
     QVERIFY(board.record(" 17", "2", " 2"));
     QVERIFY(board.record(" 0", "", " 3"));
-}
-
-// The message shown, as the player reads it.
-QString messageOf(QWidget* window)
-{
-    const auto boxes = window->findChildren<QMessageBox*>();
-    const QString text =
-        boxes.isEmpty() ? QString() : zt::shownText(boxes.last()->findChild<QLabel*>("qt_msgbox_label"));
-    qDeleteAll(boxes);
-    return text;
 }
 
 const char* const kHeader = "id,Numero,Memoria,Tipo,Cima,Memcima,Note\r\n";
@@ -105,7 +74,7 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(u"dati.mdb"_qs));
 
         // A list, from standard input, into a new file.
-        Run r = run({"import", "-", "--tipo", "spin"}, "5, 17\n32,\n");
+        Outcome r = run({"import", "-", "--tipo", "spin"}, {}, "5, 17\n32,\n");
         QCOMPARE(r.code, 0);
         QCOMPARE(r.out, QStringLiteral("3 uscite importate in dati.mdb.\n"));
         r = run({"export"});
@@ -113,12 +82,12 @@ private Q_SLOTS:
         QCOMPARE(r.out, QString(kHeader) + "1, 5, 1,2,,,\r\n2, 17, 2,2,,,\r\n3, 32, 3,2,,,\r\n");
         QCOMPARE(run({"export", "--type", "Live", "--out", "-"}).out, QString(kHeader));
         // A fault in English quotes as English does.
-        QCOMPARE(run({"import", "-", "--lang", "en"}, "5, 40\n").err,
+        QCOMPARE(run({"import", "-", "--lang", "en"}, {}, "5, 40\n").err,
                  QString("File -, line 1: \"40\" is not a number from 0 to 36: no spins were "
                          "imported.\n"));
 
         // A list given newest first, into a game from its oldest spin.
-        r = run({"import", "-", "--newest-first", "--db", "recenti.mdb"}, "32\n17\n5\n");
+        r = run({"import", "-", "--newest-first", "--db", "recenti.mdb"}, {}, "32\n17\n5\n");
         QCOMPARE(r.code, 0);
         QCOMPARE(run({"export", "--db", "recenti.mdb"}).out,
                  QString(kHeader) + "1, 5, 1,,,,\r\n2, 17, 2,,,,\r\n3, 32, 3,,,,\r\n");
@@ -135,7 +104,8 @@ private Q_SLOTS:
         // Standard output that cannot take the CSV, or the line after a file:
         // a failure, and no file left behind.
         for (const char* out : {"-", "mai.csv"}) {
-            r = run({"export", "--db", "altro.mdb", "--out", out}, {}, "/dev/full");
+            r = run({"export", "--db", "altro.mdb", "--out", out},
+                    [](QProcess& p) { p.setStandardOutputFile("/dev/full"); });
             QCOMPARE(QString::number(r.code) + r.err,
                      QStringLiteral("1Impossibile scrivere sullo standard output: il disco è "
                                     "pieno.\n"));
@@ -175,10 +145,6 @@ private Q_SLOTS:
                "importata. Riprovare quando l'altro programma lo lascia.";
         // A table that does not keep the rows as read, or refuses them.
         QTest::newRow("trigger drops a row")
-            << QStringList{"import", "f.txt"} << QByteArray("5 17 5") << 1
-            << "Nel file dati.mdb i trigger o i vincoli della tabella Uscite cambiano le righe "
-               "importate (2 aggiunte invece di 3): nessuna uscita è stata importata.";
-        QTest::newRow("trigger skips a row")
             << QStringList{"import", "f.txt"} << QByteArray("5 17 5") << 1
             << "Nel file dati.mdb i trigger o i vincoli della tabella Uscite cambiano le righe "
                "importate (2 aggiunte invece di 3): nessuna uscita è stata importata.";
@@ -227,9 +193,6 @@ private Q_SLOTS:
             {"trigger drops a row",
              {"CREATE TRIGGER t AFTER INSERT ON Uscite WHEN NEW.Numero = "
               "' 17' BEGIN DELETE FROM Uscite WHERE id = NEW.id; END"}},
-            {"trigger skips a row",
-             {"CREATE TRIGGER t BEFORE INSERT ON Uscite WHEN NEW.Numero = "
-              "' 17' BEGIN SELECT RAISE(IGNORE); END"}},
             {"trigger changes a row",
              {"CREATE TRIGGER t AFTER INSERT ON Uscite WHEN NEW.Numero = ' 17' BEGIN "
               "UPDATE Uscite SET Numero = ' 36' WHERE id = NEW.id; END"}},
@@ -248,13 +211,13 @@ private Q_SLOTS:
         if (!file.isEmpty())
             writeFile(arguments[1], file);
         const QByteArray before = fileBytes();
-        const QStringList files = QDir().entryList(QDir::Files);
+        const QStringList listed = files();
         // Another program holding the file (after reading it here, whose end
         // would let the lock go).
         zt::StoreConnection locker;
         if (tag == "locked dati.mdb")
             QVERIFY(locker.open(nullptr) && QSqlQuery(locker.database()).exec("BEGIN EXCLUSIVE"));
-        const Run r = run(arguments);
+        const Outcome r = run(arguments);
         locker.close();
         QCOMPARE(r.code, code);
         QVERIFY(r.out.isEmpty());
@@ -264,7 +227,7 @@ private Q_SLOTS:
         QCOMPARE(r.err.section(u'\n', 0, 0), message);
         QCOMPARE(r.err.contains(u"Uso: zentrima13"), code == 2);
         QCOMPARE(fileBytes(), before);
-        QCOMPARE(QDir().entryList(QDir::Files), files);
+        QCOMPARE(files(), listed);
     }
 
     // A kill in the middle of an import leaves the table as it was.
@@ -293,7 +256,7 @@ private Q_SLOTS:
         // A reader that may not write the file says what is the matter; one
         // that may puts the file back as it was, and reads it.
         QFile::setPermissions(u"dati.mdb"_qs, QFile::ReadOwner);
-        Run r = run({"verify", "--out", "-"});
+        Outcome r = run({"verify", "--out", "-"});
         QCOMPARE(r.code, 3);
         QVERIFY2(r.err.startsWith("Il file dati.mdb ha una scrittura interrotta da annullare"),
                  qPrintable(r.err));
@@ -320,12 +283,12 @@ private Q_SLOTS:
 
         // Ctrl+E from the list and from the note box: the rows listed.
         pressAndChoose(grid, Qt::Key_E, dir_->file("live.csv"));
-        QCOMPARE(messageOf(viewer),
+        QCOMPARE(zt::takeMessage(viewer),
                  QStringLiteral("1 uscita esportata in %1.").arg(dir_->file("live.csv")));
         QCOMPARE(fileBytes("live.csv"), QByteArray(kHeader) + "1, 5, 1,1,,,\r\n");
         pressAndChoose(zt::control<QLineEdit>(viewer, "Text20"), Qt::Key_E, dir_->file("b.csv"));
         QCOMPARE(fileBytes("b.csv"), fileBytes("live.csv"));
-        messageOf(viewer);
+        zt::takeMessage(viewer);
 
         // Ctrl+I: a list gets the type listed, and shows at once, in the
         // statistics too (loaded, not shown).
@@ -336,7 +299,7 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowActive(viewer));
         writeFile("lista.txt", "8 9\n");
         pressAndChoose(grid, Qt::Key_I, dir_->file("lista.txt"));
-        QCOMPARE(messageOf(viewer),
+        QCOMPARE(zt::takeMessage(viewer),
                  QStringLiteral("2 uscite importate da %1.").arg(dir_->file("lista.txt")));
         QCOMPARE(grid->model()->rowCount(), 3);
         QCOMPARE(sql("SELECT Tipo FROM Uscite WHERE id > 3"), QVariantList({1, 1}));
@@ -346,7 +309,7 @@ private Q_SLOTS:
         writeFile("<b>male.txt", "8\n9 x\n");
         const QByteArray before = fileBytes();
         pressAndChoose(grid, Qt::Key_I, dir_->file("<b>male.txt"));
-        QCOMPARE(messageOf(viewer),
+        QCOMPARE(zt::takeMessage(viewer),
                  QStringLiteral("File %1, riga 2: «x» non è un numero da 0 a 36: nessuna uscita è "
                                 "stata importata.")
                      .arg(dir_->file("<b>male.txt")));
@@ -359,7 +322,7 @@ private Q_SLOTS:
         viewer->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(viewer));
         pressAndChoose(grid, Qt::Key_I, dir_->file("lista.txt"));
-        QCOMPARE(messageOf(viewer),
+        QCOMPARE(zt::takeMessage(viewer),
                  QStringLiteral("2 uscite importate da %1.").arg(dir_->file("lista.txt")));
         QCOMPARE(grid->model()->rowCount(), 3);
         QCOMPARE(sql("SELECT Tipo FROM Uscite WHERE id > 5"), QVariantList({2, 2}));

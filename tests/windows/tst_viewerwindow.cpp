@@ -16,7 +16,6 @@
 #include <QDesktopServices>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QTableView>
 
@@ -103,13 +102,7 @@ private:
             out << zt::textBox(viewer(), QLatin1String(name)).text();
         return out.join(u'|');
     }
-    QString message()
-    {
-        const auto boxes = viewer()->findChildren<QMessageBox*>();
-        const QString text = boxes.isEmpty() ? QString() : boxes.last()->text();
-        qDeleteAll(boxes);
-        return text;
-    }
+    QString message() { return zt::takeMessage(viewer()); }
     // Rows with ids 1, 2, ...: numbers 10, 11, ..., types 2, 1, 2, ...
     void record(int rows, const char* memoria = " 2")
     {
