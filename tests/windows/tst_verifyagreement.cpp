@@ -1,11 +1,8 @@
 // The windows and `zentrima13 verify` agree: on seeded random evenings, for
-// every combination of a sweep, the viewer driven as a player would (board
-// mode and filter, settings, viewer options, "Cerca", "Colpi:", "GO",
-// "SALVA") leaves the panel and the tally that the sweep's CSV line shows,
-// and writes the very bytes that the command writes for that combination;
-// the stakes set in the money window give the "GO" the money figures of the
-// line, and the panel's lines of the money.  What is stored or exchanged is
-// the same whichever language the windows and the commands speak.
+// every combination of a sweep, the viewer, board, settings and money window
+// driven as a player would leave the panel, tally and money of the sweep's CSV
+// line and write the very report the command writes for that combination.
+// What is stored or exchanged is the same in either language.
 
 #include "core/betting.h"
 #include "core/report.h"
@@ -62,21 +59,11 @@ struct Run {
     QByteArray report;
 };
 
-QProcess* verify(const QStringList& arguments)
-{
-    auto* p = new QProcess;
-    p->start(QStringLiteral(ZT_PROGRAM_PATH), QStringList{"verify"} + arguments);
-    if (!p->waitForFinished(60000) || p->exitCode() != 0)
-        qWarning() << arguments << p->readAllStandardError();
-    return p;
-}
-
-// The program run as a command in the working directory, in a language.
-QByteArray command(QStringList arguments, zt::Language language)
+// What the program run as a command in the working directory prints.
+QByteArray command(const QStringList& arguments)
 {
     QProcess p;
-    p.start(QStringLiteral(ZT_PROGRAM_PATH),
-            arguments << QStringLiteral("--lang") << zt::languageCode(language));
+    p.start(QStringLiteral(ZT_PROGRAM_PATH), arguments);
     if (!p.waitForFinished(60000) || p.exitCode() != 0)
         qWarning() << arguments << p.readAllStandardError();
     return p.readAllStandardOutput();
@@ -136,12 +123,10 @@ private:
 
         Run run;
         run.report = zt::test::fileBytes(zt::reportFileName);
-        const std::pair<const char*, const char*> fields[] = {{"Boules", "Text13"},
-                                                              {"Verificate", "Text16"},
-                                                              {"Conta Usc.", "Text8"},
-                                                              {"Numeri Giocati", "Text9"},
-                                                              {"Fuori Lim. 1° Uscita", "Text15"},
-                                                              {"Fuori Lim. 2° Uscita", "Text3"}};
+        const std::pair<const char*, const char*> fields[] = {
+            {"Boules", "Text13"}, {"Verificate", "Text16"}, {"Conta Usc.", "Text8"},
+            {"Numeri Giocati", "Text9"}, {"Fuori Lim. 1° Uscita", "Text15"},
+            {"Fuori Lim. 2° Uscita", "Text3"}};
         for (auto [name, control] : fields)
             run.panel << QCoreApplication::translate("Verify", name) + ": " + box(control)->text();
         return run;
@@ -172,12 +157,9 @@ private Q_SLOTS:
             for (int n : {5, 17, 0, 36, 17, 22, 9, 31, 14, 20, 1, 33, 16, 24, 5, 10, 23, 8, 30, 11})
                 board->sendSpin(QString::number(n));
             control<QCheckBox>(board, "Check8")->setChecked(false);
-            bytes["rows"] = zt::test::sql("SELECT group_concat(id || '|' || Numero || '|' || "
-                                          "Memoria || '|' || ifnull(Tipo, '') || '|' || "
-                                          "ifnull(Note, ''), '/') FROM Uscite")
-                                .value(0)
-                                .toString()
-                                .toUtf8();
+            bytes["rows"] = zt::test::sql("SELECT group_concat(id || '|' || Numero || '|' || Memoria || "
+                                          "'|' || ifnull(Tipo, '') || '|' || ifnull(Note, ''), '/') "
+                                          "FROM Uscite").value(0).toByteArray();
             QVERIFY(bytes["rows"].count('/') == 19);
 
             // Replayed by "GO" and written by "SALVA".
@@ -191,16 +173,16 @@ private Q_SLOTS:
             bytes["report"] = zt::test::fileBytes(zt::reportFileName);
 
             // Out and in again by the commands, and checked by verify.
-            bytes["export"] = command({"export"}, language);
-            QFile csv(dir.file("uscite.csv"));
-            QVERIFY(csv.open(QIODevice::WriteOnly) && csv.write(bytes["export"]) > 0);
-            csv.close();
-            command({"import", "uscite.csv", "--db", "copia.mdb"}, language);
-            bytes["import"] = command({"export", "--db", "copia.mdb"}, language);
-            bytes["verify"] = command({"verify", "--max", "3,6", "--strings-report", "--mode",
-                                       "none,zentrima13", "--csv", "-"},
-                                      language);
-            command({"verify", "--out", "rapporto.txt", "--strings-report"}, language);
+            const auto in = [&](QStringList arguments) {
+                return command(arguments << "--lang" << zt::languageCode(language));
+            };
+            bytes["export"] = in({"export"});
+            zt::test::writeFile("uscite.csv", bytes["export"]);
+            in({"import", "uscite.csv", "--db", "copia.mdb"});
+            bytes["import"] = in({"export", "--db", "copia.mdb"});
+            bytes["verify"] = in({"verify", "--max", "3,6", "--strings-report", "--mode",
+                                  "none,zentrima13", "--csv", "-"});
+            in({"verify", "--out", "rapporto.txt", "--strings-report"});
             bytes["verify report"] = zt::test::fileBytes("rapporto.txt");
         }
         zt::destroySharedWindows();
@@ -218,33 +200,17 @@ private Q_SLOTS:
         QTest::addColumn<int>("fromRow"); // -1: from the first row, all rows
         QTest::addColumn<QStringList>("money");
         QTest::newRow("modes, maxima, second hit, proposal check")
-            << 11u << QStringList{"--mode",
-                                  "none,quorix,zentrima13",
-                                  "--max",
-                                  "3,10",
-                                  "--strings-report",
-                                  "--sweep",
-                                  "second-hit",
-                                  "--sweep",
-                                  "proposal-check"}
+            << 11u
+            << QStringList{"--mode", "none,quorix,zentrima13", "--max", "3,10", "--strings-report",
+                           "--sweep", "second-hit", "--sweep", "proposal-check"}
             << -1
             << QStringList{"--progression", "recovery", "--target", "2", "--table-max", "30",
                            "--bankroll", "200"};
         QTest::newRow("filter, resets, first check, from a row, past the end")
             << 29u
-            << QStringList{"--filter",
-                           "7",
-                           "--max",
-                           "5,x",
-                           "--strings-report",
-                           "--sweep",
-                           "proposal-check",
-                           "--sweep",
-                           "no-first-check",
-                           "--sweep",
-                           "reset-after-string",
-                           "--sweep",
-                           "no-auto-reset"}
+            << QStringList{"--filter", "7", "--max", "5,x", "--strings-report", "--sweep",
+                           "proposal-check", "--sweep", "no-first-check", "--sweep",
+                           "reset-after-string", "--sweep", "no-auto-reset"}
             << 40 << QStringList{"--stake", "2", "--progression", "1,1,2,3", "--chip", "0.5"};
         // The last number of the keypad waited for, and made a proposal of;
         // a filter that leaves the other modes alone.
@@ -271,8 +237,9 @@ private Q_SLOTS:
             place = QStringList{"--from", from, "--count", count};
         }
 
-        std::unique_ptr<QProcess> all(verify(sweep + money + place + QStringList{"--csv", "-"}));
-        QStringList lines = QString::fromUtf8(all->readAllStandardOutput()).split('\n');
+        QStringList lines =
+            QString::fromUtf8(command(QStringList{"verify"} + sweep + money + place + QStringList{"--csv", "-"}))
+                .split('\n');
         QVERIFY(lines.size() > 16 && lines.takeLast().isEmpty());
         const QStringList header = lines.takeFirst().split(',');
         const int failed = header.indexOf("fallite");
@@ -318,18 +285,16 @@ private Q_SLOTS:
             stakedSomewhere = stakedSomewhere || f.staked > 0;
 
             // The same combination alone: the report's bytes and the panel.
-            QStringList single = place + money +
+            QStringList single = QStringList{"verify"} + place + money +
                                  QStringList{"--out",    "alone.txt", "--mode", c["mode"],
                                              "--filter", c["filter"], "--max",  c["max"]};
             for (int i = 3; i < 9; ++i) {
                 if (c[header[i]] == "1")
                     single << "--" + header[i];
             }
-            std::unique_ptr<QProcess> one(verify(single));
+            QStringList printed = QString::fromUtf8(command(single)).split('\n', Qt::SkipEmptyParts);
             QCOMPARE(zt::test::fileBytes("alone.txt"), windows.report);
             // The command's panel names say in brackets what they count.
-            QStringList printed =
-                QString::fromUtf8(one->readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
             printed.replaceInStrings(QRegularExpression("^([^:(]*) \\([^)]*\\): "), "\\1: ");
             QCOMPARE(printed, windows.panel + zt::eveningLines(f, play.settings()));
         }
