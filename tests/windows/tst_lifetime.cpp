@@ -4,6 +4,7 @@
 
 #include "app/language.h"
 #include "app/startup.h"
+#include "commandtesting.h"
 #include "core/playersettings.h"
 #include "core/wheellayout.h"
 #include "storetesting.h"
@@ -19,7 +20,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QProcess>
 #include <QSqlQuery>
 #include <QThread>
 
@@ -296,9 +296,7 @@ private Q_SLOTS:
     void languageChosenInTheSettings()
     {
         zt::test::FreshDir dir;
-        QFile ini(dir.file("zentrima13.ini"));
-        QVERIFY(ini.open(QIODevice::WriteOnly) && ini.write("[Puntate]\nPuntata=3\n") > 0);
-        ini.close();
+        zt::test::writeFile("zentrima13.ini", "[Puntate]\nPuntata=3\n");
         auto* settings = new zt::SettingsWindow; // reads the folder's file
         auto* lingua = control<QComboBox>(settings, "Lingua");
         QCOMPARE(lingua->currentIndex(), 0);
@@ -344,8 +342,8 @@ private Q_SLOTS:
         // none, and the program speaks its own.
         QCOMPARE(firstWord("de_DE.UTF-8", {}, "LANG") + firstWord("fr", {}) +
                      firstWord("it_CH.UTF-8", {}, "LC_ALL") + firstWord("C", {}, "LANG") +
-                     firstWord("C.UTF-8", {}, "LANG") + firstWord("POSIX", {}, "LC_ALL"),
-                 "Usage:Usage:Uso:Uso:Uso:Uso:");
+                     firstWord("POSIX", {}, "LC_ALL"),
+                 "Usage:Usage:Uso:Uso:Uso:");
         QVERIFY(zt::writeLanguagePreference(dir.file("zentrima13.ini"), "it"));
         QCOMPARE(firstWord("en_GB", {}) + firstWord("en_GB", {"--lang", "en"}), "Uso:Usage:");
     }
@@ -377,13 +375,11 @@ private Q_SLOTS:
         QVERIFY(started({"--player-folder"}, folder + "/casa/Zentrima13"));
 
         const auto ended = [&](const QStringList& arguments) {
-            QProcess p;
-            p.setWorkingDirectory(folder);
-            p.setProcessEnvironment(env);
-            p.start(QStringLiteral(ZT_PROGRAM_PATH), arguments);
-            p.waitForFinished(10000);
-            return QString::number(p.exitCode()) + ' ' +
-                   QString::fromLocal8Bit(p.readAllStandardError()).section('\n', 0, 0);
+            const Outcome o = run(arguments, [&](QProcess& p) {
+                p.setWorkingDirectory(folder);
+                p.setProcessEnvironment(env);
+            });
+            return QString::number(o.code) + ' ' + o.err.section('\n', 0, 0);
         };
         QVERIFY(QFile(dir.file("nota.txt")).open(QIODevice::WriteOnly));
         const QStringList before = QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
@@ -400,8 +396,6 @@ private Q_SLOTS:
                  "2 --folder e --player-folder non vanno insieme.");
         QCOMPARE(ended({"--player-folder", "--schermo"}), "2 Opzione sconosciuta: --schermo.");
         QCOMPARE(ended({"--lang", "fr"}), "2 --lang vale it o en, non «fr».");
-        QCOMPARE(ended({"--folder", "a", "--folder=b"}),
-                 "2 L'opzione --folder è data più di una volta: vuole un valore solo.");
         QCOMPARE(ended({"--lang", "it", "--version", "--lang=en"}),
                  "2 L'opzione --lang è data più di una volta: vuole un valore solo.");
         QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
