@@ -40,21 +40,22 @@ class CsvTransferTest : public QObject {
     Q_OBJECT
     std::unique_ptr<zt::test::FreshDir> dir_;
 
-    // Presses the key on the viewer and answers its file dialog with the path.
+    // Presses the key on the viewer, active, and answers its file dialog with the path.
     void pressAndChoose(QWidget* focus, Qt::Key key, const QString& path)
     {
+        focus->window()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(focus->window()));
         QTest::keyClick(focus, key, Qt::ControlModifier);
         auto* dialog = zt::shared<zt::ViewerWindow>()->findChild<QFileDialog*>("csvDialog");
         QVERIFY(dialog && dialog->isVisible());
-        QStringList buttons; // in Qt's own Italian words, as every dialog
+        QStringList buttons; // in Qt's own words, in the program's language
         for (QAbstractButton* b : dialog->findChild<QDialogButtonBox*>()->buttons())
             buttons << b->text();
         buttons.sort();
-        // Qt's own words, in the program's language.
-        if (zt::currentLanguage() == zt::Language::English)
-            QCOMPARE(buttons, QStringList({key == Qt::Key_E ? "&Save" : "&Open", "Cancel"}));
-        else
-            QCOMPARE(buttons, QStringList({key == Qt::Key_E ? "&Salva" : "&Apri", "Annulla"}));
+        const bool save = key == Qt::Key_E;
+        QCOMPARE(buttons, zt::currentLanguage() == zt::Language::English
+                              ? QStringList({save ? "&Save" : "&Open", "Cancel"})
+                              : QStringList({save ? "&Salva" : "&Apri", "Annulla"}));
         Q_EMIT dialog->fileSelected(path);
         dialog->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -274,8 +275,6 @@ private Q_SLOTS:
         recordThree();
         zt::ViewerWindow* viewer = zt::shared<zt::ViewerWindow>();
         viewer->show();
-        viewer->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(viewer));
         auto* grid = zt::control<QTableView>(viewer, "DataGrid1");
         auto* type = zt::control<QComboBox>(viewer, "Combo7");
         Q_EMIT type->activated(1); // "Live"
@@ -295,8 +294,6 @@ private Q_SLOTS:
         auto* statistics = static_cast<zt::StatisticsWindow*>(
             zt::test::links().window(zt::Links::Window::Statistics));
         QTRY_COMPARE(statistics->numbers().spins, 3);
-        viewer->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(viewer));
         writeFile("lista.txt", "8 9\n");
         pressAndChoose(grid, Qt::Key_I, dir_->file("lista.txt"));
         QCOMPARE(zt::takeMessage(viewer),
@@ -319,8 +316,6 @@ private Q_SLOTS:
 
         // Under "Spin" a list gets Tipo 2.
         Q_EMIT type->activated(2);
-        viewer->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(viewer));
         pressAndChoose(grid, Qt::Key_I, dir_->file("lista.txt"));
         QCOMPARE(zt::takeMessage(viewer),
                  QStringLiteral("2 uscite importate da %1.").arg(dir_->file("lista.txt")));
