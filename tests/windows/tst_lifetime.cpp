@@ -396,6 +396,8 @@ private Q_SLOTS:
                  "2 --folder e --player-folder non vanno insieme.");
         QCOMPARE(ended({"--player-folder", "--schermo"}), "2 Opzione sconosciuta: --schermo.");
         QCOMPARE(ended({"--lang", "fr"}), "2 --lang vale it o en, non «fr».");
+        QCOMPARE(ended({"--folder", "a", "--folder=b"}),
+                 "2 L'opzione --folder è data più di una volta: vuole un valore solo.");
         QCOMPARE(ended({"--lang", "it", "--version", "--lang=en"}),
                  "2 L'opzione --lang è data più di una volta: vuole un valore solo.");
         QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
