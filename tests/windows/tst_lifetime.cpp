@@ -342,8 +342,8 @@ private Q_SLOTS:
         // none, and the program speaks its own.
         QCOMPARE(firstWord("de_DE.UTF-8", {}, "LANG") + firstWord("fr", {}) +
                      firstWord("it_CH.UTF-8", {}, "LC_ALL") + firstWord("C", {}, "LANG") +
-                     firstWord("POSIX", {}, "LC_ALL"),
-                 "Usage:Usage:Uso:Uso:Uso:");
+                     firstWord("C.UTF-8", {}, "LANG") + firstWord("POSIX", {}, "LC_ALL"),
+                 "Usage:Usage:Uso:Uso:Uso:Uso:");
         QVERIFY(zt::writeLanguagePreference(dir.file("zentrima13.ini"), "it"));
         QCOMPARE(firstWord("en_GB", {}) + firstWord("en_GB", {"--lang", "en"}), "Uso:Usage:");
     }

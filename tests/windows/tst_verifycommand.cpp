@@ -224,7 +224,7 @@ private Q_SLOTS:
         o = run({"verify", "--out", "cartella"});
         QCOMPARE(o.code, 1);
         QVERIFY(o.err.endsWith("cartella: esiste già una cartella con questo nome.\n"));
-        // Nor is any other output written then; nor when standard output is full.
+        // Nor is any other output written then; nor when standard output fails.
         o = run({"verify", "--out", "r.txt", "--csv", "manca/x.csv"});
         QVERIFY(o.code == 1 &&
                 o.err.endsWith("la cartella " + dir.file("manca") + " non esiste.\n"));
@@ -232,6 +232,9 @@ private Q_SLOTS:
                 [](QProcess& p) { p.setStandardOutputFile("/dev/full"); });
         QVERIFY(o.code == 1 &&
                 o.err == "Impossibile scrivere sullo standard output: il disco è pieno.\n");
+        o = run({"-c", QString(ZT_PROGRAM_PATH) + " verify --max 3,4 >&-"}, // a sweep's table
+                [](QProcess& p) { p.setProgram("/bin/sh"); });
+        QCOMPARE(o.err, QString("Impossibile scrivere sullo standard output: è chiuso.\n"));
         QVERIFY(!QFile::exists("r.txt"));
         // "-": the report on standard output, without the panel.
         o = run({"verify", "--out", "-"});
