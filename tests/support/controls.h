@@ -30,22 +30,11 @@ T* control(const QWidget* window, const char* array, int index)
     return control<T>(window, arrayName(array, index));
 }
 
-// A text box of either kind, a box shown to the player or a hidden one, read
-// and written through its text property as the program's handlers see it.
-class TextBox {
-public:
-    explicit TextBox(QWidget* box) : box_(box) {}
-    QString text() const { return box_->property("text").toString(); }
-    void setText(const QString& text) { box_->setProperty("text", text); }
-    TextBox* operator->() { return this; }
-
-private:
-    QWidget* box_;
-};
-
-inline TextBox textBox(const QWidget* window, const QString& name)
+// The text of a text box of either kind, a box shown to the player or a
+// hidden one, read through its text property as the program's handlers read it.
+inline QString boxText(const QWidget* window, const QString& name)
 {
-    return TextBox(control<QWidget>(window, name));
+    return control<QWidget>(window, name)->property("text").toString();
 }
 
 // What a label shows, as the player reads it: its text laid out as rich

@@ -99,7 +99,7 @@ private:
     {
         QStringList out;
         for (const char* name : names)
-            out << zt::textBox(viewer(), QLatin1String(name)).text();
+            out << zt::boxText(viewer(), QLatin1String(name));
         return out.join(u'|');
     }
     QString message() { return zt::takeMessage(viewer()); }
@@ -154,7 +154,7 @@ private Q_SLOTS:
         QCOMPARE(type->currentText(), "Scegli");
         const auto listed = [&] {
             return QString::number(box<QTableView>("DataGrid1")->model()->rowCount()) +
-                   zt::textBox(viewer(), "Text7").text();
+                   zt::boxText(viewer(), "Text7");
         };
         type->lineEdit()->selectAll();
         QTest::keyClicks(type, "Spin");
@@ -179,7 +179,7 @@ private Q_SLOTS:
         QCOMPARE(texts({"Text7", "Text1"}), "1| 10");
         box("Text21")->setText("2.5"); // no such id: past the last row
         click("Command10");
-        QVERIFY(zt::textBox(viewer(), "Text7").text().isEmpty());
+        QVERIFY(zt::boxText(viewer(), "Text7").isEmpty());
         for (const char* button : {"Command2", "Command3"}) {
             click(button);
             QVERIFY(message().contains("Nessuna riga selezionata"));
@@ -191,7 +191,7 @@ private Q_SLOTS:
         viewer()->show();
         click("Command11"); // the notes window lists it; "Conferma" hands the row over
         QPointer<zt::NotesWindow> notes = zt::loaded<zt::NotesWindow>();
-        QVERIFY(notes && notes->isVisible() && zt::textBox(notes, "Text7").text() == "4");
+        QVERIFY(notes && notes->isVisible() && zt::boxText(notes, "Text7") == "4");
         box("Text21")->setText("1");
         click("Command10");
         control<QAbstractButton>(notes, "Command3")->click();
