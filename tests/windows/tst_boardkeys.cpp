@@ -3,11 +3,10 @@
 // or out of the spins waiting for a file another program holds; the board
 // grows with its window, and with Ctrl++.
 
+#include "boardfixture.h"
 #include "store/spinqueue.h"
 #include "store/spintimes.h"
 #include "storetesting.h"
-#include "ui/colorbutton.h"
-#include "windowsupport.h"
 #include "ui/linesbox.h"
 
 #include <QAccessible>
@@ -22,20 +21,12 @@
 #include <QTimer>
 
 #include <cstring>
-#include <optional>
 
 using zt::control;
 using zt::test::sql;
 
-class BoardKeysTest : public QObject {
+class BoardKeysTest : public QObject, zt::test::BoardFixture {
     Q_OBJECT
-
-    std::optional<zt::test::FreshDir> dir;
-    zt::BoardWindow* board = nullptr;
-
-    template <class T> T* c(const char* name) { return control<T>(board, QLatin1String(name)); }
-    zt::ColorButton* key(int index) { return control<zt::ColorButton>(board, "Command9", index); }
-    void click(const char* name) { c<QAbstractButton>(name)->click(); }
 
     // Keys to the control with the focus: digits, E Enter, N the keypad's
     // Enter, X Escape, Z Ctrl+Z.
@@ -55,25 +46,12 @@ class BoardKeysTest : public QObject {
     QString text(const char* label) { return c<QLabel>(label)->text(); }
     static QString rows()
     {
-        return sql("SELECT group_concat(id || ':' || trim(Numero), ' ') FROM Uscite")
-            .value(0)
-            .toString();
+        return sql("SELECT group_concat(id || ':' || trim(Numero), ' ') FROM Uscite").value(0).toString();
     }
 
 private Q_SLOTS:
-    void init()
-    {
-        dir.emplace();
-        board = zt::shared<zt::BoardWindow>();
-        board->show();
-        QApplication::setActiveWindow(board);
-        QVERIFY(QTest::qWaitForWindowActive(board));
-    }
-    void cleanup()
-    {
-        zt::destroySharedWindows();
-        dir.reset();
-    }
+    void init() { QVERIFY(openBoard()); }
+    void cleanup() { closeBoard(); }
 
     void typedNumbersEnterAsClicksWhateverHasTheFocus()
     {

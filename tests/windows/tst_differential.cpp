@@ -8,9 +8,8 @@
 #include "core/keypadlayout.h"
 #include "core/plainboard.h"
 #include "core/textrules.h"
+#include "boardfixture.h"
 #include "storetesting.h"
-#include "ui/colorbutton.h"
-#include "windowsupport.h"
 #include "ui/linesbox.h"
 
 #include <QCheckBox>
@@ -25,21 +24,13 @@
 
 using zt::control;
 
-class DifferentialTest : public QObject {
+class DifferentialTest : public QObject, zt::test::BoardFixture {
     Q_OBJECT
 
-    std::optional<zt::test::FreshDir> dir;
-    zt::BoardWindow* board = nullptr;
     QWidget* settings = nullptr;
     zt::PlainBoard plain;
 
-    template <class T = QWidget> T* b(const char* name)
-    {
-        return control<T>(board, QLatin1String(name));
-    }
-    zt::ColorButton* key(int i) { return control<zt::ColorButton>(board, "Command9", i); }
-    void click(const char* name) { b<QAbstractButton>(name)->click(); }
-    void send(const QString& text) { b<zt::HiddenBox>("CM_pulsante")->setText(text); }
+    void send(const QString& text) { c<zt::HiddenBox>("CM_pulsante")->setText(text); }
     QList<QMessageBox*> boxes() { return board->findChildren<QMessageBox*>(); }
 
     // History, last number, delays, count, proposal and its colour, the lit
@@ -47,11 +38,11 @@ class DifferentialTest : public QObject {
     // two captions, the bridges' answers and the modes.
     QString window()
     {
-        QStringList seen{b<zt::LinesBox>("Text1")->toPlainText().replace(u'\n', u'/')};
+        QStringList seen{c<zt::LinesBox>("Text1")->toPlainText().replace(u'\n', u'/')};
         for (const char* label : {"Label6", "Label38_0", "Label44_0", "Label26_0"})
-            seen << b<QLabel>(label)->text();
+            seen << c<QLabel>(label)->text();
         const QColor note = board->noteColor();
-        seen << b<zt::LinesBox>("note_0")->toPlainText() +
+        seen << c<zt::LinesBox>("note_0")->toPlainText() +
                     (note == Qt::black ? "" : " " + note.name());
         zt::NumberSet yellow;
         QString bad;
@@ -64,11 +55,11 @@ class DifferentialTest : public QObject {
                 bad += QStringLiteral(" bad %1").arg(i);
         }
         return (seen << zt::numberListText(yellow) + bad << key(1)->text() + u',' + key(13)->text()
-                     << b<zt::HiddenBox>("CM_pulsante")->text() << b<zt::HiddenBox>("CM_Azzera")->text()
+                     << c<zt::HiddenBox>("CM_pulsante")->text() << c<zt::HiddenBox>("CM_Azzera")->text()
                      << QStringLiteral("%1%2%3")
-                            .arg(b<QCheckBox>("Check2")->isChecked())
-                            .arg(b<QCheckBox>("Check3")->isChecked())
-                            .arg(b("Combo1")->isVisibleTo(board)))
+                            .arg(c<QCheckBox>("Check2")->isChecked())
+                            .arg(c<QCheckBox>("Check3")->isChecked())
+                            .arg(c("Combo1")->isVisibleTo(board)))
             .join(u'|');
     }
     QString expected()
@@ -121,11 +112,11 @@ class DifferentialTest : public QObject {
         } else if (what < 70) {
             static const char* const words[] = {"sette", "17.5", "37", "ok", "", " 5"};
             t = pick(3) ? QString::number(pick(37)) : words[pick(6)];
-            b<zt::HiddenBox>("CM_pulsante")->setText(t);
+            c<zt::HiddenBox>("CM_pulsante")->setText(t);
             zt::enterBridgeSpin(plain, plain.history, t);
         } else if (what < 85) {
             const auto& [name, act] = buttons[pick(9)];
-            b<QAbstractButton>(name)->click();
+            c<QAbstractButton>(name)->click();
             act();
             return name;
         } else if (what < 91) {
@@ -138,16 +129,16 @@ class DifferentialTest : public QObject {
             control<QLineEdit>(settings, "ST_ContrMax0")->setText(t);
             plain.strings.maxDelay = zt::leadingNumber(t);
         } else if (what < 97) {
-            b<QComboBox>("Combo1")->setCurrentIndex(pick(3) ? 0 : pick(37));
-            t = plain.filter = b<QComboBox>("Combo1")->currentData().toString();
+            c<QComboBox>("Combo1")->setCurrentIndex(pick(3) ? 0 : pick(37));
+            t = plain.filter = c<QComboBox>("Combo1")->currentData().toString();
         } else if (what < 99 && plain.lock) { // a proposal typed under the lock
             t = pick(2) ? "3, x7, 30," + QString(pick(60), u'2') : QString();
-            b<zt::LinesBox>("note_0")->setText(t);
+            c<zt::LinesBox>("note_0")->setText(t);
             plain.row.note = t;
         } else { // the history size
             t = QString::number(1 + pick(40));
-            b<QLineEdit>("Text3")->setText(t);
-            Q_EMIT b<QLineEdit>("Text3")->editingFinished();
+            c<QLineEdit>("Text3")->setText(t);
+            Q_EMIT c<QLineEdit>("Text3")->editingFinished();
             const int held = plain.history.count();
             plain.history.setSize(zt::History::sizeFromText(t));
             if (plain.history.count() != held)
@@ -159,16 +150,10 @@ class DifferentialTest : public QObject {
 private Q_SLOTS:
     void init()
     {
-        dir.emplace();
-        board = zt::shared<zt::BoardWindow>();
+        QVERIFY(openBoard());
         settings = zt::shared<zt::SettingsWindow>();
-        board->show();
     }
-    void cleanup()
-    {
-        zt::destroySharedWindows();
-        dir.reset();
-    }
+    void cleanup() { closeBoard(); }
 
     void sameScriptSameBoard_data()
     {
@@ -200,18 +185,18 @@ private Q_SLOTS:
                  "Roulette 616x272");
         QCOMPARE(key(36)->text() + key(36)->backColor().name(), "34#ff0000");
         QCOMPARE(key(0)->backColor().name() + key(37)->backColor().name(), "#00c000#c0ffc0");
-        QVERIFY(key(36)->parentWidget() == b("Frame20") && key(0)->parentWidget() == b("Frame2"));
+        QVERIFY(key(36)->parentWidget() == c("Frame20") && key(0)->parentWidget() == c("Frame2"));
         QCOMPARE(key(36)->geometry(), QRect(448, 88, 33, 33));
         QCOMPARE(key(0)->geometry(), QRect(10, 40, 25, 49));
         // The lower panel lies over the upper one where they overlap.
-        QVERIFY(b("Frame2")->isAncestorOf(b("Frame22")->childAt(QPoint(20, 240))));
-        QCOMPARE(b<QComboBox>("Combo1")->count(), 37);
-        QVERIFY(b<zt::LinesBox>("note_0")->isReadOnly());
+        QVERIFY(c("Frame2")->isAncestorOf(c("Frame22")->childAt(QPoint(20, 240))));
+        QCOMPARE(c<QComboBox>("Combo1")->count(), 37);
+        QVERIFY(c<zt::LinesBox>("note_0")->isReadOnly());
         for (const char* hidden : {"Text3", "CM_pulsante", "CM_Azzera", "CM_tempo", "DB2_nu",
                                    "DB2_gi", "DB2_me", "Command10", "Command9_37"})
-            QVERIFY2(b(hidden)->isHidden(), hidden);
+            QVERIFY2(c(hidden)->isHidden(), hidden);
         click("Check1"); // the lock lets the player type a proposal
-        QVERIFY(!b<zt::LinesBox>("note_0")->isReadOnly());
+        QVERIFY(!c<zt::LinesBox>("note_0")->isReadOnly());
     }
 
     void windowButtonsShowOneSharedWindowEach()
@@ -228,7 +213,7 @@ private Q_SLOTS:
 
     void exchangeFile()
     {
-        QVERIFY(b<QTimer>("Timer2")->isActive() && b<QTimer>("Timer2")->interval() == 200);
+        QVERIFY(c<QTimer>("Timer2")->isActive() && c<QTimer>("Timer2")->interval() == 200);
         zt::test::writeFile("numero.txt", "0000000001\r\n17\r\n");
         QTRY_COMPARE(board->historyCount(), 1); // the timer's own tick
         // The same stamp again, a number off the wheel, then a fraction, which
@@ -237,8 +222,8 @@ private Q_SLOTS:
             zt::test::writeFile("numero.txt", bytes);
             QMetaObject::invokeMethod(board, "pollExchangeFile");
         }
-        QCOMPARE(b<zt::LinesBox>("Text1")->toPlainText() + b<zt::HiddenBox>("CM_tempo")->text() +
-                     b<zt::HiddenBox>("CM_pulsante")->text(),
+        QCOMPARE(c<zt::LinesBox>("Text1")->toPlainText() + c<zt::HiddenBox>("CM_tempo")->text() +
+                     c<zt::HiddenBox>("CM_pulsante")->text(),
                  " 2:  0\n 1:  17\n00000005ok");
         QVERIFY(QFile::exists("numero.txt"));
     }
@@ -250,14 +235,14 @@ private Q_SLOTS:
         for (int i = 0; i < 38; ++i)
             send(QString::number(i % 37));
         click("Command6"); // a new game, of type "Spin"
-        b<QComboBox>("Combo7")->setCurrentText("Spin");
+        c<QComboBox>("Combo7")->setCurrentText("Spin");
         send("6");
         QCOMPARE(
             zt::test::sql("SELECT (SELECT count(*) FROM Uscite) || group_concat(' ' || "
                           "trim(Numero) || Memoria || ifnull(Tipo, '')) FROM Uscite WHERE id > 35"),
             QVariantList{"39 35 36, 36 37, 0 37, 6 12"});
-        QCOMPARE(b<zt::HiddenBox>("DB2_nu")->text() + b<zt::HiddenBox>("DB2_gi")->text() +
-                     b<zt::HiddenBox>("DB2_me")->text(),
+        QCOMPARE(c<zt::HiddenBox>("DB2_nu")->text() + c<zt::HiddenBox>("DB2_gi")->text() +
+                     c<zt::HiddenBox>("DB2_me")->text(),
                  " 62 1");
         QVERIFY(boxes().isEmpty());
     }
@@ -271,10 +256,10 @@ private Q_SLOTS:
         const QString reason =
             "Il file dati.mdb non è un database valido: l'uscita non è stata registrata.";
         zt::test::writeFile("dati.mdb", garbage);
-        auto* recording = b<QCheckBox>("Check8");
+        auto* recording = c<QCheckBox>("Check8");
         const auto shows = [&] { // red around the box, and the tooltip
             const QRect around = recording->geometry().adjusted(-2, -2, 0, 0);
-            const QColor corner = b("Frame2")->grab(around).toImage().pixelColor(0, 0);
+            const QColor corner = c("Frame2")->grab(around).toImage().pixelColor(0, 0);
             return QString(corner == QColor(255, 0, 0) ? "red " : "") + recording->toolTip();
         };
         const QString failing = "red Registra Uscite\n" + reason;

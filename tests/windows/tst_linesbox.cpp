@@ -4,8 +4,8 @@
 // mouse or the keys and copied, the selection kept while text is added.
 
 #include "app/language.h"
+#include "boardfixture.h"
 #include "ui/linesbox.h"
-#include "windowsupport.h"
 
 #include <QClipboard>
 #include <QMenu>
@@ -44,12 +44,9 @@ QPoint pointAt(zt::LinesBox* box, int line, const QString& text = {})
 
 } // namespace
 
-class LinesBoxTest : public QObject {
+class LinesBoxTest : public QObject, zt::test::BoardFixture {
     Q_OBJECT
 
-    zt::BoardWindow* board = nullptr;
-
-    template <class T> T* c(const char* name) { return control<T>(board, QLatin1String(name)); }
     zt::LinesBox* history() { return c<zt::LinesBox>("Text1"); }
     static QString clipboard() { return QGuiApplication::clipboard()->text(); }
     static void keys(QWidget* to, std::initializer_list<QKeyCombination> keys)
@@ -68,13 +65,10 @@ class LinesBoxTest : public QObject {
 private Q_SLOTS:
     void init()
     {
-        board = zt::shared<zt::BoardWindow>();
-        board->show();
-        QApplication::setActiveWindow(board);
-        QVERIFY(QTest::qWaitForWindowActive(board));
+        QVERIFY(openBoard());
         QGuiApplication::clipboard()->setText(QStringLiteral("before"));
     }
-    void cleanup() { zt::destroySharedWindows(); }
+    void cleanup() { closeBoard(); }
 
     // A box grown by pieces, cut anywhere (inside a word, between CR and LF,
     // after a line break), is laid out and drawn as one given the whole text.
