@@ -29,6 +29,11 @@ using zt::MoneyWindow;
 
 namespace {
 
+// 3000 spins in one game, of the type "Live".
+const QString kEvening = QStringLiteral(
+    "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 3000) INSERT INTO "
+    "Uscite (Numero, Memoria, Tipo) SELECT ' ' || (i * 7 % 37), ' ' || i, 1 FROM n");
+
 MoneyWindow* money()
 {
     zt::test::links().show(Links::Window::Money);
@@ -59,10 +64,7 @@ private Q_SLOTS:
     void fitsTheScreen()
     {
         zt::test::FreshDir dir;
-        zt::test::sql({zt::test::usciteTable,
-                       "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < "
-                       "3000) INSERT INTO Uscite (Numero, Memoria, Tipo) SELECT ' ' || (i * 7 % "
-                       "37), ' ' || i, 1 FROM n"});
+        zt::test::sql({zt::test::usciteTable, kEvening});
         MoneyWindow* w = money();
         QVERIFY(QTest::qWaitForWindowExposed(w));
         control<QComboBox>(w, "Curva")->setCurrentIndex(2);
@@ -197,10 +199,7 @@ private Q_SLOTS:
     {
         ZT_ITALIAN_WORDS();
         zt::test::FreshDir dir;
-        zt::test::sql({zt::test::usciteTable,
-                       "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 3000) "
-                       "INSERT INTO Uscite (Numero, Memoria, Tipo) SELECT ' ' || (i * 7 % 37), "
-                       "' ' || i, 1 FROM n",
+        zt::test::sql({zt::test::usciteTable, kEvening,
                        "CREATE TABLE IF NOT EXISTS UsciteOra (id INTEGER PRIMARY KEY, Ora TEXT NOT NULL)",
                        "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 3000) "
                        "INSERT INTO UsciteOra SELECT i, strftime('%Y-%m-%dT%H:%M:%S', "

@@ -27,10 +27,9 @@ private Q_SLOTS:
                          "(id 101–163), divise all'inizio di una partita."));
         QVERIFY(o.err.startsWith("16 combinazioni su 163 righe (scelta 100, verifica 63)"));
         const QStringList verifyGrid = grid + QStringList{"--strings-report"};
-        QCOMPARE(run(QStringList{"verify", "--count", "100", "--csv", "a.csv"} + verifyGrid).code,
-                 0);
-        QCOMPARE(run(QStringList{"verify", "--from", "101", "--csv", "b.csv"} + verifyGrid).code,
-                 0);
+        for (const QStringList& part : {QStringList{"--count", "100", "--csv", "a.csv"},
+                                        QStringList{"--from", "101", "--csv", "b.csv"}})
+            QCOMPARE(run(QStringList{"verify"} + part + verifyGrid).code, 0);
 
         const QList<QStringList> found = csvLines("s.csv");
         const QList<QStringList> alone[2] = {csvLines("a.csv"), csvLines("b.csv")};
@@ -85,10 +84,9 @@ private Q_SLOTS:
         QCOMPARE(ties, 2);
 
         // "Azzera" after a string changes a Modo Zentrima13 replay: not shared.
-        QCOMPARE(run({"verify", "--mode", "zentrima13", "--strings-report", "--max", "3", "--sweep",
-                      "reset-after-string", "--csv", "r.csv"})
-                     .code,
-                 0);
+        o = run({"verify", "--mode", "zentrima13", "--strings-report", "--max", "3", "--sweep",
+                 "reset-after-string", "--csv", "r.csv"});
+        QCOMPARE(o.code, 0);
         const QList<QStringList> resets = csvLines("r.csv");
         QVERIFY(resets.size() == 3 && resets[1].mid(9) != resets[2].mid(9));
     }
