@@ -1,9 +1,6 @@
-// The board window against the board without a window: the same seeded script
-// of spins, corrections, mode switches and settings runs through both, and
-// after every step what the player sees must be the same (the rules
-// themselves are held to hand-worked results in tests/core).  Then what that
-// cannot compare: the layout, the windows the board opens, the exchange file,
-// and recording into dati.mdb.
+// The board window against the board without a window: one seeded script
+// through both, the same shown after every step.  Then what that cannot
+// compare: the layout, the windows opened, the exchange file, recording.
 
 #include "core/keypadlayout.h"
 #include "core/plainboard.h"

@@ -1,7 +1,5 @@
-// The self-drawn text boxes (the board's history and proposal, the viewer's
-// attempt detail): laid out as they grow, scrolled to their last line, and
-// read as a read-only text box is read: part of the text selected with the
-// mouse or the keys and copied, the selection kept while text is added.
+// The self-drawn text boxes: laid out as they grow, scrolled to their last
+// line, read, selected and copied as a read-only text box is.
 
 #include "app/language.h"
 #include "boardfixture.h"
