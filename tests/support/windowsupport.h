@@ -20,8 +20,6 @@
 #include <QGraphicsTextItem>
 #include <QMessageBox>
 
-#include <type_traits>
-
 namespace zt::test {
 
 inline AppLinks*& linksSlot()
@@ -45,19 +43,12 @@ inline void endWindows()
     linksSlot() = nullptr;
 }
 
-template <class W> constexpr Links::Window windowOf()
-{
-    if constexpr (std::is_same_v<W, BoardWindow>)
-        return Links::Window::Board;
-    else if constexpr (std::is_same_v<W, SettingsWindow>)
-        return Links::Window::Settings;
-    else if constexpr (std::is_same_v<W, ViewerWindow>)
-        return Links::Window::Viewer;
-    else if constexpr (std::is_same_v<W, NotesWindow>)
-        return Links::Window::Notes;
-    else
-        return Links::Window::Wheel;
-}
+// The window of each kind among the shared ones.
+template <class W> inline constexpr Links::Window windowOf = Links::Window::Wheel;
+template <> inline constexpr Links::Window windowOf<BoardWindow> = Links::Window::Board;
+template <> inline constexpr Links::Window windowOf<SettingsWindow> = Links::Window::Settings;
+template <> inline constexpr Links::Window windowOf<ViewerWindow> = Links::Window::Viewer;
+template <> inline constexpr Links::Window windowOf<NotesWindow> = Links::Window::Notes;
 
 } // namespace zt::test
 
@@ -65,12 +56,12 @@ namespace zt {
 
 template <class W> W* shared()
 {
-    return static_cast<W*>(test::links().window(test::windowOf<W>()));
+    return static_cast<W*>(test::links().window(test::windowOf<W>));
 }
 
 template <class W> W* loaded()
 {
-    return static_cast<W*>(test::links().loadedWindow(test::windowOf<W>()));
+    return static_cast<W*>(test::links().loadedWindow(test::windowOf<W>));
 }
 
 inline void destroySharedWindows()
