@@ -129,14 +129,6 @@ private Q_SLOTS:
         QCOMPARE(settings(), "HF-- 1/10");
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(w.isNull());
-
-        QPointer<zt::WheelWindow> wheel = zt::shared<zt::WheelWindow>();
-        zt::test::links().show(zt::Links::Window::Wheel);
-        zt::test::links().show(zt::Links::Window::Wheel);
-        QVERIFY(zt::loaded<zt::WheelWindow>() == wheel && wheel->isVisible() && wheel->close());
-        QVERIFY(!zt::loaded<zt::WheelWindow>());
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(wheel.isNull() && !zt::shared<zt::WheelWindow>()->isVisible());
         zt::destroySharedWindows();
     }
 
