@@ -13,7 +13,7 @@ struct BoardFixture {
     std::optional<FreshDir> dir;
     BoardWindow* board = nullptr;
 
-    template <class T = QWidget> T* c(const char* name) { return control<T>(board, QLatin1String(name)); }
+    template <class T = QWidget> T* c(const char* name) { return control<T>(board, name); }
     ColorButton* key(int index) { return control<ColorButton>(board, "Command9", index); }
     void click(const char* name) { c<QAbstractButton>(name)->click(); }
 

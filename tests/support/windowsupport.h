@@ -87,7 +87,7 @@ inline QStringList cutChartTextsWhileNarrowing(QWidget* window, int widest)
                     text = rich->toPlainText();
                 else if (auto* plain = dynamic_cast<QGraphicsSimpleTextItem*>(item))
                     text = plain->text();
-                if (item->isVisible() && (text.endsWith(QLatin1String("...")) || text.endsWith(u'…')))
+                if (item->isVisible() && (text.endsWith(u"...") || text.endsWith(u'…')))
                     cut << QStringLiteral("%1 %2: %3").arg(width).arg(view->objectName(), text);
             }
         }
@@ -100,8 +100,9 @@ inline QStringList cutChartTextsWhileNarrowing(QWidget* window, int widest)
 inline QString takeMessage(QWidget* window)
 {
     const auto boxes = window->findChildren<QMessageBox*>();
-    const QString text = boxes.isEmpty() ? QString()
-                                         : shownText(boxes.last()->findChild<QLabel*>("qt_msgbox_label"));
+    const QString text = boxes.isEmpty()
+                             ? QString()
+                             : shownText(boxes.last()->findChild<QLabel*>("qt_msgbox_label"));
     qDeleteAll(boxes);
     return text;
 }

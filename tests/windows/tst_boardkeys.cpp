@@ -44,7 +44,9 @@ class BoardKeysTest : public QObject, zt::test::BoardFixture {
     QString text(const char* label) { return c<QLabel>(label)->text(); }
     static QString rows()
     {
-        return sql("SELECT group_concat(id || ':' || trim(Numero), ' ') FROM Uscite").value(0).toString();
+        return sql("SELECT group_concat(id || ':' || trim(Numero), ' ') FROM Uscite")
+            .value(0)
+            .toString();
     }
 
 private Q_SLOTS:

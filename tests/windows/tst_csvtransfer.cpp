@@ -142,21 +142,22 @@ private Q_SLOTS:
         // A table that does not keep the rows as read, or refuses them.
         const QString changes = "Nel file dati.mdb i trigger o i vincoli della tabella Uscite "
                                 "cambiano le righe importate ";
-        QTest::newRow("trigger drops a row") << QStringList{"import", "f.txt"} << QByteArray("5 17 5")
-                                             << 1 << changes + "(2 aggiunte invece di 3)" + none;
+        QTest::newRow("trigger drops a row")
+            << QStringList{"import", "f.txt"} << QByteArray("5 17 5") << 1
+            << changes + "(2 aggiunte invece di 3)" + none;
         QTest::newRow("trigger changes a row")
             << QStringList{"import", "f.txt"} << QByteArray("5 17 5") << 1
             << changes + "(la 2ª uscita non è registrata com'era nel file)" + none;
         QTest::newRow("trigger loads an extension")
             << QStringList{"import", "f.txt"} << QByteArray("5") << 1
             << "Nel file dati.mdb la struttura della tabella Uscite chiama load_extension(), che "
-               "lì non è permessa" + none;
+               "lì non è permessa: nessuna uscita è stata importata.";
         QTest::newRow("column not null")
             << QStringList{"import", "f.txt"} << QByteArray("5") << 1
             << "Nel file dati.mdb la colonna Cima della tabella Uscite non accetta righe senza "
-               "valore" + none;
-        QTest::newRow("read-only dati.mdb") << QStringList{"import", "f.txt"} << QByteArray("5") << 3
-                                            << "Il file dati.mdb è in sola lettura" + none;
+               "valore: nessuna uscita è stata importata.";
+        QTest::newRow("read-only dati.mdb") << QStringList{"import", "f.txt"} << QByteArray("5")
+                                            << 3 << "Il file dati.mdb è in sola lettura" + none;
         QTest::newRow("unusable dati.mdb") << QStringList{"import", "f.txt"} << QByteArray("5") << 3
                                            << "Il file dati.mdb non è un database valido" + none;
         QTest::newRow("onto the database")

@@ -2,10 +2,10 @@
 // through both, the same shown after every step.  Then what that cannot
 // compare: the layout, the windows opened, the exchange file, recording.
 
+#include "boardfixture.h"
 #include "core/keypadlayout.h"
 #include "core/plainboard.h"
 #include "core/textrules.h"
-#include "boardfixture.h"
 #include "storetesting.h"
 #include "ui/linesbox.h"
 
@@ -52,7 +52,8 @@ class DifferentialTest : public QObject, zt::test::BoardFixture {
                 bad += QStringLiteral(" bad %1").arg(i);
         }
         return (seen << zt::numberListText(yellow) + bad << key(1)->text() + u',' + key(13)->text()
-                     << c<zt::HiddenBox>("CM_pulsante")->text() << c<zt::HiddenBox>("CM_Azzera")->text()
+                     << c<zt::HiddenBox>("CM_pulsante")->text()
+                     << c<zt::HiddenBox>("CM_Azzera")->text()
                      << QStringLiteral("%1%2%3")
                             .arg(c<QCheckBox>("Check2")->isChecked())
                             .arg(c<QCheckBox>("Check3")->isChecked())

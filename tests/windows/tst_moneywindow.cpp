@@ -199,11 +199,12 @@ private Q_SLOTS:
     {
         ZT_ITALIAN_WORDS();
         zt::test::FreshDir dir;
-        zt::test::sql({zt::test::usciteTable, kEvening,
-                       "CREATE TABLE IF NOT EXISTS UsciteOra (id INTEGER PRIMARY KEY, Ora TEXT NOT NULL)",
-                       "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 3000) "
-                       "INSERT INTO UsciteOra SELECT i, strftime('%Y-%m-%dT%H:%M:%S', "
-                       "'2026-12-06 21:00:00', '+' || (i * 12) || ' seconds') || '+01:00' FROM n"});
+        zt::test::sql(
+            {zt::test::usciteTable, kEvening,
+             "CREATE TABLE IF NOT EXISTS UsciteOra (id INTEGER PRIMARY KEY, Ora TEXT NOT NULL)",
+             "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 3000) "
+             "INSERT INTO UsciteOra SELECT i, strftime('%Y-%m-%dT%H:%M:%S', "
+             "'2026-12-06 21:00:00', '+' || (i * 12) || ' seconds') || '+01:00' FROM n"});
         MoneyWindow* w = money();
         QSignalSpy shown(w, &MoneyWindow::refreshed);
         control<QComboBox>(w, "Curva")->setCurrentIndex(2);

@@ -123,10 +123,12 @@ private:
 
         Run run;
         run.report = zt::test::fileBytes(zt::reportFileName);
-        const std::pair<const char*, const char*> fields[] = {
-            {"Boules", "Text13"}, {"Verificate", "Text16"}, {"Conta Usc.", "Text8"},
-            {"Numeri Giocati", "Text9"}, {"Fuori Lim. 1° Uscita", "Text15"},
-            {"Fuori Lim. 2° Uscita", "Text3"}};
+        const std::pair<const char*, const char*> fields[] = {{"Boules", "Text13"},
+                                                              {"Verificate", "Text16"},
+                                                              {"Conta Usc.", "Text8"},
+                                                              {"Numeri Giocati", "Text9"},
+                                                              {"Fuori Lim. 1° Uscita", "Text15"},
+                                                              {"Fuori Lim. 2° Uscita", "Text3"}};
         for (auto [name, control] : fields)
             run.panel << QCoreApplication::translate("Verify", name) + ": " + box(control)->text();
         return run;
@@ -157,9 +159,9 @@ private Q_SLOTS:
             for (int n : {5, 17, 0, 36, 17, 22, 9, 31, 14, 20, 1, 33, 16, 24, 5, 10, 23, 8, 30, 11})
                 board->sendSpin(QString::number(n));
             control<QCheckBox>(board, "Check8")->setChecked(false);
-            bytes["rows"] = zt::test::sql("SELECT group_concat(id || '|' || Numero || '|' || Memoria || "
-                                          "'|' || ifnull(Tipo, '') || '|' || ifnull(Note, ''), '/') "
-                                          "FROM Uscite").value(0).toByteArray();
+            const QString rows = "SELECT group_concat(id || '|' || Numero || '|' || Memoria || '|' "
+                                 "|| ifnull(Tipo, '') || '|' || ifnull(Note, ''), '/') FROM Uscite";
+            bytes["rows"] = zt::test::sql(rows).value(0).toByteArray();
             QVERIFY(bytes["rows"].count('/') == 19);
 
             // Replayed by "GO" and written by "SALVA".
@@ -199,25 +201,23 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("sweep");
         QTest::addColumn<int>("fromRow"); // -1: from the first row, all rows
         QTest::addColumn<QStringList>("money");
+        const auto words = [](const char* text) { return QString(text).split(u' '); };
         QTest::newRow("modes, maxima, second hit, proposal check")
             << 11u
-            << QStringList{"--mode", "none,quorix,zentrima13", "--max", "3,10", "--strings-report",
-                           "--sweep", "second-hit", "--sweep", "proposal-check"}
-            << -1
-            << QStringList{"--progression", "recovery", "--target", "2", "--table-max", "30",
-                           "--bankroll", "200"};
+            << words("--mode none,quorix,zentrima13 --max 3,10 --strings-report --sweep "
+                     "second-hit --sweep proposal-check")
+            << -1 << words("--progression recovery --target 2 --table-max 30 --bankroll 200");
         QTest::newRow("filter, resets, first check, from a row, past the end")
             << 29u
-            << QStringList{"--filter", "7", "--max", "5,x", "--strings-report", "--sweep",
-                           "proposal-check", "--sweep", "no-first-check", "--sweep",
-                           "reset-after-string", "--sweep", "no-auto-reset"}
-            << 40 << QStringList{"--stake", "2", "--progression", "1,1,2,3", "--chip", "0.5"};
+            << words("--filter 7 --max 5,x --strings-report --sweep proposal-check --sweep "
+                     "no-first-check --sweep reset-after-string --sweep no-auto-reset")
+            << 40 << words("--stake 2 --progression 1,1,2,3 --chip 0.5");
         // The last number of the keypad waited for, and made a proposal of;
         // a filter that leaves the other modes alone.
         QTest::newRow("filter 36")
             << 5u
-            << QStringList{"--filter", "Tutti,36", "--mode", "none,quorix", "--max", "2,6",
-                           "--strings-report", "--sweep", "second-hit", "--sweep", "proposal-check"}
+            << words("--filter Tutti,36 --mode none,quorix --max 2,6 --strings-report --sweep "
+                     "second-hit --sweep proposal-check")
             << -1 << QStringList{};
     }
     void windowsAndCommandAgree()
@@ -237,9 +237,9 @@ private Q_SLOTS:
             place = QStringList{"--from", from, "--count", count};
         }
 
-        QStringList lines =
-            QString::fromUtf8(command(QStringList{"verify"} + sweep + money + place + QStringList{"--csv", "-"}))
-                .split('\n');
+        QStringList lines = QString::fromUtf8(command(QStringList{"verify"} + sweep + money +
+                                                      place + QStringList{"--csv", "-"}))
+                                .split('\n');
         QVERIFY(lines.size() > 16 && lines.takeLast().isEmpty());
         const QStringList header = lines.takeFirst().split(',');
         const int failed = header.indexOf("fallite");
@@ -292,7 +292,8 @@ private Q_SLOTS:
                 if (c[header[i]] == "1")
                     single << "--" + header[i];
             }
-            QStringList printed = QString::fromUtf8(command(single)).split('\n', Qt::SkipEmptyParts);
+            QStringList printed =
+                QString::fromUtf8(command(single)).split('\n', Qt::SkipEmptyParts);
             QCOMPARE(zt::test::fileBytes("alone.txt"), windows.report);
             // The command's panel names say in brackets what they count.
             printed.replaceInStrings(QRegularExpression("^([^:(]*) \\([^)]*\\): "), "\\1: ");

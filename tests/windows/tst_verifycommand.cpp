@@ -255,8 +255,10 @@ private Q_SLOTS:
         QCOMPARE(zt::test::fileBytes("dati.mdb"), dati);
 
         // The same seed gives the same evenings; a list sweeps.
-        const QStringList seeded{"verify", "--stake", "1,2", "--progression", "flat", "--progression",
-                                 "1,2", "--simulate", "300", "--seed", "4", "--csv", "-"};
+        const QStringList seeded =
+            QString("verify --stake 1,2 --progression flat --progression 1,2 "
+                    "--simulate 300 --seed 4 --csv -")
+                .split(u' ');
         o = run(seeded);
         QCOMPARE(o.code, 0);
         const QStringList swept = o.out.split('\n', Qt::SkipEmptyParts);
