@@ -138,7 +138,9 @@ int runProgression(const QStringList& arguments)
     if (p.isSet(QStringLiteral("help")))
         return printOut(usage()) ? ExitOk : ExitFailure;
     if (!p.positionalArguments().isEmpty())
-        return fail(ProgressionText::tr("Argomento inatteso: %1.").arg(p.positionalArguments().first()), true);
+        return fail(ProgressionText::tr("Argomento inatteso: %1.")
+                        .arg(shownArgument(p.positionalArguments().first())),
+                    true);
     if (!p.isSet(QStringLiteral("numbers")) || !p.isSet(QStringLiteral("max")))
         return fail(ProgressionText::tr("Servono --numbers e --max."), true);
 

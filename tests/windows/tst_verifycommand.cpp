@@ -413,6 +413,8 @@ private Q_SLOTS:
             {{"--numbers", "3"}, "Servono --numbers e --max."},
             {{"--max", "3"}, "Servono --numbers e --max."},
             {{"--numbers", "3", "--max", "3", "--target", "0"}, "Valore non valido per --target: \"0\" (un numero intero da 1 a 1.000.000.000)."},
+            {{"--numbers", "3", "--max", "3", "--stake", "0"}, "Valore non valido per --stake: \"0\" (un numero intero da 1 a 1.000.000.000)."},
+            {{"--numbers", "3", "--max", "3", "x\x1b[2J"}, "Argomento inatteso: x[U+001B][2J."},
             {{"--numbers", "3", "--max", "3", "--chip", "0,001"}, "Valore non valido per --chip: \"0,001\" (un valore da 0,01 a meno di 1.000.000.000 con al massimo due decimali, come 2,5 o 2.5)."},
             {{"--numbers", "3", "--max", "3", "--max=4"},
              "L'opzione --max è data più di una volta: vuole un valore solo."}};
