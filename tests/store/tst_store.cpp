@@ -437,7 +437,10 @@ private Q_SLOTS:
             other.setFilePath("new.mdb");
             QVERIFY(other.open(nullptr));
         }
+        zt::StoreConnection watcher;
+        QVERIFY(watcher.open(nullptr) && !watcher.isReplaced());
         QVERIFY(QFile::rename("dati.mdb", "old.mdb") && QFile::rename("new.mdb", "dati.mdb"));
+        QVERIFY(watcher.isReplaced()); // the same disk, another file
         QVERIFY2(rec.record(" 2", "", " 2"), qPrintable(rec.lastError()));
         QCOMPARE(numbers(), "2");
         QVERIFY(QFile::remove("dati.mdb"));

@@ -146,11 +146,15 @@ private Q_SLOTS:
         p.fillRect(10, 5, 1, 20, Qt::black);
         p.fillRect(40, 8, 2, 15, Qt::black);
         p.fillRect(42, 4, 1, 23, Qt::black); // the top and bottom in the last column
+        p.fillRect(60, 4, 1, 23, Qt::black);
+        p.fillRect(60, 26, 7, 1, Qt::black); // an L: its foot in the last row, to the last column
         p.end();
         QList<QRect> boxes;
-        for (const zt::StripItem& item : zt::stripItems(picture))
+        const QList<zt::StripItem> items = zt::stripItems(picture);
+        for (const zt::StripItem& item : items)
             boxes << item.box;
-        QCOMPARE(boxes, (QList<QRect>{{10, 5, 1, 20}, {40, 4, 3, 23}}));
+        QCOMPARE(boxes, (QList<QRect>{{10, 5, 1, 20}, {40, 4, 3, 23}, {60, 4, 7, 23}}));
+        QCOMPARE(items[2].digits.size(), QSize(12 + 24, 40 + 24)); // the whole L, in a margin
         // Red from the hue 335 round to 25, green from 80 to 170.
         QImage hues(200, 30, QImage::Format_RGB32);
         hues.fill(Qt::white);
