@@ -217,7 +217,13 @@ private Q_SLOTS:
         QCOMPARE(zt::test::sql(whole), stored);
         QVERIFY(!box<QAbstractButton>("Ripristina")->isEnabled());
         QCOMPARE(box<QTableView>("DataGrid1")->model()->rowCount(), 4);
-        click("Command2");
+        click("Command2"); // row 4 again, a "Live" one
+        // Put back while only "Spin" rows are listed: in the file, not in the list.
+        auto* type = box<QComboBox>("Combo7");
+        Q_EMIT type->activated(type->findText("Spin"));
+        click("Ripristina");
+        QCOMPARE(box<QTableView>("DataGrid1")->model()->rowCount(), 2);
+        QCOMPARE(zt::test::sql(whole), stored);
         viewer()->close(); // with no viewer loaded the notes window hands nothing over
         control<QAbstractButton>(notes, "Command3")->click();
         QVERIFY(!zt::loaded<zt::ViewerWindow>());
