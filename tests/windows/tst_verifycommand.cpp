@@ -65,6 +65,9 @@ private Q_SLOTS:
         QTest::newRow("stake") << QStringList{"--stake", "2,0"} << "--stake: \"0\"";
         QTest::newRow("progression") << QStringList{"--progression", "1,x"}
                                      << "--progression: \"1,x\"";
+        const QString sixty = QString("1,").repeated(29) + "xx"; // shown whole; longer, cut
+        QTest::newRow("60 characters") << QStringList{"--progression", sixty}
+                                       << "--progression: \"" + sixty + "\" (";
         // A refusal names the limit; a value with decimals is never split into a list.
         QTest::newRow("chip under a cent")
             << QStringList{"--chip", "0,001"}
