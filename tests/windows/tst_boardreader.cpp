@@ -12,8 +12,10 @@
 #include <QCheckBox>
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QMenu>
 #include <QPointer>
 #include <QPushButton>
+#include <QTimer>
 
 using zt::control;
 using zt::test::sql;
@@ -222,6 +224,20 @@ private Q_SLOTS:
             }
             QCOMPARE(outcome, QLatin1String(qstrcmp(how, "drag") == 0 ? "130,90,101,41" : "none"));
             QTRY_VERIFY(alive.isNull()); // it deletes itself
+        }
+        // The button's menu: the end of the newest number, kept.
+        for (const char* end : {"destra", "sinistra"}) {
+            QTimer::singleShot(0, this, [end] {
+                auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+                QVERIFY(menu);
+                for (QAction* a : menu->actions())
+                    if (a->text().endsWith(QLatin1String(end)))
+                        menu->setActiveAction(a);
+                QTest::keyClick(menu, Qt::Key_Return);
+            });
+            Q_EMIT c<QPushButton>("CommandLeggi")->customContextMenuRequested({5, 5});
+            QVERIFY(zt::test::fileBytes("zentrima13.ini")
+                        .contains(qstrcmp(end, "destra") == 0 ? "Ultimo=right" : "Ultimo=left"));
         }
     }
 
