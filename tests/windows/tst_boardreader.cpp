@@ -128,13 +128,10 @@ private Q_SLOTS:
             QElapsedTimer took;
             took.start();
             const qint64 from = clock;
-            while (entered() == before && (real ? took.elapsed() : clock - from) < 3000) {
-                if (real)
-                    QTest::qWait(5);
-                else
-                    show(screen, int(nextGrab - clock));
-            }
-            return real ? took.elapsed() : clock - from;
+            auto waited = [&] { return real ? took.elapsed() : clock - from; };
+            while (entered() == before && waited() < 3000)
+                real ? QTest::qWait(5) : show(screen, int(nextGrab - clock));
+            return waited();
         };
 
         c<QLineEdit>("Text3")->setText(QStringLiteral("500"));
