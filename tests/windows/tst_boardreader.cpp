@@ -13,6 +13,7 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPointer>
 #include <QPushButton>
 
@@ -201,6 +202,33 @@ private Q_SLOTS:
         QCOMPARE(rows(), zt::test::numbersText(spun));
         QCOMPARE(history, spun.mid(std::max<qsizetype>(0, spun.size() - zt::History::MaxSize)));
         QVERIFY2(took.last() < 1000, qPrintable(figures));
+    }
+
+    // A tooltip over one digit of a display of one number, reaching past the
+    // rectangle, leaves the other digit alone: neither it nor the number seen
+    // again when the tooltip goes is a spin; the next number is, and so is a
+    // number beside something that stays at the edge.
+    void tooltipOverOneNumber()
+    {
+        const zt::test::StripStyle& s = zt::test::stripStyles().last();
+        QCOMPARE(s.count, 1);
+        const int width = zt::test::stripSize(s).width();
+        auto display = [&](int number, int boxFrom) {
+            QImage picture = zt::test::drawStrip(s, {number});
+            if (boxFrom)
+                QPainter(&picture).fillRect(QRect(boxFrom, picture.height() / 3, width, 30),
+                                            QColor(255, 255, 220));
+            return picture;
+        };
+        screen = display(22, 0);
+        board->startReading(QRect(QPoint(), screen.size()));
+        grab(2);
+        for (auto [number, boxFrom] :
+             {std::pair{22, width / 2}, {22, 0}, {5, 0}, {5, width - 8}, {17, width - 8}}) {
+            screen = display(number, boxFrom);
+            grab(3);
+        }
+        QCOMPARE(board->history().text(), QStringLiteral(" 2:  17\r\n 1:  5\r\n"));
     }
 
     // The rectangle dragged over the picture of the screen, in the screen's
