@@ -53,7 +53,8 @@ private Q_SLOTS:
         board->show();
         QApplication::setActiveWindow(board);
         // An X screen without a window manager makes no window active.
-        QVERIFY(realScreen() ? QTest::qWaitForWindowExposed(board) : QTest::qWaitForWindowActive(board));
+        QVERIFY(realScreen() ? QTest::qWaitForWindowExposed(board)
+                             : QTest::qWaitForWindowActive(board));
     }
     void cleanup()
     {
@@ -105,12 +106,12 @@ private Q_SLOTS:
             return zt::test::drawStrip(s, shown, slide, tooltip);
         };
 
-        QLabel table, tooltip(QStringLiteral("Ultimi numeri usciti"));
+        QLabel table, tooltip(QStringLiteral("Tavolo 17 - puntate 2/500"));
         table.setWindowFlags(Qt::FramelessWindowHint);
         table.setFixedSize(zt::test::stripSize(s));
         table.move(20, 420);
         tooltip.setWindowFlags(Qt::ToolTip);
-        tooltip.setStyleSheet(QStringLiteral("background: rgb(255, 255, 220); border: 1px solid black"));
+        tooltip.setStyleSheet(QStringLiteral("background: rgb(255, 255, 220); border: 1px solid"));
         qint64 clock = 0, nextGrab = 0; // offscreen, in ms
         // The table shows `picture` for `ms` milliseconds.
         auto show = [&](const QImage& picture, int ms) {
@@ -161,7 +162,7 @@ private Q_SLOTS:
                 show(zt::test::drawStrip(s, {}), 500);
                 show(strip(i - 1), 500);
             }
-            show(strip(i - 1), spin * 70 % 250); // the strip at rest a while: every phase of the grabs
+            show(strip(i - 1), spin * 70 % 250); // at rest a while: every phase of the grabs
             const int before = entered();
             for (double slide : {0.25, 0.5, 0.75}) // the slide, over 300 ms
                 show(strip(i, slide), 100);
@@ -173,7 +174,8 @@ private Q_SLOTS:
                 ++(board->history().newest() == evening[i] ? right : wrong);
             if (spin % 37 == 3) { // a tooltip over the strip a while
                 if (real) {
-                    tooltip.move(table.mapToGlobal(QPoint(table.width() * 3 / 10, table.height() / 3)));
+                    const QPoint at(table.width() * 6 / 10, table.height() / 3);
+                    tooltip.move(table.mapToGlobal(at));
                     tooltip.show();
                     QTest::qWait(750);
                     tooltip.hide();
@@ -187,9 +189,9 @@ private Q_SLOTS:
         std::sort(took.begin(), took.end());
         auto percentile = [&](int p) { return took[(took.size() - 1) * p / 100]; };
         const QString figures = QString::asprintf(
-            "%s: %d spins, %d right, %d wrong, %d missed, %d extra; on the board after %lld / %lld / "
-            "%lld ms (median, 90th, 99th percentile), the slowest %lld ms, %lld over a second; %.1f s "
-            "in all",
+            "%s: %d spins, %d right, %d wrong, %d missed, %d extra; on the board after %lld / %lld "
+            "/ %lld ms (median, 90th, 99th percentile), the slowest %lld ms, %lld over a second; "
+            "%.1f s in all",
             s.name, spins, right, wrong, missed, entered() - right - wrong, percentile(50),
             percentile(90), percentile(99), took.last(),
             qint64(std::count_if(took.begin(), took.end(), [](qint64 ms) { return ms >= 1000; })),
