@@ -4,6 +4,9 @@
 #   ./build.sh test    build and run every test through CTest
 #   ./build.sh asan    build and run every test under AddressSanitizer/UBSan
 #   ./build.sh bench   build and print the benchmark figures
+#   ./build.sh proof [styles at once]
+#                      build and read 500 spins in each style of strip off virtual
+#                      X screens (a few minutes; the figures go to build/default/proof.log)
 #   ./build.sh package build the Debian package zentrima13_<version>_amd64.deb
 #   ./build.sh fuzz [seconds]
 #                      build the fuzz targets with clang and run each one in turn
@@ -82,6 +85,16 @@ bench)
     build default
     exec "$repo/build/default/bench/zentrima_bench" "${@:2}"
     ;;
+proof)
+    window_tools
+    build default
+    status=0
+    (cd "$repo" && ctest --preset proof ${2:+--parallel "$2"}) 2>&1 |
+        tee "$repo/build/default/proof.log" || status=$?
+    echo "== The figures of each style:"
+    sed -n 's/.*BoardReaderTest::evenings([^)]*) \(.* spins, .*\)/\1/p' "$repo/build/default/proof.log"
+    exit "$status"
+    ;;
 fuzz)
     seconds="${2:-60}"
     ensure_packages clang-14 libclang-rt-14-dev
@@ -105,7 +118,7 @@ fuzz)
     exit "$status"
     ;;
 *)
-    echo "usage: $0 run|test|asan|bench|package|fuzz [seconds]" >&2
+    echo "usage: $0 run|test|asan|bench|package|proof [styles at once]|fuzz [seconds]" >&2
     exit 64
     ;;
 esac

@@ -1,5 +1,7 @@
 #include "core/stripfollower.h"
 
+#include <QString>
+
 #include <algorithm>
 
 namespace zt {
@@ -46,6 +48,7 @@ StripFollower::Step StripFollower::see(const QList<int>& grabbed)
         return uncertain(Step::Unreadable, {});
     }
     unreadable_ = 0;
+    beside_ = grabbed.size() - reading.size();
     if (reading != candidate_ || !candidateSeen_) {
         // Seen once: it counts when the next grab reads it the same.
         candidateSeen_ = reading == candidate_;
@@ -64,6 +67,7 @@ StripFollower::Step StripFollower::settle(const QList<int>& strip)
     if (known_.isEmpty()) {
         known_ = strip.mid(0, keptNumbers);
         lastWidth_ = strip.size();
+        lastBeside_ = beside_;
         said_ = Step::NoReason;
         Step past;
         past.kind = Step::Past;
@@ -83,8 +87,16 @@ StripFollower::Step StripFollower::settle(const QList<int>& strip)
     Step spin;
     spin.kind = Step::Spin;
     spin.number = strip.first();
-    // A display of one number: a different number is a spin.
+    // A display of one number: a different number is a spin, unless what
+    // lies unreadable beside it changed and the digits of one number are a
+    // part of the other's (a tooltip over a digit of 22 leaves a 2 alone,
+    // and the 22 comes back when it goes).
     if (n == 1 && lastWidth_ == 1) {
+        const QString was = QString::number(known_.first());
+        const QString now = QString::number(strip.first());
+        if (beside_ != lastBeside_ && (was.contains(now) || now.contains(was)))
+            return uncertain(Step::OutOfRange, strip + QList<int>(beside_, unreadNumber));
+        lastBeside_ = beside_;
         known_.prepend(strip.first());
         known_.resize(std::min(known_.size(), keptNumbers));
         said_ = Step::NoReason;

@@ -145,19 +145,26 @@ int StripReader::numberReadTwice(const QString& text)
 
 QList<int> StripReader::read(const QImage& picture, NewestEnd newest)
 {
+    QList<int> numbers = readAll(picture, newest);
+    if (lastCutAway_)
+        numbers.removeLast();
+    return numbers;
+}
+
+QList<int> StripReader::readAll(const QImage& picture, NewestEnd newest)
+{
     if (!lastPicture_.isNull() && newest == lastNewest_ && picture == lastPicture_)
         return lastNumbers_;
     QList<StripItem> items = stripItems(picture);
     if (newest == NewestEnd::Right)
         std::reverse(items.begin(), items.end());
-    if (!items.isEmpty() && items.last().cut)
-        items.removeLast();
     QList<int> numbers;
     for (const StripItem& item : items)
         numbers.append(item.cut ? -1 : readItem(item));
     lastPicture_ = picture;
     lastNewest_ = newest;
     lastNumbers_ = numbers;
+    lastCutAway_ = !items.isEmpty() && items.last().cut;
     return numbers;
 }
 
@@ -175,8 +182,8 @@ QList<QList<int>> StripReader::readGrab(const QImage& picture, NewestEnd newest)
     }
     QList<QList<int>> readings;
     if (!lastGrabRead_)
-        readings.append(read(before, newest));
-    readings.append(read(picture, newest));
+        readings.append(readAll(before, newest));
+    readings.append(readAll(picture, newest));
     lastGrabRead_ = true;
     return readings;
 }

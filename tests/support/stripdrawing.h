@@ -11,6 +11,7 @@
 #include <QList>
 #include <QPainter>
 #include <QString>
+#include <QStringList>
 
 namespace zt::test {
 
@@ -37,28 +38,22 @@ inline const QList<StripStyle>& stripStyles()
     return styles;
 }
 
-inline bool redNumber(int n)
+// A number's colour: of its disc, or of its digits on the band.
+inline QColor numberColour(int n, bool disc)
 {
-    static const int reds[] = {1, 3, 5, 7, 9, 12, 14, 16, 18, 19, 21, 23, 25, 27, 30, 32, 34, 36};
-    return std::find(std::begin(reds), std::end(reds), n) != std::end(reds);
-}
-
-inline QColor discColour(int n)
-{
-    return n == 0 ? QColor(0, 140, 60) : redNumber(n) ? QColor(200, 24, 24) : QColor(24, 24, 24);
-}
-
-inline QColor digitColour(int n)
-{
-    return n == 0 ? QColor(40, 200, 90) : redNumber(n) ? QColor(235, 50, 50) : QColor(235, 235, 235);
+    static const QList<int> reds{1, 3, 5, 7, 9, 12, 14, 16, 18, 19, 21, 23, 25, 27, 30, 32, 34, 36};
+    if (n == 0)
+        return disc ? QColor(0, 140, 60) : QColor(40, 200, 90);
+    if (reds.contains(n))
+        return disc ? QColor(200, 24, 24) : QColor(235, 50, 50);
+    return disc ? QColor(24, 24, 24) : QColor(235, 235, 235);
 }
 
 // One slot's width and the strip's height.
 inline QSize slotSize(const StripStyle& s)
 {
-    if (s.discs)
-        return {s.digitPixels * 5 / 2, s.digitPixels * 5 / 2};
-    return {s.digitPixels * 3, s.digitPixels * 2};
+    return s.discs ? QSize(s.digitPixels * 5 / 2, s.digitPixels * 5 / 2)
+                   : QSize(s.digitPixels * 3, s.digitPixels * 2);
 }
 
 inline QSize stripSize(const StripStyle& s)
@@ -79,8 +74,7 @@ inline QImage drawStrip(const StripStyle& s, const QList<int>& numbers, double s
     QImage image(size, QImage::Format_RGB32);
     image.fill(s.band);
     QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setRenderHint(QPainter::TextAntialiasing);
+    p.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
     QFont font(QString::fromLatin1(s.family));
     font.setBold(true);
     // Digits are about 0.73 of the pixel size in these fonts.
@@ -92,18 +86,13 @@ inline QImage drawStrip(const StripStyle& s, const QList<int>& numbers, double s
         if (!s.newestLeft)
             left = size.width() - slot.width() / 4.0 - (place + 1) * slot.width();
         const QRectF box(left, (size.height() - slot.height()) / 2.0, slot.width(), slot.height());
-        const QString text = QString::number(numbers[i]);
         if (s.discs) {
-            const double d = slot.width() * 0.86;
-            const QRectF disc(box.center().x() - d / 2, box.center().y() - d / 2, d, d);
             p.setPen(Qt::NoPen);
-            p.setBrush(discColour(numbers[i]));
-            p.drawEllipse(disc);
-            p.setPen(Qt::white);
-        } else {
-            p.setPen(digitColour(numbers[i]));
+            p.setBrush(numberColour(numbers[i], true));
+            p.drawEllipse(box.center(), slot.width() * 0.43, slot.width() * 0.43);
         }
-        p.drawText(box, Qt::AlignCenter, text);
+        p.setPen(s.discs ? QColor(Qt::white) : numberColour(numbers[i], false));
+        p.drawText(box, Qt::AlignCenter, QString::number(numbers[i]));
     }
     if (tooltip) {
         p.setPen(Qt::black);
@@ -113,6 +102,15 @@ inline QImage drawStrip(const StripStyle& s, const QList<int>& numbers, double s
     }
     p.end();
     return image;
+}
+
+// Numbers as the reader prints them: separated by single blanks.
+inline QString numbersText(const QList<int>& numbers)
+{
+    QStringList t;
+    for (int n : numbers)
+        t << QString::number(n);
+    return t.join(u' ');
 }
 
 } // namespace zt::test

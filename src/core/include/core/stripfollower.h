@@ -21,7 +21,9 @@
 //   unreadable.
 //
 // A strip of a single number (a big result display) cannot move: there a new
-// spin is a number different from the last, and a repeat cannot be seen.
+// spin is a number different from the last, and a repeat cannot be seen; a
+// number that is a part of the last one's digits, or holds them, is uncertain
+// when what lies unreadable beside it changed (a tooltip over a digit).
 
 #include <QList>
 
@@ -78,6 +80,10 @@ private:
     int patience_;
     QList<int> known_;     // newest first; empty before the past
     qsizetype lastWidth_ = 0; // how many numbers the strip showed last
+    // Unreadable items at the oldest end of this grab, and of the strip when
+    // it last changed.
+    qsizetype beside_ = 0;
+    qsizetype lastBeside_ = 0;
     QList<int> candidate_; // the last reading, waiting to be seen again
     bool candidateSeen_ = false;
     int unreadable_ = 0;

@@ -58,7 +58,8 @@ public:
     // they lie where they lay on the grab before, so the frames of a strip
     // that slides cost no recognition.  The readings to follow, in order: an
     // empty one while the strip moves; the grab before and this one when it
-    // has just come to rest; else this one.
+    // has just come to rest; else this one.  An item cut by the edge at the
+    // oldest end stays in them as -1: something beside a number is seen.
     QList<QList<int>> readGrab(const QImage& picture, NewestEnd newest);
 
     // Items read by the recognition since the start (a repeated item is
@@ -71,6 +72,8 @@ public:
 
 private:
     int readItem(const StripItem& item);
+    // As read(), with the item cut at the oldest end as -1 (lastCutAway_).
+    QList<int> readAll(const QImage& picture, NewestEnd newest);
 
     struct Engine;
     std::unique_ptr<Engine> engine_;
@@ -79,6 +82,7 @@ private:
     QImage lastPicture_;
     NewestEnd lastNewest_ = NewestEnd::Left;
     QList<int> lastNumbers_;
+    bool lastCutAway_ = false;
     // The grab before, and where its items lay.
     QImage lastGrab_;
     QList<QRect> lastBoxes_;
