@@ -205,7 +205,10 @@ private Q_SLOTS:
             history << board->history().at(i);
         QCOMPARE(rows(), zt::test::numbersText(spun));
         QCOMPARE(history, spun.mid(std::max<qsizetype>(0, spun.size() - zt::History::MaxSize)));
-        QVERIFY2(took.last() < 1000, qPrintable(figures));
+        // On a real screen the time is measured, not asserted, but in the
+        // long proof (ZT_SCREEN_SPINS); offscreen it counts the grabs.
+        if (!real || qEnvironmentVariableIsSet("ZT_SCREEN_SPINS"))
+            QVERIFY2(took.last() < 1000, qPrintable(figures));
     }
 
     // A tooltip over one digit of a display of one number, reaching past the
