@@ -46,12 +46,24 @@ QString kindProblem(mode_t mode)
     return S_ISREG(mode) ? QString() : FilesText::tr("non è un file normale");
 }
 
-// Reads the open descriptor to its end, at most limit bytes; 0 when done,
-// -1 past the limit, else the error number.
+QString writeFailure(const QString& what, const QString& path, const QString& cause)
+{
+    return FilesText::tr("Impossibile scrivere %1 %2: %3.").arg(what, shownPath(path), cause);
+}
+
+// A device or a pipe: written into, never replaced by a file.
+bool isStream(const QString& path)
+{
+    const QFileInfo info(path);
+    return path == u"-" || (info.exists() && !info.isFile() && !info.isDir());
+}
+
+} // namespace
+
 int readAll(int fd, qint64 limit, QByteArray* bytes)
 {
     constexpr qsizetype kChunk = 1 << 20;
-    bytes->clear();
+    bytes->resize(0); // the room reserved stays
     for (;;) {
         const qsizetype at = bytes->size();
         bytes->resize(at + kChunk);
@@ -71,20 +83,6 @@ int readAll(int fd, qint64 limit, QByteArray* bytes)
         }
     }
 }
-
-QString writeFailure(const QString& what, const QString& path, const QString& cause)
-{
-    return FilesText::tr("Impossibile scrivere %1 %2: %3.").arg(what, shownPath(path), cause);
-}
-
-// A device or a pipe: written into, never replaced by a file.
-bool isStream(const QString& path)
-{
-    const QFileInfo info(path);
-    return path == u"-" || (info.exists() && !info.isFile() && !info.isDir());
-}
-
-} // namespace
 
 bool writeAll(int fd, const QByteArray& bytes)
 {

@@ -6,7 +6,6 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <algorithm>
 #include <cerrno>
 #include <memory>
 
@@ -86,26 +85,13 @@ Reading readQueueFile(const QString& path, QByteArray* bytes, QString* cause)
     }
     if (st.st_size > kLargestInput)
         return Reading::TooLarge;
-    bytes->resize(qsizetype(st.st_size) + 1);
-    qsizetype got = 0;
-    for (;;) { // it may have grown meanwhile
-        if (got == bytes->size()) {
-            if (got > kLargestInput)
-                return Reading::TooLarge;
-            bytes->resize(std::min<qsizetype>(got * 2, kLargestInput + 1));
-        }
-        const ssize_t n = ::read(fd, bytes->data() + got, size_t(bytes->size() - got));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0) {
-            *cause = systemProblem(errno);
-            return Reading::Unreadable;
-        }
-        if (n == 0)
-            break;
-        got += n;
+    bytes->reserve(qsizetype(st.st_size) + 1); // it may have grown meanwhile
+    if (const int read = readAll(fd, kLargestInput, bytes); read != 0) {
+        if (read < 0)
+            return Reading::TooLarge;
+        *cause = systemProblem(read);
+        return Reading::Unreadable;
     }
-    bytes->resize(got);
     return Reading::Done;
 }
 

@@ -33,6 +33,11 @@ QString notAFileSentence(const QString& path, const QString& name);
 // that writing would make).  "-" (standard input or output) stays "-".
 QString canonicalTarget(const QString& path);
 
+// Reads the open file descriptor fd to its end into *bytes (the room reserved
+// in it is used), at most `limit` bytes, again after an interrupted read: 0
+// when done, -1 past the limit (*bytes then empty), else the error number.
+int readAll(int fd, qint64 limit, QByteArray* bytes);
+
 // Writes all the bytes to the open file descriptor fd, again after an
 // interrupted write; false when the system refuses (errno says why).
 bool writeAll(int fd, const QByteArray& bytes);
