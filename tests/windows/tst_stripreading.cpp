@@ -124,6 +124,17 @@ private Q_SLOTS:
         for (const zt::StripItem& item : zt::stripItems(hues))
             colours += "?RBG"[item.colour];
         QCOMPARE(colours, QString("?RR??GG?"));
+        // A number in a colour the wheel does not give it is not taken.
+        QImage band(140, 44, QImage::Format_RGB32);
+        band.fill(qRgb(22, 22, 28));
+        p.begin(&band);
+        p.setPen(Qt::white);
+        p.setFont(QFont("DejaVu Sans", 22));
+        p.drawText(QRect(0, 0, 70, 44), Qt::AlignCenter, "19"); // red on the wheel
+        p.drawText(QRect(70, 0, 70, 44), Qt::AlignCenter, "20");
+        p.end();
+        zt::StripReader reader;
+        QCOMPARE(reader.read(band, zt::NewestEnd::Left), (QList<int>{-1, 20}));
         for (const auto& [text, number] :
              {std::pair{"1717", 17}, {"0 0\n", 0}, {"171", -1}, {"123123", -1}, {"1718", -1}, {"", -1}})
             QCOMPARE(zt::StripReader::numberReadTwice(text), number);
