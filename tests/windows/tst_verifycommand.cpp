@@ -168,7 +168,7 @@ private Q_SLOTS:
         QVERIFY(QDir().mkdir("cartella"));
         const std::pair<QString, QString> outputs[] = {
             {"/nonexistent/x.csv", "la cartella /nonexistent non esiste."},
-            {"afile/x.csv", dir.file("afile") + " è un file, non una cartella."},
+            {"afile/in/x.csv", dir.file("afile") + " è un file, non una cartella."},
             {"/proc/x.csv", "nella cartella /proc non si possono creare file."},
             {"cartella", "esiste già una cartella con questo nome."}};
         for (const auto& [path, why] : outputs) {
