@@ -318,6 +318,14 @@ private Q_SLOTS:
         QTest::newRow("row of no id") << QByteArray("riga\t1\t-4") << "l'id di riga «-4» non è un numero da 1 a 9223372036854775807";
         // clang-format on
     }
+    // Empty lines are passed over, the first one too.
+    void emptyWaitingLinesArePassedOver()
+    {
+        zt::test::writeFile("dati.mdb-attesa",
+                            "\n" + queueLine("uscita\t1\t 5\t 1\t2\t2026-12-07T21:00:00+01:00") + "\n");
+        zt::SpinQueue q;
+        QVERIFY(q.load("dati.mdb-attesa") && q.spins().size() == 1 && q.problem().isEmpty());
+    }
     void forgedWaitingLinesAreNeverWritten()
     {
         QFETCH(QByteArray, forged);
