@@ -127,6 +127,7 @@ private Q_SLOTS:
             {"10,20,0,60", ""},              {"10,20,300", ""},
             {"a,b,c,d", ""},                 {"1,2,3,4,5", ""},
             {"0,0,100001,5", ""},            {"", ""},
+            {"0,0,100000,5", "0,0,100000,5"},
         };
         for (auto [text, read] : rows) {
             const auto r = zt::rectangleFromText(QString::fromLatin1(text));

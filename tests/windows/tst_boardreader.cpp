@@ -291,6 +291,7 @@ private Q_SLOTS:
         QCOMPARE(zt::readReaderSettings(QStringLiteral("zentrima13.ini")).rectangle,
                  QRect(10, 20, 300, 60));
         grab(2);
+        QVERIFY(c<QPushButton>("Lettura")->toolTip().contains(QString("già 17 0 5 (")));
         c<QPushButton>("Lettura")->click();
         QCOMPARE(board->history().text(), QStringLiteral(" 3:  17\r\n 2:  0\r\n 1:  5\r\n"));
         c<QPushButton>("Lettura")->click(); // offered once
